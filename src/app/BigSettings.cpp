@@ -1,0 +1,122 @@
+#include "app/BigSettings.h"
+
+#include "support/AppFolder.h"
+#include "support/AppInfo.h"
+#include "support/Convert.h"
+#include "support/RuntimeError.h"
+#include "support/Ui.h"
+#include "support/clsFileStream.h"
+#include "support/clsFileSystemObject.h"
+#include "support/clsIniFile.h"
+
+#include <array>
+
+namespace {
+
+const QString officialHost = QStringLiteral("https://store.toto-dream.com");
+
+struct Entry
+{
+    QString BigSettings::*field;
+    const char *key;
+    const char16_t *comment;   // the comment line above the entry, if any
+    QString defaultValue;
+};
+
+// The eight addresses and suffixes in file order.
+const std::array<Entry, 8> &entries()
+{
+    static const std::array<Entry, 8> table{{
+        {&BigSettings::bigOfficialScheduleUrl, "bigOfficialScheduleUrl", u";BIGオフィシャル開催情報URL",
+         officialHost + QStringLiteral("/dcs/subos/screen/pi02/spin005/PGSPIN00501DispBIGLotAssignGameDetail.form?popupDispDiv=0&holdCntId=")},
+        {&BigSettings::bigOfficialResultUrl, "bigOfficialResultUrl", u";BIGオフィシャルくじ結果URL",
+         officialHost + QStringLiteral("/dcs/subos/screen/pi05/spin014/PGSPIN01401LnkHoldCntLotResultLstBIG.form?holdCntId=")},
+        {&BigSettings::bigOfficialBigUrl, "bigOfficialBigUrl", u";BIGオフィシャルURL(BIG)", QStringLiteral("&commodityId=09")},
+        {&BigSettings::bigOfficialMiniBigUrl, "bigOfficialMiniBigUrl", u";BIGオフィシャルURL(mini BIG)", QStringLiteral("&commodityId=10")},
+        {&BigSettings::bigOfficialBig1000Url, "bigOfficialBig1000Url", u";BIGオフィシャルURL(BIG 1000)", QStringLiteral("&commodityId=11")},
+        {&BigSettings::bigOfficialBig100Url, "bigOfficialBig100Url", u";BIGオフィシャルURL(100円BIG)", QStringLiteral("&commodityId=13")},
+        {&BigSettings::totoOfficialVoteUrl, "totoOfficialVoteUrl", u";totoオフィシャル投票状況URL",
+         officialHost + QStringLiteral("/dcs/subos/screen/pi09/spin003/PGSPIN00301InitVoteRate.form?holdCntId=")},
+        {&BigSettings::totoOfficialTotoUrl, "totoOfficialTotoUrl", u";totoオフィシャルURL(toto)", QStringLiteral("&commodityId=01")},
+    }};
+    return table;
+}
+
+constexpr qint32 currentVersion = 1;
+
+void reportCorruptFile()
+{
+    Ui::instance().showMessage(Ui::Icon::Error, AppInfo::title(),
+                               QStringLiteral("bigSettings.iniファイルが破損しています。"));
+}
+
+} // namespace
+
+BigSettings &bigSettings()
+{
+    static BigSettings settings;
+    return settings;
+}
+
+QString bigSettingsPath()
+{
+    return AppFolder::path() + QStringLiteral("\\SysData\\bigSettings.ini");
+}
+
+void SetBigSettingsDefaults()
+{
+    BigSettings &settings = bigSettings();
+    settings.Version = currentVersion;
+    for (const Entry &entry : entries())
+        settings.*entry.field = entry.defaultValue;
+}
+
+void ReadBigSettings()
+{
+    BigSettings &settings = bigSettings();
+    clsIniFile ini;
+    ini.Initialize(bigSettingsPath());
+    try {
+        settings.Version = Convert::toLong(ini.GetItem(QStringLiteral("Version"), QStringLiteral("0")));
+    } catch (const RuntimeError &) {
+        reportCorruptFile();
+    }
+    for (const Entry &entry : entries())
+        settings.*entry.field = ini.GetItem(QLatin1String(entry.key), entry.defaultValue);
+}
+
+QString bigSettingsText(const BigSettings &settings)
+{
+    const QString crlf = QStringLiteral("\r\n");
+    const auto line = [&](const QString &key, const QString &value) { return key + QStringLiteral(" = ") + value + crlf; };
+
+    QString text = QStringLiteral(";Quorvel Toto Settings Ini File (bigSettings.ini)") + crlf
+                   + u';' + AppInfo::legalNotice() + crlf + crlf
+                   + line(QStringLiteral("Version"), QString::number(settings.Version)) + crlf;
+    for (std::size_t i = 0; i < entries().size(); ++i) {
+        const Entry &entry = entries()[i];
+        if (i == 6)   // the toto addresses stand apart from the BIG ones
+            text += crlf;
+        text += QString::fromUtf16(entry.comment) + crlf + line(QLatin1String(entry.key), settings.*entry.field);
+    }
+    return text;
+}
+
+bool SaveBigSettings()
+{
+    return clsFileStream().SaveToFile(bigSettingsPath(), bigSettingsText(bigSettings()));
+}
+
+void LoadBigSettings()
+{
+    SetBigSettingsDefaults();
+    if (!clsFileSystemObject::FileExists(bigSettingsPath())) {
+        SaveBigSettings();
+        return;
+    }
+    ReadBigSettings();
+    if (bigSettings().Version < currentVersion) {
+        SetBigSettingsDefaults();
+        SaveBigSettings();
+    }
+}

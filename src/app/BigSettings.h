@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+
+// The official site's page addresses, from SysData\bigSettings.ini. One
+// process-wide set; the page parsers copy what they need when they are created.
+struct BigSettings
+{
+    qint32 Version = 0;
+    QString bigOfficialScheduleUrl;
+    QString bigOfficialResultUrl;
+    QString bigOfficialBigUrl;
+    QString bigOfficialMiniBigUrl;
+    QString bigOfficialBig1000Url;
+    QString bigOfficialBig100Url;
+    QString totoOfficialVoteUrl;
+    QString totoOfficialTotoUrl;
+};
+
+// The process-wide values.
+BigSettings &bigSettings();
+
+// The whole load at start-up: defaults, then the file over them; a missing or
+// outdated file is written anew from the defaults.
+void LoadBigSettings();
+void SetBigSettingsDefaults();
+void ReadBigSettings();
+bool SaveBigSettings();
+
+// The file's text for the given values, in its fixed 22-line layout.
+QString bigSettingsText(const BigSettings &settings);
+QString bigSettingsPath();

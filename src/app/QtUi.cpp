@@ -1,0 +1,59 @@
+#include "app/QtUi.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+namespace {
+
+QMessageBox::Icon toQt(Ui::Icon icon)
+{
+    switch (icon) {
+    case Ui::Icon::Information: return QMessageBox::Information;
+    case Ui::Icon::Warning: return QMessageBox::Warning;
+    case Ui::Icon::Error: return QMessageBox::Critical;
+    case Ui::Icon::Question: return QMessageBox::Question;
+    case Ui::Icon::None: break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+QMessageBox::StandardButtons toQt(Ui::Buttons buttons)
+{
+    switch (buttons) {
+    case Ui::Buttons::Ok: return QMessageBox::Ok;
+    case Ui::Buttons::OkCancel: return QMessageBox::Ok | QMessageBox::Cancel;
+    case Ui::Buttons::YesNo: return QMessageBox::Yes | QMessageBox::No;
+    case Ui::Buttons::YesNoCancel: return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    }
+    return QMessageBox::Ok;
+}
+
+} // namespace
+
+Ui::Answer QtUi::showMessage(Icon icon, const QString &title, const QString &text, Buttons buttons)
+{
+    QMessageBox box(toQt(icon), title, text, toQt(buttons), QApplication::activeWindow());
+    // A pending busy pointer must not hide the arrow over the box.
+    QApplication::setOverrideCursor(Qt::ArrowCursor);
+    const int result = box.exec();
+    QApplication::restoreOverrideCursor();
+    switch (result) {
+    case QMessageBox::Yes: return Answer::Yes;
+    case QMessageBox::No: return Answer::No;
+    case QMessageBox::Cancel: return Answer::Cancel;
+    default: return Answer::Ok;
+    }
+}
+
+void QtUi::setBusy(bool busy)
+{
+    if (busy)
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    else
+        QApplication::restoreOverrideCursor();
+}
+
+void QtUi::processEvents()
+{
+    QApplication::processEvents();
+}

@@ -1,0 +1,7 @@
+#include "app/clsToto.h"
+
+clsToto &clsToto::shared()
+{
+    static clsToto rules;
+    return rules;
+}

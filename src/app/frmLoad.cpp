@@ -1,0 +1,38 @@
+#include "app/frmLoad.h"
+
+#include "app/DisplayScale.h"
+#include "support/AppInfo.h"
+
+#include <QLabel>
+#include <QVBoxLayout>
+
+frmLoad::frmLoad(QWidget *parent)
+    : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint)
+{
+    setObjectName(QStringLiteral("frmLoad"));
+    setAttribute(Qt::WA_DeleteOnClose, false);
+    setFixedSize(int(DisplayScale::scaleX(400)), int(DisplayScale::scaleY(220)));
+    setStyleSheet(QStringLiteral("frmLoad { background: #1f3b73; } QLabel { color: white; }"));
+    setAutoFillBackground(true);
+
+    auto *title = new QLabel(QStringLiteral("QUDO"), this);
+    QFont titleFont = title->font();
+    titleFont.setPointSize(36);
+    titleFont.setBold(true);
+    title->setFont(titleFont);
+    title->setAlignment(Qt::AlignCenter);
+
+    auto *subtitle = new QLabel(QStringLiteral("BIG くじ結果チェッカー  Ver ") + AppInfo::GetVersionString(), this);
+    subtitle->setAlignment(Qt::AlignCenter);
+
+    m_lblCopyright = new QLabel(AppInfo::legalNotice(), this);
+    m_lblCopyright->setObjectName(QStringLiteral("lblCopyright"));
+    m_lblCopyright->setAlignment(Qt::AlignCenter);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addStretch();
+    layout->addWidget(title);
+    layout->addWidget(subtitle);
+    layout->addStretch();
+    layout->addWidget(m_lblCopyright);
+}

@@ -1,0 +1,24 @@
+#include "app/DisplayScale.h"
+#include "app/QtUi.h"
+#include "app/basMain.h"
+#include "app/frmMain.h"
+
+#include <QApplication>
+#include <QScreen>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QtUi ui;
+    Ui::install(&ui);
+    DisplayScale::setDpiSource([] {
+        const QScreen *screen = QGuiApplication::primaryScreen();
+        return screen ? DisplayScale::Dpi{screen->logicalDotsPerInchX(), screen->logicalDotsPerInchY()}
+                      : DisplayScale::Dpi{};
+    });
+
+    const auto window = basMain::Main();
+    if (!window)
+        return 1;
+    return app.exec();
+}

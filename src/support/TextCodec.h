@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// The code pages of the program's files and pages: windows-31j (the Windows
+// flavour of Shift_JIS) for every text file, UTF-8 for the official pages.
+namespace TextCodec {
+
+QString decodeSjis(const QByteArray &bytes);
+QByteArray encodeSjis(const QString &text);
+
+} // namespace TextCodec

@@ -1,0 +1,8 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// The bytes of a downloaded page decoded as UTF-8; empty text when nothing
+// could be decoded.
+QString Utf8ToText(const QByteArray &bytes);

@@ -1,0 +1,45 @@
+#include "common/RecordingUi.h"
+
+#include <QDebug>
+
+RecordingUi::RecordingUi()
+{
+    Ui::install(this);
+}
+
+RecordingUi::~RecordingUi()
+{
+    Ui::install(nullptr);
+}
+
+Ui::Answer RecordingUi::showMessage(Icon icon, const QString &title, const QString &text, Buttons buttons)
+{
+    m_boxes.append({icon, title, text, buttons});
+    if (buttons == Buttons::Ok)
+        return Answer::Ok;
+    return m_answers.isEmpty() ? Answer::No : m_answers.dequeue();
+}
+
+void RecordingUi::setBusy(bool busy)
+{
+    m_busyCount += busy ? 1 : -1;
+    ++m_busyChanges;
+}
+
+void RecordingUi::processEvents()
+{
+    ++m_processEventsCalls;
+}
+
+void RecordingUi::scriptAnswers(std::initializer_list<Answer> answers)
+{
+    for (Answer answer : answers)
+        m_answers.enqueue(answer);
+}
+
+QDebug operator<<(QDebug debug, const RecordingUi::Box &box)
+{
+    QDebugStateSaver saver(debug);
+    debug.nospace() << "Box(" << int(box.icon) << ", " << box.title << ", " << box.text << ')';
+    return debug;
+}
