@@ -1,1 +1,216 @@
-int main(){}
+#include "common/RecordingUi.h"
+#include "common/TestAppFolder.h"
+#include "common/TestFiles.h"
+#include "support/AppFolder.h"
+#include "support/clsFileStream.h"
+#include "support/clsFileSystemObject.h"
+
+#include <QDir>
+#include <QTest>
+
+#include <csignal>
+#include <sys/resource.h>
+
+using FSO = clsFileSystemObject;
+
+class TestFileSystem : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void pathRules_data();
+    void pathRules();
+    void fullPathResolvesAgainstApplicationFolder();
+    void existence();
+    void folderCheckCreatesParents();
+    void loadCutsAtNul();
+    void loadMissingFile();
+    void loadUnreadableFile();
+    void saveCreatesFoldersAndReplaces();
+    void saveIntoFileInsteadOfFolder();
+    void saveFailingPartWayKeepsOldFile();
+};
+
+void TestFileSystem::pathRules_data()
+{
+    QTest::addColumn<QString>("operation");
+    QTest::addColumn<QString>("first");
+    QTest::addColumn<QString>("second");
+    QTest::addColumn<QString>("result");
+    QTest::newRow("full path of drive path") << "GetFullPath" << "C:\\data\\x.csv" << "" << "C:\\data\\x.csv";
+    QTest::newRow("full path of share") << "GetFullPath" << "\\\\server\\share\\x.csv" << "" << "\\\\server\\share\\x.csv";
+    QTest::newRow("full path of native") << "GetFullPath" << "/home/u/x.csv" << "" << "/home/u/x.csv";
+    QTest::newRow("build after root") << "BuildPath" << "C:\\" << "a.txt" << "C:\\a.txt";
+    QTest::newRow("build after drive") << "BuildPath" << "C:" << "a.txt" << "C:a.txt";
+    QTest::newRow("build after folder") << "BuildPath" << "C:\\app" << "a.txt" << "C:\\app\\a.txt";
+    QTest::newRow("file name") << "GetFileName" << "C:\\dir\\file.csv" << "" << "file.csv";
+    QTest::newRow("file name alone") << "GetFileName" << "file.csv" << "" << "file.csv";
+    QTest::newRow("file name after drive") << "GetFileName" << "C:file.csv" << "" << "file.csv";
+    QTest::newRow("extension") << "GetExtensionName" << "archive.tar.gz" << "" << "gz";
+    QTest::newRow("no extension") << "GetExtensionName" << "README" << "" << "";
+    QTest::newRow("dot in folder only") << "GetExtensionName" << "C:\\a.b\\README" << "" << "";
+    QTest::newRow("parent of folder") << "GetParentFolderName" << "C:\\dir\\sub\\" << "" << "C:\\dir";
+    QTest::newRow("parent of bare name") << "GetParentFolderName" << "file.csv" << "" << "";
+    QTest::newRow("parent of native") << "GetParentFolderName" << "/app\\SysData\\x.ini" << "" << "/app\\SysData";
+    QTest::newRow("extension kept") << "ExtensionCheck" << "a.CSV" << "csv" << "a.CSV";
+    QTest::newRow("extension added") << "ExtensionCheck" << "a.txt" << "csv" << "a.txt.csv";
+}
+
+void TestFileSystem::pathRules()
+{
+    QFETCH(QString, operation);
+    QFETCH(QString, first);
+    QFETCH(QString, second);
+    QFETCH(QString, result);
+    QString actual;
+    if (operation == u"GetFullPath")
+        actual = FSO::GetFullPath(first);
+    else if (operation == u"BuildPath")
+        actual = FSO::BuildPath(first, second);
+    else if (operation == u"GetFileName")
+        actual = FSO::GetFileName(first);
+    else if (operation == u"GetExtensionName")
+        actual = FSO::GetExtensionName(first);
+    else if (operation == u"GetParentFolderName")
+        actual = FSO::GetParentFolderName(first);
+    else
+        actual = FSO::ExtensionCheck(first, second);
+    QCOMPARE(actual, result);
+}
+
+void TestFileSystem::fullPathResolvesAgainstApplicationFolder()
+{
+    TestAppFolder app(TestAppFolder::SysData::Shipped);
+    QCOMPARE(FSO::GetFullPath(QStringLiteral("SysData\\bigSettings.ini")),
+             app.path() + QStringLiteral("\\SysData\\bigSettings.ini"));
+    // The working directory plays no part.
+    QDir::setCurrent(QDir::tempPath());
+    QVERIFY(FSO::FileExists(QStringLiteral("SysData\\TeamName.dat")));
+    QCOMPARE(FSO::toNativePath(QStringLiteral("/app\\SysData\\x.ini")), QStringLiteral("/app/SysData/x.ini"));
+}
+
+void TestFileSystem::existence()
+{
+    TestAppFolder app(TestAppFolder::SysData::Empty);
+    app.writeFile(QStringLiteral("SysData/.hidden.dat"), "x");
+    QVERIFY(FSO::FileExists(QStringLiteral("SysData\\.hidden.dat")));
+    QVERIFY(FSO::FileExists(QStringLiteral("SysData\\*.dat")));
+    QVERIFY(!FSO::FileExists(QStringLiteral("SysData\\*.csv")));
+    QVERIFY(!FSO::FileExists(QStringLiteral("SysData")));   // a folder is no file
+    QVERIFY(FSO::FolderExists(QStringLiteral("SysData")));
+    QVERIFY(FSO::FolderExists(QStringLiteral("SysData\\.hidden.dat")));   // a file counts too
+    QVERIFY(FSO::FolderExists(QStringLiteral("Sys*")));
+    QVERIFY(!FSO::FolderExists(QStringLiteral("UserData")));
+}
+
+void TestFileSystem::folderCheckCreatesParents()
+{
+    TestAppFolder app(TestAppFolder::SysData::None);
+    QVERIFY(FSO::FolderCheck(QStringLiteral("UserData\\QUDO\\deep")));
+    QVERIFY(QFileInfo(app.filePath(QStringLiteral("UserData/QUDO/deep"))).isDir());
+    QVERIFY(FSO::FolderCheck(QStringLiteral("UserData\\QUDO")));
+    app.writeFile(QStringLiteral("blocker"), "x");
+    QVERIFY(!FSO::FolderCheck(QStringLiteral("blocker\\sub")));
+}
+
+void TestFileSystem::loadCutsAtNul()
+{
+    TestAppFolder app(TestAppFolder::SysData::Empty);
+    app.writeFile(QStringLiteral("SysData/a.txt"), TestFiles::sjis(QStringLiteral("日本\r\n語")) + QByteArray("\0rest", 5));
+    RecordingUi ui;
+    QString text;
+    QVERIFY(clsFileStream().LoadFromFile(QStringLiteral("SysData\\a.txt"), text));
+    QCOMPARE(text, QStringLiteral("日本\r\n語"));
+    QVERIFY(ui.boxes().isEmpty());
+}
+
+void TestFileSystem::loadMissingFile()
+{
+    TestAppFolder app(TestAppFolder::SysData::Empty);
+    RecordingUi ui;
+    clsFileStream stream;
+    QString text = QStringLiteral("kept");
+    QVERIFY(!stream.LoadFromFile(QStringLiteral("SysData\\none.csv"), text));
+    QCOMPARE(text, QStringLiteral("kept"));
+    QCOMPARE(ui.boxes().size(), 1);
+    QCOMPARE(ui.boxes()[0].icon, Ui::Icon::Warning);
+    QCOMPARE(ui.boxes()[0].title, QStringLiteral("QUDO / clsFileStream / LoadFromFile"));
+    QCOMPARE(ui.boxes()[0].text, QStringLiteral("ファイルが存在しません。\r\n") + app.path() + QStringLiteral("\\SysData\\none.csv"));
+
+    stream.setErrMessage(false);
+    QVERIFY(!stream.LoadFromFile(QStringLiteral("SysData\\none.csv"), text));
+    QCOMPARE(ui.boxes().size(), 1);
+}
+
+void TestFileSystem::loadUnreadableFile()
+{
+    TestAppFolder app(TestAppFolder::SysData::Empty);
+    const QString target = app.filePath(QStringLiteral("SysData/locked.txt"));
+    // A file whose read fails: without rights to read it, or (as root, who may
+    // read anything) one whose contents cannot be read at all.
+    if (TestFiles::ignoresFilePermissions()) {
+        QVERIFY(QFile::link(QStringLiteral("/proc/self/mem"), target));
+    } else {
+        app.writeFile(QStringLiteral("SysData/locked.txt"), "x");
+        QFile::setPermissions(target, QFile::WriteOwner);
+    }
+    RecordingUi ui;
+    QString text;
+    QVERIFY(!clsFileStream().LoadFromFile(QStringLiteral("SysData\\locked.txt"), text));
+    QCOMPARE(ui.boxes().size(), 1);
+    QCOMPARE(ui.boxes()[0].icon, Ui::Icon::Error);
+    QCOMPARE(ui.boxes()[0].title, QStringLiteral("QUDO / clsFileStream / LoadFromFile"));
+    QVERIFY(ui.boxes()[0].text.endsWith(QStringLiteral(" )")));
+}
+
+void TestFileSystem::saveCreatesFoldersAndReplaces()
+{
+    TestAppFolder app(TestAppFolder::SysData::None);
+    RecordingUi ui;
+    clsFileStream stream;
+    QVERIFY(stream.SaveToFile(QStringLiteral("UserData\\QUDO\\list.csv"), QStringLiteral("第1回\r\n")));
+    QCOMPARE(app.readFile(QStringLiteral("UserData/QUDO/list.csv")), TestFiles::sjis(QStringLiteral("第1回\r\n")));
+    QVERIFY(stream.SaveToFile(QStringLiteral("UserData\\QUDO\\list.csv"), QStringLiteral("x")));
+    QCOMPARE(app.readFile(QStringLiteral("UserData/QUDO/list.csv")), QByteArray("x"));
+    QCOMPARE(QDir(app.filePath(QStringLiteral("UserData/QUDO"))).entryList(QDir::Files), QStringList{"list.csv"});
+    QVERIFY(ui.boxes().isEmpty());
+}
+
+void TestFileSystem::saveIntoFileInsteadOfFolder()
+{
+    TestAppFolder app(TestAppFolder::SysData::None);
+    app.writeFile(QStringLiteral("UserData"), "not a folder");
+    RecordingUi ui;
+    QVERIFY(!clsFileStream().SaveToFile(QStringLiteral("UserData\\QUDO\\list.csv"), QStringLiteral("x")));
+    QCOMPARE(app.readFile(QStringLiteral("UserData")), QByteArray("not a folder"));
+    QVERIFY(ui.boxes().isEmpty());   // a folder that cannot be made fails silently
+}
+
+void TestFileSystem::saveFailingPartWayKeepsOldFile()
+{
+    TestAppFolder app(TestAppFolder::SysData::Empty);
+    app.writeFile(QStringLiteral("SysData/big.csv"), "old contents\r\n");
+
+    // Limit the size of any file this process writes, so that the save runs
+    // out of room part-way, as on a full disk.
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit previous{};
+    getrlimit(RLIMIT_FSIZE, &previous);
+    rlimit limited = previous;
+    limited.rlim_cur = 4096;
+    QVERIFY(setrlimit(RLIMIT_FSIZE, &limited) == 0);
+
+    RecordingUi ui;
+    const bool saved = clsFileStream().SaveToFile(QStringLiteral("SysData\\big.csv"), QString(100000, u'1'));
+    setrlimit(RLIMIT_FSIZE, &previous);
+
+    QVERIFY(!saved);
+    QCOMPARE(app.readFile(QStringLiteral("SysData/big.csv")), QByteArray("old contents\r\n"));
+    QCOMPARE(QDir(app.filePath(QStringLiteral("SysData"))).entryList(QDir::Files), QStringList{"big.csv"});
+    QCOMPARE(ui.boxes().size(), 1);
+    QCOMPARE(ui.boxes()[0].icon, Ui::Icon::Error);
+    QCOMPARE(ui.boxes()[0].title, QStringLiteral("QUDO / clsFileStream / SaveToFile"));
+}
+
+QTEST_GUILESS_MAIN(TestFileSystem)
+#include "TestFileSystem.moc"
