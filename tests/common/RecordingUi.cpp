@@ -29,6 +29,8 @@ void RecordingUi::setBusy(bool busy)
 void RecordingUi::processEvents()
 {
     ++m_processEventsCalls;
+    if (onProcessEvents)
+        onProcessEvents();
 }
 
 void RecordingUi::scriptAnswers(std::initializer_list<Answer> answers)

@@ -6,6 +6,8 @@
 #include <QQueue>
 #include <QString>
 
+#include <functional>
+
 // A Ui port for tests: keeps every box and answers questions from a script.
 // Installed for as long as it lives.
 class RecordingUi : public Ui
@@ -34,6 +36,10 @@ public:
     bool busy() const { return m_busyCount > 0; }
     int busyChanges() const { return m_busyChanges; }
     int processEventsCalls() const { return m_processEventsCalls; }
+
+    // Called whenever the logic lets pending events run: lets a test look at
+    // what is on screen at that moment.
+    std::function<void()> onProcessEvents;
 
 private:
     QList<Box> m_boxes;
