@@ -8,7 +8,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools libgl-dev
     qt6-qpa-plugins
     fonts-ipafont-gothic
-    python3
+    python3 ca-certificates
 )
 
 missing=()
