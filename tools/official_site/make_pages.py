@@ -262,7 +262,7 @@ VOTES = {
     ),
     # Final status: twelve BIG matches and one other.
     1478: dict(
-        stamp="(2024年3月9日 12:50 販売終了時点)",
+        stamp="(2024年3月9日 13:00 販売終了時点)",
         period="2024年3月4日（月）10:00～2024年3月9日（土）12:50",
         toto=[1, 2, 3, 4, 5, 6, ("Ｇ大阪", "東京Ｖ"), 7, 8, 9, 10, 11, 12],
         cancelled=[],
