@@ -1,0 +1,53 @@
+#include "acquisition/RoundWorkflow.h"
+
+#include "support/Ui.h"
+
+RoundWorkflow::RoundWorkflow(const QString &className, const QString &kindWord)
+    : m_err(className)
+    , m_kindWord(kindWord)
+{
+}
+
+void RoundWorkflow::Initialize(QWidget *objOwnerForm)
+{
+    m_owner = objOwnerForm;
+    m_initialized = true;
+}
+
+bool RoundWorkflow::checkInitialized(const QString &procedure) const
+{
+    if (!m_initialized)
+        m_err.reportInitializeError(procedure);
+    return m_initialized;
+}
+
+bool RoundWorkflow::Cancel() const
+{
+    return checkInitialized(QStringLiteral("Cancel")) && m_cancel;
+}
+
+bool RoundWorkflow::Unpublished() const
+{
+    return checkInitialized(QStringLiteral("Unpublished")) && m_unpublished;
+}
+
+bool RoundWorkflow::askDownload() const
+{
+    return Ui::instance().askYesNo(u' ' + m_kindWord,
+                                   QStringLiteral("インターネットより ") + m_kindWord
+                                       + QStringLiteral(" をダウンロードします。よろしいですか？"));
+}
+
+void RoundWorkflow::FalseDialog(qint32 lngKaisaikai) const
+{
+    if (m_cancel)
+        return;
+    const QString title = u' ' + m_kindWord;
+    if (m_unpublished)
+        Ui::instance().showMessage(Ui::Icon::Information, title,
+                                   u'第' + QString::number(lngKaisaikai) + QStringLiteral("回 ") + m_kindWord
+                                       + QStringLiteral("は発表されていません。"));
+    else
+        Ui::instance().showMessage(Ui::Icon::Warning, title,
+                                   QStringLiteral("インターネットよりダウンロードに失敗しました。"));
+}

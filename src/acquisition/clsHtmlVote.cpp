@@ -1,0 +1,174 @@
+#include "acquisition/clsHtmlVote.h"
+
+#include "acquisition/PageLines.h"
+#include "acquisition/clsSchedule.h"
+#include "app/BigSettings.h"
+#include "support/Format.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr int totoMatches = 13;
+// The marks of the three share columns after the home team: 1, 0, 2.
+constexpr std::array<int, 3> shareColumns{1, 0, 2};
+
+const QString notAvailable = QStringLiteral("ご指定の投票状況は表示できません。");
+
+bool isFigureLabel(const QString &line)
+{
+    return line == QStringLiteral("売上金額") || line == QStringLiteral("投票口数")
+        || line == QStringLiteral("投票枚数");
+}
+
+bool isDateLabel(const QString &line)
+{
+    return line == QStringLiteral("結果発表日") || line == QStringLiteral("払戻開始日")
+        || line == QStringLiteral("払戻期限");
+}
+
+} // namespace
+
+clsHtmlVote::clsHtmlVote()
+    : m_urlHead(bigSettings().totoOfficialVoteUrl)
+    , m_urlTail(bigSettings().totoOfficialTotoUrl)
+{
+}
+
+QString clsHtmlVote::Url(qint32 lngKaisaikai) const
+{
+    return m_urlHead + Format::zeroPadded(lngKaisaikai, 4) + m_urlTail;
+}
+
+bool clsHtmlVote::GetVote(qint32 lngKaisaikai, const QString &strKumi, QWidget *objOwnerForm, bool &blnFinal)
+{
+    m_vote = VoteData();
+    m_unpublished = false;
+    blnFinal = false;
+    return m_err.guard(QStringLiteral("GetVote"), false, [&] {
+        // The 13 toto matches are placed by the teams of the BIG matches.
+        clsSchedule schedule;
+        schedule.Initialize(objOwnerForm);
+        if (!schedule.GetSchedule(lngKaisaikai, strKumi, RoundWorkflow::FromFile, false))
+            return false;
+
+        m_html.setProgressDialogMessage(u'第' + QString::number(lngKaisaikai)
+                                        + QStringLiteral("回 投票状況情報取得中 (オフィシャル)"));
+        m_html.GetHttp(Url(lngKaisaikai), QString(), objOwnerForm, 8);
+        QStringList lines;
+        if (m_html.GetTextData(lines) == 0)
+            return false;
+
+        TotoPage page;
+        switch (read(PageLines(lines), page)) {
+        case Outcome::Unpublished:
+            m_unpublished = true;
+            return false;
+        case Outcome::Failed:
+            return false;
+        case Outcome::Read:
+            break;
+        }
+        blnFinal = page.Final;
+        m_vote = carryOver(page, schedule.Schedule(), strKumi);
+        return true;
+    });
+}
+
+clsHtmlVote::Outcome clsHtmlVote::read(const PageLines &lines, TotoPage &page)
+{
+    bool headingFound = false;
+    bool stampFound = false;
+    int year = 0;
+    OleDate day;
+    OleDate time;
+    for (int i = 0; i < lines.count(); ++i) {
+        const QString line = lines.at(i);
+        if (!headingFound) {
+            if (line == notAvailable)
+                break;
+            if (!m_toto.Kaisaikai(line, page.Kaisaikai))
+                continue;
+            headingFound = true;
+        }
+        if (!stampFound) {
+            if (!m_toto.GetStringToDateNow(line, page.VoteTime, page.Final))
+                continue;
+            stampFound = true;
+            year = page.VoteTime.date().year();
+        }
+        if (isFigureLabel(line)) {
+            i += 3;
+        } else if (line == QStringLiteral("販売期間")) {
+            OleDate saleStart;
+            m_toto.DateString2(lines.at(++i), saleStart, page.SaleEnd);
+        } else if (isDateLabel(line)) {
+            ++i;
+        } else if (!readMatch(lines, i, year, day, time, page)) {
+            return Outcome::Failed;
+        }
+    }
+    if (!stampFound)
+        return Outcome::Unpublished;
+    // toto always lists 13 matches, called-off ones included: a page with
+    // fewer rows was cut short and must not become a final status of zeros.
+    const bool allRead = std::all_of(page.Read.begin() + 1, page.Read.end(), [](bool read) { return read; });
+    return allRead ? Outcome::Read : Outcome::Failed;
+}
+
+// The match-row rule at line i: an optional day and kick-off, then a match
+// number ("中止" in front of it for a called-off match), the home team, the
+// three vote shares in the order home win, other, home loss, and the away
+// team. i ends on the last line taken. False when a share cannot be read.
+bool clsHtmlVote::readMatch(const PageLines &lines, int &i, int year, OleDate &day, OleDate &time, TotoPage &page)
+{
+    if (PageValue::isMatchDay(m_toto, year, lines.at(i))) {
+        day = PageValue::matchDay(m_toto, year, lines.at(i));
+        time = PageValue::kickOff(m_toto, lines.at(i + 1));
+        i += 2;
+    }
+    QString line = lines.at(i);
+    if (line.contains(QStringLiteral("中止")))
+        line.remove(0, 2);
+    const int match = PageLines::numberOf(line, totoMatches);
+    if (match == 0)
+        return true;
+
+    TotoGame &game = page.Game[match];
+    game.GameDate = day;
+    game.StartTime = time;
+    game.Home = lines.at(i + 1);
+    for (int column = 0; column < 3; ++column) {
+        VoteShare &vote = game.Votes[shareColumns[column]];
+        if (!m_toto.GetValue2(lines.at(i + 2 + column), vote.Count, vote.Rate))
+            return false;
+    }
+    game.Away = lines.at(i + 5);
+    page.Read[match] = true;
+    i += 5;
+    return true;
+}
+
+VoteData clsHtmlVote::carryOver(const TotoPage &page, const ScheduleData &schedule, const QString &strKumi)
+{
+    VoteData vote;
+    vote.Kaisaikai = page.Kaisaikai;
+    vote.Kumi = strKumi;
+    // A final status is dated at the end of sales, not when it was printed.
+    vote.VoteTime = page.Final ? page.SaleEnd : page.VoteTime;
+    for (int match = 1; match <= 14; ++match) {
+        const ScheduleGame &big = schedule.Game[match];
+        VoteGame &game = vote.Game[match];
+        game.Home = big.Home;
+        game.Away = big.Away;
+        game.GameDate = big.GameDate;
+        game.StartTime = big.StartTime;
+        for (int toto = 1; toto <= totoMatches; ++toto) {
+            if (page.Game[toto].Home == big.Home && page.Game[toto].Away == big.Away) {
+                game.Votes = page.Game[toto].Votes;
+                break;
+            }
+        }
+    }
+    return vote;
+}

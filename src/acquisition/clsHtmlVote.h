@@ -1,0 +1,72 @@
+#pragma once
+
+#include "acquisition/clsHtmlGet.h"
+#include "acquisition/clsHtmlToto.h"
+#include "rounddata/RoundData.h"
+#include "support/ErrorReporter.h"
+
+#include <QString>
+#include <array>
+
+class PageLines;
+class QWidget;
+
+// Reads the official toto vote-status page of one round and carries the vote
+// shares of its 13 toto matches over to the 14 BIG matches of the round's
+// schedule file, matching home and away team names.
+class clsHtmlVote
+{
+public:
+    // Copies the page address from the settings.
+    clsHtmlVote();
+
+    // Downloads and reads the page; on success the held record is replaced.
+    // blnFinal tells whether the status is the final one, taken at the end of
+    // sales. Needs the round's schedule file.
+    bool GetVote(qint32 lngKaisaikai, const QString &strKumi, QWidget *objOwnerForm, bool &blnFinal);
+    const VoteData &Vote() const { return m_vote; }
+    // True when the last page did not carry the status time stamp.
+    bool Unpublished() const { return m_unpublished; }
+
+    bool ProgressOpen() const { return m_html.ProgressOpen(); }
+    void setProgressOpen(bool open) { m_html.setProgressOpen(open); }
+    bool ProgressClose() const { return m_html.ProgressClose(); }
+    void setProgressClose(bool close) { m_html.setProgressClose(close); }
+
+    QString Url(qint32 lngKaisaikai) const;
+
+private:
+    // One toto match as the page writes it.
+    struct TotoGame
+    {
+        QString Home;
+        QString Away;
+        OleDate GameDate;
+        OleDate StartTime;
+        std::array<VoteShare, 3> Votes{};
+    };
+    // What the page gives before it is carried over to the BIG matches.
+    struct TotoPage
+    {
+        qint32 Kaisaikai = 0;
+        OleDate VoteTime;
+        bool Final = false;
+        OleDate SaleEnd;
+        std::array<TotoGame, 14> Game{};   // index 1..13
+        std::array<bool, 14> Read{};       // which toto matches the page gave
+    };
+
+    enum class Outcome { Read, Unpublished, Failed };
+
+    Outcome read(const PageLines &lines, TotoPage &page);
+    bool readMatch(const PageLines &lines, int &i, int year, OleDate &day, OleDate &time, TotoPage &page);
+    static VoteData carryOver(const TotoPage &page, const ScheduleData &schedule, const QString &strKumi);
+
+    ErrorReporter m_err{QStringLiteral("clsHtmlVote")};
+    clsHtmlGet m_html;
+    clsHtmlToto m_toto;
+    QString m_urlHead;
+    QString m_urlTail;
+    VoteData m_vote;
+    bool m_unpublished = false;
+};

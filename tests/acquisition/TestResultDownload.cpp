@@ -1,0 +1,226 @@
+#include "acquisition/clsHtmlResult.h"
+#include "acquisition/clsResult.h"
+#include "common/OfficialSite.h"
+#include "common/RecordingUi.h"
+#include "common/TestAppFolder.h"
+#include "common/TestFiles.h"
+
+#include <QDateTime>
+#include <QTest>
+
+#include <memory>
+
+namespace {
+
+const QString kind = QStringLiteral("くじ結果");
+
+QString resultFile(int round)
+{
+    return QStringLiteral("SysData/BIG_Result/big_result_%1.xml").arg(round, 3, 10, QLatin1Char('0'));
+}
+
+} // namespace
+
+class TestResultDownload : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+
+    void firstDownloadWritesTheRoundFile_data();
+    void firstDownloadWritesTheRoundFile();
+    void bigBlockAmongTheOtherProducts();
+    void downloadKeepsAnExistingFile();
+    void prizeBlockEndingEarlyIsNotComplete();
+    void scoreAbove30IsNotComplete();
+    void answerNoCancelsAndShowsNothing();
+    void unpublishedRound();
+    void deadServer();
+    void beforeInitialize_data();
+    void beforeInitialize();
+
+private:
+    std::unique_ptr<TestAppFolder> m_app;
+    std::unique_ptr<RecordingUi> m_ui;
+    std::unique_ptr<OfficialSite> m_site;
+};
+
+void TestResultDownload::init()
+{
+    m_app = std::make_unique<TestAppFolder>(TestAppFolder::SysData::Shipped);
+    m_ui = std::make_unique<RecordingUi>();
+    m_site = std::make_unique<OfficialSite>();
+    QVERIFY(m_site->isListening());
+    m_site->pointSettingsHere();
+}
+
+void TestResultDownload::cleanup()
+{
+    m_site.reset();
+    m_ui.reset();
+    m_app.reset();
+}
+
+void TestResultDownload::firstDownloadWritesTheRoundFile_data()
+{
+    QTest::addColumn<int>("round");
+    QTest::addColumn<bool>("cancelled");
+    QTest::addColumn<int>("outcome7");
+    QTest::newRow("six grades, other products around") << 1478 << false << 1;
+    QTest::newRow("four grades") << 421 << false << 1;
+    QTest::newRow("two matches called off") << 1476 << false << 3;
+    QTest::newRow("round called off") << 1162 << true << 3;
+}
+
+void TestResultDownload::firstDownloadWritesTheRoundFile()
+{
+    QFETCH(int, round);
+    QFETCH(bool, cancelled);
+    QFETCH(int, outcome7);
+    clsResult result;
+    result.Initialize(nullptr);
+    m_ui->scriptAnswers({Ui::Answer::Yes});
+
+    QVERIFY(result.GetResult(round, QString(), 3, true));
+    QCOMPARE(boxLines(*m_ui), QStringList{questionBox(kind)});
+    QCOMPARE(m_site->requestsFor(OfficialSite::resultAddress(round)), 1);
+    QCOMPARE(m_app->readFile(resultFile(round)),
+             OfficialSite::expectedFile(QStringLiteral("big_result_%1.xml").arg(round)));
+    QCOMPARE(result.Result().Kaisaikai, round);
+    QCOMPARE(result.Result().Cancelled, cancelled);
+    QCOMPARE(int(result.Result().Game[7].Outcome), outcome7);
+}
+
+void TestResultDownload::bigBlockAmongTheOtherProducts()
+{
+    // mini BIG comes first on the page, BIG1000 and 100円BIG after BIG.
+    const QString text = OfficialSite::pageText(QStringLiteral("result_1478_with_other_products.html"));
+    QVERIFY(text.indexOf(QStringLiteral("mini BIGくじ結果")) < text.indexOf(QStringLiteral("回 BIGくじ結果")));
+    clsHtmlResult page;
+    QVERIFY(page.GetResult(1478, QString(), nullptr));
+    const ResultData &result = page.Result();
+    QCOMPARE(result.Prize[1], Money::fromWhole(600000000));
+    QCOMPARE(result.Winners[6], Money::fromWhole(657432));
+    QCOMPARE(result.Sales, Money::fromWhole(1234567800));
+    QCOMPARE(result.RefundEnd.toDateTime(), QDateTime(QDate(2025, 3, 11), QTime(0, 0)));
+    QCOMPARE(result.Game[3].Home, QStringLiteral("柏"));
+    QCOMPARE(int(result.Game[3].HomeScore), 1);
+    QCOMPARE(int(result.Game[3].AwayScore), 3);
+    QCOMPARE(int(result.Game[3].Outcome), 2);
+    QCOMPARE(result.Game[14].Away, QStringLiteral("鹿児島"));
+    QVERIFY(!result.Cancelled);
+}
+
+void TestResultDownload::downloadKeepsAnExistingFile()
+{
+    const QByteArray older = OfficialSite::expectedFile(QStringLiteral("big_result_1476.xml"));
+    m_app->writeFile(resultFile(1478), older);
+    clsResult result;
+    result.Initialize(nullptr);
+
+    QVERIFY(result.GetResult(1478, QString(), RoundWorkflow::FromSite, false));
+    QCOMPARE(result.Result().Kaisaikai, 1478);
+    QCOMPARE(m_app->readFile(resultFile(1478)), older);
+}
+
+void TestResultDownload::prizeBlockEndingEarlyIsNotComplete()
+{
+    clsHtmlResult page;
+    QVERIFY(page.GetResult(1477, QString(), nullptr));
+    QCOMPARE(page.Result().Prize[1], Money::fromWhole(300000000));
+    QVERIFY(page.Result().Sales.isZero());
+    QVERIFY(page.Result().Game[1].Home.isEmpty());
+
+    clsResult result;
+    result.Initialize(nullptr);
+    QVERIFY(!result.GetResult(1477, QString(), 3, false));
+    QVERIFY(!result.Unpublished());
+    QVERIFY(!m_app->exists(resultFile(1477)));
+    result.FalseDialog(1477);
+    QCOMPARE(boxLines(*m_ui), QStringList{failureBox(kind)});
+}
+
+void TestResultDownload::scoreAbove30IsNotComplete()
+{
+    QString text = OfficialSite::pageText(QStringLiteral("result_1476_matches_cancelled.html"));
+    const QString score = QStringLiteral("<td class=\"score\">3 - 0</td>");
+    const qsizetype row = text.indexOf(score);
+    QVERIFY(row > 0);
+    text.replace(row, score.size(), QStringLiteral("<td class=\"score\">31 - 0</td>"));
+    m_site->serve(OfficialSite::resultAddress(1476), text.toUtf8());
+    clsResult result;
+    result.Initialize(nullptr);
+
+    QVERIFY(!result.GetResult(1476, QString(), 3, false));
+    QCOMPARE(int(result.Result().Game[2].HomeScore), 31);
+    QVERIFY(!m_app->exists(resultFile(1476)));
+}
+
+void TestResultDownload::answerNoCancelsAndShowsNothing()
+{
+    clsResult result;
+    result.Initialize(nullptr);
+    m_ui->scriptAnswers({Ui::Answer::No});
+
+    QVERIFY(!result.GetResult(1478, QString(), 3, true));
+    QVERIFY(result.Cancel());
+    result.FalseDialog(1478);
+    QCOMPARE(boxLines(*m_ui), QStringList{questionBox(kind)});
+    QCOMPARE(m_site->requests(), 0);
+}
+
+void TestResultDownload::unpublishedRound()
+{
+    clsResult result;
+    result.Initialize(nullptr);
+
+    QVERIFY(!result.GetResult(1479, QString(), 3, false));
+    QVERIFY(result.Unpublished());
+    QCOMPARE(m_site->requestsFor(OfficialSite::resultAddress(1479)), 1);
+    result.FalseDialog(1479);
+    QCOMPARE(boxLines(*m_ui), QStringList{unpublishedBox(1479, kind)});
+    QVERIFY(!m_app->exists(resultFile(1479)));
+}
+
+void TestResultDownload::deadServer()
+{
+    OfficialSite::pointSettingsAtDeadServer();
+    clsResult result;
+    result.Initialize(nullptr);
+
+    QVERIFY(!result.GetResult(1478, QString(), 3, false));
+    QVERIFY(!result.Unpublished());
+    result.FalseDialog(1478);
+    QCOMPARE(boxLines(*m_ui), QStringList{failureBox(kind)});
+}
+
+void TestResultDownload::beforeInitialize_data()
+{
+    QTest::addColumn<QString>("operation");
+    for (const char *operation : {"GetResult", "Result", "Cancel", "Unpublished"})
+        QTest::newRow(operation) << QString::fromLatin1(operation);
+}
+
+void TestResultDownload::beforeInitialize()
+{
+    QFETCH(QString, operation);
+    clsResult result;
+    bool answer = false;
+    if (operation == QStringLiteral("GetResult"))
+        answer = result.GetResult(1478, QString(), 3, true);
+    else if (operation == QStringLiteral("Result"))
+        answer = result.Result().Kaisaikai != 0;
+    else if (operation == QStringLiteral("Cancel"))
+        answer = result.Cancel();
+    else
+        answer = result.Unpublished();
+    QVERIFY(!answer);
+    QCOMPARE(boxLines(*m_ui), QStringList{boxLine(Ui::Icon::Warning, QStringLiteral("QUDO / clsResult / ") + operation,
+                                                  QStringLiteral("Initialize Err"))});
+    QCOMPARE(m_site->requests(), 0);
+}
+
+QTEST_GUILESS_MAIN(TestResultDownload)
+#include "TestResultDownload.moc"

@@ -1,0 +1,365 @@
+#include "acquisition/clsHtmlSchedule.h"
+#include "acquisition/clsSchedule.h"
+#include "common/OfficialSite.h"
+#include "common/RecordingUi.h"
+#include "common/TestAppFolder.h"
+#include "common/TestFiles.h"
+
+#include <QDateTime>
+#include <QRegularExpression>
+#include <QTest>
+
+#include <memory>
+
+namespace {
+
+const QString kind = QStringLiteral("開催情報");
+
+QString roundFile(int round, const QString &kumi = QString())
+{
+    return QStringLiteral("SysData/BIG_Schedule/big_schedule_%1%2.xml")
+        .arg(round, 3, 10, QLatin1Char('0'))
+        .arg(kumi.isEmpty() ? QString() : u'_' + kumi);
+}
+
+QDateTime at(int year, int month, int day, int hour = 0, int minute = 0)
+{
+    return QDateTime(QDate(year, month, day), QTime(hour, minute));
+}
+
+} // namespace
+
+class TestScheduleDownload : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+
+    void firstDownloadWritesTheRoundFile_data();
+    void firstDownloadWritesTheRoundFile();
+    void downloadKeepsAnExistingFile();
+    void unreadableFileIsDownloadedButKept();
+    void roundFileIsReadBeforeTheSite();
+    void answerNoCancelsAndShowsNothing();
+    void unpublishedRound_data();
+    void unpublishedRound();
+    void deadServer();
+    void payoutDeadlineBeforeTheMatchTable();
+    void clubThatNoFileKnows();
+    void secondMatchTableFails();
+    void matchDaysWithoutSaleStartTakeTheCurrentYear();
+    void matchDaysAfterNewYear();
+    void roundZeroTouchesNothing();
+    void fileOnlyWithoutFile();
+    void notHeldMarker();
+    void beforeInitialize_data();
+    void beforeInitialize();
+
+private:
+    std::unique_ptr<TestAppFolder> m_app;
+    std::unique_ptr<RecordingUi> m_ui;
+    std::unique_ptr<OfficialSite> m_site;
+};
+
+void TestScheduleDownload::init()
+{
+    m_app = std::make_unique<TestAppFolder>(TestAppFolder::SysData::Shipped);
+    m_ui = std::make_unique<RecordingUi>();
+    m_site = std::make_unique<OfficialSite>();
+    QVERIFY(m_site->isListening());
+    m_site->pointSettingsHere();
+}
+
+void TestScheduleDownload::cleanup()
+{
+    m_site.reset();
+    m_ui.reset();
+    m_app.reset();
+}
+
+void TestScheduleDownload::firstDownloadWritesTheRoundFile_data()
+{
+    QTest::addColumn<int>("round");
+    QTest::addColumn<int>("state");
+    QTest::addColumn<QString>("lastHome");
+    QTest::newRow("recent round") << 1478 << 0 << QStringLiteral("長崎");
+    QTest::newRow("two matches called off") << 1476 << 0 << QStringLiteral("長崎");
+    QTest::newRow("round called off") << 1162 << 2 << QStringLiteral("愛媛");
+}
+
+void TestScheduleDownload::firstDownloadWritesTheRoundFile()
+{
+    QFETCH(int, round);
+    QFETCH(int, state);
+    QFETCH(QString, lastHome);
+    clsSchedule schedule;
+    schedule.Initialize(nullptr);
+    m_ui->scriptAnswers({Ui::Answer::Yes});
+
+    QVERIFY(schedule.GetSchedule(round, QString(), 3, true));
+    QCOMPARE(boxLines(*m_ui), QStringList{questionBox(kind)});
+    QCOMPARE(m_site->requestsFor(OfficialSite::scheduleAddress(round)), 1);
+    QCOMPARE(m_app->readFile(roundFile(round)),
+             OfficialSite::expectedFile(QStringLiteral("big_schedule_%1.xml").arg(round)));
+    const ScheduleData held = schedule.Schedule();
+    QCOMPARE(held.Kaisaikai, round);
+    QCOMPARE(held.State, state);
+    QCOMPARE(held.Game[14].Home, lastHome);
+    QVERIFY(!schedule.Cancel());
+    QVERIFY(!schedule.Unpublished());
+    QVERIFY(!schedule.NoGame());
+}
+
+void TestScheduleDownload::downloadKeepsAnExistingFile()
+{
+    QByteArray older = OfficialSite::expectedFile(QStringLiteral("big_schedule_1478.xml"));
+    older.replace(TestFiles::sjis(QStringLiteral("<競技場>カシマ")), TestFiles::sjis(QStringLiteral("<競技場>旧カシマ")));
+    m_app->writeFile(roundFile(1478), older);
+    clsSchedule schedule;
+    schedule.Initialize(nullptr);
+
+    QVERIFY(schedule.GetSchedule(1478, QString(), RoundWorkflow::FromSite, false));
+    QCOMPARE(schedule.Schedule().Game[1].Stadium, QStringLiteral("カシマ"));
+    QCOMPARE(m_app->readFile(roundFile(1478)), older);
+    QVERIFY(m_ui->boxes().isEmpty());
+}
+
+void TestScheduleDownload::unreadableFileIsDownloadedButKept()
+{
+    const QByteArray broken = TestFiles::sjis(QStringLiteral("<BIG>\r\n<開催>\r\n</BIG>\r\n"));
+    m_app->writeFile(roundFile(1478), broken);
+    clsSchedule schedule;
+    schedule.Initialize(nullptr);
+    m_ui->scriptAnswers({Ui::Answer::Yes});
+
+    QVERIFY(schedule.GetSchedule(1478, QString(), 3, true));
+    QCOMPARE(schedule.Schedule().Game[1].Home, QStringLiteral("鹿島"));
+    QCOMPARE(m_app->readFile(roundFile(1478)), broken);
+    // The loader's own warning, then the question.
+    QCOMPARE(m_ui->boxes().size(), 2);
+    QCOMPARE(m_ui->boxes()[0].text, QStringLiteral("XMLデータが異常です。"));
+    QCOMPARE(boxLines(*m_ui).last(), questionBox(kind));
+}
+
+void TestScheduleDownload::roundFileIsReadBeforeTheSite()
+{
+    m_app->writeFile(roundFile(1478), OfficialSite::expectedFile(QStringLiteral("big_schedule_1478.xml")));
+    clsSchedule schedule;
+    schedule.Initialize(nullptr);
+
+    QVERIFY(schedule.GetSchedule(1478, QString(), 3, true));
+    QCOMPARE(schedule.Schedule().Game[7].Home, QStringLiteral("仙台"));
+    QVERIFY(m_ui->boxes().isEmpty());
+    QCOMPARE(m_site->requests(), 0);
+}
+
+void TestScheduleDownload::answerNoCancelsAndShowsNothing()
+{
+    clsSchedule schedule;
+    schedule.Initialize(nullptr);
+    m_ui->scriptAnswers({Ui::Answer::No});
+
+    QVERIFY(!schedule.GetSchedule(1478, QString(), 3, true));
+    QVERIFY(schedule.Cancel());
+    QVERIFY(!schedule.Unpublished());
+    schedule.FalseDialog(1478);
+    QCOMPARE(boxLines(*m_ui), QStringList{questionBox(kind)});
+    QCOMPARE(m_site->requests(), 0);
+    QVERIFY(!m_app->exists(roundFile(1478)));
+    QCOMPARE(schedule.Schedule().Kaisaikai, 0);
+}
+
+void TestScheduleDownload::unpublishedRound_data()
+{
+    QTest::addColumn<int>("round");
+    QTest::addColumn<QString>("kumi");
+    QTest::newRow("round the site cannot show") << 1490 << QString();
+    QTest::newRow("short round number") << 99 << QString();
+    QTest::newRow("group heading not on the page") << 1478 << QStringLiteral("B");
+}
+
+void TestScheduleDownload::unpublishedRound()
+{
+    QFETCH(int, round);
+    QFETCH(QString, kumi);
+    clsSchedule schedule;
+    schedule.Initialize(nullptr);
+
+    QVERIFY(!schedule.GetSchedule(round, kumi, 3, false));
+    QVERIFY(schedule.Unpublished());
+    QVERIFY(!schedule.Cancel());
+    QCOMPARE(m_site->requestsFor(OfficialSite::scheduleAddress(round)), 1);
+    schedule.FalseDialog(round);
+    QCOMPARE(boxLines(*m_ui), QStringList{unpublishedBox(round, kind)});
+    QVERIFY(!m_app->exists(roundFile(round, kumi)));
+}
+
+void TestScheduleDownload::deadServer()
+{
+    OfficialSite::pointSettingsAtDeadServer();
+    clsSchedule schedule;
+    schedule.Initialize(nullptr);
+
+    QVERIFY(!schedule.GetSchedule(1478, QString(), 3, false));
+    QVERIFY(!schedule.Unpublished());
+    schedule.FalseDialog(1478);
+    QCOMPARE(boxLines(*m_ui), QStringList{failureBox(kind)});
+    QVERIFY(!m_app->exists(roundFile(1478)));
+}
+
+void TestScheduleDownload::payoutDeadlineBeforeTheMatchTable()
+{
+    clsHtmlSchedule page;
+    QVERIFY(page.GetSchedule(1480, QString(), nullptr));
+    QCOMPARE(page.Schedule().Kaisaikai, 1480);
+    QCOMPARE(page.Schedule().RefundEnd.toDateTime(), at(2025, 4, 1));
+    QCOMPARE(page.Schedule().SaleEnd.toDateTime(), at(2024, 3, 30, 12, 50));
+    for (int match = 1; match <= 14; ++match)
+        QVERIFY(page.Schedule().Game[match].Home.isEmpty());
+
+    clsSchedule schedule;
+    schedule.Initialize(nullptr);
+    QVERIFY(!schedule.GetSchedule(1480, QString(), 3, false));
+    QVERIFY(!m_app->exists(roundFile(1480)));
+    schedule.FalseDialog(1480);
+    QCOMPARE(boxLines(*m_ui), QStringList{failureBox(kind)});
+}
+
+void TestScheduleDownload::clubThatNoFileKnows()
+{
+    clsSchedule schedule;
+    schedule.Initialize(nullptr);
+
+    QVERIFY(!schedule.GetSchedule(1481, QString(), 3, false));
+    QVERIFY(!schedule.Unpublished());
+    QCOMPARE(schedule.Schedule().Kaisaikai, 0);
+    QVERIFY(!m_app->exists(roundFile(1481)));
+    // The team-name lookup names the club; then the workflow's failure.
+    schedule.FalseDialog(1481);
+    QCOMPARE(m_ui->boxes().size(), 2);
+    QVERIFY(m_ui->boxes()[0].text.contains(QStringLiteral("クオーヴェル架空ユナイテッド")));
+    QCOMPARE(boxLines(*m_ui).last(), failureBox(kind));
+}
+
+void TestScheduleDownload::secondMatchTableFails()
+{
+    QString text = OfficialSite::pageText(QStringLiteral("schedule_1478.html"));
+    const qsizetype begin = text.indexOf(QStringLiteral("<tbody>"));
+    const qsizetype end = text.indexOf(QStringLiteral("</tbody>")) + 8;
+    text.insert(end, text.mid(begin, end - begin));
+    m_site->serve(OfficialSite::scheduleAddress(1478), text.toUtf8());
+
+    clsHtmlSchedule page;
+    QVERIFY(!page.GetSchedule(1478, QString(), nullptr));
+    QVERIFY(!page.Unpublished());
+    QCOMPARE(page.Schedule().Kaisaikai, 0);
+    QVERIFY(m_ui->boxes().isEmpty());
+}
+
+void TestScheduleDownload::matchDaysWithoutSaleStartTakeTheCurrentYear()
+{
+    QString text = OfficialSite::pageText(QStringLiteral("schedule_1478.html"));
+    QVERIFY(text.contains(QStringLiteral("<th>販売開始日</th>")));
+    text.remove(QRegularExpression(QStringLiteral("<tr><th>販売開始日</th>.*?</tr>")));
+    m_site->serve(OfficialSite::scheduleAddress(1478), text.toUtf8());
+
+    clsHtmlSchedule page;
+    QVERIFY(page.GetSchedule(1478, QString(), nullptr));
+    QCOMPARE(page.Schedule().Game[1].GameDate.date(), QDate(QDate::currentDate().year(), 3, 9));
+    QVERIFY(!page.Schedule().SaleStart.isSet());
+}
+
+void TestScheduleDownload::matchDaysAfterNewYear()
+{
+    QString text = OfficialSite::pageText(QStringLiteral("schedule_1478.html"));
+    text.replace(QStringLiteral("2024年3月4日（月）10:00"), QStringLiteral("2023年12月25日（月）10:00"));
+    text.replace(QStringLiteral(">3/9<"), QStringLiteral(">12/30<"));
+    text.replace(QStringLiteral(">3/10<"), QStringLiteral(">1/4<"));
+    m_site->serve(OfficialSite::scheduleAddress(1478), text.toUtf8());
+
+    clsHtmlSchedule page;
+    QVERIFY(page.GetSchedule(1478, QString(), nullptr));
+    QCOMPARE(page.Schedule().Game[1].GameDate.date(), QDate(2023, 12, 30));
+    QCOMPARE(page.Schedule().Game[14].GameDate.date(), QDate(2024, 1, 4));
+}
+
+void TestScheduleDownload::roundZeroTouchesNothing()
+{
+    clsSchedule schedule;
+    schedule.Initialize(nullptr);
+    QVERIFY(!schedule.GetSchedule(0, QString(), 3, true));
+    QVERIFY(!schedule.Cancel());
+    QVERIFY(!schedule.Unpublished());
+    QVERIFY(m_ui->boxes().isEmpty());
+    QCOMPARE(m_site->requests(), 0);
+}
+
+void TestScheduleDownload::fileOnlyWithoutFile()
+{
+    clsSchedule schedule;
+    schedule.Initialize(nullptr);
+    QVERIFY(!schedule.GetSchedule(1478, QString(), RoundWorkflow::FromFile, true));
+    QVERIFY(!schedule.Unpublished());
+    QVERIFY(!schedule.Cancel());
+    QVERIFY(m_ui->boxes().isEmpty());
+    QCOMPARE(m_site->requests(), 0);
+}
+
+void TestScheduleDownload::notHeldMarker()
+{
+    m_app->writeFile(roundFile(1490), TestFiles::sjis(TestFiles::crlfLines({
+                                          QStringLiteral("<?xml version=\"1.0\" encoding=\"Shift_JIS\"?>"),
+                                          QStringLiteral("<?xml-stylesheet type=\"text/xsl\" href=\"style.xsl\"?>"),
+                                          QStringLiteral("<BIG>"),
+                                          QStringLiteral("<開催>"),
+                                          QStringLiteral("<開催回>1490</開催回>"),
+                                          QStringLiteral("<開催状態>1</開催状態>"),
+                                          QStringLiteral("</開催>"),
+                                          QStringLiteral("</BIG>"),
+                                      })));
+    clsSchedule schedule;
+    schedule.Initialize(nullptr);
+    QVERIFY(!schedule.GetSchedule(1490, QString(), 3, true));
+    QVERIFY(schedule.NoGame());
+    QCOMPARE(schedule.Schedule().State, 1);
+    QVERIFY(m_ui->boxes().isEmpty());
+    QCOMPARE(m_site->requests(), 0);
+}
+
+void TestScheduleDownload::beforeInitialize_data()
+{
+    QTest::addColumn<QString>("operation");
+    for (const char *operation : {"GetSchedule", "Schedule", "Cancel", "NoGame", "Unpublished"})
+        QTest::newRow(operation) << QString::fromLatin1(operation);
+}
+
+void TestScheduleDownload::beforeInitialize()
+{
+    QFETCH(QString, operation);
+    clsSchedule schedule;
+    bool answer = false;
+    if (operation == QStringLiteral("GetSchedule"))
+        answer = schedule.GetSchedule(1478, QString(), 3, true);
+    else if (operation == QStringLiteral("Schedule"))
+        answer = schedule.Schedule().Kaisaikai != 0;
+    else if (operation == QStringLiteral("Cancel"))
+        answer = schedule.Cancel();
+    else if (operation == QStringLiteral("NoGame"))
+        answer = schedule.NoGame();
+    else
+        answer = schedule.Unpublished();
+    QVERIFY(!answer);
+    QCOMPARE(boxLines(*m_ui), QStringList{boxLine(Ui::Icon::Warning, QStringLiteral("QUDO / clsSchedule / ") + operation,
+                                                  QStringLiteral("Initialize Err"))});
+    QCOMPARE(m_site->requests(), 0);
+    // The file test and the explanation need no Initialize.
+    m_ui->clear();
+    QVERIFY(!schedule.CheckScheduleFile(1478, QString()));
+    schedule.FalseDialog(1478);
+    QCOMPARE(boxLines(*m_ui), QStringList{failureBox(kind)});
+}
+
+QTEST_GUILESS_MAIN(TestScheduleDownload)
+#include "TestScheduleDownload.moc"

@@ -1,0 +1,295 @@
+#include "acquisition/clsHtmlVote.h"
+#include "acquisition/clsVote.h"
+#include "common/OfficialSite.h"
+#include "common/RecordingUi.h"
+#include "common/TestAppFolder.h"
+#include "common/TestFiles.h"
+#include "support/TextCodec.h"
+
+#include <QDateTime>
+#include <QRegularExpression>
+#include <QTest>
+
+#include <memory>
+
+namespace {
+
+const QString kind = QStringLiteral("投票状況");
+
+QString voteFile(int round)
+{
+    return QStringLiteral("SysData/BIG_Vote/big_vote_%1.xml").arg(round, 3, 10, QLatin1Char('0'));
+}
+
+QString scheduleFile(int round)
+{
+    return QStringLiteral("SysData/BIG_Schedule/big_schedule_%1.xml").arg(round, 3, 10, QLatin1Char('0'));
+}
+
+} // namespace
+
+class TestVoteDownload : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+
+    void finalStatusWritesTheRoundFile_data();
+    void finalStatusWritesTheRoundFile();
+    void finalStatusIsDatedAtTheEndOfSales();
+    void statusBeforeTheEndOfSalesIsNotStored();
+    void downloadKeepsAnExistingFile();
+    void withoutScheduleFileNothingIsDownloaded();
+    void answerNoCancelsAndShowsNothing();
+    void unpublishedRound();
+    void deadServer();
+    void teamWrittenDifferentlyGetsNoShares();
+    void finalStatusWithoutSalesPeriodIsNotComplete();
+    void calledOffMatchIsReadByItsNumber();
+    void beforeInitialize_data();
+    void beforeInitialize();
+
+private:
+    void placeSchedule(int round) const;
+
+    std::unique_ptr<TestAppFolder> m_app;
+    std::unique_ptr<RecordingUi> m_ui;
+    std::unique_ptr<OfficialSite> m_site;
+};
+
+void TestVoteDownload::init()
+{
+    m_app = std::make_unique<TestAppFolder>(TestAppFolder::SysData::Shipped);
+    m_ui = std::make_unique<RecordingUi>();
+    m_site = std::make_unique<OfficialSite>();
+    QVERIFY(m_site->isListening());
+    m_site->pointSettingsHere();
+}
+
+void TestVoteDownload::cleanup()
+{
+    m_site.reset();
+    m_ui.reset();
+    m_app.reset();
+}
+
+// The vote page is placed on the BIG matches of the round's schedule file.
+void TestVoteDownload::placeSchedule(int round) const
+{
+    m_app->writeFile(scheduleFile(round),
+                     OfficialSite::expectedFile(QStringLiteral("big_schedule_%1.xml").arg(round)));
+}
+
+void TestVoteDownload::finalStatusWritesTheRoundFile_data()
+{
+    QTest::addColumn<int>("round");
+    QTest::addColumn<int>("matchWithoutShares");
+    QTest::newRow("twelve of fourteen are toto matches") << 1478 << 13;
+    QTest::newRow("two toto matches called off") << 1476 << 14;
+    QTest::newRow("only seven are toto matches") << 1475 << 8;
+}
+
+void TestVoteDownload::finalStatusWritesTheRoundFile()
+{
+    QFETCH(int, round);
+    QFETCH(int, matchWithoutShares);
+    placeSchedule(round);
+    clsVote vote;
+    vote.Initialize(nullptr);
+    m_ui->scriptAnswers({Ui::Answer::Yes});
+
+    QVERIFY(vote.GetVote(round, QString(), 3, true));
+    QCOMPARE(boxLines(*m_ui), QStringList{questionBox(kind)});
+    QCOMPARE(m_site->requestsFor(OfficialSite::voteAddress(round)), 1);
+    QCOMPARE(m_app->readFile(voteFile(round)), OfficialSite::expectedFile(QStringLiteral("big_vote_%1.xml").arg(round)));
+    const VoteGame game = vote.Vote().Game[matchWithoutShares];
+    for (const VoteShare &share : game.Votes) {
+        QVERIFY(share.Count.isZero());
+        QVERIFY(share.Rate.isZero());
+    }
+    QVERIFY(!vote.Vote().Game[1].Votes[1].Count.isZero());
+}
+
+void TestVoteDownload::finalStatusIsDatedAtTheEndOfSales()
+{
+    placeSchedule(1478);
+    clsHtmlVote page;
+    bool final = false;
+    QVERIFY(page.GetVote(1478, QString(), nullptr, final));
+    QVERIFY(final);
+    // Printed: 13:00; the sales period ends at 12:50.
+    QCOMPARE(page.Vote().VoteTime.toDateTime(), QDateTime(QDate(2024, 3, 9), QTime(12, 50)));
+    QCOMPARE(page.Vote().Kaisaikai, 1478);
+    QCOMPARE(page.Vote().Game[1].Home, QStringLiteral("鹿島"));
+    QCOMPARE(page.Vote().Game[1].Votes[1].Count, Money::fromWhole(1251292));
+    QCOMPARE(page.Vote().Game[1].Votes[1].Rate, Money::fromRaw(547300));
+    QCOMPARE(page.Vote().Game[1].Votes[0].Count, Money::fromWhole(589518));
+    QCOMPARE(page.Vote().Game[1].Votes[2].Count, Money::fromWhole(445487));
+}
+
+void TestVoteDownload::statusBeforeTheEndOfSalesIsNotStored()
+{
+    placeSchedule(1479);
+    clsVote vote;
+    vote.Initialize(nullptr);
+    m_ui->scriptAnswers({Ui::Answer::Yes, Ui::Answer::Yes});
+
+    QVERIFY(vote.GetVote(1479, QString(), 3, true));
+    QCOMPARE(vote.Vote().VoteTime.toDateTime(), QDateTime(QDate(2024, 3, 14), QTime(10, 0)));
+    QCOMPARE(vote.Vote().Game[13].Away, QStringLiteral("秋田"));
+    QVERIFY(!vote.Vote().Game[13].Votes[0].Count.isZero());
+    QVERIFY(!m_app->exists(voteFile(1479)));
+
+    // Nothing was kept, so the next request asks and downloads again.
+    QVERIFY(vote.GetVote(1479, QString(), 3, true));
+    QCOMPARE(boxLines(*m_ui), QStringList({questionBox(kind), questionBox(kind)}));
+    QCOMPARE(m_site->requestsFor(OfficialSite::voteAddress(1479)), 2);
+    QVERIFY(!m_app->exists(voteFile(1479)));
+}
+
+void TestVoteDownload::downloadKeepsAnExistingFile()
+{
+    placeSchedule(1478);
+    QString text = TextCodec::decodeSjis(OfficialSite::expectedFile(QStringLiteral("big_vote_1478.xml")));
+    QVERIFY(text.contains(QStringLiteral("<投票口数>1251292</投票口数>")));
+    text.replace(QStringLiteral("<投票口数>1251292</投票口数>"), QStringLiteral("<投票口数>1</投票口数>"));
+    const QByteArray older = TestFiles::sjis(text);
+    m_app->writeFile(voteFile(1478), older);
+    clsVote vote;
+    vote.Initialize(nullptr);
+
+    QVERIFY(vote.GetVote(1478, QString(), RoundWorkflow::FromSite, false));
+    QCOMPARE(vote.Vote().Game[1].Votes[1].Count, Money::fromWhole(1251292));
+    QCOMPARE(m_app->readFile(voteFile(1478)), older);
+}
+
+void TestVoteDownload::withoutScheduleFileNothingIsDownloaded()
+{
+    clsVote vote;
+    vote.Initialize(nullptr);
+    m_ui->scriptAnswers({Ui::Answer::Yes});
+
+    QVERIFY(!vote.GetVote(1478, QString(), 3, true));
+    QVERIFY(!vote.Unpublished());
+    QCOMPARE(m_site->requests(), 0);
+    vote.FalseDialog(1478);
+    QCOMPARE(boxLines(*m_ui), QStringList({questionBox(kind), failureBox(kind)}));
+    QVERIFY(!m_app->exists(voteFile(1478)));
+}
+
+void TestVoteDownload::answerNoCancelsAndShowsNothing()
+{
+    placeSchedule(1478);
+    clsVote vote;
+    vote.Initialize(nullptr);
+    m_ui->scriptAnswers({Ui::Answer::No});
+
+    QVERIFY(!vote.GetVote(1478, QString(), 3, true));
+    QVERIFY(vote.Cancel());
+    vote.FalseDialog(1478);
+    QCOMPARE(boxLines(*m_ui), QStringList{questionBox(kind)});
+    QCOMPARE(m_site->requests(), 0);
+}
+
+void TestVoteDownload::unpublishedRound()
+{
+    // A schedule exists, but the site has no vote status for the round.
+    placeSchedule(1162);
+    clsVote vote;
+    vote.Initialize(nullptr);
+
+    QVERIFY(!vote.GetVote(1162, QString(), 3, false));
+    QVERIFY(vote.Unpublished());
+    QCOMPARE(m_site->requestsFor(OfficialSite::voteAddress(1162)), 1);
+    vote.FalseDialog(1162);
+    QCOMPARE(boxLines(*m_ui), QStringList{unpublishedBox(1162, kind)});
+    QVERIFY(!m_app->exists(voteFile(1162)));
+}
+
+void TestVoteDownload::deadServer()
+{
+    placeSchedule(1478);
+    OfficialSite::pointSettingsAtDeadServer();
+    clsVote vote;
+    vote.Initialize(nullptr);
+
+    QVERIFY(!vote.GetVote(1478, QString(), 3, false));
+    QVERIFY(!vote.Unpublished());
+    vote.FalseDialog(1478);
+    QCOMPARE(boxLines(*m_ui), QStringList{failureBox(kind)});
+}
+
+void TestVoteDownload::teamWrittenDifferentlyGetsNoShares()
+{
+    placeSchedule(1478);
+    QString text = OfficialSite::pageText(QStringLiteral("vote_1478_final.html"));
+    text.replace(QStringLiteral("<td class=\"home\">鹿島</td>"), QStringLiteral("<td class=\"home\">鹿島アントラーズ</td>"));
+    m_site->serve(OfficialSite::voteAddress(1478), text.toUtf8());
+
+    clsHtmlVote page;
+    bool final = false;
+    QVERIFY(page.GetVote(1478, QString(), nullptr, final));
+    QCOMPARE(page.Vote().Game[1].Home, QStringLiteral("鹿島"));
+    QVERIFY(page.Vote().Game[1].Votes[1].Count.isZero());
+    QVERIFY(!page.Vote().Game[2].Votes[1].Count.isZero());
+}
+
+void TestVoteDownload::finalStatusWithoutSalesPeriodIsNotComplete()
+{
+    placeSchedule(1478);
+    QString text = OfficialSite::pageText(QStringLiteral("vote_1478_final.html"));
+    QVERIFY(text.contains(QStringLiteral("<th>販売期間</th>")));
+    text.remove(QRegularExpression(QStringLiteral("<tr><th>販売期間</th>.*?</tr>")));
+    m_site->serve(OfficialSite::voteAddress(1478), text.toUtf8());
+    clsVote vote;
+    vote.Initialize(nullptr);
+
+    QVERIFY(!vote.GetVote(1478, QString(), 3, false));
+    QVERIFY(!vote.Vote().VoteTime.isSet());
+    QVERIFY(!m_app->exists(voteFile(1478)));
+}
+
+void TestVoteDownload::calledOffMatchIsReadByItsNumber()
+{
+    placeSchedule(1476);
+    QVERIFY(OfficialSite::pageText(QStringLiteral("vote_1476_final_cancelled_matches.html"))
+                .contains(QStringLiteral("中止<br>8")));
+    clsHtmlVote page;
+    bool final = false;
+    QVERIFY(page.GetVote(1476, QString(), nullptr, final));
+    // toto 8 and 9 are BIG 7 and 8.
+    QCOMPARE(page.Vote().Game[7].Home, QStringLiteral("山形"));
+    QVERIFY(!page.Vote().Game[7].Votes[0].Count.isZero());
+    QVERIFY(!page.Vote().Game[8].Votes[2].Count.isZero());
+}
+
+void TestVoteDownload::beforeInitialize_data()
+{
+    QTest::addColumn<QString>("operation");
+    for (const char *operation : {"GetVote", "Vote", "Cancel", "Unpublished"})
+        QTest::newRow(operation) << QString::fromLatin1(operation);
+}
+
+void TestVoteDownload::beforeInitialize()
+{
+    QFETCH(QString, operation);
+    clsVote vote;
+    bool answer = false;
+    if (operation == QStringLiteral("GetVote"))
+        answer = vote.GetVote(1478, QString(), 3, true);
+    else if (operation == QStringLiteral("Vote"))
+        answer = vote.Vote().Kaisaikai != 0;
+    else if (operation == QStringLiteral("Cancel"))
+        answer = vote.Cancel();
+    else
+        answer = vote.Unpublished();
+    QVERIFY(!answer);
+    QCOMPARE(boxLines(*m_ui), QStringList{boxLine(Ui::Icon::Warning, QStringLiteral("QUDO / clsVote / ") + operation,
+                                                  QStringLiteral("Initialize Err"))});
+    QCOMPARE(m_site->requests(), 0);
+}
+
+QTEST_GUILESS_MAIN(TestVoteDownload)
+#include "TestVoteDownload.moc"

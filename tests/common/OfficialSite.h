@@ -1,0 +1,55 @@
+#pragma once
+
+#include "common/LoopbackHttpServer.h"
+#include "common/RecordingUi.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+// The stand-in official lottery site of tests/data/official served on
+// 127.0.0.1 at the official paths (site.tsv maps each address to its page),
+// with SysData\bigSettings.ini of the current application folder pointing at
+// it, so that a test runs the download path users run: settings, address,
+// HTTP client, text lines, page reader, workflow, round file.
+class OfficialSite
+{
+public:
+    OfficialSite();
+
+    bool isListening() const;
+    // Writes bigSettings.ini with the page addresses on this server and loads it.
+    void pointSettingsHere() const;
+    // The same for a server that has gone away: nothing listens there.
+    static void pointSettingsAtDeadServer();
+
+    // Answers the address with body in place of its page.
+    void serve(const QString &address, const QByteArray &body);
+    // How many requests asked for the address so far.
+    int requestsFor(const QString &address) const;
+    int requests() const;
+
+    // The addresses the program asks for.
+    static QString scheduleAddress(int round);
+    static QString voteAddress(int round);
+    static QString resultAddress(int round);
+
+    // A page of the site and an expected round file.
+    static QByteArray page(const QString &fileName);
+    static QString pageText(const QString &fileName);
+    static QByteArray expectedFile(const QString &fileName);
+
+private:
+    static void pointSettingsAt(const QString &origin);
+
+    LoopbackHttpServer m_server;
+};
+
+// Message boxes as "icon|title|text" so that a test compares them in one go.
+QString boxLine(Ui::Icon icon, const QString &title, const QString &text);
+QStringList boxLines(const RecordingUi &ui);
+
+// The boxes of the download workflows for a kind word (開催情報, 投票状況, くじ結果).
+QString questionBox(const QString &kind);
+QString failureBox(const QString &kind);
+QString unpublishedBox(int round, const QString &kind);
