@@ -70,9 +70,10 @@ QByteArray cutBefore(const QString &text, const QString &marker)
     return at < 0 ? QByteArray("marker not found") : text.left(at).toUtf8();
 }
 
-QString homeOfRow7(const Kind &kind)
+// A cell in the middle of match row 7 (toto: 8), after which the page is cut.
+QString middleOfRow7(const Kind &kind)
 {
-    return kind.name == QStringLiteral("schedule") ? QStringLiteral("<td class=\"home\">ベガルタ仙台</td>")
+    return kind.name == QStringLiteral("schedule") ? QStringLiteral("<td class=\"stadium\">ユアスタ</td>")
                                                    : QStringLiteral("<td class=\"home\">仙台</td>");
 }
 
@@ -117,7 +118,7 @@ QByteArray damaged(const Kind &kind, const QString &damage)
     if (damage == QStringLiteral("cut before the matches"))
         return cutBefore(text, startOfMatches(kind));
     if (damage == QStringLiteral("cut in a match row"))
-        return cutAfter(text, homeOfRow7(kind));
+        return cutAfter(text, middleOfRow7(kind));
     if (damage == QStringLiteral("no bytes"))
         return QByteArray();
     if (damage == QStringLiteral("empty body"))
