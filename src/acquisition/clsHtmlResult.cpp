@@ -29,7 +29,8 @@ bool startsPrizes(const QString &line)
 } // namespace
 
 clsHtmlResult::clsHtmlResult()
-    : m_urlHead(bigSettings().bigOfficialResultUrl)
+    : OfficialPage(QStringLiteral("clsHtmlResult"))
+    , m_urlHead(bigSettings().bigOfficialResultUrl)
 {
 }
 
@@ -43,11 +44,9 @@ bool clsHtmlResult::GetResult(qint32 lngKaisaikai, const QString &strKumi, QWidg
     m_result = ResultData();
     m_unpublished = false;
     return m_err.guard(QStringLiteral("GetResult"), false, [&] {
-        m_html.setProgressDialogMessage(u'第' + QString::number(lngKaisaikai)
-                                        + QStringLiteral("回 結果情報取得中 (オフィシャル)"));
-        m_html.GetHttp(Url(lngKaisaikai), QString(), objOwnerForm, 8);
-        QStringList lines;
-        if (m_html.GetTextData(lines) == 0)
+        const QStringList lines
+            = fetchLines(lngKaisaikai, QStringLiteral("結果情報"), Url(lngKaisaikai), objOwnerForm);
+        if (lines.isEmpty())
             return false;
         return read(PageLines(lines), strKumi);
     });

@@ -1,9 +1,7 @@
 #pragma once
 
-#include "acquisition/clsHtmlGet.h"
-#include "acquisition/clsHtmlToto.h"
+#include "acquisition/OfficialPage.h"
 #include "rounddata/RoundData.h"
-#include "support/ErrorReporter.h"
 
 #include <QString>
 
@@ -13,7 +11,7 @@ class QWidget;
 // Reads the BIG block of the official result page of one round (the page also
 // holds the other products of the BIG family): prizes, winners and carry-over
 // per grade, sales figures, dates, and score and outcome of the 14 matches.
-class clsHtmlResult
+class clsHtmlResult : public OfficialPage
 {
 public:
     // Copies the page address from the settings.
@@ -22,14 +20,6 @@ public:
     // Downloads and reads the page; on success the held record is replaced.
     bool GetResult(qint32 lngKaisaikai, const QString &strKumi, QWidget *objOwnerForm);
     const ResultData &Result() const { return m_result; }
-    // True when the last page did not carry the BIG heading.
-    bool Unpublished() const { return m_unpublished; }
-
-    bool ProgressOpen() const { return m_html.ProgressOpen(); }
-    void setProgressOpen(bool open) { m_html.setProgressOpen(open); }
-    bool ProgressClose() const { return m_html.ProgressClose(); }
-    void setProgressClose(bool close) { m_html.setProgressClose(close); }
-
     QString Url(qint32 lngKaisaikai) const;
 
 private:
@@ -37,10 +27,6 @@ private:
     bool readPrizes(const PageLines &lines, int &i, ResultData &result);
     static void readMatch(const PageLines &lines, int row, ResultGame &game);
 
-    ErrorReporter m_err{QStringLiteral("clsHtmlResult")};
-    clsHtmlGet m_html;
-    clsHtmlToto m_toto;
     QString m_urlHead;
     ResultData m_result;
-    bool m_unpublished = false;
 };

@@ -19,7 +19,8 @@ QString headingKey(const QString &strKumi)
 } // namespace
 
 clsHtmlSchedule::clsHtmlSchedule()
-    : m_urlHead(bigSettings().bigOfficialScheduleUrl)
+    : OfficialPage(QStringLiteral("clsHtmlSchedule"))
+    , m_urlHead(bigSettings().bigOfficialScheduleUrl)
     , m_urlTail(bigSettings().bigOfficialBigUrl)
 {
 }
@@ -34,11 +35,9 @@ bool clsHtmlSchedule::GetSchedule(qint32 lngKaisaikai, const QString &strKumi, Q
     m_schedule = ScheduleData();
     m_unpublished = false;
     return m_err.guard(QStringLiteral("GetSchedule"), false, [&] {
-        m_html.setProgressDialogMessage(u'第' + QString::number(lngKaisaikai)
-                                        + QStringLiteral("回 開催情報取得中 (オフィシャル)"));
-        m_html.GetHttp(Url(lngKaisaikai), QString(), objOwnerForm, 8);
-        QStringList lines;
-        if (m_html.GetTextData(lines) == 0)
+        const QStringList lines
+            = fetchLines(lngKaisaikai, QStringLiteral("開催情報"), Url(lngKaisaikai), objOwnerForm);
+        if (lines.isEmpty())
             return false;
         return read(PageLines(lines), lngKaisaikai, strKumi);
     });

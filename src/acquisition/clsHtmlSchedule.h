@@ -1,10 +1,8 @@
 #pragma once
 
-#include "acquisition/clsHtmlGet.h"
-#include "acquisition/clsHtmlToto.h"
+#include "acquisition/OfficialPage.h"
 #include "app/clsTotoData.h"
 #include "rounddata/RoundData.h"
-#include "support/ErrorReporter.h"
 
 #include <QString>
 
@@ -14,7 +12,7 @@ class QWidget;
 // Reads the official designated-match page of one BIG round: the round, the
 // 14 matches with short team names, the sales and payout dates and whether
 // the round was called off.
-class clsHtmlSchedule
+class clsHtmlSchedule : public OfficialPage
 {
 public:
     // Copies the page address from the settings.
@@ -24,14 +22,6 @@ public:
     bool GetSchedule(qint32 lngKaisaikai, const QString &strKumi, QWidget *objOwnerForm);
     // The last record read (empty after a failed read).
     const ScheduleData &Schedule() const { return m_schedule; }
-    // True when the last page did not carry the round's heading.
-    bool Unpublished() const { return m_unpublished; }
-
-    bool ProgressOpen() const { return m_html.ProgressOpen(); }
-    void setProgressOpen(bool open) { m_html.setProgressOpen(open); }
-    bool ProgressClose() const { return m_html.ProgressClose(); }
-    void setProgressClose(bool close) { m_html.setProgressClose(close); }
-
     QString Url(qint32 lngKaisaikai) const;
 
 private:
@@ -40,12 +30,8 @@ private:
                    qint32 lngKaisaikai, ScheduleGame &game);
     QString shortTeamName(const QString &officialName, qint32 lngKaisaikai);
 
-    ErrorReporter m_err{QStringLiteral("clsHtmlSchedule")};
-    clsHtmlGet m_html;
-    clsHtmlToto m_toto;
     clsTotoData m_teams;
     QString m_urlHead;
     QString m_urlTail;
     ScheduleData m_schedule;
-    bool m_unpublished = false;
 };

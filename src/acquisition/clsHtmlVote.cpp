@@ -30,7 +30,8 @@ bool isDateLabel(const QString &line)
 } // namespace
 
 clsHtmlVote::clsHtmlVote()
-    : m_urlHead(bigSettings().totoOfficialVoteUrl)
+    : OfficialPage(QStringLiteral("clsHtmlVote"))
+    , m_urlHead(bigSettings().totoOfficialVoteUrl)
     , m_urlTail(bigSettings().totoOfficialTotoUrl)
 {
 }
@@ -52,11 +53,9 @@ bool clsHtmlVote::GetVote(qint32 lngKaisaikai, const QString &strKumi, QWidget *
         if (!schedule.GetSchedule(lngKaisaikai, strKumi, RoundWorkflow::FromFile, false))
             return false;
 
-        m_html.setProgressDialogMessage(u'第' + QString::number(lngKaisaikai)
-                                        + QStringLiteral("回 投票状況情報取得中 (オフィシャル)"));
-        m_html.GetHttp(Url(lngKaisaikai), QString(), objOwnerForm, 8);
-        QStringList lines;
-        if (m_html.GetTextData(lines) == 0)
+        const QStringList lines
+            = fetchLines(lngKaisaikai, QStringLiteral("投票状況情報"), Url(lngKaisaikai), objOwnerForm);
+        if (lines.isEmpty())
             return false;
 
         TotoPage page;

@@ -1,9 +1,7 @@
 #pragma once
 
-#include "acquisition/clsHtmlGet.h"
-#include "acquisition/clsHtmlToto.h"
+#include "acquisition/OfficialPage.h"
 #include "rounddata/RoundData.h"
-#include "support/ErrorReporter.h"
 
 #include <QString>
 #include <array>
@@ -14,7 +12,7 @@ class QWidget;
 // Reads the official toto vote-status page of one round and carries the vote
 // shares of its 13 toto matches over to the 14 BIG matches of the round's
 // schedule file, matching home and away team names.
-class clsHtmlVote
+class clsHtmlVote : public OfficialPage
 {
 public:
     // Copies the page address from the settings.
@@ -25,14 +23,6 @@ public:
     // sales. Needs the round's schedule file.
     bool GetVote(qint32 lngKaisaikai, const QString &strKumi, QWidget *objOwnerForm, bool &blnFinal);
     const VoteData &Vote() const { return m_vote; }
-    // True when the last page did not carry the status time stamp.
-    bool Unpublished() const { return m_unpublished; }
-
-    bool ProgressOpen() const { return m_html.ProgressOpen(); }
-    void setProgressOpen(bool open) { m_html.setProgressOpen(open); }
-    bool ProgressClose() const { return m_html.ProgressClose(); }
-    void setProgressClose(bool close) { m_html.setProgressClose(close); }
-
     QString Url(qint32 lngKaisaikai) const;
 
 private:
@@ -62,11 +52,7 @@ private:
     bool readMatch(const PageLines &lines, int &i, int year, OleDate &day, OleDate &time, TotoPage &page);
     static VoteData carryOver(const TotoPage &page, const ScheduleData &schedule, const QString &strKumi);
 
-    ErrorReporter m_err{QStringLiteral("clsHtmlVote")};
-    clsHtmlGet m_html;
-    clsHtmlToto m_toto;
     QString m_urlHead;
     QString m_urlTail;
     VoteData m_vote;
-    bool m_unpublished = false;
 };

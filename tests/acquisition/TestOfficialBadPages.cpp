@@ -2,8 +2,6 @@
 #include "acquisition/clsSchedule.h"
 #include "acquisition/clsVote.h"
 #include "common/OfficialSite.h"
-#include "common/RecordingUi.h"
-#include "common/TestAppFolder.h"
 #include "common/TestFiles.h"
 #include "support/TextCodec.h"
 
@@ -157,32 +155,25 @@ private:
     // failure explanation when it fails. True when the record is complete.
     bool download(const Kind &kind, bool &unpublished);
 
-    std::unique_ptr<TestAppFolder> m_app;
-    std::unique_ptr<RecordingUi> m_ui;
-    std::unique_ptr<OfficialSite> m_site;
+    std::unique_ptr<DownloadTestBed> m_bed;
 };
 
 void TestOfficialBadPages::init()
 {
-    m_app = std::make_unique<TestAppFolder>(TestAppFolder::SysData::Shipped);
-    m_ui = std::make_unique<RecordingUi>();
-    m_site = std::make_unique<OfficialSite>();
-    QVERIFY(m_site->isListening());
-    m_site->pointSettingsHere();
+    m_bed = std::make_unique<DownloadTestBed>();
+    QVERIFY(m_bed->site.isListening());
 }
 
 void TestOfficialBadPages::cleanup()
 {
-    m_site.reset();
-    m_ui.reset();
-    m_app.reset();
+    m_bed.reset();
 }
 
 bool TestOfficialBadPages::download(const Kind &kind, bool &unpublished)
 {
     // The vote status is placed on the matches of the schedule file.
     if (kind.name == QStringLiteral("vote"))
-        m_app->writeFile(QStringLiteral("SysData/BIG_Schedule/big_schedule_1478.xml"),
+        m_bed->app.writeFile(QStringLiteral("SysData/BIG_Schedule/big_schedule_1478.xml"),
                          OfficialSite::expectedFile(QStringLiteral("big_schedule_1478.xml")));
 
     const auto run = [&](auto &workflow, auto get) {
@@ -240,21 +231,21 @@ void TestOfficialBadPages::damagedPage()
     const Kind kind = kindOf(kindName);
     const QByteArray body = damaged(kind, damage);
     QVERIFY(!body.startsWith("marker not found"));
-    m_site->serve(address(kind), body);
+    m_bed->site.serve(address(kind), body);
 
     bool wasUnpublished = false;
     QVERIFY(!download(kind, wasUnpublished));
     QCOMPARE(wasUnpublished, unpublished);
-    QCOMPARE(m_site->requestsFor(address(kind)), 1);
-    QVERIFY(!m_app->exists(kind.roundFile));
+    QCOMPARE(m_bed->site.requestsFor(address(kind)), 1);
+    QVERIFY(!m_bed->app.exists(kind.roundFile));
 
-    const QStringList boxes = boxLines(*m_ui);
+    const QStringList boxes = boxLines(m_bed->ui);
     const QString last = unpublished ? unpublishedBox(round1478, kind.word) : failureBox(kind.word);
     QCOMPARE(boxes.size(), runTimeError ? 2 : 1);
     QCOMPARE(boxes.last(), last);
     if (runTimeError) {
-        QCOMPARE(m_ui->boxes().first().icon, Ui::Icon::Error);
-        QCOMPARE(m_ui->boxes().first().title, QStringLiteral("QUDO / ") + kind.parser);
+        QCOMPARE(m_bed->ui.boxes().first().icon, Ui::Icon::Error);
+        QCOMPARE(m_bed->ui.boxes().first().title, QStringLiteral("QUDO / ") + kind.parser);
     }
 }
 
@@ -275,12 +266,12 @@ void TestOfficialBadPages::extraRowsAreIgnored()
     const Kind kind = kindOf(kindName);
     const QByteArray body = damaged(kind, QStringLiteral("fifteen rows"));
     QVERIFY(body.contains("<td class=\"no\">15</td>"));
-    m_site->serve(address(kind), body);
+    m_bed->site.serve(address(kind), body);
 
     bool unpublished = false;
     QVERIFY(download(kind, unpublished));
-    QVERIFY(m_ui->boxes().isEmpty());
-    QCOMPARE(m_app->readFile(kind.roundFile), OfficialSite::expectedFile(expected));
+    QVERIFY(m_bed->ui.boxes().isEmpty());
+    QCOMPARE(m_bed->app.readFile(kind.roundFile), OfficialSite::expectedFile(expected));
 }
 
 QTEST_GUILESS_MAIN(TestOfficialBadPages)

@@ -1,8 +1,6 @@
 #include "acquisition/clsHtmlResult.h"
 #include "acquisition/clsResult.h"
 #include "common/OfficialSite.h"
-#include "common/RecordingUi.h"
-#include "common/TestAppFolder.h"
 #include "common/TestFiles.h"
 
 #include <QDateTime>
@@ -42,25 +40,18 @@ private Q_SLOTS:
     void beforeInitialize();
 
 private:
-    std::unique_ptr<TestAppFolder> m_app;
-    std::unique_ptr<RecordingUi> m_ui;
-    std::unique_ptr<OfficialSite> m_site;
+    std::unique_ptr<DownloadTestBed> m_bed;
 };
 
 void TestResultDownload::init()
 {
-    m_app = std::make_unique<TestAppFolder>(TestAppFolder::SysData::Shipped);
-    m_ui = std::make_unique<RecordingUi>();
-    m_site = std::make_unique<OfficialSite>();
-    QVERIFY(m_site->isListening());
-    m_site->pointSettingsHere();
+    m_bed = std::make_unique<DownloadTestBed>();
+    QVERIFY(m_bed->site.isListening());
 }
 
 void TestResultDownload::cleanup()
 {
-    m_site.reset();
-    m_ui.reset();
-    m_app.reset();
+    m_bed.reset();
 }
 
 void TestResultDownload::firstDownloadWritesTheRoundFile_data()
@@ -81,12 +72,12 @@ void TestResultDownload::firstDownloadWritesTheRoundFile()
     QFETCH(int, outcome7);
     clsResult result;
     result.Initialize(nullptr);
-    m_ui->scriptAnswers({Ui::Answer::Yes});
+    m_bed->ui.scriptAnswers({Ui::Answer::Yes});
 
     QVERIFY(result.GetResult(round, QString(), 3, true));
-    QCOMPARE(boxLines(*m_ui), QStringList{questionBox(kind)});
-    QCOMPARE(m_site->requestsFor(OfficialSite::resultAddress(round)), 1);
-    QCOMPARE(m_app->readFile(resultFile(round)),
+    QCOMPARE(boxLines(m_bed->ui), QStringList{questionBox(kind)});
+    QCOMPARE(m_bed->site.requestsFor(OfficialSite::resultAddress(round)), 1);
+    QCOMPARE(m_bed->app.readFile(resultFile(round)),
              OfficialSite::expectedFile(QStringLiteral("big_result_%1.xml").arg(round)));
     QCOMPARE(result.Result().Kaisaikai, round);
     QCOMPARE(result.Result().Cancelled, cancelled);
@@ -116,13 +107,13 @@ void TestResultDownload::bigBlockAmongTheOtherProducts()
 void TestResultDownload::downloadKeepsAnExistingFile()
 {
     const QByteArray older = OfficialSite::expectedFile(QStringLiteral("big_result_1476.xml"));
-    m_app->writeFile(resultFile(1478), older);
+    m_bed->app.writeFile(resultFile(1478), older);
     clsResult result;
     result.Initialize(nullptr);
 
     QVERIFY(result.GetResult(1478, QString(), RoundWorkflow::FromSite, false));
     QCOMPARE(result.Result().Kaisaikai, 1478);
-    QCOMPARE(m_app->readFile(resultFile(1478)), older);
+    QCOMPARE(m_bed->app.readFile(resultFile(1478)), older);
 }
 
 void TestResultDownload::prizeBlockEndingEarlyIsNotComplete()
@@ -137,9 +128,9 @@ void TestResultDownload::prizeBlockEndingEarlyIsNotComplete()
     result.Initialize(nullptr);
     QVERIFY(!result.GetResult(1477, QString(), 3, false));
     QVERIFY(!result.Unpublished());
-    QVERIFY(!m_app->exists(resultFile(1477)));
+    QVERIFY(!m_bed->app.exists(resultFile(1477)));
     result.FalseDialog(1477);
-    QCOMPARE(boxLines(*m_ui), QStringList{failureBox(kind)});
+    QCOMPARE(boxLines(m_bed->ui), QStringList{failureBox(kind)});
 }
 
 void TestResultDownload::scoreAbove30IsNotComplete()
@@ -149,26 +140,26 @@ void TestResultDownload::scoreAbove30IsNotComplete()
     const qsizetype row = text.indexOf(score);
     QVERIFY(row > 0);
     text.replace(row, score.size(), QStringLiteral("<td class=\"score\">31 - 0</td>"));
-    m_site->serve(OfficialSite::resultAddress(1476), text.toUtf8());
+    m_bed->site.serve(OfficialSite::resultAddress(1476), text.toUtf8());
     clsResult result;
     result.Initialize(nullptr);
 
     QVERIFY(!result.GetResult(1476, QString(), 3, false));
     QCOMPARE(int(result.Result().Game[2].HomeScore), 31);
-    QVERIFY(!m_app->exists(resultFile(1476)));
+    QVERIFY(!m_bed->app.exists(resultFile(1476)));
 }
 
 void TestResultDownload::answerNoCancelsAndShowsNothing()
 {
     clsResult result;
     result.Initialize(nullptr);
-    m_ui->scriptAnswers({Ui::Answer::No});
+    m_bed->ui.scriptAnswers({Ui::Answer::No});
 
     QVERIFY(!result.GetResult(1478, QString(), 3, true));
     QVERIFY(result.Cancel());
     result.FalseDialog(1478);
-    QCOMPARE(boxLines(*m_ui), QStringList{questionBox(kind)});
-    QCOMPARE(m_site->requests(), 0);
+    QCOMPARE(boxLines(m_bed->ui), QStringList{questionBox(kind)});
+    QCOMPARE(m_bed->site.requests(), 0);
 }
 
 void TestResultDownload::unpublishedRound()
@@ -178,10 +169,10 @@ void TestResultDownload::unpublishedRound()
 
     QVERIFY(!result.GetResult(1479, QString(), 3, false));
     QVERIFY(result.Unpublished());
-    QCOMPARE(m_site->requestsFor(OfficialSite::resultAddress(1479)), 1);
+    QCOMPARE(m_bed->site.requestsFor(OfficialSite::resultAddress(1479)), 1);
     result.FalseDialog(1479);
-    QCOMPARE(boxLines(*m_ui), QStringList{unpublishedBox(1479, kind)});
-    QVERIFY(!m_app->exists(resultFile(1479)));
+    QCOMPARE(boxLines(m_bed->ui), QStringList{unpublishedBox(1479, kind)});
+    QVERIFY(!m_bed->app.exists(resultFile(1479)));
 }
 
 void TestResultDownload::deadServer()
@@ -193,7 +184,7 @@ void TestResultDownload::deadServer()
     QVERIFY(!result.GetResult(1478, QString(), 3, false));
     QVERIFY(!result.Unpublished());
     result.FalseDialog(1478);
-    QCOMPARE(boxLines(*m_ui), QStringList{failureBox(kind)});
+    QCOMPARE(boxLines(m_bed->ui), QStringList{failureBox(kind)});
 }
 
 void TestResultDownload::beforeInitialize_data()
@@ -217,9 +208,9 @@ void TestResultDownload::beforeInitialize()
     else
         answer = result.Unpublished();
     QVERIFY(!answer);
-    QCOMPARE(boxLines(*m_ui), QStringList{boxLine(Ui::Icon::Warning, QStringLiteral("QUDO / clsResult / ") + operation,
+    QCOMPARE(boxLines(m_bed->ui), QStringList{boxLine(Ui::Icon::Warning, QStringLiteral("QUDO / clsResult / ") + operation,
                                                   QStringLiteral("Initialize Err"))});
-    QCOMPARE(m_site->requests(), 0);
+    QCOMPARE(m_bed->site.requests(), 0);
 }
 
 QTEST_GUILESS_MAIN(TestResultDownload)

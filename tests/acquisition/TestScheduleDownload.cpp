@@ -1,8 +1,6 @@
 #include "acquisition/clsHtmlSchedule.h"
 #include "acquisition/clsSchedule.h"
 #include "common/OfficialSite.h"
-#include "common/RecordingUi.h"
-#include "common/TestAppFolder.h"
 #include "common/TestFiles.h"
 
 #include <QDateTime>
@@ -58,25 +56,18 @@ private Q_SLOTS:
     void beforeInitialize();
 
 private:
-    std::unique_ptr<TestAppFolder> m_app;
-    std::unique_ptr<RecordingUi> m_ui;
-    std::unique_ptr<OfficialSite> m_site;
+    std::unique_ptr<DownloadTestBed> m_bed;
 };
 
 void TestScheduleDownload::init()
 {
-    m_app = std::make_unique<TestAppFolder>(TestAppFolder::SysData::Shipped);
-    m_ui = std::make_unique<RecordingUi>();
-    m_site = std::make_unique<OfficialSite>();
-    QVERIFY(m_site->isListening());
-    m_site->pointSettingsHere();
+    m_bed = std::make_unique<DownloadTestBed>();
+    QVERIFY(m_bed->site.isListening());
 }
 
 void TestScheduleDownload::cleanup()
 {
-    m_site.reset();
-    m_ui.reset();
-    m_app.reset();
+    m_bed.reset();
 }
 
 void TestScheduleDownload::firstDownloadWritesTheRoundFile_data()
@@ -96,12 +87,12 @@ void TestScheduleDownload::firstDownloadWritesTheRoundFile()
     QFETCH(QString, lastHome);
     clsSchedule schedule;
     schedule.Initialize(nullptr);
-    m_ui->scriptAnswers({Ui::Answer::Yes});
+    m_bed->ui.scriptAnswers({Ui::Answer::Yes});
 
     QVERIFY(schedule.GetSchedule(round, QString(), 3, true));
-    QCOMPARE(boxLines(*m_ui), QStringList{questionBox(kind)});
-    QCOMPARE(m_site->requestsFor(OfficialSite::scheduleAddress(round)), 1);
-    QCOMPARE(m_app->readFile(roundFile(round)),
+    QCOMPARE(boxLines(m_bed->ui), QStringList{questionBox(kind)});
+    QCOMPARE(m_bed->site.requestsFor(OfficialSite::scheduleAddress(round)), 1);
+    QCOMPARE(m_bed->app.readFile(roundFile(round)),
              OfficialSite::expectedFile(QStringLiteral("big_schedule_%1.xml").arg(round)));
     const ScheduleData held = schedule.Schedule();
     QCOMPARE(held.Kaisaikai, round);
@@ -116,58 +107,58 @@ void TestScheduleDownload::downloadKeepsAnExistingFile()
 {
     QByteArray older = OfficialSite::expectedFile(QStringLiteral("big_schedule_1478.xml"));
     older.replace(TestFiles::sjis(QStringLiteral("<競技場>カシマ")), TestFiles::sjis(QStringLiteral("<競技場>旧カシマ")));
-    m_app->writeFile(roundFile(1478), older);
+    m_bed->app.writeFile(roundFile(1478), older);
     clsSchedule schedule;
     schedule.Initialize(nullptr);
 
     QVERIFY(schedule.GetSchedule(1478, QString(), RoundWorkflow::FromSite, false));
     QCOMPARE(schedule.Schedule().Game[1].Stadium, QStringLiteral("カシマ"));
-    QCOMPARE(m_app->readFile(roundFile(1478)), older);
-    QVERIFY(m_ui->boxes().isEmpty());
+    QCOMPARE(m_bed->app.readFile(roundFile(1478)), older);
+    QVERIFY(m_bed->ui.boxes().isEmpty());
 }
 
 void TestScheduleDownload::unreadableFileIsDownloadedButKept()
 {
     const QByteArray broken = TestFiles::sjis(QStringLiteral("<BIG>\r\n<開催>\r\n</BIG>\r\n"));
-    m_app->writeFile(roundFile(1478), broken);
+    m_bed->app.writeFile(roundFile(1478), broken);
     clsSchedule schedule;
     schedule.Initialize(nullptr);
-    m_ui->scriptAnswers({Ui::Answer::Yes});
+    m_bed->ui.scriptAnswers({Ui::Answer::Yes});
 
     QVERIFY(schedule.GetSchedule(1478, QString(), 3, true));
     QCOMPARE(schedule.Schedule().Game[1].Home, QStringLiteral("鹿島"));
-    QCOMPARE(m_app->readFile(roundFile(1478)), broken);
+    QCOMPARE(m_bed->app.readFile(roundFile(1478)), broken);
     // The loader's own warning, then the question.
-    QCOMPARE(m_ui->boxes().size(), 2);
-    QCOMPARE(m_ui->boxes()[0].text, QStringLiteral("XMLデータが異常です。"));
-    QCOMPARE(boxLines(*m_ui).last(), questionBox(kind));
+    QCOMPARE(m_bed->ui.boxes().size(), 2);
+    QCOMPARE(m_bed->ui.boxes()[0].text, QStringLiteral("XMLデータが異常です。"));
+    QCOMPARE(boxLines(m_bed->ui).last(), questionBox(kind));
 }
 
 void TestScheduleDownload::roundFileIsReadBeforeTheSite()
 {
-    m_app->writeFile(roundFile(1478), OfficialSite::expectedFile(QStringLiteral("big_schedule_1478.xml")));
+    m_bed->app.writeFile(roundFile(1478), OfficialSite::expectedFile(QStringLiteral("big_schedule_1478.xml")));
     clsSchedule schedule;
     schedule.Initialize(nullptr);
 
     QVERIFY(schedule.GetSchedule(1478, QString(), 3, true));
     QCOMPARE(schedule.Schedule().Game[7].Home, QStringLiteral("仙台"));
-    QVERIFY(m_ui->boxes().isEmpty());
-    QCOMPARE(m_site->requests(), 0);
+    QVERIFY(m_bed->ui.boxes().isEmpty());
+    QCOMPARE(m_bed->site.requests(), 0);
 }
 
 void TestScheduleDownload::answerNoCancelsAndShowsNothing()
 {
     clsSchedule schedule;
     schedule.Initialize(nullptr);
-    m_ui->scriptAnswers({Ui::Answer::No});
+    m_bed->ui.scriptAnswers({Ui::Answer::No});
 
     QVERIFY(!schedule.GetSchedule(1478, QString(), 3, true));
     QVERIFY(schedule.Cancel());
     QVERIFY(!schedule.Unpublished());
     schedule.FalseDialog(1478);
-    QCOMPARE(boxLines(*m_ui), QStringList{questionBox(kind)});
-    QCOMPARE(m_site->requests(), 0);
-    QVERIFY(!m_app->exists(roundFile(1478)));
+    QCOMPARE(boxLines(m_bed->ui), QStringList{questionBox(kind)});
+    QCOMPARE(m_bed->site.requests(), 0);
+    QVERIFY(!m_bed->app.exists(roundFile(1478)));
     QCOMPARE(schedule.Schedule().Kaisaikai, 0);
 }
 
@@ -190,10 +181,10 @@ void TestScheduleDownload::unpublishedRound()
     QVERIFY(!schedule.GetSchedule(round, kumi, 3, false));
     QVERIFY(schedule.Unpublished());
     QVERIFY(!schedule.Cancel());
-    QCOMPARE(m_site->requestsFor(OfficialSite::scheduleAddress(round)), 1);
+    QCOMPARE(m_bed->site.requestsFor(OfficialSite::scheduleAddress(round)), 1);
     schedule.FalseDialog(round);
-    QCOMPARE(boxLines(*m_ui), QStringList{unpublishedBox(round, kind)});
-    QVERIFY(!m_app->exists(roundFile(round, kumi)));
+    QCOMPARE(boxLines(m_bed->ui), QStringList{unpublishedBox(round, kind)});
+    QVERIFY(!m_bed->app.exists(roundFile(round, kumi)));
 }
 
 void TestScheduleDownload::deadServer()
@@ -205,8 +196,8 @@ void TestScheduleDownload::deadServer()
     QVERIFY(!schedule.GetSchedule(1478, QString(), 3, false));
     QVERIFY(!schedule.Unpublished());
     schedule.FalseDialog(1478);
-    QCOMPARE(boxLines(*m_ui), QStringList{failureBox(kind)});
-    QVERIFY(!m_app->exists(roundFile(1478)));
+    QCOMPARE(boxLines(m_bed->ui), QStringList{failureBox(kind)});
+    QVERIFY(!m_bed->app.exists(roundFile(1478)));
 }
 
 void TestScheduleDownload::payoutDeadlineBeforeTheMatchTable()
@@ -222,9 +213,9 @@ void TestScheduleDownload::payoutDeadlineBeforeTheMatchTable()
     clsSchedule schedule;
     schedule.Initialize(nullptr);
     QVERIFY(!schedule.GetSchedule(1480, QString(), 3, false));
-    QVERIFY(!m_app->exists(roundFile(1480)));
+    QVERIFY(!m_bed->app.exists(roundFile(1480)));
     schedule.FalseDialog(1480);
-    QCOMPARE(boxLines(*m_ui), QStringList{failureBox(kind)});
+    QCOMPARE(boxLines(m_bed->ui), QStringList{failureBox(kind)});
 }
 
 void TestScheduleDownload::clubThatNoFileKnows()
@@ -235,12 +226,12 @@ void TestScheduleDownload::clubThatNoFileKnows()
     QVERIFY(!schedule.GetSchedule(1481, QString(), 3, false));
     QVERIFY(!schedule.Unpublished());
     QCOMPARE(schedule.Schedule().Kaisaikai, 0);
-    QVERIFY(!m_app->exists(roundFile(1481)));
+    QVERIFY(!m_bed->app.exists(roundFile(1481)));
     // The team-name lookup names the club; then the workflow's failure.
     schedule.FalseDialog(1481);
-    QCOMPARE(m_ui->boxes().size(), 2);
-    QVERIFY(m_ui->boxes()[0].text.contains(QStringLiteral("クオーヴェル架空ユナイテッド")));
-    QCOMPARE(boxLines(*m_ui).last(), failureBox(kind));
+    QCOMPARE(m_bed->ui.boxes().size(), 2);
+    QVERIFY(m_bed->ui.boxes()[0].text.contains(QStringLiteral("クオーヴェル架空ユナイテッド")));
+    QCOMPARE(boxLines(m_bed->ui).last(), failureBox(kind));
 }
 
 void TestScheduleDownload::secondMatchTableFails()
@@ -249,13 +240,13 @@ void TestScheduleDownload::secondMatchTableFails()
     const qsizetype begin = text.indexOf(QStringLiteral("<tbody>"));
     const qsizetype end = text.indexOf(QStringLiteral("</tbody>")) + 8;
     text.insert(end, text.mid(begin, end - begin));
-    m_site->serve(OfficialSite::scheduleAddress(1478), text.toUtf8());
+    m_bed->site.serve(OfficialSite::scheduleAddress(1478), text.toUtf8());
 
     clsHtmlSchedule page;
     QVERIFY(!page.GetSchedule(1478, QString(), nullptr));
     QVERIFY(!page.Unpublished());
     QCOMPARE(page.Schedule().Kaisaikai, 0);
-    QVERIFY(m_ui->boxes().isEmpty());
+    QVERIFY(m_bed->ui.boxes().isEmpty());
 }
 
 void TestScheduleDownload::matchDaysWithoutSaleStartTakeTheCurrentYear()
@@ -263,7 +254,7 @@ void TestScheduleDownload::matchDaysWithoutSaleStartTakeTheCurrentYear()
     QString text = OfficialSite::pageText(QStringLiteral("schedule_1478.html"));
     QVERIFY(text.contains(QStringLiteral("<th>販売開始日</th>")));
     text.remove(QRegularExpression(QStringLiteral("<tr><th>販売開始日</th>.*?</tr>")));
-    m_site->serve(OfficialSite::scheduleAddress(1478), text.toUtf8());
+    m_bed->site.serve(OfficialSite::scheduleAddress(1478), text.toUtf8());
 
     clsHtmlSchedule page;
     QVERIFY(page.GetSchedule(1478, QString(), nullptr));
@@ -277,7 +268,7 @@ void TestScheduleDownload::matchDaysAfterNewYear()
     text.replace(QStringLiteral("2024年3月4日（月）10:00"), QStringLiteral("2023年12月25日（月）10:00"));
     text.replace(QStringLiteral(">3/9<"), QStringLiteral(">12/30<"));
     text.replace(QStringLiteral(">3/10<"), QStringLiteral(">1/4<"));
-    m_site->serve(OfficialSite::scheduleAddress(1478), text.toUtf8());
+    m_bed->site.serve(OfficialSite::scheduleAddress(1478), text.toUtf8());
 
     clsHtmlSchedule page;
     QVERIFY(page.GetSchedule(1478, QString(), nullptr));
@@ -292,8 +283,8 @@ void TestScheduleDownload::roundZeroTouchesNothing()
     QVERIFY(!schedule.GetSchedule(0, QString(), 3, true));
     QVERIFY(!schedule.Cancel());
     QVERIFY(!schedule.Unpublished());
-    QVERIFY(m_ui->boxes().isEmpty());
-    QCOMPARE(m_site->requests(), 0);
+    QVERIFY(m_bed->ui.boxes().isEmpty());
+    QCOMPARE(m_bed->site.requests(), 0);
 }
 
 void TestScheduleDownload::fileOnlyWithoutFile()
@@ -303,13 +294,13 @@ void TestScheduleDownload::fileOnlyWithoutFile()
     QVERIFY(!schedule.GetSchedule(1478, QString(), RoundWorkflow::FromFile, true));
     QVERIFY(!schedule.Unpublished());
     QVERIFY(!schedule.Cancel());
-    QVERIFY(m_ui->boxes().isEmpty());
-    QCOMPARE(m_site->requests(), 0);
+    QVERIFY(m_bed->ui.boxes().isEmpty());
+    QCOMPARE(m_bed->site.requests(), 0);
 }
 
 void TestScheduleDownload::notHeldMarker()
 {
-    m_app->writeFile(roundFile(1490), TestFiles::sjis(TestFiles::crlfLines({
+    m_bed->app.writeFile(roundFile(1490), TestFiles::sjis(TestFiles::crlfLines({
                                           QStringLiteral("<?xml version=\"1.0\" encoding=\"Shift_JIS\"?>"),
                                           QStringLiteral("<?xml-stylesheet type=\"text/xsl\" href=\"style.xsl\"?>"),
                                           QStringLiteral("<BIG>"),
@@ -324,8 +315,8 @@ void TestScheduleDownload::notHeldMarker()
     QVERIFY(!schedule.GetSchedule(1490, QString(), 3, true));
     QVERIFY(schedule.NoGame());
     QCOMPARE(schedule.Schedule().State, 1);
-    QVERIFY(m_ui->boxes().isEmpty());
-    QCOMPARE(m_site->requests(), 0);
+    QVERIFY(m_bed->ui.boxes().isEmpty());
+    QCOMPARE(m_bed->site.requests(), 0);
 }
 
 void TestScheduleDownload::beforeInitialize_data()
@@ -351,14 +342,14 @@ void TestScheduleDownload::beforeInitialize()
     else
         answer = schedule.Unpublished();
     QVERIFY(!answer);
-    QCOMPARE(boxLines(*m_ui), QStringList{boxLine(Ui::Icon::Warning, QStringLiteral("QUDO / clsSchedule / ") + operation,
+    QCOMPARE(boxLines(m_bed->ui), QStringList{boxLine(Ui::Icon::Warning, QStringLiteral("QUDO / clsSchedule / ") + operation,
                                                   QStringLiteral("Initialize Err"))});
-    QCOMPARE(m_site->requests(), 0);
+    QCOMPARE(m_bed->site.requests(), 0);
     // The file test and the explanation need no Initialize.
-    m_ui->clear();
+    m_bed->ui.clear();
     QVERIFY(!schedule.CheckScheduleFile(1478, QString()));
     schedule.FalseDialog(1478);
-    QCOMPARE(boxLines(*m_ui), QStringList{failureBox(kind)});
+    QCOMPARE(boxLines(m_bed->ui), QStringList{failureBox(kind)});
 }
 
 QTEST_GUILESS_MAIN(TestScheduleDownload)

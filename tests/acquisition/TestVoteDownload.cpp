@@ -1,8 +1,6 @@
 #include "acquisition/clsHtmlVote.h"
 #include "acquisition/clsVote.h"
 #include "common/OfficialSite.h"
-#include "common/RecordingUi.h"
-#include "common/TestAppFolder.h"
 #include "common/TestFiles.h"
 #include "support/TextCodec.h"
 
@@ -54,31 +52,24 @@ private Q_SLOTS:
 private:
     void placeSchedule(int round) const;
 
-    std::unique_ptr<TestAppFolder> m_app;
-    std::unique_ptr<RecordingUi> m_ui;
-    std::unique_ptr<OfficialSite> m_site;
+    std::unique_ptr<DownloadTestBed> m_bed;
 };
 
 void TestVoteDownload::init()
 {
-    m_app = std::make_unique<TestAppFolder>(TestAppFolder::SysData::Shipped);
-    m_ui = std::make_unique<RecordingUi>();
-    m_site = std::make_unique<OfficialSite>();
-    QVERIFY(m_site->isListening());
-    m_site->pointSettingsHere();
+    m_bed = std::make_unique<DownloadTestBed>();
+    QVERIFY(m_bed->site.isListening());
 }
 
 void TestVoteDownload::cleanup()
 {
-    m_site.reset();
-    m_ui.reset();
-    m_app.reset();
+    m_bed.reset();
 }
 
 // The vote page is placed on the BIG matches of the round's schedule file.
 void TestVoteDownload::placeSchedule(int round) const
 {
-    m_app->writeFile(scheduleFile(round),
+    m_bed->app.writeFile(scheduleFile(round),
                      OfficialSite::expectedFile(QStringLiteral("big_schedule_%1.xml").arg(round)));
 }
 
@@ -98,12 +89,12 @@ void TestVoteDownload::finalStatusWritesTheRoundFile()
     placeSchedule(round);
     clsVote vote;
     vote.Initialize(nullptr);
-    m_ui->scriptAnswers({Ui::Answer::Yes});
+    m_bed->ui.scriptAnswers({Ui::Answer::Yes});
 
     QVERIFY(vote.GetVote(round, QString(), 3, true));
-    QCOMPARE(boxLines(*m_ui), QStringList{questionBox(kind)});
-    QCOMPARE(m_site->requestsFor(OfficialSite::voteAddress(round)), 1);
-    QCOMPARE(m_app->readFile(voteFile(round)), OfficialSite::expectedFile(QStringLiteral("big_vote_%1.xml").arg(round)));
+    QCOMPARE(boxLines(m_bed->ui), QStringList{questionBox(kind)});
+    QCOMPARE(m_bed->site.requestsFor(OfficialSite::voteAddress(round)), 1);
+    QCOMPARE(m_bed->app.readFile(voteFile(round)), OfficialSite::expectedFile(QStringLiteral("big_vote_%1.xml").arg(round)));
     const VoteGame game = vote.Vote().Game[matchWithoutShares];
     for (const VoteShare &share : game.Votes) {
         QVERIFY(share.Count.isZero());
@@ -134,19 +125,19 @@ void TestVoteDownload::statusBeforeTheEndOfSalesIsNotStored()
     placeSchedule(1479);
     clsVote vote;
     vote.Initialize(nullptr);
-    m_ui->scriptAnswers({Ui::Answer::Yes, Ui::Answer::Yes});
+    m_bed->ui.scriptAnswers({Ui::Answer::Yes, Ui::Answer::Yes});
 
     QVERIFY(vote.GetVote(1479, QString(), 3, true));
     QCOMPARE(vote.Vote().VoteTime.toDateTime(), QDateTime(QDate(2024, 3, 14), QTime(10, 0)));
     QCOMPARE(vote.Vote().Game[13].Away, QStringLiteral("秋田"));
     QVERIFY(!vote.Vote().Game[13].Votes[0].Count.isZero());
-    QVERIFY(!m_app->exists(voteFile(1479)));
+    QVERIFY(!m_bed->app.exists(voteFile(1479)));
 
     // Nothing was kept, so the next request asks and downloads again.
     QVERIFY(vote.GetVote(1479, QString(), 3, true));
-    QCOMPARE(boxLines(*m_ui), QStringList({questionBox(kind), questionBox(kind)}));
-    QCOMPARE(m_site->requestsFor(OfficialSite::voteAddress(1479)), 2);
-    QVERIFY(!m_app->exists(voteFile(1479)));
+    QCOMPARE(boxLines(m_bed->ui), QStringList({questionBox(kind), questionBox(kind)}));
+    QCOMPARE(m_bed->site.requestsFor(OfficialSite::voteAddress(1479)), 2);
+    QVERIFY(!m_bed->app.exists(voteFile(1479)));
 }
 
 void TestVoteDownload::downloadKeepsAnExistingFile()
@@ -156,27 +147,27 @@ void TestVoteDownload::downloadKeepsAnExistingFile()
     QVERIFY(text.contains(QStringLiteral("<投票口数>1251292</投票口数>")));
     text.replace(QStringLiteral("<投票口数>1251292</投票口数>"), QStringLiteral("<投票口数>1</投票口数>"));
     const QByteArray older = TestFiles::sjis(text);
-    m_app->writeFile(voteFile(1478), older);
+    m_bed->app.writeFile(voteFile(1478), older);
     clsVote vote;
     vote.Initialize(nullptr);
 
     QVERIFY(vote.GetVote(1478, QString(), RoundWorkflow::FromSite, false));
     QCOMPARE(vote.Vote().Game[1].Votes[1].Count, Money::fromWhole(1251292));
-    QCOMPARE(m_app->readFile(voteFile(1478)), older);
+    QCOMPARE(m_bed->app.readFile(voteFile(1478)), older);
 }
 
 void TestVoteDownload::withoutScheduleFileNothingIsDownloaded()
 {
     clsVote vote;
     vote.Initialize(nullptr);
-    m_ui->scriptAnswers({Ui::Answer::Yes});
+    m_bed->ui.scriptAnswers({Ui::Answer::Yes});
 
     QVERIFY(!vote.GetVote(1478, QString(), 3, true));
     QVERIFY(!vote.Unpublished());
-    QCOMPARE(m_site->requests(), 0);
+    QCOMPARE(m_bed->site.requests(), 0);
     vote.FalseDialog(1478);
-    QCOMPARE(boxLines(*m_ui), QStringList({questionBox(kind), failureBox(kind)}));
-    QVERIFY(!m_app->exists(voteFile(1478)));
+    QCOMPARE(boxLines(m_bed->ui), QStringList({questionBox(kind), failureBox(kind)}));
+    QVERIFY(!m_bed->app.exists(voteFile(1478)));
 }
 
 void TestVoteDownload::answerNoCancelsAndShowsNothing()
@@ -184,13 +175,13 @@ void TestVoteDownload::answerNoCancelsAndShowsNothing()
     placeSchedule(1478);
     clsVote vote;
     vote.Initialize(nullptr);
-    m_ui->scriptAnswers({Ui::Answer::No});
+    m_bed->ui.scriptAnswers({Ui::Answer::No});
 
     QVERIFY(!vote.GetVote(1478, QString(), 3, true));
     QVERIFY(vote.Cancel());
     vote.FalseDialog(1478);
-    QCOMPARE(boxLines(*m_ui), QStringList{questionBox(kind)});
-    QCOMPARE(m_site->requests(), 0);
+    QCOMPARE(boxLines(m_bed->ui), QStringList{questionBox(kind)});
+    QCOMPARE(m_bed->site.requests(), 0);
 }
 
 void TestVoteDownload::unpublishedRound()
@@ -202,10 +193,10 @@ void TestVoteDownload::unpublishedRound()
 
     QVERIFY(!vote.GetVote(1162, QString(), 3, false));
     QVERIFY(vote.Unpublished());
-    QCOMPARE(m_site->requestsFor(OfficialSite::voteAddress(1162)), 1);
+    QCOMPARE(m_bed->site.requestsFor(OfficialSite::voteAddress(1162)), 1);
     vote.FalseDialog(1162);
-    QCOMPARE(boxLines(*m_ui), QStringList{unpublishedBox(1162, kind)});
-    QVERIFY(!m_app->exists(voteFile(1162)));
+    QCOMPARE(boxLines(m_bed->ui), QStringList{unpublishedBox(1162, kind)});
+    QVERIFY(!m_bed->app.exists(voteFile(1162)));
 }
 
 void TestVoteDownload::deadServer()
@@ -218,7 +209,7 @@ void TestVoteDownload::deadServer()
     QVERIFY(!vote.GetVote(1478, QString(), 3, false));
     QVERIFY(!vote.Unpublished());
     vote.FalseDialog(1478);
-    QCOMPARE(boxLines(*m_ui), QStringList{failureBox(kind)});
+    QCOMPARE(boxLines(m_bed->ui), QStringList{failureBox(kind)});
 }
 
 void TestVoteDownload::teamWrittenDifferentlyGetsNoShares()
@@ -226,7 +217,7 @@ void TestVoteDownload::teamWrittenDifferentlyGetsNoShares()
     placeSchedule(1478);
     QString text = OfficialSite::pageText(QStringLiteral("vote_1478_final.html"));
     text.replace(QStringLiteral("<td class=\"home\">鹿島</td>"), QStringLiteral("<td class=\"home\">鹿島アントラーズ</td>"));
-    m_site->serve(OfficialSite::voteAddress(1478), text.toUtf8());
+    m_bed->site.serve(OfficialSite::voteAddress(1478), text.toUtf8());
 
     clsHtmlVote page;
     bool final = false;
@@ -242,13 +233,13 @@ void TestVoteDownload::finalStatusWithoutSalesPeriodIsNotComplete()
     QString text = OfficialSite::pageText(QStringLiteral("vote_1478_final.html"));
     QVERIFY(text.contains(QStringLiteral("<th>販売期間</th>")));
     text.remove(QRegularExpression(QStringLiteral("<tr><th>販売期間</th>.*?</tr>")));
-    m_site->serve(OfficialSite::voteAddress(1478), text.toUtf8());
+    m_bed->site.serve(OfficialSite::voteAddress(1478), text.toUtf8());
     clsVote vote;
     vote.Initialize(nullptr);
 
     QVERIFY(!vote.GetVote(1478, QString(), 3, false));
     QVERIFY(!vote.Vote().VoteTime.isSet());
-    QVERIFY(!m_app->exists(voteFile(1478)));
+    QVERIFY(!m_bed->app.exists(voteFile(1478)));
 }
 
 void TestVoteDownload::calledOffMatchIsReadByItsNumber()
@@ -286,9 +277,9 @@ void TestVoteDownload::beforeInitialize()
     else
         answer = vote.Unpublished();
     QVERIFY(!answer);
-    QCOMPARE(boxLines(*m_ui), QStringList{boxLine(Ui::Icon::Warning, QStringLiteral("QUDO / clsVote / ") + operation,
+    QCOMPARE(boxLines(m_bed->ui), QStringList{boxLine(Ui::Icon::Warning, QStringLiteral("QUDO / clsVote / ") + operation,
                                                   QStringLiteral("Initialize Err"))});
-    QCOMPARE(m_site->requests(), 0);
+    QCOMPARE(m_bed->site.requests(), 0);
 }
 
 QTEST_GUILESS_MAIN(TestVoteDownload)

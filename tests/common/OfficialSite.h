@@ -2,6 +2,7 @@
 
 #include "common/LoopbackHttpServer.h"
 #include "common/RecordingUi.h"
+#include "common/TestAppFolder.h"
 
 #include <QByteArray>
 #include <QString>
@@ -43,6 +44,18 @@ private:
     static void pointSettingsAt(const QString &origin);
 
     LoopbackHttpServer m_server;
+};
+
+// What every download test stands on: a fresh application folder with the
+// shipped reference files, a recording Ui and the stand-in site, with the
+// settings pointing at the site.
+struct DownloadTestBed
+{
+    DownloadTestBed() { site.pointSettingsHere(); }
+
+    TestAppFolder app{TestAppFolder::SysData::Shipped};
+    RecordingUi ui;
+    OfficialSite site;
 };
 
 // Message boxes as "icon|title|text" so that a test compares them in one go.

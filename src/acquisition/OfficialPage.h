@@ -1,0 +1,41 @@
+#pragma once
+
+#include "acquisition/clsHtmlGet.h"
+#include "acquisition/clsHtmlToto.h"
+#include "support/ErrorReporter.h"
+
+#include <QString>
+#include <QStringList>
+
+class QWidget;
+
+// What the three official-page readers share: fetching a page as its body
+// text lines, the value conversions, the switches of the connection log and
+// the flag that the last page did not show the round.
+class OfficialPage
+{
+public:
+    // True when the last page did not show the round (or said it cannot).
+    bool Unpublished() const { return m_unpublished; }
+
+    bool ProgressOpen() const { return m_html.ProgressOpen(); }
+    void setProgressOpen(bool open) { m_html.setProgressOpen(open); }
+    bool ProgressClose() const { return m_html.ProgressClose(); }
+    void setProgressClose(bool close) { m_html.setProgressClose(close); }
+
+protected:
+    explicit OfficialPage(const QString &className) : m_err(className) {}
+    ~OfficialPage() = default;
+
+    // The body text lines of the page at url, fetched as UTF-8 without proxy;
+    // the connection log opens with "第<round>回 <what>取得中 (オフィシャル)".
+    // Empty when nothing came.
+    QStringList fetchLines(qint32 lngKaisaikai, const QString &what, const QString &url, QWidget *objOwnerForm);
+
+    ErrorReporter m_err;
+    clsHtmlToto m_toto;
+    bool m_unpublished = false;
+
+private:
+    clsHtmlGet m_html;
+};
