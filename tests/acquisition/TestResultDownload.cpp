@@ -30,6 +30,7 @@ private Q_SLOTS:
     void firstDownloadWritesTheRoundFile_data();
     void firstDownloadWritesTheRoundFile();
     void bigBlockAmongTheOtherProducts();
+    void fiveGrades();
     void downloadKeepsAnExistingFile();
     void prizeBlockEndingEarlyIsNotComplete();
     void scoreAbove30IsNotComplete();
@@ -102,6 +103,27 @@ void TestResultDownload::bigBlockAmongTheOtherProducts()
     QCOMPARE(int(result.Game[3].Outcome), 2);
     QCOMPARE(result.Game[14].Away, QStringLiteral("鹿児島"));
     QVERIFY(!result.Cancelled);
+}
+
+void TestResultDownload::fiveGrades()
+{
+    // Round 500 had five grades: the page of round 421 with a 5等 row.
+    QString text = OfficialSite::pageText(QStringLiteral("result_421_four_grades.html"));
+    text.replace(QStringLiteral("第421回"), QStringLiteral("第500回"));
+    const QString lastGrade = QStringLiteral("<tr><th>4等</th><td>3,100円</td><td>19,877口</td><td>0円</td></tr>");
+    QVERIFY(text.contains(lastGrade));
+    text.replace(lastGrade, lastGrade + QStringLiteral("\n<tr><th>5等</th><td>1,000円</td><td>98,765口</td><td>0円</td></tr>"));
+    m_bed->site.serve(OfficialSite::resultAddress(500), text.toUtf8());
+
+    clsHtmlResult page;
+    QVERIFY(page.GetResult(500, QString(), nullptr));
+    QCOMPARE(page.Result().Kaisaikai, 500);
+    QCOMPARE(page.Result().Prize[4], Money::fromWhole(3100));
+    QCOMPARE(page.Result().Prize[5], Money::fromWhole(1000));
+    QCOMPARE(page.Result().Winners[5], Money::fromWhole(98765));
+    QVERIFY(page.Result().Prize[6].isZero());
+    QCOMPARE(page.Result().Sales, Money::fromWhole(893456700));
+    QCOMPARE(page.Result().Game[14].Home, QStringLiteral("水戸"));
 }
 
 void TestResultDownload::downloadKeepsAnExistingFile()

@@ -47,6 +47,8 @@ private Q_SLOTS:
     void payoutDeadlineBeforeTheMatchTable();
     void clubThatNoFileKnows();
     void secondMatchTableFails();
+    void groupHeading_data();
+    void groupHeading();
     void matchDaysWithoutSaleStartTakeTheCurrentYear();
     void matchDaysAfterNewYear();
     void roundZeroTouchesNothing();
@@ -247,6 +249,30 @@ void TestScheduleDownload::secondMatchTableFails()
     QVERIFY(!page.Unpublished());
     QCOMPARE(page.Schedule().Kaisaikai, 0);
     QVERIFY(m_bed->ui.boxes().isEmpty());
+}
+
+void TestScheduleDownload::groupHeading_data()
+{
+    QTest::addColumn<QString>("kumi");
+    QTest::addColumn<bool>("found");
+    QTest::newRow("group A") << QStringLiteral("A") << true;
+    QTest::newRow("group B") << QStringLiteral("B") << false;
+    QTest::newRow("no group") << QString() << false;
+}
+
+void TestScheduleDownload::groupHeading()
+{
+    QFETCH(QString, kumi);
+    QFETCH(bool, found);
+    QString text = OfficialSite::pageText(QStringLiteral("schedule_1478.html"));
+    text.replace(QStringLiteral("第1478回 BIGくじ指定試合"), QStringLiteral("第1478回 BIG-A組くじ情報"));
+    m_bed->site.serve(OfficialSite::scheduleAddress(1478), text.toUtf8());
+
+    clsHtmlSchedule page;
+    QCOMPARE(page.GetSchedule(1478, kumi, nullptr), found);
+    QCOMPARE(page.Unpublished(), !found);
+    QCOMPARE(page.Schedule().Kumi, found ? kumi : QString());
+    QCOMPARE(page.Schedule().Game[14].Away, found ? QStringLiteral("鹿児島") : QString());
 }
 
 void TestScheduleDownload::matchDaysWithoutSaleStartTakeTheCurrentYear()
