@@ -1,0 +1,112 @@
+#include "app/TeamNameEditor.h"
+
+#include "app/clsTotoData.h"
+#include "support/TextWidth.h"
+#include "support/Ui.h"
+#include "support/clsFileStream.h"
+#include "support/clsFileSystemObject.h"
+
+namespace {
+
+const QString crlf = QStringLiteral("\r\n");
+
+QString trimmed(const QString &text)
+{
+    qsizetype begin = 0, end = text.size();
+    while (begin < end && text[begin] == u' ')
+        ++begin;
+    while (end > begin && text[end - 1] == u' ')
+        --end;
+    return text.mid(begin, end - begin);
+}
+
+bool hasLineBreak(const QString &text)
+{
+    return text.contains(u'\r') || text.contains(u'\n');
+}
+
+// Texts that the file's reader would not give back as the same entry: an "="
+// in the short name splits the line there, a leading ";" or "//" makes the
+// line a comment, and a line break splits the entry in two.
+bool isUnreadableShortName(const QString &shortName)
+{
+    return shortName.contains(u'=') || shortName.startsWith(u';') || shortName.startsWith(QStringLiteral("//"))
+           || hasLineBreak(shortName);
+}
+
+} // namespace
+
+QString TeamNameEditor::PresetRyakusho()
+{
+    return TextWidth::toHalfWidth(clsTotoData::MissingTeamName());
+}
+
+QString TeamNameEditor::PresetMeisho()
+{
+    return clsTotoData::MissingTeamName();
+}
+
+bool TeamNameEditor::Add(const QString &strRyakusho, const QString &strMeisho) const
+{
+    QString text;
+    if (!readUserFile(text))
+        return false;
+
+    const clsTotoData totoData;
+    const QString shortName = trimmed(strRyakusho);
+    const QString longName = trimmed(strMeisho);
+
+    QString message = invalidInputMessage(strRyakusho, shortName, longName);
+    if (message.isEmpty() && totoData.ExistsLongTeamName(longName))
+        message = QStringLiteral("名称(") + longName + QStringLiteral(")は既に登録されています。");
+    if (!message.isEmpty()) {
+        Ui::instance().showMessage(Ui::Icon::Warning, QStringLiteral("入力エラー"), message);
+        return false;
+    }
+
+    // A file edited by hand may lack the line end after its last line.
+    if (!text.isEmpty() && !text.endsWith(crlf))
+        text += crlf;
+    if (!clsFileStream().SaveToFile(clsTotoData::UserFileName(), text + entryLine(shortName, longName)))
+        return false;
+
+    clsTotoData::ClearMissingTeamName();
+    Ui::instance().showMessage(Ui::Icon::Information, QStringLiteral("チーム名追加"),
+                               QStringLiteral("チーム名(") + strMeisho + QStringLiteral(")を追加しました。"));
+    return true;
+}
+
+// The text of TeamName3.dat; a missing file is created at once with its
+// comment line. A file that exists but cannot be read is never replaced:
+// the user's additions in it would be lost.
+bool TeamNameEditor::readUserFile(QString &text)
+{
+    const QString fileName = clsTotoData::UserFileName();
+    clsFileStream stream;
+    stream.setErrMessage(false);
+    if (clsFileSystemObject::FileExists(fileName))
+        return stream.LoadFromFile(fileName, text);
+    text = QStringLiteral(";Quorvel TeamName User Data File (TeamName3.dat)") + crlf;
+    return stream.SaveToFile(fileName, text);
+}
+
+QString TeamNameEditor::invalidInputMessage(const QString &strRyakusho, const QString &shortName,
+                                            const QString &longName)
+{
+    if (shortName.isEmpty())
+        return QStringLiteral("略称を入力して下さい。");
+    if (longName.isEmpty())
+        return QStringLiteral("名称を入力して下さい。");
+    if (strRyakusho.size() > maxRyakushoLength)
+        return QStringLiteral("略称は6文字以内で入力して下さい。");
+    if (isUnreadableShortName(shortName))
+        return QStringLiteral("略称に使用できない文字が含まれています。");
+    if (hasLineBreak(longName))
+        return QStringLiteral("名称に使用できない文字が含まれています。");
+    return QString();
+}
+
+QString TeamNameEditor::entryLine(const QString &shortName, const QString &longName)
+{
+    return shortName.leftJustified(maxRyakushoLength, u' ') + QStringLiteral(" = ") + longName + crlf;
+}
