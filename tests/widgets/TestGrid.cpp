@@ -1,0 +1,527 @@
+#include "app/DisplayScale.h"
+#include "common/RecordingSurface.h"
+#include "common/RecordingUi.h"
+#include "support/RuntimeError.h"
+#include "support/WinColor.h"
+#include "widgets/clsGrid.h"
+
+#include <QSignalSpy>
+#include <QTest>
+
+#include <functional>
+
+// The cell grid's model: sizes, cells, change tracking, hit test and clicks,
+// read back through a recording surface.
+class TestGrid : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+
+    void initializeMakesOneDefaultCell();
+    void sizeFollowsTheDisplayScale_data();
+    void sizeFollowsTheDisplayScale();
+    void newCellsHaveDefaultsAndAreAllDrawn();
+    void hiddenColumnTakesNoSpaceAndIsNeverDrawn();
+    void widthChangeRedrawsFromThatColumnOn();
+    void heightChangeRedrawsFromThatRowOn();
+    void settingTheSameValueRedrawsNothing_data();
+    void settingTheSameValueRedrawsNothing();
+    void rowAndAllSettersFollowTheChangeRule();
+    void cellRectanglesAndContentArea();
+    void keyColourShowsItsPictureOnWhite();
+    void captionAndPicturePlacement_data();
+    void captionAndPicturePlacement();
+    void surfaceResizedOnlyAfterLayoutChanges();
+    void indexOutsideTheGridFailsAndStoresNothing_data();
+    void indexOutsideTheGridFailsAndStoresNothing();
+    void surfacePropertiesBeforeInitializeReport_data();
+    void surfacePropertiesBeforeInitializeReport();
+    void surfacePropertiesAfterInitialize();
+    void hitTest_data();
+    void hitTest();
+    void pressAndReleaseOnOneCellClick_data();
+    void pressAndReleaseOnOneCellClick();
+    void destroyedSurfaceIsForgotten();
+
+private:
+    static void useDpi(double x, double y);
+};
+
+namespace {
+
+// A grid on a recording surface, sized as asked.
+struct Table
+{
+    RecordingSurface surface;
+    clsGrid grid;
+
+    Table(int cols, int rows, int width, int height)
+    {
+        grid.Initialize(&surface);
+        grid.SetGridColRow(cols, rows, width, height);
+    }
+};
+
+} // namespace
+
+void TestGrid::useDpi(double x, double y)
+{
+    DisplayScale::setDpiSource([x, y] { return DisplayScale::Dpi{x, y}; });
+}
+
+void TestGrid::init()
+{
+    useDpi(96, 96);
+}
+
+void TestGrid::cleanup()
+{
+    DisplayScale::setDpiSource({});
+}
+
+void TestGrid::initializeMakesOneDefaultCell()
+{
+    RecordingSurface surface;
+    clsGrid grid;
+    QVERIFY(!grid.IsInitialized());
+    grid.Initialize(&surface);
+    QVERIFY(grid.IsInitialized());
+    QCOMPARE(surface.grid(), &grid);
+    QVERIFY(surface.isSurfaceVisible());
+    QCOMPARE(grid.Cols(), 1);
+    QCOMPARE(grid.Rows(), 1);
+    QCOMPARE(grid.ColWidth(1), 30);
+    QCOMPARE(grid.RowHeight(1), 20);
+    QCOMPARE(grid.Width(), 32);
+    QCOMPARE(grid.Height(), 22);
+    QCOMPARE(surface.size(), QSize(32, 22));
+}
+
+void TestGrid::sizeFollowsTheDisplayScale_data()
+{
+    QTest::addColumn<double>("dpiX");
+    QTest::addColumn<double>("dpiY");
+    QTest::addColumn<int>("colWidth");
+    QTest::addColumn<int>("rowHeight");
+    QTest::addColumn<QSize>("size");
+    // 3 columns of 40 and 2 rows of 20 layout pixels.
+    QTest::newRow("96 dpi") << 96.0 << 96.0 << 40 << 20 << QSize(124, 43);
+    QTest::newRow("144 dpi") << 144.0 << 144.0 << 60 << 30 << QSize(184, 63);
+    QTest::newRow("120 dpi") << 120.0 << 120.0 << 50 << 25 << QSize(154, 53);
+    // Scaled lengths round half to even: 40 x 1.3125 = 52.5 gives 52, 20 x 1.625 = 32.5 gives 32.
+    QTest::newRow("126 x 156 dpi") << 126.0 << 156.0 << 52 << 32 << QSize(160, 67);
+}
+
+void TestGrid::sizeFollowsTheDisplayScale()
+{
+    QFETCH(double, dpiX);
+    QFETCH(double, dpiY);
+    useDpi(dpiX, dpiY);
+    Table table(3, 2, 40, 20);
+    auto &[surface, grid] = table;
+    QTEST(grid.ColWidth(3), "colWidth");
+    QTEST(grid.RowHeight(2), "rowHeight");
+    QFETCH(QSize, size);
+    QCOMPARE(QSize(grid.Width(), grid.Height()), size);
+    QCOMPARE(surface.size(), size);
+}
+
+void TestGrid::newCellsHaveDefaultsAndAreAllDrawn()
+{
+    RecordingSurface surface;
+    clsGrid grid;
+    grid.Initialize(&surface);
+    grid.SetCaption(1, 1, QStringLiteral("old"));
+    grid.SetGridColRow(2, 3, 40, 20);
+    for (int c = 1; c <= 2; ++c) {
+        for (int r = 1; r <= 3; ++r) {
+            QCOMPARE(grid.Caption(c, r), QString());
+            QCOMPARE(grid.ForeColor(c, r), WinColor::Black);
+            QCOMPARE(grid.BackColor(c, r), WinColor::White);
+            QCOMPARE(grid.Alignment(c, r), qint16(clsGrid::AlignCenter));
+            QVERIFY(grid.IsChanged(c, r));
+        }
+    }
+    grid.Refresh();
+    // Column by column, row by row inside each column.
+    QList<QPair<int, int>> order;
+    for (const GridCellDrawing &cell : surface.lastRefresh())
+        order.append({cell.col, cell.row});
+    QCOMPARE(order, (QList<QPair<int, int>>{{1, 1}, {1, 2}, {1, 3}, {2, 1}, {2, 2}, {2, 3}}));
+    QVERIFY(!grid.IsChanged(2, 3));
+    grid.Refresh();
+    QVERIFY(surface.lastRefresh().isEmpty());
+}
+
+void TestGrid::hiddenColumnTakesNoSpaceAndIsNeverDrawn()
+{
+    Table table(3, 2, 40, 20);
+    auto &[surface, grid] = table;
+    grid.SetColWidth(2, -5);
+    QCOMPARE(grid.ColWidth(2), 0);
+    QCOMPARE(grid.ColLeft(2), 41);
+    QCOMPARE(grid.ColLeft(3), 41);
+    QCOMPARE(grid.Width(), 83);
+    grid.SetCaption(2, 1, QStringLiteral("hidden"));
+    grid.Refresh();
+    for (const GridCellDrawing &cell : surface.lastRefresh())
+        QVERIFY2(cell.col != 2, "a hidden column was drawn");
+    QCOMPARE(surface.lastRefresh().size(), 4);
+    QVERIFY(!grid.IsChanged(2, 1));   // the flag is cleared all the same
+
+    // Shown again, its cells are drawn at the next refresh.
+    grid.SetColWidth(2, 10);
+    QCOMPARE(grid.ColLeft(3), 52);
+    grid.Refresh();
+    QVERIFY(surface.drawnCell(2, 1));
+    QCOMPARE(surface.drawnCell(2, 1)->caption, QStringLiteral("hidden"));
+}
+
+void TestGrid::widthChangeRedrawsFromThatColumnOn()
+{
+    Table table(4, 2, 40, 20);
+    auto &[surface, grid] = table;
+    grid.Refresh();
+    grid.SetColWidth(3, 55);   // not scaled, even when it differs from the old width or not
+    QCOMPARE(grid.ColWidth(3), 55);
+    for (int r = 1; r <= 2; ++r) {
+        QVERIFY(!grid.IsChanged(1, r));
+        QVERIFY(!grid.IsChanged(2, r));
+        QVERIFY(grid.IsChanged(3, r));
+        QVERIFY(grid.IsChanged(4, r));
+    }
+    QCOMPARE(grid.ColLeft(4), 41 + 41 + 56);
+    grid.Refresh();
+    QCOMPARE(surface.lastRefresh().size(), 4);
+    QCOMPARE(surface.lastRefresh().first().col, 3);
+}
+
+void TestGrid::heightChangeRedrawsFromThatRowOn()
+{
+    useDpi(144, 144);
+    Table table(2, 3, 40, 20);
+    auto &[surface, grid] = table;
+    grid.Refresh();
+    grid.SetRowHeight(2, 20);   // display pixels: not scaled
+    QCOMPARE(grid.RowHeight(2), 20);
+    QCOMPARE(grid.RowTop(3), 31 + 21);
+    QCOMPARE(grid.Height(), 31 + 21 + 31 + 1);
+    QVERIFY(!grid.IsChanged(1, 1));
+    QVERIFY(!grid.IsChanged(2, 1));
+    QVERIFY(grid.IsChanged(1, 2));
+    QVERIFY(grid.IsChanged(2, 3));
+}
+
+void TestGrid::settingTheSameValueRedrawsNothing_data()
+{
+    using Setter = std::function<void(clsGrid &)>;
+    QTest::addColumn<Setter>("setter");
+    QTest::newRow("caption") << Setter([](clsGrid &g) { g.SetCaption(2, 2, QStringLiteral("口数")); });
+    QTest::newRow("fore colour") << Setter([](clsGrid &g) { g.SetForeColor(2, 2, WinColor::Blue); });
+    QTest::newRow("back colour") << Setter([](clsGrid &g) { g.SetBackColor(2, 2, WinColor::LightYellow); });
+    QTest::newRow("alignment") << Setter([](clsGrid &g) { g.SetAlignment(2, 2, clsGrid::AlignRight); });
+}
+
+void TestGrid::settingTheSameValueRedrawsNothing()
+{
+    QFETCH(std::function<void(clsGrid &)>, setter);
+    Table table(3, 3, 40, 20);
+    auto &[surface, grid] = table;
+    grid.Refresh();
+
+    setter(grid);
+    grid.Refresh();
+    QCOMPARE(surface.lastRefresh().size(), 1);
+    QCOMPARE(surface.lastRefresh()[0].col, 2);
+    QCOMPARE(surface.lastRefresh()[0].row, 2);
+
+    setter(grid);
+    QVERIFY(!grid.IsChanged(2, 2));
+    grid.Refresh();
+    QVERIFY(surface.lastRefresh().isEmpty());
+}
+
+void TestGrid::rowAndAllSettersFollowTheChangeRule()
+{
+    Table table(3, 3, 40, 20);
+    auto &[surface, grid] = table;
+    grid.SetForeColor(1, 1, WinColor::Blue);
+    grid.Refresh();
+
+    grid.ForeColorAll(WinColor::Blue);
+    QVERIFY(!grid.IsChanged(1, 1));
+    QVERIFY(grid.IsChanged(3, 3));
+    QCOMPARE(grid.ForeColor(2, 3), WinColor::Blue);
+    grid.Refresh();
+
+    grid.BackColorRow(2, WinColor::LightYellow);
+    grid.ForeColorRow(3, WinColor::Blue);   // already blue
+    grid.Refresh();
+    QCOMPARE(surface.lastRefresh().size(), 3);
+    for (const GridCellDrawing &cell : surface.lastRefresh()) {
+        QCOMPARE(cell.row, 2);
+        QCOMPARE(cell.backColor, WinColor::LightYellow);
+    }
+}
+
+void TestGrid::cellRectanglesAndContentArea()
+{
+    Table table(3, 2, 40, 20);
+    auto &[surface, grid] = table;
+    grid.SetRowHeight(2, 0);
+    grid.SetCaption(2, 1, QStringLiteral("1等"));
+    grid.SetForeColor(2, 1, WinColor::Blue);
+    grid.SetBackColor(2, 1, WinColor::ButtonFace);
+    grid.SetAlignment(2, 1, clsGrid::AlignLeft);
+    grid.Refresh();
+
+    const GridCellDrawing *cell = surface.drawnCell(2, 1);
+    QVERIFY(cell);
+    QCOMPARE(cell->left, 41);
+    QCOMPARE(cell->top, 0);
+    QCOMPARE(cell->right, 81);
+    QCOMPARE(cell->bottom, 20);
+    QCOMPARE(cell->contentOrigin(), QPoint(42, 1));
+    QCOMPARE(cell->contentWidth, 40);
+    QCOMPARE(cell->contentHeight, 20);
+    QCOMPARE(cell->caption, QStringLiteral("1等"));
+    QCOMPARE(cell->foreColor, WinColor::Blue);
+    QCOMPARE(cell->backColor, WinColor::ButtonFace);
+    QCOMPARE(cell->contentColor, WinColor::ButtonFace);   // system colours pass through unchanged
+    QCOMPARE(cell->alignment, 0);
+    QVERIFY(!cell->picture.isValid());
+
+    // A row of height 0 still has a content area of one pixel.
+    const GridCellDrawing *flat = surface.drawnCell(3, 2);
+    QVERIFY(flat);
+    QCOMPARE(flat->top, 21);
+    QCOMPARE(flat->bottom, 21);
+    QCOMPARE(flat->contentHeight, 1);
+}
+
+void TestGrid::keyColourShowsItsPictureOnWhite()
+{
+    Table table(4, 1, 25, 21);
+    auto &[surface, grid] = table;
+    grid.SetBackColor(1, 1, WinColor::Blue);
+    grid.SetBackColor(2, 1, WinColor::Red);
+    grid.SetBackColor(3, 1, WinColor::LightYellow);
+
+    grid.Refresh();   // no pictures registered: colours as they are
+    QCOMPARE(surface.drawnCell(1, 1)->contentColor, WinColor::Blue);
+    QVERIFY(!surface.drawnCell(1, 1)->picture.isValid());
+
+    grid.SetColorImage(QStringLiteral("hit"), WinColor::Blue);
+    grid.SetColorImage(QStringLiteral("miss"), WinColor::Red);
+    grid.SetColorImage(QStringLiteral("second miss picture"), WinColor::Red);
+    grid.SetCaption(1, 1, QStringLiteral("1"));
+    grid.SetCaption(2, 1, QStringLiteral("0"));
+    grid.SetCaption(3, 1, QStringLiteral("2"));
+    grid.Refresh();
+    QCOMPARE(surface.drawnCell(1, 1)->picture, QVariant(QStringLiteral("hit")));
+    QCOMPARE(surface.drawnCell(1, 1)->contentColor, WinColor::White);
+    QCOMPARE(surface.drawnCell(1, 1)->backColor, WinColor::Blue);
+    QCOMPARE(surface.drawnCell(2, 1)->picture, QVariant(QStringLiteral("miss")));   // the first registered wins
+    QVERIFY(!surface.drawnCell(3, 1)->picture.isValid());
+    QCOMPARE(surface.drawnCell(3, 1)->contentColor, WinColor::LightYellow);
+}
+
+void TestGrid::captionAndPicturePlacement_data()
+{
+    QTest::addColumn<int>("alignment");
+    QTest::addColumn<QSize>("text");
+    QTest::addColumn<QPoint>("caption");
+    // Content area 40 x 20.
+    QTest::newRow("left") << 0 << QSize(12, 12) << QPoint(2, 4);
+    QTest::newRow("right") << 1 << QSize(12, 12) << QPoint(26, 4);
+    QTest::newRow("centre") << 2 << QSize(12, 12) << QPoint(14, 4);
+    QTest::newRow("right, wider than the cell") << 1 << QSize(50, 12) << QPoint(-12, 4);
+    QTest::newRow("centre, wider than the cell") << 2 << QSize(50, 12) << QPoint(-5, 4);
+    QTest::newRow("taller than the cell") << 0 << QSize(10, 24) << QPoint(2, -2);
+}
+
+void TestGrid::captionAndPicturePlacement()
+{
+    QFETCH(int, alignment);
+    QFETCH(QSize, text);
+    GridCellDrawing cell;
+    cell.contentWidth = 40;
+    cell.contentHeight = 20;
+    cell.alignment = alignment;
+    QTEST(cell.captionOrigin(text), "caption");
+    QCOMPARE(cell.pictureOrigin(QSize(22, 16)), QPoint(9, 2));
+    QCOMPARE(cell.pictureOrigin(QSize(44, 20)), QPoint(-2, 0));
+}
+
+void TestGrid::surfaceResizedOnlyAfterLayoutChanges()
+{
+    Table table(3, 2, 40, 20);
+    auto &[surface, grid] = table;
+    grid.Refresh();
+    const int resizes = surface.resizes();
+    QCOMPARE(surface.size(), QSize(124, 43));
+    grid.SetCaption(1, 1, QStringLiteral("x"));
+    grid.Refresh();
+    QCOMPARE(grid.Width(), 124);
+    QCOMPARE(surface.resizes(), resizes);
+    grid.SetColWidth(1, 10);
+    QCOMPARE(surface.size(), QSize(124, 43));   // not before the next refresh or size query
+    grid.Refresh();
+    QCOMPARE(surface.size(), QSize(94, 43));
+    QCOMPARE(surface.resizes(), resizes + 1);
+}
+
+void TestGrid::indexOutsideTheGridFailsAndStoresNothing_data()
+{
+    using Operation = std::function<void(clsGrid &)>;
+    QTest::addColumn<Operation>("operation");
+    QTest::newRow("caption column 0") << Operation([](clsGrid &g) { g.SetCaption(0, 1, QStringLiteral("x")); });
+    QTest::newRow("caption column 4") << Operation([](clsGrid &g) { g.SetCaption(4, 1, QStringLiteral("x")); });
+    QTest::newRow("back colour row 3") << Operation([](clsGrid &g) { g.SetBackColor(1, 3, WinColor::Red); });
+    QTest::newRow("read fore colour") << Operation([](clsGrid &g) { g.ForeColor(1, 0); });
+    QTest::newRow("column width 4") << Operation([](clsGrid &g) { g.SetColWidth(4, 10); });
+    QTest::newRow("row height 0") << Operation([](clsGrid &g) { g.SetRowHeight(0, 10); });
+    QTest::newRow("back colour row") << Operation([](clsGrid &g) { g.BackColorRow(3, WinColor::Red); });
+}
+
+void TestGrid::indexOutsideTheGridFailsAndStoresNothing()
+{
+    QFETCH(std::function<void(clsGrid &)>, operation);
+    Table table(3, 2, 40, 20);
+    auto &[surface, grid] = table;
+    grid.Refresh();
+    try {
+        operation(grid);
+        QFAIL("no index error");
+    } catch (const RuntimeError &error) {
+        QCOMPARE(error.number(), int(RuntimeError::SubscriptOutOfRange));
+    }
+    QCOMPARE(QSize(grid.Width(), grid.Height()), QSize(124, 43));
+    grid.Refresh();
+    QVERIFY(surface.lastRefresh().isEmpty());
+}
+
+void TestGrid::surfacePropertiesBeforeInitializeReport_data()
+{
+    using Operation = std::function<int(clsGrid &)>;
+    QTest::addColumn<Operation>("operation");
+    QTest::addColumn<QString>("procedure");
+    QTest::newRow("Visible") << Operation([](clsGrid &g) { g.SetVisible(true); return 0; }) << "Visible";
+    QTest::newRow("Left") << Operation([](clsGrid &g) { return g.Left(); }) << "Left";
+    QTest::newRow("Left let") << Operation([](clsGrid &g) { g.SetLeft(5); return 0; }) << "Left";
+    QTest::newRow("Top") << Operation([](clsGrid &g) { return g.Top(); }) << "Top";
+    QTest::newRow("Width") << Operation([](clsGrid &g) { return g.Width(); }) << "Width";
+    QTest::newRow("Height") << Operation([](clsGrid &g) { return g.Height(); }) << "Height";
+    QTest::newRow("FontSize") << Operation([](clsGrid &g) { g.SetFontSize(11); return 0; }) << "FontSize";
+}
+
+void TestGrid::surfacePropertiesBeforeInitializeReport()
+{
+    QFETCH(std::function<int(clsGrid &)>, operation);
+    RecordingUi ui;
+    clsGrid grid;
+    QCOMPARE(operation(grid), 0);
+    QCOMPARE(ui.boxes().size(), 1);
+    QCOMPARE(ui.boxes()[0].icon, Ui::Icon::Warning);
+    QFETCH(QString, procedure);
+    QCOMPARE(ui.boxes()[0].title, QStringLiteral("QUDO / clsGrid / ") + procedure);
+    QCOMPARE(ui.boxes()[0].text, QStringLiteral("Initialize Err"));
+}
+
+void TestGrid::surfacePropertiesAfterInitialize()
+{
+    RecordingUi ui;
+    RecordingSurface surface;
+    clsGrid grid;
+    grid.Initialize(&surface);
+    grid.SetLeft(12);
+    grid.SetTop(34);
+    QCOMPARE(grid.Left(), 12);
+    QCOMPARE(grid.Top(), 34);
+    grid.SetFontSize(11);
+    QCOMPARE(surface.fontSize(), 11.0);
+    grid.SetVisible(false);
+    QVERIFY(!surface.isSurfaceVisible());
+    QVERIFY(ui.boxes().isEmpty());
+}
+
+void TestGrid::hitTest_data()
+{
+    QTest::addColumn<int>("x");
+    QTest::addColumn<int>("y");
+    QTest::addColumn<QPoint>("cell");
+    // Columns 40, hidden, 40, 40 wide (lefts 0, 41, 41, 82); rows 20 high (tops 0, 21).
+    QTest::newRow("top left pixel") << 0 << 0 << QPoint(1, 1);
+    QTest::newRow("last pixel column of column 1") << 40 << 5 << QPoint(1, 1);
+    QTest::newRow("grid line right of column 1") << 41 << 5 << QPoint(1, 1);
+    QTest::newRow("first content pixel of column 3") << 42 << 5 << QPoint(3, 1);
+    QTest::newRow("grid line right of column 3") << 82 << 5 << QPoint(3, 1);
+    QTest::newRow("last pixel of the grid") << 123 << 42 << QPoint(4, 2);
+    QTest::newRow("grid line below row 1") << 5 << 21 << QPoint(1, 1);
+    QTest::newRow("first content pixel of row 2") << 5 << 22 << QPoint(1, 2);
+    QTest::newRow("beyond the last column") << 200 << 30 << QPoint(1, 2);
+    QTest::newRow("beyond the last row") << 50 << 200 << QPoint(3, 1);
+}
+
+void TestGrid::hitTest()
+{
+    Table table(4, 2, 40, 20);
+    auto &[surface, grid] = table;
+    grid.SetColWidth(2, 0);
+    QFETCH(int, x);
+    QFETCH(int, y);
+    QTEST(grid.HitTest(x, y), "cell");
+}
+
+void TestGrid::pressAndReleaseOnOneCellClick_data()
+{
+    QTest::addColumn<QPoint>("press");
+    QTest::addColumn<QPoint>("release");
+    QTest::addColumn<int>("releaseButton");
+    QTest::addColumn<bool>("clicked");
+    QTest::newRow("same pixel") << QPoint(50, 25) << QPoint(50, 25) << 2 << true;
+    QTest::newRow("same cell, other pixel") << QPoint(42, 22) << QPoint(82, 42) << 2 << true;
+    QTest::newRow("other cell") << QPoint(50, 25) << QPoint(90, 25) << 2 << false;
+    QTest::newRow("other button") << QPoint(50, 25) << QPoint(50, 25) << 1 << false;
+}
+
+void TestGrid::pressAndReleaseOnOneCellClick()
+{
+    QFETCH(QPoint, press);
+    QFETCH(QPoint, release);
+    QFETCH(int, releaseButton);
+    Table table(3, 2, 40, 20);
+    auto &[surface, grid] = table;
+    QSignalSpy clicks(&grid, &clsGrid::MouseClick);
+
+    grid.MouseDown(2, 1, press.x(), press.y());
+    grid.MouseUp(releaseButton, 1, release.x(), release.y());
+    QFETCH(bool, clicked);
+    QCOMPARE(clicks.size(), clicked ? 1 : 0);
+    if (clicked)
+        QCOMPARE(clicks[0], (QList<QVariant>{2, 1, 2, 2}));
+
+    // A release without a press of its own is no click.
+    grid.MouseUp(2, 0, press.x(), press.y());
+    QCOMPARE(clicks.size(), clicked ? 1 : 0);
+}
+
+void TestGrid::destroyedSurfaceIsForgotten()
+{
+    clsGrid grid;
+    {
+        RecordingSurface surface;
+        grid.Initialize(&surface);
+        grid.SetGridColRow(2, 2, 40, 20);
+    }
+    QVERIFY(!grid.IsInitialized());
+    grid.SetCaption(1, 1, QStringLiteral("kept"));
+    grid.Refresh();   // nothing to draw on, and no crash
+    QCOMPARE(grid.Caption(1, 1), QStringLiteral("kept"));
+}
+
+QTEST_GUILESS_MAIN(TestGrid)
+#include "TestGrid.moc"
