@@ -15,6 +15,19 @@ Money Money::fromDouble(double value)
     return Money(static_cast<qint64>(scaled));
 }
 
+Money Money::operator*(Money other) const
+{
+    const __int128 product = __int128(m_raw) * other.m_raw;
+    __int128 quotient = product / Scale;
+    const __int128 remainder = product % Scale;
+    const __int128 twice = (remainder < 0 ? -remainder : remainder) * 2;
+    if (twice > Scale || (twice == Scale && quotient % 2 != 0))
+        quotient += product < 0 ? -1 : 1;
+    if (quotient > std::numeric_limits<qint64>::max() || quotient < std::numeric_limits<qint64>::min())
+        throw RuntimeError::fromNumber(RuntimeError::Overflow);
+    return Money(static_cast<qint64>(quotient));
+}
+
 std::optional<Money> Money::parse(QStringView text)
 {
     qsizetype i = 0;

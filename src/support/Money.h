@@ -38,6 +38,9 @@ public:
     constexpr Money operator-(Money other) const { return Money(m_raw - other.m_raw); }
     constexpr Money &operator+=(Money other) { m_raw += other.m_raw; return *this; }
     constexpr Money &operator-=(Money other) { m_raw -= other.m_raw; return *this; }
+    // The exact product rounded half to even at the fourth decimal, as the
+    // currency type multiplies; a result outside the range throws RuntimeError (overflow).
+    Money operator*(Money other) const;
     constexpr auto operator<=>(const Money &) const = default;
 
 private:
