@@ -1,7 +1,9 @@
 #include "app/TeamNameEditor.h"
 
 #include "app/clsTotoData.h"
+#include "support/TextCodec.h"
 #include "support/TextWidth.h"
+#include "support/TrimSpaces.h"
 #include "support/Ui.h"
 #include "support/clsFileStream.h"
 #include "support/clsFileSystemObject.h"
@@ -10,16 +12,6 @@ namespace {
 
 const QString crlf = QStringLiteral("\r\n");
 
-QString trimmed(const QString &text)
-{
-    qsizetype begin = 0, end = text.size();
-    while (begin < end && text[begin] == u' ')
-        ++begin;
-    while (end > begin && text[end - 1] == u' ')
-        --end;
-    return text.mid(begin, end - begin);
-}
-
 bool hasLineBreak(const QString &text)
 {
     return text.contains(u'\r') || text.contains(u'\n');
@@ -27,11 +19,17 @@ bool hasLineBreak(const QString &text)
 
 // Texts that the file's reader would not give back as the same entry: an "="
 // in the short name splits the line there, a leading ";" or "//" makes the
-// line a comment, and a line break splits the entry in two.
+// line a comment, a line break splits the entry in two, and a character
+// without a windows-31j form is written as a substitute.
 bool isUnreadableShortName(const QString &shortName)
 {
     return shortName.contains(u'=') || shortName.startsWith(u';') || shortName.startsWith(QStringLiteral("//"))
-           || hasLineBreak(shortName);
+           || hasLineBreak(shortName) || !TextCodec::isSjisEncodable(shortName);
+}
+
+bool isUnreadableLongName(const QString &longName)
+{
+    return hasLineBreak(longName) || !TextCodec::isSjisEncodable(longName);
 }
 
 } // namespace
@@ -53,8 +51,8 @@ bool TeamNameEditor::Add(const QString &strRyakusho, const QString &strMeisho) c
         return false;
 
     const clsTotoData totoData;
-    const QString shortName = trimmed(strRyakusho);
-    const QString longName = trimmed(strMeisho);
+    const QString shortName = trimSpaces(strRyakusho);
+    const QString longName = trimSpaces(strMeisho);
 
     QString message = invalidInputMessage(strRyakusho, shortName, longName);
     if (message.isEmpty() && totoData.ExistsLongTeamName(longName))
@@ -101,7 +99,7 @@ QString TeamNameEditor::invalidInputMessage(const QString &strRyakusho, const QS
         return QStringLiteral("略称は6文字以内で入力して下さい。");
     if (isUnreadableShortName(shortName))
         return QStringLiteral("略称に使用できない文字が含まれています。");
-    if (hasLineBreak(longName))
+    if (isUnreadableLongName(longName))
         return QStringLiteral("名称に使用できない文字が含まれています。");
     return QString();
 }

@@ -21,4 +21,11 @@ QByteArray encodeSjis(const QString &text)
     return encoder.encode(text);
 }
 
+bool isSjisEncodable(const QString &text)
+{
+    QStringEncoder encoder(sjisName);
+    const QByteArray bytes = encoder.encode(text);   // encode() is lazy: convert to run it
+    return !encoder.hasError();
+}
+
 } // namespace TextCodec

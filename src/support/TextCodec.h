@@ -9,5 +9,8 @@ namespace TextCodec {
 
 QString decodeSjis(const QByteArray &bytes);
 QByteArray encodeSjis(const QString &text);
+// False when some character has no windows-31j form (it would be written as a
+// substitute and never read back as itself).
+bool isSjisEncodable(const QString &text);
 
 } // namespace TextCodec

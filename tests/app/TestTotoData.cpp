@@ -296,6 +296,8 @@ void TestTotoData::addRejectsInput_data()
     QTest::newRow("user official name") << "U" << "User Only FC" << "名称(User Only FC)は既に登録されています。";
     QTest::newRow("equals sign in short name") << "A=B" << "Sample FC" << "略称に使用できない文字が含まれています。";
     QTest::newRow("short name read as comment") << ";AB" << "Sample FC" << "略称に使用できない文字が含まれています。";
+    QTest::newRow("no windows-31j form in short name") << "Café" << "Sample FC" << "略称に使用できない文字が含まれています。";
+    QTest::newRow("no windows-31j form in official name") << "AB" << "Café FC" << "名称に使用できない文字が含まれています。";
     QTest::newRow("line break in official name") << "AB" << "Sample\r\nFC" << "名称に使用できない文字が含まれています。";
 }
 
