@@ -1,5 +1,7 @@
 #include "app/QtUi.h"
 
+#include "acquisition/frmWinInet.h"
+
 #include <QApplication>
 #include <QMessageBox>
 
@@ -56,4 +58,39 @@ void QtUi::setBusy(bool busy)
 void QtUi::processEvents()
 {
     QApplication::processEvents();
+}
+
+QtUi::~QtUi()
+{
+    delete m_connectionLog;
+}
+
+frmWinInet &QtUi::connectionLog()
+{
+    if (!m_connectionLog)
+        m_connectionLog = new frmWinInet;
+    return *m_connectionLog;
+}
+
+void QtUi::showConnectionLog(QWidget *owner)
+{
+    connectionLog().showOver(owner);
+}
+
+void QtUi::addConnectionLogLine(const QString &line)
+{
+    connectionLog().addLine(line);
+}
+
+void QtUi::appendConnectionLogText(const QString &text)
+{
+    connectionLog().appendToLastLine(text);
+}
+
+void QtUi::closeConnectionLog(QWidget *owner)
+{
+    if (m_connectionLog)
+        m_connectionLog->closeLog(owner);
+    else if (owner)
+        owner->update();
 }

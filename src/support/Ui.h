@@ -2,6 +2,8 @@
 
 #include <QString>
 
+class QWidget;
+
 // The port through which the logic talks to the user: message boxes, Yes/No
 // questions, the busy pointer and letting pending window events run. The
 // program installs the Qt implementation at start-up; tests install a
@@ -20,6 +22,17 @@ public:
                                Buttons buttons = Buttons::Ok) = 0;
     virtual void setBusy(bool busy) = 0;
     virtual void processEvents() = 0;
+
+    // The connection log of downloads: one window per process, shown
+    // non-modal over owner while a transfer runs. Without a window these do
+    // nothing.
+    virtual void showConnectionLog(QWidget * /*owner*/) {}
+    // Adds a line and scrolls to it.
+    virtual void addConnectionLogLine(const QString & /*line*/) {}
+    // Appends text to the last line.
+    virtual void appendConnectionLogText(const QString & /*text*/) {}
+    // Closes the window, its lines going with it, and redraws owner (may be null).
+    virtual void closeConnectionLog(QWidget * /*owner*/) {}
 
     // A Yes/No question; true when the user answered Yes.
     bool askYesNo(const QString &title, const QString &text, Icon icon = Icon::Question);

@@ -33,6 +33,33 @@ void RecordingUi::processEvents()
         onProcessEvents();
 }
 
+void RecordingUi::showConnectionLog(QWidget *)
+{
+    m_logShown = true;
+    ++m_logShows;
+}
+
+void RecordingUi::addConnectionLogLine(const QString &line)
+{
+    m_logLines.append(line);
+}
+
+void RecordingUi::appendConnectionLogText(const QString &text)
+{
+    if (m_logLines.isEmpty())
+        m_logLines.append(QString());
+    m_logLines.last() += text;
+}
+
+void RecordingUi::closeConnectionLog(QWidget *)
+{
+    if (m_logShown || !m_logLines.isEmpty())
+        m_closedLogs.append(m_logLines);
+    m_logLines.clear();
+    m_logShown = false;
+    ++m_logCloses;
+}
+
 void RecordingUi::scriptAnswers(std::initializer_list<Answer> answers)
 {
     for (Answer answer : answers)

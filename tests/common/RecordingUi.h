@@ -5,6 +5,7 @@
 #include <QList>
 #include <QQueue>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 
@@ -27,6 +28,10 @@ public:
     Answer showMessage(Icon icon, const QString &title, const QString &text, Buttons buttons) override;
     void setBusy(bool busy) override;
     void processEvents() override;
+    void showConnectionLog(QWidget *owner) override;
+    void addConnectionLogLine(const QString &line) override;
+    void appendConnectionLogText(const QString &text) override;
+    void closeConnectionLog(QWidget *owner) override;
 
     // Answers for the next questions, in order; an unscripted question is answered No.
     void scriptAnswers(std::initializer_list<Answer> answers);
@@ -36,6 +41,15 @@ public:
     bool busy() const { return m_busyCount > 0; }
     int busyChanges() const { return m_busyChanges; }
     int processEventsCalls() const { return m_processEventsCalls; }
+
+    // The connection log: whether its window is shown, the lines it shows
+    // now, the lines of every window closed so far (oldest first), and how
+    // often it was shown and closed.
+    bool connectionLogShown() const { return m_logShown; }
+    const QStringList &connectionLog() const { return m_logLines; }
+    const QList<QStringList> &closedConnectionLogs() const { return m_closedLogs; }
+    int connectionLogShows() const { return m_logShows; }
+    int connectionLogCloses() const { return m_logCloses; }
 
     // Called whenever the logic lets pending events run: lets a test look at
     // what is on screen at that moment.
@@ -47,6 +61,11 @@ private:
     int m_busyCount = 0;
     int m_busyChanges = 0;
     int m_processEventsCalls = 0;
+    bool m_logShown = false;
+    QStringList m_logLines;
+    QList<QStringList> m_closedLogs;
+    int m_logShows = 0;
+    int m_logCloses = 0;
 };
 
 QDebug operator<<(QDebug debug, const RecordingUi::Box &box);

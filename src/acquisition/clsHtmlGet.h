@@ -1,0 +1,50 @@
+#pragma once
+
+#include "acquisition/clsHtmlData.h"
+#include "acquisition/clsWinInet.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+class QWidget;
+
+// Fetches a page and reduces it to the text lines of its body, the form in
+// which the page readers look for their anchors: no spaces, a new line at
+// every tag except <br>, which joins the text before and after it.
+class clsHtmlGet
+{
+public:
+    bool ProgressOpen() const { return m_inet.ProgressOpen(); }
+    void setProgressOpen(bool open) { m_inet.setProgressOpen(open); }
+    bool ProgressClose() const { return m_inet.ProgressClose(); }
+    void setProgressClose(bool close) { m_inet.setProgressClose(close); }
+    QString ProgressDialogMessage() const { return m_inet.ProgressDialogMessage(); }
+    void setProgressDialogMessage(const QString &message) { m_inet.setProgressDialogMessage(message); }
+
+    // Fetches strUrl (bytCode as clsWinInet::GetHttpDataString) and cuts it
+    // into items; the item count, 0 when offline or nothing came.
+    qint32 GetHttp(const QString &strUrl, const QString &strProxy, QWidget *objOwnerForm, quint8 bytCode);
+    // Cuts a page that is already at hand; the item count.
+    qint32 ParseHtml(const QString &strHtml);
+
+    // The text lines of the page body; their count.
+    qint32 GetTextData(QStringList &strList) const;
+
+    qint32 Count() const { return qint32(m_items.size()); }
+    QString Url() const { return m_url; }
+    // Item 1..Count; an empty item outside.
+    HtmlItem Item(qint32 index) const;
+
+    // The client underneath, for its time-outs.
+    clsWinInet &WinInet() { return m_inet; }
+
+private:
+    void clear();
+
+    clsWinInet m_inet;
+    clsHtmlData m_data;
+    QString m_url;
+    QString m_html;
+    QList<HtmlItem> m_items;
+};

@@ -1,0 +1,67 @@
+#pragma once
+
+#include "support/ErrorReporter.h"
+
+#include <QByteArray>
+#include <QString>
+
+class HttpTransfer;
+class QWidget;
+
+// Fetches one address into memory with a plain HTTP GET while writing a short
+// connection log ("[コネクション開始]", the address, "受信中 " with one dot per
+// piece read, "[コネクション終了]") into the log window, so that the user sees
+// what is being downloaded. The HTTP status is not looked at: whatever body
+// the server sends is the result.
+class clsWinInet
+{
+public:
+    // The code of GetHttpDataString: Shift_JIS (the ANSI code page) or UTF-8.
+    static constexpr quint8 CodeAnsi = 0;
+    static constexpr quint8 CodeUtf8 = 8;
+    // A body larger than this is no page of ours: the transfer fails.
+    static constexpr qint64 MaxBodyBytes = 32 * 1024 * 1024;
+
+    clsWinInet();
+
+    // True when a connection can be attempted: the machine has a network
+    // interface that is up.
+    bool Connection() const;
+
+    bool ProgressOpen() const { return m_progressOpen; }
+    void setProgressOpen(bool open) { m_progressOpen = open; }
+    bool ProgressClose() const { return m_progressClose; }
+    // True also closes the log window at once.
+    void setProgressClose(bool close);
+    QString ProgressDialogMessage() const { return m_progressDialogMessage; }
+    void setProgressDialogMessage(const QString &message) { m_progressDialogMessage = message; }
+
+    // Milliseconds; applied when greater than 0.
+    qint32 ConnectTimeout() const { return m_connectTimeout; }
+    void setConnectTimeout(qint32 milliseconds) { m_connectTimeout = milliseconds; }
+    qint32 ReceiveTimeout() const { return m_receiveTimeout; }
+    void setReceiveTimeout(qint32 milliseconds) { m_receiveTimeout = milliseconds; }
+
+    // The body of strUrl in bytRecvData and its size; 0 and an empty array
+    // on any failure. strProxy empty uses the system's proxy configuration.
+    qint32 GetHttpData(const QString &strUrl, QByteArray &bytRecvData, const QString &strProxy,
+                       QWidget *objOwnerForm);
+    // The body decoded with bytCode (CodeAnsi or CodeUtf8); empty when
+    // nothing came.
+    QString GetHttpDataString(const QString &strUrl, const QString &strProxy, QWidget *objOwnerForm,
+                              quint8 bytCode);
+    QString GetHttpDataStringUTF8(const QString &strUrl, const QString &strProxy, QWidget *objOwnerForm);
+
+private:
+    QByteArray transfer(const QString &strUrl, const QString &strProxy);
+    QByteArray receive(HttpTransfer &http);
+    // With blnNewLine a new line " <text>", else text added to the last line.
+    void AddLog(const QString &strText, bool blnNewLine) const;
+
+    ErrorReporter m_err{QStringLiteral("clsWinInet")};
+    qint32 m_connectTimeout = 15000;
+    qint32 m_receiveTimeout = 30000;
+    bool m_progressOpen = true;
+    bool m_progressClose = true;
+    QString m_progressDialogMessage;
+};

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QWidget>
+
+class QListWidget;
+
+// The connection log window: the lines of the current downloads, the newest
+// in view. One exists per process; closing it clears its lines.
+class frmWinInet : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit frmWinInet(QWidget *parent = nullptr);
+
+    // Shows the window non-modal over owner (may be null), kept above it
+    // when the owner stays on top.
+    void showOver(QWidget *owner);
+    void addLine(const QString &line);
+    void appendToLastLine(const QString &text);
+    // Hides the window, forgets its lines and redraws owner (may be null).
+    void closeLog(QWidget *owner);
+
+    QStringList lines() const;
+
+private:
+    QListWidget *m_lstMsg;
+};

@@ -1,0 +1,167 @@
+#include "common/LoopbackHttpServer.h"
+
+#include <QTcpSocket>
+#include <QUrl>
+
+#include <memory>
+
+namespace {
+
+const QByteArray endOfHead = QByteArrayLiteral("\r\n\r\n");
+
+QByteArray reasonPhrase(int status)
+{
+    switch (status) {
+    case 200: return QByteArrayLiteral("OK");
+    case 301: return QByteArrayLiteral("Moved Permanently");
+    case 302: return QByteArrayLiteral("Found");
+    case 404: return QByteArrayLiteral("Not Found");
+    case 500: return QByteArrayLiteral("Internal Server Error");
+    default: return QByteArrayLiteral("Status");
+    }
+}
+
+QByteArray chunked(const QByteArray &body, qint64 chunkSize)
+{
+    QByteArray out;
+    for (qint64 at = 0; at < body.size(); at += chunkSize) {
+        const QByteArray piece = body.mid(at, chunkSize);
+        out += QByteArray::number(piece.size(), 16) + "\r\n" + piece + "\r\n";
+    }
+    return out + "0\r\n\r\n";
+}
+
+LoopbackHttpServer::Response page(const QByteArray &body, int status = 200)
+{
+    LoopbackHttpServer::Response response;
+    response.status = status;
+    response.body = body;
+    return response;
+}
+
+// The path and query of a target, also when a proxy client sent it absolute.
+QString localTarget(const QString &target)
+{
+    if (target.startsWith(u'/'))
+        return target;
+    const QUrl url(target);
+    return url.path(QUrl::FullyEncoded) + (url.hasQuery() ? u'?' + url.query(QUrl::FullyEncoded) : QString());
+}
+
+} // namespace
+
+LoopbackHttpServer::LoopbackHttpServer(QObject *parent)
+    : QObject(parent)
+{
+    connect(&m_server, &QTcpServer::newConnection, this, &LoopbackHttpServer::accept);
+}
+
+bool LoopbackHttpServer::listen()
+{
+    return m_server.isListening() || m_server.listen(QHostAddress::LocalHost);
+}
+
+QString LoopbackHttpServer::origin() const
+{
+    return QStringLiteral("http://127.0.0.1:%1").arg(port());
+}
+
+void LoopbackHttpServer::setResponse(const QString &address, const QByteArray &body)
+{
+    setResponse(address, page(body));
+}
+
+void LoopbackHttpServer::setResponse(const QString &address, const Response &response)
+{
+    m_responses.insert(address, response);
+}
+
+void LoopbackHttpServer::setFallbackResponse(const QString &path, const QByteArray &body)
+{
+    setFallbackResponse(path, page(body));
+}
+
+void LoopbackHttpServer::setFallbackResponse(const QString &path, const Response &response)
+{
+    m_fallbacks.insert(path, response);
+}
+
+quint16 LoopbackHttpServer::unusedPort()
+{
+    QTcpServer probe;
+    probe.listen(QHostAddress::LocalHost);
+    const quint16 port = probe.serverPort();
+    probe.close();
+    return port;
+}
+
+void LoopbackHttpServer::accept()
+{
+    while (QTcpSocket *socket = m_server.nextPendingConnection()) {
+        connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
+        auto received = std::make_shared<QByteArray>();
+        connect(socket, &QTcpSocket::readyRead, this, [this, socket, received] {
+            if (received->contains(endOfHead))
+                return;   // answered already; the client says no more
+            *received += socket->readAll();
+            const qsizetype end = received->indexOf(endOfHead);
+            if (end >= 0)
+                serve(socket, received->left(end));
+        });
+    }
+}
+
+void LoopbackHttpServer::serve(QTcpSocket *socket, const QByteArray &head)
+{
+    const QList<QByteArray> lines = head.split('\n');
+    const QList<QByteArray> requestLine = lines.value(0).trimmed().split(' ');
+    Request request;
+    request.target = QString::fromLatin1(requestLine.value(1));
+    for (qsizetype i = 1; i < lines.size(); ++i) {
+        const qsizetype colon = lines[i].indexOf(':');
+        if (colon > 0)
+            request.headers.insert(lines[i].left(colon).trimmed().toLower(), lines[i].mid(colon + 1).trimmed());
+    }
+    m_targets.append(request.target);
+    m_requests.append(request);
+
+    const Response response = responseFor(localTarget(request.target));
+    using Delivery = Response::Delivery;
+    if (response.delivery == Delivery::NeverAnswer)
+        return;
+
+    QByteArray out = "HTTP/1.1 " + QByteArray::number(response.status) + ' ' + reasonPhrase(response.status) + "\r\n";
+    bool typed = false;
+    for (const auto &[name, value] : response.headers) {
+        out += name + ": " + value + "\r\n";
+        typed = typed || name.compare("Content-Type", Qt::CaseInsensitive) == 0;
+    }
+    if (!typed)
+        out += "Content-Type: text/html; charset=UTF-8\r\n";
+    out += "Connection: close\r\n";
+    if (response.delivery == Delivery::Chunked)
+        out += "Transfer-Encoding: chunked\r\n\r\n" + chunked(response.body, response.chunkSize);
+    else
+        out += "Content-Length: " + QByteArray::number(response.body.size()) + "\r\n\r\n";
+
+    switch (response.delivery) {
+    case Delivery::Whole: out += response.body; break;
+    case Delivery::CutAndClose:
+    case Delivery::CutAndHang: out += response.body.left(response.cutAfter); break;
+    case Delivery::Chunked:
+    case Delivery::NeverAnswer: break;
+    }
+    socket->write(out);
+    if (response.delivery != Delivery::CutAndHang)
+        socket->disconnectFromHost();
+}
+
+LoopbackHttpServer::Response LoopbackHttpServer::responseFor(const QString &target) const
+{
+    if (const auto found = m_responses.constFind(target); found != m_responses.cend())
+        return *found;
+    const QString path = target.section(u'?', 0, 0);
+    if (const auto found = m_fallbacks.constFind(path); found != m_fallbacks.cend())
+        return *found;
+    return page(QByteArrayLiteral("<html><body><h1>Not Found</h1></body></html>"), 404);
+}
