@@ -1,0 +1,109 @@
+#pragma once
+
+#include "support/ErrorReporter.h"
+
+#include <QtGlobal>
+#include <array>
+#include <span>
+#include <utility>
+
+// Converts between a single code and its composition (kousei): the 14 mark
+// codes of matches No. 1 to 14 at index 0 to 13. The code is the composition
+// read as a base-3 number with match No. 1 as the least significant digit,
+// 0 to 4,782,968.
+//
+// The conversions run inside loops over every single of a list, so they never
+// allocate: the caller owns the 14-entry array and valid input takes an inline
+// path whose divisors are constants. Anything else (an array shorter than 14
+// entries, a code outside 0..4,782,968, a composition whose code overflows)
+// takes the checked path, which fills the output up to the point of failure
+// and reports the failure as an error box.
+class clsTNumber
+{
+public:
+    static constexpr int MatchCount = 14;
+    static constexpr qint32 CodeCount = 4782969; // 3^14
+    static constexpr qint32 MaxCode = CodeCount - 1;
+
+    // Entry i is 3^i, i = 0 .. 14.
+    static constexpr std::array<qint32, MatchCount + 1> Power = [] {
+        std::array<qint32, MatchCount + 1> power{};
+        qint32 value = 1;
+        for (auto &entry : power) {
+            entry = value;
+            value *= 3;
+        }
+        return power;
+    }();
+
+    void NoToByte(qint32 lngNo, std::span<quint8> bytKousei) const { NoToArray(lngNo, bytKousei); }
+    void NoToLong(qint32 lngNo, std::span<qint32> lngKousei) const { NoToArray_Long(lngNo, lngKousei); }
+    void ByteToNo(std::span<const quint8> bytKousei, qint32 &lngNo) const { ArrayToNo(bytKousei, lngNo); }
+    void LongToNo(std::span<const qint32> lngKousei, qint32 &lngNo) const { ArrayToNo_Long(lngKousei, lngNo); }
+
+private:
+    void NoToArray(qint32 lngNo, std::span<quint8> bytKousei) const
+    {
+        if (isValidCode(lngNo) && bytKousei.size() >= MatchCount)
+            decode(lngNo, bytKousei.data());
+        else
+            decodeChecked(lngNo, bytKousei);
+    }
+
+    void NoToArray_Long(qint32 lngNo, std::span<qint32> lngKousei) const
+    {
+        if (isValidCode(lngNo) && lngKousei.size() >= MatchCount)
+            decode(lngNo, lngKousei.data());
+        else
+            decodeChecked(lngNo, lngKousei);
+    }
+
+    // Bytes cannot overflow the code: 14 entries of 255 stay far inside 32 bits.
+    void ArrayToNo(std::span<const quint8> bytKousei, qint32 &lngNo) const
+    {
+        if (bytKousei.size() >= MatchCount)
+            lngNo = qint32(encode(bytKousei.data()));
+        else
+            encodeChecked(bytKousei, lngNo);
+    }
+
+    void ArrayToNo_Long(std::span<const qint32> lngKousei, qint32 &lngNo) const
+    {
+        if (lngKousei.size() >= MatchCount) {
+            const qint64 code = encode(lngKousei.data());
+            if (code >= 0 && code <= MaxCode) {
+                lngNo = qint32(code);
+                return;
+            }
+        }
+        encodeChecked(lngKousei, lngNo);
+    }
+
+    static constexpr bool isValidCode(qint32 code) { return code >= 0 && code <= MaxCode; }
+
+    // Every digit straight from the code, so the 14 constant divisions are
+    // independent of each other.
+    template<typename Mark>
+    static void decode(qint32 code, Mark *out)
+    {
+        const auto unsignedCode = quint32(code);
+        [&]<std::size_t... i>(std::index_sequence<i...>) {
+            ((out[i] = Mark(unsignedCode / quint32(Power[i]) % 3u)), ...);
+        }(std::make_index_sequence<MatchCount>());
+    }
+
+    template<typename Mark>
+    static qint64 encode(const Mark *in)
+    {
+        return [&]<std::size_t... i>(std::index_sequence<i...>) {
+            return ((qint64(in[i]) * Power[i]) + ...);
+        }(std::make_index_sequence<MatchCount>());
+    }
+
+    void decodeChecked(qint32 lngNo, std::span<quint8> bytKousei) const;
+    void decodeChecked(qint32 lngNo, std::span<qint32> lngKousei) const;
+    void encodeChecked(std::span<const quint8> bytKousei, qint32 &lngNo) const;
+    void encodeChecked(std::span<const qint32> lngKousei, qint32 &lngNo) const;
+
+    ErrorReporter m_err{QStringLiteral("clsTNumber")};
+};
