@@ -1,9 +1,8 @@
 #include "widgets/clsGrid.h"
 
-#include "app/DisplayScale.h"
-#include "support/Convert.h"
 #include "support/RuntimeError.h"
 #include "support/WinColor.h"
+#include "widgets/GridStyle.h"
 
 #include <algorithm>
 
@@ -34,8 +33,8 @@ void clsGrid::SetGridColRow(int lngCol, int lngRow, int lngDefCol, int lngDefRow
 {
     if (lngCol < 0 || lngRow < 0)
         throw RuntimeError::fromNumber(RuntimeError::SubscriptOutOfRange);
-    const int width = Convert::roundToLong(DisplayScale::scaleX(lngDefCol));
-    const int height = Convert::roundToLong(DisplayScale::scaleY(lngDefRow));
+    const int width = GridStyle::pixelsX(lngDefCol);
+    const int height = GridStyle::pixelsY(lngDefRow);
     m_cols = lngCol;
     m_rows = lngRow;
     m_colWidth.assign(std::size_t(lngCol), width);

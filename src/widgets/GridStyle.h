@@ -1,0 +1,22 @@
+#pragma once
+
+class clsGrid;
+class GridSurface;
+
+// The look the program's tables share: lengths in layout pixels scaled to the
+// display, a header row on the button face, light yellow bands, and a
+// picture area the size of its grid.
+namespace GridStyle {
+
+// Layout pixels (96 dpi) as display pixels, rounded half to even.
+int pixelsX(double layoutPixels);
+int pixelsY(double layoutPixels);
+
+// Row 1 on the button face, 20 layout pixels high.
+void headerRow(clsGrid &grid);
+// Light yellow on every second row from firstRow to the last.
+void bandRows(clsGrid &grid, int firstRow);
+// The picture area (when there is one) takes the grid's width and height.
+void fitArea(clsGrid &grid, GridSurface *area);
+
+} // namespace GridStyle
