@@ -78,6 +78,10 @@ void TestResultDownload::firstDownloadWritesTheRoundFile()
     QVERIFY(result.GetResult(round, QString(), 3, true));
     QCOMPARE(boxLines(m_bed->ui), QStringList{questionBox(kind)});
     QCOMPARE(m_bed->site.requestsFor(OfficialSite::resultAddress(round)), 1);
+    QCOMPARE(connectionLogHead(m_bed->ui),
+             QStringList({QStringLiteral(" 第%1回 結果情報取得中 (オフィシャル)").arg(round),
+                          QStringLiteral(" [コネクション開始]"),
+                          u' ' + m_bed->site.origin() + OfficialSite::resultAddress(round)}));
     QCOMPARE(m_bed->app.readFile(resultFile(round)),
              OfficialSite::expectedFile(QStringLiteral("big_result_%1.xml").arg(round)));
     QCOMPARE(result.Result().Kaisaikai, round);

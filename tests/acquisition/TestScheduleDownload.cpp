@@ -94,6 +94,10 @@ void TestScheduleDownload::firstDownloadWritesTheRoundFile()
     QVERIFY(schedule.GetSchedule(round, QString(), 3, true));
     QCOMPARE(boxLines(m_bed->ui), QStringList{questionBox(kind)});
     QCOMPARE(m_bed->site.requestsFor(OfficialSite::scheduleAddress(round)), 1);
+    QCOMPARE(connectionLogHead(m_bed->ui),
+             QStringList({QStringLiteral(" 第%1回 開催情報取得中 (オフィシャル)").arg(round),
+                          QStringLiteral(" [コネクション開始]"),
+                          u' ' + m_bed->site.origin() + OfficialSite::scheduleAddress(round)}));
     QCOMPARE(m_bed->app.readFile(roundFile(round)),
              OfficialSite::expectedFile(QStringLiteral("big_schedule_%1.xml").arg(round)));
     const ScheduleData held = schedule.Schedule();

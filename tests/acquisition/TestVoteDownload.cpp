@@ -94,6 +94,10 @@ void TestVoteDownload::finalStatusWritesTheRoundFile()
     QVERIFY(vote.GetVote(round, QString(), 3, true));
     QCOMPARE(boxLines(m_bed->ui), QStringList{questionBox(kind)});
     QCOMPARE(m_bed->site.requestsFor(OfficialSite::voteAddress(round)), 1);
+    QCOMPARE(connectionLogHead(m_bed->ui),
+             QStringList({QStringLiteral(" 第%1回 投票状況情報取得中 (オフィシャル)").arg(round),
+                          QStringLiteral(" [コネクション開始]"),
+                          u' ' + m_bed->site.origin() + OfficialSite::voteAddress(round)}));
     QCOMPARE(m_bed->app.readFile(voteFile(round)), OfficialSite::expectedFile(QStringLiteral("big_vote_%1.xml").arg(round)));
     const VoteGame game = vote.Vote().Game[matchWithoutShares];
     for (const VoteShare &share : game.Votes) {

@@ -6,7 +6,6 @@
 #include "support/TextCodec.h"
 
 #include <QFile>
-#include <QTcpServer>
 #include <QUrl>
 
 namespace {
@@ -59,19 +58,19 @@ bool OfficialSite::isListening() const
     return m_server.isListening();
 }
 
+QString OfficialSite::origin() const
+{
+    return m_server.origin();
+}
+
 void OfficialSite::pointSettingsHere() const
 {
-    pointSettingsAt(QStringLiteral("http://127.0.0.1:%1").arg(m_server.port()));
+    pointSettingsAt(m_server.origin());
 }
 
 void OfficialSite::pointSettingsAtDeadServer()
 {
-    // A port that was free a moment ago: nothing answers there.
-    QTcpServer probe;
-    probe.listen(QHostAddress::LocalHost);
-    const quint16 port = probe.serverPort();
-    probe.close();
-    pointSettingsAt(QStringLiteral("http://127.0.0.1:%1").arg(port));
+    pointSettingsAt(QStringLiteral("http://127.0.0.1:%1").arg(LoopbackHttpServer::unusedPort()));
 }
 
 void OfficialSite::pointSettingsAt(const QString &origin)
@@ -133,6 +132,12 @@ QString OfficialSite::pageText(const QString &fileName)
 QByteArray OfficialSite::expectedFile(const QString &fileName)
 {
     return TestFiles::fixture(siteFolder + QStringLiteral("expected/") + fileName);
+}
+
+QStringList connectionLogHead(const RecordingUi &ui)
+{
+    const QStringList log = ui.closedConnectionLogs().isEmpty() ? ui.connectionLog() : ui.closedConnectionLogs().last();
+    return log.mid(0, 3);
 }
 
 QString boxLine(Ui::Icon icon, const QString &title, const QString &text)

@@ -19,6 +19,8 @@ public:
     OfficialSite();
 
     bool isListening() const;
+    // "http://127.0.0.1:<port>".
+    QString origin() const;
     // Writes bigSettings.ini with the page addresses on this server and loads it.
     void pointSettingsHere() const;
     // The same for a server that has gone away: nothing listens there.
@@ -57,6 +59,10 @@ struct DownloadTestBed
     RecordingUi ui;
     OfficialSite site;
 };
+
+// The first lines of the connection log of the last download: the message,
+// "[コネクション開始]" and the address asked for.
+QStringList connectionLogHead(const RecordingUi &ui);
 
 // Message boxes as "icon|title|text" so that a test compares them in one go.
 QString boxLine(Ui::Icon icon, const QString &title, const QString &text);
