@@ -1,0 +1,225 @@
+#include "acquisition/clsHtmlGet.h"
+#include "common/LoopbackHttpServer.h"
+#include "common/RecordingUi.h"
+#include "common/TestFiles.h"
+
+#include <QTest>
+
+namespace {
+
+QStringList linesOf(const QString &html)
+{
+    clsHtmlGet page;
+    page.ParseHtml(html);
+    QStringList lines;
+    const qint32 count = page.GetTextData(lines);
+    if (count != lines.size())
+        return {QStringLiteral("count %1 for %2 lines").arg(count).arg(lines.size())};
+    return lines;
+}
+
+QString withControls()
+{
+    QString text = QStringLiteral("<body>a b\tc\r\nd</body>");
+    text.insert(7, QChar(0));
+    text.insert(9, QChar(1));
+    return text;
+}
+
+} // namespace
+
+class TestHtmlGet : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void lines_data();
+    void lines();
+    void cleanText_data();
+    void cleanText();
+    void items();
+    void commentCutAtInnerBracket();
+    void hugeInputs();
+    void fetchesOverHttp();
+    void failedFetchClearsThePage();
+};
+
+void TestHtmlGet::lines_data()
+{
+    QTest::addColumn<QString>("html");
+    QTest::addColumn<QStringList>("expected");
+
+    QTest::newRow("br joins, br/ does not, br / does")
+        << "<body>a<br>b<br/>c<br />d</body>" << QStringList{"ab", "cd"};
+    QTest::newRow("BR in any case") << "<BODY>a<Br>b</BODY>" << QStringList{"ab"};
+    QTest::newRow("other tags start lines") << "<body>a<span>b</span>c</body>" << QStringList{"a", "b", "c"};
+    QTest::newRow("br then another tag") << "<body>a<br><b>c</b></body>" << QStringList{"a", "c"};
+    QTest::newRow("br before any line drops the text") << "<body><br>x<p>y</body>" << QStringList{"y"};
+    QTest::newRow("only the body") << "<html><head><title>t</title></head><body class=\"top\">x</body>after<p></html>"
+                                   << QStringList{"x"};
+    QTest::newRow("no body tag, no lines") << "<html><p>x</p></html>" << QStringList{};
+    QTest::newRow("heading without spaces") << "<body><h1> 第1234回　BIG くじ情報 </h1></body>"
+                                            << QStringList{"第1234回BIGくじ情報"};
+    QTest::newRow("date and time across br") << "<body><td>3月6日<br>19:00</td></body>" << QStringList{"3月6日19:00"};
+    // The rest of a comment cut at its inner ">" runs to the next tag.
+    QTest::newRow("comment with > inside") << "<body>a<!-- x > y -->b<p>c</p></body>" << QStringList{"a", "c"};
+    QTest::newRow("comment that never ends") << "<body>a<!-- x > y <p>z</p></body>" << QStringList{"a"};
+    QTest::newRow("empty comment") << "<body>a<!---->b<!-->c</body>" << QStringList{"a", "b", "c"};
+    QTest::newRow("entities") << "<body>&amp;lt; &lt;b&gt; &quot;&amp;&#169;&#174; &nbsp;</body>"
+                              << QStringList{"&lt;<b>\"&(c)(r)&nbsp;"};
+    QTest::newRow("entity chain decodes in order") << "<body>&amp;#169;</body>" << QStringList{"(c)"};
+    QTest::newRow("escaped tag is text") << "<body>&lt;注意&gt;<p>&lt;!--x</p>y</body>"
+                                         << QStringList{"<注意>", "<!--x", "y"};
+    QTest::newRow("stray >") << "<body>a>b</body>" << QStringList{"a>b"};
+    // "< 2</body>" is one tag: the body never ends.
+    QTest::newRow("stray < swallows up to the next >") << "<body>1 < 2</body><p>x</p>" << QStringList{"1", "x"};
+    QTest::newRow("< inside a tag") << "<body><a <b>x</a></body>" << QStringList{"x"};
+    QTest::newRow("tag never closed") << "<body>a<p" << QStringList{"a"};
+    QTest::newRow("text after the last tag") << "<body>a</p>tail" << QStringList{"a"};
+    QTest::newRow("NUL and control characters") << withControls() << QStringList{"abcd"};
+    QTest::newRow("blank runs are no items") << "<body>\r\n  <p>x</p>\r\n\t</body>" << QStringList{"x"};
+    QTest::newRow("ideographic space alone is an empty line") << "<body><p>　</p><p>x</p></body>"
+                                                               << QStringList{"", "x"};
+    QTest::newRow("empty page") << "" << QStringList{};
+    QTest::newRow("text without tags") << "just text" << QStringList{};
+}
+
+void TestHtmlGet::lines()
+{
+    QFETCH(QString, html);
+    QFETCH(QStringList, expected);
+    QCOMPARE(linesOf(html), expected);
+}
+
+void TestHtmlGet::cleanText_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("expected");
+
+    QTest::newRow("empty") << "" << "";
+    QTest::newRow("spaces only") << "   " << "";
+    QTest::newRow("runs of spaces") << "  a    b  " << "a b";
+    QTest::newRow("line breaks and tabs") << "a\r\n\tb" << "a b";
+    QTest::newRow("ideographic space stays") << "　a　" << "　a　";
+    QTest::newRow("amp after lt") << "&amp;lt;" << "&lt;";
+    QTest::newRow("unknown entity stays") << "&nbsp;&#160;" << "&nbsp;&#160;";
+}
+
+void TestHtmlGet::cleanText()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, expected);
+    QCOMPARE(clsHtmlData::CleanText(text), expected);
+}
+
+void TestHtmlGet::items()
+{
+    clsHtmlGet page;
+    QCOMPARE(page.ParseHtml(QStringLiteral("<html><body id=\"b\"><!-- note --><a href=\"x\" >t e</a></BODY>")), 7);
+
+    const HtmlItem html = page.Item(1);
+    QCOMPARE(html.Text, QStringLiteral("<html>"));
+    QVERIFY(html.Tag && !html.Body && !html.EndTag && !html.Comment);
+
+    const HtmlItem body = page.Item(2);
+    QCOMPARE(body.Name, QStringLiteral("body"));
+    QCOMPARE(body.Attributes, QStringList({"body", "id=\"b\""}));
+    QCOMPARE(body.AttributeCount, 1);
+    QVERIFY(!body.Body);
+
+    const HtmlItem comment = page.Item(3);
+    QVERIFY(comment.Tag && comment.Comment && comment.Body);
+    QCOMPARE(comment.Name, QStringLiteral("note"));
+
+    const HtmlItem anchor = page.Item(4);
+    QCOMPARE(anchor.Name, QStringLiteral("a"));
+    QCOMPARE(anchor.Attributes, QStringList({"a", "href=\"x\"", ""}));
+    QCOMPARE(anchor.AttributeCount, 2);
+
+    const HtmlItem text = page.Item(5);
+    QVERIFY(!text.Tag && text.Body);
+    QCOMPARE(text.Text, QStringLiteral("t e"));
+    QCOMPARE(text.Name, QStringLiteral("te"));
+    QCOMPARE(text.AttributeCount, -1);
+
+    const HtmlItem endAnchor = page.Item(6);
+    QVERIFY(endAnchor.EndTag && endAnchor.Body);
+    QCOMPARE(endAnchor.Name, QStringLiteral("a"));
+
+    const HtmlItem endBody = page.Item(7);
+    QVERIFY(endBody.EndTag && !endBody.Body);
+
+    for (qint32 outside : {0, 8, -1}) {
+        const HtmlItem none = page.Item(outside);
+        QVERIFY(none.Text.isEmpty() && !none.Tag && !none.Body);
+    }
+}
+
+void TestHtmlGet::commentCutAtInnerBracket()
+{
+    clsHtmlGet page;
+    QCOMPARE(page.ParseHtml(QStringLiteral("<body><!-- a > b --> c<p>d</p></body>")), 7);
+    const HtmlItem first = page.Item(2);
+    QVERIFY(first.Tag && first.Comment && first.Body);
+    const HtmlItem rest = page.Item(3);
+    QCOMPARE(rest.Text, QStringLiteral("b --> c"));
+    QVERIFY(rest.Comment && !rest.Tag && !rest.Body);
+    // The comment is closed: the paragraph is a line again.
+    QStringList lines;
+    page.GetTextData(lines);
+    QCOMPARE(lines, QStringList{"d"});
+}
+
+void TestHtmlGet::hugeInputs()
+{
+    const QString megabyte(1 << 20, u'字');
+    QCOMPARE(linesOf(megabyte), QStringList{});
+    QCOMPARE(linesOf(QStringLiteral("<body>") + megabyte + QStringLiteral("</body>")), QStringList{megabyte});
+    QCOMPARE(linesOf(QStringLiteral("<body>a<") + megabyte), QStringList{"a"});
+    QCOMPARE(linesOf(QStringLiteral("<body>a<!--") + megabyte + QStringLiteral(">") + megabyte), QStringList{"a"});
+    QString spaces(1 << 20, u' ');
+    QCOMPARE(linesOf(QStringLiteral("<body>a") + spaces + QStringLiteral("b</body>")), QStringList{"ab"});
+}
+
+void TestHtmlGet::fetchesOverHttp()
+{
+    RecordingUi ui;
+    LoopbackHttpServer server;
+    QVERIFY(server.listen());
+    const QString html = QStringLiteral("<html><body><h1>第1478回 BIGくじ指定試合</h1>販売開始日<br>2024年3月4日</body></html>");
+    server.setResponse(QStringLiteral("/utf8"), html.toUtf8());
+    server.setResponse(QStringLiteral("/sjis"), TestFiles::sjis(html));
+
+    const QStringList expected{"第1478回BIGくじ指定試合", "販売開始日2024年3月4日"};
+    for (const auto &[address, code] : {std::pair{QStringLiteral("/utf8"), clsWinInet::CodeUtf8},
+                                        std::pair{QStringLiteral("/sjis"), clsWinInet::CodeAnsi}}) {
+        clsHtmlGet page;
+        page.setProgressDialogMessage(QStringLiteral("page"));
+        QCOMPARE(page.GetHttp(server.url(address), QString(), nullptr, code), 10);
+        QCOMPARE(page.Url(), server.url(address));
+        QStringList lines;
+        QCOMPARE(page.GetTextData(lines), 2);
+        QCOMPARE(lines, expected);
+    }
+    QCOMPARE(ui.closedConnectionLogs().size(), 2);
+    QCOMPARE(ui.closedConnectionLogs().first().first(), QStringLiteral(" page"));
+    QVERIFY(ui.boxes().isEmpty());
+}
+
+void TestHtmlGet::failedFetchClearsThePage()
+{
+    RecordingUi ui;
+    clsHtmlGet page;
+    page.ParseHtml(QStringLiteral("<body>old</body>"));
+    const QString dead = QStringLiteral("http://127.0.0.1:%1/").arg(LoopbackHttpServer::unusedPort());
+    QCOMPARE(page.GetHttp(dead, QString(), nullptr, clsWinInet::CodeUtf8), 0);
+    QCOMPARE(page.Count(), 0);
+    QCOMPARE(page.Url(), dead);
+    QStringList lines{"stale"};
+    QCOMPARE(page.GetTextData(lines), 0);
+    QVERIFY(lines.isEmpty());
+    QVERIFY(ui.boxes().isEmpty());
+}
+
+QTEST_GUILESS_MAIN(TestHtmlGet)
+#include "TestHtmlGet.moc"

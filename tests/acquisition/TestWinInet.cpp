@@ -1,0 +1,371 @@
+#include "acquisition/clsWinInet.h"
+#include "common/LoopbackHttpServer.h"
+#include "common/RecordingUi.h"
+#include "common/TestFiles.h"
+
+#include <QTest>
+
+using Response = LoopbackHttpServer::Response;
+using Delivery = Response::Delivery;
+
+namespace {
+
+const QString startLine = QStringLiteral(" [コネクション開始]");
+const QString endLine = QStringLiteral(" [コネクション終了]");
+
+QByteArray bytes(qsizetype size)
+{
+    QByteArray data(size, Qt::Uninitialized);
+    for (qsizetype i = 0; i < size; ++i)
+        data[i] = char('a' + i % 26);
+    return data;
+}
+
+Response response(const QByteArray &body, Delivery delivery = Delivery::Whole, int status = 200)
+{
+    Response r;
+    r.body = body;
+    r.delivery = delivery;
+    r.status = status;
+    return r;
+}
+
+// The log of one transfer that received something: message, start, address,
+// the receive line with its dots, end.
+QStringList fullLog(const QString &message, const QString &url, int dots)
+{
+    return {u' ' + message, startLine, u' ' + url, QStringLiteral(" 受信中 ") + QString(dots, u'.'), endLine};
+}
+
+} // namespace
+
+class TestWinInet : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+
+    void defaults();
+    void emptyUrlReturnsAtOnce();
+    void bodies_data();
+    void bodies();
+    void errorStatusBodyIsTheResult();
+    void followsRedirect();
+    void sendsTheRequestHeader();
+    void failedTransfersGiveNothing_data();
+    void failedTransfersGiveNothing();
+    void bodyAboveTheCapFails();
+    void decodesShiftJisAndUtf8();
+    void unknownCodeIsReported();
+    void nothingLoggedWithoutProgressOpen();
+    void logStaysOpenWithoutProgressClose();
+    void namedProxyCarriesTheRequest();
+    void unusableProxyGivesNothing();
+    void systemProxyIsNotUsedForLoopback();
+
+private:
+    QString serve(const QString &address, const Response &r);
+
+    std::unique_ptr<RecordingUi> m_ui;
+    std::unique_ptr<LoopbackHttpServer> m_server;
+};
+
+void TestWinInet::init()
+{
+    m_ui = std::make_unique<RecordingUi>();
+    m_server = std::make_unique<LoopbackHttpServer>();
+    QVERIFY(m_server->listen());
+}
+
+void TestWinInet::cleanup()
+{
+    m_server.reset();
+    m_ui.reset();
+}
+
+QString TestWinInet::serve(const QString &address, const Response &r)
+{
+    m_server->setResponse(address, r);
+    return m_server->url(address);
+}
+
+void TestWinInet::defaults()
+{
+    clsWinInet inet;
+    QCOMPARE(inet.ConnectTimeout(), 15000);
+    QCOMPARE(inet.ReceiveTimeout(), 30000);
+    QVERIFY(inet.ProgressOpen());
+    QVERIFY(inet.ProgressClose());
+    QVERIFY(inet.ProgressDialogMessage().isEmpty());
+    // The loopback interface is always up.
+    QVERIFY(inet.Connection());
+}
+
+void TestWinInet::emptyUrlReturnsAtOnce()
+{
+    clsWinInet inet;
+    QByteArray data("old");
+    QCOMPARE(inet.GetHttpData(QString(), data, QString(), nullptr), 0);
+    QVERIFY(data.isEmpty());
+    QCOMPARE(m_ui->connectionLogShows(), 0);
+    QVERIFY(m_ui->closedConnectionLogs().isEmpty());
+    QCOMPARE(m_ui->busyChanges(), 2);
+    QVERIFY(!m_ui->busy());
+    QVERIFY(m_server->requests().isEmpty());
+}
+
+void TestWinInet::bodies_data()
+{
+    QTest::addColumn<Response>("served");
+    QTest::addColumn<int>("dots");
+
+    QTest::newRow("0 bytes: one read") << response({}) << 1;
+    QTest::newRow("1 byte") << response("x") << 2;
+    QTest::newRow("1024 bytes: a full read and the empty one") << response(bytes(1024)) << 2;
+    QTest::newRow("70000 bytes: 68 full reads, a short one, the empty one") << response(bytes(70000)) << 70;
+    QTest::newRow("70000 bytes chunked") << response(bytes(70000), Delivery::Chunked) << 70;
+    QTest::newRow("chunks of 7 bytes") << [] {
+        Response r = response(bytes(3000), Delivery::Chunked);
+        r.chunkSize = 7;
+        return r;
+    }() << 4;
+}
+
+void TestWinInet::bodies()
+{
+    QFETCH(Response, served);
+    QFETCH(int, dots);
+    const QString url = serve(QStringLiteral("/page?round=1478"), served);
+
+    clsWinInet inet;
+    inet.setProgressDialogMessage(QStringLiteral("第1478回 開催情報取得中 (オフィシャル)"));
+    QByteArray data("old");
+    QCOMPARE(inet.GetHttpData(url, data, QString(), nullptr), served.body.size());
+    QCOMPARE(data, served.body);
+
+    QCOMPARE(m_ui->closedConnectionLogs().size(), 1);
+    QCOMPARE(m_ui->closedConnectionLogs().first(), fullLog(inet.ProgressDialogMessage(), url, dots));
+    QVERIFY(!m_ui->connectionLogShown());
+    QVERIFY(m_ui->boxes().isEmpty());
+    QVERIFY(!m_ui->busy());
+}
+
+void TestWinInet::errorStatusBodyIsTheResult()
+{
+    const QByteArray page = QByteArrayLiteral("<html><body>お探しのページは見つかりません</body></html>");
+    const QString missing = serve(QStringLiteral("/missing"), response(page, Delivery::Whole, 404));
+    const QString broken = serve(QStringLiteral("/broken"), response(page, Delivery::Whole, 500));
+    clsWinInet inet;
+    QByteArray data;
+    QCOMPARE(inet.GetHttpData(missing, data, QString(), nullptr), page.size());
+    QCOMPARE(data, page);
+    QCOMPARE(inet.GetHttpData(broken, data, QString(), nullptr), page.size());
+    QCOMPARE(data, page);
+    QVERIFY(m_ui->boxes().isEmpty());
+}
+
+void TestWinInet::followsRedirect()
+{
+    Response moved = response("moved", Delivery::Whole, 302);
+    moved.headers.append({"Location", m_server->url(QStringLiteral("/new")).toLatin1()});
+    const QString url = serve(QStringLiteral("/old"), moved);
+    serve(QStringLiteral("/new"), response("the page"));
+    clsWinInet inet;
+    QByteArray data;
+    QCOMPARE(inet.GetHttpData(url, data, QString(), nullptr), 8);
+    QCOMPARE(data, QByteArray("the page"));
+    QCOMPARE(m_server->requests(), QStringList({QStringLiteral("/old"), QStringLiteral("/new")}));
+}
+
+void TestWinInet::sendsTheRequestHeader()
+{
+    const QString url = serve(QStringLiteral("/a?holdCntId=1478&commodityId=09"), response("x"));
+    clsWinInet inet;
+    QByteArray data;
+    inet.GetHttpData(url, data, QString(), nullptr);
+    QCOMPARE(m_server->requests(), QStringList(QStringLiteral("/a?holdCntId=1478&commodityId=09")));
+    const auto &headers = m_server->requestDetails().first().headers;
+    QCOMPARE(headers.value("accept-language"), QByteArray("ja-JP"));
+    QCOMPARE(headers.value("user-agent"), QByteArray("Quorvel WinInet"));
+    // Never an answer from a cache on the way.
+    QCOMPARE(headers.value("cache-control"), QByteArray("no-cache"));
+}
+
+void TestWinInet::failedTransfersGiveNothing_data()
+{
+    QTest::addColumn<QString>("address");   // empty: a port where nothing listens
+    QTest::addColumn<Response>("served");
+    QTest::addColumn<bool>("opened");        // the answer began: a receive line is logged
+
+    QTest::newRow("connection refused") << QString() << Response() << false;
+    QTest::newRow("accepts and never answers") << QStringLiteral("/silent") << response({}, Delivery::NeverAnswer)
+                                               << false;
+    QTest::newRow("stalls in the body") << QStringLiteral("/stall") << [] {
+        Response r = response(bytes(5000), Delivery::CutAndHang);
+        r.cutAfter = 3000;
+        return r;
+    }() << true;
+    QTest::newRow("closes in the body") << QStringLiteral("/cut") << [] {
+        Response r = response(bytes(5000), Delivery::CutAndClose);
+        r.cutAfter = 3000;
+        return r;
+    }() << true;
+    QTest::newRow("no such scheme") << QStringLiteral("gopher://127.0.0.1/") << Response() << false;
+    QTest::newRow("no address at all") << QStringLiteral("not an address") << Response() << false;
+}
+
+void TestWinInet::failedTransfersGiveNothing()
+{
+    QFETCH(QString, address);
+    QFETCH(Response, served);
+    QFETCH(bool, opened);
+    QString url;
+    if (address.isEmpty())
+        url = QStringLiteral("http://127.0.0.1:%1/page").arg(LoopbackHttpServer::unusedPort());
+    else if (address.startsWith(u'/'))
+        url = serve(address, served);
+    else
+        url = address;
+
+    clsWinInet inet;
+    inet.setConnectTimeout(2000);
+    inet.setReceiveTimeout(300);
+    QByteArray data("old");
+    QCOMPARE(inet.GetHttpData(url, data, QString(), nullptr), 0);
+    QVERIFY(data.isEmpty());
+    QVERIFY(m_ui->boxes().isEmpty());
+
+    QCOMPARE(m_ui->closedConnectionLogs().size(), 1);
+    const QStringList log = m_ui->closedConnectionLogs().first();
+    QCOMPARE(log.mid(0, 2), QStringList({startLine, u' ' + url}));
+    if (opened) {
+        QCOMPARE(log.size(), 4);
+        QVERIFY(log[2].startsWith(QStringLiteral(" 受信中 .")));
+        QCOMPARE(log[3], endLine);
+    } else {
+        QCOMPARE(log.size(), 2);
+    }
+}
+
+void TestWinInet::bodyAboveTheCapFails()
+{
+    const QByteArray full = bytes(clsWinInet::MaxBodyBytes);
+    const QString atCap = serve(QStringLiteral("/cap"), response(full));
+    const QString aboveCap = serve(QStringLiteral("/above"), response(full + 'x'));
+    clsWinInet inet;
+    inet.setProgressOpen(false);
+    QByteArray data;
+    QCOMPARE(inet.GetHttpData(atCap, data, QString(), nullptr), clsWinInet::MaxBodyBytes);
+    QCOMPARE(data.size(), clsWinInet::MaxBodyBytes);
+    QCOMPARE(inet.GetHttpData(aboveCap, data, QString(), nullptr), 0);
+    QVERIFY(data.isEmpty());
+    QVERIFY(m_ui->boxes().isEmpty());
+}
+
+void TestWinInet::decodesShiftJisAndUtf8()
+{
+    const QString text = QStringLiteral("第1478回 ＢＩＧ 開催情報\r\n鹿島アントラーズ");
+    const QString sjisUrl = serve(QStringLiteral("/sjis"), response(TestFiles::sjis(text)));
+    const QString utf8Url = serve(QStringLiteral("/utf8"), response(text.toUtf8()));
+    const QString emptyUrl = serve(QStringLiteral("/empty"), response({}));
+    clsWinInet inet;
+    QCOMPARE(inet.GetHttpDataString(sjisUrl, QString(), nullptr, clsWinInet::CodeAnsi), text);
+    QCOMPARE(inet.GetHttpDataString(utf8Url, QString(), nullptr, clsWinInet::CodeUtf8), text);
+    QCOMPARE(inet.GetHttpDataStringUTF8(utf8Url, QString(), nullptr), text);
+    QCOMPARE(inet.GetHttpDataString(emptyUrl, QString(), nullptr, clsWinInet::CodeUtf8), QString());
+    QVERIFY(m_ui->boxes().isEmpty());
+}
+
+void TestWinInet::unknownCodeIsReported()
+{
+    const QString url = serve(QStringLiteral("/page"), response("abc"));
+    clsWinInet inet;
+    QCOMPARE(inet.GetHttpDataString(url, QString(), nullptr, 1), QString());
+    QCOMPARE(m_ui->boxes().size(), 1);
+    const RecordingUi::Box box = m_ui->boxes().first();
+    QCOMPARE(box.icon, Ui::Icon::Warning);
+    QCOMPARE(box.title, QStringLiteral("QUDO / clsWinInet / GetHttpDataString"));
+    QCOMPARE(box.text, QStringLiteral("コード番号が異常です（1）"));
+}
+
+void TestWinInet::nothingLoggedWithoutProgressOpen()
+{
+    const QString url = serve(QStringLiteral("/page"), response("abc"));
+    clsWinInet inet;
+    inet.setProgressOpen(false);
+    inet.setProgressDialogMessage(QStringLiteral("message"));
+    QByteArray data;
+    QCOMPARE(inet.GetHttpData(url, data, QString(), nullptr), 3);
+    QCOMPARE(m_ui->connectionLogShows(), 0);
+    QCOMPARE(m_ui->connectionLogCloses(), 0);
+    QVERIFY(m_ui->connectionLog().isEmpty());
+    QVERIFY(m_ui->closedConnectionLogs().isEmpty());
+}
+
+void TestWinInet::logStaysOpenWithoutProgressClose()
+{
+    const QString first = serve(QStringLiteral("/first"), response("abc"));
+    const QString second = serve(QStringLiteral("/second"), response({}));
+    clsWinInet inet;
+    inet.setProgressClose(false);
+    QByteArray data;
+    inet.setProgressDialogMessage(QStringLiteral("one"));
+    inet.GetHttpData(first, data, QString(), nullptr);
+    QVERIFY(m_ui->connectionLogShown());
+    inet.setProgressDialogMessage(QStringLiteral("two"));
+    inet.GetHttpData(second, data, QString(), nullptr);
+    QVERIFY(m_ui->connectionLogShown());
+    QVERIFY(m_ui->closedConnectionLogs().isEmpty());
+    QCOMPARE(m_ui->connectionLog(), fullLog(QStringLiteral("one"), first, 2) + fullLog(QStringLiteral("two"), second, 1));
+
+    // Back to True: the window closes at once.
+    inet.setProgressClose(true);
+    QVERIFY(!m_ui->connectionLogShown());
+    QCOMPARE(m_ui->closedConnectionLogs().size(), 1);
+    QCOMPARE(m_ui->closedConnectionLogs().first().size(), 10);
+}
+
+void TestWinInet::namedProxyCarriesTheRequest()
+{
+    // The loopback server plays the proxy: it sees the whole address.
+    m_server->setResponse(QStringLiteral("/page?x=1"), response("through the proxy"));
+    clsWinInet inet;
+    QByteArray data;
+    const QString proxy = QStringLiteral("127.0.0.1:%1").arg(m_server->port());
+    QCOMPARE(inet.GetHttpData(QStringLiteral("http://toto.example.invalid/page?x=1"), data, proxy, nullptr), 17);
+    QCOMPARE(data, QByteArray("through the proxy"));
+    QCOMPARE(m_server->requests(), QStringList(QStringLiteral("http://toto.example.invalid/page?x=1")));
+}
+
+void TestWinInet::unusableProxyGivesNothing()
+{
+    const QString url = serve(QStringLiteral("/page"), response("abc"));
+    clsWinInet inet;
+    inet.setProgressDialogMessage(QStringLiteral("message"));
+    QByteArray data;
+    QCOMPARE(inet.GetHttpData(url, data, QStringLiteral(":"), nullptr), 0);
+    // No connection was begun.
+    QCOMPARE(m_ui->closedConnectionLogs().first(), QStringList(QStringLiteral(" message")));
+    QVERIFY(m_server->requests().isEmpty());
+}
+
+void TestWinInet::systemProxyIsNotUsedForLoopback()
+{
+    const QString url = serve(QStringLiteral("/page"), response("abc"));
+    const QString deadProxy = QStringLiteral("http://127.0.0.1:%1").arg(LoopbackHttpServer::unusedPort());
+    const QByteArray saved = qgetenv("http_proxy");
+    qputenv("http_proxy", deadProxy.toLatin1());
+    clsWinInet inet;
+    QByteArray data;
+    const qint32 received = inet.GetHttpData(url, data, QString(), nullptr);
+    if (saved.isNull())
+        qunsetenv("http_proxy");
+    else
+        qputenv("http_proxy", saved);
+    QCOMPARE(received, 3);
+}
+
+QTEST_GUILESS_MAIN(TestWinInet)
+#include "TestWinInet.moc"
