@@ -1,0 +1,183 @@
+#include "app/DisplayScale.h"
+#include "evaluation/clsTCount.h"
+#include "evaluation/clsTMultiResult.h"
+#include "evaluation/clsTResultGrade.h"
+#include "evaluation/clsTResultGrid.h"
+#include "evaluation/clsTResultKakutei.h"
+#include "support/WinColor.h"
+#include "widgets/GridView.h"
+#include "widgets/Pictures.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QTest>
+
+#include <memory>
+
+// Every table of the result page rendered with realistic figures through the
+// real view, at 96 and 144 dots per inch. The pictures land in
+// <build>/bin/table-pictures for anyone to look at; the test checks that every
+// caption fits its cell in the font actually used.
+class TestTableRendering : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void cleanup();
+    void resultPageTables_data();
+    void resultPageTables();
+
+private:
+    struct Shown
+    {
+        QString name;
+        const clsGrid *grid;
+        GridView *view;
+    };
+
+    static QStringList overflowingCells(const clsGrid &grid, const QFont &font);
+    static void save(const Shown &shown, int dpi);
+
+    std::vector<std::unique_ptr<GridView>> m_views;
+};
+
+void TestTableRendering::cleanup()
+{
+    DisplayScale::setDpiSource({});
+}
+
+QStringList TestTableRendering::overflowingCells(const clsGrid &grid, const QFont &font)
+{
+    const QFontMetrics metrics(font);
+    QStringList overflowing;
+    for (int col = 1; col <= grid.Cols(); ++col) {
+        for (int row = 1; row <= grid.Rows(); ++row) {
+            const QString caption = grid.Caption(col, row);
+            if (grid.ColWidth(col) == 0 || caption.trimmed().isEmpty())
+                continue;
+            // Left and right captions keep 2 pixels from the edge they lean on.
+            const int margin = grid.Alignment(col, row) == clsGrid::AlignCenter ? 0 : 2;
+            if (metrics.horizontalAdvance(caption.trimmed()) + margin > grid.ColWidth(col)
+                || metrics.height() > grid.RowHeight(row))
+                overflowing.append(QStringLiteral("(%1,%2) \"%3\"").arg(col).arg(row).arg(caption));
+        }
+    }
+    return overflowing;
+}
+
+void TestTableRendering::save(const Shown &shown, int dpi)
+{
+    const QString folder = QCoreApplication::applicationDirPath() + QStringLiteral("/table-pictures");
+    QDir().mkpath(folder);
+    QVERIFY(shown.view->canvas().save(folder + QStringLiteral("/%1_%2dpi.png").arg(shown.name).arg(dpi)));
+}
+
+void TestTableRendering::resultPageTables_data()
+{
+    QTest::addColumn<int>("dpi");
+    QTest::newRow("96 dpi") << 96;
+    QTest::newRow("144 dpi") << 144;
+}
+
+void TestTableRendering::resultPageTables()
+{
+    QFETCH(int, dpi);
+    DisplayScale::setDpiSource([dpi] { return DisplayScale::Dpi{double(dpi), double(dpi)}; });
+    m_views.clear();
+    const auto newView = [this] { return m_views.emplace_back(std::make_unique<GridView>()).get(); };
+
+    // Every possible single of round 1478, graded against a full result.
+    GradeCounts counts{};
+    qint64 binomial = 1;
+    for (int misses = 0; misses <= 14; ++misses) {
+        counts[std::size_t(misses)] = qint32(binomial << misses);
+        binomial = binomial * (14 - misses) / (misses + 1);
+    }
+
+    clsTResultGrade grade;
+    GridView *gradeView = newView();
+    grade.Initialize(gradeView, 40, 21);
+    grade.SetValue(counts, 1478);
+
+    clsTMultiResult selector;
+    GridView *selectorView = newView();
+    selector.Initialize(selectorView, 30, 21);
+    GameStateTable states{};
+    for (int match = 0; match < 14; ++match)
+        states[std::size_t(match)][std::size_t(match % 3)] = match < 9 ? 1 : 2;
+    states[12].fill(3);
+    selector.SetValue(states);
+
+    clsTCount count;
+    GridView *countView = newView();
+    count.Initialize(countView, 67, 21);
+    MarkCounts marks{};
+    for (int match = 0; match < 14; ++match) {
+        marks[0][std::size_t(match)] = 1594323 - match * 1000;
+        marks[1][std::size_t(match)] = 1594323 + match * 1000;
+        marks[2][std::size_t(match)] = match == 3 ? 0 : 1594323;
+    }
+    count.SetColor(selector.GetVisible());
+    count.SetValue(marks);
+    clsTCount percent;
+    GridView *percentView = newView();
+    percent.Initialize(percentView, 67, 21);
+    percent.SetColor(selector.GetVisible());
+    percent.SetValue(marks);
+    percent.SetPercent(true);
+
+    clsTResultKakutei prizes;
+    GridView *prizesView = newView();
+    prizes.Initialize(prizesView, 40, 21);
+    ResultData result;
+    result.Kaisaikai = 1478;
+    const qint64 prize[] = {600000000, 12345678, 123456, 7890, 1234, 0};
+    const qint64 winners[] = {2, 15, 1234, 23456, 345678, 0};
+    for (int g = 1; g <= 6; ++g) {
+        result.Prize[std::size_t(g)] = Money::fromWhole(prize[g - 1]);
+        result.Winners[std::size_t(g)] = Money::fromWhole(winners[g - 1]);
+    }
+    result.CarryOver[1] = Money::fromWhole(1234567890);
+    prizes.SetResult(result);
+    prizes.SetValue(counts);
+
+    clsTResultGrid grid;
+    GridView *gridView = newView();
+    grid.Initialize(gridView, 25, 21);
+    const quint32 keys[] = {WinColor::Blue, WinColor::Yellow, WinColor::Red, WinColor::Green};
+    for (int picture = 0; picture < 4; ++picture)
+        grid.SetColorImage(Pictures::resultState(picture), keys[picture]);
+    for (int no = 0; no < 7; ++no) {
+        clsTResultGrid::Marks single{};
+        clsTResultGrid::Hits hits{};
+        int misses = 0;
+        for (int match = 0; match < 14; ++match) {
+            single[std::size_t(match)] = quint8((match * 7 + no * 5) % 3);
+            const bool miss = (match + no) % (no + 2) == 0;
+            hits[std::size_t(match)] = match == 12 ? 3 : match >= 11 && no % 2 ? 4 : miss ? 0 : 1;
+            misses += hits[std::size_t(match)] == 0;
+        }
+        single[14] = quint8(1 + misses);
+        grid.SetValue(no, single, hits, 1478);
+    }
+    for (int no = 7; no < 10; ++no)
+        grid.SetClear(no);
+    grid.Refresh();
+
+    const Shown shown[] = {
+        {QStringLiteral("grade"), &grade.Grid(), gradeView},
+        {QStringLiteral("game_state"), &selector.Grid(), selectorView},
+        {QStringLiteral("count"), &count.Grid(), countView},
+        {QStringLiteral("count_percent"), &percent.Grid(), percentView},
+        {QStringLiteral("confirmed_prizes"), &prizes.Grid(), prizesView},
+        {QStringLiteral("result_grid"), &grid.Grid(), gridView},
+    };
+    for (const Shown &table : shown) {
+        save(table, dpi);
+        const QStringList overflowing = overflowingCells(*table.grid, table.view->cellFont());
+        QVERIFY2(overflowing.isEmpty(), qPrintable(table.name + QStringLiteral(": ") + overflowing.join(u' ')));
+    }
+}
+
+QTEST_MAIN(TestTableRendering)
+#include "TestTableRendering.moc"
