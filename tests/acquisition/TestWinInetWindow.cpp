@@ -1,0 +1,134 @@
+#include "acquisition/clsWinInet.h"
+#include "acquisition/frmWinInet.h"
+#include "app/QtUi.h"
+#include "common/LoopbackHttpServer.h"
+
+#include <QApplication>
+#include <QListWidget>
+#include <QTest>
+
+namespace {
+
+frmWinInet *logWindow()
+{
+    for (QWidget *widget : QApplication::allWidgets()) {
+        if (auto *window = qobject_cast<frmWinInet *>(widget))
+            return window;
+    }
+    return nullptr;
+}
+
+QStringList listLines(frmWinInet *window)
+{
+    QStringList lines;
+    const auto *list = window->findChild<QListWidget *>(QStringLiteral("lstMsg"));
+    for (int row = 0; list && row < list->count(); ++row)
+        lines << list->item(row)->text();
+    return lines;
+}
+
+} // namespace
+
+class TestWinInetWindow : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void cleanupTestCase();
+    void logWindowShowsTheTransfers();
+    void oneWindowForAllClients();
+    void staysOnTopOverATopmostOwner();
+
+private:
+    QtUi m_ui;
+    LoopbackHttpServer m_server;
+};
+
+void TestWinInetWindow::initTestCase()
+{
+    Ui::install(&m_ui);
+    QVERIFY(m_server.listen());
+    m_server.setResponse(QStringLiteral("/a"), QByteArray(3000, 'a'));
+    m_server.setResponse(QStringLiteral("/b"), QByteArray());
+}
+
+void TestWinInetWindow::cleanupTestCase()
+{
+    Ui::install(nullptr);
+}
+
+void TestWinInetWindow::logWindowShowsTheTransfers()
+{
+    QWidget owner;
+    owner.show();
+    clsWinInet inet;
+    inet.setProgressClose(false);
+    inet.setProgressDialogMessage(QStringLiteral("第1478回 開催情報取得中 (オフィシャル)"));
+    QByteArray data;
+    QCOMPARE(inet.GetHttpData(m_server.url(QStringLiteral("/a")), data, QString(), &owner), 3000);
+
+    frmWinInet *window = logWindow();
+    QVERIFY(window);
+    QVERIFY(window->isVisible());
+    QCOMPARE(window->parentWidget(), &owner);
+    QCOMPARE(window->windowTitle(), QStringLiteral(" インターネット接続"));
+    const auto *list = window->findChild<QListWidget *>(QStringLiteral("lstMsg"));
+    QVERIFY(list);
+    QVERIFY(list->font().families().contains(QStringLiteral("ＭＳ ゴシック")));
+    const QStringList first{QStringLiteral(" 第1478回 開催情報取得中 (オフィシャル)"), QStringLiteral(" [コネクション開始]"),
+                            u' ' + m_server.url(QStringLiteral("/a")), QStringLiteral(" 受信中 ...."),
+                            QStringLiteral(" [コネクション終了]")};
+    QCOMPARE(listLines(window), first);
+    QCOMPARE(list->currentRow(), list->count() - 1);
+
+    // The next transfer adds to the same list.
+    inet.setProgressDialogMessage(QString());
+    inet.GetHttpData(m_server.url(QStringLiteral("/b")), data, QString(), &owner);
+    QCOMPARE(logWindow(), window);
+    QCOMPARE(listLines(window).size(), 9);
+    QCOMPARE(listLines(window).at(7), QStringLiteral(" 受信中 ."));
+
+    // Setting ProgressClose closes it at once, and its lines go with it.
+    inet.setProgressClose(true);
+    QVERIFY(!window->isVisible());
+    QVERIFY(listLines(window).isEmpty());
+}
+
+void TestWinInetWindow::oneWindowForAllClients()
+{
+    clsWinInet first;
+    clsWinInet second;
+    first.setProgressClose(false);
+    second.setProgressClose(false);
+    QByteArray data;
+    first.GetHttpData(m_server.url(QStringLiteral("/b")), data, QString(), nullptr);
+    frmWinInet *window = logWindow();
+    QVERIFY(window && window->isVisible());
+    QVERIFY(window->isWindow());
+    second.GetHttpData(m_server.url(QStringLiteral("/b")), data, QString(), nullptr);
+    QCOMPARE(logWindow(), window);
+    QCOMPARE(listLines(window).size(), 8);
+
+    // With ProgressClose on, a transfer closes the window when it ends.
+    second.setProgressClose(true);
+    second.GetHttpData(m_server.url(QStringLiteral("/b")), data, QString(), nullptr);
+    QVERIFY(!window->isVisible());
+}
+
+void TestWinInetWindow::staysOnTopOverATopmostOwner()
+{
+    QWidget owner(nullptr, Qt::Window | Qt::WindowStaysOnTopHint);
+    owner.show();
+    clsWinInet inet;
+    inet.setProgressClose(false);
+    QByteArray data;
+    inet.GetHttpData(m_server.url(QStringLiteral("/b")), data, QString(), &owner);
+    frmWinInet *window = logWindow();
+    QVERIFY(window && window->isVisible());
+    QVERIFY(window->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    inet.setProgressClose(true);
+}
+
+QTEST_MAIN(TestWinInetWindow)
+#include "TestWinInetWindow.moc"
