@@ -65,4 +65,32 @@ QString toHalfWidth(const QString &text)
     return out;
 }
 
+QString toFullWidth(const QString &text)
+{
+    constexpr char16_t halfKanaFirst = 0xFF61;   // ｡
+    constexpr char16_t halfKanaLast = 0xFF9F;    // ﾟ
+    QString out;
+    out.reserve(text.size());
+    for (qsizetype i = 0; i < text.size();) {
+        const char16_t code = text[i].unicode();
+        if (code >= halfKanaFirst && code <= halfKanaLast) {
+            // A run of half-width kana at once, so that a voiced mark joins its kana.
+            qsizetype end = i;
+            while (end < text.size() && text[end].unicode() >= halfKanaFirst && text[end].unicode() <= halfKanaLast)
+                ++end;
+            out.append(text.mid(i, end - i).normalized(QString::NormalizationForm_KC));
+            i = end;
+            continue;
+        }
+        if (code == u' ')
+            out.append(QChar(ideographicSpace));
+        else if (code >= fullWidthFirst - fullWidthOffset && code <= fullWidthLast - fullWidthOffset)
+            out.append(QChar(char16_t(code + fullWidthOffset)));
+        else
+            out.append(text[i]);
+        ++i;
+    }
+    return out;
+}
+
 } // namespace TextWidth

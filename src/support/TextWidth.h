@@ -11,4 +11,8 @@ namespace TextWidth {
 // (ガ → ｶﾞ, パ → ﾊﾟ). Everything else (kanji, hiragana) is left as it is.
 QString toHalfWidth(const QString &text);
 
+// The other way: ASCII letters, digits and signs become full-width, the space
+// the ideographic space, half-width katakana and signs their wide forms (ｶﾞ → ガ).
+QString toFullWidth(const QString &text);
+
 } // namespace TextWidth
