@@ -1,0 +1,72 @@
+#include "rounddata/RoundXmlWriter.h"
+
+namespace {
+
+void appendTag(QString &text, QStringView opening, QStringView name)
+{
+    text.append(opening).append(name).append(u'>');
+}
+
+void appendLineEnd(QString &text)
+{
+    text.append(u"\r\n");
+}
+
+} // namespace
+
+RoundXmlWriter::RoundXmlWriter(QStringView stylesheet, QStringView recordElement)
+    : m_recordElement(recordElement.toString())
+{
+    m_text.reserve(8192);
+    line(u"<?xml version=\"1.0\" encoding=\"Shift_JIS\"?>");
+    line(QStringLiteral("<?xml-stylesheet type=\"text/xsl\" href=\"%1\"?>").arg(stylesheet));
+    open(u"BIG");
+    open(m_recordElement);
+}
+
+QString RoundXmlWriter::GetTagValue(QStringView name, QStringView value)
+{
+    QString text;
+    appendTag(text, u"<", name);
+    text.append(value);
+    appendTag(text, u"</", name);
+    appendLineEnd(text);
+    return text;
+}
+
+void RoundXmlWriter::open(QStringView name)
+{
+    appendTag(m_text, u"<", name);
+    appendLineEnd(m_text);
+}
+
+void RoundXmlWriter::close(QStringView name)
+{
+    appendTag(m_text, u"</", name);
+    appendLineEnd(m_text);
+}
+
+void RoundXmlWriter::leaf(QStringView name, QStringView value)
+{
+    m_text.append(GetTagValue(name, value));
+}
+
+void RoundXmlWriter::round(qint32 kaisaikai, const QString &kumi)
+{
+    leaf(u"開催回", kaisaikai);
+    if (!kumi.isEmpty())
+        leaf(u"組", kumi);
+}
+
+QString RoundXmlWriter::finish()
+{
+    close(m_recordElement);
+    close(u"BIG");
+    return std::move(m_text);
+}
+
+void RoundXmlWriter::line(QStringView text)
+{
+    m_text.append(text);
+    appendLineEnd(m_text);
+}

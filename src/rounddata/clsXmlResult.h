@@ -1,0 +1,33 @@
+#pragma once
+
+#include "rounddata/RoundData.h"
+#include "rounddata/RoundXmlFile.h"
+
+#include <QString>
+
+// The result file of one round and group (SysData\BIG_Result): outcome and
+// score of every match; prize, winners and carry-over of each grade the
+// round has; sales figures and payout dates. A cancelled round keeps its
+// refund dates instead of prizes and sales.
+class clsXmlResult
+{
+public:
+    // "一等" … "六等" for grades 1 to 6, empty for any other number.
+    static QString GetGradeName(int lngGrade);
+
+    QString GetFileName(qint32 lngKaisaikai, const QString &strKumi) const;
+
+    // Writes the held record; never changes it.
+    bool XmlSave(const QString &strFileName) const;
+    // Replaces the held record with the file's only when the whole file reads.
+    bool XmlLoad(const QString &strFileName);
+
+    ResultData Result() const { return m_result; }
+    void setResult(const ResultData &result) { m_result = result; }
+
+private:
+    QString render() const;
+
+    RoundXmlFile m_file{QStringLiteral("clsXmlResult")};
+    ResultData m_result;
+};
