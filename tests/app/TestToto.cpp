@@ -1,0 +1,42 @@
+#include "app/clsToto.h"
+
+#include <QTest>
+
+class TestToto : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void maxGrade_data();
+    void maxGrade();
+    void oneSharedObject();
+};
+
+void TestToto::maxGrade_data()
+{
+    QTest::addColumn<int>("kaisaikai");
+    QTest::addColumn<int>("grade");
+    QTest::newRow("no round") << 0 << 4;
+    QTest::newRow("empty round box") << -1 << 4;
+    QTest::newRow("first round") << 1 << 4;
+    QTest::newRow("last four-grade round") << 434 << 4;
+    QTest::newRow("first five-grade round") << 435 << 5;
+    QTest::newRow("last five-grade round") << 608 << 5;
+    QTest::newRow("first six-grade round") << 609 << 6;
+    QTest::newRow("recent round") << 1478 << 6;
+}
+
+void TestToto::maxGrade()
+{
+    QFETCH(int, kaisaikai);
+    QFETCH(int, grade);
+    QCOMPARE(clsToto::shared().GetMaxGrade(kaisaikai), grade);
+}
+
+void TestToto::oneSharedObject()
+{
+    QCOMPARE(&clsToto::shared(), &clsToto::shared());
+}
+
+QTEST_GUILESS_MAIN(TestToto)
+#include "TestToto.moc"
