@@ -1,0 +1,258 @@
+#include "evaluation/clsTMoney.h"
+
+#include "singles/clsTNumber.h"
+#include "support/Convert.h"
+#include "support/RuntimeError.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr int Matches = clsTMoney::MatchCount;
+
+// A product of 14 percentages times this is a product of 14 fractions.
+constexpr double PercentProductScale = 1e28; // 100^14
+
+Money hundredths(qint64 value)
+{
+    return Money::fromRaw(value * Money::Scale / 100);
+}
+
+// Pool slice per ticket of grades 1 to 3: fixed parts of 100 × 0.5 yen,
+// exact in money arithmetic.
+std::array<double, 3> numerators(qint32 kaisaikai)
+{
+    const Money base = Money::fromWhole(100) * hundredths(50);
+    const bool newRules = kaisaikai >= 435;
+    const std::array<Money, 3> parts{hundredths(newRules ? 78 : 80), hundredths(10),
+                                     hundredths(newRules ? 4 : 5)};
+    std::array<double, 3> result{};
+    for (size_t grade = 0; grade < parts.size(); ++grade)
+        result[grade] = (parts[grade] * base).toDouble() * PercentProductScale;
+    return result;
+}
+
+// The chance, in products of 14 percentages, of matching a single in all 14
+// matches, in exactly 13 or in exactly 12, for Lanes singles at once: each
+// lane runs the same double operations in the same order, so every lane is
+// exactly the plain formula of its own single.
+//
+// The plain formula sums, over the missed matches (none; i; i < j, i then j
+// ascending), the product of the 14 per-match factors from match 1 to 14:
+// the miss share at a missed match, the hit share elsewhere. Those products
+// are built here match by match, each running product shared by every term
+// that agrees on the matches so far, instead of 14 multiplications per term.
+template<int Lanes>
+struct HitChance
+{
+    using Lane = std::array<double, Lanes>;
+
+    Lane hit[Matches];  // share of the single's mark, by match
+    Lane miss[Matches]; // 100 − that share
+
+    static constexpr int pairCount = Matches * (Matches - 1) / 2;
+    // Pairs (i, j), i < j, stored by j then i, so the pairs that end before
+    // match k are the first k(k−1)/2 entries.
+    static constexpr int pairIndex(int i, int j) { return j * (j - 1) / 2 + i; }
+
+    static void multiply(Lane &product, const Lane &factor)
+    {
+        for (int l = 0; l < Lanes; ++l)
+            product[l] *= factor[l];
+    }
+    static void add(Lane &sum, const Lane &term)
+    {
+        for (int l = 0; l < Lanes; ++l)
+            sum[l] += term[l];
+    }
+    static Lane times(const Lane &a, const Lane &b)
+    {
+        Lane product;
+        for (int l = 0; l < Lanes; ++l)
+            product[l] = a[l] * b[l];
+        return product;
+    }
+
+    Lane allHit() const
+    {
+        Lane product = hit[0];
+        for (int k = 1; k < Matches; ++k)
+            multiply(product, hit[k]);
+        return product;
+    }
+
+    Lane oneMissed() const
+    {
+        Lane allHit = hit[0];
+        Lane missedAt[Matches];
+        missedAt[0] = miss[0];
+        for (int k = 1; k < Matches; ++k) {
+            for (int i = 0; i < k; ++i)
+                multiply(missedAt[i], hit[k]);
+            missedAt[k] = times(allHit, miss[k]);
+            multiply(allHit, hit[k]);
+        }
+        Lane sum{};
+        for (const Lane &term : missedAt)
+            add(sum, term);
+        return sum;
+    }
+
+    Lane twoMissed() const
+    {
+        Lane allHit = hit[0];
+        Lane missedAt[Matches];
+        Lane missedPair[pairCount];
+        missedAt[0] = miss[0];
+        for (int k = 1; k < Matches; ++k) {
+            for (int p = 0; p < pairIndex(0, k); ++p)
+                multiply(missedPair[p], hit[k]);
+            for (int i = 0; i < k; ++i) {
+                missedPair[pairIndex(i, k)] = times(missedAt[i], miss[k]);
+                multiply(missedAt[i], hit[k]);
+            }
+            missedAt[k] = times(allHit, miss[k]);
+            multiply(allHit, hit[k]);
+        }
+        Lane sum{};
+        for (int i = 0; i < Matches; ++i)
+            for (int j = i + 1; j < Matches; ++j)
+                add(sum, missedPair[pairIndex(i, j)]);
+        return sum;
+    }
+
+    Lane forGrade(int grade) const
+    {
+        switch (grade) {
+        case 1: return allHit();
+        case 2: return oneMissed();
+        default: return twoMissed();
+        }
+    }
+};
+
+QString procedureName(int grade)
+{
+    return QStringLiteral("GetMoney") + QString::number(grade);
+}
+
+} // namespace
+
+clsTMoney::clsTMoney()
+{
+    clearVoteData();
+}
+
+void clsTMoney::clearVoteData()
+{
+    m_numerator = numerators(0);
+    for (auto &match : m_share)
+        match.fill(0.0);
+    for (auto &match : m_miss)
+        match.fill(100.0);
+}
+
+void clsTMoney::SetVoteData(const VoteData &vote)
+{
+    const bool ok = m_err.guard(QStringLiteral("SetVoteData"), false, [&] {
+        MarkTable share{};
+        for (int match = 0; match < Matches; ++match) {
+            const auto &votes = vote.Game[match + 1].Votes;
+            // The total is kept as a 32-bit count: an absurd one is refused.
+            qint32 total = 0;
+            for (const VoteShare &mark : votes)
+                total = Convert::roundToLong(double(total) + mark.Count.toDouble());
+            for (size_t mark = 0; mark < votes.size(); ++mark) {
+                if (total != 0)
+                    share[match][mark] = votes[mark].Count.toDouble() / total * 100;
+                else
+                    share[match][mark] = vote.Kaisaikai != 0 ? 100.0 / 3 : 0.0;
+            }
+        }
+        m_numerator = numerators(vote.Kaisaikai);
+        m_share = share;
+        for (int match = 0; match < Matches; ++match)
+            for (size_t mark = 0; mark < share[match].size(); ++mark)
+                m_miss[match][mark] = 100 - share[match][mark];
+        return true;
+    });
+    // Estimates of a record that cannot be read would belong to another round.
+    if (!ok)
+        clearVoteData();
+}
+
+Money clsTMoney::GetMoney1(std::span<const qint32> lngKousei) const
+{
+    return getMoney(1, lngKousei);
+}
+
+Money clsTMoney::GetMoney2(std::span<const qint32> lngKousei) const
+{
+    return getMoney(2, lngKousei);
+}
+
+Money clsTMoney::GetMoney3(std::span<const qint32> lngKousei) const
+{
+    return getMoney(3, lngKousei);
+}
+
+Money clsTMoney::getMoney(int grade, std::span<const qint32> lngKousei) const
+{
+    return m_err.guard(procedureName(grade), Money(), [&] {
+        if (lngKousei.size() < size_t(Matches))
+            throw RuntimeError::fromNumber(RuntimeError::SubscriptOutOfRange);
+        HitChance<1> chance;
+        for (int match = 0; match < Matches; ++match) {
+            const qint32 mark = lngKousei[match];
+            if (mark < 0 || mark > 2)
+                throw RuntimeError::fromNumber(RuntimeError::SubscriptOutOfRange);
+            chance.hit[match][0] = m_share[match][mark];
+            chance.miss[match][0] = m_miss[match][mark];
+        }
+        return toEstimate(grade, chance.forGrade(grade)[0]);
+    });
+}
+
+Money clsTMoney::toEstimate(int grade, double hitChance) const
+{
+    const double estimate = hitChance > 0 ? m_numerator[grade - 1] / hitChance : 0.0;
+    if (estimate > double(Ceiling))
+        return Money::fromWhole(Ceiling);
+    // To the money type first (four decimals), then whole yen: a quotient a
+    // hair below a whole number of yen is that number.
+    return Money::fromWhole(Money::fromDouble(estimate).wholeUnits());
+}
+
+void clsTMoney::GetMoneyList(int grade, std::span<const qint32> singles, std::span<Money> estimates) const
+{
+    m_err.guard(procedureName(grade), false, [&] {
+        if (grade < 1 || grade > 3 || estimates.size() < singles.size())
+            throw RuntimeError::fromNumber(RuntimeError::SubscriptOutOfRange);
+        constexpr int Lanes = 8;
+        const clsTNumber number;
+        std::array<qint32, Matches> kousei{};
+        bool badCode = false;
+        for (size_t first = 0; first < singles.size(); first += Lanes) {
+            const int used = int(std::min<size_t>(Lanes, singles.size() - first));
+            HitChance<Lanes> chance;
+            for (int l = 0; l < Lanes; ++l) {
+                // Unused lanes repeat the last single; their results are dropped.
+                const qint32 code = singles[first + std::min(l, used - 1)];
+                const bool valid = code >= 0 && code <= clsTNumber::MaxCode;
+                badCode = badCode || !valid;
+                number.NoToLong(valid ? code : 0, kousei);
+                for (int match = 0; match < Matches; ++match) {
+                    // An invalid code gets no hit chance, hence no estimate.
+                    chance.hit[match][l] = valid ? m_share[match][kousei[match]] : 0.0;
+                    chance.miss[match][l] = m_miss[match][kousei[match]];
+                }
+            }
+            const auto hitChance = chance.forGrade(grade);
+            for (int l = 0; l < used; ++l)
+                estimates[first + l] = toEstimate(grade, hitChance[l]);
+        }
+        if (badCode)
+            throw RuntimeError::fromNumber(RuntimeError::SubscriptOutOfRange);
+        return true;
+    });
+}

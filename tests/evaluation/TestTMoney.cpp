@@ -1,0 +1,261 @@
+#include "common/EstimateReference.h"
+#include "common/RecordingUi.h"
+#include "evaluation/clsTMoney.h"
+#include "singles/clsTNumber.h"
+
+#include <QRandomGenerator>
+#include <QTest>
+
+#include <vector>
+
+using Marks = std::array<qint32, 14>;
+using Counts = std::array<qint64, 3>; // votes for marks 0, 1, 2
+
+namespace {
+
+VoteData votes(qint32 kaisaikai, const Counts &everyMatch)
+{
+    VoteData vote;
+    vote.Kaisaikai = kaisaikai;
+    for (int i = 1; i <= 14; ++i)
+        for (int k = 0; k < 3; ++k)
+            vote.Game[i].Votes[k].Count = Money::fromWhole(everyMatch[k]);
+    return vote;
+}
+
+Marks marks(qint32 code)
+{
+    Marks result{};
+    clsTNumber().NoToLong(code, result);
+    return result;
+}
+
+Marks sameMark(qint32 mark)
+{
+    Marks result;
+    result.fill(mark);
+    return result;
+}
+
+std::array<qint64, 3> estimates(const clsTMoney &money, const Marks &single)
+{
+    return {money.GetMoney1(single).wholeUnits(), money.GetMoney2(single).wholeUnits(),
+            money.GetMoney3(single).wholeUnits()};
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Counts)
+Q_DECLARE_METATYPE(Marks)
+Q_DECLARE_METATYPE(VoteData)
+
+class TestTMoney : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void withoutVoteData();
+    void examples_data();
+    void examples();
+    void sameAsThePlainFormula_data();
+    void sameAsThePlainFormula();
+    void listSameAsSingles();
+    void badMarksAreReported_data();
+    void badMarksAreReported();
+    void badCodesInAListAreReportedOnce();
+    void absurdVoteTotalIsReported();
+};
+
+void TestTMoney::withoutVoteData()
+{
+    RecordingUi ui;
+    clsTMoney money;
+    QCOMPARE(estimates(money, sameMark(1)), (std::array<qint64, 3>{0, 0, 0}));
+    // The record of a round without vote data, after one with it.
+    money.SetVoteData(votes(500, {25, 50, 25}));
+    QVERIFY(money.GetMoney1(sameMark(1)) > Money());
+    money.SetVoteData(VoteData());
+    QCOMPARE(estimates(money, sameMark(1)), (std::array<qint64, 3>{0, 0, 0}));
+    QCOMPARE(estimates(money, sameMark(0)), (std::array<qint64, 3>{0, 0, 0}));
+    QVERIFY(ui.boxes().isEmpty());
+}
+
+void TestTMoney::examples_data()
+{
+    QTest::addColumn<qint32>("kaisaikai");
+    QTest::addColumn<int>("unvotedMatch"); // its mark "1" gets no votes
+    QTest::addColumn<Counts>("counts");
+    QTest::addColumn<Marks>("single");
+    QTest::addColumn<qint64>("grade1");
+    QTest::addColumn<qint64>("grade2");
+    QTest::addColumn<qint64>("grade3");
+
+    // No votes at all: every outcome 33.3…%; 40 × 3^14 and 39 × 3^14 although
+    // the quotient falls a hair below them.
+    QTest::newRow("no votes 434") << 434 << 0 << Counts{0, 0, 0} << sameMark(1) << qint64(191318760)
+                                  << qint64(854101) << qint64(32850);
+    QTest::newRow("no votes 435") << 435 << 0 << Counts{0, 0, 0} << sameMark(2) << qint64(186535791)
+                                  << qint64(854101) << qint64(26280);
+    // Half the votes on the single's mark everywhere: 40 × 2^14, 5 × 2^14 ÷ 14,
+    // 2.5 × 2^14 ÷ 91.
+    QTest::newRow("50 % 434") << 434 << 0 << Counts{25, 50, 25} << sameMark(1) << qint64(655360) << qint64(5851)
+                              << qint64(450);
+    QTest::newRow("50 % 435") << 435 << 0 << Counts{25, 50, 25} << sameMark(1) << qint64(638976) << qint64(5851)
+                              << qint64(360);
+    // Every vote on the single's marks: nobody misses, so grades 2 and 3 have
+    // no chance at all.
+    QTest::newRow("100 %") << 1000 << 0 << Counts{0, 100, 0} << sameMark(1) << qint64(39) << qint64(0) << qint64(0);
+    // 1 % on every mark of the single: 39 × 10^28 yen, far above the ceiling.
+    QTest::newRow("ceiling") << 600 << 0 << Counts{1, 1, 98} << sameMark(0) << qint64(99999999999)
+                             << qint64(99999999999) << qint64(99999999999);
+    // No votes on the single's mark in match 5: no grade-1 chance, but grades
+    // 2 and 3 go on through the terms in which match 5 is missed:
+    // 5 × 10^28 ÷ (100 × 50^13) and 2 × 10^28 ÷ (13 × 100 × 50^13).
+    QTest::newRow("no votes on the mark") << 500 << 5 << Counts{25, 50, 25} << sameMark(1) << qint64(0)
+                                          << qint64(40960) << qint64(1260);
+}
+
+void TestTMoney::examples()
+{
+    QFETCH(qint32, kaisaikai);
+    QFETCH(int, unvotedMatch);
+    QFETCH(Counts, counts);
+    QFETCH(Marks, single);
+    QFETCH(qint64, grade1);
+    QFETCH(qint64, grade2);
+    QFETCH(qint64, grade3);
+    clsTMoney money;
+    VoteData vote = votes(kaisaikai, counts);
+    if (unvotedMatch != 0)
+        vote.Game[unvotedMatch].Votes[1].Count = Money();
+    money.SetVoteData(vote);
+    QCOMPARE(estimates(money, single), (std::array<qint64, 3>{grade1, grade2, grade3}));
+    const EstimateReference reference(vote);
+    QCOMPARE(money.GetMoney3(single), reference.estimate(3, single));
+}
+
+void TestTMoney::sameAsThePlainFormula_data()
+{
+    QTest::addColumn<VoteData>("vote");
+    QTest::newRow("round 434") << EstimateReference::realisticVotes(434, 1);
+    QTest::newRow("round 1500") << EstimateReference::realisticVotes(1500, 2);
+
+    // One match with every vote on the single's mark, the others at 50 %.
+    VoteData sure = votes(400, {25, 50, 25});
+    sure.Game[7].Votes = {VoteShare{Money(), Money()}, VoteShare{Money::fromWhole(300), Money()},
+                          VoteShare{Money(), Money()}};
+    QTest::newRow("one sure match") << sure;
+
+    // One match where the single's mark has no votes.
+    VoteData none = EstimateReference::realisticVotes(700, 3);
+    none.Game[3].Votes[1].Count = Money();
+    QTest::newRow("one unvoted mark") << none;
+}
+
+// Random singles and the extremes against the formula written term by term.
+void TestTMoney::sameAsThePlainFormula()
+{
+    QFETCH(VoteData, vote);
+    clsTMoney money;
+    money.SetVoteData(vote);
+    const EstimateReference reference(vote);
+    QRandomGenerator random(vote.Kaisaikai);
+    std::vector<qint32> codes{0, clsTNumber::MaxCode, 2391484};
+    for (int n = 0; n < 5000; ++n)
+        codes.push_back(qint32(random.bounded(quint32(clsTNumber::CodeCount))));
+    for (qint32 code : codes) {
+        const Marks single = marks(code);
+        QCOMPARE(money.GetMoney1(single), reference.estimate(1, single));
+        QCOMPARE(money.GetMoney2(single), reference.estimate(2, single));
+        QCOMPARE(money.GetMoney3(single), reference.estimate(3, single));
+    }
+}
+
+void TestTMoney::listSameAsSingles()
+{
+    clsTMoney money;
+    money.SetVoteData(EstimateReference::realisticVotes(600, 9));
+    QRandomGenerator random(600);
+    std::vector<qint32> codes;
+    for (int n = 0; n < 2003; ++n) // not a whole number of batches
+        codes.push_back(qint32(random.bounded(quint32(clsTNumber::CodeCount))));
+    for (int grade = 1; grade <= 3; ++grade) {
+        std::vector<Money> list(codes.size());
+        money.GetMoneyList(grade, codes, list);
+        for (size_t i = 0; i < codes.size(); ++i) {
+            const Marks single = marks(codes[i]);
+            const Money one = grade == 1 ? money.GetMoney1(single)
+                              : grade == 2 ? money.GetMoney2(single)
+                                           : money.GetMoney3(single);
+            QCOMPARE(list[i], one);
+        }
+    }
+}
+
+void TestTMoney::badMarksAreReported_data()
+{
+    QTest::addColumn<Marks>("single");
+    QTest::addColumn<qsizetype>("size");
+    QTest::newRow("13 entries") << sameMark(1) << qsizetype(13);
+    Marks three = sameMark(1);
+    three[13] = 3;
+    QTest::newRow("mark 3") << three << qsizetype(14);
+    Marks negative = sameMark(2);
+    negative[0] = -1;
+    QTest::newRow("mark -1") << negative << qsizetype(14);
+}
+
+void TestTMoney::badMarksAreReported()
+{
+    QFETCH(Marks, single);
+    QFETCH(qsizetype, size);
+    RecordingUi ui;
+    clsTMoney money;
+    money.SetVoteData(votes(500, {25, 50, 25}));
+    const std::span<const qint32> entries(single.data(), size);
+    QCOMPARE(money.GetMoney1(entries), Money());
+    QCOMPARE(money.GetMoney2(entries), Money());
+    QCOMPARE(money.GetMoney3(entries), Money());
+    QCOMPARE(ui.boxes().size(), 3);
+    for (int grade = 1; grade <= 3; ++grade) {
+        const RecordingUi::Box &box = ui.boxes()[grade - 1];
+        QCOMPARE(box.icon, Ui::Icon::Error);
+        QVERIFY(box.title.endsWith(QStringLiteral(" / clsTMoney / GetMoney") + QString::number(grade)));
+        QVERIFY(box.text.endsWith(QStringLiteral(" ( 9 )")));
+    }
+}
+
+void TestTMoney::badCodesInAListAreReportedOnce()
+{
+    RecordingUi ui;
+    clsTMoney money;
+    money.SetVoteData(EstimateReference::realisticVotes(800, 4));
+    const std::vector<qint32> codes{19, -1, clsTNumber::CodeCount, 2391484};
+    std::vector<Money> list(codes.size());
+    money.GetMoneyList(2, codes, list);
+    QCOMPARE(ui.boxes().size(), 1);
+    QVERIFY(ui.boxes()[0].title.endsWith(QStringLiteral(" / clsTMoney / GetMoney2")));
+    QCOMPARE(list[0], money.GetMoney2(marks(19)));
+    QVERIFY(list[0] > Money());
+    QCOMPARE(list[1], Money());
+    QCOMPARE(list[2], Money());
+    QCOMPARE(list[3], money.GetMoney2(marks(2391484)));
+}
+
+// The votes of a match are totalled as a 32-bit count; a total beyond it
+// cannot come from a real round: reported, and no estimates from it.
+void TestTMoney::absurdVoteTotalIsReported()
+{
+    RecordingUi ui;
+    clsTMoney money;
+    money.SetVoteData(votes(500, {25, 50, 25}));
+    QCOMPARE(money.GetMoney1(sameMark(1)).wholeUnits(), qint64(638976));
+    money.SetVoteData(votes(500, {2'000'000'000, 2'000'000'000, 1}));
+    QCOMPARE(ui.boxes().size(), 1);
+    QVERIFY(ui.boxes()[0].title.endsWith(QStringLiteral(" / clsTMoney / SetVoteData")));
+    QVERIFY(ui.boxes()[0].text.endsWith(QStringLiteral(" ( 6 )")));
+    QCOMPARE(estimates(money, sameMark(1)), (std::array<qint64, 3>{0, 0, 0}));
+}
+
+QTEST_GUILESS_MAIN(TestTMoney)
+#include "TestTMoney.moc"
