@@ -84,11 +84,17 @@ bool HttpTransfer::open(const QString &strUrl)
     QObject::connect(m_reply.get(), &QNetworkReply::metaDataChanged, [this] { m_answered = true; });
     QObject::connect(m_reply.get(), &QNetworkReply::readyRead, [this] { m_answered = true; });
 
-    while (!m_answered && !m_reply->isFinished()) {
+    while (!answered() && !m_reply->isFinished()) {
         if (!waitForProgress())
             return false;
     }
-    return !failed();
+    // An answer that broke off after its head still came; reading it fails.
+    return answered() || !failed();
+}
+
+bool HttpTransfer::answered() const
+{
+    return m_answered || m_reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).isValid();
 }
 
 std::optional<QByteArray> HttpTransfer::read(qint64 maxBytes)

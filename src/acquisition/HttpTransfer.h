@@ -39,6 +39,7 @@ public:
     std::optional<QByteArray> read(qint64 maxBytes);
 
 private:
+    bool answered() const;
     bool waitForProgress();
     bool failed() const;
 

@@ -1,5 +1,7 @@
 #include "acquisition/clsHtmlData.h"
 
+#include <algorithm>
+
 namespace {
 
 const QString commentOpen = QStringLiteral("<!--");
@@ -51,14 +53,16 @@ qint32 clsHtmlData::GetHtmlData(const QString &strHtml)
 
 QString clsHtmlData::CleanText(QStringView strText)
 {
-    QString text;
-    text.reserve(strText.size());
+    QString text(strText.size(), Qt::Uninitialized);
+    QChar *out = text.data();
+    QChar *const begin = out;
     for (const QChar ch : strText) {
         const QChar c = ch.unicode() < 32 ? QChar(u' ') : ch;
-        if (c == u' ' && !text.isEmpty() && text.back() == u' ')
+        if (c == u' ' && out != begin && out[-1] == u' ')
             continue;
-        text.append(c);
+        *out++ = c;
     }
+    text.truncate(out - begin);
     if (text.contains(u'&')) {
         for (const auto &[entity, character] : entities)
             text.replace(entity, character);
@@ -75,6 +79,10 @@ QString clsHtmlData::CleanText(QStringView strText)
 
 void clsHtmlData::addPiece(QStringView piece, bool cutAsTag)
 {
+    // Most runs between tags are line breaks and indentation: they clean
+    // to nothing.
+    if (std::all_of(piece.begin(), piece.end(), [](QChar ch) { return ch.unicode() <= u' '; }))
+        return;
     HtmlItem item;
     item.Text = CleanText(piece);
     if (item.Text.isEmpty())

@@ -19,6 +19,8 @@ struct HtmlItem
     qint32 AttributeCount = -1;  // upper index of Attributes
 };
 
+Q_DECLARE_TYPEINFO(HtmlItem, Q_RELOCATABLE_TYPE);
+
 // Cuts a page into its tags, comments and text runs in one pass, cleans each
 // piece and marks the pieces that lie inside the page body.
 class clsHtmlData
