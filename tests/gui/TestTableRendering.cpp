@@ -4,6 +4,7 @@
 #include "evaluation/clsTResultGrade.h"
 #include "evaluation/clsTResultGrid.h"
 #include "evaluation/clsTResultKakutei.h"
+#include "singles/clsTSingleList.h"
 #include "support/WinColor.h"
 #include "widgets/GridView.h"
 #include "widgets/Pictures.h"
@@ -164,7 +165,25 @@ void TestTableRendering::resultPageTables()
         grid.SetClear(no);
     grid.Refresh();
 
+    clsTSingleList estimates;
+    GridView *estimatesView = newView();
+    estimates.Initialize(estimatesView, 52, 28);
+    VoteData vote;
+    vote.Kaisaikai = 1478;
+    for (int match = 1; match <= 14; ++match) {
+        auto &shares = vote.Game[std::size_t(match)].Votes;
+        shares[0].Count = Money::fromWhole(180000 + match * 7000);
+        shares[1].Count = Money::fromWhole(420000 - match * 9000);
+        shares[2].Count = Money::fromWhole(150000 + match * 11000);
+    }
+    estimates.SetVoteData(vote);
+    // From the favourite on every match to long shots, and an empty slot.
+    const qint32 singles[] = {2391484, 2391483, 2391480, 1594322, 0, 4782968, 3188645, 1234567, 4000000, -1};
+    for (int slot = 0; slot < clsTSingleList::Slots; ++slot)
+        estimates.SetData(slot, singles[slot]);
+
     const Shown shown[] = {
+        {QStringLiteral("single_estimates"), &estimates.Grid(), estimatesView},
         {QStringLiteral("grade"), &grade.Grid(), gradeView},
         {QStringLiteral("game_state"), &selector.Grid(), selectorView},
         {QStringLiteral("count"), &count.Grid(), countView},

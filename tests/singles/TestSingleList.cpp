@@ -1,0 +1,223 @@
+#include "app/DisplayScale.h"
+#include "common/GridReadback.h"
+#include "common/RecordingSurface.h"
+#include "common/RecordingUi.h"
+#include "singles/clsTSingleList.h"
+#include "support/WinColor.h"
+
+#include <QTest>
+
+using namespace GridReadback;
+
+// The estimate table beside the single sheet: money texts, layout, the mark
+// and popularity counts of a single, read back from its grid.
+class TestSingleList : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+
+    void moneyText_data();
+    void moneyText();
+    void layout_data();
+    void layout();
+    void withoutVoteData();
+    void estimatesAndRanks();
+    void emptySlotShowsEmptyCells();
+    void rankTies_data();
+    void rankTies();
+    void roundWithoutVotesCountsEveryOutcomeAlike();
+
+private:
+    static VoteData votes(int kaisaikai, qint64 count0, qint64 count1, qint64 count2);
+    static constexpr qint32 AllOnes = 2391484;   // (3^14 - 1) / 2: mark "1" on every match
+};
+
+void TestSingleList::init()
+{
+    DisplayScale::setDpiSource([] { return DisplayScale::Dpi{96, 96}; });
+}
+
+void TestSingleList::cleanup()
+{
+    DisplayScale::setDpiSource({});
+}
+
+VoteData TestSingleList::votes(int kaisaikai, qint64 count0, qint64 count1, qint64 count2)
+{
+    VoteData vote;
+    vote.Kaisaikai = kaisaikai;
+    for (int match = 1; match <= 14; ++match) {
+        auto &shares = vote.Game[std::size_t(match)].Votes;
+        shares[0].Count = Money::fromWhole(count0);
+        shares[1].Count = Money::fromWhole(count1);
+        shares[2].Count = Money::fromWhole(count2);
+    }
+    return vote;
+}
+
+void TestSingleList::moneyText_data()
+{
+    QTest::addColumn<qint64>("yen");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("zero") << Q_INT64_C(0) << "";
+    QTest::newRow("one yen") << Q_INT64_C(1) << "1円";
+    QTest::newRow("negative") << Q_INT64_C(-500) << "-500円";
+    QTest::newRow("8,500") << Q_INT64_C(8500) << "8500円";
+    QTest::newRow("9,999") << Q_INT64_C(9999) << "9999円";
+    QTest::newRow("10,000") << Q_INT64_C(10000) << "1.00万";
+    QTest::newRow("12,345") << Q_INT64_C(12345) << "1.23万";
+    QTest::newRow("12,355 rounds up") << Q_INT64_C(12355) << "1.24万";
+    QTest::newRow("99,999") << Q_INT64_C(99999) << "10.00万";
+    QTest::newRow("100,000") << Q_INT64_C(100000) << "10万";
+    QTest::newRow("1,234,567") << Q_INT64_C(1234567) << "123万";
+    QTest::newRow("99,999,999") << Q_INT64_C(99999999) << "9999万";
+    QTest::newRow("100,000,000") << Q_INT64_C(100000000) << "1億";
+    QTest::newRow("123,456,789") << Q_INT64_C(123456789) << "1.23億";
+    QTest::newRow("150,000,000") << Q_INT64_C(150000000) << "1.5億";
+    QTest::newRow("999,999,999") << Q_INT64_C(999999999) << "9.99億";
+    QTest::newRow("1,000,000,000") << Q_INT64_C(1000000000) << "10億";
+    QTest::newRow("12,345,678,901") << Q_INT64_C(12345678901) << "123億";
+    QTest::newRow("99,999,999,998") << Q_INT64_C(99999999998) << "999億";
+    QTest::newRow("99,999,999,999") << Q_INT64_C(99999999999) << "****億";
+    QTest::newRow("above the ceiling") << Q_INT64_C(500000000000) << "****億";
+}
+
+void TestSingleList::moneyText()
+{
+    QFETCH(qint64, yen);
+    QTEST(clsTSingleList::GetMoneyText(Money::fromWhole(yen)), "text");
+}
+
+void TestSingleList::layout_data()
+{
+    QTest::addColumn<double>("dpi");
+    QTest::addColumn<int>("headerWidth");
+    QTest::addColumn<int>("slotWidth");
+    QTest::addColumn<int>("rowHeight");
+    QTest::newRow("96 dpi") << 96.0 << 112 << 52 << 28;
+    QTest::newRow("144 dpi") << 144.0 << 168 << 78 << 42;
+}
+
+void TestSingleList::layout()
+{
+    QFETCH(double, dpi);
+    QFETCH(int, headerWidth);
+    QFETCH(int, slotWidth);
+    QFETCH(int, rowHeight);
+    DisplayScale::setDpiSource([dpi] { return DisplayScale::Dpi{dpi, dpi}; });
+    RecordingSurface surface;
+    clsTSingleList table;
+    table.Initialize(&surface, 52, 28);
+    const clsGrid &grid = table.Grid();
+    QCOMPARE(grid.Cols(), 11);
+    QCOMPARE(grid.Rows(), 5);
+    QCOMPARE(grid.ColWidth(1), headerWidth);
+    QCOMPARE(grid.ColWidth(11), slotWidth);
+    QCOMPARE(grid.RowHeight(5), rowHeight);
+    QCOMPARE(surface.size(), QSize(headerWidth + 1 + 10 * (slotWidth + 1) + 1, 5 * (rowHeight + 1) + 1));
+    QCOMPARE(surface.fontSize(), 10.0);
+    QCOMPARE(column(grid, 1, 1, 5),
+             (QStringList{"１等推定金額", "２等推定金額", "３等推定金額", "1-0-2マーク", "1-2-3番人気"}));
+    QCOMPARE(backColors(grid, 6, 1, 5), (QList<quint32>{WinColor::White, WinColor::LightYellow, WinColor::White,
+                                                        WinColor::LightYellow, WinColor::White}));
+    QCOMPARE(grid.BackColor(1, 4), WinColor::LightYellow);
+    for (int row = 1; row <= 5; ++row)
+        QCOMPARE(grid.Alignment(2, row), qint16(row <= 3 ? clsGrid::AlignRight : clsGrid::AlignCenter));
+}
+
+void TestSingleList::withoutVoteData()
+{
+    RecordingSurface surface;
+    clsTSingleList table;
+    table.Initialize(&surface, 52, 28);
+    QVERIFY(!table.RanksPresent());
+    table.SetData(0, 0);   // every mark "0"
+    table.SetData(9, AllOnes);
+    QCOMPARE(column(table.Grid(), 2, 1, 5), (QStringList{"", "", "", "0-14-0", ""}));
+    QCOMPARE(column(table.Grid(), 11, 1, 5), (QStringList{"", "", "", "14-0-0", ""}));
+
+    // After vote data, an empty record takes the ranks and the estimates away again.
+    table.SetVoteData(votes(1478, 30, 50, 20));
+    QVERIFY(table.RanksPresent());
+    table.SetVoteData(VoteData());
+    QVERIFY(!table.RanksPresent());
+    QCOMPARE(table.Rank(0, 2), quint8(0));
+    table.SetData(0, 0);
+    QCOMPARE(column(table.Grid(), 2, 1, 5), (QStringList{"", "", "", "0-14-0", ""}));
+}
+
+void TestSingleList::estimatesAndRanks()
+{
+    RecordingSurface surface;
+    clsTSingleList table;
+    table.Initialize(&surface, 52, 28);
+    // Every match: 50% on "1", 30% on "0", 20% on "2".
+    table.SetVoteData(votes(1478, 30, 50, 20));
+    QVERIFY(table.RanksPresent());
+    QCOMPARE(table.Rank(6, 1), quint8(0));
+    QCOMPARE(table.Rank(6, 0), quint8(1));
+    QCOMPARE(table.Rank(6, 2), quint8(2));
+
+    const int refreshes = surface.refreshes().size();
+    table.SetData(3, AllOnes);
+    QCOMPARE(surface.refreshes().size(), refreshes + 1);
+    // 39 x 2^14 = 638,976; 5 x 2^14 / 14 = 5,851.43; 2 x 2^14 / 91 = 360.08.
+    QCOMPARE(column(table.Grid(), 5, 1, 5), (QStringList{"63万", "5851円", "360円", "14-0-0", "14-0-0"}));
+
+    // Code 2: "2" on match 1, "0" everywhere else.
+    table.SetData(4, 2);
+    QCOMPARE(table.Grid().Caption(6, 4), QStringLiteral("0-13-1"));
+    QCOMPARE(table.Grid().Caption(6, 5), QStringLiteral("0-13-1"));
+}
+
+void TestSingleList::emptySlotShowsEmptyCells()
+{
+    RecordingSurface surface;
+    clsTSingleList table;
+    table.Initialize(&surface, 52, 28);
+    table.SetVoteData(votes(1478, 30, 50, 20));
+    table.SetData(2, AllOnes);
+    QVERIFY(!table.Grid().Caption(4, 1).isEmpty());
+    table.SetData(2, -1);
+    QCOMPARE(column(table.Grid(), 4, 1, 5), QStringList(5, QString()));
+}
+
+void TestSingleList::rankTies_data()
+{
+    QTest::addColumn<QList<qint64>>("counts");   // of mark codes 0, 1, 2
+    QTest::addColumn<QList<int>>("ranks");       // of mark codes 0, 1, 2
+    QTest::newRow("three equal") << QList<qint64>{5, 5, 5} << QList<int>{1, 2, 0};
+    QTest::newRow("0 and 1 tie at the top") << QList<qint64>{30, 30, 10} << QList<int>{0, 1, 2};
+    QTest::newRow("1 and 2 tie at the top") << QList<qint64>{10, 30, 30} << QList<int>{2, 1, 0};
+    QTest::newRow("all different") << QList<qint64>{200, 100, 300} << QList<int>{1, 2, 0};
+}
+
+void TestSingleList::rankTies()
+{
+    QFETCH(QList<qint64>, counts);
+    QFETCH(QList<int>, ranks);
+    RecordingSurface surface;
+    clsTSingleList table;
+    table.Initialize(&surface, 52, 28);
+    table.SetVoteData(votes(1478, counts[0], counts[1], counts[2]));
+    for (int mark = 0; mark < 3; ++mark)
+        QCOMPARE(int(table.Rank(13, mark)), ranks[mark]);
+}
+
+void TestSingleList::roundWithoutVotesCountsEveryOutcomeAlike()
+{
+    RecordingSurface surface;
+    clsTSingleList table;
+    table.Initialize(&surface, 52, 28);
+    table.SetVoteData(votes(1478, 0, 0, 0));
+    table.SetData(0, 0);
+    // 39 x 3^14 = 186,535,791 yen.
+    QCOMPARE(table.Grid().Caption(2, 1), QStringLiteral("1.86億"));
+    QVERIFY(table.RanksPresent());
+}
+
+QTEST_GUILESS_MAIN(TestSingleList)
+#include "TestSingleList.moc"
