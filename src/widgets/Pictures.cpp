@@ -35,9 +35,10 @@ QRectF inset(const QImage &image, qreal by)
     return QRectF(QPointF(0, 0), image.deviceIndependentSize()).adjusted(by, by, -by, -by);
 }
 
+// Whole pixels, and outlines centred on them, keep the edges sharp.
 qreal lineWidth()
 {
-    return std::max(1.0, DisplayScale::factorY());
+    return std::max(1.0, std::round(DisplayScale::factorY()));
 }
 
 void badge(QImage &image, const Palette &colors, bool round)
@@ -45,7 +46,7 @@ void badge(QImage &image, const Palette &colors, bool round)
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     const qreal width = lineWidth();
-    const QRectF area = inset(image, width / 2 + 0.5);
+    const QRectF area = inset(image, width / 2);
     painter.setPen(QPen(colors.edge, width));
     painter.setBrush(colors.fill);
     if (round) {
@@ -106,7 +107,7 @@ QImage markBox(int markCode, bool marked, qreal pixelRatio)
     painter.setRenderHint(QPainter::TextAntialiasing);
     const QColor sheetRed(254, 0, 3);
     const qreal width = lineWidth();
-    const QRectF box = inset(image, width / 2 + 0.5);
+    const QRectF box = inset(image, width / 2);
     const qreal radius = box.width() / 4;
     painter.setPen(QPen(marked ? QColor(40, 40, 40) : sheetRed, width));
     painter.setBrush(marked ? QColor(40, 40, 40) : QColor(Qt::white));

@@ -11,6 +11,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QPainter>
 #include <QTest>
 
 #include <memory>
@@ -27,6 +28,8 @@ private Q_SLOTS:
     void cleanup();
     void resultPageTables_data();
     void resultPageTables();
+    void pictures_data();
+    void pictures();
 
 private:
     struct Shown
@@ -196,6 +199,49 @@ void TestTableRendering::resultPageTables()
         const QStringList overflowing = overflowingCells(*table.grid, table.view->cellFont());
         QVERIFY2(overflowing.isEmpty(), qPrintable(table.name + QStringLiteral(": ") + overflowing.join(u' ')));
     }
+}
+
+void TestTableRendering::pictures_data()
+{
+    resultPageTables_data();
+}
+
+void TestTableRendering::pictures()
+{
+    QFETCH(int, dpi);
+    DisplayScale::setDpiSource([dpi] { return DisplayScale::Dpi{double(dpi), double(dpi)}; });
+    const double scale = dpi / 96.0;
+    QList<QImage> strip;
+    for (int state = 0; state < 4; ++state)
+        strip.append(Pictures::resultState(state));
+    for (const bool marked : {false, true})
+        for (const int mark : {1, 0, 2})
+            strip.append(Pictures::markBox(mark, marked));
+    for (int i = 0; i < strip.size(); ++i) {
+        const QSize layout = i < 4 ? Pictures::ResultStateSize : Pictures::MarkBoxSize;
+        QCOMPARE(strip[i].size(), QSize(qRound(layout.width() * scale), qRound(layout.height() * scale)));
+    }
+
+    // Side by side on white, a few pixels apart, for looking at.
+    const int gap = 4;
+    int width = gap;
+    int height = 0;
+    for (const QImage &picture : strip) {
+        width += picture.width() + gap;
+        height = std::max(height, picture.height());
+    }
+    QImage sheet(width, height + 2 * gap, QImage::Format_RGB32);
+    sheet.fill(Qt::white);
+    QPainter painter(&sheet);
+    int x = gap;
+    for (const QImage &picture : strip) {
+        painter.drawImage(x, gap, picture);
+        x += picture.width() + gap;
+    }
+    painter.end();
+    const QString folder = QCoreApplication::applicationDirPath() + QStringLiteral("/table-pictures");
+    QDir().mkpath(folder);
+    QVERIFY(sheet.save(folder + QStringLiteral("/pictures_%1dpi.png").arg(dpi)));
 }
 
 QTEST_MAIN(TestTableRendering)
