@@ -1,0 +1,350 @@
+#include "RoundFileBytes.h"
+#include "RoundRecordText.h"
+#include "common/RecordingUi.h"
+#include "common/TestAppFolder.h"
+#include "common/TestFiles.h"
+#include "rounddata/clsXmlSchedule.h"
+#include "support/AppFolder.h"
+
+#include <QTest>
+
+Q_DECLARE_METATYPE(ScheduleData)
+
+using RoundRecordText::at;
+using RoundRecordText::describe;
+
+namespace {
+
+struct MatchRow
+{
+    const char *day;
+    const char *kickOff;
+    const char *stadium;
+    const char *status;
+    const char *home;
+    const char *away;
+};
+
+// The round of big_schedule_1478.xml, typed again from the fixture's values.
+ScheduleData schedule1478()
+{
+    static const MatchRow rows[RoundData::MatchCount] = {
+        {"2025/03/01", "14:00", "埼玉", "VS", "浦和", "鹿島"},
+        {"2025/03/01", "14:00", "日産ス", "VS", "横浜FM", "川崎F"},
+        {"2025/03/01", "15:00", "パナスタ", "VS", "G大阪", "C大阪"},
+        {"2025/03/01", "13:00", "豊田ス", "VS", "名古屋", "広島"},
+        {"2025/03/01", "14:00", "味スタ", "VS", "FC東京", "柏"},
+        {"2025/03/01", "16:00", "ノエスタ", "VS", "神戸", "京都"},
+        {"2025/03/01", "14:00", "ベススタ", "VS", "福岡", "鳥栖"},
+        {"2025/03/02", "13:00", "デンカＳ", "VS", "新潟", "湘南"},
+        {"2025/03/02", "14:00", "札幌ド", "VS", "札幌", "磐田"},
+        {"2025/03/02", "14:00", "ケーズ", "VS", "水戸", "山形"},
+        {"2025/03/02", "15:00", "ニンスタ", "VS", "愛媛", "鹿児島"},
+        {"2025/03/02", "19:00", "ＰＳスタ", "VS", "長崎", "熊本"},
+        {"2025/03/02", "13:00", "フクアリ", "VS", "千葉", "仙台"},
+        {"2025/03/02", nullptr, "ＪＩＴス", "中止", "甲府", "清水"},
+    };
+    ScheduleData schedule;
+    schedule.Kaisaikai = 1478;
+    for (int match = 1; match <= RoundData::MatchCount; ++match) {
+        const MatchRow &row = rows[match - 1];
+        ScheduleGame &game = schedule.Game[std::size_t(match)];
+        game.GameDate = at(QString::fromUtf8(row.day));
+        game.StartTime = row.kickOff ? at(QString::fromUtf8(row.kickOff)) : OleDate();
+        game.Stadium = QString::fromUtf8(row.stadium);
+        game.Status = QString::fromUtf8(row.status);
+        game.Home = QString::fromUtf8(row.home);
+        game.Away = QString::fromUtf8(row.away);
+    }
+    schedule.SaleStart = at(QStringLiteral("2025/02/22"));
+    schedule.SaleEnd = at(QStringLiteral("2025/03/01"));
+    schedule.ResultDate = at(QStringLiteral("2025/03/03"));
+    return schedule;
+}
+
+// A called-off round of group A whose matches were never filled in.
+ScheduleData cancelled1162A()
+{
+    ScheduleData schedule;
+    schedule.Kaisaikai = 1162;
+    schedule.Kumi = QStringLiteral("A");
+    schedule.SaleStart = at(QStringLiteral("2020/03/28"));
+    schedule.SaleEnd = at(QStringLiteral("2020/04/04"));
+    schedule.State = ScheduleData::StateCancelled;
+    return schedule;
+}
+
+ScheduleData notHeld1490()
+{
+    ScheduleData schedule;
+    schedule.Kaisaikai = 1490;
+    schedule.State = ScheduleData::StateNotHeld;
+    return schedule;
+}
+
+ScheduleData olderLayout500()
+{
+    ScheduleData schedule;
+    schedule.Kaisaikai = 500;
+    ScheduleGame &game = schedule.Game[2];
+    game.GameDate = at(QStringLiteral("2010/05/15"));
+    game.StartTime = at(QStringLiteral("19:30"));
+    game.Stadium = QStringLiteral("国立");
+    game.Status = QStringLiteral("VS");
+    game.Home = QStringLiteral("東京V");
+    game.Away = QStringLiteral("横浜FC");
+    schedule.SaleStart = at(QStringLiteral("2010/05/08"));
+    schedule.SaleEnd = at(QStringLiteral("2010/05/15"));
+    schedule.ResultDate = at(QStringLiteral("2010/05/17"));
+    schedule.RefundStart = at(QStringLiteral("2010/05/18"));
+    schedule.RefundEnd = at(QStringLiteral("2011/05/17"));
+    return schedule;
+}
+
+QString fixture(const char *name)
+{
+    return TestFiles::fixturePath(QStringLiteral("rounddata/") + QLatin1String(name));
+}
+
+ScheduleData saveAndLoad(const ScheduleData &schedule, const QString &path)
+{
+    clsXmlSchedule xml;
+    xml.setSchedule(schedule);
+    if (!xml.XmlSave(path))
+        return {};
+    clsXmlSchedule reader;
+    return reader.XmlLoad(path) ? reader.Schedule() : ScheduleData();
+}
+
+} // namespace
+
+class TestXmlSchedule : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void fileName_data();
+    void fileName();
+    void loadsHandMadeFile_data();
+    void loadsHandMadeFile();
+    void savesHandMadeBytes_data();
+    void savesHandMadeBytes();
+    void writesNotHeldMarker();
+    void stateOneIsLostOnSave();
+    void cancelledStateReplacesResultDate();
+    void ampersandRoundTrips();
+    void valueWithAngleBracketIsNotReadBack();
+    void saveCreatesFoldersAndReplacesOldFile();
+    void saveWhereAFileBlocksTheFolder();
+    void saveOntoAFolder();
+    void missingFileIsSilent();
+};
+
+void TestXmlSchedule::fileName_data()
+{
+    QTest::addColumn<int>("kaisaikai");
+    QTest::addColumn<QString>("kumi");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("padded to three digits") << 7 << QString() << QStringLiteral("big_schedule_007.xml");
+    QTest::newRow("three digits") << 123 << QString() << QStringLiteral("big_schedule_123.xml");
+    QTest::newRow("four digits with group") << 1234 << QStringLiteral("B")
+                                            << QStringLiteral("big_schedule_1234_B.xml");
+}
+
+void TestXmlSchedule::fileName()
+{
+    QFETCH(int, kaisaikai);
+    QFETCH(QString, kumi);
+    QFETCH(QString, name);
+    TestAppFolder app(TestAppFolder::SysData::Empty);
+    QCOMPARE(clsXmlSchedule().GetFileName(kaisaikai, kumi),
+             AppFolder::path() + QStringLiteral("\\SysData\\BIG_Schedule\\") + name);
+}
+
+void TestXmlSchedule::loadsHandMadeFile_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<ScheduleData>("expected");
+    QTest::newRow("round 1478") << fixture("big_schedule_1478.xml") << schedule1478();
+    QTest::newRow("called off, group A, empty matches")
+        << fixture("big_schedule_1162_A_cancelled_empty_matches.xml") << cancelled1162A();
+    QTest::newRow("not-held marker") << fixture("big_schedule_1490_not_held.xml") << notHeld1490();
+    // Indented, 結果速報発表日, payout dates, one match, a <結果> block beside <開催>.
+    QTest::newRow("older layout") << fixture("schedule_older_layout.xml") << olderLayout500();
+}
+
+void TestXmlSchedule::loadsHandMadeFile()
+{
+    QFETCH(QString, file);
+    QFETCH(ScheduleData, expected);
+    RecordingUi ui;
+    clsXmlSchedule xml;
+    QVERIFY(xml.XmlLoad(file));
+    QCOMPARE(describe(xml.Schedule()), describe(expected));
+    QVERIFY(xml.Schedule() == expected);
+    QVERIFY(ui.boxes().isEmpty());
+}
+
+void TestXmlSchedule::savesHandMadeBytes_data()
+{
+    QTest::addColumn<ScheduleData>("schedule");
+    QTest::addColumn<QString>("file");
+    QTest::newRow("round 1478") << schedule1478() << QStringLiteral("big_schedule_1478.xml");
+    QTest::newRow("called off, group A, empty matches")
+        << cancelled1162A() << QStringLiteral("big_schedule_1162_A_cancelled_empty_matches.xml");
+}
+
+void TestXmlSchedule::savesHandMadeBytes()
+{
+    QFETCH(ScheduleData, schedule);
+    QFETCH(QString, file);
+    RecordingUi ui;
+    TestAppFolder app(TestAppFolder::SysData::Empty);
+    clsXmlSchedule xml;
+    xml.setSchedule(schedule);
+    QVERIFY(xml.XmlSave(app.filePath(QStringLiteral("written.xml"))));
+    RoundFileBytes::compare(app.readFile(QStringLiteral("written.xml")),
+                            TestFiles::fixture(QStringLiteral("rounddata/") + file));
+    QVERIFY(xml.Schedule() == schedule);
+    QVERIFY(ui.boxes().isEmpty());
+}
+
+void TestXmlSchedule::writesNotHeldMarker()
+{
+    RecordingUi ui;
+    TestAppFolder app(TestAppFolder::SysData::Empty);
+    clsXmlSchedule xml;
+    const QString path = xml.GetFileName(1490, QStringLiteral("A"));
+    QVERIFY(xml.XmlSaveNotHeld(1490, path));
+    // The group lives in the file name only.
+    RoundFileBytes::compare(app.readFile(QStringLiteral("SysData/BIG_Schedule/big_schedule_1490_A.xml")),
+                            TestFiles::fixture(QStringLiteral("rounddata/big_schedule_1490_not_held.xml")));
+    QVERIFY(xml.XmlLoad(path));
+    QVERIFY(xml.Schedule() == notHeld1490());
+    QVERIFY(ui.boxes().isEmpty());
+}
+
+void TestXmlSchedule::stateOneIsLostOnSave()
+{
+    RecordingUi ui;
+    TestAppFolder app(TestAppFolder::SysData::Empty);
+    ScheduleData schedule = schedule1478();
+    schedule.State = ScheduleData::StateNotHeld;
+    const ScheduleData loaded = saveAndLoad(schedule, app.filePath(QStringLiteral("state1.xml")));
+    QVERIFY(!app.readFile(QStringLiteral("state1.xml")).contains(TestFiles::sjis(QStringLiteral("開催状態"))));
+    QCOMPARE(loaded.State, ScheduleData::StateHeld);
+    QCOMPARE(loaded.ResultDate, schedule.ResultDate);
+}
+
+void TestXmlSchedule::cancelledStateReplacesResultDate()
+{
+    RecordingUi ui;
+    TestAppFolder app(TestAppFolder::SysData::Empty);
+    ScheduleData schedule = schedule1478();
+    schedule.State = ScheduleData::StateCancelled;
+    const ScheduleData loaded = saveAndLoad(schedule, app.filePath(QStringLiteral("cancelled.xml")));
+    const QByteArray bytes = app.readFile(QStringLiteral("cancelled.xml"));
+    QVERIFY(bytes.contains(TestFiles::sjis(QStringLiteral("\r\n<開催状態>中止</開催状態>\r\n</開催>\r\n"))));
+    QVERIFY(!bytes.contains(TestFiles::sjis(QStringLiteral("結果発表日"))));
+    QCOMPARE(loaded.State, ScheduleData::StateCancelled);
+    QVERIFY(!loaded.ResultDate.isSet());
+}
+
+void TestXmlSchedule::ampersandRoundTrips()
+{
+    RecordingUi ui;
+    TestAppFolder app(TestAppFolder::SysData::Empty);
+    ScheduleData schedule = schedule1478();
+    schedule.Game[5].Stadium = QStringLiteral("R&Bスタ");
+    schedule.Game[5].Home = QStringLiteral("&amp;");
+    const ScheduleData loaded = saveAndLoad(schedule, app.filePath(QStringLiteral("amp.xml")));
+    const QByteArray bytes = app.readFile(QStringLiteral("amp.xml"));
+    QVERIFY(bytes.contains(TestFiles::sjis(QStringLiteral("\r\n<競技場>R&Bスタ</競技場>\r\n"))));
+    QVERIFY(bytes.contains(TestFiles::sjis(QStringLiteral("\r\n<ホーム>&amp;</ホーム>\r\n"))));
+    QCOMPARE(describe(loaded), describe(schedule));
+    QVERIFY(ui.boxes().isEmpty());
+}
+
+// The files are not escaped: a value must not hold "<" or ">".
+void TestXmlSchedule::valueWithAngleBracketIsNotReadBack()
+{
+    RecordingUi ui;
+    TestAppFolder app(TestAppFolder::SysData::Empty);
+    ScheduleData schedule = schedule1478();
+    schedule.Game[1].Away = QStringLiteral("鹿島>アントラーズ");
+    const ScheduleData greater = saveAndLoad(schedule, app.filePath(QStringLiteral("greater.xml")));
+    QCOMPARE(greater.Game[1].Away, QStringLiteral("アントラーズ"));
+    QVERIFY(ui.boxes().isEmpty());
+
+    schedule.Game[1].Away = QStringLiteral("鹿島<アントラーズ");
+    clsXmlSchedule xml;
+    xml.setSchedule(schedule);
+    QVERIFY(xml.XmlSave(app.filePath(QStringLiteral("less.xml"))));
+    clsXmlSchedule reader;
+    reader.setSchedule(notHeld1490());
+    QVERIFY(!reader.XmlLoad(app.filePath(QStringLiteral("less.xml"))));
+    QVERIFY(reader.Schedule() == notHeld1490());
+    QCOMPARE(ui.boxes().size(), 1);
+    QCOMPARE(ui.boxes()[0].text, QStringLiteral("XMLデータが異常です。"));
+}
+
+void TestXmlSchedule::saveCreatesFoldersAndReplacesOldFile()
+{
+    RecordingUi ui;
+    TestAppFolder app(TestAppFolder::SysData::Empty);
+    clsXmlSchedule xml;
+    const QString path = xml.GetFileName(1478, QString());
+    xml.setSchedule(cancelled1162A());
+    QVERIFY(xml.XmlSave(path));
+    xml.setSchedule(schedule1478());
+    QVERIFY(xml.XmlSave(path));
+    RoundFileBytes::compare(app.readFile(QStringLiteral("SysData/BIG_Schedule/big_schedule_1478.xml")),
+                            TestFiles::fixture(QStringLiteral("rounddata/big_schedule_1478.xml")));
+    QVERIFY(ui.boxes().isEmpty());
+}
+
+// A file stands where the round files' folder must be: the folder cannot be
+// made, the save fails and the file in the way stays as it was.
+void TestXmlSchedule::saveWhereAFileBlocksTheFolder()
+{
+    RecordingUi ui;
+    TestAppFolder app(TestAppFolder::SysData::Empty);
+    const QByteArray blocker("not a folder");
+    app.writeFile(QStringLiteral("SysData/BIG_Schedule"), blocker);
+    clsXmlSchedule xml;
+    xml.setSchedule(schedule1478());
+    QVERIFY(!xml.XmlSave(xml.GetFileName(1478, QString())));
+    QCOMPARE(app.readFile(QStringLiteral("SysData/BIG_Schedule")), blocker);
+    for (const RecordingUi::Box &box : ui.boxes())
+        QVERIFY2(!box.title.contains(QStringLiteral("clsXmlSchedule")), qPrintable(box.title));
+}
+
+// A folder stands where the file must go: the save fails, the folder and
+// what it holds stay.
+void TestXmlSchedule::saveOntoAFolder()
+{
+    RecordingUi ui;
+    TestAppFolder app(TestAppFolder::SysData::Empty);
+    app.writeFile(QStringLiteral("SysData/BIG_Schedule/big_schedule_1478.xml/inside.txt"), "kept");
+    clsXmlSchedule xml;
+    xml.setSchedule(schedule1478());
+    QVERIFY(!xml.XmlSave(xml.GetFileName(1478, QString())));
+    QCOMPARE(app.readFile(QStringLiteral("SysData/BIG_Schedule/big_schedule_1478.xml/inside.txt")),
+             QByteArray("kept"));
+    QVERIFY(!ui.boxes().isEmpty());
+}
+
+void TestXmlSchedule::missingFileIsSilent()
+{
+    RecordingUi ui;
+    TestAppFolder app(TestAppFolder::SysData::Empty);
+    clsXmlSchedule xml;
+    xml.setSchedule(schedule1478());
+    QVERIFY(!xml.XmlLoad(QString()));
+    QVERIFY(!xml.XmlLoad(xml.GetFileName(1479, QString())));
+    QVERIFY(xml.Schedule() == schedule1478());
+    QVERIFY(ui.boxes().isEmpty());
+}
+
+QTEST_GUILESS_MAIN(TestXmlSchedule)
+#include "TestXmlSchedule.moc"
