@@ -184,12 +184,6 @@ void GridView::mousePressEvent(QMouseEvent *event)
         m_grid->MouseDown(buttonCode(event->button()), shiftCode(event->modifiers()), at.x(), at.y());
 }
 
-void GridView::mouseDoubleClickEvent(QMouseEvent *event)
-{
-    // The second press of a double click is a press like any other.
-    mousePressEvent(event);
-}
-
 void GridView::mouseReleaseEvent(QMouseEvent *event)
 {
     if (!m_grid)

@@ -6,6 +6,9 @@
 #include "widgets/clsGrid.h"
 
 #include <QApplication>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QTimer>
 #include <QFontInfo>
 #include <QSignalSpy>
 #include <QTest>
@@ -28,6 +31,9 @@ private Q_SLOTS:
     void captionStaysInsideItsCell();
     void unchangedCellsAreNotPaintedAgain();
     void clicksReachTheGrid();
+    void doubleClickIsTwoClicks();
+    void popupMenuReturnsTheChosenItem_data();
+    void popupMenuReturnsTheChosenItem();
     void releaseElsewhereIsNoClick_data();
     void releaseElsewhereIsNoClick();
 
@@ -208,6 +214,60 @@ void TestGridView::clicksReachTheGrid()
     QCOMPARE(clicks[0], (QList<QVariant>{1, 0, 1, 1}));
     QCOMPARE(clicks[1], (QList<QVariant>{2, 1, 2, 2}));
     QCOMPARE(clicks[2], (QList<QVariant>{1, 6, 3, 2}));
+}
+
+void TestGridView::doubleClickIsTwoClicks()
+{
+    GridView view;
+    clsGrid grid;
+    grid.Initialize(&view);
+    grid.SetGridColRow(3, 2, 40, 20);
+    view.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    QSignalSpy clicks(&grid, &clsGrid::MouseClick);
+    // What the window system delivers for a double click.
+    const QPointF at(60, 30);
+    for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease, QEvent::MouseButtonPress,
+                                    QEvent::MouseButtonDblClick, QEvent::MouseButtonRelease}) {
+        const bool down = type != QEvent::MouseButtonRelease;
+        QMouseEvent event(type, at, view.mapToGlobal(at), Qt::LeftButton, down ? Qt::LeftButton : Qt::NoButton,
+                          Qt::NoModifier);
+        QApplication::sendEvent(&view, &event);
+    }
+    QCOMPARE(clicks.size(), 2);
+    QCOMPARE(clicks[1], (QList<QVariant>{1, 0, 2, 2}));
+}
+
+void TestGridView::popupMenuReturnsTheChosenItem_data()
+{
+    QTest::addColumn<int>("choose");   // -1: the menu is closed without a choice
+    QTest::newRow("first item") << 0;
+    QTest::newRow("second item") << 1;
+    QTest::newRow("closed") << -1;
+}
+
+void TestGridView::popupMenuReturnsTheChosenItem()
+{
+    QFETCH(int, choose);
+    GridView view;
+    view.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    QStringList shown;
+    QTimer::singleShot(0, this, [&] {
+        auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        if (!menu)
+            return;
+        for (const QAction *action : menu->actions())
+            shown.append(action->text());
+        if (choose >= 0) {
+            menu->setActiveAction(menu->actions().at(choose));
+            QTest::keyClick(menu, Qt::Key_Return);
+        } else {
+            QTest::keyClick(menu, Qt::Key_Escape);
+        }
+    });
+    QCOMPARE(view.popupMenu({QStringLiteral("中止"), QStringLiteral("other")}), choose);
+    QCOMPARE(shown, (QStringList{QStringLiteral("中止"), QStringLiteral("other")}));
 }
 
 void TestGridView::releaseElsewhereIsNoClick_data()
