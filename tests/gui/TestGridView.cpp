@@ -52,6 +52,23 @@ void TestGridView::cleanup()
     DisplayScale::setDpiSource({});
 }
 
+namespace {
+
+// A grid painted by a real view, sized as asked.
+struct Painted
+{
+    GridView view;
+    clsGrid grid;
+
+    Painted(int cols, int rows, int width, int height)
+    {
+        grid.Initialize(&view);
+        grid.SetGridColRow(cols, rows, width, height);
+    }
+};
+
+} // namespace
+
 QColor TestGridView::pixel(const GridView &view, int x, int y)
 {
     return view.canvas().pixelColor(x, y);
@@ -104,10 +121,8 @@ void TestGridView::windowColoursAndSystemColours()
 
 void TestGridView::paintsFillsAndGridLines()
 {
-    GridView view;
-    clsGrid grid;
-    grid.Initialize(&view);
-    grid.SetGridColRow(3, 2, 40, 20);
+    Painted table(3, 2, 40, 20);
+    auto &[view, grid] = table;
     grid.BackColorRow(1, WinColor::ButtonFace);
     grid.SetBackColor(2, 2, WinColor::LightYellow);
     grid.Refresh();
@@ -127,10 +142,8 @@ void TestGridView::paintsFillsAndGridLines()
 
 void TestGridView::keyColourCellShowsPictureOnWhite()
 {
-    GridView view;
-    clsGrid grid;
-    grid.Initialize(&view);
-    grid.SetGridColRow(2, 1, 40, 20);
+    Painted table(2, 1, 40, 20);
+    auto &[view, grid] = table;
     QImage picture(10, 10, QImage::Format_RGB32);
     picture.fill(QColor(200, 0, 0));
     grid.SetColorImage(picture, WinColor::Blue);
@@ -150,10 +163,8 @@ void TestGridView::keyColourCellShowsPictureOnWhite()
 
 void TestGridView::captionStaysInsideItsCell()
 {
-    GridView view;
-    clsGrid grid;
-    grid.Initialize(&view);
-    grid.SetGridColRow(3, 1, 40, 20);
+    Painted table(3, 1, 40, 20);
+    auto &[view, grid] = table;
     grid.SetCaption(1, 1, QStringLiteral("12"));
     grid.SetAlignment(1, 1, clsGrid::AlignRight);
     grid.SetCaption(2, 1, QStringLiteral("12"));
@@ -198,10 +209,8 @@ void TestGridView::unchangedCellsAreNotPaintedAgain()
 
 void TestGridView::clicksReachTheGrid()
 {
-    GridView view;
-    clsGrid grid;
-    grid.Initialize(&view);
-    grid.SetGridColRow(3, 2, 40, 20);
+    Painted table(3, 2, 40, 20);
+    auto &[view, grid] = table;
     grid.Refresh();
     view.show();
     QVERIFY(QTest::qWaitForWindowExposed(&view));
@@ -218,10 +227,8 @@ void TestGridView::clicksReachTheGrid()
 
 void TestGridView::doubleClickIsTwoClicks()
 {
-    GridView view;
-    clsGrid grid;
-    grid.Initialize(&view);
-    grid.SetGridColRow(3, 2, 40, 20);
+    Painted table(3, 2, 40, 20);
+    auto &[view, grid] = table;
     view.show();
     QVERIFY(QTest::qWaitForWindowExposed(&view));
     QSignalSpy clicks(&grid, &clsGrid::MouseClick);
@@ -280,10 +287,8 @@ void TestGridView::releaseElsewhereIsNoClick_data()
 
 void TestGridView::releaseElsewhereIsNoClick()
 {
-    GridView view;
-    clsGrid grid;
-    grid.Initialize(&view);
-    grid.SetGridColRow(3, 2, 40, 20);
+    Painted table(3, 2, 40, 20);
+    auto &[view, grid] = table;
     grid.Refresh();
     view.show();
     QVERIFY(QTest::qWaitForWindowExposed(&view));
