@@ -41,6 +41,7 @@ private Q_SLOTS:
     void countTableTexts();
     void countTableColumnsAndColours();
     void countTableClickCyclesPercent();
+    void countTableClicksCycleToHidden();
     void countTableVisibilityIsTheArea();
 
 private:
@@ -448,6 +449,25 @@ void TestSummaryTables::countTableClickCyclesPercent()
     surface.click(1, 0, at.x(), at.y());
     QVERIFY(!table.Percent());
     QCOMPARE(table.Grid().Caption(1, 2), QStringLiteral("      1"));
+}
+
+void TestSummaryTables::countTableClicksCycleToHidden()
+{
+    RecordingSurface surface;
+    clsTCount table;
+    table.Initialize(&surface, 67, 21);
+    // The result page hides the table when a click has just switched percentages off.
+    connect(&table, &clsTCount::Click, &table, [&table] {
+        if (!table.Percent())
+            table.SetVisible(false);
+    });
+    const QPoint at = cellPoint(table.Grid(), 2, 2);
+    surface.click(1, 0, at.x(), at.y());
+    QVERIFY(table.Percent());
+    QVERIFY(table.Visible());
+    surface.click(1, 0, at.x(), at.y());
+    QVERIFY(!table.Percent());
+    QVERIFY(!table.Visible());
 }
 
 void TestSummaryTables::countTableVisibilityIsTheArea()
