@@ -1,6 +1,7 @@
 #pragma once
 
 #include "support/ErrorReporter.h"
+#include "support/clsFileSystemObject.h"
 
 #include <QString>
 
@@ -55,6 +56,29 @@ protected:
             }
         }
         held = candidate;
+    }
+
+    // Loads the round file of the round and group into record.
+    template<typename XmlFile, typename Record>
+    static bool loadRoundFile(XmlFile &xml, qint32 lngKaisaikai, const QString &strKumi, Record &record,
+                              Record (XmlFile::*getRecord)() const)
+    {
+        if (!xml.XmlLoad(xml.GetFileName(lngKaisaikai, strKumi)))
+            return false;
+        record = (xml.*getRecord)();
+        return true;
+    }
+
+    // Writes a downloaded record as the round file of its own round and
+    // group, unless that file exists: a download never replaces a file.
+    template<typename XmlFile, typename Record>
+    static void keepAsNewRoundFile(XmlFile &xml, const Record &record, void (XmlFile::*setRecord)(const Record &))
+    {
+        const QString fileName = xml.GetFileName(record.Kaisaikai, record.Kumi);
+        if (clsFileSystemObject::FileExists(fileName))
+            return;
+        (xml.*setRecord)(record);
+        xml.XmlSave(fileName);
     }
 
     QWidget *owner() const { return m_owner; }

@@ -79,9 +79,9 @@ bool clsHtmlResult::read(const PageLines &lines, const QString &strKumi)
             }
             continue;
         }
-        if (const int match = lines.matchNumber(i, 14)) {
+        if (const int match = lines.matchNumber(i, RoundData::MatchCount)) {
             readMatch(lines, i, result.Game[match]);
-            if (match == 14)
+            if (match == RoundData::MatchCount)
                 break;
             i += 4;
         }
@@ -91,8 +91,8 @@ bool clsHtmlResult::read(const PageLines &lines, const QString &strKumi)
         return false;
     }
     result.Cancelled = true;
-    for (int match = 1; match <= 14; ++match)
-        result.Cancelled = result.Cancelled && result.Game[match].Outcome == 3;
+    for (int match = 1; match <= RoundData::MatchCount; ++match)
+        result.Cancelled = result.Cancelled && result.Game[match].Outcome == ResultGame::OutcomeCancelled;
     m_result = result;
     return true;
 }
@@ -154,5 +154,5 @@ void clsHtmlResult::readMatch(const PageLines &lines, int row, ResultGame &game)
         game.AwayScore = Convert::toByte(goals.at(1));
     }
     game.Away = lines.at(row + 3);
-    game.Outcome = cancelled ? 3 : Convert::toByte(lines.at(row + 4));
+    game.Outcome = cancelled ? ResultGame::OutcomeCancelled : Convert::toByte(lines.at(row + 4));
 }

@@ -64,7 +64,7 @@ bool clsHtmlSchedule::read(const PageLines &lines, qint32 lngKaisaikai, const QS
                 schedule.Kumi = strKumi;
         }
         if (line == QStringLiteral("くじは中止となりました。")) {
-            schedule.State = 2;
+            schedule.State = ScheduleData::StateCancelled;
         } else if (line == QStringLiteral("販売開始日")) {
             schedule.SaleStart = m_toto.StringToDateEx2(lines.at(++i));
             // A date that could not be read has no year to give.
@@ -82,11 +82,11 @@ bool clsHtmlSchedule::read(const PageLines &lines, qint32 lngKaisaikai, const QS
             QString text = lines.at(++i);
             schedule.RefundEnd = m_toto.StringToDateEx(text);
             break;
-        } else if (const int match = lines.matchNumber(i, 14)) {
+        } else if (const int match = lines.matchNumber(i, RoundData::MatchCount)) {
             // A second table after a complete first one is not this round's.
             if (match14Read || !readMatch(lines, i, year, schedule, lngKaisaikai, schedule.Game[match]))
                 return false;
-            match14Read = match14Read || match == 14;
+            match14Read = match14Read || match == RoundData::MatchCount;
             i += 6;
         }
     }

@@ -9,9 +9,8 @@
 
 namespace {
 
-constexpr int totoMatches = 13;
 // The marks of the three share columns after the home team: 1, 0, 2.
-constexpr std::array<int, 3> shareColumns{1, 0, 2};
+constexpr std::array<int, RoundData::MarkCount> shareColumns{1, 0, 2};
 
 const QString notAvailable = QStringLiteral("ご指定の投票状況は表示できません。");
 
@@ -129,7 +128,7 @@ bool clsHtmlVote::readMatch(const PageLines &lines, int &i, int year, OleDate &d
     QString line = lines.at(i);
     if (line.contains(QStringLiteral("中止")))
         line.remove(0, 2);
-    const int match = PageLines::numberOf(line, totoMatches);
+    const int match = PageLines::numberOf(line, TotoMatchCount);
     if (match == 0)
         return true;
 
@@ -137,7 +136,7 @@ bool clsHtmlVote::readMatch(const PageLines &lines, int &i, int year, OleDate &d
     game.GameDate = day;
     game.StartTime = time;
     game.Home = lines.at(i + 1);
-    for (int column = 0; column < 3; ++column) {
+    for (int column = 0; column < RoundData::MarkCount; ++column) {
         VoteShare &vote = game.Votes[shareColumns[column]];
         if (!m_toto.GetValue2(lines.at(i + 2 + column), vote.Count, vote.Rate))
             return false;
@@ -155,14 +154,14 @@ VoteData clsHtmlVote::carryOver(const TotoPage &page, const ScheduleData &schedu
     vote.Kumi = strKumi;
     // A final status is dated at the end of sales, not when it was printed.
     vote.VoteTime = page.Final ? page.SaleEnd : page.VoteTime;
-    for (int match = 1; match <= 14; ++match) {
+    for (int match = 1; match <= RoundData::MatchCount; ++match) {
         const ScheduleGame &big = schedule.Game[match];
         VoteGame &game = vote.Game[match];
         game.Home = big.Home;
         game.Away = big.Away;
         game.GameDate = big.GameDate;
         game.StartTime = big.StartTime;
-        for (int toto = 1; toto <= totoMatches; ++toto) {
+        for (int toto = 1; toto <= TotoMatchCount; ++toto) {
             if (page.Game[toto].Home == big.Home && page.Game[toto].Away == big.Away) {
                 game.Votes = page.Game[toto].Votes;
                 break;

@@ -26,6 +26,9 @@ public:
     QString Url(qint32 lngKaisaikai) const;
 
 private:
+    // toto's matches per round, numbered 1 to 13.
+    static constexpr int TotoMatchCount = 13;
+
     // One toto match as the page writes it.
     struct TotoGame
     {
@@ -33,7 +36,7 @@ private:
         QString Away;
         OleDate GameDate;
         OleDate StartTime;
-        std::array<VoteShare, 3> Votes{};
+        std::array<VoteShare, RoundData::MarkCount> Votes{};
     };
     // What the page gives before it is carried over to the BIG matches.
     struct TotoPage
@@ -42,8 +45,8 @@ private:
         OleDate VoteTime;
         bool Final = false;
         OleDate SaleEnd;
-        std::array<TotoGame, 14> Game{};   // index 1..13
-        std::array<bool, 14> Read{};       // which toto matches the page gave
+        std::array<TotoGame, TotoMatchCount + 1> Game{};   // index 1..13
+        std::array<bool, TotoMatchCount + 1> Read{};       // which toto matches the page gave
     };
 
     enum class Outcome { Read, Unpublished, Failed };

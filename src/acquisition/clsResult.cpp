@@ -6,7 +6,6 @@
 namespace {
 
 constexpr int maxGoals = 30;
-constexpr int cancelledOutcome = 3;
 
 } // namespace
 
@@ -29,10 +28,7 @@ bool clsResult::GetResult(qint32 lngKaisaikai, const QString &strKumi, int lngDT
 
 bool clsResult::loadFile(qint32 lngKaisaikai, const QString &strKumi, ResultData &result)
 {
-    if (!m_xml.XmlLoad(m_xml.GetFileName(lngKaisaikai, strKumi)))
-        return false;
-    result = m_xml.Result();
-    return true;
+    return loadRoundFile(m_xml, lngKaisaikai, strKumi, result, &clsXmlResult::Result);
 }
 
 bool clsResult::download(qint32 lngKaisaikai, const QString &strKumi, ResultData &result)
@@ -48,13 +44,8 @@ bool clsResult::download(qint32 lngKaisaikai, const QString &strKumi, ResultData
 
 void clsResult::SaveResultFile(const ResultData &result)
 {
-    if (!IsResultValid(result))
-        return;
-    const QString fileName = m_xml.GetFileName(result.Kaisaikai, result.Kumi);
-    if (clsFileSystemObject::FileExists(fileName))
-        return;
-    m_xml.setResult(result);
-    m_xml.XmlSave(fileName);
+    if (IsResultValid(result))
+        keepAsNewRoundFile(m_xml, result, &clsXmlResult::setResult);
 }
 
 ResultData clsResult::Result() const
@@ -71,10 +62,10 @@ bool clsResult::IsResultValid(const ResultData &result)
 {
     if (result.Kaisaikai < 1)
         return false;
-    for (int match = 1; match <= 14; ++match) {
+    for (int match = 1; match <= RoundData::MatchCount; ++match) {
         const ResultGame &game = result.Game[match];
         if (game.Home.isEmpty() || game.Away.isEmpty() || game.HomeScore > maxGoals
-            || game.AwayScore > maxGoals || game.Outcome > cancelledOutcome)
+            || game.AwayScore > maxGoals || game.Outcome > ResultGame::OutcomeCancelled)
             return false;
     }
     if (result.Cancelled)

@@ -22,10 +22,9 @@ bool clsSchedule::GetSchedule(qint32 lngKaisaikai, const QString &strKumi, int l
 
 bool clsSchedule::loadFile(qint32 lngKaisaikai, const QString &strKumi, ScheduleData &schedule)
 {
-    if (!m_xml.XmlLoad(m_xml.GetFileName(lngKaisaikai, strKumi)))
+    if (!loadRoundFile(m_xml, lngKaisaikai, strKumi, schedule, &clsXmlSchedule::Schedule))
         return false;
-    schedule = m_xml.Schedule();
-    m_noGame = schedule.State == 1;
+    m_noGame = schedule.State == ScheduleData::StateNotHeld;
     return true;
 }
 
@@ -42,13 +41,8 @@ bool clsSchedule::download(qint32 lngKaisaikai, const QString &strKumi, Schedule
 
 void clsSchedule::SaveScheduleFile(const ScheduleData &schedule)
 {
-    if (!IsScheduleValid(schedule))
-        return;
-    const QString fileName = m_xml.GetFileName(schedule.Kaisaikai, schedule.Kumi);
-    if (clsFileSystemObject::FileExists(fileName))
-        return;
-    m_xml.setSchedule(schedule);
-    m_xml.XmlSave(fileName);
+    if (IsScheduleValid(schedule))
+        keepAsNewRoundFile(m_xml, schedule, &clsXmlSchedule::setSchedule);
 }
 
 ScheduleData clsSchedule::Schedule() const
@@ -70,11 +64,11 @@ bool clsSchedule::IsScheduleValid(const ScheduleData &schedule)
 {
     if (schedule.Kaisaikai < 1)
         return false;
-    for (int match = 1; match <= 14; ++match) {
+    for (int match = 1; match <= RoundData::MatchCount; ++match) {
         const ScheduleGame &game = schedule.Game[match];
         if (game.Home.isEmpty() || game.Away.isEmpty() || game.Stadium.isEmpty() || !game.GameDate.isSet())
             return false;
     }
-    return schedule.State != 0
+    return schedule.State != ScheduleData::StateHeld
         || (schedule.SaleStart.isSet() && schedule.SaleEnd.isSet() && schedule.ResultDate.isSet());
 }

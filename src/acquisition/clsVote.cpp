@@ -21,10 +21,7 @@ bool clsVote::GetVote(qint32 lngKaisaikai, const QString &strKumi, int lngDType,
 
 bool clsVote::loadFile(qint32 lngKaisaikai, const QString &strKumi, VoteData &vote)
 {
-    if (!m_xml.XmlLoad(m_xml.GetFileName(lngKaisaikai, strKumi)))
-        return false;
-    vote = m_xml.Vote();
-    return true;
+    return loadRoundFile(m_xml, lngKaisaikai, strKumi, vote, &clsXmlVote::Vote);
 }
 
 bool clsVote::download(qint32 lngKaisaikai, const QString &strKumi, VoteData &vote)
@@ -42,13 +39,8 @@ bool clsVote::download(qint32 lngKaisaikai, const QString &strKumi, VoteData &vo
 
 void clsVote::SaveVoteFile(const VoteData &vote)
 {
-    if (!IsVoteValid(vote))
-        return;
-    const QString fileName = m_xml.GetFileName(vote.Kaisaikai, vote.Kumi);
-    if (clsFileSystemObject::FileExists(fileName))
-        return;
-    m_xml.setVote(vote);
-    m_xml.XmlSave(fileName);
+    if (IsVoteValid(vote))
+        keepAsNewRoundFile(m_xml, vote, &clsXmlVote::setVote);
 }
 
 VoteData clsVote::Vote() const
@@ -65,7 +57,7 @@ bool clsVote::IsVoteValid(const VoteData &vote)
 {
     if (!(vote.VoteTime.value() > 0.0) || vote.Kaisaikai < 1)
         return false;
-    for (int match = 1; match <= 14; ++match) {
+    for (int match = 1; match <= RoundData::MatchCount; ++match) {
         const VoteGame &game = vote.Game[match];
         if (!game.GameDate.isSet() || game.Home.isEmpty() || game.Away.isEmpty())
             return false;
