@@ -38,6 +38,8 @@ private Q_SLOTS:
     void firstDownloadWritesTheRoundFile_data();
     void firstDownloadWritesTheRoundFile();
     void downloadKeepsAnExistingFile();
+    void addressesAreCopiedWhenCreated();
+    void logWindowCanStayClosed();
     void unreadableFileIsDownloadedButKept();
     void roundFileIsReadBeforeTheSite();
     void answerNoCancelsAndShowsNothing();
@@ -121,6 +123,28 @@ void TestScheduleDownload::downloadKeepsAnExistingFile()
     QCOMPARE(schedule.Schedule().Game[1].Stadium, QStringLiteral("カシマ"));
     QCOMPARE(m_bed->app.readFile(roundFile(1478)), older);
     QVERIFY(m_bed->ui.boxes().isEmpty());
+}
+
+void TestScheduleDownload::addressesAreCopiedWhenCreated()
+{
+    clsSchedule schedule;
+    schedule.Initialize(nullptr);
+    OfficialSite::pointSettingsAtDeadServer();
+
+    QVERIFY(schedule.GetSchedule(1478, QString(), 3, false));
+    QCOMPARE(m_bed->site.requestsFor(OfficialSite::scheduleAddress(1478)), 1);
+}
+
+void TestScheduleDownload::logWindowCanStayClosed()
+{
+    clsSchedule schedule;
+    schedule.Initialize(nullptr);
+    schedule.setProgressOpen(false);
+
+    QVERIFY(schedule.GetSchedule(1478, QString(), 3, false));
+    QVERIFY(!schedule.ProgressOpen());
+    QCOMPARE(m_bed->ui.connectionLogShows(), 0);
+    QVERIFY(m_bed->ui.connectionLog().isEmpty());
 }
 
 void TestScheduleDownload::unreadableFileIsDownloadedButKept()
