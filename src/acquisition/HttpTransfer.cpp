@@ -50,10 +50,8 @@ HttpTransfer::~HttpTransfer()
 
 bool HttpTransfer::setProxy(const QString &strProxy)
 {
-    if (strProxy.isEmpty()) {
-        m_manager.setProxyFactory(new SystemProxyFactory);
-        return true;
-    }
+    if (strProxy.isEmpty())
+        return true;   // the system's configuration, set up at construction
     const QUrl url(strProxy.contains(QLatin1String("://")) ? strProxy : QStringLiteral("http://") + strProxy);
     if (!url.isValid() || url.host().isEmpty())
         return false;

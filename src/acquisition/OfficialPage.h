@@ -31,6 +31,8 @@ protected:
     // the connection log opens with "第<round>回 <what>取得中 (オフィシャル)".
     // Empty when nothing came.
     QStringList fetchLines(qint32 lngKaisaikai, const QString &what, const QString &url, QWidget *objOwnerForm);
+    // A date with a weekday and trailing text (StringToDateEx) of a page line.
+    OleDate dateOf(QString line) const { return m_toto.StringToDateEx(line); }
 
     ErrorReporter m_err;
     clsHtmlToto m_toto;

@@ -117,20 +117,16 @@ bool clsHtmlResult::readPrizes(const PageLines &lines, int &i, ResultData &resul
     result.Units = m_toto.StringToCurrency(lines.at(position + 2));
     result.Sheets = m_toto.StringToCurrency(lines.at(position + 3));
     position += 4;
-    const auto dateAt = [&](int index) {
-        QString text = lines.at(index);
-        return m_toto.StringToDateEx(text);
-    };
     if (!lines.find(position, QStringLiteral("結果発表日")))
         return false;
-    result.SaleStart = dateAt(position + 1);
-    result.SaleEnd = dateAt(position + 2);
-    result.ResultDate = dateAt(position + 3);
+    result.SaleStart = dateOf(lines.at(position + 1));
+    result.SaleEnd = dateOf(lines.at(position + 2));
+    result.ResultDate = dateOf(lines.at(position + 3));
     position += 4;
     if (!lines.find(position, QStringLiteral("払戻期限")))
         return false;
-    result.RefundStart = dateAt(position + 1);
-    result.RefundEnd = dateAt(position + 2);
+    result.RefundStart = dateOf(lines.at(position + 1));
+    result.RefundEnd = dateOf(lines.at(position + 2));
     i = position + 2;
     return true;
 }

@@ -73,14 +73,11 @@ bool clsHtmlSchedule::read(const PageLines &lines, qint32 lngKaisaikai, const QS
         } else if (line == QStringLiteral("販売終了日")) {
             schedule.SaleEnd = m_toto.StringToDateEx2(lines.at(++i));
         } else if (line == QStringLiteral("結果発表日")) {
-            QString text = lines.at(++i);
-            schedule.ResultDate = m_toto.StringToDateEx(text);
+            schedule.ResultDate = dateOf(lines.at(++i));
         } else if (line == QStringLiteral("払戻開始日")) {
-            QString text = lines.at(++i);
-            schedule.RefundStart = m_toto.StringToDateEx(text);
+            schedule.RefundStart = dateOf(lines.at(++i));
         } else if (line == QStringLiteral("払戻期限")) {
-            QString text = lines.at(++i);
-            schedule.RefundEnd = m_toto.StringToDateEx(text);
+            schedule.RefundEnd = dateOf(lines.at(++i));
             break;
         } else if (const int match = lines.matchNumber(i, RoundData::MatchCount)) {
             // A second table after a complete first one is not this round's.
