@@ -4,6 +4,7 @@
 
 #include <QtGlobal>
 #include <array>
+#include <cstring>
 #include <span>
 #include <utility>
 
@@ -14,7 +15,7 @@
 //
 // The conversions run inside loops over every single of a list, so they never
 // allocate: the caller owns the 14-entry array and valid input takes an inline
-// path whose divisors are constants. Anything else (an array shorter than 14
+// path of table look-ups and constant multiplications. Anything else (an array shorter than 14
 // entries, a code outside 0..4,782,968, a composition whose code overflows)
 // takes the checked path, which fills the output up to the point of failure
 // and reports the failure as an error box.
@@ -81,23 +82,40 @@ private:
 
     static constexpr bool isValidCode(qint32 code) { return code >= 0 && code <= MaxCode; }
 
-    // Every digit straight from the code, so the 14 constant divisions are
-    // independent of each other.
+    // A valid code splits into two codes of seven matches each, whose marks
+    // come from a table; the two halves of an encoding sum independently.
+    static constexpr int HalfMatches = 7;
+    static constexpr quint32 HalfCount = 2187; // 3^7
+
+    template<typename Mark>
+    static constexpr auto HalfTable = [] {
+        std::array<std::array<Mark, 8>, HalfCount> table{};
+        for (quint32 code = 0; code < HalfCount; ++code) {
+            quint32 rest = code;
+            for (int i = 0; i < HalfMatches; ++i, rest /= 3)
+                table[code][std::size_t(i)] = Mark(rest % 3);
+        }
+        return table;
+    }();
+
     template<typename Mark>
     static void decode(qint32 code, Mark *out)
     {
-        const auto unsignedCode = quint32(code);
-        [&]<std::size_t... i>(std::index_sequence<i...>) {
-            ((out[i] = Mark(unsignedCode / quint32(Power[i]) % 3u)), ...);
-        }(std::make_index_sequence<MatchCount>());
+        const quint32 high = quint32(code) / HalfCount;
+        const quint32 low = quint32(code) - high * HalfCount;
+        std::memcpy(out, HalfTable<Mark>[low].data(), HalfMatches * sizeof(Mark));
+        std::memcpy(out + HalfMatches, HalfTable<Mark>[high].data(), HalfMatches * sizeof(Mark));
     }
 
     template<typename Mark>
     static qint64 encode(const Mark *in)
     {
-        return [&]<std::size_t... i>(std::index_sequence<i...>) {
-            return ((qint64(in[i]) * Power[i]) + ...);
-        }(std::make_index_sequence<MatchCount>());
+        const auto half = [](const Mark *marks) {
+            return [&]<std::size_t... i>(std::index_sequence<i...>) {
+                return ((qint64(marks[i]) * Power[i]) + ...);
+            }(std::make_index_sequence<HalfMatches>());
+        };
+        return half(in) + qint64(HalfCount) * half(in + HalfMatches);
     }
 
     void decodeChecked(qint32 lngNo, std::span<quint8> bytKousei) const;
