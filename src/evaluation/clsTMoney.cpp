@@ -39,85 +39,86 @@ std::array<double, 3> numerators(qint32 kaisaikai)
 //
 // The plain formula sums, over the missed matches (none; i; i < j, i then j
 // ascending), the product of the 14 per-match factors from match 1 to 14:
-// the miss share at a missed match, the hit share elsewhere. Those products
-// are built here match by match, each running product shared by every term
-// that agrees on the matches so far, instead of 14 multiplications per term.
+// the miss share at a missed match, the hit share elsewhere. Here the product
+// of the factors before a missed match is carried along instead of being
+// multiplied again for every term; each term still multiplies its factors
+// one by one from match 1 to 14, so the rounding is the same.
 template<int Lanes>
 struct HitChance
 {
-    using Lane = std::array<double, Lanes>;
+    // Lane by lane arithmetic on Lanes doubles, unrolled so that a running
+    // product stays in registers.
+    struct Lane
+    {
+        std::array<double, Lanes> v{};
+
+        Lane &operator*=(const Lane &other)
+        {
+#pragma GCC unroll 32
+            for (int l = 0; l < Lanes; ++l)
+                v[l] *= other.v[l];
+            return *this;
+        }
+        Lane &operator+=(const Lane &other)
+        {
+#pragma GCC unroll 32
+            for (int l = 0; l < Lanes; ++l)
+                v[l] += other.v[l];
+            return *this;
+        }
+        Lane operator*(const Lane &other) const
+        {
+            Lane product = *this;
+            return product *= other;
+        }
+        double &operator[](int l) { return v[l]; }
+        double operator[](int l) const { return v[l]; }
+    };
 
     Lane hit[Matches];  // share of the single's mark, by match
     Lane miss[Matches]; // 100 − that share
 
-    static constexpr int pairCount = Matches * (Matches - 1) / 2;
-    // Pairs (i, j), i < j, stored by j then i, so the pairs that end before
-    // match k are the first k(k−1)/2 entries.
-    static constexpr int pairIndex(int i, int j) { return j * (j - 1) / 2 + i; }
-
-    static void multiply(Lane &product, const Lane &factor)
+    // The running product times the factors of the matches from `from` on.
+    void hitFrom(int from, Lane &product) const
     {
-        for (int l = 0; l < Lanes; ++l)
-            product[l] *= factor[l];
-    }
-    static void add(Lane &sum, const Lane &term)
-    {
-        for (int l = 0; l < Lanes; ++l)
-            sum[l] += term[l];
-    }
-    static Lane times(const Lane &a, const Lane &b)
-    {
-        Lane product;
-        for (int l = 0; l < Lanes; ++l)
-            product[l] = a[l] * b[l];
-        return product;
+        for (int k = from; k < Matches; ++k)
+            product *= hit[k];
     }
 
     Lane allHit() const
     {
         Lane product = hit[0];
-        for (int k = 1; k < Matches; ++k)
-            multiply(product, hit[k]);
+        hitFrom(1, product);
         return product;
     }
 
     Lane oneMissed() const
     {
-        Lane allHit = hit[0];
-        Lane missedAt[Matches];
-        missedAt[0] = miss[0];
-        for (int k = 1; k < Matches; ++k) {
-            for (int i = 0; i < k; ++i)
-                multiply(missedAt[i], hit[k]);
-            missedAt[k] = times(allHit, miss[k]);
-            multiply(allHit, hit[k]);
-        }
         Lane sum{};
-        for (const Lane &term : missedAt)
-            add(sum, term);
+        Lane hitBefore{}; // matches before i all hit
+        for (int i = 0; i < Matches; ++i) {
+            Lane term = i == 0 ? miss[0] : hitBefore * miss[i];
+            hitFrom(i + 1, term);
+            sum += term;
+            hitBefore = i == 0 ? hit[0] : hitBefore * hit[i];
+        }
         return sum;
     }
 
     Lane twoMissed() const
     {
-        Lane allHit = hit[0];
-        Lane missedAt[Matches];
-        Lane missedPair[pairCount];
-        missedAt[0] = miss[0];
-        for (int k = 1; k < Matches; ++k) {
-            for (int p = 0; p < pairIndex(0, k); ++p)
-                multiply(missedPair[p], hit[k]);
-            for (int i = 0; i < k; ++i) {
-                missedPair[pairIndex(i, k)] = times(missedAt[i], miss[k]);
-                multiply(missedAt[i], hit[k]);
-            }
-            missedAt[k] = times(allHit, miss[k]);
-            multiply(allHit, hit[k]);
-        }
         Lane sum{};
-        for (int i = 0; i < Matches; ++i)
-            for (int j = i + 1; j < Matches; ++j)
-                add(sum, missedPair[pairIndex(i, j)]);
+        Lane hitBefore{}; // matches before i all hit
+        for (int i = 0; i < Matches; ++i) {
+            Lane missedI = i == 0 ? miss[0] : hitBefore * miss[i]; // up to j − 1
+            for (int j = i + 1; j < Matches; ++j) {
+                Lane term = missedI * miss[j];
+                hitFrom(j + 1, term);
+                sum += term;
+                missedI *= hit[j];
+            }
+            hitBefore = i == 0 ? hit[0] : hitBefore * hit[i];
+        }
         return sum;
     }
 
