@@ -5,6 +5,10 @@
 namespace {
 
 constexpr QStringView bigElement = u"<BIG>";
+// No key of a round file names more than three elements below the record
+// element; deeper values are ignored without building their keys, so that a
+// deeply nested file costs no more than a flat one.
+constexpr qsizetype maxKeyDepth = 3;
 
 bool isBlank(QChar c)
 {
@@ -72,7 +76,7 @@ public:
     void key(QString &out) const
     {
         out.resize(0);
-        if (m_entries.size() < 2 || !underRecord())
+        if (m_entries.size() < 2 || m_entries.size() > 2 + maxKeyDepth || !underRecord())
             return;
         for (qsizetype i = 2; i < m_entries.size(); ++i)
             out.append(m_entries[i]);

@@ -138,6 +138,7 @@ private Q_SLOTS:
     void saveWhereAFileBlocksTheFolder();
     void saveOntoAFolder();
     void missingFileIsSilent();
+    void deeplyNestedValuesAreIgnored();
 };
 
 void TestXmlSchedule::fileName_data()
@@ -343,6 +344,22 @@ void TestXmlSchedule::missingFileIsSilent()
     QVERIFY(!xml.XmlLoad(QString()));
     QVERIFY(!xml.XmlLoad(xml.GetFileName(1479, QString())));
     QVERIFY(xml.Schedule() == schedule1478());
+    QVERIFY(ui.boxes().isEmpty());
+}
+
+void TestXmlSchedule::deeplyNestedValuesAreIgnored()
+{
+    RecordingUi ui;
+    TestAppFolder app(TestAppFolder::SysData::Empty);
+    const int depth = 20000;
+    const QString text = QStringLiteral("<BIG><開催><開催回>1490</開催回>")
+                         + QStringLiteral("<深>").repeated(depth) + QStringLiteral("値")
+                         + QStringLiteral("</深>").repeated(depth)
+                         + QStringLiteral("<開催状態>1</開催状態></開催></BIG>");
+    app.writeFile(QStringLiteral("deep.xml"), TestFiles::sjis(text));
+    clsXmlSchedule xml;
+    QVERIFY(xml.XmlLoad(app.filePath(QStringLiteral("deep.xml"))));
+    QVERIFY(xml.Schedule() == notHeld1490());
     QVERIFY(ui.boxes().isEmpty());
 }
 
