@@ -75,6 +75,17 @@ public:
         return vote;
     }
 
+    // A record with the same vote counts (marks 0, 1, 2) in every match.
+    static VoteData sameVotesEverywhere(qint32 kaisaikai, const std::array<qint64, 3> &counts)
+    {
+        VoteData vote;
+        vote.Kaisaikai = kaisaikai;
+        for (int i = 1; i <= 14; ++i)
+            for (int k = 0; k < 3; ++k)
+                vote.Game[i].Votes[k].Count = Money::fromWhole(counts[k]);
+        return vote;
+    }
+
 private:
     // The 14 per-match factors, match 1 first: miss share at i and j, hit
     // share elsewhere.

@@ -15,12 +15,7 @@ namespace {
 
 VoteData votes(qint32 kaisaikai, const Counts &everyMatch)
 {
-    VoteData vote;
-    vote.Kaisaikai = kaisaikai;
-    for (int i = 1; i <= 14; ++i)
-        for (int k = 0; k < 3; ++k)
-            vote.Game[i].Votes[k].Count = Money::fromWhole(everyMatch[k]);
-    return vote;
+    return EstimateReference::sameVotesEverywhere(kaisaikai, everyMatch);
 }
 
 Marks marks(qint32 code)
