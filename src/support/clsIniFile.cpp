@@ -1,5 +1,6 @@
 #include "support/clsIniFile.h"
 
+#include "support/TrimSpaces.h"
 #include "support/clsFileStream.h"
 
 namespace {
@@ -7,17 +8,6 @@ namespace {
 bool sameText(const QString &a, const QString &b)
 {
     return a.compare(b, Qt::CaseInsensitive) == 0;
-}
-
-// Only spaces are trimmed: a tab is part of the text.
-QString trimSpaces(QStringView text)
-{
-    qsizetype begin = 0, end = text.size();
-    while (begin < end && text[begin] == u' ')
-        ++begin;
-    while (end > begin && text[end - 1] == u' ')
-        --end;
-    return text.mid(begin, end - begin).toString();
 }
 
 } // namespace
