@@ -20,3 +20,9 @@ using MatchFlags = MatchOutcomeTable<bool>;
 
 // Singles per mark code (0..2) and match (0..13): the shape of the single frame.
 using MarkCounts = std::array<std::array<qint32, 14>, 3>;
+
+// The per-match tables share their layout: two header rows, then match 1 on row 3.
+constexpr int rowOfMatch(int match)
+{
+    return match + 2;
+}

@@ -11,11 +11,6 @@ constexpr int TextWidth = 7;
 // Columns 1, 2, 3 show the marks "1", "0", "2".
 constexpr int MarkOfColumn[3] = {1, 0, 2};
 
-int rowOfMatch(int match)
-{
-    return match + 2;
-}
-
 } // namespace
 
 clsTCount::clsTCount(QObject *parent)

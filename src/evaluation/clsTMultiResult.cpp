@@ -19,11 +19,6 @@ QString markText(qint32 value)
     }
 }
 
-int rowOfMatch(int match)
-{
-    return match + 2;
-}
-
 } // namespace
 
 clsTMultiResult::clsTMultiResult(QObject *parent)
