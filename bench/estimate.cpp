@@ -4,7 +4,7 @@
 
 #include "../tests/common/EstimateReference.h"
 #include "evaluation/clsTMoney.h"
-#include "singles/clsTNumber.h"
+#include "lottery/clsTNumber.h"
 
 #include <QElapsedTimer>
 

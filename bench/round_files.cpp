@@ -4,7 +4,7 @@
 
 #include "rounddata/clsXmlResult.h"
 #include "rounddata/clsXmlVote.h"
-#include "singles/clsTNumber.h"
+#include "lottery/clsTNumber.h"
 #include "support/AppFolder.h"
 
 #include <QCoreApplication>

@@ -2,7 +2,7 @@
 // counts, keys included, with a vote record shaped like a real round.
 
 #include "../tests/common/EstimateReference.h"
-#include "singles/clsTNumber.h"
+#include "lottery/clsTNumber.h"
 #include "singles/clsTSingleSort.h"
 
 #include <QElapsedTimer>

@@ -7,7 +7,6 @@
 #include <QString>
 #include <QStringList>
 
-class QWidget;
 
 // What the three official-page readers share: fetching a page as its body
 // text lines, the value conversions, the switches of the connection log and
@@ -30,7 +29,7 @@ protected:
     // The body text lines of the page at url, fetched as UTF-8 without proxy;
     // the connection log opens with "第<round>回 <what>取得中 (オフィシャル)".
     // Empty when nothing came.
-    QStringList fetchLines(qint32 lngKaisaikai, const QString &what, const QString &url, QWidget *objOwnerForm);
+    QStringList fetchLines(qint32 lngKaisaikai, const QString &what, const QString &url);
     // A date with a weekday and trailing text (StringToDateEx) of a page line.
     OleDate dateOf(QString line) const { return m_toto.StringToDateEx(line); }
 

@@ -8,9 +8,8 @@ RoundWorkflow::RoundWorkflow(const QString &className, const QString &kindWord)
 {
 }
 
-void RoundWorkflow::Initialize(QWidget *objOwnerForm)
+void RoundWorkflow::Initialize()
 {
-    m_owner = objOwnerForm;
     m_initialized = true;
 }
 

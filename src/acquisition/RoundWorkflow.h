@@ -5,19 +5,17 @@
 
 #include <QString>
 
-class QWidget;
-
-// What the schedule, vote and result workflows share: the owner window given
-// to Initialize, the flags of the last get operation, the download question
-// and the explanation of a failed get operation. Each workflow adds its
-// round-file class, its page parser and its record.
+// What the schedule, vote and result workflows share: the flags of the last
+// get operation, the download question and the explanation of a failed get
+// operation. Each workflow adds its round-file class, its page parser and its
+// record.
 class RoundWorkflow
 {
 public:
     // The bits of the download type: read the round file, download the page.
     enum DType : int { FromFile = 1, FromSite = 2 };
 
-    void Initialize(QWidget *objOwnerForm);
+    void Initialize();
 
     bool Cancel() const;
     bool Unpublished() const;
@@ -81,8 +79,6 @@ protected:
         xml.XmlSave(fileName);
     }
 
-    QWidget *owner() const { return m_owner; }
-
     ErrorReporter m_err;
     bool m_unpublished = false;
 
@@ -90,7 +86,6 @@ private:
     bool askDownload() const;
 
     QString m_kindWord;
-    QWidget *m_owner = nullptr;
     bool m_initialized = false;
     bool m_cancel = false;
 };

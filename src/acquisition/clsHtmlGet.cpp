@@ -11,13 +11,13 @@ bool isBlank(QChar ch)
 
 } // namespace
 
-qint32 clsHtmlGet::GetHttp(const QString &strUrl, const QString &strProxy, QWidget *objOwnerForm, quint8 bytCode)
+qint32 clsHtmlGet::GetHttp(const QString &strUrl, const QString &strProxy, quint8 bytCode)
 {
     clear();
     if (!m_inet.Connection())
         return 0;
     m_url = strUrl;
-    return ParseHtml(m_inet.GetHttpDataString(strUrl, strProxy, objOwnerForm, bytCode));
+    return ParseHtml(m_inet.GetHttpDataString(strUrl, strProxy, bytCode));
 }
 
 qint32 clsHtmlGet::ParseHtml(const QString &strHtml)

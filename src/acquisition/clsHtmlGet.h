@@ -7,7 +7,6 @@
 #include <QString>
 #include <QStringList>
 
-class QWidget;
 
 // Fetches a page and reduces it to the text lines of its body, the form in
 // which the page readers look for their anchors: no spaces, a new line at
@@ -24,7 +23,7 @@ public:
 
     // Fetches strUrl (bytCode as clsWinInet::GetHttpDataString) and cuts it
     // into items; the item count, 0 when offline or nothing came.
-    qint32 GetHttp(const QString &strUrl, const QString &strProxy, QWidget *objOwnerForm, quint8 bytCode);
+    qint32 GetHttp(const QString &strUrl, const QString &strProxy, quint8 bytCode);
     // Cuts a page that is already at hand; the item count.
     qint32 ParseHtml(const QString &strHtml);
 

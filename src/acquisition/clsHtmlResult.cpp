@@ -1,8 +1,8 @@
 #include "acquisition/clsHtmlResult.h"
 
 #include "acquisition/PageLines.h"
-#include "app/BigSettings.h"
-#include "app/clsToto.h"
+#include "acquisition/BigSettings.h"
+#include "lottery/clsToto.h"
 #include "support/Convert.h"
 #include "support/Format.h"
 #include "support/RuntimeError.h"
@@ -39,17 +39,21 @@ QString clsHtmlResult::Url(qint32 lngKaisaikai) const
     return m_urlHead + Format::zeroPadded(lngKaisaikai, 4);
 }
 
-bool clsHtmlResult::GetResult(qint32 lngKaisaikai, const QString &strKumi, QWidget *objOwnerForm)
+bool clsHtmlResult::GetResult(qint32 lngKaisaikai, const QString &strKumi)
 {
     m_result = ResultData();
     m_unpublished = false;
-    return m_err.guard(QStringLiteral("GetResult"), false, [&] {
-        const QStringList lines
-            = fetchLines(lngKaisaikai, QStringLiteral("結果情報"), Url(lngKaisaikai), objOwnerForm);
-        if (lines.isEmpty())
-            return false;
-        return read(PageLines(lines), strKumi);
+    const QStringList lines = m_err.guard(QStringLiteral("GetResult"), QStringList(), [&] {
+        return fetchLines(lngKaisaikai, QStringLiteral("結果情報"), Url(lngKaisaikai));
     });
+    return !lines.isEmpty() && ReadLines(lines, strKumi);
+}
+
+bool clsHtmlResult::ReadLines(const QStringList &lines, const QString &strKumi)
+{
+    m_result = ResultData();
+    m_unpublished = false;
+    return m_err.guard(QStringLiteral("GetResult"), false, [&] { return read(PageLines(lines), strKumi); });
 }
 
 bool clsHtmlResult::read(const PageLines &lines, const QString &strKumi)

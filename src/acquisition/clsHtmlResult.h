@@ -6,7 +6,6 @@
 #include <QString>
 
 class PageLines;
-class QWidget;
 
 // Reads the BIG block of the official result page of one round (the page also
 // holds the other products of the BIG family): prizes, winners and carry-over
@@ -18,7 +17,10 @@ public:
     clsHtmlResult();
 
     // Downloads and reads the page; on success the held record is replaced.
-    bool GetResult(qint32 lngKaisaikai, const QString &strKumi, QWidget *objOwnerForm);
+    bool GetResult(qint32 lngKaisaikai, const QString &strKumi);
+    // Reads a page already reduced to its text lines, as GetResult does after
+    // the fetch; on success the held record is replaced.
+    bool ReadLines(const QStringList &lines, const QString &strKumi);
     const ResultData &Result() const { return m_result; }
     QString Url(qint32 lngKaisaikai) const;
 

@@ -1,7 +1,7 @@
 #include "acquisition/clsHtmlSchedule.h"
 
 #include "acquisition/PageLines.h"
-#include "app/BigSettings.h"
+#include "acquisition/BigSettings.h"
 #include "support/Format.h"
 
 #include <QDate>
@@ -30,17 +30,22 @@ QString clsHtmlSchedule::Url(qint32 lngKaisaikai) const
     return m_urlHead + Format::zeroPadded(lngKaisaikai, 4) + m_urlTail;
 }
 
-bool clsHtmlSchedule::GetSchedule(qint32 lngKaisaikai, const QString &strKumi, QWidget *objOwnerForm)
+bool clsHtmlSchedule::GetSchedule(qint32 lngKaisaikai, const QString &strKumi)
 {
     m_schedule = ScheduleData();
     m_unpublished = false;
-    return m_err.guard(QStringLiteral("GetSchedule"), false, [&] {
-        const QStringList lines
-            = fetchLines(lngKaisaikai, QStringLiteral("開催情報"), Url(lngKaisaikai), objOwnerForm);
-        if (lines.isEmpty())
-            return false;
-        return read(PageLines(lines), lngKaisaikai, strKumi);
+    const QStringList lines = m_err.guard(QStringLiteral("GetSchedule"), QStringList(), [&] {
+        return fetchLines(lngKaisaikai, QStringLiteral("開催情報"), Url(lngKaisaikai));
     });
+    return !lines.isEmpty() && ReadLines(lines, lngKaisaikai, strKumi);
+}
+
+bool clsHtmlSchedule::ReadLines(const QStringList &lines, qint32 lngKaisaikai, const QString &strKumi)
+{
+    m_schedule = ScheduleData();
+    m_unpublished = false;
+    return m_err.guard(QStringLiteral("GetSchedule"), false,
+                       [&] { return read(PageLines(lines), lngKaisaikai, strKumi); });
 }
 
 bool clsHtmlSchedule::read(const PageLines &lines, qint32 lngKaisaikai, const QString &strKumi)

@@ -1,13 +1,12 @@
 #pragma once
 
 #include "acquisition/OfficialPage.h"
-#include "app/clsTotoData.h"
+#include "lottery/clsTotoData.h"
 #include "rounddata/RoundData.h"
 
 #include <QString>
 
 class PageLines;
-class QWidget;
 
 // Reads the official designated-match page of one BIG round: the round, the
 // 14 matches with short team names, the sales and payout dates and whether
@@ -19,7 +18,10 @@ public:
     clsHtmlSchedule();
 
     // Downloads and reads the page; on success the held record is replaced.
-    bool GetSchedule(qint32 lngKaisaikai, const QString &strKumi, QWidget *objOwnerForm);
+    bool GetSchedule(qint32 lngKaisaikai, const QString &strKumi);
+    // Reads a page already reduced to its text lines, as GetSchedule does
+    // after the fetch; on success the held record is replaced.
+    bool ReadLines(const QStringList &lines, qint32 lngKaisaikai, const QString &strKumi);
     // The last record read (empty after a failed read).
     const ScheduleData &Schedule() const { return m_schedule; }
     QString Url(qint32 lngKaisaikai) const;

@@ -2,7 +2,7 @@
 
 #include "acquisition/PageLines.h"
 #include "acquisition/clsSchedule.h"
-#include "app/BigSettings.h"
+#include "acquisition/BigSettings.h"
 #include "support/Format.h"
 
 #include <algorithm>
@@ -40,7 +40,7 @@ QString clsHtmlVote::Url(qint32 lngKaisaikai) const
     return m_urlHead + Format::zeroPadded(lngKaisaikai, 4) + m_urlTail;
 }
 
-bool clsHtmlVote::GetVote(qint32 lngKaisaikai, const QString &strKumi, QWidget *objOwnerForm, bool &blnFinal)
+bool clsHtmlVote::GetVote(qint32 lngKaisaikai, const QString &strKumi, bool &blnFinal)
 {
     m_vote = VoteData();
     m_unpublished = false;
@@ -48,29 +48,29 @@ bool clsHtmlVote::GetVote(qint32 lngKaisaikai, const QString &strKumi, QWidget *
     return m_err.guard(QStringLiteral("GetVote"), false, [&] {
         // The 13 toto matches are placed by the teams of the BIG matches.
         clsSchedule schedule;
-        schedule.Initialize(objOwnerForm);
+        schedule.Initialize();
         if (!schedule.GetSchedule(lngKaisaikai, strKumi, RoundWorkflow::FromFile, false))
             return false;
 
         const QStringList lines
-            = fetchLines(lngKaisaikai, QStringLiteral("投票状況情報"), Url(lngKaisaikai), objOwnerForm);
-        if (lines.isEmpty())
-            return false;
-
+            = fetchLines(lngKaisaikai, QStringLiteral("投票状況情報"), Url(lngKaisaikai));
         TotoPage page;
-        switch (read(PageLines(lines), page)) {
-        case Outcome::Unpublished:
-            m_unpublished = true;
+        if (lines.isEmpty() || ReadLines(lines, page) != Outcome::Read)
             return false;
-        case Outcome::Failed:
-            return false;
-        case Outcome::Read:
-            break;
-        }
         blnFinal = page.Final;
-        m_vote = carryOver(page, schedule.Schedule(), strKumi);
+        m_vote = CarryOver(page, schedule.Schedule(), strKumi);
         return true;
     });
+}
+
+clsHtmlVote::Outcome clsHtmlVote::ReadLines(const QStringList &lines, TotoPage &page)
+{
+    page = TotoPage();
+    m_unpublished = false;
+    const Outcome outcome
+        = m_err.guard(QStringLiteral("GetVote"), Outcome::Failed, [&] { return read(PageLines(lines), page); });
+    m_unpublished = outcome == Outcome::Unpublished;
+    return outcome;
 }
 
 clsHtmlVote::Outcome clsHtmlVote::read(const PageLines &lines, TotoPage &page)
@@ -147,7 +147,7 @@ bool clsHtmlVote::readMatch(const PageLines &lines, int &i, int year, OleDate &d
     return true;
 }
 
-VoteData clsHtmlVote::carryOver(const TotoPage &page, const ScheduleData &schedule, const QString &strKumi)
+VoteData clsHtmlVote::CarryOver(const TotoPage &page, const ScheduleData &schedule, const QString &strKumi)
 {
     VoteData vote;
     vote.Kaisaikai = page.Kaisaikai;

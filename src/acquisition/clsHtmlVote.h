@@ -7,7 +7,6 @@
 #include <array>
 
 class PageLines;
-class QWidget;
 
 // Reads the official toto vote-status page of one round and carries the vote
 // shares of its 13 toto matches over to the 14 BIG matches of the round's
@@ -21,11 +20,10 @@ public:
     // Downloads and reads the page; on success the held record is replaced.
     // blnFinal tells whether the status is the final one, taken at the end of
     // sales. Needs the round's schedule file.
-    bool GetVote(qint32 lngKaisaikai, const QString &strKumi, QWidget *objOwnerForm, bool &blnFinal);
+    bool GetVote(qint32 lngKaisaikai, const QString &strKumi, bool &blnFinal);
     const VoteData &Vote() const { return m_vote; }
     QString Url(qint32 lngKaisaikai) const;
 
-private:
     // toto's matches per round, numbered 1 to 13.
     static constexpr int TotoMatchCount = 13;
 
@@ -51,9 +49,17 @@ private:
 
     enum class Outcome { Read, Unpublished, Failed };
 
+    // Reads a page already reduced to its text lines into page, as GetVote
+    // does after the fetch. Unpublished also sets Unpublished().
+    Outcome ReadLines(const QStringList &lines, TotoPage &page);
+    // The vote record of the round: the BIG matches of the schedule, each with
+    // the shares of the toto match of the same home and away teams (none when
+    // toto does not have it).
+    static VoteData CarryOver(const TotoPage &page, const ScheduleData &schedule, const QString &strKumi);
+
+private:
     Outcome read(const PageLines &lines, TotoPage &page);
     bool readMatch(const PageLines &lines, int &i, int year, OleDate &day, OleDate &time, TotoPage &page);
-    static VoteData carryOver(const TotoPage &page, const ScheduleData &schedule, const QString &strKumi);
 
     QString m_urlHead;
     QString m_urlTail;

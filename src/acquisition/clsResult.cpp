@@ -1,6 +1,6 @@
 #include "acquisition/clsResult.h"
 
-#include "app/clsToto.h"
+#include "lottery/clsToto.h"
 #include "support/clsFileSystemObject.h"
 
 namespace {
@@ -33,7 +33,7 @@ bool clsResult::loadFile(qint32 lngKaisaikai, const QString &strKumi, ResultData
 
 bool clsResult::download(qint32 lngKaisaikai, const QString &strKumi, ResultData &result)
 {
-    const bool parsed = m_html.GetResult(lngKaisaikai, strKumi, owner());
+    const bool parsed = m_html.GetResult(lngKaisaikai, strKumi);
     m_unpublished = m_html.Unpublished();
     if (!parsed)
         return false;

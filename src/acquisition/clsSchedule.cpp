@@ -30,7 +30,7 @@ bool clsSchedule::loadFile(qint32 lngKaisaikai, const QString &strKumi, Schedule
 
 bool clsSchedule::download(qint32 lngKaisaikai, const QString &strKumi, ScheduleData &schedule)
 {
-    const bool parsed = m_html.GetSchedule(lngKaisaikai, strKumi, owner());
+    const bool parsed = m_html.GetSchedule(lngKaisaikai, strKumi);
     m_unpublished = m_html.Unpublished();
     if (!parsed)
         return false;

@@ -27,7 +27,7 @@ bool clsVote::loadFile(qint32 lngKaisaikai, const QString &strKumi, VoteData &vo
 bool clsVote::download(qint32 lngKaisaikai, const QString &strKumi, VoteData &vote)
 {
     bool final = false;
-    const bool parsed = m_html.GetVote(lngKaisaikai, strKumi, owner(), final);
+    const bool parsed = m_html.GetVote(lngKaisaikai, strKumi, final);
     m_unpublished = m_html.Unpublished();
     if (!parsed)
         return false;

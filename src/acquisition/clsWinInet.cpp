@@ -30,25 +30,24 @@ void clsWinInet::setProgressClose(bool close)
 {
     m_progressClose = close;
     if (close)
-        Ui::instance().closeConnectionLog(nullptr);
+        Ui::instance().closeConnectionLog();
 }
 
-qint32 clsWinInet::GetHttpData(const QString &strUrl, QByteArray &bytRecvData, const QString &strProxy,
-                               QWidget *objOwnerForm)
+qint32 clsWinInet::GetHttpData(const QString &strUrl, QByteArray &bytRecvData, const QString &strProxy)
 {
     BusyPointer busy;
     bytRecvData.clear();
     if (strUrl.isEmpty())
         return 0;
     if (m_progressOpen)
-        Ui::instance().showConnectionLog(objOwnerForm);
+        Ui::instance().showConnectionLog();
     if (!m_progressDialogMessage.isEmpty())
         AddLog(m_progressDialogMessage, true);
 
     bytRecvData = transfer(strUrl, strProxy);
 
     if (m_progressOpen && m_progressClose)
-        Ui::instance().closeConnectionLog(objOwnerForm);
+        Ui::instance().closeConnectionLog();
     return qint32(bytRecvData.size());
 }
 
@@ -84,13 +83,13 @@ QByteArray clsWinInet::receive(HttpTransfer &http)
     }
 }
 
-QString clsWinInet::GetHttpDataString(const QString &strUrl, const QString &strProxy, QWidget *objOwnerForm,
+QString clsWinInet::GetHttpDataString(const QString &strUrl, const QString &strProxy,
                                       quint8 bytCode)
 {
     const QString procedure = QStringLiteral("GetHttpDataString");
     return m_err.guard(procedure, QString(), [&] {
         QByteArray bytes;
-        if (GetHttpData(strUrl, bytes, strProxy, objOwnerForm) == 0)
+        if (GetHttpData(strUrl, bytes, strProxy) == 0)
             return QString();
         switch (bytCode) {
         case CodeAnsi: return TextCodec::decodeSjis(bytes);
@@ -101,11 +100,11 @@ QString clsWinInet::GetHttpDataString(const QString &strUrl, const QString &strP
     });
 }
 
-QString clsWinInet::GetHttpDataStringUTF8(const QString &strUrl, const QString &strProxy, QWidget *objOwnerForm)
+QString clsWinInet::GetHttpDataStringUTF8(const QString &strUrl, const QString &strProxy)
 {
     return m_err.guard(QStringLiteral("GetHttpDataStringUTF8"), QString(), [&] {
         QByteArray bytes;
-        GetHttpData(strUrl, bytes, strProxy, objOwnerForm);
+        GetHttpData(strUrl, bytes, strProxy);
         return Utf8ToText(bytes);
     });
 }

@@ -6,7 +6,6 @@
 #include <QString>
 
 class HttpTransfer;
-class QWidget;
 
 // Fetches one address into memory with a plain HTTP GET while writing a short
 // connection log ("[コネクション開始]", the address, "受信中 " with one dot per
@@ -44,13 +43,12 @@ public:
 
     // The body of strUrl in bytRecvData and its size; 0 and an empty array
     // on any failure. strProxy empty uses the system's proxy configuration.
-    qint32 GetHttpData(const QString &strUrl, QByteArray &bytRecvData, const QString &strProxy,
-                       QWidget *objOwnerForm);
+    qint32 GetHttpData(const QString &strUrl, QByteArray &bytRecvData, const QString &strProxy);
     // The body decoded with bytCode (CodeAnsi or CodeUtf8); empty when
     // nothing came.
-    QString GetHttpDataString(const QString &strUrl, const QString &strProxy, QWidget *objOwnerForm,
+    QString GetHttpDataString(const QString &strUrl, const QString &strProxy,
                               quint8 bytCode);
-    QString GetHttpDataStringUTF8(const QString &strUrl, const QString &strProxy, QWidget *objOwnerForm);
+    QString GetHttpDataStringUTF8(const QString &strUrl, const QString &strProxy);
 
 private:
     QByteArray transfer(const QString &strUrl, const QString &strProxy);

@@ -1,6 +1,6 @@
 #include "app/TeamNameEditor.h"
 
-#include "app/clsTotoData.h"
+#include "lottery/clsTotoData.h"
 #include "support/TextCodec.h"
 #include "support/TextWidth.h"
 #include "support/TrimSpaces.h"

@@ -1,6 +1,7 @@
 #include "evaluation/clsTMoney.h"
 
-#include "singles/clsTNumber.h"
+#include "lottery/clsTNumber.h"
+#include "lottery/clsToto.h"
 #include "support/Convert.h"
 #include "support/RuntimeError.h"
 
@@ -23,7 +24,7 @@ Money hundredths(qint64 value)
 std::array<double, 3> numerators(qint32 kaisaikai)
 {
     const Money base = Money::fromWhole(100) * hundredths(50);
-    const bool newRules = kaisaikai >= 435;
+    const bool newRules = clsToto::HasFifthGradeShares(kaisaikai);
     const std::array<Money, 3> parts{hundredths(newRules ? 78 : 80), hundredths(10),
                                      hundredths(newRules ? 4 : 5)};
     std::array<double, 3> result{};

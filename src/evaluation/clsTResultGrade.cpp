@@ -1,6 +1,6 @@
 #include "evaluation/clsTResultGrade.h"
 
-#include "app/clsToto.h"
+#include "lottery/clsToto.h"
 #include "support/Format.h"
 #include "support/WinColor.h"
 #include "widgets/GridStyle.h"

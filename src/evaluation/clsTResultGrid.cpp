@@ -1,6 +1,6 @@
 #include "evaluation/clsTResultGrid.h"
 
-#include "app/clsToto.h"
+#include "lottery/clsToto.h"
 #include "support/WinColor.h"
 #include "widgets/GridStyle.h"
 

@@ -1,6 +1,6 @@
 #include "evaluation/clsTResultKakutei.h"
 
-#include "app/clsToto.h"
+#include "lottery/clsToto.h"
 #include "support/Format.h"
 #include "support/WinColor.h"
 #include "widgets/GridStyle.h"

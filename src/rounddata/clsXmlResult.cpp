@@ -1,6 +1,6 @@
 #include "rounddata/clsXmlResult.h"
 
-#include "app/clsToto.h"
+#include "lottery/clsToto.h"
 #include "rounddata/RoundXmlWriter.h"
 
 #include <QHash>

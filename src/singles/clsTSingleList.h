@@ -2,7 +2,7 @@
 
 #include "evaluation/clsTMoney.h"
 #include "rounddata/RoundData.h"
-#include "singles/clsTNumber.h"
+#include "lottery/clsTNumber.h"
 #include "support/ErrorReporter.h"
 #include "support/Money.h"
 #include "widgets/clsGrid.h"

@@ -1,6 +1,6 @@
 #include "singles/clsTSingleSort.h"
 
-#include "singles/MarkCounts.h"
+#include "lottery/MarkCounts.h"
 #include "support/RuntimeError.h"
 #include "support/Ui.h"
 

@@ -3,7 +3,7 @@
 #include "evaluation/clsTMoney.h"
 #include "singles/PopularityRanks.h"
 #include "singles/clsQuickSort.h"
-#include "singles/clsTNumber.h"
+#include "lottery/clsTNumber.h"
 #include "support/ErrorReporter.h"
 
 #include <QtGlobal>

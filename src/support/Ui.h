@@ -2,8 +2,6 @@
 
 #include <QString>
 
-class QWidget;
-
 // The port through which the logic talks to the user: message boxes, Yes/No
 // questions, the busy pointer and letting pending window events run. The
 // program installs the Qt implementation at start-up; tests install a
@@ -24,15 +22,15 @@ public:
     virtual void processEvents() = 0;
 
     // The connection log of downloads: one window per process, shown
-    // non-modal over owner while a transfer runs. Without a window these do
-    // nothing.
-    virtual void showConnectionLog(QWidget * /*owner*/) {}
+    // non-modal over the main window while a transfer runs. Without a window
+    // these do nothing.
+    virtual void showConnectionLog() {}
     // Adds a line and scrolls to it.
     virtual void addConnectionLogLine(const QString & /*line*/) {}
     // Appends text to the last line.
     virtual void appendConnectionLogText(const QString & /*text*/) {}
-    // Closes the window, its lines going with it, and redraws owner (may be null).
-    virtual void closeConnectionLog(QWidget * /*owner*/) {}
+    // Closes the window, its lines going with it, and redraws the main window.
+    virtual void closeConnectionLog() {}
 
     // A Yes/No question; true when the user answered Yes.
     bool askYesNo(const QString &title, const QString &text, Icon icon = Icon::Question);

@@ -1,6 +1,6 @@
 #include "widgets/GridStyle.h"
 
-#include "app/DisplayScale.h"
+#include "support/DisplayScale.h"
 #include "support/Convert.h"
 #include "support/WinColor.h"
 #include "widgets/clsGrid.h"

@@ -195,7 +195,7 @@ void TestHtmlGet::fetchesOverHttp()
                                         std::pair{QStringLiteral("/sjis"), clsWinInet::CodeAnsi}}) {
         clsHtmlGet page;
         page.setProgressDialogMessage(QStringLiteral("page"));
-        QCOMPARE(page.GetHttp(server.url(address), QString(), nullptr, code), 10);
+        QCOMPARE(page.GetHttp(server.url(address), QString(), code), 10);
         QCOMPARE(page.Url(), server.url(address));
         QStringList lines;
         QCOMPARE(page.GetTextData(lines), 2);
@@ -212,7 +212,7 @@ void TestHtmlGet::failedFetchClearsThePage()
     clsHtmlGet page;
     page.ParseHtml(QStringLiteral("<body>old</body>"));
     const QString dead = QStringLiteral("http://127.0.0.1:%1/").arg(LoopbackHttpServer::unusedPort());
-    QCOMPARE(page.GetHttp(dead, QString(), nullptr, clsWinInet::CodeUtf8), 0);
+    QCOMPARE(page.GetHttp(dead, QString(), clsWinInet::CodeUtf8), 0);
     QCOMPARE(page.Count(), 0);
     QCOMPARE(page.Url(), dead);
     QStringList lines{"stale"};

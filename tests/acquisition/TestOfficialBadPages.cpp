@@ -177,7 +177,7 @@ bool TestOfficialBadPages::download(const Kind &kind, bool &unpublished)
                          OfficialSite::expectedFile(QStringLiteral("big_schedule_1478.xml")));
 
     const auto run = [&](auto &workflow, auto get) {
-        workflow.Initialize(nullptr);
+        workflow.Initialize();
         const bool complete = get(workflow);
         unpublished = workflow.Unpublished();
         if (!complete)

@@ -72,7 +72,7 @@ void TestResultDownload::firstDownloadWritesTheRoundFile()
     QFETCH(bool, cancelled);
     QFETCH(int, outcome7);
     clsResult result;
-    result.Initialize(nullptr);
+    result.Initialize();
     m_bed->ui.scriptAnswers({Ui::Answer::Yes});
 
     QVERIFY(result.GetResult(round, QString(), 3, true));
@@ -95,7 +95,7 @@ void TestResultDownload::bigBlockAmongTheOtherProducts()
     const QString text = OfficialSite::pageText(QStringLiteral("result_1478_with_other_products.html"));
     QVERIFY(text.indexOf(QStringLiteral("mini BIGくじ結果")) < text.indexOf(QStringLiteral("回 BIGくじ結果")));
     clsHtmlResult page;
-    QVERIFY(page.GetResult(1478, QString(), nullptr));
+    QVERIFY(page.GetResult(1478, QString()));
     const ResultData &result = page.Result();
     QCOMPARE(result.Prize[1], Money::fromWhole(600000000));
     QCOMPARE(result.Winners[6], Money::fromWhole(657432));
@@ -120,7 +120,7 @@ void TestResultDownload::fiveGrades()
     m_bed->site.serve(OfficialSite::resultAddress(500), text.toUtf8());
 
     clsHtmlResult page;
-    QVERIFY(page.GetResult(500, QString(), nullptr));
+    QVERIFY(page.GetResult(500, QString()));
     QCOMPARE(page.Result().Kaisaikai, 500);
     QCOMPARE(page.Result().Prize[4], Money::fromWhole(3100));
     QCOMPARE(page.Result().Prize[5], Money::fromWhole(1000));
@@ -135,7 +135,7 @@ void TestResultDownload::downloadKeepsAnExistingFile()
     const QByteArray older = OfficialSite::expectedFile(QStringLiteral("big_result_1476.xml"));
     m_bed->app.writeFile(resultFile(1478), older);
     clsResult result;
-    result.Initialize(nullptr);
+    result.Initialize();
 
     QVERIFY(result.GetResult(1478, QString(), RoundWorkflow::FromSite, false));
     QCOMPARE(result.Result().Kaisaikai, 1478);
@@ -145,13 +145,13 @@ void TestResultDownload::downloadKeepsAnExistingFile()
 void TestResultDownload::prizeBlockEndingEarlyIsNotComplete()
 {
     clsHtmlResult page;
-    QVERIFY(page.GetResult(1477, QString(), nullptr));
+    QVERIFY(page.GetResult(1477, QString()));
     QCOMPARE(page.Result().Prize[1], Money::fromWhole(300000000));
     QVERIFY(page.Result().Sales.isZero());
     QVERIFY(page.Result().Game[1].Home.isEmpty());
 
     clsResult result;
-    result.Initialize(nullptr);
+    result.Initialize();
     QVERIFY(!result.GetResult(1477, QString(), 3, false));
     QVERIFY(!result.Unpublished());
     QVERIFY(!m_bed->app.exists(resultFile(1477)));
@@ -168,7 +168,7 @@ void TestResultDownload::scoreAbove30IsNotComplete()
     text.replace(row, score.size(), QStringLiteral("<td class=\"score\">31 - 0</td>"));
     m_bed->site.serve(OfficialSite::resultAddress(1476), text.toUtf8());
     clsResult result;
-    result.Initialize(nullptr);
+    result.Initialize();
 
     QVERIFY(!result.GetResult(1476, QString(), 3, false));
     QCOMPARE(int(result.Result().Game[2].HomeScore), 31);
@@ -178,7 +178,7 @@ void TestResultDownload::scoreAbove30IsNotComplete()
 void TestResultDownload::answerNoCancelsAndShowsNothing()
 {
     clsResult result;
-    result.Initialize(nullptr);
+    result.Initialize();
     m_bed->ui.scriptAnswers({Ui::Answer::No});
 
     QVERIFY(!result.GetResult(1478, QString(), 3, true));
@@ -191,7 +191,7 @@ void TestResultDownload::answerNoCancelsAndShowsNothing()
 void TestResultDownload::unpublishedRound()
 {
     clsResult result;
-    result.Initialize(nullptr);
+    result.Initialize();
 
     QVERIFY(!result.GetResult(1479, QString(), 3, false));
     QVERIFY(result.Unpublished());
@@ -205,7 +205,7 @@ void TestResultDownload::deadServer()
 {
     OfficialSite::pointSettingsAtDeadServer();
     clsResult result;
-    result.Initialize(nullptr);
+    result.Initialize();
 
     QVERIFY(!result.GetResult(1478, QString(), 3, false));
     QVERIFY(!result.Unpublished());

@@ -90,7 +90,7 @@ void TestScheduleDownload::firstDownloadWritesTheRoundFile()
     QFETCH(int, state);
     QFETCH(QString, lastHome);
     clsSchedule schedule;
-    schedule.Initialize(nullptr);
+    schedule.Initialize();
     m_bed->ui.scriptAnswers({Ui::Answer::Yes});
 
     QVERIFY(schedule.GetSchedule(round, QString(), 3, true));
@@ -117,7 +117,7 @@ void TestScheduleDownload::downloadKeepsAnExistingFile()
     older.replace(TestFiles::sjis(QStringLiteral("<競技場>カシマ")), TestFiles::sjis(QStringLiteral("<競技場>旧カシマ")));
     m_bed->app.writeFile(roundFile(1478), older);
     clsSchedule schedule;
-    schedule.Initialize(nullptr);
+    schedule.Initialize();
 
     QVERIFY(schedule.GetSchedule(1478, QString(), RoundWorkflow::FromSite, false));
     QCOMPARE(schedule.Schedule().Game[1].Stadium, QStringLiteral("カシマ"));
@@ -128,7 +128,7 @@ void TestScheduleDownload::downloadKeepsAnExistingFile()
 void TestScheduleDownload::addressesAreCopiedWhenCreated()
 {
     clsSchedule schedule;
-    schedule.Initialize(nullptr);
+    schedule.Initialize();
     OfficialSite::pointSettingsAtDeadServer();
 
     QVERIFY(schedule.GetSchedule(1478, QString(), 3, false));
@@ -138,7 +138,7 @@ void TestScheduleDownload::addressesAreCopiedWhenCreated()
 void TestScheduleDownload::logWindowCanStayClosed()
 {
     clsSchedule schedule;
-    schedule.Initialize(nullptr);
+    schedule.Initialize();
     schedule.setProgressOpen(false);
 
     QVERIFY(schedule.GetSchedule(1478, QString(), 3, false));
@@ -152,7 +152,7 @@ void TestScheduleDownload::unreadableFileIsDownloadedButKept()
     const QByteArray broken = TestFiles::sjis(QStringLiteral("<BIG>\r\n<開催>\r\n</BIG>\r\n"));
     m_bed->app.writeFile(roundFile(1478), broken);
     clsSchedule schedule;
-    schedule.Initialize(nullptr);
+    schedule.Initialize();
     m_bed->ui.scriptAnswers({Ui::Answer::Yes});
 
     QVERIFY(schedule.GetSchedule(1478, QString(), 3, true));
@@ -168,7 +168,7 @@ void TestScheduleDownload::roundFileIsReadBeforeTheSite()
 {
     m_bed->app.writeFile(roundFile(1478), OfficialSite::expectedFile(QStringLiteral("big_schedule_1478.xml")));
     clsSchedule schedule;
-    schedule.Initialize(nullptr);
+    schedule.Initialize();
 
     QVERIFY(schedule.GetSchedule(1478, QString(), 3, true));
     QCOMPARE(schedule.Schedule().Game[7].Home, QStringLiteral("仙台"));
@@ -179,7 +179,7 @@ void TestScheduleDownload::roundFileIsReadBeforeTheSite()
 void TestScheduleDownload::answerNoCancelsAndShowsNothing()
 {
     clsSchedule schedule;
-    schedule.Initialize(nullptr);
+    schedule.Initialize();
     m_bed->ui.scriptAnswers({Ui::Answer::No});
 
     QVERIFY(!schedule.GetSchedule(1478, QString(), 3, true));
@@ -206,7 +206,7 @@ void TestScheduleDownload::unpublishedRound()
     QFETCH(int, round);
     QFETCH(QString, kumi);
     clsSchedule schedule;
-    schedule.Initialize(nullptr);
+    schedule.Initialize();
 
     QVERIFY(!schedule.GetSchedule(round, kumi, 3, false));
     QVERIFY(schedule.Unpublished());
@@ -221,7 +221,7 @@ void TestScheduleDownload::deadServer()
 {
     OfficialSite::pointSettingsAtDeadServer();
     clsSchedule schedule;
-    schedule.Initialize(nullptr);
+    schedule.Initialize();
 
     QVERIFY(!schedule.GetSchedule(1478, QString(), 3, false));
     QVERIFY(!schedule.Unpublished());
@@ -233,7 +233,7 @@ void TestScheduleDownload::deadServer()
 void TestScheduleDownload::payoutDeadlineBeforeTheMatchTable()
 {
     clsHtmlSchedule page;
-    QVERIFY(page.GetSchedule(1480, QString(), nullptr));
+    QVERIFY(page.GetSchedule(1480, QString()));
     QCOMPARE(page.Schedule().Kaisaikai, 1480);
     QCOMPARE(page.Schedule().RefundEnd.toDateTime(), at(2025, 4, 1));
     QCOMPARE(page.Schedule().SaleEnd.toDateTime(), at(2024, 3, 30, 12, 50));
@@ -241,7 +241,7 @@ void TestScheduleDownload::payoutDeadlineBeforeTheMatchTable()
         QVERIFY(page.Schedule().Game[match].Home.isEmpty());
 
     clsSchedule schedule;
-    schedule.Initialize(nullptr);
+    schedule.Initialize();
     QVERIFY(!schedule.GetSchedule(1480, QString(), 3, false));
     QVERIFY(!m_bed->app.exists(roundFile(1480)));
     schedule.FalseDialog(1480);
@@ -251,7 +251,7 @@ void TestScheduleDownload::payoutDeadlineBeforeTheMatchTable()
 void TestScheduleDownload::clubThatNoFileKnows()
 {
     clsSchedule schedule;
-    schedule.Initialize(nullptr);
+    schedule.Initialize();
 
     QVERIFY(!schedule.GetSchedule(1481, QString(), 3, false));
     QVERIFY(!schedule.Unpublished());
@@ -273,7 +273,7 @@ void TestScheduleDownload::secondMatchTableFails()
     m_bed->site.serve(OfficialSite::scheduleAddress(1478), text.toUtf8());
 
     clsHtmlSchedule page;
-    QVERIFY(!page.GetSchedule(1478, QString(), nullptr));
+    QVERIFY(!page.GetSchedule(1478, QString()));
     QVERIFY(!page.Unpublished());
     QCOMPARE(page.Schedule().Kaisaikai, 0);
     QVERIFY(m_bed->ui.boxes().isEmpty());
@@ -297,7 +297,7 @@ void TestScheduleDownload::groupHeading()
     m_bed->site.serve(OfficialSite::scheduleAddress(1478), text.toUtf8());
 
     clsHtmlSchedule page;
-    QCOMPARE(page.GetSchedule(1478, kumi, nullptr), found);
+    QCOMPARE(page.GetSchedule(1478, kumi), found);
     QCOMPARE(page.Unpublished(), !found);
     QCOMPARE(page.Schedule().Kumi, found ? kumi : QString());
     QCOMPARE(page.Schedule().Game[14].Away, found ? QStringLiteral("鹿児島") : QString());
@@ -311,7 +311,7 @@ void TestScheduleDownload::matchDaysWithoutSaleStartTakeTheCurrentYear()
     m_bed->site.serve(OfficialSite::scheduleAddress(1478), text.toUtf8());
 
     clsHtmlSchedule page;
-    QVERIFY(page.GetSchedule(1478, QString(), nullptr));
+    QVERIFY(page.GetSchedule(1478, QString()));
     QCOMPARE(page.Schedule().Game[1].GameDate.date(), QDate(QDate::currentDate().year(), 3, 9));
     QVERIFY(!page.Schedule().SaleStart.isSet());
 }
@@ -325,7 +325,7 @@ void TestScheduleDownload::matchDaysAfterNewYear()
     m_bed->site.serve(OfficialSite::scheduleAddress(1478), text.toUtf8());
 
     clsHtmlSchedule page;
-    QVERIFY(page.GetSchedule(1478, QString(), nullptr));
+    QVERIFY(page.GetSchedule(1478, QString()));
     QCOMPARE(page.Schedule().Game[1].GameDate.date(), QDate(2023, 12, 30));
     QCOMPARE(page.Schedule().Game[14].GameDate.date(), QDate(2024, 1, 4));
 }
@@ -333,7 +333,7 @@ void TestScheduleDownload::matchDaysAfterNewYear()
 void TestScheduleDownload::roundZeroTouchesNothing()
 {
     clsSchedule schedule;
-    schedule.Initialize(nullptr);
+    schedule.Initialize();
     QVERIFY(!schedule.GetSchedule(0, QString(), 3, true));
     QVERIFY(!schedule.Cancel());
     QVERIFY(!schedule.Unpublished());
@@ -344,7 +344,7 @@ void TestScheduleDownload::roundZeroTouchesNothing()
 void TestScheduleDownload::fileOnlyWithoutFile()
 {
     clsSchedule schedule;
-    schedule.Initialize(nullptr);
+    schedule.Initialize();
     QVERIFY(!schedule.GetSchedule(1478, QString(), RoundWorkflow::FromFile, true));
     QVERIFY(!schedule.Unpublished());
     QVERIFY(!schedule.Cancel());
@@ -365,7 +365,7 @@ void TestScheduleDownload::notHeldMarker()
                                           QStringLiteral("</BIG>"),
                                       })));
     clsSchedule schedule;
-    schedule.Initialize(nullptr);
+    schedule.Initialize();
     QVERIFY(!schedule.GetSchedule(1490, QString(), 3, true));
     QVERIFY(schedule.NoGame());
     QCOMPARE(schedule.Schedule().State, 1);

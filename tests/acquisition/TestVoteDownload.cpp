@@ -88,7 +88,7 @@ void TestVoteDownload::finalStatusWritesTheRoundFile()
     QFETCH(int, matchWithoutShares);
     placeSchedule(round);
     clsVote vote;
-    vote.Initialize(nullptr);
+    vote.Initialize();
     m_bed->ui.scriptAnswers({Ui::Answer::Yes});
 
     QVERIFY(vote.GetVote(round, QString(), 3, true));
@@ -112,7 +112,7 @@ void TestVoteDownload::finalStatusIsDatedAtTheEndOfSales()
     placeSchedule(1478);
     clsHtmlVote page;
     bool final = false;
-    QVERIFY(page.GetVote(1478, QString(), nullptr, final));
+    QVERIFY(page.GetVote(1478, QString(), final));
     QVERIFY(final);
     // Printed: 13:00; the sales period ends at 12:50.
     QCOMPARE(page.Vote().VoteTime.toDateTime(), QDateTime(QDate(2024, 3, 9), QTime(12, 50)));
@@ -128,7 +128,7 @@ void TestVoteDownload::statusBeforeTheEndOfSalesIsNotStored()
 {
     placeSchedule(1479);
     clsVote vote;
-    vote.Initialize(nullptr);
+    vote.Initialize();
     m_bed->ui.scriptAnswers({Ui::Answer::Yes, Ui::Answer::Yes});
 
     QVERIFY(vote.GetVote(1479, QString(), 3, true));
@@ -153,7 +153,7 @@ void TestVoteDownload::downloadKeepsAnExistingFile()
     const QByteArray older = TestFiles::sjis(text);
     m_bed->app.writeFile(voteFile(1478), older);
     clsVote vote;
-    vote.Initialize(nullptr);
+    vote.Initialize();
 
     QVERIFY(vote.GetVote(1478, QString(), RoundWorkflow::FromSite, false));
     QCOMPARE(vote.Vote().Game[1].Votes[1].Count, Money::fromWhole(1251292));
@@ -163,7 +163,7 @@ void TestVoteDownload::downloadKeepsAnExistingFile()
 void TestVoteDownload::withoutScheduleFileNothingIsDownloaded()
 {
     clsVote vote;
-    vote.Initialize(nullptr);
+    vote.Initialize();
     m_bed->ui.scriptAnswers({Ui::Answer::Yes});
 
     QVERIFY(!vote.GetVote(1478, QString(), 3, true));
@@ -178,7 +178,7 @@ void TestVoteDownload::answerNoCancelsAndShowsNothing()
 {
     placeSchedule(1478);
     clsVote vote;
-    vote.Initialize(nullptr);
+    vote.Initialize();
     m_bed->ui.scriptAnswers({Ui::Answer::No});
 
     QVERIFY(!vote.GetVote(1478, QString(), 3, true));
@@ -193,7 +193,7 @@ void TestVoteDownload::unpublishedRound()
     // A schedule exists, but the site has no vote status for the round.
     placeSchedule(1162);
     clsVote vote;
-    vote.Initialize(nullptr);
+    vote.Initialize();
 
     QVERIFY(!vote.GetVote(1162, QString(), 3, false));
     QVERIFY(vote.Unpublished());
@@ -208,7 +208,7 @@ void TestVoteDownload::deadServer()
     placeSchedule(1478);
     OfficialSite::pointSettingsAtDeadServer();
     clsVote vote;
-    vote.Initialize(nullptr);
+    vote.Initialize();
 
     QVERIFY(!vote.GetVote(1478, QString(), 3, false));
     QVERIFY(!vote.Unpublished());
@@ -225,7 +225,7 @@ void TestVoteDownload::teamWrittenDifferentlyGetsNoShares()
 
     clsHtmlVote page;
     bool final = false;
-    QVERIFY(page.GetVote(1478, QString(), nullptr, final));
+    QVERIFY(page.GetVote(1478, QString(), final));
     QCOMPARE(page.Vote().Game[1].Home, QStringLiteral("鹿島"));
     QVERIFY(page.Vote().Game[1].Votes[1].Count.isZero());
     QVERIFY(!page.Vote().Game[2].Votes[1].Count.isZero());
@@ -239,7 +239,7 @@ void TestVoteDownload::finalStatusWithoutSalesPeriodIsNotComplete()
     text.remove(QRegularExpression(QStringLiteral("<tr><th>販売期間</th>.*?</tr>")));
     m_bed->site.serve(OfficialSite::voteAddress(1478), text.toUtf8());
     clsVote vote;
-    vote.Initialize(nullptr);
+    vote.Initialize();
 
     QVERIFY(!vote.GetVote(1478, QString(), 3, false));
     QVERIFY(!vote.Vote().VoteTime.isSet());
@@ -253,7 +253,7 @@ void TestVoteDownload::calledOffMatchIsReadByItsNumber()
                 .contains(QStringLiteral("中止<br>8")));
     clsHtmlVote page;
     bool final = false;
-    QVERIFY(page.GetVote(1476, QString(), nullptr, final));
+    QVERIFY(page.GetVote(1476, QString(), final));
     // toto 8 and 9 are BIG 7 and 8.
     QCOMPARE(page.Vote().Game[7].Home, QStringLiteral("山形"));
     QVERIFY(!page.Vote().Game[7].Votes[0].Count.isZero());

@@ -107,7 +107,7 @@ void TestWinInet::emptyUrlReturnsAtOnce()
 {
     clsWinInet inet;
     QByteArray data("old");
-    QCOMPARE(inet.GetHttpData(QString(), data, QString(), nullptr), 0);
+    QCOMPARE(inet.GetHttpData(QString(), data, QString()), 0);
     QVERIFY(data.isEmpty());
     QCOMPARE(m_ui->connectionLogShows(), 0);
     QVERIFY(m_ui->closedConnectionLogs().isEmpty());
@@ -142,7 +142,7 @@ void TestWinInet::bodies()
     clsWinInet inet;
     inet.setProgressDialogMessage(QStringLiteral("第1478回 開催情報取得中 (オフィシャル)"));
     QByteArray data("old");
-    QCOMPARE(inet.GetHttpData(url, data, QString(), nullptr), served.body.size());
+    QCOMPARE(inet.GetHttpData(url, data, QString()), served.body.size());
     QCOMPARE(data, served.body);
 
     QCOMPARE(m_ui->closedConnectionLogs().size(), 1);
@@ -159,9 +159,9 @@ void TestWinInet::errorStatusBodyIsTheResult()
     const QString broken = serve(QStringLiteral("/broken"), response(page, Delivery::Whole, 500));
     clsWinInet inet;
     QByteArray data;
-    QCOMPARE(inet.GetHttpData(missing, data, QString(), nullptr), page.size());
+    QCOMPARE(inet.GetHttpData(missing, data, QString()), page.size());
     QCOMPARE(data, page);
-    QCOMPARE(inet.GetHttpData(broken, data, QString(), nullptr), page.size());
+    QCOMPARE(inet.GetHttpData(broken, data, QString()), page.size());
     QCOMPARE(data, page);
     QVERIFY(m_ui->boxes().isEmpty());
 }
@@ -174,7 +174,7 @@ void TestWinInet::followsRedirect()
     serve(QStringLiteral("/new"), response("the page"));
     clsWinInet inet;
     QByteArray data;
-    QCOMPARE(inet.GetHttpData(url, data, QString(), nullptr), 8);
+    QCOMPARE(inet.GetHttpData(url, data, QString()), 8);
     QCOMPARE(data, QByteArray("the page"));
     QCOMPARE(m_server->requests(), QStringList({QStringLiteral("/old"), QStringLiteral("/new")}));
 }
@@ -184,7 +184,7 @@ void TestWinInet::sendsTheRequestHeader()
     const QString url = serve(QStringLiteral("/a?holdCntId=1478&commodityId=09"), response("x"));
     clsWinInet inet;
     QByteArray data;
-    inet.GetHttpData(url, data, QString(), nullptr);
+    inet.GetHttpData(url, data, QString());
     QCOMPARE(m_server->requests(), QStringList(QStringLiteral("/a?holdCntId=1478&commodityId=09")));
     const auto &headers = m_server->requestDetails().first().headers;
     QCOMPARE(headers.value("accept-language"), QByteArray("ja-JP"));
@@ -233,7 +233,7 @@ void TestWinInet::failedTransfersGiveNothing()
     inet.setConnectTimeout(2000);
     inet.setReceiveTimeout(300);
     QByteArray data("old");
-    QCOMPARE(inet.GetHttpData(url, data, QString(), nullptr), 0);
+    QCOMPARE(inet.GetHttpData(url, data, QString()), 0);
     QVERIFY(data.isEmpty());
     QVERIFY(m_ui->boxes().isEmpty());
 
@@ -257,9 +257,9 @@ void TestWinInet::bodyAboveTheCapFails()
     clsWinInet inet;
     inet.setProgressOpen(false);
     QByteArray data;
-    QCOMPARE(inet.GetHttpData(atCap, data, QString(), nullptr), clsWinInet::MaxBodyBytes);
+    QCOMPARE(inet.GetHttpData(atCap, data, QString()), clsWinInet::MaxBodyBytes);
     QCOMPARE(data.size(), clsWinInet::MaxBodyBytes);
-    QCOMPARE(inet.GetHttpData(aboveCap, data, QString(), nullptr), 0);
+    QCOMPARE(inet.GetHttpData(aboveCap, data, QString()), 0);
     QVERIFY(data.isEmpty());
     QVERIFY(m_ui->boxes().isEmpty());
 }
@@ -271,10 +271,10 @@ void TestWinInet::decodesShiftJisAndUtf8()
     const QString utf8Url = serve(QStringLiteral("/utf8"), response(text.toUtf8()));
     const QString emptyUrl = serve(QStringLiteral("/empty"), response({}));
     clsWinInet inet;
-    QCOMPARE(inet.GetHttpDataString(sjisUrl, QString(), nullptr, clsWinInet::CodeAnsi), text);
-    QCOMPARE(inet.GetHttpDataString(utf8Url, QString(), nullptr, clsWinInet::CodeUtf8), text);
-    QCOMPARE(inet.GetHttpDataStringUTF8(utf8Url, QString(), nullptr), text);
-    QCOMPARE(inet.GetHttpDataString(emptyUrl, QString(), nullptr, clsWinInet::CodeUtf8), QString());
+    QCOMPARE(inet.GetHttpDataString(sjisUrl, QString(), clsWinInet::CodeAnsi), text);
+    QCOMPARE(inet.GetHttpDataString(utf8Url, QString(), clsWinInet::CodeUtf8), text);
+    QCOMPARE(inet.GetHttpDataStringUTF8(utf8Url, QString()), text);
+    QCOMPARE(inet.GetHttpDataString(emptyUrl, QString(), clsWinInet::CodeUtf8), QString());
     QVERIFY(m_ui->boxes().isEmpty());
 }
 
@@ -282,7 +282,7 @@ void TestWinInet::unknownCodeIsReported()
 {
     const QString url = serve(QStringLiteral("/page"), response("abc"));
     clsWinInet inet;
-    QCOMPARE(inet.GetHttpDataString(url, QString(), nullptr, 1), QString());
+    QCOMPARE(inet.GetHttpDataString(url, QString(), 1), QString());
     QCOMPARE(m_ui->boxes().size(), 1);
     const RecordingUi::Box box = m_ui->boxes().first();
     QCOMPARE(box.icon, Ui::Icon::Warning);
@@ -297,7 +297,7 @@ void TestWinInet::nothingLoggedWithoutProgressOpen()
     inet.setProgressOpen(false);
     inet.setProgressDialogMessage(QStringLiteral("message"));
     QByteArray data;
-    QCOMPARE(inet.GetHttpData(url, data, QString(), nullptr), 3);
+    QCOMPARE(inet.GetHttpData(url, data, QString()), 3);
     QCOMPARE(m_ui->connectionLogShows(), 0);
     QCOMPARE(m_ui->connectionLogCloses(), 0);
     QVERIFY(m_ui->connectionLog().isEmpty());
@@ -312,10 +312,10 @@ void TestWinInet::logStaysOpenWithoutProgressClose()
     inet.setProgressClose(false);
     QByteArray data;
     inet.setProgressDialogMessage(QStringLiteral("one"));
-    inet.GetHttpData(first, data, QString(), nullptr);
+    inet.GetHttpData(first, data, QString());
     QVERIFY(m_ui->connectionLogShown());
     inet.setProgressDialogMessage(QStringLiteral("two"));
-    inet.GetHttpData(second, data, QString(), nullptr);
+    inet.GetHttpData(second, data, QString());
     QVERIFY(m_ui->connectionLogShown());
     QVERIFY(m_ui->closedConnectionLogs().isEmpty());
     QCOMPARE(m_ui->connectionLog(), fullLog(QStringLiteral("one"), first, 2) + fullLog(QStringLiteral("two"), second, 1));
@@ -334,7 +334,7 @@ void TestWinInet::namedProxyCarriesTheRequest()
     clsWinInet inet;
     QByteArray data;
     const QString proxy = QStringLiteral("127.0.0.1:%1").arg(m_server->port());
-    QCOMPARE(inet.GetHttpData(QStringLiteral("http://toto.example.invalid/page?x=1"), data, proxy, nullptr), 17);
+    QCOMPARE(inet.GetHttpData(QStringLiteral("http://toto.example.invalid/page?x=1"), data, proxy), 17);
     QCOMPARE(data, QByteArray("through the proxy"));
     QCOMPARE(m_server->requests(), QStringList(QStringLiteral("http://toto.example.invalid/page?x=1")));
 }
@@ -345,7 +345,7 @@ void TestWinInet::unusableProxyGivesNothing()
     clsWinInet inet;
     inet.setProgressDialogMessage(QStringLiteral("message"));
     QByteArray data;
-    QCOMPARE(inet.GetHttpData(url, data, QStringLiteral(":"), nullptr), 0);
+    QCOMPARE(inet.GetHttpData(url, data, QStringLiteral(":")), 0);
     // No connection was begun.
     QCOMPARE(m_ui->closedConnectionLogs().first(), QStringList(QStringLiteral(" message")));
     QVERIFY(m_server->requests().isEmpty());
@@ -359,7 +359,7 @@ void TestWinInet::systemProxyIsNotUsedForLoopback()
     qputenv("http_proxy", deadProxy.toLatin1());
     clsWinInet inet;
     QByteArray data;
-    const qint32 received = inet.GetHttpData(url, data, QString(), nullptr);
+    const qint32 received = inet.GetHttpData(url, data, QString());
     if (saved.isNull())
         qunsetenv("http_proxy");
     else

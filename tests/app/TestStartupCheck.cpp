@@ -1,4 +1,4 @@
-#include "app/DisplayScale.h"
+#include "support/DisplayScale.h"
 #include "app/StartupCheck.h"
 #include "common/TestAppFolder.h"
 

@@ -1,6 +1,6 @@
 #include "common/OfficialSite.h"
 
-#include "app/BigSettings.h"
+#include "acquisition/BigSettings.h"
 #include "common/TestFiles.h"
 #include "support/AppFolder.h"
 #include "support/TextCodec.h"

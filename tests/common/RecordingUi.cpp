@@ -33,7 +33,7 @@ void RecordingUi::processEvents()
         onProcessEvents();
 }
 
-void RecordingUi::showConnectionLog(QWidget *)
+void RecordingUi::showConnectionLog()
 {
     m_logShown = true;
     ++m_logShows;
@@ -51,7 +51,7 @@ void RecordingUi::appendConnectionLogText(const QString &text)
     m_logLines.last() += text;
 }
 
-void RecordingUi::closeConnectionLog(QWidget *)
+void RecordingUi::closeConnectionLog()
 {
     if (m_logShown || !m_logLines.isEmpty())
         m_closedLogs.append(m_logLines);

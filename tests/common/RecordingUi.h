@@ -28,10 +28,10 @@ public:
     Answer showMessage(Icon icon, const QString &title, const QString &text, Buttons buttons) override;
     void setBusy(bool busy) override;
     void processEvents() override;
-    void showConnectionLog(QWidget *owner) override;
+    void showConnectionLog() override;
     void addConnectionLogLine(const QString &line) override;
     void appendConnectionLogText(const QString &text) override;
-    void closeConnectionLog(QWidget *owner) override;
+    void closeConnectionLog() override;
 
     // Answers for the next questions, in order; an unscripted question is answered No.
     void scriptAnswers(std::initializer_list<Answer> answers);

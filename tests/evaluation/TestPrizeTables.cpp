@@ -1,4 +1,4 @@
-#include "app/DisplayScale.h"
+#include "support/DisplayScale.h"
 #include "common/GridReadback.h"
 #include "common/RecordingSurface.h"
 #include "evaluation/clsTResultGrid.h"

@@ -1,7 +1,7 @@
 #include "common/EstimateReference.h"
 #include "common/RecordingUi.h"
 #include "evaluation/clsTMoney.h"
-#include "singles/clsTNumber.h"
+#include "lottery/clsTNumber.h"
 
 #include <QRandomGenerator>
 #include <QTest>

@@ -1,8 +1,8 @@
-#include "app/DisplayScale.h"
+#include "support/DisplayScale.h"
 #include "support/WinColor.h"
-#include "widgets/GridView.h"
-#include "widgets/JapaneseFont.h"
-#include "widgets/QtColor.h"
+#include "gui/GridView.h"
+#include "gui/JapaneseFont.h"
+#include "gui/QtColor.h"
 #include "widgets/clsGrid.h"
 
 #include <QApplication>

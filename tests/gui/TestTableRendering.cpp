@@ -1,4 +1,4 @@
-#include "app/DisplayScale.h"
+#include "support/DisplayScale.h"
 #include "evaluation/clsTCount.h"
 #include "evaluation/clsTMultiResult.h"
 #include "evaluation/clsTResultGrade.h"
@@ -6,8 +6,8 @@
 #include "evaluation/clsTResultKakutei.h"
 #include "singles/clsTSingleList.h"
 #include "support/WinColor.h"
-#include "widgets/GridView.h"
-#include "widgets/Pictures.h"
+#include "gui/GridView.h"
+#include "gui/Pictures.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,5 +1,5 @@
-#include "app/clsTotoData.h"
-#include "app/frmTeamName.h"
+#include "lottery/clsTotoData.h"
+#include "gui/frmTeamName.h"
 #include "common/RecordingUi.h"
 #include "common/TestAppFolder.h"
 #include "common/TestFiles.h"

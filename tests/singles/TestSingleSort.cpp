@@ -1,6 +1,6 @@
 #include "common/EstimateReference.h"
 #include "common/RecordingUi.h"
-#include "singles/MarkCounts.h"
+#include "lottery/MarkCounts.h"
 #include "singles/PopularityRanks.h"
 #include "singles/clsTSingleSort.h"
 

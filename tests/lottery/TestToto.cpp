@@ -1,4 +1,4 @@
-#include "app/clsToto.h"
+#include "lottery/clsToto.h"
 
 #include <QTest>
 

@@ -1,10 +1,10 @@
-#include "app/basMain.h"
+#include "gui/basMain.h"
 
-#include "app/BigSettings.h"
+#include "acquisition/BigSettings.h"
 #include "app/StartupCheck.h"
-#include "app/clsToto.h"
-#include "app/frmLoad.h"
-#include "app/frmMain.h"
+#include "lottery/clsToto.h"
+#include "gui/frmLoad.h"
+#include "gui/frmMain.h"
 #include "support/AppInfo.h"
 #include "support/Ui.h"
 

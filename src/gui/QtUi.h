@@ -3,27 +3,34 @@
 #include "support/Ui.h"
 
 #include <QPointer>
+#include <QWidget>
 
 class frmWinInet;
 
 // The Ui port on Qt's widgets: real message boxes, the wait cursor and the
-// connection log window.
+// connection log window, all over the main window.
 class QtUi final : public Ui
 {
 public:
     ~QtUi() override;
 
+    // The window that boxes and the connection log belong to (may be null
+    // before it exists).
+    void setMainWindow(QWidget *window) { m_mainWindow = window; }
+    QWidget *mainWindow() const { return m_mainWindow; }
+
     Answer showMessage(Icon icon, const QString &title, const QString &text, Buttons buttons) override;
     void setBusy(bool busy) override;
     void processEvents() override;
-    void showConnectionLog(QWidget *owner) override;
+    void showConnectionLog() override;
     void addConnectionLogLine(const QString &line) override;
     void appendConnectionLogText(const QString &text) override;
-    void closeConnectionLog(QWidget *owner) override;
+    void closeConnectionLog() override;
 
 private:
     frmWinInet &connectionLog();
 
     // Owned by its owner window while shown over one, else by this port.
     QPointer<frmWinInet> m_connectionLog;
+    QPointer<QWidget> m_mainWindow;
 };

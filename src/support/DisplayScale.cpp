@@ -1,4 +1,4 @@
-#include "app/DisplayScale.h"
+#include "support/DisplayScale.h"
 
 namespace DisplayScale {
 

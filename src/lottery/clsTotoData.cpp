@@ -1,4 +1,4 @@
-#include "app/clsTotoData.h"
+#include "lottery/clsTotoData.h"
 
 #include "support/AppInfo.h"
 #include "support/Ui.h"

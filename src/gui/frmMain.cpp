@@ -1,6 +1,6 @@
-#include "app/frmMain.h"
+#include "gui/frmMain.h"
 
-#include "app/DisplayScale.h"
+#include "support/DisplayScale.h"
 #include "support/AppInfo.h"
 
 frmMain::frmMain(QWidget *parent)

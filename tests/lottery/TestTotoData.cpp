@@ -1,5 +1,5 @@
 #include "app/TeamNameEditor.h"
-#include "app/clsTotoData.h"
+#include "lottery/clsTotoData.h"
 #include "support/AppInfo.h"
 #include "support/clsIniFile.h"
 #include "common/RecordingUi.h"

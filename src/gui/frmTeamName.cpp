@@ -1,6 +1,6 @@
-#include "app/frmTeamName.h"
+#include "gui/frmTeamName.h"
 
-#include "app/DisplayScale.h"
+#include "support/DisplayScale.h"
 
 #include <QFormLayout>
 #include <QHBoxLayout>

@@ -1,8 +1,8 @@
-#include "widgets/GridView.h"
+#include "gui/GridView.h"
 
 #include "support/WinColor.h"
-#include "widgets/JapaneseFont.h"
-#include "widgets/QtColor.h"
+#include "gui/JapaneseFont.h"
+#include "gui/QtColor.h"
 #include "widgets/clsGrid.h"
 
 #include <QMenu>

@@ -1,6 +1,6 @@
-#include "widgets/JapaneseFont.h"
+#include "gui/JapaneseFont.h"
 
-#include "app/DisplayScale.h"
+#include "support/DisplayScale.h"
 
 #include <QStringList>
 

@@ -1,7 +1,7 @@
-#include "app/DisplayScale.h"
-#include "app/QtUi.h"
-#include "app/basMain.h"
-#include "app/frmMain.h"
+#include "support/DisplayScale.h"
+#include "gui/QtUi.h"
+#include "gui/basMain.h"
+#include "gui/frmMain.h"
 
 #include <QApplication>
 #include <QScreen>
@@ -20,5 +20,6 @@ int main(int argc, char *argv[])
     const auto window = basMain::Main();
     if (!window)
         return 1;
+    ui.setMainWindow(window.get());
     return app.exec();
 }

@@ -1,6 +1,6 @@
-#include "app/frmLoad.h"
+#include "gui/frmLoad.h"
 
-#include "app/DisplayScale.h"
+#include "support/DisplayScale.h"
 #include "support/AppInfo.h"
 
 #include <QLabel>

@@ -1,6 +1,6 @@
-#include "app/QtUi.h"
+#include "gui/QtUi.h"
 
-#include "acquisition/frmWinInet.h"
+#include "gui/frmWinInet.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -34,7 +34,8 @@ QMessageBox::StandardButtons toQt(Ui::Buttons buttons)
 
 Ui::Answer QtUi::showMessage(Icon icon, const QString &title, const QString &text, Buttons buttons)
 {
-    QMessageBox box(toQt(icon), title, text, toQt(buttons), QApplication::activeWindow());
+    QWidget *parent = QApplication::activeWindow() ? QApplication::activeWindow() : m_mainWindow.data();
+    QMessageBox box(toQt(icon), title, text, toQt(buttons), parent);
     // A pending busy pointer must not hide the arrow over the box.
     QApplication::setOverrideCursor(Qt::ArrowCursor);
     const int result = box.exec();
@@ -72,9 +73,9 @@ frmWinInet &QtUi::connectionLog()
     return *m_connectionLog;
 }
 
-void QtUi::showConnectionLog(QWidget *owner)
+void QtUi::showConnectionLog()
 {
-    connectionLog().showOver(owner);
+    connectionLog().showOver(m_mainWindow);
 }
 
 void QtUi::addConnectionLogLine(const QString &line)
@@ -87,10 +88,10 @@ void QtUi::appendConnectionLogText(const QString &text)
     connectionLog().appendToLastLine(text);
 }
 
-void QtUi::closeConnectionLog(QWidget *owner)
+void QtUi::closeConnectionLog()
 {
     if (m_connectionLog)
-        m_connectionLog->closeLog(owner);
-    else if (owner)
-        owner->update();
+        m_connectionLog->closeLog(m_mainWindow);
+    else if (m_mainWindow)
+        m_mainWindow->update();
 }

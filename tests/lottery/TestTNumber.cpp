@@ -1,5 +1,5 @@
 #include "common/RecordingUi.h"
-#include "singles/clsTNumber.h"
+#include "lottery/clsTNumber.h"
 
 #include <QTest>
 

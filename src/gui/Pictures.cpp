@@ -1,7 +1,7 @@
-#include "widgets/Pictures.h"
+#include "gui/Pictures.h"
 
-#include "app/DisplayScale.h"
-#include "widgets/JapaneseFont.h"
+#include "support/DisplayScale.h"
+#include "gui/JapaneseFont.h"
 
 #include <QPainter>
 #include <QPainterPath>

@@ -1,4 +1,4 @@
-#include "singles/clsTNumber.h"
+#include "lottery/clsTNumber.h"
 
 #include "support/RuntimeError.h"
 

@@ -1,4 +1,4 @@
-#include "acquisition/frmWinInet.h"
+#include "gui/frmWinInet.h"
 
 #include <QFrame>
 #include <QHBoxLayout>

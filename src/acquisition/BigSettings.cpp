@@ -1,4 +1,4 @@
-#include "app/BigSettings.h"
+#include "acquisition/BigSettings.h"
 
 #include "support/AppFolder.h"
 #include "support/AppInfo.h"

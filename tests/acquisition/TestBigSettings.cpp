@@ -1,4 +1,4 @@
-#include "app/BigSettings.h"
+#include "acquisition/BigSettings.h"
 #include "common/RecordingUi.h"
 #include "common/TestAppFolder.h"
 #include "common/TestFiles.h"

@@ -1,4 +1,4 @@
-#include "widgets/QtColor.h"
+#include "gui/QtColor.h"
 
 #include "support/WinColor.h"
 

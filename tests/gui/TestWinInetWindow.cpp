@@ -1,6 +1,6 @@
 #include "acquisition/clsWinInet.h"
-#include "acquisition/frmWinInet.h"
-#include "app/QtUi.h"
+#include "gui/frmWinInet.h"
+#include "gui/QtUi.h"
 #include "common/LoopbackHttpServer.h"
 
 #include <QApplication>
@@ -62,11 +62,12 @@ void TestWinInetWindow::logWindowShowsTheTransfers()
 {
     QWidget owner;
     owner.show();
+    m_ui.setMainWindow(&owner);
     clsWinInet inet;
     inet.setProgressClose(false);
     inet.setProgressDialogMessage(QStringLiteral("第1478回 開催情報取得中 (オフィシャル)"));
     QByteArray data;
-    QCOMPARE(inet.GetHttpData(m_server.url(QStringLiteral("/a")), data, QString(), &owner), 3000);
+    QCOMPARE(inet.GetHttpData(m_server.url(QStringLiteral("/a")), data, QString()), 3000);
 
     frmWinInet *window = logWindow();
     QVERIFY(window);
@@ -84,7 +85,7 @@ void TestWinInetWindow::logWindowShowsTheTransfers()
 
     // The next transfer adds to the same list.
     inet.setProgressDialogMessage(QString());
-    inet.GetHttpData(m_server.url(QStringLiteral("/b")), data, QString(), &owner);
+    inet.GetHttpData(m_server.url(QStringLiteral("/b")), data, QString());
     QCOMPARE(logWindow(), window);
     QCOMPARE(listLines(window).size(), 9);
     QCOMPARE(listLines(window).at(7), QStringLiteral(" 受信中 ."));
@@ -102,17 +103,17 @@ void TestWinInetWindow::oneWindowForAllClients()
     first.setProgressClose(false);
     second.setProgressClose(false);
     QByteArray data;
-    first.GetHttpData(m_server.url(QStringLiteral("/b")), data, QString(), nullptr);
+    first.GetHttpData(m_server.url(QStringLiteral("/b")), data, QString());
     frmWinInet *window = logWindow();
     QVERIFY(window && window->isVisible());
     QVERIFY(window->isWindow());
-    second.GetHttpData(m_server.url(QStringLiteral("/b")), data, QString(), nullptr);
+    second.GetHttpData(m_server.url(QStringLiteral("/b")), data, QString());
     QCOMPARE(logWindow(), window);
     QCOMPARE(listLines(window).size(), 8);
 
     // With ProgressClose on, a transfer closes the window when it ends.
     second.setProgressClose(true);
-    second.GetHttpData(m_server.url(QStringLiteral("/b")), data, QString(), nullptr);
+    second.GetHttpData(m_server.url(QStringLiteral("/b")), data, QString());
     QVERIFY(!window->isVisible());
 }
 
@@ -120,10 +121,11 @@ void TestWinInetWindow::staysOnTopOverATopmostOwner()
 {
     QWidget owner(nullptr, Qt::Window | Qt::WindowStaysOnTopHint);
     owner.show();
+    m_ui.setMainWindow(&owner);
     clsWinInet inet;
     inet.setProgressClose(false);
     QByteArray data;
-    inet.GetHttpData(m_server.url(QStringLiteral("/b")), data, QString(), &owner);
+    inet.GetHttpData(m_server.url(QStringLiteral("/b")), data, QString());
     frmWinInet *window = logWindow();
     QVERIFY(window && window->isVisible());
     QVERIFY(window->windowFlags().testFlag(Qt::WindowStaysOnTopHint));

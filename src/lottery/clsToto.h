@@ -1,0 +1,28 @@
+#pragma once
+
+// The lottery's rules that depend on the round: how many prize grades it has
+// and which share of the pool each grade gets.
+class clsToto
+{
+public:
+    // The first round with a fifth grade, whose pool shares differ from the
+    // earlier rounds', and the first with a sixth.
+    static constexpr int FirstRoundOfFiveGrades = 435;
+    static constexpr int FirstRoundOfSixGrades = 609;
+
+    // 4 below round 435, 5 up to round 608, 6 from round 609.
+    static constexpr int GetMaxGrade(int lngKaisaikai)
+    {
+        return lngKaisaikai < FirstRoundOfFiveGrades ? 4 : lngKaisaikai < FirstRoundOfSixGrades ? 5 : 6;
+    }
+
+    // Whether the round pays its grades 1 to 3 by the pool shares that came
+    // with the fifth grade.
+    static constexpr bool HasFifthGradeShares(int lngKaisaikai)
+    {
+        return lngKaisaikai >= FirstRoundOfFiveGrades;
+    }
+
+    // The one object created at start-up and shared by every user of the rules.
+    static clsToto &shared();
+};

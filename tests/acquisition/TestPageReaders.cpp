@@ -1,0 +1,227 @@
+#include "acquisition/clsHtmlGet.h"
+#include "acquisition/clsHtmlResult.h"
+#include "acquisition/clsHtmlSchedule.h"
+#include "acquisition/clsHtmlVote.h"
+#include "common/OfficialSite.h"
+#include "common/RecordingUi.h"
+#include "common/TestAppFolder.h"
+#include "rounddata/clsXmlResult.h"
+#include "rounddata/clsXmlSchedule.h"
+#include "rounddata/clsXmlVote.h"
+
+#include <QTest>
+
+// The three page readers fed text lines straight from the stand-in site's
+// pages: no server, no round files. What a reader makes of a page must be
+// the round file the download tests expect, byte for byte.
+namespace {
+
+QStringList linesOf(const QString &pageFile)
+{
+    clsHtmlGet html;
+    html.ParseHtml(OfficialSite::pageText(pageFile));
+    QStringList lines;
+    html.GetTextData(lines);
+    return lines;
+}
+
+// The round file a record becomes, as bytes.
+template<typename XmlFile, typename Record>
+QByteArray fileOf(const TestAppFolder &app, const Record &record, void (XmlFile::*setRecord)(const Record &))
+{
+    XmlFile xml;
+    (xml.*setRecord)(record);
+    const QString name = QStringLiteral("SysData/written.xml");
+    if (!xml.XmlSave(name))
+        return {};
+    return app.readFile(name);
+}
+
+ScheduleData scheduleOf(int round)
+{
+    clsHtmlSchedule page;
+    page.ReadLines(linesOf(QStringLiteral("schedule_%1.html").arg(round)), round, QString());
+    return page.Schedule();
+}
+
+} // namespace
+
+class TestPageReaders : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+
+    void schedulePage_data();
+    void schedulePage();
+    void votePage_data();
+    void votePage();
+    void resultPage_data();
+    void resultPage();
+    void pagesThatDoNotShowTheRound_data();
+    void pagesThatDoNotShowTheRound();
+    void votePageCutShortFails();
+    void totoMatchesArePlacedByTeams();
+
+private:
+    std::unique_ptr<TestAppFolder> m_app;
+    RecordingUi m_ui;
+};
+
+void TestPageReaders::init()
+{
+    m_app = std::make_unique<TestAppFolder>(TestAppFolder::SysData::Shipped);
+    Ui::install(&m_ui);
+    m_ui.clear();
+}
+
+void TestPageReaders::cleanup()
+{
+    Ui::install(nullptr);
+    m_app.reset();
+}
+
+void TestPageReaders::schedulePage_data()
+{
+    QTest::addColumn<int>("round");
+    QTest::addColumn<QString>("pageFile");
+    QTest::newRow("recent round") << 1478 << QStringLiteral("schedule_1478.html");
+    QTest::newRow("two matches called off") << 1476 << QStringLiteral("schedule_1476.html");
+    QTest::newRow("round called off") << 1162 << QStringLiteral("schedule_1162_cancelled.html");
+}
+
+void TestPageReaders::schedulePage()
+{
+    QFETCH(int, round);
+    QFETCH(QString, pageFile);
+    clsHtmlSchedule page;
+    QVERIFY(page.ReadLines(linesOf(pageFile), round, QString()));
+    QVERIFY(!page.Unpublished());
+    QCOMPARE(fileOf(*m_app, page.Schedule(), &clsXmlSchedule::setSchedule),
+             OfficialSite::expectedFile(QStringLiteral("big_schedule_%1.xml").arg(round)));
+    QVERIFY(m_ui.boxes().isEmpty());
+}
+
+void TestPageReaders::votePage_data()
+{
+    QTest::addColumn<int>("round");
+    QTest::addColumn<QString>("pageFile");
+    QTest::newRow("final") << 1478 << QStringLiteral("vote_1478_final.html");
+    QTest::newRow("called-off matches") << 1476 << QStringLiteral("vote_1476_final_cancelled_matches.html");
+    QTest::newRow("partial overlap") << 1475 << QStringLiteral("vote_1475_final_partial_overlap.html");
+}
+
+void TestPageReaders::votePage()
+{
+    QFETCH(int, round);
+    QFETCH(QString, pageFile);
+    clsHtmlVote page;
+    clsHtmlVote::TotoPage toto;
+    QCOMPARE(page.ReadLines(linesOf(pageFile), toto), clsHtmlVote::Outcome::Read);
+    QCOMPARE(toto.Kaisaikai, round);
+    QVERIFY(toto.Final);
+    QCOMPARE(std::count(toto.Read.begin() + 1, toto.Read.end(), true), clsHtmlVote::TotoMatchCount);
+
+    const VoteData vote = clsHtmlVote::CarryOver(toto, scheduleOf(round), QString());
+    QCOMPARE(fileOf(*m_app, vote, &clsXmlVote::setVote),
+             OfficialSite::expectedFile(QStringLiteral("big_vote_%1.xml").arg(round)));
+}
+
+void TestPageReaders::resultPage_data()
+{
+    QTest::addColumn<int>("round");
+    QTest::addColumn<QString>("pageFile");
+    QTest::newRow("with other products") << 1478 << QStringLiteral("result_1478_with_other_products.html");
+    QTest::newRow("called-off matches") << 1476 << QStringLiteral("result_1476_matches_cancelled.html");
+    QTest::newRow("four grades") << 421 << QStringLiteral("result_421_four_grades.html");
+    QTest::newRow("round called off") << 1162 << QStringLiteral("result_1162_cancelled.html");
+}
+
+void TestPageReaders::resultPage()
+{
+    QFETCH(int, round);
+    QFETCH(QString, pageFile);
+    clsHtmlResult page;
+    QVERIFY(page.ReadLines(linesOf(pageFile), QString()));
+    QCOMPARE(page.Result().Kaisaikai, round);
+    QCOMPARE(fileOf(*m_app, page.Result(), &clsXmlResult::setResult),
+             OfficialSite::expectedFile(QStringLiteral("big_result_%1.xml").arg(round)));
+}
+
+void TestPageReaders::pagesThatDoNotShowTheRound_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("pageFile");
+    QTest::newRow("schedule") << QStringLiteral("schedule") << QStringLiteral("schedule_not_available.html");
+    QTest::newRow("vote") << QStringLiteral("vote") << QStringLiteral("vote_not_available.html");
+    QTest::newRow("result") << QStringLiteral("result") << QStringLiteral("result_not_available.html");
+}
+
+void TestPageReaders::pagesThatDoNotShowTheRound()
+{
+    QFETCH(QString, kind);
+    QFETCH(QString, pageFile);
+    const QStringList lines = linesOf(pageFile);
+    QVERIFY(!lines.isEmpty());
+    if (kind == QStringLiteral("schedule")) {
+        clsHtmlSchedule page;
+        QVERIFY(!page.ReadLines(lines, 1490, QString()));
+        QVERIFY(page.Unpublished());
+        QCOMPARE(page.Schedule().Kaisaikai, 0);
+    } else if (kind == QStringLiteral("vote")) {
+        clsHtmlVote page;
+        clsHtmlVote::TotoPage toto;
+        QCOMPARE(page.ReadLines(lines, toto), clsHtmlVote::Outcome::Unpublished);
+        QVERIFY(page.Unpublished());
+    } else {
+        clsHtmlResult page;
+        QVERIFY(!page.ReadLines(lines, QString()));
+        QVERIFY(page.Unpublished());
+    }
+    QVERIFY(m_ui.boxes().isEmpty());
+}
+
+void TestPageReaders::votePageCutShortFails()
+{
+    // Twelve toto rows must never become a final status with zeros.
+    QStringList lines = linesOf(QStringLiteral("vote_1478_final.html"));
+    const qsizetype row13 = lines.lastIndexOf(QStringLiteral("13"));
+    QVERIFY(row13 > 0);
+    lines = lines.mid(0, row13);
+    clsHtmlVote page;
+    clsHtmlVote::TotoPage toto;
+    QCOMPARE(page.ReadLines(lines, toto), clsHtmlVote::Outcome::Failed);
+    QVERIFY(!page.Unpublished());
+}
+
+void TestPageReaders::totoMatchesArePlacedByTeams()
+{
+    clsHtmlVote::TotoPage toto;
+    toto.Kaisaikai = 1478;
+    toto.Game[3].Home = QStringLiteral("鹿島");
+    toto.Game[3].Away = QStringLiteral("浦和");
+    toto.Game[3].Votes[1].Count = Money::fromWhole(10);
+    toto.Game[4].Home = QStringLiteral("浦和");   // the same clubs the other way round
+    toto.Game[4].Away = QStringLiteral("鹿島");
+    toto.Game[4].Votes[2].Count = Money::fromWhole(20);
+    ScheduleData schedule;
+    schedule.Game[7].Home = QStringLiteral("鹿島");
+    schedule.Game[7].Away = QStringLiteral("浦和");
+    schedule.Game[9].Home = QStringLiteral("柏");
+    schedule.Game[9].Away = QStringLiteral("浦和");
+
+    const VoteData vote = clsHtmlVote::CarryOver(toto, schedule, QStringLiteral("A"));
+    QCOMPARE(vote.Kaisaikai, 1478);
+    QCOMPARE(vote.Kumi, QStringLiteral("A"));
+    QCOMPARE(vote.Game[7].Home, QStringLiteral("鹿島"));
+    QCOMPARE(vote.Game[7].Votes[1].Count, Money::fromWhole(10));
+    QVERIFY(vote.Game[7].Votes[2].Count.isZero());
+    QCOMPARE(vote.Game[9].Home, QStringLiteral("柏"));
+    QVERIFY(vote.Game[9].Votes[1].Count.isZero());
+    QVERIFY(vote.Game[9].Votes[2].Count.isZero());
+}
+
+QTEST_GUILESS_MAIN(TestPageReaders)
+#include "TestPageReaders.moc"
