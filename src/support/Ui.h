@@ -32,6 +32,18 @@ public:
     // Closes the window, its lines going with it, and redraws the main window.
     virtual void closeConnectionLog() {}
 
+    // The progress window of long operations (clsWaitDialog drives it): shown
+    // without blocking and on top, repainted at once on every change. Without
+    // a window these do nothing.
+    virtual void showProgress() {}
+    virtual void setProgressMessage(const QString & /*message*/) {}
+    // The bar filled value / max.
+    virtual void setProgressValue(qint32 /*value*/, qint32 /*max*/) {}
+    virtual void closeProgress() {}
+
+    // Opens a web or mail address with the user's default program.
+    virtual void openAddress(const QString & /*address*/) {}
+
     // A Yes/No question; true when the user answered Yes.
     bool askYesNo(const QString &title, const QString &text, Icon icon = Icon::Question);
 

@@ -60,6 +60,32 @@ void RecordingUi::closeConnectionLog()
     ++m_logCloses;
 }
 
+void RecordingUi::showProgress()
+{
+    m_progressShown = true;
+    ++m_progressShows;
+}
+
+void RecordingUi::setProgressMessage(const QString &message)
+{
+    m_progressMessages.append(message);
+}
+
+void RecordingUi::setProgressValue(qint32 value, qint32 max)
+{
+    m_progressValue = {value, max};
+}
+
+void RecordingUi::closeProgress()
+{
+    m_progressShown = false;
+}
+
+void RecordingUi::openAddress(const QString &address)
+{
+    m_openedAddresses.append(address);
+}
+
 void RecordingUi::scriptAnswers(std::initializer_list<Answer> answers)
 {
     for (Answer answer : answers)
