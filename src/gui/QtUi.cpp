@@ -1,8 +1,11 @@
 #include "gui/QtUi.h"
 
+#include "gui/frmWaitDialog.h"
 #include "gui/frmWinInet.h"
 
 #include <QApplication>
+#include <QDesktopServices>
+#include <QUrl>
 #include <QMessageBox>
 
 namespace {
@@ -64,6 +67,38 @@ void QtUi::processEvents()
 QtUi::~QtUi()
 {
     delete m_connectionLog;
+    delete m_progress;
+}
+
+void QtUi::showProgress()
+{
+    if (!m_progress)
+        m_progress = new frmWaitDialog(m_mainWindow);
+    m_progress->show();
+    m_progress->raise();
+    m_progress->repaint();
+}
+
+void QtUi::setProgressMessage(const QString &message)
+{
+    if (m_progress)
+        m_progress->setMessage(message);
+}
+
+void QtUi::setProgressValue(qint32 value, qint32 max)
+{
+    if (m_progress)
+        m_progress->setProgress(value, max);
+}
+
+void QtUi::closeProgress()
+{
+    delete m_progress;
+}
+
+void QtUi::openAddress(const QString &address)
+{
+    QDesktopServices::openUrl(QUrl(address));
 }
 
 frmWinInet &QtUi::connectionLog()
