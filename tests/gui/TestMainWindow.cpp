@@ -10,6 +10,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QStackedWidget>
 #include <QTest>
 #include <QToolButton>
@@ -28,6 +30,7 @@ private Q_SLOTS:
     void roundBoxTakesDigitsOnly();
     void downloadWithoutRoundAsksForOne();
     void everyMenuItemIsThere();
+    void smallWindowScrollsTheClientPanel();
 
 private:
     template<typename T>
@@ -186,6 +189,23 @@ void TestMainWindow::everyMenuItemIsThere()
     QCOMPARE(window->action(QStringLiteral("mnuEdit_Sort_Ninki_3"))->text(), QStringLiteral("４番人気"));
     QVERIFY(!window->action(QStringLiteral("mnuView_SinglePercent"))->isChecked());
     QVERIFY(window->action(QStringLiteral("mnuFile_End"))->isEnabled());
+}
+
+void TestMainWindow::smallWindowScrollsTheClientPanel()
+{
+    MainWindowFixture fixture({});
+    const auto window = fixture.openWindow();
+    window->resize(600, 400);
+    QApplication::processEvents();
+    QCOMPARE(window->clientPanel()->size(), ClientPanel::layoutSize());
+    auto *scroller = child<QScrollArea>(*window, QStringLiteral("scrMain"));
+    QVERIFY(scroller->horizontalScrollBar()->isVisible());
+    QVERIFY(scroller->verticalScrollBar()->isVisible());
+
+    window->resize(ClientPanel::layoutSize() + QSize(300, 200));
+    QApplication::processEvents();
+    QVERIFY(window->clientPanel()->width() > ClientPanel::layoutSize().width());
+    QVERIFY(!scroller->horizontalScrollBar()->isVisible());
 }
 
 QTEST_MAIN(TestMainWindow)
