@@ -3,7 +3,12 @@
 #include "gui/frmWinInet.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QMessageBox>
+#include <QProgressBar>
+#include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 
@@ -64,6 +69,7 @@ void QtUi::processEvents()
 QtUi::~QtUi()
 {
     delete m_connectionLog;
+    delete m_progress;
 }
 
 frmWinInet &QtUi::connectionLog()
@@ -93,5 +99,65 @@ void QtUi::closeConnectionLog()
     if (m_connectionLog)
         m_connectionLog->closeLog(m_mainWindow);
     else if (m_mainWindow)
+        m_mainWindow->update();
+}
+
+QWidget &QtUi::progressWindow()
+{
+    if (m_progress)
+        return *m_progress;
+    m_progress = new QWidget(m_mainWindow, Qt::Tool | Qt::WindowStaysOnTopHint);
+    m_progress->setObjectName(QStringLiteral("frmWaitDialog"));
+    m_progress->setWindowTitle(QStringLiteral(" 処理中 . . ."));
+    m_progressMessage = new QLabel;
+    m_progressMessage->setObjectName(QStringLiteral("lblMsg"));
+    m_progressBar = new QProgressBar;
+    m_progressBar->setObjectName(QStringLiteral("barProgress"));
+    m_progressBar->setTextVisible(false);
+    auto *layout = new QVBoxLayout(m_progress);
+    layout->addWidget(new QLabel(QStringLiteral("しばらくお待ち下さい")));
+    layout->addWidget(m_progressMessage);
+    layout->addWidget(m_progressBar);
+    m_progress->resize(300, 100);
+    return *m_progress;
+}
+
+void QtUi::showProgress(const QString &message)
+{
+    QWidget &window = progressWindow();
+    m_progressMessage->setText(message);
+    m_progressBar->setRange(0, 1);
+    m_progressBar->setValue(0);
+    window.show();
+    window.raise();
+    window.repaint();
+}
+
+void QtUi::setProgressMessage(const QString &message)
+{
+    if (!m_progress)
+        return;
+    m_progressMessage->setText(message);
+    m_progressMessage->repaint();
+}
+
+void QtUi::setProgressMax(qint32 max)
+{
+    // The bar is filled in proportion value / max; nothing to fill below 1.
+    if (m_progress)
+        m_progressBar->setRange(0, std::max(max, 1));
+}
+
+void QtUi::setProgressValue(qint32 value)
+{
+    if (m_progress)
+        m_progressBar->setValue(std::clamp(value, 0, m_progressBar->maximum()));
+}
+
+void QtUi::closeProgress()
+{
+    if (m_progress)
+        m_progress->hide();
+    if (m_mainWindow)
         m_mainWindow->update();
 }

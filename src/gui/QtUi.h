@@ -6,6 +6,8 @@
 #include <QWidget>
 
 class frmWinInet;
+class QLabel;
+class QProgressBar;
 
 // The Ui port on Qt's widgets: real message boxes, the wait cursor and the
 // connection log window, all over the main window.
@@ -26,11 +28,21 @@ public:
     void addConnectionLogLine(const QString &line) override;
     void appendConnectionLogText(const QString &text) override;
     void closeConnectionLog() override;
+    void showProgress(const QString &message) override;
+    void setProgressMessage(const QString &message) override;
+    void setProgressMax(qint32 max) override;
+    void setProgressValue(qint32 value) override;
+    void closeProgress() override;
 
 private:
     frmWinInet &connectionLog();
+    // The progress window " 処理中 . . .", made at its first use.
+    QWidget &progressWindow();
 
     // Owned by its owner window while shown over one, else by this port.
     QPointer<frmWinInet> m_connectionLog;
     QPointer<QWidget> m_mainWindow;
+    QPointer<QWidget> m_progress;
+    QPointer<QLabel> m_progressMessage;
+    QPointer<QProgressBar> m_progressBar;
 };

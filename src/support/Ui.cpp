@@ -48,3 +48,32 @@ BusyPointer::~BusyPointer()
     if (--s_busyDepth == 0)
         Ui::instance().setBusy(false);
 }
+
+ProgressWindow::ProgressWindow(const QString &message, qint32 max)
+    : m_max(max)
+{
+    Ui &ui = Ui::instance();
+    ui.showProgress(message);
+    ui.setProgressMax(max);
+}
+
+ProgressWindow::~ProgressWindow()
+{
+    Ui::instance().closeProgress();
+}
+
+void ProgressWindow::setMessage(const QString &message)
+{
+    Ui::instance().setProgressMessage(message);
+}
+
+void ProgressWindow::setMax(qint32 max)
+{
+    m_max = max;
+    Ui::instance().setProgressMax(max);
+}
+
+void ProgressWindow::setValue(qint32 value)
+{
+    Ui::instance().setProgressValue(value);
+}

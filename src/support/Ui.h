@@ -32,6 +32,15 @@ public:
     // Closes the window, its lines going with it, and redraws the main window.
     virtual void closeConnectionLog() {}
 
+    // The progress window of long list operations: shown over the main
+    // window without blocking and kept on top, with a message and a bar
+    // filled in proportion value / max. Without a window these do nothing.
+    virtual void showProgress(const QString & /*message*/) {}
+    virtual void setProgressMessage(const QString & /*message*/) {}
+    virtual void setProgressMax(qint32 /*max*/) {}
+    virtual void setProgressValue(qint32 /*value*/) {}
+    virtual void closeProgress() {}
+
     // A Yes/No question; true when the user answered Yes.
     bool askYesNo(const QString &title, const QString &text, Icon icon = Icon::Question);
 
@@ -48,4 +57,23 @@ public:
     ~BusyPointer();
     BusyPointer(const BusyPointer &) = delete;
     BusyPointer &operator=(const BusyPointer &) = delete;
+};
+
+// The progress window for as long as it lives: shown with its first message
+// at creation, closed at destruction.
+class ProgressWindow
+{
+public:
+    explicit ProgressWindow(const QString &message, qint32 max = 0);
+    ~ProgressWindow();
+    ProgressWindow(const ProgressWindow &) = delete;
+    ProgressWindow &operator=(const ProgressWindow &) = delete;
+
+    void setMessage(const QString &message);
+    qint32 max() const { return m_max; }
+    void setMax(qint32 max);
+    void setValue(qint32 value);
+
+private:
+    qint32 m_max = 0;
 };

@@ -60,6 +60,36 @@ void RecordingUi::closeConnectionLog()
     ++m_logCloses;
 }
 
+void RecordingUi::showProgress(const QString &message)
+{
+    m_progressShown = true;
+    ++m_progressShows;
+    m_progressMessages = {message};
+    m_progressValues.clear();
+    m_progressMax = 0;
+}
+
+void RecordingUi::setProgressMessage(const QString &message)
+{
+    m_progressMessages.append(message);
+}
+
+void RecordingUi::setProgressMax(qint32 max)
+{
+    m_progressMax = max;
+}
+
+void RecordingUi::setProgressValue(qint32 value)
+{
+    m_progressValues.append(value);
+}
+
+void RecordingUi::closeProgress()
+{
+    m_progressShown = false;
+    ++m_progressCloses;
+}
+
 void RecordingUi::scriptAnswers(std::initializer_list<Answer> answers)
 {
     for (Answer answer : answers)

@@ -32,6 +32,11 @@ public:
     void addConnectionLogLine(const QString &line) override;
     void appendConnectionLogText(const QString &text) override;
     void closeConnectionLog() override;
+    void showProgress(const QString &message) override;
+    void setProgressMessage(const QString &message) override;
+    void setProgressMax(qint32 max) override;
+    void setProgressValue(qint32 value) override;
+    void closeProgress() override;
 
     // Answers for the next questions, in order; an unscripted question is answered No.
     void scriptAnswers(std::initializer_list<Answer> answers);
@@ -51,6 +56,16 @@ public:
     int connectionLogShows() const { return m_logShows; }
     int connectionLogCloses() const { return m_logCloses; }
 
+    // The progress window: whether it is shown, every message it showed
+    // and every value of its bar since it was last opened, its max, and how
+    // often it was opened and closed.
+    bool progressShown() const { return m_progressShown; }
+    const QStringList &progressMessages() const { return m_progressMessages; }
+    const QList<qint32> &progressValues() const { return m_progressValues; }
+    qint32 progressMax() const { return m_progressMax; }
+    int progressShows() const { return m_progressShows; }
+    int progressCloses() const { return m_progressCloses; }
+
     // Called whenever the logic lets pending events run: lets a test look at
     // what is on screen at that moment.
     std::function<void()> onProcessEvents;
@@ -66,6 +81,12 @@ private:
     QList<QStringList> m_closedLogs;
     int m_logShows = 0;
     int m_logCloses = 0;
+    bool m_progressShown = false;
+    QStringList m_progressMessages;
+    QList<qint32> m_progressValues;
+    qint32 m_progressMax = 0;
+    int m_progressShows = 0;
+    int m_progressCloses = 0;
 };
 
 QDebug operator<<(QDebug debug, const RecordingUi::Box &box);

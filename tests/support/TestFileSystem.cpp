@@ -8,8 +8,6 @@
 #include <QDir>
 #include <QTest>
 
-#include <csignal>
-#include <sys/resource.h>
 
 using FSO = clsFileSystemObject;
 
@@ -191,18 +189,12 @@ void TestFileSystem::saveFailingPartWayKeepsOldFile()
     TestAppFolder app(TestAppFolder::SysData::Empty);
     app.writeFile(QStringLiteral("SysData/big.csv"), "old contents\r\n");
 
-    // Limit the size of any file this process writes, so that the save runs
-    // out of room part-way, as on a full disk.
-    std::signal(SIGXFSZ, SIG_IGN);
-    rlimit previous{};
-    getrlimit(RLIMIT_FSIZE, &previous);
-    rlimit limited = previous;
-    limited.rlim_cur = 4096;
-    QVERIFY(setrlimit(RLIMIT_FSIZE, &limited) == 0);
-
+    // Every file this process writes may grow to 4 KB only, as on a full disk.
     RecordingUi ui;
-    const bool saved = clsFileStream().SaveToFile(QStringLiteral("SysData\\big.csv"), QString(100000, u'1'));
-    setrlimit(RLIMIT_FSIZE, &previous);
+    bool saved = true;
+    QVERIFY(TestFiles::runWithFileSizeLimit(4096, [&] {
+        saved = clsFileStream().SaveToFile(QStringLiteral("SysData\\big.csv"), QString(100000, u'1'));
+    }));
 
     QVERIFY(!saved);
     QCOMPARE(app.readFile(QStringLiteral("SysData/big.csv")), QByteArray("old contents\r\n"));
