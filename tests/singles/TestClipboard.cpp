@@ -1,4 +1,5 @@
 #include "common/FakeClipboard.h"
+#include "common/OfficialSite.h"
 #include "common/RecordingUi.h"
 #include "singles/clsTClipImport.h"
 #include "singles/clsTClipboard.h"
@@ -243,10 +244,7 @@ void TestClipboard::exportLayout()
     }
     QCOMPARE(clipboard.held(), text);
     QCOMPARE(clipboard.calls(), (QStringList{"clear", "setText"}));
-    QCOMPARE(ui.boxes().size(), 1);
-    QCOMPARE(ui.boxes()[0].icon, Ui::Icon::Information);
-    QCOMPARE(ui.boxes()[0].title, QStringLiteral("QUDO"));
-    QCOMPARE(ui.boxes()[0].text, copied);
+    QCOMPARE(boxLines(ui), QStringList{boxLine(Ui::Icon::Information, QStringLiteral("QUDO"), copied)});
     QVERIFY(!ui.busy());
 }
 
@@ -299,10 +297,7 @@ void TestClipboard::exportRefusesTenThousandAndOne()
     clsTClipboard(clipboard).ClipExport(qint16(layout), Singles(10001, 19));
     QCOMPARE(clipboard.held(), QStringLiteral("before"));
     QVERIFY(clipboard.calls().isEmpty());
-    QCOMPARE(ui.boxes().size(), 1);
-    QCOMPARE(ui.boxes()[0].icon, Ui::Icon::Warning);
-    QCOMPARE(ui.boxes()[0].title, QStringLiteral("QUDO"));
-    QCOMPARE(ui.boxes()[0].text, refused);
+    QCOMPARE(boxLines(ui), QStringList{boxLine(Ui::Icon::Warning, QStringLiteral("QUDO"), refused)});
     QVERIFY(!ui.busy());
 }
 
