@@ -5,7 +5,9 @@
 AtomicFileWriter::AtomicFileWriter(const QString &nativePath)
     : m_file(nativePath)
 {
-    if (!m_file.open(QIODevice::WriteOnly))
+    // Unbuffered: a buffered write succeeds at once and a short write at
+    // commit goes unnoticed, committing a file cut short on a full disk.
+    if (!m_file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         throw fileErrorOf(m_file.error());
 }
 

@@ -27,6 +27,7 @@ private Q_SLOTS:
     void saveCreatesFoldersAndReplaces();
     void saveIntoFileInsteadOfFolder();
     void saveFailingPartWayKeepsOldFile();
+    void smallSaveFailingPartWayKeepsOldFile();
 };
 
 void TestFileSystem::pathRules_data()
@@ -201,6 +202,23 @@ void TestFileSystem::saveFailingPartWayKeepsOldFile()
     QCOMPARE(QDir(app.filePath(QStringLiteral("SysData"))).entryList(QDir::Files), QStringList{"big.csv"});
     QCOMPARE(ui.boxes().size(), 1);
     QCOMPARE(ui.boxes()[0].icon, Ui::Icon::Error);
+    QCOMPARE(ui.boxes()[0].title, QStringLiteral("QUDO / clsFileStream / SaveToFile"));
+}
+
+// A file smaller than any write buffer fails at its one write, not at commit.
+void TestFileSystem::smallSaveFailingPartWayKeepsOldFile()
+{
+    TestAppFolder app(TestAppFolder::SysData::Empty);
+    app.writeFile(QStringLiteral("SysData/TeamName3.dat"), "old contents\r\n");
+    RecordingUi ui;
+    bool saved = true;
+    QVERIFY(TestFiles::runWithFileSizeLimit(1024, [&] {
+        saved = clsFileStream().SaveToFile(QStringLiteral("SysData\\TeamName3.dat"), QString(7000, u'1'));
+    }));
+    QVERIFY(!saved);
+    QCOMPARE(app.readFile(QStringLiteral("SysData/TeamName3.dat")), QByteArray("old contents\r\n"));
+    QCOMPARE(QDir(app.filePath(QStringLiteral("SysData"))).entryList(QDir::Files), QStringList{"TeamName3.dat"});
+    QCOMPARE(ui.boxes().size(), 1);
     QCOMPARE(ui.boxes()[0].title, QStringLiteral("QUDO / clsFileStream / SaveToFile"));
 }
 
