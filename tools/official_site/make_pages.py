@@ -13,9 +13,6 @@ Output (relative to the repository):
     tests/data/official/<kind>_<round>[_<what>].html   the pages
     tests/data/official/expected/big_*.xml             the round files
                                                        (windows-31j, CR LF)
-    tests/data/official/quorvel/                       version.dat and a newer
-                                                       TeamName2.dat of the
-                                                       maker's download server
 
 The round files are written here from their documented layouts, independent of
 QUDO's own writers, so that the tests compare QUDO's bytes against a second
@@ -814,46 +811,8 @@ def write(name, text):
         f.write(text)
 
 
-# ---------------------------------------------------------------------------
-# The maker's download server: the manifest and a newer overseas team-name
-# file (the shipped one with its revision raised and two clubs added), both
-# windows-31j with CR LF like every reference file.
-# ---------------------------------------------------------------------------
-SHIPPED_TEAMNAME2 = os.path.join(REPO, "data", "SysData", "TeamName2.dat")
-UPDATE_OUT = os.path.join(OUT, "quorvel")
-UPDATE_ADDED = [";Added by the update", "ｸｵｰｳﾞｪﾙFC = クオーヴェルFC", "ﾃｽﾄｼﾃｨ = テストシティ"]
-
-
-def update_files():
-    with open(SHIPPED_TEAMNAME2, "rb") as f:
-        lines = f.read().decode("cp932").split("\r\n")
-    version = revision = None
-    for i, line in enumerate(lines):
-        key, sep, value = line.partition("=")
-        if sep and key.strip() == "Version":
-            version = int(value)
-        if sep and key.strip() == "Revision":
-            revision = int(value) + 1
-            lines[i] = f"Revision = {revision}"
-    end = lines.index("[End]")
-    lines[end:end] = UPDATE_ADDED + [""]
-    manifest = [
-        ";Quorvel download versions (version.dat)",
-        "// one entry per file: name = major.minor",
-        "[Version]",
-        f"TeamName2.dat = {version}.{revision}",
-        "[VersionEnd]",
-        "",
-    ]
-    os.makedirs(UPDATE_OUT, exist_ok=True)
-    for name, text in (("TeamName2.dat", "\r\n".join(lines)), ("version.dat", "\r\n".join(manifest))):
-        with open(os.path.join(UPDATE_OUT, name), "wb") as f:
-            f.write(text.encode("cp932"))
-
-
 def main():
     os.makedirs(OUT, exist_ok=True)
-    update_files()
 
     for number in (1475, 1476, 1478, 1479, 1481):
         write(f"schedule_{number}.html", schedule_page(number))
