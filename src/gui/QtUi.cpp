@@ -5,8 +5,10 @@
 
 #include <QApplication>
 #include <QDesktopServices>
-#include <QUrl>
 #include <QMessageBox>
+#include <QUrl>
+
+#include <algorithm>
 
 namespace {
 
@@ -70,37 +72,6 @@ QtUi::~QtUi()
     delete m_progress;
 }
 
-void QtUi::showProgress()
-{
-    if (!m_progress)
-        m_progress = new frmWaitDialog(m_mainWindow);
-    m_progress->show();
-    m_progress->raise();
-    m_progress->repaint();
-}
-
-void QtUi::setProgressMessage(const QString &message)
-{
-    if (m_progress)
-        m_progress->setMessage(message);
-}
-
-void QtUi::setProgressValue(qint32 value, qint32 max)
-{
-    if (m_progress)
-        m_progress->setProgress(value, max);
-}
-
-void QtUi::closeProgress()
-{
-    delete m_progress;
-}
-
-void QtUi::openAddress(const QString &address)
-{
-    QDesktopServices::openUrl(QUrl(address));
-}
-
 frmWinInet &QtUi::connectionLog()
 {
     if (!m_connectionLog)
@@ -129,4 +100,51 @@ void QtUi::closeConnectionLog()
         m_connectionLog->closeLog(m_mainWindow);
     else if (m_mainWindow)
         m_mainWindow->update();
+}
+
+frmWaitDialog &QtUi::progressWindow()
+{
+    if (!m_progress)
+        m_progress = new frmWaitDialog(m_mainWindow);
+    return *m_progress;
+}
+
+void QtUi::showProgress(const QString &message)
+{
+    frmWaitDialog &window = progressWindow();
+    window.setMessage(message);
+    window.setMax(1);
+    window.setValue(0);
+    window.show();
+    window.raise();
+    window.repaint();
+}
+
+void QtUi::setProgressMessage(const QString &message)
+{
+    if (m_progress)
+        m_progress->setMessage(message);
+}
+
+void QtUi::setProgressMax(qint32 max)
+{
+    if (m_progress)
+        m_progress->setMax(max);
+}
+
+void QtUi::setProgressValue(qint32 value)
+{
+    if (m_progress)
+        m_progress->setValue(value);
+}
+
+void QtUi::closeProgress()
+{
+    if (m_progress)
+        m_progress->hide();
+}
+
+void QtUi::openAddress(const QString &address)
+{
+    QDesktopServices::openUrl(QUrl(address));
 }

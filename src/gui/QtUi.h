@@ -27,14 +27,17 @@ public:
     void addConnectionLogLine(const QString &line) override;
     void appendConnectionLogText(const QString &text) override;
     void closeConnectionLog() override;
-    void showProgress() override;
+    void showProgress(const QString &message) override;
     void setProgressMessage(const QString &message) override;
-    void setProgressValue(qint32 value, qint32 max) override;
+    void setProgressMax(qint32 max) override;
+    void setProgressValue(qint32 value) override;
     void closeProgress() override;
     void openAddress(const QString &address) override;
 
 private:
     frmWinInet &connectionLog();
+    // The progress window " 処理中 . . .", made at its first use.
+    frmWaitDialog &progressWindow();
 
     // Owned by its owner window while shown over one, else by this port.
     QPointer<frmWinInet> m_connectionLog;

@@ -18,6 +18,7 @@ frmWaitDialog::frmWaitDialog(QWidget *owner)
     setFont(JapaneseFont::make(9));
     setWindowTitle(QStringLiteral(" 処理中 . . ."));
     m_lblMsg->setObjectName(QStringLiteral("lblMsg"));
+    m_bar->setObjectName(QStringLiteral("barProgress"));
     m_bar->setTextVisible(false);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(int(DisplayScale::scaleX(16)), int(DisplayScale::scaleY(12)), int(DisplayScale::scaleX(16)),
@@ -34,10 +35,15 @@ void frmWaitDialog::setMessage(const QString &message)
     m_lblMsg->repaint();
 }
 
-void frmWaitDialog::setProgress(qint32 value, qint32 max)
+void frmWaitDialog::setMax(qint32 max)
 {
     m_bar->setRange(0, std::max(1, max));
-    m_bar->setValue(std::clamp(value, 0, std::max(1, max)));
+    m_bar->repaint();
+}
+
+void frmWaitDialog::setValue(qint32 value)
+{
+    m_bar->setValue(std::clamp(value, 0, m_bar->maximum()));
     m_bar->repaint();
 }
 

@@ -15,7 +15,9 @@ public:
     explicit frmWaitDialog(QWidget *owner = nullptr);
 
     void setMessage(const QString &message);
-    void setProgress(qint32 value, qint32 max);
+    // The bar is filled value / max; a max below 1 fills nothing.
+    void setMax(qint32 max);
+    void setValue(qint32 value);
 
     QString message() const;
 

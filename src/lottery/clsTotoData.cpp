@@ -86,10 +86,12 @@ QString clsTotoData::GetShortToJ1J2String(const QString &strShortTeamName, qint3
 
 QString clsTotoData::GetTeamName2Version() const
 {
-    return m_err.guard(QStringLiteral("GetTeamName2Version"), QString(), [&] {
-        return m_teamName2.GetItem(QStringLiteral("Version"), QString()) + u'.'
-               + m_teamName2.GetItem(QStringLiteral("Revision"), QString());
-    });
+    return m_err.guard(QStringLiteral("GetTeamName2Version"), QString(), [&] { return TeamName2VersionOf(m_teamName2); });
+}
+
+QString clsTotoData::TeamName2VersionOf(const clsIniFile &file)
+{
+    return file.GetItem(QStringLiteral("Version"), QString()) + u'.' + file.GetItem(QStringLiteral("Revision"), QString());
 }
 
 bool clsTotoData::ExistsLongTeamName(const QString &strLongTeamName) const

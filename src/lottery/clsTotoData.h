@@ -22,6 +22,8 @@ public:
     QString GetShortToJ1J2String(const QString &strShortTeamName, qint32 lngYear) const;
     // Version, ".", Revision of TeamName2.dat.
     QString GetTeamName2Version() const;
+    // The same of any text in the form of TeamName2.dat.
+    static QString TeamName2VersionOf(const clsIniFile &file);
     // Whether TeamName.dat, TeamName2.dat or the user's TeamName3.dat has the
     // official name.
     bool ExistsLongTeamName(const QString &strLongTeamName) const;

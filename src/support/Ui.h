@@ -32,13 +32,13 @@ public:
     // Closes the window, its lines going with it, and redraws the main window.
     virtual void closeConnectionLog() {}
 
-    // The progress window of long operations (clsWaitDialog drives it): shown
-    // without blocking and on top, repainted at once on every change. Without
-    // a window these do nothing.
-    virtual void showProgress() {}
+    // The progress window of long list operations: shown over the main
+    // window without blocking and kept on top, with a message and a bar
+    // filled in proportion value / max. Without a window these do nothing.
+    virtual void showProgress(const QString & /*message*/) {}
     virtual void setProgressMessage(const QString & /*message*/) {}
-    // The bar filled value / max.
-    virtual void setProgressValue(qint32 /*value*/, qint32 /*max*/) {}
+    virtual void setProgressMax(qint32 /*max*/) {}
+    virtual void setProgressValue(qint32 /*value*/) {}
     virtual void closeProgress() {}
 
     // Opens a web or mail address with the user's default program.

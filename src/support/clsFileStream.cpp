@@ -1,31 +1,11 @@
 #include "support/clsFileStream.h"
 
-#include "support/RuntimeError.h"
+#include "support/AtomicFileWriter.h"
+#include "support/FileError.h"
 #include "support/TextCodec.h"
 #include "support/clsFileSystemObject.h"
 
 #include <QFile>
-#include <QSaveFile>
-
-namespace {
-
-RuntimeError fileError(QFileDevice::FileError error)
-{
-    switch (error) {
-    case QFileDevice::PermissionsError:
-    case QFileDevice::OpenError:
-        return RuntimeError::fromNumber(RuntimeError::PermissionDenied);
-    case QFileDevice::ResourceError:
-        return RuntimeError::fromNumber(RuntimeError::DiskFull);
-    case QFileDevice::ReadError:
-    case QFileDevice::WriteError:
-        return RuntimeError::fromNumber(RuntimeError::DeviceIo);
-    default:
-        return RuntimeError::fromNumber(RuntimeError::PathFileAccess);
-    }
-}
-
-} // namespace
 
 clsFileStream::clsFileStream() = default;
 
@@ -41,10 +21,10 @@ bool clsFileStream::loadBytes(const QString &path, QByteArray &bytes) const
     return m_err.guard(QStringLiteral("LoadFromFile"), false, [&] {
         QFile file(clsFileSystemObject::toNativePath(full));
         if (!file.open(QIODevice::ReadOnly))
-            throw fileError(file.error());
+            throw fileErrorOf(file.error());
         bytes = file.readAll();
         if (file.error() != QFileDevice::NoError)
-            throw fileError(file.error());
+            throw fileErrorOf(file.error());
         return true;
     });
 }
@@ -66,11 +46,9 @@ bool clsFileStream::saveBytes(const QString &path, const QByteArray &bytes) cons
     if (!clsFileSystemObject::FolderCheck(clsFileSystemObject::GetParentFolderName(full)))
         return false;
     return m_err.guard(QStringLiteral("SaveToFile"), false, [&] {
-        QSaveFile file(clsFileSystemObject::toNativePath(full));
-        if (!file.open(QIODevice::WriteOnly))
-            throw fileError(file.error());
-        if (file.write(bytes) != bytes.size() || !file.commit())
-            throw fileError(file.error());
+        AtomicFileWriter file(clsFileSystemObject::toNativePath(full));
+        file.write(bytes);
+        file.commit();
         return true;
     });
 }

@@ -28,6 +28,14 @@ bool clsIniFile::Initialize(const QString &fileName)
     return true;
 }
 
+void clsIniFile::InitializeFromText(const QString &text)
+{
+    m_fileName.clear();
+    m_entries.clear();
+    parse(text);
+    m_enabled = true;
+}
+
 void clsIniFile::parse(const QString &text)
 {
     for (const QStringView rawLine : QStringView(text).split(QStringLiteral("\r\n"))) {

@@ -12,6 +12,8 @@ class clsIniFile
 {
 public:
     bool Initialize(const QString &fileName);
+    // The entries of a text already in memory (a downloaded file, say).
+    void InitializeFromText(const QString &text);
     bool Enabled() const { return m_enabled; }
     const QString &fileName() const { return m_fileName; }
 

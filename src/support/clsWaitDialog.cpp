@@ -2,37 +2,31 @@
 
 #include "support/Ui.h"
 
-clsWaitDialog::~clsWaitDialog()
+clsWaitDialog::clsWaitDialog(const QString &message, qint32 max)
+    : m_max(max)
 {
-    if (m_shown)
-        Ui::instance().closeProgress();
+    Ui &ui = Ui::instance();
+    ui.showProgress(message);
+    ui.setProgressMax(max);
 }
 
-void clsWaitDialog::Initialize()
+clsWaitDialog::~clsWaitDialog()
 {
-    m_shown = true;
-    Ui::instance().showProgress();
-    Ui::instance().setProgressMessage(m_message);
-    Ui::instance().setProgressValue(m_value, m_max);
+    Ui::instance().closeProgress();
 }
 
 void clsWaitDialog::setMessage(const QString &message)
 {
-    m_message = message;
-    if (m_shown)
-        Ui::instance().setProgressMessage(message);
+    Ui::instance().setProgressMessage(message);
 }
 
 void clsWaitDialog::setMax(qint32 max)
 {
     m_max = max;
-    if (m_shown)
-        Ui::instance().setProgressValue(m_value, m_max);
+    Ui::instance().setProgressMax(max);
 }
 
 void clsWaitDialog::setValue(qint32 value)
 {
-    m_value = value;
-    if (m_shown)
-        Ui::instance().setProgressValue(m_value, m_max);
+    Ui::instance().setProgressValue(value);
 }

@@ -2,28 +2,23 @@
 
 #include <QString>
 
-// The progress window of a long operation, for as long as this object lives:
-// Initialize shows it, Message, Max and Value update it at once, destroying
-// the object closes it. Drawn by the installed Ui port.
+// The progress window of a long operation for as long as this object lives:
+// shown over the main window with its first message when created, updated at
+// once by every change, closed when destroyed. Drawn by the installed Ui port.
 class clsWaitDialog
 {
 public:
-    clsWaitDialog() = default;
+    explicit clsWaitDialog(const QString &message, qint32 max = 0);
     ~clsWaitDialog();
     clsWaitDialog(const clsWaitDialog &) = delete;
     clsWaitDialog &operator=(const clsWaitDialog &) = delete;
 
-    void Initialize();
-
-    QString Message() const { return m_message; }
     void setMessage(const QString &message);
     qint32 Max() const { return m_max; }
     void setMax(qint32 max);
+    // The bar is filled value / Max.
     void setValue(qint32 value);
 
 private:
-    bool m_shown = false;
-    QString m_message;
-    qint32 m_max = 100;
-    qint32 m_value = 0;
+    qint32 m_max = 0;
 };

@@ -1,6 +1,7 @@
 #include "common/OfficialSite.h"
 
 #include "acquisition/BigSettings.h"
+#include "acquisition/clsQuorvelDownload.h"
 #include "common/TestFiles.h"
 #include "support/AppFolder.h"
 #include "support/TextCodec.h"
@@ -89,9 +90,24 @@ void OfficialSite::pointSettingsAt(const QString &origin)
     LoadBigSettings();
 }
 
+void OfficialSite::pointUpdateHere() const
+{
+    clsQuorvelDownload::setServerHost(QStringLiteral("127.0.0.1:%1").arg(m_server.port()));
+}
+
+void OfficialSite::pointUpdateAtDeadServer()
+{
+    clsQuorvelDownload::setServerHost(QStringLiteral("127.0.0.1:%1").arg(LoopbackHttpServer::unusedPort()));
+}
+
 void OfficialSite::serve(const QString &address, const QByteArray &body)
 {
     m_server.setResponse(address, body);
+}
+
+void OfficialSite::serve(const QString &address, const LoopbackHttpServer::Response &response)
+{
+    m_server.setResponse(address, response);
 }
 
 int OfficialSite::requestsFor(const QString &address) const
@@ -132,6 +148,11 @@ QString OfficialSite::pageText(const QString &fileName)
 QByteArray OfficialSite::expectedFile(const QString &fileName)
 {
     return TestFiles::fixture(siteFolder + QStringLiteral("expected/") + fileName);
+}
+
+QByteArray OfficialSite::updateFile(const QString &fileName)
+{
+    return TestFiles::fixture(siteFolder + QStringLiteral("quorvel/") + fileName);
 }
 
 QStringList connectionLogHead(const RecordingUi &ui)

@@ -26,8 +26,14 @@ public:
     // The same for a server that has gone away: nothing listens there.
     static void pointSettingsAtDeadServer();
 
+    // Points the team-name update at this server (it serves the download
+    // folder too), or at a server that has gone away.
+    void pointUpdateHere() const;
+    static void pointUpdateAtDeadServer();
+
     // Answers the address with body in place of its page.
     void serve(const QString &address, const QByteArray &body);
+    void serve(const QString &address, const LoopbackHttpServer::Response &response);
     // How many requests asked for the address so far.
     int requestsFor(const QString &address) const;
     int requests() const;
@@ -41,6 +47,8 @@ public:
     static QByteArray page(const QString &fileName);
     static QString pageText(const QString &fileName);
     static QByteArray expectedFile(const QString &fileName);
+    // A file of the stand-in download server (version.dat, TeamName2.dat).
+    static QByteArray updateFile(const QString &fileName);
 
 private:
     static void pointSettingsAt(const QString &origin);

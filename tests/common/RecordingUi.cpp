@@ -60,10 +60,13 @@ void RecordingUi::closeConnectionLog()
     ++m_logCloses;
 }
 
-void RecordingUi::showProgress()
+void RecordingUi::showProgress(const QString &message)
 {
     m_progressShown = true;
     ++m_progressShows;
+    m_progressMessages = {message};
+    m_progressValues.clear();
+    m_progressMax = 0;
 }
 
 void RecordingUi::setProgressMessage(const QString &message)
@@ -71,14 +74,20 @@ void RecordingUi::setProgressMessage(const QString &message)
     m_progressMessages.append(message);
 }
 
-void RecordingUi::setProgressValue(qint32 value, qint32 max)
+void RecordingUi::setProgressMax(qint32 max)
 {
-    m_progressValue = {value, max};
+    m_progressMax = max;
+}
+
+void RecordingUi::setProgressValue(qint32 value)
+{
+    m_progressValues.append(value);
 }
 
 void RecordingUi::closeProgress()
 {
     m_progressShown = false;
+    ++m_progressCloses;
 }
 
 void RecordingUi::openAddress(const QString &address)

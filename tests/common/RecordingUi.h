@@ -33,9 +33,10 @@ public:
     void addConnectionLogLine(const QString &line) override;
     void appendConnectionLogText(const QString &text) override;
     void closeConnectionLog() override;
-    void showProgress() override;
+    void showProgress(const QString &message) override;
     void setProgressMessage(const QString &message) override;
-    void setProgressValue(qint32 value, qint32 max) override;
+    void setProgressMax(qint32 max) override;
+    void setProgressValue(qint32 value) override;
     void closeProgress() override;
     void openAddress(const QString &address) override;
 
@@ -57,12 +58,15 @@ public:
     int connectionLogShows() const { return m_logShows; }
     int connectionLogCloses() const { return m_logCloses; }
 
-    // The progress window: whether it is shown, how often it was shown, its
-    // messages in order and its last bar value and maximum.
+    // The progress window: whether it is shown, every message it showed
+    // and every value of its bar since it was last opened, its max, and how
+    // often it was opened and closed.
     bool progressShown() const { return m_progressShown; }
-    int progressShows() const { return m_progressShows; }
     const QStringList &progressMessages() const { return m_progressMessages; }
-    QPair<qint32, qint32> progressValue() const { return m_progressValue; }
+    const QList<qint32> &progressValues() const { return m_progressValues; }
+    qint32 progressMax() const { return m_progressMax; }
+    int progressShows() const { return m_progressShows; }
+    int progressCloses() const { return m_progressCloses; }
 
     // The addresses opened in the browser or mail program, in order.
     const QStringList &openedAddresses() const { return m_openedAddresses; }
@@ -82,11 +86,13 @@ private:
     QList<QStringList> m_closedLogs;
     int m_logShows = 0;
     int m_logCloses = 0;
-    bool m_progressShown = false;
-    int m_progressShows = 0;
-    QStringList m_progressMessages;
-    QPair<qint32, qint32> m_progressValue{0, 0};
     QStringList m_openedAddresses;
+    bool m_progressShown = false;
+    QStringList m_progressMessages;
+    QList<qint32> m_progressValues;
+    qint32 m_progressMax = 0;
+    int m_progressShows = 0;
+    int m_progressCloses = 0;
 };
 
 QDebug operator<<(QDebug debug, const RecordingUi::Box &box);

@@ -1,9 +1,6 @@
 #include "common/RecordingUi.h"
-#include "gui/QtUi.h"
 #include "gui/frmAbout.h"
 #include "gui/frmNumbers.h"
-#include "gui/frmWaitDialog.h"
-#include "support/clsWaitDialog.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -13,7 +10,7 @@
 #include <QTest>
 #include <QTimer>
 
-// The number-entry dialog, the About window and the progress window, driven
+// The number-entry dialog and the About window, driven
 // as a user drives them.
 class TestSmallWindows : public QObject
 {
@@ -24,7 +21,6 @@ private Q_SLOTS:
     void numberEntryRefusesPastedText();
     void numberEntryCancelled();
     void aboutShowsVersionAndLinks();
-    void progressWindowFollowsItsController();
 };
 
 namespace {
@@ -104,31 +100,6 @@ void TestSmallWindows::aboutShowsVersionAndLinks()
     QVERIFY(seen.at(2).startsWith(QStringLiteral("Copyright")));
     QCOMPARE(seen.at(3), QStringLiteral(" バージョン情報"));
     QCOMPARE(ui.openedAddresses(), QStringList{"mailto:support@quorvel.invalid"});
-}
-
-void TestSmallWindows::progressWindowFollowsItsController()
-{
-    QWidget owner;
-    owner.show();
-    QtUi ui;
-    Ui::install(&ui);
-    ui.setMainWindow(&owner);
-    {
-        clsWaitDialog wait;
-        wait.setMessage(QStringLiteral("読み込み中"));
-        wait.setMax(10);
-        QVERIFY(!owner.findChild<frmWaitDialog *>());   // created hidden until Initialize
-        wait.Initialize();
-        auto *window = owner.findChild<frmWaitDialog *>();
-        QVERIFY(window && window->isVisible());
-        QVERIFY(window->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-        QCOMPARE(window->windowTitle(), QStringLiteral(" 処理中 . . ."));
-        QCOMPARE(window->message(), QStringLiteral("読み込み中"));
-        wait.setMessage(QStringLiteral("1,001 行"));
-        QCOMPARE(window->message(), QStringLiteral("1,001 行"));
-    }
-    QVERIFY(!owner.findChild<frmWaitDialog *>());
-    Ui::install(nullptr);
 }
 
 QTEST_MAIN(TestSmallWindows)

@@ -102,7 +102,8 @@ void TestWindowRendering::smallWindows()
     frmNumbers numbers;
     frmWaitDialog wait;
     wait.setMessage(QStringLiteral("シングルを読み込んでいます"));
-    wait.setProgress(40, 100);
+    wait.setMax(100);
+    wait.setValue(40);
     const QString folder = QCoreApplication::applicationDirPath() + QStringLiteral("/window-pictures");
     QDir().mkpath(folder);
     const std::pair<QWidget *, QString> windows[] = {{&about, QStringLiteral("about")},

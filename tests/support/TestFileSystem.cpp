@@ -8,8 +8,6 @@
 #include <QDir>
 #include <QTest>
 
-#include <csignal>
-#include <sys/resource.h>
 
 using FSO = clsFileSystemObject;
 
@@ -29,6 +27,7 @@ private Q_SLOTS:
     void saveCreatesFoldersAndReplaces();
     void saveIntoFileInsteadOfFolder();
     void saveFailingPartWayKeepsOldFile();
+    void smallSaveFailingPartWayKeepsOldFile();
 };
 
 void TestFileSystem::pathRules_data()
@@ -191,24 +190,35 @@ void TestFileSystem::saveFailingPartWayKeepsOldFile()
     TestAppFolder app(TestAppFolder::SysData::Empty);
     app.writeFile(QStringLiteral("SysData/big.csv"), "old contents\r\n");
 
-    // Limit the size of any file this process writes, so that the save runs
-    // out of room part-way, as on a full disk.
-    std::signal(SIGXFSZ, SIG_IGN);
-    rlimit previous{};
-    getrlimit(RLIMIT_FSIZE, &previous);
-    rlimit limited = previous;
-    limited.rlim_cur = 4096;
-    QVERIFY(setrlimit(RLIMIT_FSIZE, &limited) == 0);
-
+    // Every file this process writes may grow to 4 KB only, as on a full disk.
     RecordingUi ui;
-    const bool saved = clsFileStream().SaveToFile(QStringLiteral("SysData\\big.csv"), QString(100000, u'1'));
-    setrlimit(RLIMIT_FSIZE, &previous);
+    bool saved = true;
+    QVERIFY(TestFiles::runWithFileSizeLimit(4096, [&] {
+        saved = clsFileStream().SaveToFile(QStringLiteral("SysData\\big.csv"), QString(100000, u'1'));
+    }));
 
     QVERIFY(!saved);
     QCOMPARE(app.readFile(QStringLiteral("SysData/big.csv")), QByteArray("old contents\r\n"));
     QCOMPARE(QDir(app.filePath(QStringLiteral("SysData"))).entryList(QDir::Files), QStringList{"big.csv"});
     QCOMPARE(ui.boxes().size(), 1);
     QCOMPARE(ui.boxes()[0].icon, Ui::Icon::Error);
+    QCOMPARE(ui.boxes()[0].title, QStringLiteral("QUDO / clsFileStream / SaveToFile"));
+}
+
+// A file smaller than any write buffer fails at its one write, not at commit.
+void TestFileSystem::smallSaveFailingPartWayKeepsOldFile()
+{
+    TestAppFolder app(TestAppFolder::SysData::Empty);
+    app.writeFile(QStringLiteral("SysData/TeamName3.dat"), "old contents\r\n");
+    RecordingUi ui;
+    bool saved = true;
+    QVERIFY(TestFiles::runWithFileSizeLimit(1024, [&] {
+        saved = clsFileStream().SaveToFile(QStringLiteral("SysData\\TeamName3.dat"), QString(7000, u'1'));
+    }));
+    QVERIFY(!saved);
+    QCOMPARE(app.readFile(QStringLiteral("SysData/TeamName3.dat")), QByteArray("old contents\r\n"));
+    QCOMPARE(QDir(app.filePath(QStringLiteral("SysData"))).entryList(QDir::Files), QStringList{"TeamName3.dat"});
+    QCOMPARE(ui.boxes().size(), 1);
     QCOMPARE(ui.boxes()[0].title, QStringLiteral("QUDO / clsFileStream / SaveToFile"));
 }
 

@@ -5,7 +5,10 @@ QUDO's downloads can be tried by hand without the internet.
     python3 tools/official_site/serve.py [--port 8080] [--settings PATH/TO/bigSettings.ini]
 
 The pages and the map of addresses to pages live in tests/data/official/
-(site.tsv); QUDO's tests serve the same pages the same way. With --settings the
+(site.tsv); QUDO's tests serve the same pages the same way. The same server
+also stands in for the maker's download server of the overseas team-name
+update (/download/2021/version.dat and a newer TeamName2.dat): QUDO asks it
+when built with -DQUDO_UPDATE_HOST=127.0.0.1:<port> (see README.md). With --settings the
 three page addresses in QUDO's bigSettings.ini are pointed at this server (the
 file is kept in its windows-31j, CR LF form; everything else in it stays).
 Delete bigSettings.ini to get the official addresses back: QUDO writes the
@@ -54,11 +57,13 @@ def handler_for(folder, exact, fallback):
                 self.answer(404, "<!DOCTYPE html><html><body><p>Not Found</p></body></html>".encode())
                 return
             with open(os.path.join(folder, name), "rb") as f:
-                self.answer(200, f.read())
+                self.answer(200, f.read(), name)
 
-        def answer(self, status, body):
+        def answer(self, status, body, name=""):
             self.send_response(status)
-            self.send_header("Content-Type", "text/html; charset=UTF-8")
+            # The pages are UTF-8 HTML; the download server's files are windows-31j text.
+            kind = "text/plain; charset=Shift_JIS" if name.endswith(".dat") else "text/html; charset=UTF-8"
+            self.send_header("Content-Type", kind)
             self.send_header("Content-Length", str(len(body)))
             self.send_header("Cache-Control", "no-store")
             self.end_headers()
@@ -102,6 +107,8 @@ def main():
     print(f"Serving {len(exact)} pages of the stand-in official site on http://{base}/ (Ctrl+C ends)")
     for address in sorted(exact):
         print(f"  http://{base}{address}")
+    for address in sorted(a for a in fallback if a.startswith("/download/")):
+        print(f"  http://{base}{address}  (team-name update)")
     try:
         server.serve_forever()
     except KeyboardInterrupt:

@@ -1,0 +1,116 @@
+#include "common/TestAppFolder.h"
+#include "gui/QtUi.h"
+#include "support/clsWaitDialog.h"
+#include "singles/clsTFileCSV.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QProgressBar>
+#include <QTest>
+
+#include <vector>
+
+namespace {
+
+QWidget *progressWindow()
+{
+    for (QWidget *widget : QApplication::topLevelWidgets())
+        if (widget->objectName() == QLatin1String("frmWaitDialog"))
+            return widget;
+    return nullptr;
+}
+
+QString message(QWidget *window)
+{
+    const auto *label = window->findChild<QLabel *>(QStringLiteral("lblMsg"));
+    return label ? label->text() : QString();
+}
+
+QProgressBar *bar(QWidget *window)
+{
+    return window->findChild<QProgressBar *>(QStringLiteral("barProgress"));
+}
+
+} // namespace
+
+class TestProgressWindow : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+    void showsMessageAndBar();
+    void emptyRangeFillsNothing();
+    void csvLoadShowsAndCloses();
+
+private:
+    QtUi *m_ui = nullptr;
+    QWidget *m_main = nullptr;
+};
+
+void TestProgressWindow::init()
+{
+    m_main = new QWidget;
+    m_main->show();
+    m_ui = new QtUi;
+    m_ui->setMainWindow(m_main);
+    Ui::install(m_ui);
+}
+
+void TestProgressWindow::cleanup()
+{
+    Ui::install(nullptr);
+    delete m_ui;
+    delete m_main;
+}
+
+void TestProgressWindow::showsMessageAndBar()
+{
+    {
+        clsWaitDialog progress(QStringLiteral("CSVデータ数の取得中"), 1);
+        QWidget *window = progressWindow();
+        QVERIFY(window);
+        QVERIFY(window->isVisible());
+        QCOMPARE(window->windowTitle(), QStringLiteral(" 処理中 . . ."));
+        QVERIFY(window->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+        QCOMPARE(window->parentWidget(), m_main);
+        QVERIFY(window->findChildren<QLabel *>().size() == 2);
+        QCOMPARE(message(window), QStringLiteral("CSVデータ数の取得中"));
+
+        progress.setMax(4000);
+        progress.setMessage(QStringLiteral("CSVファイルの読込中"));
+        progress.setValue(1001);
+        QCOMPARE(message(window), QStringLiteral("CSVファイルの読込中"));
+        QCOMPARE(bar(window)->maximum(), 4000);
+        QCOMPARE(bar(window)->value(), 1001);
+    }
+    QVERIFY(!progressWindow()->isVisible());
+}
+
+void TestProgressWindow::emptyRangeFillsNothing()
+{
+    clsWaitDialog progress(QStringLiteral("CSVファイルに保存中"), -1);
+    progress.setValue(-1);
+    QCOMPARE(bar(progressWindow())->maximum(), 1);
+    QCOMPARE(bar(progressWindow())->value(), 0);
+}
+
+void TestProgressWindow::csvLoadShowsAndCloses()
+{
+    TestAppFolder app(TestAppFolder::SysData::None);
+    clsTFileCSV csv;
+    const std::vector<qint32> singles(3000, 19);
+    QVERIFY(csv.CsvSave(QStringLiteral("UserData\\list.csv"), singles));
+    qint32 count = 0;
+    std::vector<qint32> loaded;
+    QVERIFY(csv.CsvLoad(QStringLiteral("UserData\\list.csv"), count, loaded));
+    QCOMPARE(count, 3000);
+    QVERIFY(loaded == singles);
+    QVERIFY(!progressWindow()->isVisible());
+    QCOMPARE(message(progressWindow()), QStringLiteral("CSVファイルの読込中"));
+    QCOMPARE(bar(progressWindow())->value(), 3000);
+}
+
+QTEST_MAIN(TestProgressWindow)
+#include "TestProgressWindow.moc"
