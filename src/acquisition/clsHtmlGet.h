@@ -20,6 +20,8 @@ public:
     void setProgressClose(bool close) { m_inet.setProgressClose(close); }
     QString ProgressDialogMessage() const { return m_inet.ProgressDialogMessage(); }
     void setProgressDialogMessage(const QString &message) { m_inet.setProgressDialogMessage(message); }
+    // A new line of the connection log.
+    void AddLogLine(const QString &line) const { m_inet.AddLog(line, true); }
 
     // Fetches strUrl (bytCode as clsWinInet::GetHttpDataString) and cuts it
     // into items; the item count, 0 when offline or nothing came.

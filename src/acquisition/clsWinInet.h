@@ -50,11 +50,13 @@ public:
                               quint8 bytCode);
     QString GetHttpDataStringUTF8(const QString &strUrl, const QString &strProxy);
 
+    // With blnNewLine a new line " <text>", else text added to the last line;
+    // nothing while ProgressOpen is False.
+    void AddLog(const QString &strText, bool blnNewLine) const;
+
 private:
     QByteArray transfer(const QString &strUrl, const QString &strProxy);
     QByteArray receive(HttpTransfer &http);
-    // With blnNewLine a new line " <text>", else text added to the last line.
-    void AddLog(const QString &strText, bool blnNewLine) const;
 
     ErrorReporter m_err{QStringLiteral("clsWinInet")};
     qint32 m_connectTimeout = 15000;

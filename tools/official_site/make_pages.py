@@ -21,9 +21,13 @@ opinion. Run again after changing the data below:
     python3 tools/official_site/make_pages.py
 """
 
+import html
 import os
 import random
+import re
 from decimal import Decimal, ROUND_HALF_UP
+
+import real_world_rounds
 
 REPO = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
 OUT = os.path.join(REPO, "tests", "data", "official")
@@ -63,6 +67,8 @@ SHORT = {
     "Ｖ・ファーレン長崎": "長崎",
     "鹿児島ユナイテッドＦＣ": "鹿児島",
 }
+
+SHORT.update(real_world_rounds.SHORT)
 
 # A club that no team-name file knows: the page is fine, the translation fails.
 UNKNOWN_CLUB = "クオーヴェル架空ユナイテッド"
@@ -320,6 +326,12 @@ RESULTS = {
 }
 
 
+ROUNDS.update(real_world_rounds.ROUNDS)
+ROUNDS[1485] = ROUNDS[1478]
+ROUNDS[1486] = ROUNDS[1478]
+VOTES.update(real_world_rounds.VOTES)
+
+
 # ---------------------------------------------------------------------------
 # Page frame
 # ---------------------------------------------------------------------------
@@ -488,12 +500,23 @@ def toto_matches(number):
         if isinstance(entry, int):
             g = big[entry - 1]
             home, away, day, time = short(g["home"]), short(g["away"]), g["day"], g["time"]
+            written = (spelled(v, home, g["home"]), spelled(v, away, g["away"]))
         else:
             home, away = entry
             day, time = big[-1]["day"], "19:00" if number == 1478 else "15:00"
-        out.append(dict(no=no, home=home, away=away, day=day, time=time,
+            written = entry
+        out.append(dict(no=no, home=home, away=away, day=day, time=time, written=written,
                         counts=vote_counts(number, no), cancelled=no in v["cancelled"]))
     return out
+
+
+def spelled(v, short_name, official):
+    """A club as the vote page writes it: its short name, its official name,
+    or the page's own spelling."""
+    spelling = v.get("spelling")
+    if spelling == "official":
+        return official
+    return (spelling or {}).get(short_name, short_name)
 
 
 def vote_page(number):
@@ -511,13 +534,13 @@ def vote_page(number):
             t = matches[k]
             counts = t["counts"]
             total = sum(counts)
-            cells = "".join(f'<td class="vote">{amount(c)}<br>({rate(c, total)}%)</td>'
+            cells = "".join(f'<td class="vote">{v.get("oversized") or amount(c)}<br>({rate(c, total)}%)</td>'
                             for c in counts)
             no = f'中止<br>{t["no"]}' if t["cancelled"] else str(t["no"])
             span = f' rowspan="{j - i}"' if j - i > 1 else ""
             lead = (f'<td class="day"{span}>{t["day"]}</td><td class="time"{span}>{t["time"]}</td>'
                     if k == i else "")
-            rows.append(f'<tr>{lead}<td class="no">{no}</td><td class="home">{t["home"]}</td>{cells}<td class="away">{t["away"]}</td></tr>')
+            rows.append(f'<tr>{lead}<td class="no">{no}</td><td class="home">{t["written"][0]}</td>{cells}<td class="away">{t["written"][1]}</td></tr>')
         i = j
 
     rnd = random.Random(number)
@@ -693,8 +716,8 @@ def result_page_cancelled():
 # ---------------------------------------------------------------------------
 # Expected round files (layouts of the schedule, vote and result files)
 # ---------------------------------------------------------------------------
-def write_xml(name, lines):
-    path = os.path.join(OUT, "expected", name)
+def write_xml(name, lines, folder="expected"):
+    path = os.path.join(OUT, folder, name)
     os.makedirs(os.path.dirname(path), exist_ok=True)
     with open(path, "wb") as f:
         f.write("".join(line + "\r\n" for line in lines).encode("cp932"))
@@ -748,14 +771,24 @@ def expected_schedule(number, cancelled=False):
     write_xml(f"big_schedule_{number}.xml", lines)
 
 
+def stamp_time(stamp):
+    """'(2025年04月15日（火）20時40分時点)' -> '2025/04/15 20:40:00'."""
+    found = re.match(r"[(（](\d{4})年(\d{1,2})月(\d{1,2})日(?:[(（].[)）])?(?:(\d{1,2})[:：時](\d{1,2})分?)?",
+                     stamp.replace(" ", ""))
+    y, mo, d, hh, mm = found.groups()
+    return f"{int(y):04d}/{int(mo):02d}/{int(d):02d} {int(hh or 0)}:{int(mm or 0):02d}:00"
+
+
 def expected_vote(number):
     r = ROUNDS[number]
     v = VOTES[number]
     toto = toto_matches(number)
-    end = v["period"].split("～", 1)[1]
+    # A final status is dated at the end of sales, an earlier one by its stamp.
+    final = "販売終了時点" in v["stamp"]
+    taken = ymd_hms(v["period"].split("～", 1)[1]) if final else stamp_time(v["stamp"])
     lines = ['<?xml version="1.0" encoding="Shift_JIS"?>',
              '<?xml-stylesheet type="text/xsl" href="big_vote.xsl"?>', "<BIG>", "<投票状況>",
-             leaf("開催回", number), leaf("販売終了時点", ymd_hms(end))]
+             leaf("開催回", number), leaf("販売終了時点", taken)]
     for no, g in enumerate(r["matches"], 1):
         mo, d = g["day"].split("/")
         home, away = short(g["home"]), short(g["away"])
@@ -848,6 +881,32 @@ def main():
         expected_result(number, pairs, RESULTS[number], 6)
     expected_result(421, old_pairs, old_res, 4)
     expected_result(1162, cancelled_pairs, dict(scores=["中止"] * 14), 6, cancelled=True)
+    write_real_world_rounds()
+
+
+def write_real_world_rounds():
+    """The rounds of real_world_rounds.py: pages, expected files, damaged files."""
+    for number in (1482, 1483, 1484):
+        write(f"schedule_{number}.html", schedule_page(number))
+        expected_schedule(number)
+        expected_vote(number)
+    write("schedule_1486.html", schedule_page(1486))
+    write("vote_1482_final_midnight_kick_offs.html", vote_page(1482))
+    write("vote_1483_final_names_written_by_toto.html", vote_page(1483))
+    write("vote_1484_mid_sales_unknown_club.html", vote_page(1484))
+    write("vote_1486_final_oversized_numbers.html", vote_page(1486))
+
+    kept = [(short(g["home"]), short(g["away"])) for g in ROUNDS[1478]["matches"]]
+    written = list(kept)
+    kept[0] = (real_world_rounds.RESULT_1485_FIRST_HOME_KEPT, kept[0][1])
+    written[0] = (real_world_rounds.RESULT_1485_FIRST_HOME, written[0][1])
+    assert html.unescape(written[0][0]).translate({ord("<"): "＜", ord(">"): "＞"}) == kept[0][0]
+    RESULTS[1485] = dict(RESULTS[1478], teams=written)
+    write("result_1485_angle_brackets_in_a_team.html", result_page(1485))
+    expected_result(1485, kept, RESULTS[1485], 6)
+
+    write_xml("SysData/BIG_Schedule/big_schedule_1478.xml", real_world_rounds.damaged_schedule(), "damaged")
+    write_xml("SysData/BIG_Result/big_result_1478.xml", real_world_rounds.damaged_result(), "damaged")
 
 
 if __name__ == "__main__":
