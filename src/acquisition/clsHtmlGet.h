@@ -32,7 +32,7 @@ public:
     // The text lines of the page body; their count.
     qint32 GetTextData(QStringList &strList) const;
 
-    qint32 Count() const { return qint32(m_items.size()); }
+    qint32 Count() const { return m_data.Count(); }
     QString Url() const { return m_url; }
     // Item 1..Count; an empty item outside.
     HtmlItem Item(qint32 index) const;
@@ -46,6 +46,4 @@ private:
     clsWinInet m_inet;
     clsHtmlData m_data;
     QString m_url;
-    QString m_html;
-    QList<HtmlItem> m_items;
 };
