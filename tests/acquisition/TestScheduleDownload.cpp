@@ -48,6 +48,8 @@ private Q_SLOTS:
     void unpublishedRound_data();
     void unpublishedRound();
     void deadServer();
+    void pageOfTinyTags_data();
+    void pageOfTinyTags();
     void payoutDeadlineBeforeTheMatchTable();
     void clubThatNoFileKnows();
     void secondMatchTableFails();
@@ -256,6 +258,35 @@ void TestScheduleDownload::unpublishedRound()
     schedule.FalseDialog(round);
     QCOMPARE(boxLines(m_bed->ui), QStringList{unpublishedBox(round, kind)});
     QVERIFY(!m_bed->app.exists(roundFile(round, kumi)));
+}
+
+void TestScheduleDownload::pageOfTinyTags_data()
+{
+    QTest::addColumn<qint64>("bytes");
+    QTest::addColumn<bool>("unpublished");
+    QTest::newRow("just under the body cap") << clsWinInet::MaxBodyBytes << true;
+    QTest::newRow("just over the body cap") << clsWinInet::MaxBodyBytes + 1 << false;
+}
+
+// The worst page for cutting: an item every three bytes. Under the cap it is
+// read (and shows no round), over the cap it is no page at all.
+void TestScheduleDownload::pageOfTinyTags()
+{
+    QFETCH(qint64, bytes);
+    QFETCH(bool, unpublished);
+    QByteArray page("<html><body><p>no round here</p>");
+    page += QByteArray("<a>").repeated((bytes - page.size()) / 3);
+    page += QByteArray(bytes - page.size(), ' ');
+    QCOMPARE(page.size(), bytes);
+    m_bed->site.serve(OfficialSite::scheduleAddress(1487), page);
+    clsSchedule schedule;
+    schedule.Initialize();
+
+    QVERIFY(!schedule.GetSchedule(1487, QString(), 3, false));
+    QCOMPARE(schedule.Unpublished(), unpublished);
+    schedule.FalseDialog(1487);
+    QCOMPARE(boxLines(m_bed->ui),
+             QStringList{unpublished ? unpublishedBox(1487, kind) : failureBox(kind)});
 }
 
 void TestScheduleDownload::deadServer()

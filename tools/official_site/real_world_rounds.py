@@ -1,6 +1,7 @@
 """Rounds of the stand-in site that show what real users meet: pages written
 the way the official site writes them, and damaged pages and round files.
-make_pages.py merges them into its tables and writes their pages.
+site_data.py merges them into the tables of the others; make_pages.py
+writes their pages.
 
     1482  overseas round: kick-offs at 0:00 on both pages, the vote page names
           the clubs in full-width katakana, final stamp without a time
