@@ -52,6 +52,8 @@ bool clsHtmlVote::GetVote(qint32 lngKaisaikai, const QString &strKumi, bool &bln
         if (!schedule.GetSchedule(lngKaisaikai, strKumi, RoundWorkflow::FromFile, false))
             return false;
 
+        // The team files as they are now: the user may have added a name.
+        m_teams = clsTotoData();
         // Matches that find no BIG match are told in the log after the transfer.
         const LogHold hold(*this);
         const QStringList lines
@@ -162,6 +164,9 @@ VoteData clsHtmlVote::CarryOver(const TotoPage &page, const ScheduleData &schedu
     QStringList scheduleClubs;
     for (int match = 1; match <= RoundData::MatchCount; ++match)
         scheduleClubs << club(schedule.Game[match].Home) << club(schedule.Game[match].Away);
+    std::array<std::pair<QString, QString>, TotoMatchCount + 1> totoClubs;
+    for (int toto = 1; toto <= TotoMatchCount; ++toto)
+        totoClubs[toto] = {club(page.Game[toto].Home), club(page.Game[toto].Away)};
     std::array<bool, TotoMatchCount + 1> placed{};
     for (int match = 1; match <= RoundData::MatchCount; ++match) {
         const ScheduleGame &big = schedule.Game[match];
@@ -170,10 +175,9 @@ VoteData clsHtmlVote::CarryOver(const TotoPage &page, const ScheduleData &schedu
         game.Away = big.Away;
         game.GameDate = big.GameDate;
         game.StartTime = big.StartTime;
-        const QString home = scheduleClubs.at(2 * match - 2);
-        const QString away = scheduleClubs.at(2 * match - 1);
+        const std::pair<QString, QString> clubs{scheduleClubs.at(2 * match - 2), scheduleClubs.at(2 * match - 1)};
         for (int toto = 1; toto <= TotoMatchCount; ++toto) {
-            if (club(page.Game[toto].Home) == home && club(page.Game[toto].Away) == away) {
+            if (totoClubs[toto] == clubs) {
                 game.Votes = page.Game[toto].Votes;
                 placed[toto] = true;
                 break;

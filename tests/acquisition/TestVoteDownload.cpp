@@ -45,6 +45,7 @@ private Q_SLOTS:
     void deadServer();
     void homeTeamWrittenAnotherWay_data();
     void homeTeamWrittenAnotherWay();
+    void userAdditionCountsAtTheNextDownload();
     void finalStatusWithoutSalesPeriodIsNotComplete();
     void oversizedNumbersFailWithOneBox();
     void calledOffMatchIsReadByItsNumber();
@@ -256,6 +257,24 @@ void TestVoteDownload::homeTeamWrittenAnotherWay()
     const QStringList log = m_bed->ui.closedConnectionLogs().last();
     QCOMPARE(log.filter(QStringLiteral(" toto 1：")), logLine.isEmpty() ? QStringList() : QStringList(logLine));
     QVERIFY(m_bed->ui.boxes().isEmpty());
+}
+
+void TestVoteDownload::userAdditionCountsAtTheNextDownload()
+{
+    placeSchedule(1478);
+    QString text = OfficialSite::pageText(QStringLiteral("vote_1478_final.html"));
+    text.replace(QStringLiteral("<td class=\"home\">鹿島</td>"), QStringLiteral("<td class=\"home\">カシマＸ</td>"));
+    m_bed->site.serve(OfficialSite::voteAddress(1478), text.toUtf8());
+    clsHtmlVote page;
+    bool final = false;
+    QVERIFY(page.GetVote(1478, QString(), final));
+    QVERIFY(page.Vote().Game[1].Votes[1].Count.isZero());
+
+    // The team-name dialog appends to the user's file while the reader lives.
+    m_bed->app.writeFile(QStringLiteral("SysData/TeamName3.dat"),
+                         TestFiles::sjis(QStringLiteral(";user\r\n鹿島     = カシマX\r\n")));
+    QVERIFY(page.GetVote(1478, QString(), final));
+    QVERIFY(!page.Vote().Game[1].Votes[1].Count.isZero());
 }
 
 void TestVoteDownload::oversizedNumbersFailWithOneBox()
