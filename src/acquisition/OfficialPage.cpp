@@ -15,3 +15,17 @@ QStringList OfficialPage::fetchLines(qint32 lngKaisaikai, const QString &what, c
         m_html.GetTextData(lines);
     return lines;
 }
+
+OfficialPage::LogHold::LogHold(OfficialPage &page)
+    : m_page(page)
+    , m_closeAtEnd(page.ProgressOpen() && page.ProgressClose())
+{
+    if (m_closeAtEnd)
+        m_page.setProgressClose(false);
+}
+
+OfficialPage::LogHold::~LogHold()
+{
+    if (m_closeAtEnd)
+        m_page.setProgressClose(true);
+}

@@ -22,6 +22,26 @@ public:
     bool ProgressClose() const { return m_html.ProgressClose(); }
     void setProgressClose(bool close) { m_html.setProgressClose(close); }
 
+    // Adds a line to the connection log (nothing while ProgressOpen is False).
+    void addLogLine(const QString &line) const { m_html.AddLogLine(line); }
+
+    // Keeps the connection log of a page open while it lives, so that what
+    // happens after the transfer (reading the page, keeping the round file)
+    // can still be told there; then closes it, if the caller wanted the log
+    // closed after the transfer. Nests: only the outermost one closes.
+    class LogHold
+    {
+    public:
+        explicit LogHold(OfficialPage &page);
+        ~LogHold();
+        LogHold(const LogHold &) = delete;
+        LogHold &operator=(const LogHold &) = delete;
+
+    private:
+        OfficialPage &m_page;
+        bool m_closeAtEnd;
+    };
+
 protected:
     explicit OfficialPage(const QString &className) : m_err(className) {}
     ~OfficialPage() = default;

@@ -1,6 +1,7 @@
 #include "acquisition/PageLines.h"
 
 #include "acquisition/clsHtmlToto.h"
+#include "support/DateText.h"
 #include "support/RuntimeError.h"
 
 int PageLines::numberOf(const QString &line, int last)
@@ -49,12 +50,14 @@ OleDate matchDay(const clsHtmlToto &toto, int year, const QString &text)
     return day;
 }
 
-OleDate kickOff(const clsHtmlToto &toto, const QString &text)
+OleDate kickOff(const QString &text)
 {
-    const OleDate time = toto.StringToDate(text);
-    if (!time.isSet() || !time.isTimeOnly())
+    // Midnight is a time too, though its value is the one of "no date": the
+    // parser tells a time that is not there from 0:00.
+    const std::optional<OleDate> time = DateText::parse(clsHtmlToto::Narrow(text));
+    if (!time || !time->isTimeOnly())
         throw RuntimeError::fromNumber(RuntimeError::TypeMismatch);
-    return time;
+    return *time;
 }
 
 } // namespace PageValue

@@ -38,8 +38,8 @@ bool isMatchDay(const clsHtmlToto &toto, int year, const QString &text);
 // The date of year, "/", text (2024/3/9); a run-time failure (type mismatch)
 // when that is not a date.
 OleDate matchDay(const clsHtmlToto &toto, int year, const QString &text);
-// A kick-off such as 19:00; a run-time failure (type mismatch) when the text
-// is not a time of day.
-OleDate kickOff(const clsHtmlToto &toto, const QString &text);
+// A kick-off such as 19:00 (full width too); 0:00 is the time zero. A
+// run-time failure (type mismatch) when the text is not a time of day.
+OleDate kickOff(const QString &text);
 
 } // namespace PageValue

@@ -50,3 +50,18 @@ void RoundWorkflow::FalseDialog(qint32 lngKaisaikai) const
         Ui::instance().showMessage(Ui::Icon::Warning, title,
                                    QStringLiteral("インターネットよりダウンロードに失敗しました。"));
 }
+
+bool RoundWorkflow::setAsideUnreadable(const QString &fileName, const OfficialPage &page) const
+{
+    if (fileName != m_unreadableFile)
+        return false;
+    const QString brokenName = fileName + QStringLiteral(".broken");
+    const QString shownName = clsFileSystemObject::GetFileName(fileName);
+    if (!clsFileSystemObject::MoveFile(fileName, brokenName)) {
+        page.addLogLine(QStringLiteral("読み込めない ") + shownName + QStringLiteral(" を移せないため、置き換えません"));
+        return false;
+    }
+    page.addLogLine(QStringLiteral("読み込めない ") + shownName + QStringLiteral(" を ")
+                    + clsFileSystemObject::GetFileName(brokenName) + QStringLiteral(" に移して置き換えます"));
+    return true;
+}

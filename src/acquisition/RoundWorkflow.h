@@ -1,5 +1,6 @@
 #pragma once
 
+#include "acquisition/OfficialPage.h"
 #include "support/ErrorReporter.h"
 #include "support/clsFileSystemObject.h"
 
@@ -43,6 +44,7 @@ protected:
     {
         m_cancel = false;
         m_unpublished = false;
+        m_unreadableFile.clear();
         Record candidate{};
         if (lngKaisaikai > 0) {
             const bool loaded = (lngDType & FromFile) && loadFile(candidate);
@@ -56,24 +58,31 @@ protected:
         held = candidate;
     }
 
-    // Loads the round file of the round and group into record.
+    // Loads the round file of the round and group into record. A file that
+    // is there but does not read is remembered: a download may replace it.
     template<typename XmlFile, typename Record>
-    static bool loadRoundFile(XmlFile &xml, qint32 lngKaisaikai, const QString &strKumi, Record &record,
-                              Record (XmlFile::*getRecord)() const)
+    bool loadRoundFile(XmlFile &xml, qint32 lngKaisaikai, const QString &strKumi, Record &record,
+                       Record (XmlFile::*getRecord)() const)
     {
-        if (!xml.XmlLoad(xml.GetFileName(lngKaisaikai, strKumi)))
+        const QString fileName = xml.GetFileName(lngKaisaikai, strKumi);
+        if (!xml.XmlLoad(fileName)) {
+            if (clsFileSystemObject::FileExists(fileName))
+                m_unreadableFile = fileName;
             return false;
+        }
         record = (xml.*getRecord)();
         return true;
     }
 
     // Writes a downloaded record as the round file of its own round and
-    // group, unless that file exists: a download never replaces a file.
+    // group. A download never replaces a file that reads; one that did not
+    // read in this get operation is set aside first (see setAsideUnreadable).
     template<typename XmlFile, typename Record>
-    static void keepAsNewRoundFile(XmlFile &xml, const Record &record, void (XmlFile::*setRecord)(const Record &))
+    void keepAsNewRoundFile(XmlFile &xml, const Record &record, void (XmlFile::*setRecord)(const Record &),
+                            const OfficialPage &page)
     {
         const QString fileName = xml.GetFileName(record.Kaisaikai, record.Kumi);
-        if (clsFileSystemObject::FileExists(fileName))
+        if (clsFileSystemObject::FileExists(fileName) && !setAsideUnreadable(fileName, page))
             return;
         (xml.*setRecord)(record);
         xml.XmlSave(fileName);
@@ -84,6 +93,13 @@ protected:
 
 private:
     bool askDownload() const;
+    // When fileName is the file that did not read in this get operation:
+    // renames it to fileName + ".broken" (replacing an older one), tells the
+    // connection log and gives true. Otherwise, or when the rename fails,
+    // false: the file stays as it is.
+    bool setAsideUnreadable(const QString &fileName, const OfficialPage &page) const;
+
+    QString m_unreadableFile;
 
     QString m_kindWord;
     bool m_initialized = false;

@@ -4,8 +4,6 @@
 #include <QString>
 #include <QStringList>
 
-#include <utility>
-
 // One piece of a page: a tag, a comment or a run of text, cleaned.
 struct HtmlItem
 {
@@ -23,24 +21,53 @@ Q_DECLARE_TYPEINFO(HtmlItem, Q_RELOCATABLE_TYPE);
 
 // Cuts a page into its tags, comments and text runs in one pass, cleans each
 // piece and marks the pieces that lie inside the page body.
+//
+// A page of nothing but tiny tags has an item every three characters: the
+// items are therefore kept as where they lie in the page and what they are
+// (a few bytes each), and an HtmlItem with its texts is made only when asked
+// for. The cutting then takes a few times the page's size, not tens of times.
 class clsHtmlData
 {
 public:
-    // The number of items cut from strHtml; they are then in Items().
+    // What an item is, as bits of Kind.
+    enum KindBit : quint8 {
+        TagBit = 1,
+        EndTagBit = 2,
+        CommentBit = 4,
+        BodyBit = 8,
+        LineBreakBit = 16,   // a tag named BR (any letter case, blanks removed)
+    };
+
+    // One item of the page: its piece of the page text and its kind.
+    struct Piece
+    {
+        qint32 Start = 0;
+        qint32 Length = 0;
+        quint8 Kind = 0;
+    };
+
+    // The number of items cut from strHtml.
     qint32 GetHtmlData(const QString &strHtml);
 
-    const QList<HtmlItem> &Items() const { return m_items; }
-    QList<HtmlItem> takeItems() { return std::exchange(m_items, {}); }
+    qint32 Count() const { return qint32(m_pieces.size()); }
+    const QList<Piece> &Pieces() const { return m_pieces; }
+    // Item index (0 .. Count() - 1) with its texts.
+    HtmlItem Item(qint32 index) const;
+    // The cleaned text of a piece.
+    QString TextOf(const Piece &piece) const;
 
     // Control characters become spaces, runs of spaces one space, the few
     // entities the pages use their characters; no spaces at the ends.
     static QString CleanText(QStringView strText);
 
 private:
-    void addPiece(QStringView piece, bool cutAsTag);
-    void makeTag(HtmlItem &item);
+    void addPiece(qsizetype start, qsizetype length, bool cutAsTag);
+    // The item of a cleaned piece; kind gives what cutting found it to be.
+    static HtmlItem makeItem(const QString &text, quint8 kind);
+    static void makeTag(HtmlItem &item);
 
-    QList<HtmlItem> m_items;
+    QString m_html;
+    QList<Piece> m_pieces;
     bool m_inComment = false;
     bool m_inBody = false;
 };

@@ -1,12 +1,17 @@
 #include "acquisition/clsHtmlGet.h"
 
-#include <algorithm>
-
 namespace {
 
 bool isBlank(QChar ch)
 {
     return ch == u' ' || ch == QChar(0x3000) || ch == u'\t';
+}
+
+// The readers match names without any kind of space.
+QString withoutBlanks(QString name)
+{
+    name.removeIf(isBlank);
+    return name;
 }
 
 } // namespace
@@ -22,42 +27,34 @@ qint32 clsHtmlGet::GetHttp(const QString &strUrl, const QString &strProxy, quint
 
 qint32 clsHtmlGet::ParseHtml(const QString &strHtml)
 {
-    clear();
-    m_html = strHtml;
-    m_data.GetHtmlData(m_html);
-    m_items = m_data.takeItems();
-    // The readers match names without any kind of space.
-    for (HtmlItem &item : m_items) {
-        if (std::any_of(item.Name.cbegin(), item.Name.cend(), isBlank))
-            item.Name.removeIf(isBlank);
-    }
-    return Count();
+    return m_data.GetHtmlData(strHtml);
 }
 
 qint32 clsHtmlGet::GetTextData(QStringList &strList) const
 {
     strList.clear();
     bool lineBreakPending = false;
-    for (const HtmlItem &item : m_items) {
-        if (!item.Body)
+    for (const clsHtmlData::Piece &piece : m_data.Pieces()) {
+        if (!(piece.Kind & clsHtmlData::BodyBit))
             continue;
-        if (item.Tag)
-            lineBreakPending = item.Name.compare(QLatin1String("BR"), Qt::CaseInsensitive) == 0;
+        if (piece.Kind & clsHtmlData::TagBit)
+            lineBreakPending = piece.Kind & clsHtmlData::LineBreakBit;
         else if (!lineBreakPending)
-            strList.append(item.Name);
+            strList.append(withoutBlanks(m_data.TextOf(piece)));
         else if (!strList.isEmpty())
-            strList.last() += item.Name;
+            strList.last() += withoutBlanks(m_data.TextOf(piece));
     }
     return qint32(strList.size());
 }
 
 HtmlItem clsHtmlGet::Item(qint32 index) const
 {
-    return index >= 1 && index <= Count() ? m_items.at(index - 1) : HtmlItem();
+    HtmlItem item = m_data.Item(index - 1);
+    item.Name = withoutBlanks(item.Name);
+    return item;
 }
 
 void clsHtmlGet::clear()
 {
-    m_html.clear();
-    m_items.clear();
+    m_data.GetHtmlData(QString());
 }

@@ -20,6 +20,8 @@ public:
     void setProgressClose(bool close) { m_inet.setProgressClose(close); }
     QString ProgressDialogMessage() const { return m_inet.ProgressDialogMessage(); }
     void setProgressDialogMessage(const QString &message) { m_inet.setProgressDialogMessage(message); }
+    // A new line of the connection log.
+    void AddLogLine(const QString &line) const { m_inet.AddLog(line, true); }
 
     // Fetches strUrl (bytCode as clsWinInet::GetHttpDataString) and cuts it
     // into items; the item count, 0 when offline or nothing came.
@@ -30,7 +32,7 @@ public:
     // The text lines of the page body; their count.
     qint32 GetTextData(QStringList &strList) const;
 
-    qint32 Count() const { return qint32(m_items.size()); }
+    qint32 Count() const { return m_data.Count(); }
     QString Url() const { return m_url; }
     // Item 1..Count; an empty item outside.
     HtmlItem Item(qint32 index) const;
@@ -44,6 +46,4 @@ private:
     clsWinInet m_inet;
     clsHtmlData m_data;
     QString m_url;
-    QString m_html;
-    QList<HtmlItem> m_items;
 };

@@ -110,16 +110,16 @@ bool clsHtmlResult::readPrizes(const PageLines &lines, int &i, ResultData &resul
 {
     int position = i;
     for (int grade = 1; grade <= clsToto::GetMaxGrade(result.Kaisaikai); ++grade) {
-        result.Prize[grade] = m_toto.StringToCurrency(lines.at(position));
-        result.Winners[grade] = m_toto.StringToCurrency(lines.at(position + 1));
-        result.CarryOver[grade] = m_toto.StringToCurrency(lines.at(position + 2));
+        result.Prize[grade] = clsHtmlToto::ReadCurrency(lines.at(position));
+        result.Winners[grade] = clsHtmlToto::ReadCurrency(lines.at(position + 1));
+        result.CarryOver[grade] = clsHtmlToto::ReadCurrency(lines.at(position + 2));
         position += 4;
     }
     if (!lines.find(position, QStringLiteral("投票枚数")))
         return false;
-    result.Sales = m_toto.StringToCurrency(lines.at(position + 1));
-    result.Units = m_toto.StringToCurrency(lines.at(position + 2));
-    result.Sheets = m_toto.StringToCurrency(lines.at(position + 3));
+    result.Sales = clsHtmlToto::ReadCurrency(lines.at(position + 1));
+    result.Units = clsHtmlToto::ReadCurrency(lines.at(position + 2));
+    result.Sheets = clsHtmlToto::ReadCurrency(lines.at(position + 3));
     position += 4;
     if (!lines.find(position, QStringLiteral("結果発表日")))
         return false;

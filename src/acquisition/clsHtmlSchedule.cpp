@@ -108,7 +108,7 @@ bool clsHtmlSchedule::readMatch(const PageLines &lines, int row, int year, const
     // sales lies in the next year (a round sold in December for January).
     if (schedule.SaleStart.isSet() && game.GameDate.date() < schedule.SaleStart.date())
         game.GameDate = OleDate::fromDate(game.GameDate.date().addYears(1));
-    game.StartTime = PageValue::kickOff(m_toto, lines.at(row + 2));
+    game.StartTime = PageValue::kickOff(lines.at(row + 2));
     game.Stadium = lines.at(row + 3);
     game.Home = shortTeamName(lines.at(row + 4), lngKaisaikai);
     if (game.Home.isEmpty())

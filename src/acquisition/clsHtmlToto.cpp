@@ -4,6 +4,8 @@
 #include "support/DateText.h"
 #include "support/RuntimeError.h"
 
+#include <QRegularExpression>
+
 namespace {
 
 constexpr char16_t fullWidthFirst = 0xFF01;   // ！
@@ -12,6 +14,18 @@ constexpr char16_t fullWidthOffset = 0xFEE0;  // ！ - !
 constexpr char16_t ideographicSpace = 0x3000;
 
 const QChar periodMark(0xFF5E);   // ～ between the two dates of a period
+
+// A time written "20時40分" (or "20時") at the end of a narrowed stamp, as
+// "20:40".
+QString withColonTime(const QString &text)
+{
+    static const QRegularExpression hoursMinutes(QStringLiteral("([0-9]{1,2})時(?:([0-9]{1,2})分)?$"));
+    const QRegularExpressionMatch match = hoursMinutes.match(text);
+    if (!match.hasMatch())
+        return text;
+    const QString minutes = match.hasCaptured(2) ? match.captured(2) : QStringLiteral("0");
+    return text.left(match.capturedStart(0)) + match.captured(1) + u':' + minutes.rightJustified(2, u'0');
+}
 
 // Digits with at most one ".", at least one digit.
 bool isDecimal(const QString &text)
@@ -44,26 +58,29 @@ bool clsHtmlToto::GetValue2(const QString &strText, Money &curValue1, Money &cur
         return false;
     QString rate = text.mid(open);
     rate.remove(u'(').remove(u')').remove(u'%');
-    curValue1 = StringToCurrency(text.left(open));
-    curValue2 = StringToCurrency(rate);
+    curValue1 = ReadCurrency(text.left(open));
+    curValue2 = ReadCurrency(rate);
     return true;
 }
 
 Money clsHtmlToto::StringToCurrency(const QString &strText) const
 {
-    return m_err.guard(QStringLiteral("StringToCurrency"), Money(), [&] {
-        QString digits;
-        for (const QChar ch : strText) {
-            if ((ch >= u'0' && ch <= u'9') || ch == u'.')
-                digits.append(ch);
-        }
-        if (!isDecimal(digits))
-            return Money();
-        const std::optional<Money> value = Money::parse(digits);
-        if (!value)
-            throw RuntimeError::fromNumber(RuntimeError::Overflow);
-        return *value;
-    });
+    return m_err.guard(QStringLiteral("StringToCurrency"), Money(), [&] { return ReadCurrency(strText); });
+}
+
+Money clsHtmlToto::ReadCurrency(const QString &strText)
+{
+    QString digits;
+    for (const QChar ch : strText) {
+        if ((ch >= u'0' && ch <= u'9') || ch == u'.')
+            digits.append(ch);
+    }
+    if (!isDecimal(digits))
+        return Money();
+    const std::optional<Money> value = Money::parse(digits);
+    if (!value)
+        throw RuntimeError::fromNumber(RuntimeError::Overflow);
+    return *value;
 }
 
 OleDate clsHtmlToto::StringToDate(const QString &strText) const
@@ -141,17 +158,19 @@ void clsHtmlToto::DateString2(const QString &strText, OleDate &dtmDate1, OleDate
 bool clsHtmlToto::GetStringToDateNow(const QString &strText, OleDate &dtmDate1, bool &blnFinal) const
 {
     return m_err.guard(QStringLiteral("GetStringToDateNow"), false, [&] {
-        if (!strText.startsWith(u'('))
+        // The site writes its brackets and digits in either width.
+        const QString text = Narrow(strText);
+        if (!text.startsWith(u'('))
             return false;
         blnFinal = true;
-        qsizetype marker = strText.indexOf(QStringLiteral("販売終了時点)"));
+        qsizetype marker = text.indexOf(QStringLiteral("販売終了時点)"));
         if (marker < 0) {
             blnFinal = false;
-            marker = strText.indexOf(QStringLiteral("時点)"));
+            marker = text.indexOf(QStringLiteral("時点)"));
         }
         if (marker < 0)
             return false;
-        QString date = strText.mid(1, marker - 1);
+        QString date = withColonTime(text.mid(1, marker - 1));
         dtmDate1 = StringToDateEx(date);
         return true;
     });

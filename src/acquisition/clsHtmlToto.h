@@ -18,11 +18,16 @@ public:
     // Kaisaikai of a text that contains strCheck; otherwise False.
     bool GetKaisaikai(const QString &strText, qint32 &lngKaisaikai, const QString &strCheck) const;
     // A count with its rate in brackets, 1,234,567(12.34%). False, values
-    // unchanged, without the brackets.
+    // unchanged, without the brackets. A number too large for money is a
+    // run-time failure that reaches the caller: one bad value stops the page.
     bool GetValue2(const QString &strText, Money &curValue1, Money &curValue2) const;
     // The digits and "." of the text as a number (1,234,567円, 12.34%); 0
     // when they are none.
     Money StringToCurrency(const QString &strText) const;
+    // The same for the page readers: a number too large for money is a
+    // run-time failure (overflow) that reaches the caller, so that a page
+    // stops at its first bad value with one message.
+    static Money ReadCurrency(const QString &strText);
     // A date, a date and time, or a time; 0 when the text is none.
     OleDate StringToDate(const QString &strText) const;
     // A date with a weekday in brackets and text after the time,
@@ -33,7 +38,9 @@ public:
     // The two dates of a period around "～"; both unchanged without "～".
     void DateString2(const QString &strText, OleDate &dtmDate1, OleDate &dtmDate2) const;
     // The time stamp of a vote status, (2021年3月13日13:50販売終了時点) (final)
-    // or (2021年3月10日10:00時点).
+    // or (2021年3月10日10:00時点); brackets in either width, a weekday in
+    // brackets after the day, the time also as 20時40分, or no time at all
+    // ((2026年05月23日販売終了時点)).
     bool GetStringToDateNow(const QString &strText, OleDate &dtmDate1, bool &blnFinal) const;
 
     // Full-width letters, digits, signs and spaces as their ASCII forms.

@@ -52,6 +52,10 @@ bool clsHtmlVote::GetVote(qint32 lngKaisaikai, const QString &strKumi, bool &bln
         if (!schedule.GetSchedule(lngKaisaikai, strKumi, RoundWorkflow::FromFile, false))
             return false;
 
+        // The team files as they are now: the user may have added a name.
+        m_teams = clsTotoData();
+        // Matches that find no BIG match are told in the log after the transfer.
+        const LogHold hold(*this);
         const QStringList lines
             = fetchLines(lngKaisaikai, QStringLiteral("投票状況情報"), Url(lngKaisaikai));
         TotoPage page;
@@ -90,8 +94,11 @@ clsHtmlVote::Outcome clsHtmlVote::read(const PageLines &lines, TotoPage &page)
             headingFound = true;
         }
         if (!stampFound) {
-            if (!m_toto.GetStringToDateNow(line, page.VoteTime, page.Final))
+            // A stamp without a day is no stamp: the page stays unpublished.
+            if (!m_toto.GetStringToDateNow(line, page.VoteTime, page.Final) || page.VoteTime.isTimeOnly()) {
+                page.VoteTime = OleDate();
                 continue;
+            }
             stampFound = true;
             year = page.VoteTime.date().year();
         }
@@ -122,7 +129,7 @@ bool clsHtmlVote::readMatch(const PageLines &lines, int &i, int year, OleDate &d
 {
     if (PageValue::isMatchDay(m_toto, year, lines.at(i))) {
         day = PageValue::matchDay(m_toto, year, lines.at(i));
-        time = PageValue::kickOff(m_toto, lines.at(i + 1));
+        time = PageValue::kickOff(lines.at(i + 1));
         i += 2;
     }
     QString line = lines.at(i);
@@ -147,13 +154,20 @@ bool clsHtmlVote::readMatch(const PageLines &lines, int &i, int year, OleDate &d
     return true;
 }
 
-VoteData clsHtmlVote::CarryOver(const TotoPage &page, const ScheduleData &schedule, const QString &strKumi)
+VoteData clsHtmlVote::CarryOver(const TotoPage &page, const ScheduleData &schedule, const QString &strKumi) const
 {
     VoteData vote;
     vote.Kaisaikai = page.Kaisaikai;
     vote.Kumi = strKumi;
     // A final status is dated at the end of sales, not when it was printed.
     vote.VoteTime = page.Final ? page.SaleEnd : page.VoteTime;
+    QStringList scheduleClubs;
+    for (int match = 1; match <= RoundData::MatchCount; ++match)
+        scheduleClubs << club(schedule.Game[match].Home) << club(schedule.Game[match].Away);
+    std::array<std::pair<QString, QString>, TotoMatchCount + 1> totoClubs;
+    for (int toto = 1; toto <= TotoMatchCount; ++toto)
+        totoClubs[toto] = {club(page.Game[toto].Home), club(page.Game[toto].Away)};
+    std::array<bool, TotoMatchCount + 1> placed{};
     for (int match = 1; match <= RoundData::MatchCount; ++match) {
         const ScheduleGame &big = schedule.Game[match];
         VoteGame &game = vote.Game[match];
@@ -161,12 +175,38 @@ VoteData clsHtmlVote::CarryOver(const TotoPage &page, const ScheduleData &schedu
         game.Away = big.Away;
         game.GameDate = big.GameDate;
         game.StartTime = big.StartTime;
+        const std::pair<QString, QString> clubs{scheduleClubs.at(2 * match - 2), scheduleClubs.at(2 * match - 1)};
         for (int toto = 1; toto <= TotoMatchCount; ++toto) {
-            if (page.Game[toto].Home == big.Home && page.Game[toto].Away == big.Away) {
+            if (totoClubs[toto] == clubs) {
                 game.Votes = page.Game[toto].Votes;
+                placed[toto] = true;
                 break;
             }
         }
     }
+    for (int toto = 1; toto <= TotoMatchCount; ++toto) {
+        if (!placed[toto] && !page.Game[toto].Home.isEmpty())
+            logUnplaced(toto, page.Game[toto], scheduleClubs);
+    }
     return vote;
+}
+
+QString clsHtmlVote::club(const QString &name) const
+{
+    const QString shortName = m_teams.FindShortTeamName(name);
+    return clsTotoData::FoldTeamName(shortName.isEmpty() ? name : shortName);
+}
+
+void clsHtmlVote::logUnplaced(int toto, const TotoGame &game, const QStringList &scheduleClubs) const
+{
+    QStringList missing;
+    for (const QString &name : {game.Home, game.Away}) {
+        if (!scheduleClubs.contains(club(name)))
+            missing << name;
+    }
+    QString line = QStringLiteral("toto ") + QString::number(toto) + QStringLiteral("：") + game.Home
+                   + QStringLiteral(" - ") + game.Away + QStringLiteral(" はBIGの指定試合にありません");
+    if (!missing.isEmpty())
+        line += QStringLiteral("（見つからないチーム名：") + missing.join(u'、') + u'）';
+    addLogLine(line);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "acquisition/OfficialPage.h"
+#include "lottery/clsTotoData.h"
 #include "rounddata/RoundData.h"
 
 #include <QString>
@@ -53,14 +54,22 @@ public:
     // does after the fetch. Unpublished also sets Unpublished().
     Outcome ReadLines(const QStringList &lines, TotoPage &page);
     // The vote record of the round: the BIG matches of the schedule, each with
-    // the shares of the toto match of the same home and away teams (none when
-    // toto does not have it).
-    static VoteData CarryOver(const TotoPage &page, const ScheduleData &schedule, const QString &strKumi);
+    // the shares of the toto match of the same home and away clubs (none when
+    // toto does not have it). The page writes names its own way (FC東京,
+    // 横浜FM): both sides are compared as the short names the team files give
+    // them, in their folded forms. A toto match that finds no BIG match is
+    // told in the connection log, with the names the schedule lacks.
+    VoteData CarryOver(const TotoPage &page, const ScheduleData &schedule, const QString &strKumi) const;
 
 private:
     Outcome read(const PageLines &lines, TotoPage &page);
     bool readMatch(const PageLines &lines, int &i, int year, OleDate &day, OleDate &time, TotoPage &page);
+    // The form in which a club is compared: its short name when the team
+    // files know the name, folded.
+    QString club(const QString &name) const;
+    void logUnplaced(int toto, const TotoGame &game, const QStringList &scheduleClubs) const;
 
+    clsTotoData m_teams;
     QString m_urlHead;
     QString m_urlTail;
     VoteData m_vote;

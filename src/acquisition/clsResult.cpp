@@ -33,6 +33,8 @@ bool clsResult::loadFile(qint32 lngKaisaikai, const QString &strKumi, ResultData
 
 bool clsResult::download(qint32 lngKaisaikai, const QString &strKumi, ResultData &result)
 {
+    // A round file replaced after the transfer is told in its log.
+    const OfficialPage::LogHold hold(m_html);
     const bool parsed = m_html.GetResult(lngKaisaikai, strKumi);
     m_unpublished = m_html.Unpublished();
     if (!parsed)
@@ -45,7 +47,7 @@ bool clsResult::download(qint32 lngKaisaikai, const QString &strKumi, ResultData
 void clsResult::SaveResultFile(const ResultData &result)
 {
     if (IsResultValid(result))
-        keepAsNewRoundFile(m_xml, result, &clsXmlResult::setResult);
+        keepAsNewRoundFile(m_xml, result, &clsXmlResult::setResult, m_html);
 }
 
 ResultData clsResult::Result() const

@@ -27,6 +27,8 @@ bool clsVote::loadFile(qint32 lngKaisaikai, const QString &strKumi, VoteData &vo
 bool clsVote::download(qint32 lngKaisaikai, const QString &strKumi, VoteData &vote)
 {
     bool final = false;
+    // A round file replaced after the transfer is told in its log.
+    const OfficialPage::LogHold hold(m_html);
     const bool parsed = m_html.GetVote(lngKaisaikai, strKumi, final);
     m_unpublished = m_html.Unpublished();
     if (!parsed)
@@ -40,7 +42,7 @@ bool clsVote::download(qint32 lngKaisaikai, const QString &strKumi, VoteData &vo
 void clsVote::SaveVoteFile(const VoteData &vote)
 {
     if (IsVoteValid(vote))
-        keepAsNewRoundFile(m_xml, vote, &clsXmlVote::setVote);
+        keepAsNewRoundFile(m_xml, vote, &clsXmlVote::setVote, m_html);
 }
 
 VoteData clsVote::Vote() const

@@ -18,8 +18,9 @@ public:
     // The code of GetHttpDataString: Shift_JIS (the ANSI code page) or UTF-8.
     static constexpr quint8 CodeAnsi = 0;
     static constexpr quint8 CodeUtf8 = 8;
-    // A body larger than this is no page of ours: the transfer fails.
-    static constexpr qint64 MaxBodyBytes = 32 * 1024 * 1024;
+    // A body larger than this is no page of ours: the transfer fails. The
+    // official pages are under 1 MiB, the reference files far smaller.
+    static constexpr qint64 MaxBodyBytes = 4 * 1024 * 1024;
 
     clsWinInet();
 
@@ -50,11 +51,13 @@ public:
                               quint8 bytCode);
     QString GetHttpDataStringUTF8(const QString &strUrl, const QString &strProxy);
 
+    // With blnNewLine a new line " <text>", else text added to the last line;
+    // nothing while ProgressOpen is False.
+    void AddLog(const QString &strText, bool blnNewLine) const;
+
 private:
     QByteArray transfer(const QString &strUrl, const QString &strProxy);
     QByteArray receive(HttpTransfer &http);
-    // With blnNewLine a new line " <text>", else text added to the last line.
-    void AddLog(const QString &strText, bool blnNewLine) const;
 
     ErrorReporter m_err{QStringLiteral("clsWinInet")};
     qint32 m_connectTimeout = 15000;

@@ -10,6 +10,12 @@ namespace {
 constexpr qint32 firstOverseasRound = 750;
 constexpr int leagueCount = 3;
 
+// The entries of TeamName2.dat that are its version, not clubs.
+bool isVersionEntry(const QString &name)
+{
+    return name == QStringLiteral("Version") || name == QStringLiteral("Revision");
+}
+
 QString s_missingTeamName;
 
 } // namespace
@@ -100,4 +106,34 @@ bool clsTotoData::ExistsLongTeamName(const QString &strLongTeamName) const
         return m_teamName.KeyExists(strLongTeamName) || m_teamName2.KeyExists(strLongTeamName)
                || (m_teamName3.Enabled() && m_teamName3.KeyExists(strLongTeamName));
     });
+}
+
+QString clsTotoData::FoldTeamName(const QString &strTeamName)
+{
+    return strTeamName.normalized(QString::NormalizationForm_KC).toCaseFolded();
+}
+
+QString clsTotoData::FindShortTeamName(const QString &strTeamName) const
+{
+    return foldedNames().value(FoldTeamName(strTeamName.trimmed()));
+}
+
+const QHash<QString, QString> &clsTotoData::foldedNames() const
+{
+    if (m_foldedNames)
+        return *m_foldedNames;
+    QHash<QString, QString> names;
+    const clsIniFile *const files[] = {&m_teamName, &m_teamName1, &m_teamName2, &m_teamName3};
+    // The first entry wins, and a club's own short name wins over another
+    // club's official name.
+    for (const bool byShortName : {true, false}) {
+        for (const clsIniFile *file : files) {
+            for (const auto &[shortName, officialName] : file->entries()) {
+                const QString folded = FoldTeamName(byShortName ? shortName : officialName);
+                if (!isVersionEntry(shortName) && !names.contains(folded))
+                    names.insert(folded, shortName);
+            }
+        }
+    }
+    return m_foldedNames.emplace(std::move(names));
 }

@@ -3,8 +3,11 @@
 #include "support/ErrorReporter.h"
 #include "support/clsIniFile.h"
 
+#include <QHash>
 #include <QString>
 #include <QtGlobal>
+
+#include <optional>
 
 // The team-name and league reference files of SysData. Translates the clubs'
 // official names into the short names the program shows, tells the league of
@@ -28,6 +31,16 @@ public:
     // official name.
     bool ExistsLongTeamName(const QString &strLongTeamName) const;
 
+    // The short name of a club however a page writes it: a short name, an
+    // official, former or overseas name or one of the user's, compared in
+    // their folded forms (a short name of any file first, then the official
+    // names file by file). Empty, without a word to the user, when no file
+    // knows the name.
+    QString FindShortTeamName(const QString &strTeamName) const;
+    // The form in which club names are compared: character widths folded
+    // (NFKC: ＦＣ東京 and FC東京, ｱｰｾﾅﾙ and アーセナル are one) and letter case.
+    static QString FoldTeamName(const QString &strTeamName);
+
     // The last official name a lookup could not translate, for the team-name
     // dialog to offer; empty when none. Shared by the whole program.
     static QString MissingTeamName();
@@ -38,6 +51,8 @@ public:
 
 private:
     QString lookUp(const QString &strLongTeamName, qint32 lngKaisaikai) const;
+    // Folded name -> short name over every team file, built at first use.
+    const QHash<QString, QString> &foldedNames() const;
 
     ErrorReporter m_err{QStringLiteral("clsTotoData")};
     clsIniFile m_teamName;    // current J.League clubs, every round
@@ -45,4 +60,5 @@ private:
     clsIniFile m_teamName2;   // overseas clubs, from the overseas era on
     clsIniFile m_teamName3;   // the user's additions, when the file exists
     clsIniFile m_j1j2;        // league members per season
+    mutable std::optional<QHash<QString, QString>> m_foldedNames;
 };

@@ -12,6 +12,21 @@ void appendLineEnd(QString &text)
     text.append(u"\r\n");
 }
 
+// The reader cuts lines at every "<" and ">": a value holding one would not
+// come back as written, or would break the whole file. Their full-width
+// forms keep the file readable by any reader of this layout.
+void appendValue(QString &text, QStringView value)
+{
+    const qsizetype start = text.size();
+    text.append(value);
+    for (qsizetype i = start; i < text.size(); ++i) {
+        if (text[i] == u'<')
+            text[i] = QChar(0xFF1C);   // ＜
+        else if (text[i] == u'>')
+            text[i] = QChar(0xFF1E);   // ＞
+    }
+}
+
 } // namespace
 
 RoundXmlWriter::RoundXmlWriter(QStringView stylesheet, QStringView recordElement)
@@ -28,7 +43,7 @@ QString RoundXmlWriter::GetTagValue(QStringView name, QStringView value)
 {
     QString text;
     appendTag(text, u"<", name);
-    text.append(value);
+    appendValue(text, value);
     appendTag(text, u"</", name);
     appendLineEnd(text);
     return text;

@@ -8,14 +8,15 @@
 
 // Renders one round file: the declaration, the stylesheet line, <BIG> and the
 // record element, then containers and leaves one per line, each line ending
-// in CR LF, without indentation and without escaping (values must not hold
-// "<" or ">": the reader splits lines at them).
+// in CR LF, without indentation and without escaping. A "<" or ">" in a value
+// is written full width (＜, ＞): the reader splits lines at them.
 class RoundXmlWriter
 {
 public:
     RoundXmlWriter(QStringView stylesheet, QStringView recordElement);
 
-    // One leaf line: "<name>value</name>" and CR LF.
+    // One leaf line: "<name>value</name>" and CR LF, the value's "<" and ">"
+    // written as "＜" and "＞".
     static QString GetTagValue(QStringView name, QStringView value);
 
     void open(QStringView name);

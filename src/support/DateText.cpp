@@ -1,5 +1,7 @@
 #include "support/DateText.h"
 
+#include "support/TrimSpaces.h"
+
 #include <QRegularExpression>
 
 namespace DateText {
@@ -9,10 +11,13 @@ namespace {
 const QRegularExpression &pattern()
 {
     // Groups: 1 year, 2/3 month and day with 年月日, 4/5 with "/", 6/7 with
-    // "-", then 8 hour, 9 minute, 10 second.
-    static const QRegularExpression re(QStringLiteral(
-        "^ *(?:([0-9]{4})(?:年([0-9]{1,2})月([0-9]{1,2})日|/([0-9]{1,2})/([0-9]{1,2})|-([0-9]{1,2})-([0-9]{1,2})) *)?"
-        "(?:([0-9]{1,2}):([0-9]{2})(?::([0-9]{2}))?)? *$"));
+    // "-", then 8 hour, 9 minute, 10 second. Matched against the text without
+    // its outer spaces, anchored at both ends, with the one run of spaces
+    // between date and time possessive: a long run costs one pass, never a
+    // search over where it might end.
+    static const QRegularExpression re(QRegularExpression::anchoredPattern(QStringLiteral(
+        "(?:([0-9]{4})(?:年([0-9]{1,2})月([0-9]{1,2})日|/([0-9]{1,2})/([0-9]{1,2})|-([0-9]{1,2})-([0-9]{1,2})))?"
+        " *+(?:([0-9]{1,2}):([0-9]{2})(?::([0-9]{2}))?)?")));
     return re;
 }
 
@@ -35,7 +40,8 @@ int numberOfFirst(const QRegularExpressionMatch &match, std::initializer_list<in
 
 std::optional<OleDate> parse(QStringView text)
 {
-    const QRegularExpressionMatch match = pattern().match(text);
+    const QString core = trimSpaces(text);
+    const QRegularExpressionMatch match = pattern().match(core);
     if (!match.hasMatch())
         return std::nullopt;
     const bool hasDate = match.hasCaptured(1);

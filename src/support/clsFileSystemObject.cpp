@@ -3,6 +3,7 @@
 #include "support/AppFolder.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 namespace {
@@ -72,6 +73,18 @@ bool clsFileSystemObject::FolderCheck(const QString &path)
     if (FolderExists(full))
         return true;
     return QDir().mkpath(toNativePath(full));
+}
+
+bool clsFileSystemObject::MoveFile(const QString &from, const QString &to)
+{
+    const QString source = toNativePath(GetFullPath(from));
+    const QString target = toNativePath(GetFullPath(to));
+    if (!QFileInfo(source).isFile() || QFileInfo(target).isDir())
+        return false;
+    // QFile::rename never replaces a file: the old one goes first.
+    if (QFileInfo::exists(target) && !QFile::remove(target))
+        return false;
+    return QFile::rename(source, target);
 }
 
 QString clsFileSystemObject::GetFileName(const QString &path)

@@ -15,6 +15,9 @@ public:
     static bool FileExists(const QString &path);
     static bool FolderExists(const QString &path);
     static bool FolderCheck(const QString &path);
+    // Renames the file from to to, replacing a file that is at to; false
+    // when that cannot be done (from is then left where it was).
+    static bool MoveFile(const QString &from, const QString &to);
     static QString GetFileName(const QString &path);
     static QString GetExtensionName(const QString &path);
     static QString GetParentFolderName(const QString &path);

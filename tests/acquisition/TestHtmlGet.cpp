@@ -40,6 +40,7 @@ private Q_SLOTS:
     void items();
     void commentCutAtInnerBracket();
     void hugeInputs();
+    void itemsAreMadeWhenAskedFor();
     void fetchesOverHttp();
     void failedFetchClearsThePage();
 };
@@ -82,6 +83,14 @@ void TestHtmlGet::lines_data()
                                                                << QStringList{"", "x"};
     QTest::newRow("empty page") << "" << QStringList{};
     QTest::newRow("text without tags") << "just text" << QStringList{};
+    // A tag joins when its name without blanks is BR: the name of an end tag
+    // loses its "/", a comment's name is its body.
+    QTest::newRow("br with attributes") << "<body>a<br class=\"x\">b</body>" << QStringList{"ab"};
+    QTest::newRow("end tag br") << "<body>a</BR>b</body>" << QStringList{"ab"};
+    QTest::newRow("br with an ideographic space") << "<body>a<b　r>b</body>" << QStringList{"ab"};
+    QTest::newRow("comment named br") << "<body>a<!-- Br -->b</body>" << QStringList{"ab"};
+    QTest::newRow("brr, b") << "<body>a<brr>b<b>c</body>" << QStringList{"a", "b", "c"};
+    QTest::newRow("body tag with a slash inside") << "<body/>x<p>y</body>" << QStringList{};
 }
 
 void TestHtmlGet::lines()
@@ -179,6 +188,31 @@ void TestHtmlGet::hugeInputs()
     QCOMPARE(linesOf(QStringLiteral("<body>a<!--") + megabyte + QStringLiteral(">") + megabyte), QStringList{"a"});
     QString spaces(1 << 20, u' ');
     QCOMPARE(linesOf(QStringLiteral("<body>a") + spaces + QStringLiteral("b</body>")), QStringList{"ab"});
+}
+
+void TestHtmlGet::itemsAreMadeWhenAskedFor()
+{
+    // A page of nothing but tiny tags keeps its items compact; each one is
+    // still whole when asked for.
+    QString html = QStringLiteral("<body>");
+    for (int i = 0; i < 100000; ++i)
+        html += QStringLiteral("<a>");
+    html += QStringLiteral("x<!-- c -->y</body>");
+    clsHtmlGet page;
+    QCOMPARE(page.ParseHtml(html), 100005);
+    const HtmlItem anchor = page.Item(50000);
+    QCOMPARE(anchor.Text, QStringLiteral("<a>"));
+    QCOMPARE(anchor.Name, QStringLiteral("a"));
+    QCOMPARE(anchor.Attributes, QStringList{"a"});
+    QVERIFY(anchor.Tag && anchor.Body && !anchor.EndTag && !anchor.Comment);
+    const HtmlItem comment = page.Item(100003);
+    QVERIFY(comment.Tag && comment.Comment && comment.Body);
+    QCOMPARE(comment.Name, QStringLiteral("c"));
+    QCOMPARE(page.Item(100004).Name, QStringLiteral("y"));
+    QVERIFY(page.Item(100005).EndTag);
+    QStringList lines;
+    QCOMPARE(page.GetTextData(lines), 2);
+    QCOMPARE(lines, QStringList({"x", "y"}));
 }
 
 void TestHtmlGet::fetchesOverHttp()

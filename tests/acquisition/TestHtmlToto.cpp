@@ -301,6 +301,22 @@ void TestHtmlToto::getStringToDateNow_data()
     QTest::newRow("no marker") << "(2021年3月10日10:00)" << false << untouched << false;
     QTest::newRow("bad date") << "(2021年13月40日10:00時点)" << true << OleDate() << false;
     QTest::newRow("empty") << "" << false << untouched << true;
+
+    // The forms the site writes today.
+    QTest::newRow("時 and 分, full-width weekday")
+        << "(2026年04月21日（火）20時40分時点)" << true << at(2026, 4, 21, 20, 40) << false;
+    QTest::newRow("時 and 分, half-width weekday")
+        << "(2026年04月21日(火)20時40分時点)" << true << at(2026, 4, 21, 20, 40) << false;
+    QTest::newRow("one-digit minutes") << "(2026年04月21日（火）9時5分時点)" << true << at(2026, 4, 21, 9, 5) << false;
+    QTest::newRow("hours only") << "(2026年04月21日（火）20時時点)" << true << at(2026, 4, 21, 20, 0) << false;
+    QTest::newRow("full-width colon") << "(2026年04月21日（火）２０：４０時点)" << true << at(2026, 4, 21, 20, 40)
+                                      << false;
+    QTest::newRow("full-width outer brackets")
+        << "（2026年04月21日（火）20時40分時点）" << true << at(2026, 4, 21, 20, 40) << false;
+    QTest::newRow("final without a time") << "(2026年05月23日販売終了時点)" << true << at(2026, 5, 23) << true;
+    QTest::newRow("final with 時 and 分")
+        << "(2026年05月23日（土）13時50分販売終了時点)" << true << at(2026, 5, 23, 13, 50) << true;
+    QTest::newRow("hour 25") << "(2026年04月21日（火）25時40分時点)" << true << OleDate() << false;
 }
 
 void TestHtmlToto::getStringToDateNow()

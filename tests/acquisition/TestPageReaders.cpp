@@ -1,4 +1,4 @@
-#include "acquisition/clsHtmlGet.h"
+#include "PageFixtures.h"
 #include "acquisition/clsHtmlResult.h"
 #include "acquisition/clsHtmlSchedule.h"
 #include "acquisition/clsHtmlVote.h"
@@ -14,37 +14,9 @@
 // The three page readers fed text lines straight from the stand-in site's
 // pages: no server, no round files. What a reader makes of a page must be
 // the round file the download tests expect, byte for byte.
-namespace {
-
-QStringList linesOf(const QString &pageFile)
-{
-    clsHtmlGet html;
-    html.ParseHtml(OfficialSite::pageText(pageFile));
-    QStringList lines;
-    html.GetTextData(lines);
-    return lines;
-}
-
-// The round file a record becomes, as bytes.
-template<typename XmlFile, typename Record>
-QByteArray fileOf(const TestAppFolder &app, const Record &record, void (XmlFile::*setRecord)(const Record &))
-{
-    XmlFile xml;
-    (xml.*setRecord)(record);
-    const QString name = QStringLiteral("SysData/written.xml");
-    if (!xml.XmlSave(name))
-        return {};
-    return app.readFile(name);
-}
-
-ScheduleData scheduleOf(int round)
-{
-    clsHtmlSchedule page;
-    page.ReadLines(linesOf(QStringLiteral("schedule_%1.html").arg(round)), round, QString());
-    return page.Schedule();
-}
-
-} // namespace
+using PageFixtures::fileOf;
+using PageFixtures::linesOf;
+using PageFixtures::scheduleOf;
 
 class TestPageReaders : public QObject
 {
@@ -90,6 +62,9 @@ void TestPageReaders::schedulePage_data()
     QTest::newRow("recent round") << 1478 << QStringLiteral("schedule_1478.html");
     QTest::newRow("two matches called off") << 1476 << QStringLiteral("schedule_1476.html");
     QTest::newRow("round called off") << 1162 << QStringLiteral("schedule_1162_cancelled.html");
+    QTest::newRow("kick-offs at 0:00") << 1482 << QStringLiteral("schedule_1482.html");
+    QTest::newRow("official names of J1 clubs") << 1483 << QStringLiteral("schedule_1483.html");
+    QTest::newRow("midweek round") << 1484 << QStringLiteral("schedule_1484.html");
 }
 
 void TestPageReaders::schedulePage()
@@ -108,23 +83,31 @@ void TestPageReaders::votePage_data()
 {
     QTest::addColumn<int>("round");
     QTest::addColumn<QString>("pageFile");
-    QTest::newRow("final") << 1478 << QStringLiteral("vote_1478_final.html");
-    QTest::newRow("called-off matches") << 1476 << QStringLiteral("vote_1476_final_cancelled_matches.html");
-    QTest::newRow("partial overlap") << 1475 << QStringLiteral("vote_1475_final_partial_overlap.html");
+    QTest::addColumn<bool>("final");
+    QTest::newRow("final") << 1478 << QStringLiteral("vote_1478_final.html") << true;
+    QTest::newRow("called-off matches") << 1476 << QStringLiteral("vote_1476_final_cancelled_matches.html") << true;
+    QTest::newRow("partial overlap") << 1475 << QStringLiteral("vote_1475_final_partial_overlap.html") << true;
+    QTest::newRow("kick-offs at 0:00, stamp without a time")
+        << 1482 << QStringLiteral("vote_1482_final_midnight_kick_offs.html") << true;
+    QTest::newRow("names written by toto, stamp with 時 and 分")
+        << 1483 << QStringLiteral("vote_1483_final_names_written_by_toto.html") << true;
+    QTest::newRow("during sales, stamp with weekday, 時 and 分")
+        << 1484 << QStringLiteral("vote_1484_mid_sales_unknown_club.html") << false;
 }
 
 void TestPageReaders::votePage()
 {
     QFETCH(int, round);
     QFETCH(QString, pageFile);
+    QFETCH(bool, final);
     clsHtmlVote page;
     clsHtmlVote::TotoPage toto;
     QCOMPARE(page.ReadLines(linesOf(pageFile), toto), clsHtmlVote::Outcome::Read);
     QCOMPARE(toto.Kaisaikai, round);
-    QVERIFY(toto.Final);
+    QCOMPARE(toto.Final, final);
     QCOMPARE(std::count(toto.Read.begin() + 1, toto.Read.end(), true), clsHtmlVote::TotoMatchCount);
 
-    const VoteData vote = clsHtmlVote::CarryOver(toto, scheduleOf(round), QString());
+    const VoteData vote = page.CarryOver(toto, scheduleOf(round), QString());
     QCOMPARE(fileOf(*m_app, vote, &clsXmlVote::setVote),
              OfficialSite::expectedFile(QStringLiteral("big_vote_%1.xml").arg(round)));
 }
@@ -137,6 +120,7 @@ void TestPageReaders::resultPage_data()
     QTest::newRow("called-off matches") << 1476 << QStringLiteral("result_1476_matches_cancelled.html");
     QTest::newRow("four grades") << 421 << QStringLiteral("result_421_four_grades.html");
     QTest::newRow("round called off") << 1162 << QStringLiteral("result_1162_cancelled.html");
+    QTest::newRow("home team holding < and >") << 1485 << QStringLiteral("result_1485_angle_brackets_in_a_team.html");
 }
 
 void TestPageReaders::resultPage()
@@ -212,7 +196,7 @@ void TestPageReaders::totoMatchesArePlacedByTeams()
     schedule.Game[9].Home = QStringLiteral("柏");
     schedule.Game[9].Away = QStringLiteral("浦和");
 
-    const VoteData vote = clsHtmlVote::CarryOver(toto, schedule, QStringLiteral("A"));
+    const VoteData vote = clsHtmlVote().CarryOver(toto, schedule, QStringLiteral("A"));
     QCOMPARE(vote.Kaisaikai, 1478);
     QCOMPARE(vote.Kumi, QStringLiteral("A"));
     QCOMPARE(vote.Game[7].Home, QStringLiteral("鹿島"));

@@ -32,6 +32,8 @@ private Q_SLOTS:
     void bigBlockAmongTheOtherProducts();
     void fiveGrades();
     void downloadKeepsAnExistingFile();
+    void damagedFileIsReplacedByTheDownload();
+    void angleBracketsInATeamAreKeptFullWidth();
     void prizeBlockEndingEarlyIsNotComplete();
     void scoreAbove30IsNotComplete();
     void answerNoCancelsAndShowsNothing();
@@ -140,6 +142,41 @@ void TestResultDownload::downloadKeepsAnExistingFile()
     QVERIFY(result.GetResult(1478, QString(), RoundWorkflow::FromSite, false));
     QCOMPARE(result.Result().Kaisaikai, 1478);
     QCOMPARE(m_bed->app.readFile(resultFile(1478)), older);
+}
+
+void TestResultDownload::damagedFileIsReplacedByTheDownload()
+{
+    // A sales start date followed by 100,000 spaces and a letter: refused in
+    // one pass, then replaced by the download, the damaged file kept beside.
+    const QByteArray damaged
+        = TestFiles::fixture(QStringLiteral("official/damaged/SysData/BIG_Result/big_result_1478.xml"));
+    QVERIFY(damaged.size() > 100000);
+    m_bed->app.writeFile(resultFile(1478), damaged);
+    clsResult result;
+    result.Initialize();
+
+    QVERIFY(result.GetResult(1478, QString(), 3, false));
+    QCOMPARE(m_bed->app.readFile(resultFile(1478)), OfficialSite::expectedFile(QStringLiteral("big_result_1478.xml")));
+    QCOMPARE(m_bed->app.readFile(resultFile(1478) + QStringLiteral(".broken")), damaged);
+    QCOMPARE(boxLines(m_bed->ui),
+             QStringList(boxLine(Ui::Icon::Error, QStringLiteral("QUDO / clsXmlResult / XmlLoad"),
+                                 QStringLiteral("型が一致しません。 ( 13 )"))));
+    QCOMPARE(m_bed->ui.closedConnectionLogs().last().last(),
+             QStringLiteral(" 読み込めない big_result_1478.xml を big_result_1478.xml.broken に移して置き換えます"));
+}
+
+void TestResultDownload::angleBracketsInATeamAreKeptFullWidth()
+{
+    clsResult result;
+    result.Initialize();
+    QVERIFY(result.GetResult(1485, QString(), 3, false));
+    QCOMPARE(m_bed->app.readFile(resultFile(1485)), OfficialSite::expectedFile(QStringLiteral("big_result_1485.xml")));
+    // The file reads back: the round shows from it from now on.
+    clsResult again;
+    again.Initialize();
+    QVERIFY(again.GetResult(1485, QString(), RoundWorkflow::FromFile, false));
+    QCOMPARE(again.Result().Game[1].Home, QStringLiteral("鹿島＜B＞"));
+    QVERIFY(m_bed->ui.boxes().isEmpty());
 }
 
 void TestResultDownload::prizeBlockEndingEarlyIsNotComplete()

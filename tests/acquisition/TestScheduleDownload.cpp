@@ -40,12 +40,16 @@ private Q_SLOTS:
     void downloadKeepsAnExistingFile();
     void addressesAreCopiedWhenCreated();
     void logWindowCanStayClosed();
-    void unreadableFileIsDownloadedButKept();
+    void unreadableFileIsReplacedByTheDownload_data();
+    void unreadableFileIsReplacedByTheDownload();
+    void readableFileIsNeverReplaced();
     void roundFileIsReadBeforeTheSite();
     void answerNoCancelsAndShowsNothing();
     void unpublishedRound_data();
     void unpublishedRound();
     void deadServer();
+    void pageOfTinyTags_data();
+    void pageOfTinyTags();
     void payoutDeadlineBeforeTheMatchTable();
     void clubThatNoFileKnows();
     void secondMatchTableFails();
@@ -147,21 +151,60 @@ void TestScheduleDownload::logWindowCanStayClosed()
     QVERIFY(m_bed->ui.connectionLog().isEmpty());
 }
 
-void TestScheduleDownload::unreadableFileIsDownloadedButKept()
+void TestScheduleDownload::unreadableFileIsReplacedByTheDownload_data()
 {
+    QTest::addColumn<bool>("olderBrokenCopy");
+    QTest::newRow("first broken file") << false;
+    QTest::newRow("a broken copy already there") << true;
+}
+
+void TestScheduleDownload::unreadableFileIsReplacedByTheDownload()
+{
+    // A file that never reads would otherwise block its round for good.
+    QFETCH(bool, olderBrokenCopy);
     const QByteArray broken = TestFiles::sjis(QStringLiteral("<BIG>\r\n<開催>\r\n</BIG>\r\n"));
+    const QString brokenCopy = roundFile(1478) + QStringLiteral(".broken");
     m_bed->app.writeFile(roundFile(1478), broken);
+    if (olderBrokenCopy)
+        m_bed->app.writeFile(brokenCopy, "an older broken file");
     clsSchedule schedule;
     schedule.Initialize();
     m_bed->ui.scriptAnswers({Ui::Answer::Yes});
 
     QVERIFY(schedule.GetSchedule(1478, QString(), 3, true));
     QCOMPARE(schedule.Schedule().Game[1].Home, QStringLiteral("鹿島"));
-    QCOMPARE(m_bed->app.readFile(roundFile(1478)), broken);
+    QCOMPARE(m_bed->app.readFile(roundFile(1478)), OfficialSite::expectedFile(QStringLiteral("big_schedule_1478.xml")));
+    QCOMPARE(m_bed->app.readFile(brokenCopy), broken);
     // The loader's own warning, then the question.
     QCOMPARE(m_bed->ui.boxes().size(), 2);
     QCOMPARE(m_bed->ui.boxes()[0].text, QStringLiteral("XMLデータが異常です。"));
     QCOMPARE(boxLines(m_bed->ui).last(), questionBox(kind));
+    QCOMPARE(m_bed->ui.closedConnectionLogs().size(), 1);
+    QCOMPARE(m_bed->ui.closedConnectionLogs().last().last(),
+             QStringLiteral(" 読み込めない big_schedule_1478.xml を big_schedule_1478.xml.broken に移して置き換えます"));
+
+    // The new file reads: the next round change shows it without a word.
+    m_bed->ui.clear();
+    QVERIFY(schedule.GetSchedule(1478, QString(), RoundWorkflow::FromFile, false));
+    QVERIFY(m_bed->ui.boxes().isEmpty());
+}
+
+void TestScheduleDownload::readableFileIsNeverReplaced()
+{
+    // The file reads, only not as a complete round: it is what the round
+    // holds, nothing is downloaded and it stays as it is.
+    QByteArray partial = OfficialSite::expectedFile(QStringLiteral("big_schedule_1478.xml"));
+    partial.replace(TestFiles::sjis(QStringLiteral("<競技場>カシマ</競技場>\r\n")), QByteArray());
+    m_bed->app.writeFile(roundFile(1478), partial);
+    clsSchedule schedule;
+    schedule.Initialize();
+
+    QVERIFY(!schedule.GetSchedule(1478, QString(), 3, false));
+    QCOMPARE(schedule.Schedule().Game[1].Home, QStringLiteral("鹿島"));
+    QCOMPARE(schedule.Schedule().Game[1].Stadium, QString());
+    QCOMPARE(m_bed->site.requests(), 0);
+    QCOMPARE(m_bed->app.readFile(roundFile(1478)), partial);
+    QVERIFY(!m_bed->app.exists(roundFile(1478) + QStringLiteral(".broken")));
 }
 
 void TestScheduleDownload::roundFileIsReadBeforeTheSite()
@@ -215,6 +258,35 @@ void TestScheduleDownload::unpublishedRound()
     schedule.FalseDialog(round);
     QCOMPARE(boxLines(m_bed->ui), QStringList{unpublishedBox(round, kind)});
     QVERIFY(!m_bed->app.exists(roundFile(round, kumi)));
+}
+
+void TestScheduleDownload::pageOfTinyTags_data()
+{
+    QTest::addColumn<qint64>("bytes");
+    QTest::addColumn<bool>("unpublished");
+    QTest::newRow("just under the body cap") << clsWinInet::MaxBodyBytes << true;
+    QTest::newRow("just over the body cap") << clsWinInet::MaxBodyBytes + 1 << false;
+}
+
+// The worst page for cutting: an item every three bytes. Under the cap it is
+// read (and shows no round), over the cap it is no page at all.
+void TestScheduleDownload::pageOfTinyTags()
+{
+    QFETCH(qint64, bytes);
+    QFETCH(bool, unpublished);
+    QByteArray page("<html><body><p>no round here</p>");
+    page += QByteArray("<a>").repeated((bytes - page.size()) / 3);
+    page += QByteArray(bytes - page.size(), ' ');
+    QCOMPARE(page.size(), bytes);
+    m_bed->site.serve(OfficialSite::scheduleAddress(1487), page);
+    clsSchedule schedule;
+    schedule.Initialize();
+
+    QVERIFY(!schedule.GetSchedule(1487, QString(), 3, false));
+    QCOMPARE(schedule.Unpublished(), unpublished);
+    schedule.FalseDialog(1487);
+    QCOMPARE(boxLines(m_bed->ui),
+             QStringList{unpublished ? unpublishedBox(1487, kind) : failureBox(kind)});
 }
 
 void TestScheduleDownload::deadServer()

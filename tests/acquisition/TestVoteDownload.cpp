@@ -43,8 +43,11 @@ private Q_SLOTS:
     void answerNoCancelsAndShowsNothing();
     void unpublishedRound();
     void deadServer();
-    void teamWrittenDifferentlyGetsNoShares();
+    void homeTeamWrittenAnotherWay_data();
+    void homeTeamWrittenAnotherWay();
+    void userAdditionCountsAtTheNextDownload();
     void finalStatusWithoutSalesPeriodIsNotComplete();
+    void oversizedNumbersFailWithOneBox();
     void calledOffMatchIsReadByItsNumber();
     void beforeInitialize_data();
     void beforeInitialize();
@@ -80,6 +83,8 @@ void TestVoteDownload::finalStatusWritesTheRoundFile_data()
     QTest::newRow("twelve of fourteen are toto matches") << 1478 << 13;
     QTest::newRow("two toto matches called off") << 1476 << 14;
     QTest::newRow("only seven are toto matches") << 1475 << 8;
+    QTest::newRow("kick-offs at 0:00, names in katakana") << 1482 << 14;
+    QTest::newRow("names written toto's way") << 1483 << 14;
 }
 
 void TestVoteDownload::finalStatusWritesTheRoundFile()
@@ -216,19 +221,77 @@ void TestVoteDownload::deadServer()
     QCOMPARE(boxLines(m_bed->ui), QStringList{failureBox(kind)});
 }
 
-void TestVoteDownload::teamWrittenDifferentlyGetsNoShares()
+void TestVoteDownload::homeTeamWrittenAnotherWay_data()
 {
-    placeSchedule(1478);
-    QString text = OfficialSite::pageText(QStringLiteral("vote_1478_final.html"));
-    text.replace(QStringLiteral("<td class=\"home\">鹿島</td>"), QStringLiteral("<td class=\"home\">鹿島アントラーズ</td>"));
-    m_bed->site.serve(OfficialSite::voteAddress(1478), text.toUtf8());
+    QTest::addColumn<QString>("home");
+    QTest::addColumn<bool>("shares");
+    QTest::addColumn<QString>("logLine");
+    QTest::newRow("official name of the club") << QStringLiteral("鹿島アントラーズ") << true << QString();
+    QTest::newRow("another club") << QStringLiteral("柏") << false
+                                  << QStringLiteral(" toto 1：柏 - 湘南 はBIGの指定試合にありません");
+    QTest::newRow("a club no file knows")
+        << QStringLiteral("クオーヴェルFC") << false
+        << QStringLiteral(" toto 1：クオーヴェルFC - 湘南 はBIGの指定試合にありません（見つからないチーム名：クオーヴェルFC）");
+}
 
+void TestVoteDownload::homeTeamWrittenAnotherWay()
+{
+    QFETCH(QString, home);
+    QFETCH(bool, shares);
+    QFETCH(QString, logLine);
+    placeSchedule(1478);
     clsHtmlVote page;
     bool final = false;
     QVERIFY(page.GetVote(1478, QString(), final));
+    const VoteGame asWritten = page.Vote().Game[1];
+
+    QString text = OfficialSite::pageText(QStringLiteral("vote_1478_final.html"));
+    text.replace(QStringLiteral("<td class=\"home\">鹿島</td>"), QStringLiteral("<td class=\"home\">") + home
+                                                                       + QStringLiteral("</td>"));
+    m_bed->site.serve(OfficialSite::voteAddress(1478), text.toUtf8());
+    QVERIFY(page.GetVote(1478, QString(), final));
     QCOMPARE(page.Vote().Game[1].Home, QStringLiteral("鹿島"));
-    QVERIFY(page.Vote().Game[1].Votes[1].Count.isZero());
+    QCOMPARE(page.Vote().Game[1].Votes == asWritten.Votes, shares);
+    QCOMPARE(page.Vote().Game[1].Votes[1].Count.isZero(), !shares);
     QVERIFY(!page.Vote().Game[2].Votes[1].Count.isZero());
+    const QStringList log = m_bed->ui.closedConnectionLogs().last();
+    QCOMPARE(log.filter(QStringLiteral(" toto 1：")), logLine.isEmpty() ? QStringList() : QStringList(logLine));
+    QVERIFY(m_bed->ui.boxes().isEmpty());
+}
+
+void TestVoteDownload::userAdditionCountsAtTheNextDownload()
+{
+    placeSchedule(1478);
+    QString text = OfficialSite::pageText(QStringLiteral("vote_1478_final.html"));
+    text.replace(QStringLiteral("<td class=\"home\">鹿島</td>"), QStringLiteral("<td class=\"home\">カシマＸ</td>"));
+    m_bed->site.serve(OfficialSite::voteAddress(1478), text.toUtf8());
+    clsHtmlVote page;
+    bool final = false;
+    QVERIFY(page.GetVote(1478, QString(), final));
+    QVERIFY(page.Vote().Game[1].Votes[1].Count.isZero());
+
+    // The team-name dialog appends to the user's file while the reader lives.
+    m_bed->app.writeFile(QStringLiteral("SysData/TeamName3.dat"),
+                         TestFiles::sjis(QStringLiteral(";user\r\n鹿島     = カシマX\r\n")));
+    QVERIFY(page.GetVote(1478, QString(), final));
+    QVERIFY(!page.Vote().Game[1].Votes[1].Count.isZero());
+}
+
+void TestVoteDownload::oversizedNumbersFailWithOneBox()
+{
+    // Round 1486 has the matches of round 1478.
+    m_bed->app.writeFile(scheduleFile(1486),
+                         OfficialSite::expectedFile(QStringLiteral("big_schedule_1478.xml")).replace("1478", "1486"));
+    clsVote vote;
+    vote.Initialize();
+
+    QVERIFY(!vote.GetVote(1486, QString(), 3, false));
+    vote.FalseDialog(1486);
+    QCOMPARE(boxLines(m_bed->ui),
+             QStringList({boxLine(Ui::Icon::Error, QStringLiteral("QUDO / clsHtmlVote / GetVote"),
+                                  QStringLiteral("オーバーフローしました。 ( 6 )")),
+                          failureBox(kind)}));
+    QVERIFY(!m_bed->app.exists(voteFile(1486)));
 }
 
 void TestVoteDownload::finalStatusWithoutSalesPeriodIsNotComplete()

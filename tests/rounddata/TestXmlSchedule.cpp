@@ -133,7 +133,7 @@ private Q_SLOTS:
     void stateOneIsLostOnSave();
     void cancelledStateReplacesResultDate();
     void ampersandRoundTrips();
-    void valueWithAngleBracketIsNotReadBack();
+    void valueWithAngleBracketIsReadBackFullWidth();
     void saveCreatesFoldersAndReplacesOldFile();
     void saveWhereAFileBlocksTheFolder();
     void saveOntoAFolder();
@@ -267,15 +267,16 @@ void TestXmlSchedule::ampersandRoundTrips()
 }
 
 // The files are not escaped: a value must not hold "<" or ">".
-void TestXmlSchedule::valueWithAngleBracketIsNotReadBack()
+void TestXmlSchedule::valueWithAngleBracketIsReadBackFullWidth()
 {
+    // The reader cuts lines at "<" and ">": written as they are, the first
+    // would lose the text before it and the second break the whole file.
     RecordingUi ui;
     TestAppFolder app(TestAppFolder::SysData::Empty);
     ScheduleData schedule = schedule1478();
     schedule.Game[1].Away = QStringLiteral("鹿島>アントラーズ");
     const ScheduleData greater = saveAndLoad(schedule, app.filePath(QStringLiteral("greater.xml")));
-    QCOMPARE(greater.Game[1].Away, QStringLiteral("アントラーズ"));
-    QVERIFY(ui.boxes().isEmpty());
+    QCOMPARE(greater.Game[1].Away, QStringLiteral("鹿島＞アントラーズ"));
 
     schedule.Game[1].Away = QStringLiteral("鹿島<アントラーズ");
     clsXmlSchedule xml;
@@ -283,10 +284,10 @@ void TestXmlSchedule::valueWithAngleBracketIsNotReadBack()
     QVERIFY(xml.XmlSave(app.filePath(QStringLiteral("less.xml"))));
     clsXmlSchedule reader;
     reader.setSchedule(notHeld1490());
-    QVERIFY(!reader.XmlLoad(app.filePath(QStringLiteral("less.xml"))));
-    QVERIFY(reader.Schedule() == notHeld1490());
-    QCOMPARE(ui.boxes().size(), 1);
-    QCOMPARE(ui.boxes()[0].text, QStringLiteral("XMLデータが異常です。"));
+    QVERIFY(reader.XmlLoad(app.filePath(QStringLiteral("less.xml"))));
+    QCOMPARE(reader.Schedule().Game[1].Away, QStringLiteral("鹿島＜アントラーズ"));
+    QCOMPARE(reader.Schedule().Game[2].Away, schedule.Game[2].Away);
+    QVERIFY(ui.boxes().isEmpty());
 }
 
 void TestXmlSchedule::saveCreatesFoldersAndReplacesOldFile()

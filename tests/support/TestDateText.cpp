@@ -51,6 +51,17 @@ void TestDateText::parse_data()
     QTest::newRow("empty") << "" << false << OleDate();
     QTest::newRow("spaces") << "   " << false << OleDate();
     QTest::newRow("dots") << "..." << false << OleDate();
+
+    // Long runs of spaces, as a damaged file may hold them: read or refused
+    // like short ones (and in one pass, see bench_date_text).
+    const QString spaces(100000, u' ');
+    QTest::newRow("long spaces between date and time")
+        << "2024/03/09" + spaces + "12:50" << true << at(2024, 3, 9, 12, 50);
+    QTest::newRow("long spaces around a date") << spaces + "2021年3月6日" + spaces << true << at(2021, 3, 6);
+    QTest::newRow("long spaces after a date, then text") << "2024/03/09" + spaces + "x" << false << OleDate();
+    QTest::newRow("long spaces between date and text")
+        << "2024/03/09" + spaces + "12:50 x" << false << OleDate();
+    QTest::newRow("long spaces inside a time") << "12" + spaces + ":50" << false << OleDate();
 }
 
 void TestDateText::parse()

@@ -28,6 +28,7 @@ private Q_SLOTS:
     void saveIntoFileInsteadOfFolder();
     void saveFailingPartWayKeepsOldFile();
     void smallSaveFailingPartWayKeepsOldFile();
+    void moveFile();
 };
 
 void TestFileSystem::pathRules_data()
@@ -220,6 +221,28 @@ void TestFileSystem::smallSaveFailingPartWayKeepsOldFile()
     QCOMPARE(QDir(app.filePath(QStringLiteral("SysData"))).entryList(QDir::Files), QStringList{"TeamName3.dat"});
     QCOMPARE(ui.boxes().size(), 1);
     QCOMPARE(ui.boxes()[0].title, QStringLiteral("QUDO / clsFileStream / SaveToFile"));
+}
+
+void TestFileSystem::moveFile()
+{
+    TestAppFolder app(TestAppFolder::SysData::Empty);
+    app.writeFile(QStringLiteral("SysData/a.xml"), "first");
+    QVERIFY(FSO::MoveFile(QStringLiteral("SysData\\a.xml"), QStringLiteral("SysData\\a.xml.broken")));
+    QVERIFY(!app.exists(QStringLiteral("SysData/a.xml")));
+    QCOMPARE(app.readFile(QStringLiteral("SysData/a.xml.broken")), QByteArray("first"));
+
+    // A second one replaces the first.
+    app.writeFile(QStringLiteral("SysData/a.xml"), "second");
+    QVERIFY(FSO::MoveFile(QStringLiteral("SysData\\a.xml"), QStringLiteral("SysData\\a.xml.broken")));
+    QCOMPARE(app.readFile(QStringLiteral("SysData/a.xml.broken")), QByteArray("second"));
+
+    // Nothing to move, or a folder in the way: nothing changes.
+    QVERIFY(!FSO::MoveFile(QStringLiteral("SysData\\a.xml"), QStringLiteral("SysData\\b.xml")));
+    QVERIFY(!app.exists(QStringLiteral("SysData/b.xml")));
+    app.writeFile(QStringLiteral("SysData/c.xml"), "third");
+    QDir(app.path()).mkpath(QStringLiteral("SysData/folder"));
+    QVERIFY(!FSO::MoveFile(QStringLiteral("SysData\\c.xml"), QStringLiteral("SysData\\folder")));
+    QCOMPARE(app.readFile(QStringLiteral("SysData/c.xml")), QByteArray("third"));
 }
 
 QTEST_GUILESS_MAIN(TestFileSystem)

@@ -21,12 +21,26 @@ import os
 import sys
 from urllib.parse import urlsplit, urlunsplit
 
+import real_world_rounds
+
 HERE = os.path.dirname(os.path.abspath(__file__))
 REPO = os.path.dirname(os.path.dirname(HERE))
 SITE = os.path.join(REPO, "tests", "data", "official")
 
 # The settings that hold page addresses (the others are query suffixes).
 ADDRESS_KEYS = ("bigOfficialScheduleUrl", "bigOfficialResultUrl", "totoOfficialVoteUrl")
+
+# A page made here rather than kept in the site folder: the designated-match
+# page of this round is "<a>" repeated up to just under the body cap of
+# QUDO's HTTP client, the worst page for cutting into items.
+HUGE_PAGE_PATH = ("/dcs/subos/screen/pi02/spin005/PGSPIN00501DispBIGLotAssignGameDetail.form"
+                  f"?popupDispDiv=0&holdCntId={real_world_rounds.HUGE_PAGE_ROUND:04d}&commodityId=09")
+
+
+def huge_page():
+    head = b"<html><body><p>no round here</p>"
+    count = (real_world_rounds.HUGE_PAGE_BYTES - len(head)) // 3
+    return head + b"<a>" * count
 
 
 def load_site(folder):
@@ -52,6 +66,9 @@ def handler_for(folder, exact, fallback):
         server_version = "StandInOfficialSite/1.0"
 
         def do_GET(self):
+            if self.path == HUGE_PAGE_PATH:
+                self.answer(200, huge_page())
+                return
             name = exact.get(self.path) or fallback.get(self.path.split("?", 1)[0])
             if name is None:
                 self.answer(404, "<!DOCTYPE html><html><body><p>Not Found</p></body></html>".encode())
@@ -109,6 +126,7 @@ def main():
         print(f"  http://{base}{address}")
     for address in sorted(a for a in fallback if a.startswith("/download/")):
         print(f"  http://{base}{address}  (team-name update)")
+    print(f"  http://{base}{HUGE_PAGE_PATH}  (made here: \"<a>\" just under 4 MiB)")
     try:
         server.serve_forever()
     except KeyboardInterrupt:

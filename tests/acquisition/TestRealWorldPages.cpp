@@ -1,0 +1,234 @@
+#include "PageFixtures.h"
+#include "acquisition/PageLines.h"
+#include "acquisition/clsHtmlResult.h"
+#include "acquisition/clsHtmlSchedule.h"
+#include "acquisition/clsHtmlVote.h"
+#include "common/RecordingUi.h"
+#include "common/TestAppFolder.h"
+#include "support/RuntimeError.h"
+
+#include <QTest>
+
+// Pages as the official site writes them and as they arrive damaged, read
+// from their text lines: midnight kick-offs, club names in the site's own
+// spellings, the site's time stamps, values too large for any amount.
+using PageFixtures::linesOf;
+using PageFixtures::scheduleOf;
+
+namespace {
+
+const QString overflowBox = QStringLiteral("オーバーフローしました。 ( 6 )");
+
+int matchesWithShares(const VoteData &vote)
+{
+    int count = 0;
+    for (int match = 1; match <= RoundData::MatchCount; ++match)
+        count += !vote.Game[match].Votes[1].Count.isZero();
+    return count;
+}
+
+// The log lines that tell of toto matches without a BIG match.
+QStringList unplacedLines(const RecordingUi &ui)
+{
+    return ui.connectionLog().filter(QStringLiteral("はBIGの指定試合にありません"));
+}
+
+} // namespace
+
+class TestRealWorldPages : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+
+    void kickOff_data();
+    void kickOff();
+    void midnightKickOffsAreTimes();
+    void totoSpellingsFindTheirBigMatches();
+    void unknownClubKeepsZeroShares();
+    void stampThatDoesNotReadLeavesThePageUnpublished_data();
+    void stampThatDoesNotReadLeavesThePageUnpublished();
+    void oversizedVoteCountsShowOneBox();
+    void oversizedPrizesShowOneBox();
+    void angleBracketsInATeamAreText();
+
+private:
+    std::unique_ptr<TestAppFolder> m_app;
+    std::unique_ptr<RecordingUi> m_ui;
+};
+
+void TestRealWorldPages::init()
+{
+    m_app = std::make_unique<TestAppFolder>(TestAppFolder::SysData::Shipped);
+    m_ui = std::make_unique<RecordingUi>();
+}
+
+void TestRealWorldPages::cleanup()
+{
+    m_ui.reset();
+    m_app.reset();
+}
+
+void TestRealWorldPages::kickOff_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("read");
+    QTest::addColumn<QTime>("time");
+    QTest::newRow("0:00") << "0:00" << true << QTime(0, 0);
+    QTest::newRow("00:00") << "00:00" << true << QTime(0, 0);
+    QTest::newRow("full width") << "０：００" << true << QTime(0, 0);
+    QTest::newRow("0:30") << "0:30" << true << QTime(0, 30);
+    QTest::newRow("19:00") << "19:00" << true << QTime(19, 0);
+    QTest::newRow("24:00") << "24:00" << false << QTime();
+    QTest::newRow("0:0") << "0:0" << false << QTime();
+    QTest::newRow("empty") << "" << false << QTime();
+    QTest::newRow("a day") << "2024/3/9" << false << QTime();
+}
+
+void TestRealWorldPages::kickOff()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, read);
+    QFETCH(QTime, time);
+    try {
+        const OleDate kickOff = PageValue::kickOff(text);
+        QVERIFY(read);
+        QVERIFY(kickOff.isTimeOnly());
+        QCOMPARE(kickOff.time(), time);
+    } catch (const RuntimeError &error) {
+        QVERIFY(!read);
+        QCOMPARE(error.number(), int(RuntimeError::TypeMismatch));
+    }
+}
+
+void TestRealWorldPages::midnightKickOffsAreTimes()
+{
+    clsHtmlSchedule schedulePage;
+    QVERIFY(schedulePage.ReadLines(linesOf(QStringLiteral("schedule_1482.html")), 1482, QString()));
+    const ScheduleData schedule = schedulePage.Schedule();
+    QCOMPARE(schedule.Game[1].StartTime, OleDate());
+    QCOMPARE(schedule.Game[1].Home, QStringLiteral("ｱｰｾﾅﾙ"));
+    QCOMPARE(schedule.Game[6].StartTime.time(), QTime(2, 30));
+
+    clsHtmlVote votePage;
+    clsHtmlVote::TotoPage toto;
+    QCOMPARE(votePage.ReadLines(linesOf(QStringLiteral("vote_1482_final_midnight_kick_offs.html")), toto),
+             clsHtmlVote::Outcome::Read);
+    QCOMPARE(toto.Game[1].StartTime, OleDate());
+    QCOMPARE(toto.Game[1].GameDate.date(), QDate(2024, 12, 15));
+    QCOMPARE(toto.Game[1].Home, QStringLiteral("アーセナル"));
+    // Full-width katakana on the page, half-width short names in the schedule.
+    QCOMPARE(matchesWithShares(votePage.CarryOver(toto, schedule, QString())), 13);
+    QVERIFY(m_ui->boxes().isEmpty());
+}
+
+void TestRealWorldPages::totoSpellingsFindTheirBigMatches()
+{
+    clsHtmlVote page;
+    clsHtmlVote::TotoPage toto;
+    QCOMPARE(page.ReadLines(linesOf(QStringLiteral("vote_1483_final_names_written_by_toto.html")), toto),
+             clsHtmlVote::Outcome::Read);
+    QCOMPARE(toto.Game[1].Home, QStringLiteral("FC東京"));
+    QCOMPARE(toto.Game[1].Away, QStringLiteral("横浜FM"));
+    QCOMPARE(toto.Game[2].Home, QStringLiteral("横浜FC"));
+    QCOMPARE(toto.Game[2].Away, QStringLiteral("Ｇ大阪"));
+    QCOMPARE(toto.Game[3].Home, QStringLiteral("川崎Ｆ"));
+    const ScheduleData schedule = scheduleOf(1483);
+    QCOMPARE(schedule.Game[1].Away, QStringLiteral("横浜Ｍ"));
+
+    const VoteData vote = page.CarryOver(toto, schedule, QString());
+    // toto's 13 matches are BIG matches 1 to 13, each with its own shares.
+    for (int match = 1; match <= clsHtmlVote::TotoMatchCount; ++match) {
+        QCOMPARE(vote.Game[match].Home, schedule.Game[match].Home);
+        QVERIFY2(vote.Game[match].Votes == toto.Game[match].Votes, qPrintable(QString::number(match)));
+    }
+    QVERIFY(vote.Game[14].Votes[1].Count.isZero());
+    QVERIFY(unplacedLines(*m_ui).isEmpty());
+}
+
+void TestRealWorldPages::unknownClubKeepsZeroShares()
+{
+    clsHtmlVote page;
+    clsHtmlVote::TotoPage toto;
+    QCOMPARE(page.ReadLines(linesOf(QStringLiteral("vote_1484_mid_sales_unknown_club.html")), toto),
+             clsHtmlVote::Outcome::Read);
+    const VoteData vote = page.CarryOver(toto, scheduleOf(1484), QString());
+    QCOMPARE(matchesWithShares(vote), 12);
+    QCOMPARE(vote.Game[13].Home, QStringLiteral("長崎"));
+    QVERIFY(vote.Game[13].Votes[1].Count.isZero());
+    QCOMPARE(unplacedLines(*m_ui),
+             QStringList(QStringLiteral(" toto 13：長崎 - クオーヴェル架空ユナイテッド はBIGの指定試合にありません"
+                                        "（見つからないチーム名：クオーヴェル架空ユナイテッド）")));
+    QVERIFY(m_ui->boxes().isEmpty());
+}
+
+void TestRealWorldPages::stampThatDoesNotReadLeavesThePageUnpublished_data()
+{
+    QTest::addColumn<QString>("stamp");
+    QTest::newRow("no such day") << "(2024年13月40日時点)";
+    QTest::newRow("no day at all") << "(12:50販売終了時点)";
+    QTest::newRow("nothing but the marker") << "(時点)";
+}
+
+void TestRealWorldPages::stampThatDoesNotReadLeavesThePageUnpublished()
+{
+    QFETCH(QString, stamp);
+    QStringList lines = linesOf(QStringLiteral("vote_1478_final.html"));
+    const qsizetype at = lines.indexOf(QStringLiteral("(2024年3月9日13:00販売終了時点)"));
+    QVERIFY(at > 0);
+    lines[at] = stamp;
+    clsHtmlVote page;
+    clsHtmlVote::TotoPage toto;
+    QCOMPARE(page.ReadLines(lines, toto), clsHtmlVote::Outcome::Unpublished);
+    QVERIFY(page.Unpublished());
+    QVERIFY(m_ui->boxes().isEmpty());
+}
+
+void TestRealWorldPages::oversizedVoteCountsShowOneBox()
+{
+    // 39 values too large for any amount: the page stops at the first.
+    clsHtmlVote page;
+    clsHtmlVote::TotoPage toto;
+    QCOMPARE(page.ReadLines(linesOf(QStringLiteral("vote_1486_final_oversized_numbers.html")), toto),
+             clsHtmlVote::Outcome::Failed);
+    QVERIFY(!page.Unpublished());
+    QCOMPARE(m_ui->boxes().size(), 1);
+    QCOMPARE(m_ui->boxes()[0].icon, Ui::Icon::Error);
+    QCOMPARE(m_ui->boxes()[0].title, QStringLiteral("QUDO / clsHtmlVote / GetVote"));
+    QCOMPARE(m_ui->boxes()[0].text, overflowBox);
+}
+
+void TestRealWorldPages::oversizedPrizesShowOneBox()
+{
+    QStringList lines = linesOf(QStringLiteral("result_1478_with_other_products.html"));
+    int replaced = 0;
+    for (QString &line : lines) {
+        if (line.endsWith(u'円') || line.endsWith(u'口') || line.endsWith(u'枚')) {
+            line = QStringLiteral("99,999,999,999,999,999,999") + line.back();
+            ++replaced;
+        }
+    }
+    QVERIFY(replaced > 20);
+    clsHtmlResult page;
+    QVERIFY(!page.ReadLines(lines, QString()));
+    QCOMPARE(page.Result().Kaisaikai, 0);
+    QCOMPARE(m_ui->boxes().size(), 1);
+    QCOMPARE(m_ui->boxes()[0].title, QStringLiteral("QUDO / clsHtmlResult / GetResult"));
+    QCOMPARE(m_ui->boxes()[0].text, overflowBox);
+}
+
+void TestRealWorldPages::angleBracketsInATeamAreText()
+{
+    // The escaped "<" is text on the page; the round file keeps it full
+    // width (the whole file is compared in TestPageReaders).
+    clsHtmlResult page;
+    QVERIFY(page.ReadLines(linesOf(QStringLiteral("result_1485_angle_brackets_in_a_team.html")), QString()));
+    QCOMPARE(page.Result().Game[1].Home, QStringLiteral("鹿島<B>"));
+    QCOMPARE(page.Result().Game[1].Away, QStringLiteral("湘南"));
+    QVERIFY(m_ui->boxes().isEmpty());
+}
+
+QTEST_GUILESS_MAIN(TestRealWorldPages)
+#include "TestRealWorldPages.moc"
