@@ -1,0 +1,88 @@
+#include "singles/DuplicateSingles.h"
+
+#include "lottery/clsTNumber.h"
+#include "support/AppInfo.h"
+#include "support/Format.h"
+#include "support/Ui.h"
+
+#include <vector>
+
+namespace {
+
+// One bit per possible single. A code that is no single has no bit: it is
+// always kept.
+class SingleFlags
+{
+public:
+    SingleFlags()
+        : m_bits((std::size_t(clsTNumber::CodeCount) + 63) / 64, 0)
+    {
+    }
+
+    // Sets the flag of a code; true when it was not set before.
+    bool set(qint32 code)
+    {
+        if (!isSingle(code))
+            return true;
+        quint64 &word = m_bits[quint32(code) / 64];
+        const quint64 bit = quint64(1) << (quint32(code) % 64);
+        const bool wasClear = (word & bit) == 0;
+        word |= bit;
+        return wasClear;
+    }
+
+    // Clears the flag of a code; true when it was set before.
+    bool take(qint32 code)
+    {
+        if (!isSingle(code))
+            return true;
+        quint64 &word = m_bits[quint32(code) / 64];
+        const quint64 bit = quint64(1) << (quint32(code) % 64);
+        const bool wasSet = (word & bit) != 0;
+        word &= ~bit;
+        return wasSet;
+    }
+
+private:
+    static bool isSingle(qint32 code) { return quint32(code) <= quint32(clsTNumber::MaxCode); }
+
+    std::vector<quint64> m_bits;
+};
+
+} // namespace
+
+QList<qint32> DuplicateSingles::Without(const QList<qint32> &singles)
+{
+    // The first walk flags every single and counts the different ones, so the
+    // new list is allocated once at its final size. The second walk keeps a
+    // single where its flag is still set and clears the flag: later copies
+    // find it cleared.
+    SingleFlags flags;
+    qsizetype kept = 0;
+    for (const qint32 code : singles)
+        kept += flags.set(code) ? 1 : 0;
+    if (kept == singles.size())
+        return singles;
+
+    QList<qint32> result(kept);
+    qint32 *out = result.data();
+    for (const qint32 code : singles)
+        if (flags.take(code))
+            *out++ = code;
+    return result;
+}
+
+std::optional<QList<qint32>> DuplicateSingles::Remove(const QList<qint32> &singles)
+{
+    QList<qint32> result = Without(singles);
+    if (result.size() == singles.size()) {
+        Ui::instance().showMessage(Ui::Icon::Information, AppInfo::title(),
+                                   QStringLiteral("重複したシングルは存在しません"));
+        return std::nullopt;
+    }
+    Ui::instance().showMessage(Ui::Icon::Information, AppInfo::title(),
+                               QStringLiteral("重複したシングルを消去しました\r\nシングル総数：")
+                                   + Format::grouped(singles.size()) + QStringLiteral(" → ")
+                                   + Format::grouped(result.size()));
+    return result;
+}
