@@ -2,6 +2,7 @@
 
 #include "gui/JapaneseFont.h"
 #include "gui/MouseCodes.h"
+#include "gui/Pictures.h"
 #include "gui/QtColor.h"
 #include "singles/clsTSingleDraw.h"
 
@@ -38,16 +39,27 @@ SingleSheetView::~SingleSheetView()
         m_sheet->DetachSurface();
 }
 
+void SingleSheetView::giveMarkPictures(clsTSingleDraw &sheet) const
+{
+    for (int mark = 0; mark < clsTSingleDraw::Marks; ++mark)
+        for (const bool marked : {false, true})
+            sheet.SetImage(mark, marked ? 1 : 0, Pictures::markBox(mark, marked, devicePixelRatioF()));
+}
+
 void SingleSheetView::attachSheet(clsTSingleDraw *sheet)
 {
     m_sheet = sheet;
 }
 
+QPoint SingleSheetView::pixels(QPointF point)
+{
+    return {int(std::lround(point.x())), int(std::lround(point.y()))};
+}
+
 QRect SingleSheetView::pixels(const QRectF &rect)
 {
-    const int left = int(std::lround(rect.left()));
-    const int top = int(std::lround(rect.top()));
-    return {left, top, int(std::lround(rect.right())) - left, int(std::lround(rect.bottom())) - top};
+    const QPoint topLeft = pixels(rect.topLeft());
+    return {topLeft, pixels(rect.bottomRight()) - QPoint(1, 1)};
 }
 
 void SingleSheetView::paintBackground(const SheetBackground &background)
@@ -58,11 +70,12 @@ void SingleSheetView::paintBackground(const SheetBackground &background)
     image.setDevicePixelRatio(ratio);
     image.fill(QtColor::fromWin(background.backColor, palette()));
     QPainter painter(&image);
+    // Scaled lengths keep their fraction; on screen they land on whole pixels.
     for (const SheetBackground::Band &band : background.bands)
-        painter.fillRect(band.rect, QtColor::fromWin(band.color, palette()));
+        painter.fillRect(pixels(band.rect), QtColor::fromWin(band.color, palette()));
     for (const SheetBackground::Stroke &stroke : background.strokes) {
         painter.setPen(QPen(QtColor::fromWin(stroke.color, palette()), stroke.width, Qt::SolidLine, Qt::SquareCap));
-        painter.drawLine(stroke.line);
+        painter.drawLine(QLine(pixels(stroke.line.p1()), pixels(stroke.line.p2())));
     }
     painter.end();
     m_background = image;
@@ -97,16 +110,26 @@ void SingleSheetView::showMarkBox(int tag, const QRectF &rect, const QVariant &p
     update(box.rect);
 }
 
+QFont SingleSheetView::numberFontFor(const QString &text, int width) const
+{
+    const int wide = QFontMetrics(m_numberFont).horizontalAdvance(text);
+    if (wide <= width || wide == 0)
+        return m_numberFont;
+    QFont smaller = m_numberFont;
+    smaller.setPixelSize(std::max(1, m_numberFont.pixelSize() * width / wide));
+    return smaller;
+}
+
 void SingleSheetView::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
     const QRect dirty = event->rect();
     painter.drawImage(dirty, m_background, dirty);
-    painter.setFont(m_numberFont);
     for (const Number &number : m_numbers) {
         if (!number.rect.intersects(dirty))
             continue;
         painter.fillRect(number.rect, number.backColor);
+        painter.setFont(numberFontFor(number.text, number.rect.width()));
         painter.setPen(number.foreColor);
         painter.drawText(number.rect, Qt::AlignCenter, number.text);
     }

@@ -24,6 +24,9 @@ public:
     explicit SingleSheetView(QWidget *parent = nullptr);
     ~SingleSheetView() override;
 
+    // Gives a sheet the program's six mark pictures, drawn for this view's screen.
+    void giveMarkPictures(clsTSingleDraw &sheet) const;
+
     void attachSheet(clsTSingleDraw *sheet) override;
     void paintBackground(const SheetBackground &background) override;
     void placeNumber(int slot, const QRectF &rect, double fontPoints) override;
@@ -32,6 +35,9 @@ public:
 
     // The font of the number labels.
     const QFont &numberFont() const { return m_numberFont; }
+    // The font a number is drawn in: the labels' font, made smaller for a
+    // number too wide for its label (seven digits from single 1,000,000 on).
+    QFont numberFontFor(const QString &text, int width) const;
     // Where a number label stands, in whole pixels.
     QRect numberRect(int slot) const { return m_numbers.at(std::size_t(slot)).rect; }
 
@@ -56,6 +62,7 @@ private:
         QImage picture;
     };
 
+    static QPoint pixels(QPointF point);
     static QRect pixels(const QRectF &rect);
 
     QPointer<clsTSingleDraw> m_sheet;

@@ -32,11 +32,6 @@ clsTSingle::clsTSingle(QObject *parent)
             [this](int slot, int mark, int match, int) { onMarkClick(slot, mark, match); });
 }
 
-void clsTSingle::SetImage(int lngNo, int lngMark, const QVariant &picture)
-{
-    m_sheet.SetImage(lngNo, lngMark, picture);
-}
-
 void clsTSingle::Initialize(SingleSheetSurface *objPictureBox, GridSurface *picCount, GridSurface *picSList)
 {
     m_sheet.Initialize(objPictureBox);

@@ -38,10 +38,8 @@ public:
 
     explicit clsTSingle(QObject *parent = nullptr);
 
-    // The six pictures of the sheet's mark boxes (lngMark 0 unmarked, 1
-    // marked), registered before Initialize.
-    void SetImage(int lngNo, int lngMark, const QVariant &picture);
-    // The sheet, the count table (columns 60, rows 26) and the estimate table
+    // The sheet (its six mark pictures given first through Sheet().SetImage),
+    // the count table (columns 60, rows 26) and the estimate table
     // (columns 52, rows 28) in their areas.
     void Initialize(SingleSheetSurface *objPictureBox, GridSurface *picCount, GridSurface *picSList);
 

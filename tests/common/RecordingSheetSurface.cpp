@@ -48,6 +48,13 @@ QVariant RecordingSheetSurface::picture(int mark, bool marked)
     return QString::number(mark) + (marked ? QStringLiteral("*") : QString());
 }
 
+void RecordingSheetSurface::givePictures(clsTSingleDraw &sheet)
+{
+    for (int mark = 0; mark < clsTSingleDraw::Marks; ++mark)
+        for (const bool marked : {false, true})
+            sheet.SetImage(mark, marked ? 1 : 0, picture(mark, marked));
+}
+
 QString RecordingSheetSurface::markedMarks(int slot) const
 {
     QString marks;

@@ -37,6 +37,7 @@ public:
     // The six mark pictures tests register: the mark's digit, with "*" after
     // it when marked.
     static QVariant picture(int mark, bool marked);
+    static void givePictures(clsTSingleDraw &sheet);
     // Per match of a column, the digit of the box shown marked; "-" for none,
     // "?" when more than one box of the match is marked.
     QString markedMarks(int slot) const;

@@ -82,9 +82,7 @@ void TestSingleController::init()
     m_countSurface = std::make_unique<RecordingSurface>();
     m_listSurface = std::make_unique<RecordingSurface>();
     m_singles = std::make_unique<clsTSingle>();
-    for (int mark = 0; mark < 3; ++mark)
-        for (const bool marked : {false, true})
-            m_singles->SetImage(mark, marked ? 1 : 0, RecordingSheetSurface::picture(mark, marked));
+    RecordingSheetSurface::givePictures(m_singles->Sheet());
     m_singles->Initialize(m_sheetSurface.get(), m_countSurface.get(), m_listSurface.get());
     m_owner = std::make_unique<SinglesOwner>(*m_singles);
 }

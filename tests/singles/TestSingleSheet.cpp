@@ -63,9 +63,7 @@ std::unique_ptr<clsTSingleDraw> TestSingleSheet::sheetAt(double dpi)
 {
     setDpi(dpi);
     auto sheet = std::make_unique<clsTSingleDraw>();
-    for (int mark = 0; mark < 3; ++mark)
-        for (const bool marked : {false, true})
-            sheet->SetImage(mark, marked ? 1 : 0, RecordingSheetSurface::picture(mark, marked));
+    RecordingSheetSurface::givePictures(*sheet);
     sheet->Initialize(m_surface.get());
     return sheet;
 }
