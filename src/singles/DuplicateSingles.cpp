@@ -31,15 +31,15 @@ public:
         return wasClear;
     }
 
-    // Clears the flag of a code; true when it was set before.
-    bool take(qint32 code)
+    // Clears the flag of a code; 1 when it was set before, else 0.
+    int take(qint32 code)
     {
         if (!isSingle(code))
-            return true;
+            return 1;
         quint64 &word = m_bits[quint32(code) / 64];
-        const quint64 bit = quint64(1) << (quint32(code) % 64);
-        const bool wasSet = (word & bit) != 0;
-        word &= ~bit;
+        const int shift = int(quint32(code) % 64);
+        const int wasSet = int(word >> shift & 1);
+        word &= ~(quint64(1) << shift);
         return wasSet;
     }
 
@@ -64,11 +64,16 @@ QList<qint32> DuplicateSingles::Without(const QList<qint32> &singles)
     if (kept == singles.size())
         return singles;
 
-    QList<qint32> result(kept);
+    // Every code is written and the place kept only for a first copy: no
+    // guessing at a branch that goes either way. The spare entry takes the
+    // write after the last single kept.
+    QList<qint32> result(kept + 1);
     qint32 *out = result.data();
-    for (const qint32 code : singles)
-        if (flags.take(code))
-            *out++ = code;
+    for (const qint32 code : singles) {
+        *out = code;
+        out += flags.take(code);
+    }
+    result.resize(kept);
     return result;
 }
 
