@@ -22,7 +22,7 @@ public:
     // Sets the flag of a code; true when it was not set before.
     bool set(qint32 code)
     {
-        if (!isSingle(code))
+        if (!clsTNumber::isValidCode(code))
             return true;
         quint64 &word = m_bits[quint32(code) / 64];
         const quint64 bit = quint64(1) << (quint32(code) % 64);
@@ -34,7 +34,7 @@ public:
     // Clears the flag of a code; 1 when it was set before, else 0.
     int take(qint32 code)
     {
-        if (!isSingle(code))
+        if (!clsTNumber::isValidCode(code))
             return 1;
         quint64 &word = m_bits[quint32(code) / 64];
         const int shift = int(quint32(code) % 64);
@@ -44,8 +44,6 @@ public:
     }
 
 private:
-    static bool isSingle(qint32 code) { return quint32(code) <= quint32(clsTNumber::MaxCode); }
-
     std::vector<quint64> m_bits;
 };
 

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <array>
+#include <limits>
 
 namespace {
 
@@ -15,11 +16,6 @@ const QString &deleteTitle()
 {
     static const QString title = QStringLiteral("選択シングルを削除");
     return title;
-}
-
-bool isSingle(qint32 code)
-{
-    return code >= 0 && code <= clsTNumber::MaxCode;
 }
 
 } // namespace
@@ -50,7 +46,7 @@ void clsTSingle::SetSingle(qint32 lngSingleCount, const QList<qint32> &lngSingle
 {
     BusyPointer busy;
     // A count beyond the codes handed over would read past the list.
-    m_count = std::clamp(lngSingleCount, 0, qint32(std::min<qsizetype>(lngSingle.size(), INT_MAX)));
+    m_count = std::clamp(lngSingleCount, 0, qint32(std::min<qsizetype>(lngSingle.size(), std::numeric_limits<qint32>::max())));
     m_single = lngSingle;
     m_countText = Format::grouped(m_count);
     Q_EMIT CountTextChanged(m_countText);
@@ -120,7 +116,7 @@ void clsTSingle::onMarkClick(int slot, int mark, int match)
         Add();
         return;
     }
-    if (mark < 0 || mark > 2 || match < 0 || match >= Matches || !isSingle(m_single.at(index)))
+    if (mark < 0 || mark > 2 || match < 0 || match >= Matches || !clsTNumber::isValidCode(m_single.at(index)))
         return;
     std::array<qint32, Matches> marks{};
     m_number.NoToLong(m_single.at(index), marks);

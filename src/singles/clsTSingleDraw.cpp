@@ -155,7 +155,7 @@ void clsTSingleDraw::SetMark(int lngSlot, qint32 lngValue)
         return;
     std::array<quint8, Matches> wanted;
     // A code that is no single shows like an empty slot.
-    if (lngValue < 0 || lngValue > clsTNumber::MaxCode)
+    if (!clsTNumber::isValidCode(lngValue))
         wanted.fill(NoMark);
     else
         m_number.NoToByte(lngValue, wanted);

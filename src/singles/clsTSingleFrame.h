@@ -31,7 +31,7 @@ public:
     // Counting one single at a time.
     void Add(qint32 code)
     {
-        if (quint32(code) > quint32(clsTNumber::MaxCode))
+        if (!clsTNumber::isValidCode(code))
             return;
         const quint32 upper = quint32(code) / HalfCount;
         ++m_high[upper];
