@@ -2,6 +2,7 @@
 
 #include "support/WinColor.h"
 #include "gui/JapaneseFont.h"
+#include "gui/MouseCodes.h"
 #include "gui/QtColor.h"
 #include "widgets/clsGrid.h"
 
@@ -13,22 +14,6 @@
 #include <algorithm>
 
 namespace {
-
-int buttonCode(Qt::MouseButton button)
-{
-    switch (button) {
-    case Qt::LeftButton: return 1;
-    case Qt::RightButton: return 2;
-    case Qt::MiddleButton: return 4;
-    default: return 0;
-    }
-}
-
-int shiftCode(Qt::KeyboardModifiers modifiers)
-{
-    return (modifiers & Qt::ShiftModifier ? 1 : 0) | (modifiers & Qt::ControlModifier ? 2 : 0)
-        | (modifiers & Qt::AltModifier ? 4 : 0);
-}
 
 QSize pictureSize(const QVariant &picture)
 {
@@ -181,7 +166,7 @@ void GridView::mousePressEvent(QMouseEvent *event)
 {
     const QPoint at = event->position().toPoint();
     if (m_grid)
-        m_grid->MouseDown(buttonCode(event->button()), shiftCode(event->modifiers()), at.x(), at.y());
+        m_grid->MouseDown(MouseCodes::button(event->button()), MouseCodes::shift(event->modifiers()), at.x(), at.y());
 }
 
 void GridView::mouseReleaseEvent(QMouseEvent *event)
@@ -194,5 +179,5 @@ void GridView::mouseReleaseEvent(QMouseEvent *event)
         m_grid->MouseCancel();
         return;
     }
-    m_grid->MouseUp(buttonCode(event->button()), shiftCode(event->modifiers()), at.x(), at.y());
+    m_grid->MouseUp(MouseCodes::button(event->button()), MouseCodes::shift(event->modifiers()), at.x(), at.y());
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "singles/clsTSingleDraw.h"
+
 #include <QImage>
 #include <QSize>
 
@@ -19,7 +21,7 @@ QImage resultState(int index, qreal pixelRatio = 1.0);
 
 // A mark box of the single sheet: the digit of its mark code ("1", "0", "2")
 // in a red frame, or filled in when marked.
-constexpr QSize MarkBoxSize{12, 20};
+constexpr QSize MarkBoxSize = clsTSingleDraw::MarkBoxSize;
 QImage markBox(int markCode, bool marked, qreal pixelRatio = 1.0);
 
 } // namespace Pictures

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QUrl>
 
 #include <algorithm>
@@ -35,12 +36,31 @@ QMessageBox::StandardButtons toQt(Ui::Buttons buttons)
     return QMessageBox::Ok;
 }
 
+QMessageBox::StandardButton toQt(Ui::Answer answer)
+{
+    switch (answer) {
+    case Ui::Answer::Ok: return QMessageBox::Ok;
+    case Ui::Answer::Cancel: return QMessageBox::Cancel;
+    case Ui::Answer::Yes: return QMessageBox::Yes;
+    case Ui::Answer::No: return QMessageBox::No;
+    }
+    return QMessageBox::NoButton;
+}
+
 } // namespace
 
 Ui::Answer QtUi::showMessage(Icon icon, const QString &title, const QString &text, Buttons buttons)
 {
+    return showQuestion(icon, title, text, buttons, firstButton(buttons));
+}
+
+Ui::Answer QtUi::showQuestion(Icon icon, const QString &title, const QString &text, Buttons buttons,
+                              Answer preselected)
+{
     QWidget *parent = QApplication::activeWindow() ? QApplication::activeWindow() : m_mainWindow.data();
     QMessageBox box(toQt(icon), title, text, toQt(buttons), parent);
+    if (QAbstractButton *button = box.button(toQt(preselected)))
+        box.setDefaultButton(qobject_cast<QPushButton *>(button));
     // A pending busy pointer must not hide the arrow over the box.
     QApplication::setOverrideCursor(Qt::ArrowCursor);
     const int result = box.exec();

@@ -21,6 +21,8 @@ public:
     QWidget *mainWindow() const { return m_mainWindow; }
 
     Answer showMessage(Icon icon, const QString &title, const QString &text, Buttons buttons) override;
+    Answer showQuestion(Icon icon, const QString &title, const QString &text, Buttons buttons,
+                        Answer preselected) override;
     void setBusy(bool busy) override;
     void processEvents() override;
     void showConnectionLog() override;

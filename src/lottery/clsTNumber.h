@@ -37,6 +37,9 @@ public:
         return power;
     }();
 
+    // True for the code of a single: 0 … 4,782,968.
+    static constexpr bool isValidCode(qint32 code) { return code >= 0 && code <= MaxCode; }
+
     void NoToByte(qint32 lngNo, std::span<quint8> bytKousei) const { NoToArray(lngNo, bytKousei); }
     void NoToLong(qint32 lngNo, std::span<qint32> lngKousei) const { NoToArray_Long(lngNo, lngKousei); }
     void ByteToNo(std::span<const quint8> bytKousei, qint32 &lngNo) const { ArrayToNo(bytKousei, lngNo); }
@@ -79,8 +82,6 @@ private:
         }
         encodeChecked(lngKousei, lngNo);
     }
-
-    static constexpr bool isValidCode(qint32 code) { return code >= 0 && code <= MaxCode; }
 
     // A valid code splits into two codes of seven matches each, whose marks
     // come from a table; the two halves of an encoding sum independently.

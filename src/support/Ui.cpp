@@ -22,9 +22,9 @@ int s_busyDepth = 0;
 
 } // namespace
 
-bool Ui::askYesNo(const QString &title, const QString &text, Icon icon)
+bool Ui::askYesNo(const QString &title, const QString &text, Icon icon, Answer preselected)
 {
-    return showMessage(icon, title, text, Buttons::YesNo) == Answer::Yes;
+    return showQuestion(icon, title, text, Buttons::YesNo, preselected) == Answer::Yes;
 }
 
 Ui &Ui::instance()

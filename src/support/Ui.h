@@ -18,6 +18,13 @@ public:
 
     virtual Answer showMessage(Icon icon, const QString &title, const QString &text,
                                Buttons buttons = Buttons::Ok) = 0;
+    // A box whose preselected button (the one Enter presses) is given; a
+    // port that cannot preselect shows the plain box.
+    virtual Answer showQuestion(Icon icon, const QString &title, const QString &text, Buttons buttons,
+                                Answer /*preselected*/)
+    {
+        return showMessage(icon, title, text, buttons);
+    }
     virtual void setBusy(bool busy) = 0;
     virtual void processEvents() = 0;
 
@@ -44,8 +51,16 @@ public:
     // Opens a web or mail address with the user's default program.
     virtual void openAddress(const QString & /*address*/) {}
 
-    // A Yes/No question; true when the user answered Yes.
-    bool askYesNo(const QString &title, const QString &text, Icon icon = Icon::Question);
+    // The button a box preselects unless told otherwise: Ok or Yes.
+    static Answer firstButton(Buttons buttons)
+    {
+        return buttons == Buttons::Ok || buttons == Buttons::OkCancel ? Answer::Ok : Answer::Yes;
+    }
+
+    // A Yes/No question; true when the user answered Yes. Yes is preselected
+    // unless the question asks for No, as questions about deleting do.
+    bool askYesNo(const QString &title, const QString &text, Icon icon = Icon::Question,
+                  Answer preselected = Answer::Yes);
 
     // The installed port (never null). install(nullptr) restores the fallback.
     static Ui &instance();

@@ -14,7 +14,13 @@ RecordingUi::~RecordingUi()
 
 Ui::Answer RecordingUi::showMessage(Icon icon, const QString &title, const QString &text, Buttons buttons)
 {
-    m_boxes.append({icon, title, text, buttons});
+    return showQuestion(icon, title, text, buttons, firstButton(buttons));
+}
+
+Ui::Answer RecordingUi::showQuestion(Icon icon, const QString &title, const QString &text, Buttons buttons,
+                                     Answer preselected)
+{
+    m_boxes.append({icon, title, text, buttons, preselected});
     if (buttons == Buttons::Ok)
         return Answer::Ok;
     return m_answers.isEmpty() ? Answer::No : m_answers.dequeue();

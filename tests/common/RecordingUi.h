@@ -21,12 +21,16 @@ public:
         QString title;
         QString text;
         Buttons buttons;
+        // The button Enter would press: the first one unless the logic asked for another.
+        Answer preselected = Answer::Ok;
     };
 
     RecordingUi();
     ~RecordingUi() override;
 
     Answer showMessage(Icon icon, const QString &title, const QString &text, Buttons buttons) override;
+    Answer showQuestion(Icon icon, const QString &title, const QString &text, Buttons buttons,
+                        Answer preselected) override;
     void setBusy(bool busy) override;
     void processEvents() override;
     void showConnectionLog() override;

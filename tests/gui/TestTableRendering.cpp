@@ -8,9 +8,9 @@
 #include "support/WinColor.h"
 #include "gui/GridView.h"
 #include "gui/Pictures.h"
+#include "RenderedPictures.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QPainter>
 #include <QTest>
 
@@ -39,7 +39,6 @@ private:
         GridView *view;
     };
 
-    static QStringList overflowingCells(const clsGrid &grid, const QFont &font);
     static void save(const Shown &shown, int dpi);
 
     std::vector<std::unique_ptr<GridView>> m_views;
@@ -50,30 +49,9 @@ void TestTableRendering::cleanup()
     DisplayScale::setDpiSource({});
 }
 
-QStringList TestTableRendering::overflowingCells(const clsGrid &grid, const QFont &font)
-{
-    const QFontMetrics metrics(font);
-    QStringList overflowing;
-    for (int col = 1; col <= grid.Cols(); ++col) {
-        for (int row = 1; row <= grid.Rows(); ++row) {
-            const QString caption = grid.Caption(col, row);
-            if (grid.ColWidth(col) == 0 || caption.trimmed().isEmpty())
-                continue;
-            // Left and right captions keep 2 pixels from the edge they lean on.
-            const int margin = grid.Alignment(col, row) == clsGrid::AlignCenter ? 0 : 2;
-            if (metrics.horizontalAdvance(caption.trimmed()) + margin > grid.ColWidth(col)
-                || metrics.height() > grid.RowHeight(row))
-                overflowing.append(QStringLiteral("(%1,%2) \"%3\"").arg(col).arg(row).arg(caption));
-        }
-    }
-    return overflowing;
-}
-
 void TestTableRendering::save(const Shown &shown, int dpi)
 {
-    const QString folder = QCoreApplication::applicationDirPath() + QStringLiteral("/table-pictures");
-    QDir().mkpath(folder);
-    QVERIFY(shown.view->canvas().save(folder + QStringLiteral("/%1_%2dpi.png").arg(shown.name).arg(dpi)));
+    QVERIFY(RenderedPictures::save(shown.view->canvas(), shown.name, dpi));
 }
 
 void TestTableRendering::resultPageTables_data()
@@ -196,7 +174,7 @@ void TestTableRendering::resultPageTables()
     };
     for (const Shown &table : shown) {
         save(table, dpi);
-        const QStringList overflowing = overflowingCells(*table.grid, table.view->cellFont());
+        const QStringList overflowing = RenderedPictures::overflowingCells(*table.grid, table.view->cellFont());
         QVERIFY2(overflowing.isEmpty(), qPrintable(table.name + QStringLiteral(": ") + overflowing.join(u' ')));
     }
 }
@@ -239,9 +217,7 @@ void TestTableRendering::pictures()
         x += picture.width() + gap;
     }
     painter.end();
-    const QString folder = QCoreApplication::applicationDirPath() + QStringLiteral("/table-pictures");
-    QDir().mkpath(folder);
-    QVERIFY(sheet.save(folder + QStringLiteral("/pictures_%1dpi.png").arg(dpi)));
+    QVERIFY(RenderedPictures::save(sheet, QStringLiteral("pictures"), dpi));
 }
 
 QTEST_MAIN(TestTableRendering)

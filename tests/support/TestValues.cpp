@@ -146,6 +146,8 @@ void TestValues::formats()
     QCOMPARE(Format::grouped(1000), QStringLiteral("1,000"));
     QCOMPARE(Format::grouped(-1234567), QStringLiteral("-1,234,567"));
     QCOMPARE(Format::fixed(12.345, 2), QStringLiteral("12.35"));
+    QCOMPARE(Format::monthDay(OleDate::fromDateTime(QDate(2024, 3, 9), QTime(19, 0))), QStringLiteral("03/09"));
+    QCOMPARE(Format::monthDay(OleDate::fromDate(QDate(2024, 12, 31))), QStringLiteral("12/31"));
     QCOMPARE(Format::generalDate(OleDate()), QStringLiteral("0:00:00"));
     QCOMPARE(Format::generalDate(OleDate::fromTime(QTime(9, 30))), QStringLiteral("9:30:00"));
     QCOMPARE(Format::generalDate(OleDate::fromDate(QDate(2021, 3, 6))), QStringLiteral("2021/03/06"));

@@ -1,0 +1,178 @@
+#include "common/SinglesOwner.h"
+#include "gui/GridView.h"
+#include "gui/SingleSheetView.h"
+#include "singles/clsTSingle.h"
+#include "support/DisplayScale.h"
+
+#include <QApplication>
+#include <QTest>
+
+#include <memory>
+
+// The painted sheet under a real mouse: clicks on its mark boxes and number
+// labels reach the controller, and the picture shows what the list holds.
+class TestSingleSheetView : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+
+    void clicksOnMarksEditTheList();
+    void doubleClickOnAnEmptySlotAddsOneSingle();
+    void numberClickSelectsAndPaintsWhiteOnBlack();
+    void paintsBandsLinesAndBoxes_data();
+    void paintsBandsLinesAndBoxes();
+
+private:
+    void click(QRectF rect, Qt::MouseButton button = Qt::LeftButton);
+    QColor pixel(QPointF at) const;
+    bool boxLooksMarked(int slot, int mark, int match) const;
+    void build(double dpi);
+
+    std::unique_ptr<SingleSheetView> m_view;
+    std::unique_ptr<GridView> m_countView;
+    std::unique_ptr<GridView> m_listView;
+    std::unique_ptr<clsTSingle> m_singles;
+    std::unique_ptr<SinglesOwner> m_owner;
+};
+
+void TestSingleSheetView::build(double dpi)
+{
+    DisplayScale::setDpiSource([dpi] { return DisplayScale::Dpi{dpi, dpi}; });
+    m_view = std::make_unique<SingleSheetView>();
+    m_countView = std::make_unique<GridView>();
+    m_listView = std::make_unique<GridView>();
+    m_singles = std::make_unique<clsTSingle>();
+    m_view->giveMarkPictures(m_singles->Sheet());
+    m_singles->Initialize(m_view.get(), m_countView.get(), m_listView.get());
+    m_owner = std::make_unique<SinglesOwner>(*m_singles);
+    m_owner->show();
+    m_view->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_view.get()));
+}
+
+void TestSingleSheetView::init()
+{
+    build(96);
+}
+
+void TestSingleSheetView::cleanup()
+{
+    m_owner.reset();
+    m_singles.reset();
+    m_view.reset();
+    m_countView.reset();
+    m_listView.reset();
+    DisplayScale::setDpiSource({});
+}
+
+void TestSingleSheetView::click(QRectF rect, Qt::MouseButton button)
+{
+    QTest::mouseClick(m_view.get(), button, {}, rect.center().toPoint());
+}
+
+QColor TestSingleSheetView::pixel(QPointF at) const
+{
+    return m_view->grab().toImage().pixelColor(at.toPoint());
+}
+
+// Marked boxes are filled dark; unmarked ones are white inside their red frame.
+bool TestSingleSheetView::boxLooksMarked(int slot, int mark, int match) const
+{
+    const QRectF box = m_singles->Sheet().MarkBoxRect(slot, mark, match);
+    return pixel(QPointF(box.center().x(), box.top() + 3 * box.height() / 20)).lightness() < 100;
+}
+
+void TestSingleSheetView::clicksOnMarksEditTheList()
+{
+    clsTSingleDraw &sheet = m_singles->Sheet();
+    // The empty sheet: a click on any mark adds a single with every mark "0".
+    click(sheet.MarkBoxRect(4, 2, 6));
+    QCOMPARE(m_singles->Singles(), QList<qint32>{0});
+    click(sheet.MarkBoxRect(0, 2, 0));
+    QCOMPARE(m_singles->Singles(), QList<qint32>{2});
+    click(sheet.MarkBoxRect(0, 1, 13), Qt::RightButton);
+    const qint32 code = 2 + clsTNumber::Power[13];
+    QCOMPARE(m_singles->Singles(), QList<qint32>{code});
+    QCOMPARE(m_owner->singles, QList<qint32>{code});
+    QCOMPARE(m_owner->frame[2][0], 1);
+    QCOMPARE(m_owner->frame[1][13], 1);
+    QCOMPARE(m_owner->frame[0][13], 0);
+    QVERIFY(boxLooksMarked(0, 2, 0));
+    QVERIFY(!boxLooksMarked(0, 0, 0));
+    QVERIFY(boxLooksMarked(0, 1, 13));
+    QVERIFY(boxLooksMarked(0, 0, 5));
+    QVERIFY(!boxLooksMarked(1, 0, 5));
+
+    // A second single from the next empty slot, then a mark on it.
+    click(sheet.MarkBoxRect(1, 1, 1));
+    click(sheet.MarkBoxRect(1, 1, 1));
+    QCOMPARE(m_singles->Singles(), (QList<qint32>{code, 3}));
+    QCOMPARE(m_singles->EstimateTable().Grid().Caption(3, 4), QStringLiteral("1-13-0"));
+}
+
+void TestSingleSheetView::doubleClickOnAnEmptySlotAddsOneSingle()
+{
+    // Through the window, as the platform reports it: press, release, then the
+    // second press turned into a double click.
+    QTest::mouseDClick(m_view->windowHandle(), Qt::LeftButton, {},
+                       m_singles->Sheet().MarkBoxRect(0, 1, 0).center().toPoint());
+    QCOMPARE(m_singles->Count(), 1);
+}
+
+void TestSingleSheetView::numberClickSelectsAndPaintsWhiteOnBlack()
+{
+    m_owner->setList({0, 1, 2});
+    m_owner->show();
+    const QRectF label = m_singles->Sheet().NumberRect(1);
+    const QPointF corner = label.topLeft() + QPointF(2, 2);
+    QCOMPARE(pixel(corner), QColor(Qt::white));
+    click(label);
+    QVERIFY(m_singles->IsSelected(1));
+    QCOMPARE(pixel(corner), QColor(Qt::black));
+    // The number itself is drawn in white on the black.
+    const QImage shown = m_view->grab().toImage();
+    bool white = false;
+    const QRect inside = label.toRect().adjusted(1, 1, -1, -1);
+    for (int y = inside.top(); y <= inside.bottom(); ++y)
+        for (int x = inside.left(); x <= inside.right(); ++x)
+            white = white || shown.pixelColor(x, y).lightness() > 200;
+    QVERIFY(white);
+    click(label);
+    QVERIFY(!m_singles->IsSelected(1));
+    QCOMPARE(pixel(corner), QColor(Qt::white));
+}
+
+void TestSingleSheetView::paintsBandsLinesAndBoxes_data()
+{
+    QTest::addColumn<double>("dpi");
+    QTest::newRow("96 dpi") << 96.0;
+    QTest::newRow("120 dpi") << 120.0;
+}
+
+void TestSingleSheetView::paintsBandsLinesAndBoxes()
+{
+    QFETCH(double, dpi);
+    build(dpi);
+    const clsTSingleDraw &sheet = m_singles->Sheet();
+    QCOMPARE(m_view->size(), QSize(int(std::ceil(sheet.Width())), sheet.Height()));
+    const double scale = dpi / 96;
+    const QColor salmon(253, 214, 201);
+    const QColor red(254, 0, 3);
+    // Inside the first column's band, clear of its boxes; the second column is white.
+    const double bandY = sheet.RowTop(0) + 1;
+    QCOMPARE(pixel(QPointF(3 * scale, bandY)), salmon);
+    QCOMPARE(pixel(QPointF(56 * scale, bandY)), QColor(Qt::white));
+    // The frame, the header line and a column line are red.
+    QCOMPARE(pixel(QPointF(0, 200)), red);
+    QCOMPARE(pixel(QPointF(200, sheet.HeaderHeight())), red);
+    QCOMPARE(pixel(QPointF(std::round(53 * 3 * scale), 200)), red);
+    // Unmarked boxes show their red frame.
+    const QRectF box = sheet.MarkBoxRect(2, 0, 4);
+    QCOMPARE(pixel(QPointF(box.center().x(), box.top())).red(), 254);
+}
+
+QTEST_MAIN(TestSingleSheetView)
+#include "TestSingleSheetView.moc"

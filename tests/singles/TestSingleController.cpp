@@ -1,0 +1,478 @@
+#include "common/GridReadback.h"
+#include "common/RecordingSheetSurface.h"
+#include "common/RecordingSurface.h"
+#include "common/RecordingUi.h"
+#include "common/SinglesOwner.h"
+#include "singles/clsTSingle.h"
+#include "singles/clsTSingleFrame.h"
+#include "support/DisplayScale.h"
+#include "support/WinColor.h"
+
+#include <QSignalSpy>
+#include <QTest>
+
+#include <memory>
+
+// The singles page's controller driven as the main window drives it: the
+// owner answers every event while it is raised; the sheet, the count table
+// and the estimate table are read back from their recording surfaces.
+class TestSingleController : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+
+    void emptyListShowsOnePageWithoutArrows();
+    void markClickOnEmptySlotAddsSingleNumberOne_data();
+    void markClickOnEmptySlotAddsSingleNumberOne();
+    void eleventhSingleMovesToPageTwo();
+    void markClickChangesOneMark();
+    void clickingTheMarkShownChangesNothing();
+    void anyButtonSetsAMark();
+    void pagesShowTheirSingles();
+    void arrowsStayAtTheEnds();
+    void pageBeyondTheListShowsTheLastPage();
+    void numberClickSelects();
+    void selectAllAndNone();
+    void deleteWithoutSelectionOnlyTells();
+    void deleteAnsweredNoKeepsTheList();
+    void deletingTheWholeLastPageShowsTheNewLastPage();
+    void deletingEverySingleLeavesPageOne();
+    void addExAppendsTheTypedSingle();
+    void addExRefusesOtherTexts_data();
+    void addExRefusesOtherTexts();
+    void setSingleFormatsCountAndClearsSelection();
+    void frameReachesTheCountTable();
+
+private:
+    // A list of n singles: single i has mark "1" on match 1 + i % 14 and "0" elsewhere.
+    static QList<qint32> singles(int n);
+    void showList(const QList<qint32> &list);
+    void clickMark(int slot, int mark, int match, int button = 1);
+    void clickNumber(int slot);
+    QStringList numbers() const { return m_sheetSurface->numberTexts(); }
+
+    std::unique_ptr<RecordingUi> m_ui;
+    std::unique_ptr<RecordingSheetSurface> m_sheetSurface;
+    std::unique_ptr<RecordingSurface> m_countSurface;
+    std::unique_ptr<RecordingSurface> m_listSurface;
+    std::unique_ptr<clsTSingle> m_singles;
+    std::unique_ptr<SinglesOwner> m_owner;
+};
+
+namespace {
+
+const QStringList EmptyNumbers(10, QString());
+const QString NoMarks(14, u'-');
+
+QPointF centre(const QRectF &rect)
+{
+    return rect.center();
+}
+
+} // namespace
+
+void TestSingleController::init()
+{
+    DisplayScale::setDpiSource([] { return DisplayScale::Dpi{96, 96}; });
+    m_ui = std::make_unique<RecordingUi>();
+    m_sheetSurface = std::make_unique<RecordingSheetSurface>();
+    m_countSurface = std::make_unique<RecordingSurface>();
+    m_listSurface = std::make_unique<RecordingSurface>();
+    m_singles = std::make_unique<clsTSingle>();
+    RecordingSheetSurface::givePictures(m_singles->Sheet());
+    m_singles->Initialize(m_sheetSurface.get(), m_countSurface.get(), m_listSurface.get());
+    m_owner = std::make_unique<SinglesOwner>(*m_singles);
+}
+
+void TestSingleController::cleanup()
+{
+    m_owner.reset();
+    m_singles.reset();
+    m_sheetSurface.reset();
+    m_countSurface.reset();
+    m_listSurface.reset();
+    m_ui.reset();
+    DisplayScale::setDpiSource({});
+}
+
+QList<qint32> TestSingleController::singles(int n)
+{
+    QList<qint32> list;
+    for (int i = 0; i < n; ++i)
+        list.append(clsTNumber::Power[i % 14]);
+    return list;
+}
+
+void TestSingleController::showList(const QList<qint32> &list)
+{
+    m_owner->setList(list);
+    m_owner->show();
+}
+
+void TestSingleController::clickMark(int slot, int mark, int match, int button)
+{
+    clsTSingleDraw &sheet = m_singles->Sheet();
+    const QPointF at = centre(sheet.MarkBoxRect(slot, mark, match));
+    sheet.PressAt(button, at);
+    sheet.ReleaseAt(button, at);
+}
+
+void TestSingleController::clickNumber(int slot)
+{
+    clsTSingleDraw &sheet = m_singles->Sheet();
+    const QPointF at = centre(sheet.NumberRect(slot));
+    sheet.PressAt(1, at);
+    sheet.ReleaseAt(1, at);
+}
+
+void TestSingleController::emptyListShowsOnePageWithoutArrows()
+{
+    QSignalSpy arrows(m_singles.get(), &clsTSingle::ArrowsChanged);
+    showList({});
+    QCOMPARE(m_singles->PageText(), QStringLiteral("1／1"));
+    QCOMPARE(m_singles->CountText(), QStringLiteral("0"));
+    QCOMPARE(arrows.size(), 1);
+    QCOMPARE(arrows.last(), (QVariantList{false, false}));
+    QCOMPARE(numbers(), EmptyNumbers);
+    for (int slot = 0; slot < 10; ++slot) {
+        QCOMPARE(m_sheetSurface->markedMarks(slot), NoMarks);
+        QCOMPARE(GridReadback::column(m_singles->EstimateTable().Grid(), slot + 2, 1, 5), QStringList(5, QString()));
+    }
+}
+
+void TestSingleController::markClickOnEmptySlotAddsSingleNumberOne_data()
+{
+    QTest::addColumn<int>("slot");
+    QTest::addColumn<int>("mark");
+    QTest::addColumn<int>("match");
+    QTest::newRow("first slot, mark 1, match 1") << 0 << 1 << 0;
+    QTest::newRow("sixth slot, mark 2, match 9") << 5 << 2 << 8;
+    QTest::newRow("last slot, mark 0, match 14") << 9 << 0 << 13;
+}
+
+void TestSingleController::markClickOnEmptySlotAddsSingleNumberOne()
+{
+    QFETCH(int, slot);
+    QFETCH(int, mark);
+    QFETCH(int, match);
+    showList({});
+    QSignalSpy values(m_singles.get(), &clsTSingle::ChangeValue);
+    clickMark(slot, mark, match);
+
+    QCOMPARE(values.size(), 0);
+    QCOMPARE(m_owner->log, (QStringList{"ChangeCount 1", "ChangeFrame", "page 1／1"}));
+    QCOMPARE(m_owner->singles, QList<qint32>{0});
+    QCOMPARE(m_singles->Singles(), QList<qint32>{0});
+    QCOMPARE(m_singles->Count(), 1);
+    QCOMPARE(m_singles->CountText(), QStringLiteral("1"));
+    MarkCounts frame{};
+    frame[0].fill(1);
+    QCOMPARE(m_owner->frame, frame);
+    QCOMPARE(m_singles->Frame(), frame);
+    QCOMPARE(numbers()[0], QStringLiteral("1"));
+    QCOMPARE(numbers().mid(1), QStringList(9, QString()));
+    // The new single has every mark "0", the clicked mark was not applied.
+    QCOMPARE(m_sheetSurface->markedMarks(0), QString(14, u'0'));
+    QCOMPARE(m_singles->EstimateTable().Grid().Caption(2, 4), QStringLiteral("0-14-0"));
+}
+
+void TestSingleController::eleventhSingleMovesToPageTwo()
+{
+    showList(singles(10));
+    QCOMPARE(m_singles->LastPage(), 0);
+    QCOMPARE(m_singles->PageText(), QStringLiteral("1／1"));
+    QSignalSpy arrows(m_singles.get(), &clsTSingle::ArrowsChanged);
+    m_singles->Add();
+
+    QCOMPARE(m_owner->log, (QStringList{"ChangeCount 11", "ChangeFrame", "page 2／2"}));
+    QCOMPARE(m_singles->Page(), 1);
+    QCOMPARE(m_singles->PageText(), QStringLiteral("2／2"));
+    QCOMPARE(arrows.last(), (QVariantList{true, false}));
+    QCOMPARE(numbers()[0], QStringLiteral("11"));
+    QCOMPARE(numbers().mid(1), QStringList(9, QString()));
+    QCOMPARE(m_sheetSurface->markedMarks(0), QString(14, u'0'));
+    QCOMPARE(m_sheetSurface->markedMarks(1), NoMarks);
+    QCOMPARE(m_owner->count, 11);
+    QCOMPARE(m_owner->singles, singles(10) << 0);
+    QCOMPARE(m_owner->frame[0][0], 9 + 1);
+    QCOMPARE(m_owner->frame[1][0], 1);
+}
+
+void TestSingleController::markClickChangesOneMark()
+{
+    showList({0, 0});
+    QSignalSpy values(m_singles.get(), &clsTSingle::ChangeValue);
+    QSignalSpy frames(m_singles.get(), &clsTSingle::ChangeFrame);
+    clickMark(1, 2, 0);
+
+    QCOMPARE(values.size(), 1);
+    QCOMPARE(values[0], (QVariantList{1, 2}));
+    QCOMPARE(frames.size(), 1);
+    QCOMPARE(m_owner->log, (QStringList{"ChangeValue 1 2", "ChangeFrame"}));
+    QCOMPARE(m_owner->singles, (QList<qint32>{0, 2}));
+    QCOMPARE(m_singles->Singles(), (QList<qint32>{0, 2}));
+    QCOMPARE(m_owner->frame[0][0], 1);
+    QCOMPARE(m_owner->frame[2][0], 1);
+    QCOMPARE(m_owner->frame[0][1], 2);
+    QCOMPARE(m_singles->Frame(), m_owner->frame);
+    QCOMPARE(m_sheetSurface->markedMarks(1), u'2' + QString(13, u'0'));
+    QCOMPARE(m_sheetSurface->markedMarks(0), QString(14, u'0'));
+    QCOMPARE(m_singles->EstimateTable().Grid().Caption(3, 4), QStringLiteral("0-13-1"));
+    // The count table shows the frame the owner handed back.
+    QCOMPARE(GridReadback::row(m_singles->CountTable().Grid(), 2, 1, 3),
+             (QStringList{"       ", "      1", "      1"}));
+}
+
+void TestSingleController::clickingTheMarkShownChangesNothing()
+{
+    showList({19});   // "1", "0", "2" on matches 1, 2, 3
+    const MarkCounts before = m_owner->frame;
+    clickMark(0, 2, 2);
+    QCOMPARE(m_owner->log, (QStringList{"ChangeValue 0 19", "ChangeFrame"}));
+    QCOMPARE(m_owner->singles, QList<qint32>{19});
+    QCOMPARE(m_owner->frame, before);
+}
+
+void TestSingleController::anyButtonSetsAMark()
+{
+    showList({0});
+    clickMark(0, 1, 13, 2);
+    QCOMPARE(m_owner->singles, QList<qint32>{clsTNumber::Power[13]});
+    clickMark(0, 2, 13, 4);
+    QCOMPARE(m_owner->singles, QList<qint32>{2 * clsTNumber::Power[13]});
+    QCOMPARE(m_sheetSurface->markedMarks(0), QString(13, u'0') + u'2');
+}
+
+void TestSingleController::pagesShowTheirSingles()
+{
+    showList(singles(25));
+    QCOMPARE(m_singles->PageText(), QStringLiteral("1／3"));
+    m_singles->MovePage(2);
+    QCOMPARE(m_singles->PageText(), QStringLiteral("3／3"));
+    QCOMPARE(numbers(), (QStringList{"21", "22", "23", "24", "25", "", "", "", "", ""}));
+    // Single 21 (index 20) has mark "1" on match 7.
+    QCOMPARE(m_sheetSurface->markedMarks(0), QStringLiteral("00000010000000"));
+    QCOMPARE(m_sheetSurface->markedMarks(5), NoMarks);
+    QCOMPARE(m_singles->EstimateTable().Grid().Caption(2, 4), QStringLiteral("1-13-0"));
+    QCOMPARE(m_singles->EstimateTable().Grid().Caption(7, 4), QString());
+}
+
+void TestSingleController::arrowsStayAtTheEnds()
+{
+    showList(singles(25));
+    QSignalSpy arrows(m_singles.get(), &clsTSingle::ArrowsChanged);
+    m_singles->MovePrevious();
+    QCOMPARE(m_singles->Page(), 0);
+    QCOMPARE(arrows.last(), (QVariantList{false, true}));
+    m_singles->MoveNext();
+    QCOMPARE(arrows.last(), (QVariantList{true, true}));
+    m_singles->MoveNext();
+    m_singles->MoveNext();
+    QCOMPARE(m_singles->Page(), 2);
+    QCOMPARE(m_singles->PageText(), QStringLiteral("3／3"));
+    QCOMPARE(arrows.last(), (QVariantList{true, false}));
+    m_singles->MovePrevious();
+    QCOMPARE(m_singles->PageText(), QStringLiteral("2／3"));
+}
+
+void TestSingleController::pageBeyondTheListShowsTheLastPage()
+{
+    showList(singles(25));
+    m_singles->MovePage(7);
+    QCOMPARE(m_singles->PageText(), QStringLiteral("3／3"));
+    m_singles->MovePage(-1);
+    QCOMPARE(m_singles->PageText(), QStringLiteral("1／3"));
+    QCOMPARE(numbers()[0], QStringLiteral("1"));
+}
+
+void TestSingleController::numberClickSelects()
+{
+    showList(singles(3));
+    clickNumber(1);
+    QVERIFY(m_singles->IsSelected(1));
+    QCOMPARE(m_sheetSurface->number(1).foreColor, WinColor::White);
+    QCOMPARE(m_sheetSurface->number(1).backColor, WinColor::Black);
+    QCOMPARE(m_sheetSurface->number(0).backColor, WinColor::White);
+    clickNumber(1);
+    QVERIFY(!m_singles->IsSelected(1));
+    QCOMPARE(m_sheetSurface->number(1).backColor, WinColor::White);
+    // An empty slot has nothing to select.
+    clickNumber(5);
+    QCOMPARE(m_sheetSurface->number(5).text, QString());
+    QCOMPARE(m_sheetSurface->number(5).backColor, WinColor::White);
+    QVERIFY(m_owner->log.isEmpty());
+}
+
+void TestSingleController::selectAllAndNone()
+{
+    showList(singles(13));
+    m_singles->MovePage(1);
+    m_singles->SetAllSelect(true);
+    for (int index = 0; index < 13; ++index)
+        QVERIFY(m_singles->IsSelected(index));
+    QCOMPARE(m_sheetSurface->number(2).backColor, WinColor::Black);
+    // Empty slots stay as they are.
+    QCOMPARE(m_sheetSurface->number(3).backColor, WinColor::White);
+    QCOMPARE(m_sheetSurface->number(3).text, QString());
+    m_singles->SetAllSelect(false);
+    QVERIFY(!m_singles->IsSelected(12));
+    QCOMPARE(m_sheetSurface->number(2).backColor, WinColor::White);
+}
+
+void TestSingleController::deleteWithoutSelectionOnlyTells()
+{
+    showList(singles(5));
+    m_singles->SelectDelete();
+    QCOMPARE(m_ui->boxes().size(), 1);
+    QCOMPARE(m_ui->boxes()[0].icon, Ui::Icon::Information);
+    QCOMPARE(m_ui->boxes()[0].title, QStringLiteral("選択シングルを削除"));
+    QCOMPARE(m_ui->boxes()[0].text, QStringLiteral("削除対象のシングルが選択されていません"));
+    QVERIFY(m_owner->log.isEmpty());
+    QCOMPARE(m_singles->Count(), 5);
+}
+
+void TestSingleController::deleteAnsweredNoKeepsTheList()
+{
+    showList(singles(5));
+    clickNumber(0);
+    m_ui->scriptAnswers({Ui::Answer::No});
+    m_singles->SelectDelete();
+    QCOMPARE(m_ui->boxes().size(), 1);
+    const RecordingUi::Box &question = m_ui->boxes()[0];
+    QCOMPARE(question.icon, Ui::Icon::Question);
+    QCOMPARE(question.buttons, Ui::Buttons::YesNo);
+    QCOMPARE(question.preselected, Ui::Answer::No);
+    QCOMPARE(question.title, QStringLiteral("選択シングルを削除"));
+    QCOMPARE(question.text, QStringLiteral("選択シングルを削除します。よろしいですか？"));
+    QVERIFY(m_owner->log.isEmpty());
+    QVERIFY(m_singles->IsSelected(0));
+}
+
+void TestSingleController::deletingTheWholeLastPageShowsTheNewLastPage()
+{
+    const QList<qint32> list = singles(25);
+    showList(list);
+    m_singles->MovePage(2);
+    for (int slot = 0; slot < 5; ++slot)
+        clickNumber(slot);
+    clickNumber(0);   // number 21 unselected again
+    m_singles->MovePage(0);
+    clickNumber(3);   // number 4
+    m_singles->MovePage(2);
+    clickNumber(0);
+    m_owner->log.clear();
+    m_ui->scriptAnswers({Ui::Answer::Yes});
+    m_singles->SelectDelete();
+
+    QCOMPARE(m_owner->log, (QStringList{"ChangeCount 19", "ChangeFrame", "page 2／2"}));
+    QList<qint32> kept = list.first(20);
+    kept.removeAt(3);
+    QCOMPARE(m_owner->singles, kept);
+    QCOMPARE(m_singles->Singles(), kept);
+    MarkCounts frame{};
+    clsTSingleFrame::GetSingleFrame(qint32(kept.size()), kept, frame);
+    QCOMPARE(m_owner->frame, frame);
+    QCOMPARE(m_singles->Page(), 1);
+    QCOMPARE(numbers(), (QStringList{"11", "12", "13", "14", "15", "16", "17", "18", "19", ""}));
+    QCOMPARE(m_singles->PreviousUsable(), true);
+    QCOMPARE(m_singles->NextUsable(), false);
+    // Selection is gone with the new list.
+    QCOMPARE(m_sheetSurface->number(0).backColor, WinColor::White);
+}
+
+void TestSingleController::deletingEverySingleLeavesPageOne()
+{
+    showList(singles(12));
+    m_singles->SetAllSelect(true);
+    m_singles->MovePage(1);
+    m_ui->scriptAnswers({Ui::Answer::Yes});
+    m_singles->SelectDelete();
+    QCOMPARE(m_owner->count, 0);
+    QVERIFY(m_owner->singles.isEmpty());
+    QCOMPARE(m_owner->frame, MarkCounts{});
+    QCOMPARE(m_singles->Count(), 0);
+    QCOMPARE(m_singles->Page(), 0);
+    QCOMPARE(m_singles->PageText(), QStringLiteral("1／1"));
+    QCOMPARE(numbers(), EmptyNumbers);
+    QCOMPARE(m_sheetSurface->markedMarks(0), NoMarks);
+}
+
+void TestSingleController::addExAppendsTheTypedSingle()
+{
+    showList({0});
+    QVERIFY(m_singles->AddEx(QStringLiteral("10200000000002")));
+    const qint32 code = 1 + 2 * 9 + 2 * clsTNumber::Power[13];
+    QCOMPARE(m_owner->singles, (QList<qint32>{0, code}));
+    QCOMPARE(m_owner->log, (QStringList{"ChangeCount 2", "ChangeFrame", "page 1／1"}));
+    QCOMPARE(m_owner->frame[1][0], 1);
+    QCOMPARE(m_owner->frame[0][0], 1);
+    QCOMPARE(m_owner->frame[2][2], 1);
+    QCOMPARE(m_owner->frame[2][13], 1);
+    QCOMPARE(m_owner->frame[0][1], 2);
+    QCOMPARE(m_sheetSurface->markedMarks(1), QStringLiteral("10200000000002"));
+}
+
+void TestSingleController::addExRefusesOtherTexts_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::newRow("empty") << "";
+    QTest::newRow("13 digits") << "1020000000000";
+    QTest::newRow("15 digits") << "102000000000000";
+    QTest::newRow("digit 3") << "10200000000003";
+    QTest::newRow("space") << "1020000000000 ";
+    QTest::newRow("full-width digit") << "1020000000000１";
+}
+
+void TestSingleController::addExRefusesOtherTexts()
+{
+    QFETCH(QString, text);
+    showList({0});
+    QVERIFY(!m_singles->AddEx(text));
+    QVERIFY(m_owner->log.isEmpty());
+    QCOMPARE(m_owner->singles, QList<qint32>{0});
+}
+
+void TestSingleController::setSingleFormatsCountAndClearsSelection()
+{
+    QSignalSpy countTexts(m_singles.get(), &clsTSingle::CountTextChanged);
+    showList(singles(30));
+    m_singles->MovePage(2);
+    m_singles->SetAllSelect(true);
+    const QList<qint32> many(12345, 7);
+    m_singles->SetSingle(qint32(many.size()), many);
+    QCOMPARE(countTexts.last()[0].toString(), QStringLiteral("12,345"));
+    QCOMPARE(m_singles->LastPage(), 1234);
+    // The page stays until the next page move.
+    QCOMPARE(m_singles->Page(), 2);
+    QVERIFY(!m_singles->IsSelected(0));
+    QVERIFY(!m_singles->IsSelected(12344));
+    QVERIFY(!m_ui->busy());
+    QVERIFY(m_ui->busyChanges() >= 2);
+    // A count beyond the codes handed over counts only the codes.
+    m_singles->SetSingle(50, QList<qint32>{1, 2});
+    QCOMPARE(m_singles->Count(), 2);
+    QCOMPARE(m_singles->CountText(), QStringLiteral("2"));
+}
+
+void TestSingleController::frameReachesTheCountTable()
+{
+    MarkCounts frame{};
+    frame[1][0] = 1234;
+    frame[0][0] = 8766;
+    MatchFlags visible{};
+    visible[0][2] = true;
+    m_singles->SetSingleFrame(frame, visible);
+    QCOMPARE(m_singles->Frame(), frame);
+    const clsGrid &grid = m_singles->CountTable().Grid();
+    QCOMPARE(GridReadback::row(grid, 2, 1, 3), (QStringList{"   1234", "   8766", "      0"}));
+    m_singles->SetSinglePercent(true);
+    QVERIFY(m_singles->SinglePercent());
+    QCOMPARE(GridReadback::row(grid, 2, 1, 3), (QStringList{"    12%", "    88%", "     0%"}));
+    QCOMPARE(m_countSurface->size(), QSize(3 * 61 + 1, 21 + 14 * 27 + 1));
+}
+
+QTEST_GUILESS_MAIN(TestSingleController)
+#include "TestSingleController.moc"
