@@ -4,6 +4,9 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QProgressDialog>
+
+#include <algorithm>
 
 namespace {
 
@@ -64,6 +67,7 @@ void QtUi::processEvents()
 QtUi::~QtUi()
 {
     delete m_connectionLog;
+    delete m_progress;
 }
 
 frmWinInet &QtUi::connectionLog()
@@ -94,4 +98,34 @@ void QtUi::closeConnectionLog()
         m_connectionLog->closeLog(m_mainWindow);
     else if (m_mainWindow)
         m_mainWindow->update();
+}
+
+void QtUi::openProgress(const QString &message, qint32 max)
+{
+    closeProgress();
+    m_progress = new QProgressDialog(m_mainWindow);
+    m_progress->setWindowTitle(QStringLiteral(" 処理中 . . ."));
+    m_progress->setLabelText(QStringLiteral("しばらくお待ち下さい\n") + message);
+    m_progress->setCancelButton(nullptr);
+    m_progress->setWindowModality(Qt::NonModal);
+    m_progress->setWindowFlag(Qt::WindowStaysOnTopHint);
+    m_progress->setMinimumDuration(0);
+    m_progress->setAutoClose(false);
+    m_progress->setAutoReset(false);
+    m_progress->setRange(0, std::max(max, 0));
+    m_progress->setValue(0);
+    m_progress->show();
+    // Painted before the work starts, not at the first pending events.
+    QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+void QtUi::setProgressValue(qint32 value)
+{
+    if (m_progress)
+        m_progress->setValue(std::clamp(value, m_progress->minimum(), m_progress->maximum()));
+}
+
+void QtUi::closeProgress()
+{
+    delete m_progress;
 }

@@ -5,6 +5,7 @@
 #include <QPointer>
 #include <QWidget>
 
+class QProgressDialog;
 class frmWinInet;
 
 // The Ui port on Qt's widgets: real message boxes, the wait cursor and the
@@ -26,6 +27,9 @@ public:
     void addConnectionLogLine(const QString &line) override;
     void appendConnectionLogText(const QString &text) override;
     void closeConnectionLog() override;
+    void openProgress(const QString &message, qint32 max) override;
+    void setProgressValue(qint32 value) override;
+    void closeProgress() override;
 
 private:
     frmWinInet &connectionLog();
@@ -33,4 +37,5 @@ private:
     // Owned by its owner window while shown over one, else by this port.
     QPointer<frmWinInet> m_connectionLog;
     QPointer<QWidget> m_mainWindow;
+    QPointer<QProgressDialog> m_progress;
 };

@@ -29,6 +29,18 @@ QString date(const OleDate &value)
     return zeroPadded(d.year(), 4) + u'/' + zeroPadded(d.month(), 2) + u'/' + zeroPadded(d.day(), 2);
 }
 
+QString monthDay(const OleDate &value)
+{
+    const QDate d = value.date();
+    return zeroPadded(d.month(), 2) + u'/' + zeroPadded(d.day(), 2);
+}
+
+QString dateHourMinute(const OleDate &value)
+{
+    const QTime t = value.time();
+    return date(value) + u' ' + zeroPadded(t.hour(), 2) + u':' + zeroPadded(t.minute(), 2);
+}
+
 QString time(const OleDate &value)
 {
     const QTime t = value.time();

@@ -3,6 +3,7 @@
 #include "support/AppFolder.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 namespace {
@@ -72,6 +73,12 @@ bool clsFileSystemObject::FolderCheck(const QString &path)
     if (FolderExists(full))
         return true;
     return QDir().mkpath(toNativePath(full));
+}
+
+bool clsFileSystemObject::DeleteFile(const QString &path)
+{
+    const QString native = toNativePath(GetFullPath(path));
+    return QFile::remove(native) || !QFileInfo::exists(native);
 }
 
 QString clsFileSystemObject::GetFileName(const QString &path)

@@ -15,6 +15,8 @@ public:
     static bool FileExists(const QString &path);
     static bool FolderExists(const QString &path);
     static bool FolderCheck(const QString &path);
+    // Removes one file; true when no file is left at the path.
+    static bool DeleteFile(const QString &path);
     static QString GetFileName(const QString &path);
     static QString GetExtensionName(const QString &path);
     static QString GetParentFolderName(const QString &path);

@@ -60,6 +60,23 @@ void RecordingUi::closeConnectionLog()
     ++m_logCloses;
 }
 
+void RecordingUi::openProgress(const QString &message, qint32 max)
+{
+    m_progress.append({message, max, {}});
+    m_progressShown = true;
+}
+
+void RecordingUi::setProgressValue(qint32 value)
+{
+    if (!m_progress.isEmpty())
+        m_progress.last().values.append(value);
+}
+
+void RecordingUi::closeProgress()
+{
+    m_progressShown = false;
+}
+
 void RecordingUi::scriptAnswers(std::initializer_list<Answer> answers)
 {
     for (Answer answer : answers)

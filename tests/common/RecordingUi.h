@@ -32,6 +32,9 @@ public:
     void addConnectionLogLine(const QString &line) override;
     void appendConnectionLogText(const QString &text) override;
     void closeConnectionLog() override;
+    void openProgress(const QString &message, qint32 max) override;
+    void setProgressValue(qint32 value) override;
+    void closeProgress() override;
 
     // Answers for the next questions, in order; an unscripted question is answered No.
     void scriptAnswers(std::initializer_list<Answer> answers);
@@ -51,6 +54,17 @@ public:
     int connectionLogShows() const { return m_logShows; }
     int connectionLogCloses() const { return m_logCloses; }
 
+    // The progress window: every opening with its message, Max and the values
+    // it was given, oldest first; whether one is open now.
+    struct Progress
+    {
+        QString message;
+        qint32 max = 0;
+        QList<qint32> values;
+    };
+    const QList<Progress> &progressWindows() const { return m_progress; }
+    bool progressShown() const { return m_progressShown; }
+
     // Called whenever the logic lets pending events run: lets a test look at
     // what is on screen at that moment.
     std::function<void()> onProcessEvents;
@@ -66,6 +80,8 @@ private:
     QList<QStringList> m_closedLogs;
     int m_logShows = 0;
     int m_logCloses = 0;
+    QList<Progress> m_progress;
+    bool m_progressShown = false;
 };
 
 QDebug operator<<(QDebug debug, const RecordingUi::Box &box);
