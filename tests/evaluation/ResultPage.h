@@ -5,8 +5,10 @@
 #include "lottery/clsTNumber.h"
 
 #include <QList>
+#include <QString>
 #include <QVariant>
 
+#include <numeric>
 #include <vector>
 
 // The check page's controller on recording surfaces, and the small builders
@@ -64,4 +66,51 @@ inline ResultData resultOf(qint32 kaisaikai, const QString &outcomes)
     for (int i = 0; i < outcomes.size() && i < 14; ++i)
         result.Game[std::size_t(i + 1)].Outcome = quint8(outcomes[i].digitValue());
     return result;
+}
+
+// Round 1478's outcomes as the official result shows them.
+inline const QString Outcomes1478 = QStringLiteral("10210221012010");
+
+// Singles that differ from the outcomes only in the given matches (1-based),
+// every combination of marks there.
+inline std::vector<qint32> varyingIn(const QString &outcomes, const QList<int> &matches)
+{
+    std::vector<qint32> codes;
+    int combinations = 1;
+    for (int i = 0; i < matches.size(); ++i)
+        combinations *= 3;
+    for (int n = 0; n < combinations; ++n) {
+        QString marks = outcomes;
+        int rest = n;
+        for (const int match : matches) {
+            marks[match - 1] = QChar(u'0' + rest % 3);
+            rest /= 3;
+        }
+        codes.push_back(singleOf(marks));
+    }
+    return codes;
+}
+
+// The singles with the codes 0 … count − 1.
+inline std::vector<qint32> firstCodes(int count)
+{
+    std::vector<qint32> codes(static_cast<std::size_t>(count));
+    std::iota(codes.begin(), codes.end(), 0);
+    return codes;
+}
+
+inline qint64 binomial(int n, int k)
+{
+    qint64 value = 1;
+    for (int i = 1; i <= k; ++i)
+        value = value * (n - k + i) / i;
+    return value;
+}
+
+inline GradeCounts countsOf(std::initializer_list<std::pair<int, qint32>> byGradeCode)
+{
+    GradeCounts counts{};
+    for (const auto &[gradeCode, count] : byGradeCode)
+        counts[std::size_t(gradeCode - 1)] = count;
+    return counts;
 }

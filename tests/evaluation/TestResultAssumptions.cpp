@@ -10,8 +10,6 @@
 
 namespace {
 
-const QString Outcomes1478 = QStringLiteral("10210221012010");
-
 // The file's text: one "v0,v1,v2" line per match.
 QString fileText(const QList<QList<int>> &lines)
 {

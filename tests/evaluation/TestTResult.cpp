@@ -12,56 +12,6 @@
 
 using namespace GridReadback;
 
-namespace {
-
-// Round 1478's outcomes as the official result shows them.
-const QString Outcomes1478 = QStringLiteral("10210221012010");
-
-// Singles that differ from the outcomes only in the given matches (1-based),
-// every combination of marks there.
-std::vector<qint32> varyingIn(const QString &outcomes, const QList<int> &matches)
-{
-    std::vector<qint32> codes;
-    int combinations = 1;
-    for (int i = 0; i < matches.size(); ++i)
-        combinations *= 3;
-    for (int n = 0; n < combinations; ++n) {
-        QString marks = outcomes;
-        int rest = n;
-        for (const int match : matches) {
-            marks[match - 1] = QChar(u'0' + rest % 3);
-            rest /= 3;
-        }
-        codes.push_back(singleOf(marks));
-    }
-    return codes;
-}
-
-// The singles with the codes 0 … count − 1.
-std::vector<qint32> firstCodes(int count)
-{
-    std::vector<qint32> codes(static_cast<std::size_t>(count));
-    std::iota(codes.begin(), codes.end(), 0);
-    return codes;
-}
-
-qint64 binomial(int n, int k)
-{
-    qint64 value = 1;
-    for (int i = 1; i <= k; ++i)
-        value = value * (n - k + i) / i;
-    return value;
-}
-
-GradeCounts countsOf(std::initializer_list<std::pair<int, qint32>> byGradeCode)
-{
-    GradeCounts counts{};
-    for (const auto &[gradeCode, count] : byGradeCode)
-        counts[std::size_t(gradeCode - 1)] = count;
-    return counts;
-}
-
-} // namespace
 
 // The check page's controller: grading, revealing, pages and the tables it
 // drives, on recording surfaces.
@@ -84,17 +34,8 @@ private Q_SLOTS:
     void revealOneAtATime();
     void showAllRevealsEverything();
     void confirmedTableOnlyWhenAllDecided();
-    void pages_data();
-    void pages();
-    void progressWindow_data();
-    void progressWindow();
-    void listHandedOverWhileDecoding();
-    void codeOfNoSingleIsReported();
     void winningGradeByRound_data();
     void winningGradeByRound();
-    void gradeSort_data();
-    void gradeSort();
-    void gradeSortRefusesOtherList();
     void singleFrameAndCountTable();
     void clearEmptiesThePage();
 
@@ -300,133 +241,6 @@ void TestTResult::confirmedTableOnlyWhenAllDecided()
     QCOMPARE(column(table, 5, 2, 8), QStringList(7, QString()));
 }
 
-void TestTResult::pages_data()
-{
-    QTest::addColumn<int>("count");
-    QTest::addColumn<QString>("countText");
-    QTest::addColumn<QStringList>("pageTexts");
-    QTest::addColumn<QList<int>>("filledColumns");
-    QTest::newRow("no singles") << 0 << "0" << QStringList{"1／1"} << QList<int>{0};
-    QTest::newRow("20 singles") << 20 << "20" << QStringList{"1／2", "2／2"} << QList<int>{10, 10};
-    QTest::newRow("25 singles") << 25 << "25" << QStringList{"1／3", "2／3", "3／3"} << QList<int>{10, 10, 5};
-    QTest::newRow("1,234 singles") << 1234 << "1,234" << QStringList{"1／124", "2／124"} << QList<int>{10, 10};
-}
-
-void TestTResult::pages()
-{
-    QFETCH(int, count);
-    QFETCH(QStringList, pageTexts);
-    QFETCH(QList<int>, filledColumns);
-    ResultPage page;
-    QSignalSpy pageTextSpy(&page.result, &clsTResult::PageTextChanged);
-    page.result.SetResultData(1479, {}, ResultData(), false);
-    page.setSingles(firstCodes(count));
-    QTEST(page.result.SingleCountText(), "countText");
-    const clsGrid &grid = page.result.ResultGrid().Grid();
-    for (int p = 0; p < pageTexts.size(); ++p) {
-        if (p > 0)
-            page.result.MoveNext();
-        QCOMPARE(page.result.PageText(), pageTexts[p]);
-        QCOMPARE(page.result.PreviousEnabled(), p > 0);
-        QCOMPARE(page.result.NextEnabled(), p < page.result.LastPage());
-        for (int col = 1; col <= 10; ++col) {
-            const bool filled = col <= filledColumns[p];
-            QCOMPARE(grid.Caption(col, 16).isEmpty(), !filled);
-            QCOMPARE(grid.Caption(col, 2).isEmpty(), !filled);
-            if (!filled)
-                QCOMPARE(backColors(grid, col, 2, 16), QList<quint32>(15, WinColor::White));
-        }
-    }
-    QCOMPARE(pageTextSpy.last().at(0).toString(), pageTexts.last());
-    // The arrows stop at either end.
-    const int pages = page.result.LastPage() + 1;
-    for (int p = 0; p <= pages; ++p)
-        page.result.MoveNext();
-    QCOMPARE(page.result.PageText(), QStringLiteral("%1／%1").arg(pages));
-    QVERIFY(!page.result.NextEnabled());
-    for (int p = 0; p <= pages; ++p)
-        page.result.MovePrevious();
-    QCOMPARE(page.result.PageText(), pageTexts.first());
-    QVERIFY(!page.result.PreviousEnabled());
-}
-
-void TestTResult::progressWindow_data()
-{
-    QTest::addColumn<int>("count");
-    QTest::addColumn<bool>("window");
-    QTest::addColumn<int>("pendingEvents");
-    QTest::newRow("1,000") << 1000 << false << 0;
-    QTest::newRow("1,001") << 1001 << false << 1;
-    QTest::newRow("10,000") << 10000 << false << 9;
-    QTest::newRow("10,001") << 10001 << true << 9;
-}
-
-void TestTResult::progressWindow()
-{
-    QFETCH(int, count);
-    QFETCH(bool, window);
-    RecordingUi ui;
-    ResultPage page;
-    page.result.SetResultData(1479, {}, ResultData(), false);
-    page.setSingles(firstCodes(count));
-    QTEST(ui.processEventsCalls(), "pendingEvents");
-    QCOMPARE(ui.progressWindows().size(), window ? 1 : 0);
-    QVERIFY(!ui.progressShown());
-    QVERIFY(!ui.busy());
-    QVERIFY(ui.boxes().isEmpty());
-    if (window) {
-        const RecordingUi::Progress &progress = ui.progressWindows()[0];
-        QCOMPARE(progress.message, QStringLiteral("シングル構成の解析中"));
-        QCOMPARE(progress.max, count - 1);
-        QList<qint32> values;
-        for (int done = 1001; done <= count; done += 1001)
-            values.append(done - 1);
-        values.append(count - 1);
-        QCOMPARE(progress.values, values);
-    }
-}
-
-void TestTResult::listHandedOverWhileDecoding()
-{
-    RecordingUi ui;
-    ResultPage page;
-    page.result.SetResultData(1479, {}, ResultData(), false);
-    std::vector<qint32> first(30000, 0);
-    const std::vector<qint32> second{singleOf(QStringLiteral("22222222222222")), 5};
-    // The user's next action arrives while the first list is decoded.
-    bool handedOver = false;
-    ui.onProcessEvents = [&] {
-        if (std::exchange(handedOver, true))
-            return;
-        first.assign(first.size(), -1);
-        page.result.SetSingle(2, second);
-    };
-    page.result.SetSingle(30000, first);
-    QCOMPARE(page.result.SingleCount(), 2);
-    QCOMPARE(page.result.SingleCountText(), QStringLiteral("2"));
-    QCOMPARE(page.result.PageText(), QStringLiteral("1／1"));
-    QCOMPARE(page.result.ResultGrid().Grid().Caption(1, 2), QStringLiteral("2"));
-    QCOMPARE(page.result.Counts(), countsOf({{1, 2}}));
-    QVERIFY(ui.boxes().isEmpty());
-    QVERIFY(!ui.progressShown());
-}
-
-void TestTResult::codeOfNoSingleIsReported()
-{
-    RecordingUi ui;
-    ResultPage page;
-    page.result.SetResultData(1479, {}, ResultData(), false);
-    page.setSingles({0, 1, 2});
-    page.setSingles({0, -1, 2});
-    QCOMPARE(ui.boxes().size(), 1);
-    QCOMPARE(ui.boxes()[0].icon, Ui::Icon::Error);
-    QVERIFY(ui.boxes()[0].title.endsWith(QStringLiteral(" / clsTResult / SetSingle_Sub")));
-    QCOMPARE(page.result.SingleCount(), 0);
-    QCOMPARE(page.result.SingleCountText(), QStringLiteral("0"));
-    QCOMPARE(page.result.Counts(), GradeCounts{});
-    QCOMPARE(page.result.ResultGrid().Grid().Caption(1, 16), QString());
-}
-
 void TestTResult::winningGradeByRound_data()
 {
     QTest::addColumn<int>("round");
@@ -447,49 +261,6 @@ void TestTResult::winningGradeByRound()
     QCOMPARE(page.result.ResultGrid().Grid().BackColor(1, 16), wins ? WinColor::Green : WinColor::White);
     QCOMPARE(page.result.GradeTable().Grid().ForeColor(2, 6), wins ? WinColor::Blue : WinColor::Black);
     QCOMPARE(page.result.GradeTable().Grid().ForeColor(2, 5), WinColor::Blue);
-}
-
-void TestTResult::gradeSort_data()
-{
-    QTest::addColumn<bool>("ascending");
-    QTest::newRow("ascending") << true;
-    QTest::newRow("descending") << false;
-}
-
-void TestTResult::gradeSort()
-{
-    QFETCH(bool, ascending);
-    RecordingUi ui;
-    ResultPage page;
-    page.result.SetResultData(1478, {}, resultOf(1478, Outcomes1478), true);
-    std::vector<qint32> codes = varyingIn(Outcomes1478, {2, 6, 9});
-    std::reverse(codes.begin(), codes.end());
-    page.setSingles(codes);
-    std::vector<qint32> sorted = codes;
-    page.result.GradeSort(sorted, ascending);
-    QVERIFY(ui.boxes().isEmpty());
-    QVERIFY(std::is_permutation(sorted.begin(), sorted.end(), codes.begin()));
-    page.setSingles(sorted);
-    for (qint32 single = 1; single < page.result.SingleCount(); ++single) {
-        const int before = page.result.GradeCode(single - 1);
-        const int here = page.result.GradeCode(single);
-        QVERIFY2(ascending ? before <= here : before >= here, qPrintable(QString::number(single)));
-    }
-}
-
-void TestTResult::gradeSortRefusesOtherList()
-{
-    RecordingUi ui;
-    ResultPage page;
-    page.result.SetResultData(1478, {}, resultOf(1478, Outcomes1478), true);
-    page.setSingles({3, 2, 1});
-    std::vector<qint32> other{9, 8, 7, 6};
-    page.result.GradeSort(other, true);
-    QCOMPARE(other, (std::vector<qint32>{9, 8, 7, 6}));
-    QCOMPARE(ui.boxes().size(), 1);
-    QCOMPARE(ui.boxes()[0].icon, Ui::Icon::Warning);
-    QCOMPARE(ui.boxes()[0].title, QStringLiteral("QUDO / clsTResult / GradeSort_Sub"));
-    QCOMPARE(ui.boxes()[0].text, QStringLiteral("シングル数が一致しません"));
 }
 
 void TestTResult::singleFrameAndCountTable()
