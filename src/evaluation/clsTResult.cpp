@@ -224,20 +224,14 @@ void clsTResult::ShowPage(int lngPage)
     setPage(lngPage);
 }
 
+// Told every time, so that a page bound late still shows the current state.
 void clsTResult::setPage(int page)
 {
-    const QString text = QString::number(page + 1) + QStringLiteral("／") + QString::number(m_lastPage + 1);
-    if (text != m_pageText) {
-        m_pageText = text;
-        Q_EMIT PageTextChanged(m_pageText);
-    }
-    const bool previous = page != 0;
-    const bool next = page != m_lastPage;
-    if (previous != m_previousEnabled || next != m_nextEnabled) {
-        m_previousEnabled = previous;
-        m_nextEnabled = next;
-        Q_EMIT PageArrowsChanged(previous, next);
-    }
+    m_pageText = QString::number(page + 1) + QStringLiteral("／") + QString::number(m_lastPage + 1);
+    m_previousEnabled = page != 0;
+    m_nextEnabled = page != m_lastPage;
+    Q_EMIT PageTextChanged(m_pageText);
+    Q_EMIT PageArrowsChanged(m_previousEnabled, m_nextEnabled);
 }
 
 void clsTResult::MovePrevious()
@@ -252,8 +246,6 @@ void clsTResult::MoveNext()
 
 void clsTResult::setSingleCountText(const QString &text)
 {
-    if (text == m_singleCountText)
-        return;
     m_singleCountText = text;
     Q_EMIT SingleCountTextChanged(m_singleCountText);
 }

@@ -69,8 +69,12 @@ void TestResultPages::pages()
     QFETCH(QList<int>, filledColumns);
     ResultPage page;
     QSignalSpy pageTextSpy(&page.result, &clsTResult::PageTextChanged);
+    QSignalSpy arrowSpy(&page.result, &clsTResult::PageArrowsChanged);
     page.result.SetResultData(1479, {}, ResultData(), false);
     page.setSingles(firstCodes(count));
+    // The page's arrows are told even when they stay as they were.
+    QVERIFY(!arrowSpy.isEmpty());
+    QCOMPARE(arrowSpy.last(), (QList<QVariant>{false, pageTexts.size() > 1}));
     QTEST(page.result.SingleCountText(), "countText");
     const clsGrid &grid = page.result.ResultGrid().Grid();
     for (int p = 0; p < pageTexts.size(); ++p) {
