@@ -6,6 +6,7 @@
 #include "support/RuntimeError.h"
 #include "support/Ui.h"
 #include "support/WinColor.h"
+#include "support/clsWaitDialog.h"
 #include "support/clsQuickSort.h"
 #include "widgets/GridSurface.h"
 
@@ -284,9 +285,13 @@ bool clsTResult::decodeSingles(std::span<const qint32> codes, quint64 generation
     }
     if (codes.size() < std::size_t(count))
         throw RuntimeError::fromNumber(RuntimeError::SubscriptOutOfRange);
-    std::optional<ProgressWindow> progress;
-    if (count > ProgressThreshold)
-        progress.emplace(QStringLiteral("シングル構成の解析中"), count - 1);
+    std::optional<clsWaitDialog> progress;
+    if (count > ProgressThreshold) {
+        progress.emplace();
+        progress->setMax(count - 1);
+        progress->setMessage(QStringLiteral("シングル構成の解析中"));
+        progress->Initialize();
+    }
     // The caller's list may change while pending events run; this copy cannot.
     std::vector<qint32> own;
     if (count >= EventInterval) {
@@ -306,7 +311,7 @@ bool clsTResult::decodeSingles(std::span<const qint32> codes, quint64 generation
             return false;
     }
     if (progress)
-        progress->setValue(progress->max());
+        progress->setValue(progress->Max());
     return true;
 }
 

@@ -1,12 +1,12 @@
 #include "gui/QtUi.h"
 
+#include "gui/frmWaitDialog.h"
 #include "gui/frmWinInet.h"
 
 #include <QApplication>
+#include <QDesktopServices>
+#include <QUrl>
 #include <QMessageBox>
-#include <QProgressDialog>
-
-#include <algorithm>
 
 namespace {
 
@@ -70,6 +70,37 @@ QtUi::~QtUi()
     delete m_progress;
 }
 
+void QtUi::showProgress()
+{
+    if (!m_progress)
+        m_progress = new frmWaitDialog(m_mainWindow);
+    m_progress->show();
+    m_progress->raise();
+    m_progress->repaint();
+}
+
+void QtUi::setProgressMessage(const QString &message)
+{
+    if (m_progress)
+        m_progress->setMessage(message);
+}
+
+void QtUi::setProgressValue(qint32 value, qint32 max)
+{
+    if (m_progress)
+        m_progress->setProgress(value, max);
+}
+
+void QtUi::closeProgress()
+{
+    delete m_progress;
+}
+
+void QtUi::openAddress(const QString &address)
+{
+    QDesktopServices::openUrl(QUrl(address));
+}
+
 frmWinInet &QtUi::connectionLog()
 {
     if (!m_connectionLog)
@@ -98,34 +129,4 @@ void QtUi::closeConnectionLog()
         m_connectionLog->closeLog(m_mainWindow);
     else if (m_mainWindow)
         m_mainWindow->update();
-}
-
-void QtUi::openProgress(const QString &message, qint32 max)
-{
-    closeProgress();
-    m_progress = new QProgressDialog(m_mainWindow);
-    m_progress->setWindowTitle(QStringLiteral(" 処理中 . . ."));
-    m_progress->setLabelText(QStringLiteral("しばらくお待ち下さい\n") + message);
-    m_progress->setCancelButton(nullptr);
-    m_progress->setWindowModality(Qt::NonModal);
-    m_progress->setWindowFlag(Qt::WindowStaysOnTopHint);
-    m_progress->setMinimumDuration(0);
-    m_progress->setAutoClose(false);
-    m_progress->setAutoReset(false);
-    m_progress->setRange(0, std::max(max, 0));
-    m_progress->setValue(0);
-    m_progress->show();
-    // Painted before the work starts, not at the first pending events.
-    QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-}
-
-void QtUi::setProgressValue(qint32 value)
-{
-    if (m_progress)
-        m_progress->setValue(std::clamp(value, m_progress->minimum(), m_progress->maximum()));
-}
-
-void QtUi::closeProgress()
-{
-    delete m_progress;
 }

@@ -5,7 +5,7 @@
 #include <QPointer>
 #include <QWidget>
 
-class QProgressDialog;
+class frmWaitDialog;
 class frmWinInet;
 
 // The Ui port on Qt's widgets: real message boxes, the wait cursor and the
@@ -27,9 +27,11 @@ public:
     void addConnectionLogLine(const QString &line) override;
     void appendConnectionLogText(const QString &text) override;
     void closeConnectionLog() override;
-    void openProgress(const QString &message, qint32 max) override;
-    void setProgressValue(qint32 value) override;
+    void showProgress() override;
+    void setProgressMessage(const QString &message) override;
+    void setProgressValue(qint32 value, qint32 max) override;
     void closeProgress() override;
+    void openAddress(const QString &address) override;
 
 private:
     frmWinInet &connectionLog();
@@ -37,5 +39,5 @@ private:
     // Owned by its owner window while shown over one, else by this port.
     QPointer<frmWinInet> m_connectionLog;
     QPointer<QWidget> m_mainWindow;
-    QPointer<QProgressDialog> m_progress;
+    QPointer<frmWaitDialog> m_progress;
 };

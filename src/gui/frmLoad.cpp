@@ -12,7 +12,10 @@ frmLoad::frmLoad(QWidget *parent)
     setObjectName(QStringLiteral("frmLoad"));
     setAttribute(Qt::WA_DeleteOnClose, false);
     setFixedSize(int(DisplayScale::scaleX(400)), int(DisplayScale::scaleY(220)));
-    setStyleSheet(QStringLiteral("frmLoad { background: #1f3b73; } QLabel { color: white; }"));
+    QPalette colours = palette();
+    colours.setColor(QPalette::Window, QColor(0x1f, 0x3b, 0x73));
+    colours.setColor(QPalette::WindowText, Qt::white);
+    setPalette(colours);
     setAutoFillBackground(true);
 
     auto *title = new QLabel(QStringLiteral("QUDO"), this);

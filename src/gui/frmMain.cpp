@@ -1,12 +1,164 @@
 #include "gui/frmMain.h"
 
-#include "support/DisplayScale.h"
+#include "gui/ClientPanel.h"
+#include "gui/HomePage.h"
+#include "gui/IconStrip.h"
+#include "gui/JapaneseFont.h"
+#include "gui/MainMenus.h"
+#include "gui/PageIcons.h"
+#include "gui/RoundBox.h"
+#include "gui/frmAbout.h"
 #include "support/AppInfo.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QScreen>
+#include <QScrollArea>
+#include <QStackedWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+// Items whose commands are not part of the program yet stay visible, greyed.
+const char *const pendingCommands[] = {
+    "mnuFile_New", "mnuFile_Open", "mnuFile_Save", "mnuFile_SaveAs", "mnuEdit_Sort", "mnuEdit_JSingleDel",
+    "mnuEdit_Select_0", "mnuEdit_Select_1", "mnuEdit_SingleAdd", "mnuEdit_SingleAdd2", "mnuEdit_SingleDel",
+    "mnuView_SinglePercent", "mnuTool_Clipboard", "mnuTool_ClipImport", "mnuHelp_Help"};
+
+void paint(QWidget *widget, const QColor &color)
+{
+    widget->setAutoFillBackground(true);
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, color);
+    widget->setPalette(palette);
+}
+
+QWidget *emptyPage(int page, const QString &caption)
+{
+    auto *panel = new QWidget;
+    panel->setObjectName(QStringLiteral("picPage_%1").arg(page));
+    auto *layout = new QVBoxLayout(panel);
+    auto *title = new QLabel(caption, panel);
+    layout->addWidget(title);
+    layout->addStretch();
+    return panel;
+}
+
+} // namespace
 
 frmMain::frmMain(QWidget *parent)
     : QMainWindow(parent)
 {
     setObjectName(QStringLiteral("frmMain"));
-    setWindowTitle(AppInfo::mainWindowCaption());
-    resize(int(DisplayScale::scaleX(800)), int(DisplayScale::scaleY(600)));
+    setWindowIcon(PageIcons::application());
+    setFont(JapaneseFont::make(9));
+    m_menus = new MainMenus(menuBar(), this);
+
+    m_document.Load();
+    m_client = new ClientPanel;
+    auto *scroller = new QScrollArea(this);
+    scroller->setObjectName(QStringLiteral("scrMain"));
+    scroller->setFrameShape(QFrame::NoFrame);
+    scroller->setWidgetResizable(true);
+    scroller->setWidget(m_client);
+    setCentralWidget(scroller);
+    createPages();
+    bindMenus();
+    applyColours();
+    sizeAndCentre();
+
+    SelectPage(MainDocument::HomePage);
+    setWindowTitle(m_document.Title());
+    m_document.ShowSavedRound();
+    m_homePage->roundBox()->selectNumber();
+    m_homePage->roundBox()->txtScheduleNo()->setFocus();
+}
+
+frmMain::~frmMain() = default;
+
+void frmMain::createPages()
+{
+    m_homePage = new HomePage(m_document);
+    m_client->pages()->addWidget(m_homePage);
+    m_client->pages()->addWidget(emptyPage(MainDocument::SinglesPage, QStringLiteral("シングル")));
+    m_client->pages()->addWidget(emptyPage(MainDocument::CheckPage, QStringLiteral("チェック")));
+    connect(m_client->iconStrip(), &IconStrip::pageClicked, this, &frmMain::SelectPage);
+    connect(&m_document, &MainDocument::PageChange, this, &frmMain::showPage);
+    connect(&m_document, &MainDocument::RoundChange, this, &frmMain::onRoundChange);
+    connect(&m_document, &MainDocument::TitleChange, this, &QWidget::setWindowTitle);
+}
+
+void frmMain::bindMenus()
+{
+    for (const char *name : pendingCommands)
+        action(QLatin1String(name))->setEnabled(false);
+    connect(action(QStringLiteral("mnuFile_End")), &QAction::triggered, this, &QWidget::close);
+    for (int page = 0; page < 3; ++page)
+        connect(action(QStringLiteral("mnuView_Menu_%1").arg(page)), &QAction::triggered, this,
+                [this, page] { SelectPage(page); });
+    connect(action(QStringLiteral("mnuHelp_Version")), &QAction::triggered, this,
+            [this] { frmAbout::ShowForm(this, AppInfo::GetVersionString()); });
+}
+
+QAction *frmMain::action(const QString &name) const
+{
+    return m_menus->action(name);
+}
+
+void frmMain::applyColours()
+{
+    paint(m_client, Qt::white);
+    paint(m_client->iconStrip(), Qt::white);
+    paint(m_homePage, Qt::white);
+    const QColor buttonFace = palette().color(QPalette::Button);
+    for (int page = MainDocument::SinglesPage; page <= MainDocument::CheckPage; ++page)
+        paint(m_client->pages()->widget(page), buttonFace);
+}
+
+void frmMain::sizeAndCentre()
+{
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    const QRect work = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+    const QSize panel = ClientPanel::layoutSize();
+    const int menuHeight = menuBar()->sizeHint().height();
+    const int width = screen && screen->size().width() < 1024 ? work.width() : panel.width();
+    const int height = screen && screen->size().height() < 768 ? work.height() : panel.height() + menuHeight;
+    resize(width, height);
+    move(work.left() + (work.width() - width) / 2, work.top() + (work.height() - height) / 2);
+}
+
+void frmMain::SelectPage(int page)
+{
+    // A refused switch keeps the check mark the menu has just moved.
+    if (!m_document.SelectPage(page))
+        action(QStringLiteral("mnuView_Menu_%1").arg(m_document.CurrentPage()))->setChecked(true);
+}
+
+void frmMain::showPage(int page)
+{
+    action(QStringLiteral("mnuView_Menu_%1").arg(page))->setChecked(true);
+    m_client->iconStrip()->setCurrent(page);
+    if (page == MainDocument::HomePage)
+        m_homePage->ShowSalesStatus();
+    m_client->pages()->setCurrentIndex(page);
+}
+
+void frmMain::onRoundChange()
+{
+    m_client->statusText()->setText(m_document.StatusBarText());
+    m_homePage->ShowSalesStatus();
+}
+
+void frmMain::closeEvent(QCloseEvent *event)
+{
+    if (!m_document.CanClose()) {
+        event->ignore();
+        return;
+    }
+    m_document.SaveAppState();
+    event->accept();
 }

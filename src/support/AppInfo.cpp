@@ -19,6 +19,16 @@ QString legalNotice()
     return QStringLiteral("Copyright (C) 2026 Quorvel. All rights reserved.");
 }
 
+QString publisherMail()
+{
+    return QStringLiteral(QUDO_PUBLISHER_MAIL);
+}
+
+QString publisherWeb()
+{
+    return QStringLiteral(QUDO_PUBLISHER_WEB);
+}
+
 QString versionString(int major, int minor, int revision)
 {
     QString text = QString::number(major) + u'.' + Format::zeroPadded(minor, 2);

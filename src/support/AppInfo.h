@@ -16,6 +16,10 @@ QString mainWindowCaption();
 // The legal notice shown on the splash window and written into INI headers.
 QString legalNotice();
 
+// The publisher's e-mail and web addresses (settings of the build).
+QString publisherMail();
+QString publisherWeb();
+
 // Major, ".", minor with two digits, and ".revision" when the revision is above 0.
 QString versionString(int major, int minor, int revision);
 QString GetVersionString();

@@ -45,6 +45,16 @@ qint32 toLong(const QString &text)
     return qint32(whole);
 }
 
+bool toBoolean(const QString &text)
+{
+    const QString word = text.trimmed();
+    if (word.compare(QLatin1String("True"), Qt::CaseInsensitive) == 0)
+        return true;
+    if (word.compare(QLatin1String("False"), Qt::CaseInsensitive) == 0)
+        return false;
+    return !parseNumber(text).isZero();
+}
+
 quint8 toByte(const QString &text)
 {
     const qint32 value = toLong(text);

@@ -13,6 +13,9 @@ namespace Convert {
 qint32 toLong(const QString &text);
 // The same, limited to 0..255.
 quint8 toByte(const QString &text);
+// A number (0 is False, any other True) or the words True and False in any
+// letter case.
+bool toBoolean(const QString &text);
 // Rounds half to even; overflow outside the 32-bit range.
 qint32 roundToLong(double value);
 

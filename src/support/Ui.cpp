@@ -37,22 +37,6 @@ void Ui::install(Ui *ui)
     s_installed = ui;
 }
 
-ProgressWindow::ProgressWindow(const QString &message, qint32 max)
-    : m_max(max)
-{
-    Ui::instance().openProgress(message, max);
-}
-
-ProgressWindow::~ProgressWindow()
-{
-    Ui::instance().closeProgress();
-}
-
-void ProgressWindow::setValue(qint32 value)
-{
-    Ui::instance().setProgressValue(value);
-}
-
 BusyPointer::BusyPointer()
 {
     if (s_busyDepth++ == 0)

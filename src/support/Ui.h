@@ -32,12 +32,17 @@ public:
     // Closes the window, its lines going with it, and redraws the main window.
     virtual void closeConnectionLog() {}
 
-    // The progress window of long operations: shown non-modal over the main
-    // window with a message and a bar filled Value ÷ Max. Without a window
-    // these do nothing.
-    virtual void openProgress(const QString & /*message*/, qint32 /*max*/) {}
-    virtual void setProgressValue(qint32 /*value*/) {}
+    // The progress window of long operations (clsWaitDialog drives it): shown
+    // without blocking and on top, repainted at once on every change. Without
+    // a window these do nothing.
+    virtual void showProgress() {}
+    virtual void setProgressMessage(const QString & /*message*/) {}
+    // The bar filled value / max.
+    virtual void setProgressValue(qint32 /*value*/, qint32 /*max*/) {}
     virtual void closeProgress() {}
+
+    // Opens a web or mail address with the user's default program.
+    virtual void openAddress(const QString & /*address*/) {}
 
     // A Yes/No question; true when the user answered Yes.
     bool askYesNo(const QString &title, const QString &text, Icon icon = Icon::Question);
@@ -45,22 +50,6 @@ public:
     // The installed port (never null). install(nullptr) restores the fallback.
     static Ui &instance();
     static void install(Ui *ui);
-};
-
-// Shows the progress window for as long as it lives.
-class ProgressWindow
-{
-public:
-    ProgressWindow(const QString &message, qint32 max);
-    ~ProgressWindow();
-    ProgressWindow(const ProgressWindow &) = delete;
-    ProgressWindow &operator=(const ProgressWindow &) = delete;
-
-    qint32 max() const { return m_max; }
-    void setValue(qint32 value);
-
-private:
-    qint32 m_max;
 };
 
 // Shows the busy pointer for as long as it lives; nests.

@@ -60,21 +60,31 @@ void RecordingUi::closeConnectionLog()
     ++m_logCloses;
 }
 
-void RecordingUi::openProgress(const QString &message, qint32 max)
+void RecordingUi::showProgress()
 {
-    m_progress.append({message, max, {}});
     m_progressShown = true;
+    ++m_progressShows;
 }
 
-void RecordingUi::setProgressValue(qint32 value)
+void RecordingUi::setProgressMessage(const QString &message)
 {
-    if (!m_progress.isEmpty())
-        m_progress.last().values.append(value);
+    m_progressMessages.append(message);
+}
+
+void RecordingUi::setProgressValue(qint32 value, qint32 max)
+{
+    m_progressValue = {value, max};
+    m_progressValues.append(m_progressValue);
 }
 
 void RecordingUi::closeProgress()
 {
     m_progressShown = false;
+}
+
+void RecordingUi::openAddress(const QString &address)
+{
+    m_openedAddresses.append(address);
 }
 
 void RecordingUi::scriptAnswers(std::initializer_list<Answer> answers)

@@ -3,6 +3,7 @@
 #include "support/Ui.h"
 
 #include <QList>
+#include <QPair>
 #include <QQueue>
 #include <QString>
 #include <QStringList>
@@ -32,9 +33,11 @@ public:
     void addConnectionLogLine(const QString &line) override;
     void appendConnectionLogText(const QString &text) override;
     void closeConnectionLog() override;
-    void openProgress(const QString &message, qint32 max) override;
-    void setProgressValue(qint32 value) override;
+    void showProgress() override;
+    void setProgressMessage(const QString &message) override;
+    void setProgressValue(qint32 value, qint32 max) override;
     void closeProgress() override;
+    void openAddress(const QString &address) override;
 
     // Answers for the next questions, in order; an unscripted question is answered No.
     void scriptAnswers(std::initializer_list<Answer> answers);
@@ -54,16 +57,17 @@ public:
     int connectionLogShows() const { return m_logShows; }
     int connectionLogCloses() const { return m_logCloses; }
 
-    // The progress window: every opening with its message, Max and the values
-    // it was given, oldest first; whether one is open now.
-    struct Progress
-    {
-        QString message;
-        qint32 max = 0;
-        QList<qint32> values;
-    };
-    const QList<Progress> &progressWindows() const { return m_progress; }
+    // The progress window: whether it is shown, how often it was shown, its
+    // messages in order and its last bar value and maximum.
     bool progressShown() const { return m_progressShown; }
+    int progressShows() const { return m_progressShows; }
+    const QStringList &progressMessages() const { return m_progressMessages; }
+    QPair<qint32, qint32> progressValue() const { return m_progressValue; }
+    // Every bar value and maximum given, oldest first.
+    const QList<QPair<qint32, qint32>> &progressValues() const { return m_progressValues; }
+
+    // The addresses opened in the browser or mail program, in order.
+    const QStringList &openedAddresses() const { return m_openedAddresses; }
 
     // Called whenever the logic lets pending events run: lets a test look at
     // what is on screen at that moment.
@@ -80,8 +84,12 @@ private:
     QList<QStringList> m_closedLogs;
     int m_logShows = 0;
     int m_logCloses = 0;
-    QList<Progress> m_progress;
     bool m_progressShown = false;
+    int m_progressShows = 0;
+    QStringList m_progressMessages;
+    QPair<qint32, qint32> m_progressValue{0, 0};
+    QList<QPair<qint32, qint32>> m_progressValues;
+    QStringList m_openedAddresses;
 };
 
 QDebug operator<<(QDebug debug, const RecordingUi::Box &box);

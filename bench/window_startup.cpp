@@ -1,0 +1,122 @@
+// Start-up to a shown main window with round 1478 loaded (schedule, vote and
+// result files), against a minimal Qt main window started the same way: each
+// figure is a whole process, from its start to the end of the first pass of
+// the event loop after the window was shown.
+//
+//   bench_window_startup [runs]
+
+#include "gui/QtUi.h"
+#include "gui/basMain.h"
+#include "gui/frmMain.h"
+#include "support/AppFolder.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QMainWindow>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+int runChild(int argc, char *argv[], const QString &mode, const QString &folder)
+{
+    QApplication app(argc, argv);
+    if (mode == QStringLiteral("--minimal")) {
+        QMainWindow window;
+        window.resize(1005, 680);
+        window.show();
+        QTimer::singleShot(0, &app, &QCoreApplication::quit);
+        return app.exec();
+    }
+    AppFolder::setPath(folder);
+    QtUi ui;
+    Ui::install(&ui);
+    const auto window = basMain::Main();
+    if (!window || window->document().Schedule().Kaisaikai != 1478)
+        return 2;
+    // Set only now: the splash lets events run, and a quit before exec is lost.
+    QTimer::singleShot(0, &app, &QCoreApplication::quit);
+    return app.exec();
+}
+
+void copyFolder(const QString &from, const QString &to)
+{
+    QDir().mkpath(to);
+    for (const QFileInfo &entry : QDir(from).entryInfoList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot)) {
+        if (entry.isDir())
+            copyFolder(entry.filePath(), to + u'/' + entry.fileName());
+        else
+            QFile::copy(entry.filePath(), to + u'/' + entry.fileName());
+    }
+}
+
+// An application folder with the shipped reference files, the three round
+// files of 1478 and QUDO.ini naming that round.
+void prepare(const QString &folder)
+{
+    copyFolder(QCoreApplication::applicationDirPath() + QStringLiteral("/SysData"), folder + QStringLiteral("/SysData"));
+    const QString expected = QStringLiteral(QUDO_SOURCE_DIR "/tests/data/official/expected/");
+    const std::pair<const char *, const char *> files[] = {{"BIG_Schedule", "big_schedule_1478.xml"},
+                                                           {"BIG_Vote", "big_vote_1478.xml"},
+                                                           {"BIG_Result", "big_result_1478.xml"}};
+    for (const auto &[subfolder, name] : files) {
+        QDir().mkpath(folder + QStringLiteral("/SysData/") + QLatin1String(subfolder));
+        QFile::copy(expected + QLatin1String(name),
+                    folder + QStringLiteral("/SysData/%1/%2").arg(QLatin1String(subfolder), QLatin1String(name)));
+    }
+    QFile state(folder + QStringLiteral("/SysData/QUDO.ini"));
+    if (state.open(QIODevice::WriteOnly))
+        state.write("Kaisaikai = 1478\r\n");
+}
+
+double median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+std::vector<double> timeRuns(const QString &program, const QStringList &arguments, int runs)
+{
+    std::vector<double> milliseconds;
+    for (int run = 0; run < runs; ++run) {
+        QElapsedTimer timer;
+        timer.start();
+        const int code = QProcess::execute(program, arguments);
+        if (code != 0)
+            std::printf("run %d of %s ended with %d\n", run, qPrintable(arguments.join(u' ')), code);
+        milliseconds.push_back(double(timer.nsecsElapsed()) / 1e6);
+    }
+    return milliseconds;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    if (argc >= 2 && (QLatin1String(argv[1]) == QLatin1String("--qudo") || QLatin1String(argv[1]) == QLatin1String("--minimal")))
+        return runChild(argc, argv, QString::fromLocal8Bit(argv[1]), argc >= 3 ? QString::fromLocal8Bit(argv[2]) : QString());
+
+    QCoreApplication app(argc, argv);
+    const int runs = argc >= 2 ? std::max(1, atoi(argv[1])) : 15;
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QTemporaryDir folder;
+    prepare(folder.path());
+    const QString self = QCoreApplication::applicationFilePath();
+    const std::vector<double> qudo = timeRuns(self, {QStringLiteral("--qudo"), folder.path()}, runs);
+    const std::vector<double> minimal = timeRuns(self, {QStringLiteral("--minimal")}, runs);
+    const double ratio = median(qudo) / median(minimal);
+    std::printf("start-up to a shown window, median of %d runs (offscreen):\n", runs);
+    std::printf("  QUDO with round 1478 loaded: %7.1f ms (min %.1f, max %.1f)\n", median(qudo),
+                *std::min_element(qudo.begin(), qudo.end()), *std::max_element(qudo.begin(), qudo.end()));
+    std::printf("  minimal Qt main window:      %7.1f ms (min %.1f, max %.1f)\n", median(minimal),
+                *std::min_element(minimal.begin(), minimal.end()), *std::max_element(minimal.begin(), minimal.end()));
+    std::printf("  ratio: %.2f (goal: under 1.5)\n", ratio);
+    return 0;
+}

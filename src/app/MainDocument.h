@@ -1,0 +1,104 @@
+#pragma once
+
+#include "app/AppState.h"
+#include "app/clsTMain.h"
+
+#include <QObject>
+#include <QString>
+
+#include <array>
+#include <vector>
+
+// What the main window's pages share, and the rules of the frame around
+// them: the round selection and the current round's records, the user's list
+// of singles and its file, the busy flag of long operations, the current page
+// and the state kept in QUDO.ini. The window binds its controls to it.
+class MainDocument : public QObject
+{
+    Q_OBJECT
+
+public:
+    enum Page : int { HomePage = 0, SinglesPage = 1, CheckPage = 2 };
+
+    explicit MainDocument(QObject *parent = nullptr);
+
+    clsTMain &RoundSelection() { return m_main; }
+
+    // Reads QUDO.ini, readies the round selection and creates the user folder.
+    void Load();
+    // Puts the round kept in QUDO.ini into the round box, which loads it.
+    void ShowSavedRound();
+    // Writes QUDO.ini with what the window shows now.
+    bool SaveAppState();
+
+    const AppState &State() const { return m_state; }
+    void setDownloadMessage(bool ask) { m_state.DownloadMessage = ask; }
+    void setResultAll(bool all) { m_state.ResultAll = all; }
+
+    bool Busy() const { return m_busy; }
+    // Refused (false) while busy; otherwise the page becomes current.
+    bool SelectPage(int page);
+    int CurrentPage() const { return m_page; }
+    bool CanClose() const { return !m_busy; }
+
+    qint32 Kaisaikai() const { return m_kaisaikai; }
+    QString Kumi() const { return m_kumi; }
+    const ScheduleData &Schedule() const { return m_schedule; }
+    const VoteData &Vote() const { return m_vote; }
+    const ResultData &Result() const { return m_result; }
+    QString RoundCaption() const { return m_roundCaption; }
+    QString StatusBarText() const;
+
+    // Which of 開催情報, 投票状況 and くじ結果 can be downloaded: those whose
+    // round file does not exist yet.
+    std::array<bool, 3> OfficialDownloadEnabled() const;
+    void OfficialDownload(int index);
+
+    const std::vector<qint32> &Singles() const { return m_singles; }
+    QString CurrentFile() const { return m_currentFile; }
+    void setCurrentFile(const QString &path);
+    QString UserFolder() const { return m_userFolder; }
+    // Forgets the singles and the file.
+    void ClearDocument();
+
+    QString Title() const;
+    static QString VersionText();
+
+    // Sets the busy flag for as long as it lives.
+    class BusyScope
+    {
+    public:
+        explicit BusyScope(MainDocument &document) : m_document(document) { m_document.m_busy = true; }
+        ~BusyScope() { m_document.m_busy = false; }
+        BusyScope(const BusyScope &) = delete;
+        BusyScope &operator=(const BusyScope &) = delete;
+
+    private:
+        MainDocument &m_document;
+    };
+
+Q_SIGNALS:
+    // The round's records were reloaded: refresh what shows them.
+    void RoundChange();
+    // The official download buttons must be refreshed.
+    void DownloadStatesChange();
+    void PageChange(int page);
+    void TitleChange(const QString &title);
+
+private:
+    void onKaisaikaiChange(qint32 lngKaisaikai, const QString &strKumi);
+
+    clsTMain m_main;
+    AppState m_state;
+    bool m_busy = false;
+    int m_page = HomePage;
+    qint32 m_kaisaikai = 0;
+    QString m_kumi;
+    ScheduleData m_schedule;
+    VoteData m_vote;
+    ResultData m_result;
+    QString m_roundCaption;
+    std::vector<qint32> m_singles;
+    QString m_currentFile;
+    QString m_userFolder;
+};

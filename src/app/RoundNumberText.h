@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QChar>
+#include <QString>
+
+// The rules of the round box: digits only, 0 to 9999, empty while the user
+// clears it.
+namespace RoundNumberText {
+
+inline constexpr qint32 Minimum = 0;
+inline constexpr qint32 Maximum = 9999;
+
+// Only the digits and Backspace can be typed.
+bool acceptsKey(QChar character);
+// What the box shows after a change: empty stays empty, anything else the
+// number clamped to 0 to 9999 (a text that is not a number counts as 0).
+QString normalized(const QString &text);
+// The text after Up or Down (±1) or Page Up or Page Down (±9999).
+QString stepped(const QString &text, int delta);
+// The round the text stands for: -1 when empty.
+qint32 roundOf(const QString &text);
+
+} // namespace RoundNumberText

@@ -1,0 +1,224 @@
+#include "gui/HomePage.h"
+
+#include "app/MainDocument.h"
+#include "app/RoundInfoText.h"
+#include "gui/RoundBox.h"
+#include "gui/frmTeamName.h"
+#include "support/DisplayScale.h"
+#include "support/Ui.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+int scaledX(int pixels)
+{
+    return int(DisplayScale::scaleX(pixels));
+}
+
+int scaledY(int pixels)
+{
+    return int(DisplayScale::scaleY(pixels));
+}
+
+QGroupBox *frame(const QString &title, QWidget *parent)
+{
+    auto *box = new QGroupBox(title, parent);
+    auto *layout = new QVBoxLayout(box);
+    layout->setContentsMargins(scaledX(10), scaledY(8), scaledX(10), scaledY(10));
+    layout->setSpacing(scaledY(6));
+    return box;
+}
+
+QLabel *label(const QString &text, QWidget *parent, const QString &name = QString())
+{
+    auto *result = new QLabel(text, parent);
+    if (!name.isEmpty())
+        result->setObjectName(name);
+    return result;
+}
+
+QPushButton *button(const QString &text, const QString &name, QWidget *parent)
+{
+    auto *result = new QPushButton(text, parent);
+    result->setObjectName(name);
+    result->setMinimumSize(scaledX(96), scaledY(26));
+    return result;
+}
+
+} // namespace
+
+HomePage::HomePage(MainDocument &document, QWidget *parent)
+    : QWidget(parent)
+    , m_document(document)
+{
+    setObjectName(QStringLiteral("picPage_0"));
+    auto *right = new QVBoxLayout;
+    right->setSpacing(scaledY(8));
+    right->addWidget(createDownloadFrame());
+    QWidget *quorvel = createTeamNameFrame(QStringLiteral("Quorvelよりダウンロード"),
+                                           QStringLiteral("cmdQuorvelDownload"), m_cmdQuorvelDownload);
+    // The update download arrives with the menu commands.
+    m_cmdQuorvelDownload->setEnabled(false);
+    right->addWidget(quorvel);
+    right->addWidget(createTeamNameFrame(QStringLiteral("ユーザー定義"), QStringLiteral("cmdUser2"), m_cmdUser2));
+    right->addWidget(createVersionFrame());
+    right->addStretch();
+
+    auto *left = new QVBoxLayout;
+    left->addWidget(createRoundFrame());
+    left->addStretch();
+
+    auto *layout = new QHBoxLayout(this);
+    layout->setContentsMargins(scaledX(16), scaledY(14), scaledX(16), scaledY(14));
+    layout->setSpacing(scaledX(16));
+    layout->addLayout(left);
+    layout->addLayout(right);
+    layout->addStretch();
+
+    connect(m_cmdUser2, &QPushButton::clicked, this, &HomePage::openTeamNameDialog);
+    connect(&m_document, &MainDocument::DownloadStatesChange, this, &HomePage::refreshDownloadButtons);
+    setTabOrder();
+}
+
+QWidget *HomePage::createRoundFrame()
+{
+    QGroupBox *box = frame(QStringLiteral("開催情報"), this);
+    box->setObjectName(QStringLiteral("fraKaisai"));
+    box->setFixedWidth(scaledX(430));
+
+    m_roundBox = new RoundBox(m_document.RoundSelection(), box);
+    m_cmbKumi = new QComboBox(box);
+    m_cmbKumi->setObjectName(QStringLiteral("cmbKumi"));
+    m_cmbKumi->addItems(clsTMain::Groups());
+    m_cmbKumi->setMinimumWidth(scaledX(64));
+    connect(m_cmbKumi, &QComboBox::activated, &m_document.RoundSelection(), &clsTMain::GroupClick);
+
+    m_lblSchedule = label(QStringLiteral("<a href=\"schedule\">販売スケジュールを確認する</a>"), box,
+                          QStringLiteral("lblSchedule"));
+    m_lblSchedule->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
+    m_lblSchedule->setFocusPolicy(Qt::TabFocus);
+    connect(m_lblSchedule, &QLabel::linkActivated, this,
+            [] { Ui::instance().openAddress(RoundInfoText::salesScheduleUrl()); });
+
+    auto *row = new QHBoxLayout;
+    row->setSpacing(scaledX(4));
+    row->addWidget(label(QStringLiteral("第"), box));
+    row->addWidget(m_roundBox);
+    row->addWidget(label(QStringLiteral("回"), box));
+    row->addSpacing(scaledX(8));
+    row->addWidget(m_cmbKumi);
+    row->addStretch();
+    row->addWidget(m_lblSchedule);
+    box->layout()->addItem(row);
+    box->layout()->addWidget(createInformationPanel());
+    return box;
+}
+
+QWidget *HomePage::createInformationPanel()
+{
+    m_picKaisai = new QFrame(this);
+    m_picKaisai->setObjectName(QStringLiteral("picKaisai"));
+    m_picKaisai->setFrameShape(QFrame::StyledPanel);
+    m_picKaisai->setAutoFillBackground(true);
+    QPalette white = m_picKaisai->palette();
+    white.setColor(QPalette::Window, Qt::white);
+    m_picKaisai->setPalette(white);
+
+    auto *grid = new QGridLayout(m_picKaisai);
+    grid->setContentsMargins(scaledX(12), scaledY(10), scaledX(12), scaledY(10));
+    grid->setHorizontalSpacing(scaledX(8));
+    grid->setVerticalSpacing(scaledY(6));
+    m_lblKaisaiStatus = label(QStringLiteral("販売状態"), m_picKaisai, QStringLiteral("lblKaisaiStatus"));
+    QFont bold = m_lblKaisaiStatus->font();
+    bold.setBold(true);
+    m_lblKaisaiStatus->setFont(bold);
+    grid->addWidget(m_lblKaisaiStatus, 0, 0, 1, 2);
+    const QStringList titles{QStringLiteral("販売開始日："), QStringLiteral("販売終了日："), QStringLiteral("結果発表日：")};
+    for (int row = 0; row < 3; ++row) {
+        grid->addWidget(label(titles[row], m_picKaisai), row + 1, 0);
+        m_lblKaisaiList[row] = label(QStringLiteral("0000/00/00"), m_picKaisai, QStringLiteral("lblKaisaiList_%1").arg(row));
+        grid->addWidget(m_lblKaisaiList[row], row + 1, 1);
+    }
+    grid->setColumnStretch(1, 1);
+    return m_picKaisai;
+}
+
+QWidget *HomePage::createDownloadFrame()
+{
+    QGroupBox *box = frame(QStringLiteral("オフィシャルサイトよりダウンロード"), this);
+    auto *row = new QHBoxLayout;
+    const QStringList captions{QStringLiteral("開催情報"), QStringLiteral("投票状況"), QStringLiteral("くじ結果")};
+    for (int index = 0; index < 3; ++index) {
+        m_cmdOfficialDownload[index] = button(captions[index], QStringLiteral("cmdOfficialDownload_%1").arg(index), box);
+        connect(m_cmdOfficialDownload[index], &QPushButton::clicked, &m_document,
+                [this, index] { m_document.OfficialDownload(index); });
+        row->addWidget(m_cmdOfficialDownload[index]);
+    }
+    box->layout()->addItem(row);
+    m_chkDownload = new QCheckBox(QStringLiteral("ダウンロード時に確認"), box);
+    m_chkDownload->setObjectName(QStringLiteral("chkDownload"));
+    m_chkDownload->setChecked(m_document.State().DownloadMessage);
+    connect(m_chkDownload, &QCheckBox::toggled, &m_document, &MainDocument::setDownloadMessage);
+    box->layout()->addWidget(m_chkDownload);
+    return box;
+}
+
+QWidget *HomePage::createTeamNameFrame(const QString &title, const QString &buttonName, QPushButton *&teamButton)
+{
+    QGroupBox *box = frame(title, this);
+    teamButton = button(QStringLiteral("海外チーム名"), buttonName, box);
+    box->layout()->addWidget(teamButton);
+    box->layout()->setAlignment(teamButton, Qt::AlignLeft);
+    return box;
+}
+
+QWidget *HomePage::createVersionFrame()
+{
+    QGroupBox *box = frame(QStringLiteral("ソフトウェア情報"), this);
+    box->layout()->addWidget(label(MainDocument::VersionText(), box, QStringLiteral("lblVersion")));
+    return box;
+}
+
+void HomePage::setTabOrder()
+{
+    QWidget *order[] = {m_roundBox->txtScheduleNo(), m_cmbKumi, m_lblSchedule, m_cmdOfficialDownload[0],
+                        m_cmdOfficialDownload[1], m_cmdOfficialDownload[2], m_chkDownload, m_cmdQuorvelDownload,
+                        m_cmdUser2};
+    for (std::size_t i = 1; i < std::size(order); ++i)
+        QWidget::setTabOrder(order[i - 1], order[i]);
+}
+
+void HomePage::ShowSalesStatus()
+{
+    const ScheduleData &schedule = m_document.Schedule();
+    m_picKaisai->setVisible(schedule.Kaisaikai >= 1);
+    if (schedule.Kaisaikai < 1)
+        return;
+    m_lblKaisaiStatus->setText(RoundInfoText::salesStatus(schedule, RoundInfoText::now()));
+    const OleDate dates[] = {schedule.SaleStart, schedule.SaleEnd, schedule.ResultDate};
+    for (int row = 0; row < 3; ++row)
+        m_lblKaisaiList[row]->setText(RoundInfoText::longDate(dates[row]));
+}
+
+void HomePage::refreshDownloadButtons()
+{
+    const std::array<bool, 3> enabled = m_document.OfficialDownloadEnabled();
+    for (int index = 0; index < 3; ++index)
+        m_cmdOfficialDownload[index]->setEnabled(enabled[index]);
+}
+
+void HomePage::openTeamNameDialog()
+{
+    frmTeamName dialog(window());
+    dialog.exec();
+    m_document.RoundSelection().ScheduleInitialize();
+}

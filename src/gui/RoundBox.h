@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QWidget>
+
+class QLineEdit;
+class QToolButton;
+class clsTMain;
+
+// The round box with its spin arrows, bound to the round selection: only
+// digits and Backspace can be typed, Up and Down step by one, Page Up and
+// Page Down go to the ends, and the box always shows what the controller
+// made of the text.
+class RoundBox : public QWidget
+{
+    Q_OBJECT
+
+public:
+    RoundBox(clsTMain &main, QWidget *parent = nullptr);
+
+    QLineEdit *txtScheduleNo() const { return m_text; }
+    // Selects the first four characters so that typing replaces the number.
+    void selectNumber();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void show(const QString &text);
+
+    clsTMain &m_main;
+    QLineEdit *m_text;
+    QToolButton *m_up;
+    QToolButton *m_down;
+};

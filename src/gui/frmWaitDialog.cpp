@@ -1,0 +1,47 @@
+#include "gui/frmWaitDialog.h"
+
+#include "gui/JapaneseFont.h"
+#include "support/DisplayScale.h"
+
+#include <QLabel>
+#include <QProgressBar>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+frmWaitDialog::frmWaitDialog(QWidget *owner)
+    : QWidget(owner, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
+    , m_lblMsg(new QLabel(this))
+    , m_bar(new QProgressBar(this))
+{
+    setObjectName(QStringLiteral("frmWaitDialog"));
+    setFont(JapaneseFont::make(9));
+    setWindowTitle(QStringLiteral(" 処理中 . . ."));
+    m_lblMsg->setObjectName(QStringLiteral("lblMsg"));
+    m_bar->setTextVisible(false);
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(int(DisplayScale::scaleX(16)), int(DisplayScale::scaleY(12)), int(DisplayScale::scaleX(16)),
+                               int(DisplayScale::scaleY(12)));
+    layout->addWidget(new QLabel(QStringLiteral("しばらくお待ち下さい"), this));
+    layout->addWidget(m_lblMsg);
+    layout->addWidget(m_bar);
+    setFixedWidth(int(DisplayScale::scaleX(320)));
+}
+
+void frmWaitDialog::setMessage(const QString &message)
+{
+    m_lblMsg->setText(message);
+    m_lblMsg->repaint();
+}
+
+void frmWaitDialog::setProgress(qint32 value, qint32 max)
+{
+    m_bar->setRange(0, std::max(1, max));
+    m_bar->setValue(std::clamp(value, 0, std::max(1, max)));
+    m_bar->repaint();
+}
+
+QString frmWaitDialog::message() const
+{
+    return m_lblMsg->text();
+}

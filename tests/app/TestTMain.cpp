@@ -1,0 +1,221 @@
+#include "app/clsTMain.h"
+#include "common/OfficialSite.h"
+#include "common/RecordingUi.h"
+#include "common/TestAppFolder.h"
+#include "rounddata/clsXmlSchedule.h"
+
+#include <QSignalSpy>
+#include <QTest>
+
+#include <memory>
+
+// The round box, the group box and the official downloads behind them.
+class TestTMain : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+
+    void roundBoxText_data();
+    void roundBoxText();
+    void roundBoxKeys_data();
+    void roundBoxKeys();
+    void nothingReloadsBeforeInitialize();
+    void groupClickReloadsTheSameFiles();
+    void downloadsEnabledByMissingFiles_data();
+    void downloadsEnabledByMissingFiles();
+    void notHeldRoundIgnoresDownloads();
+    void voteBeforeScheduleAsksForTheSchedule();
+    void scheduleDownloadKeepsTheVoteRecord();
+    void voteDownloadRereadsTheVoteFile();
+
+private:
+    void placeRoundFile(const QString &kind, int round);
+
+    std::unique_ptr<DownloadTestBed> m_bed;
+    std::unique_ptr<clsTMain> m_main;
+};
+
+void TestTMain::init()
+{
+    m_bed = std::make_unique<DownloadTestBed>();
+    m_main = std::make_unique<clsTMain>();
+    m_main->Initialize();
+}
+
+void TestTMain::cleanup()
+{
+    m_main.reset();
+    m_bed.reset();
+}
+
+void TestTMain::placeRoundFile(const QString &kind, int round)
+{
+    const QString name = QStringLiteral("big_%1_%2.xml").arg(kind).arg(round);
+    const QString folder = kind == QStringLiteral("schedule") ? QStringLiteral("BIG_Schedule")
+                           : kind == QStringLiteral("vote")   ? QStringLiteral("BIG_Vote")
+                                                              : QStringLiteral("BIG_Result");
+    m_bed->app.writeFile(QStringLiteral("SysData/%1/%2").arg(folder, name), OfficialSite::expectedFile(name));
+}
+
+void TestTMain::roundBoxText_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<int>("round");
+    QTest::newRow("beyond the range") << "12345" << "9999" << 9999;
+    QTest::newRow("cleared") << "" << "" << -1;
+    QTest::newRow("leading zeros") << "0012" << "12" << 12;
+    QTest::newRow("a long run of digits") << "123456789012345678901" << "9999" << 9999;
+    QTest::newRow("pasted text") << "abc" << "0" << 0;
+}
+
+void TestTMain::roundBoxText()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, shown);
+    QFETCH(int, round);
+    QSignalSpy changes(m_main.get(), &clsTMain::KaisaikaiChange);
+    QSignalSpy texts(m_main.get(), &clsTMain::RoundTextChange);
+
+    m_main->SetRoundText(typed);
+    QCOMPARE(m_main->RoundText(), shown);
+    QCOMPARE(texts.last().at(0).toString(), shown);
+    QCOMPARE(changes.size(), 1);
+    QCOMPARE(changes.last().at(0).toInt(), round);
+    QCOMPARE(changes.last().at(1).toString(), QString());
+    QCOMPARE(m_main->Kaisaikai(), round);
+    QCOMPARE(m_main->Schedule().Kaisaikai, 0);
+}
+
+void TestTMain::roundBoxKeys_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("delta");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("Up") << "5" << 1 << "6";
+    QTest::newRow("Down at 0") << "0" << -1 << "0";
+    QTest::newRow("Up at 9999") << "9999" << 1 << "9999";
+    QTest::newRow("Page Up") << "5" << 9999 << "9999";
+    QTest::newRow("Page Down") << "5" << -9999 << "0";
+    QTest::newRow("Up in an empty box") << "" << 1 << "1";
+}
+
+void TestTMain::roundBoxKeys()
+{
+    QFETCH(QString, text);
+    QFETCH(int, delta);
+    QFETCH(QString, shown);
+    m_main->SetRoundText(text);
+    m_main->StepRound(delta);
+    QCOMPARE(m_main->RoundText(), shown);
+    QCOMPARE(m_main->Kaisaikai(), shown.toInt());
+}
+
+void TestTMain::nothingReloadsBeforeInitialize()
+{
+    clsTMain fresh;
+    QSignalSpy changes(&fresh, &clsTMain::KaisaikaiChange);
+    fresh.SetRoundText(QStringLiteral("1478"));
+    fresh.GroupClick(1);
+    QCOMPARE(changes.size(), 0);
+    QCOMPARE(fresh.RoundText(), QStringLiteral("1478"));
+}
+
+void TestTMain::groupClickReloadsTheSameFiles()
+{
+    placeRoundFile(QStringLiteral("schedule"), 1478);
+    placeRoundFile(QStringLiteral("vote"), 1478);
+    m_main->SetKaisaikai(1478);
+    const ScheduleData schedule = m_main->Schedule();
+    QCOMPARE(schedule.Kaisaikai, 1478);
+    QSignalSpy changes(m_main.get(), &clsTMain::KaisaikaiChange);
+
+    m_main->GroupClick(1);
+    QCOMPARE(changes.size(), 1);
+    QCOMPARE(changes.last().at(1).toString(), QString());
+    QCOMPARE(m_main->Schedule().Game[1].Home, schedule.Game[1].Home);
+    QCOMPARE(m_main->Vote().Kaisaikai, 1478);
+    QCOMPARE(clsTMain::Groups(), (QStringList{"Ａ組", "Ｂ組"}));
+}
+
+void TestTMain::downloadsEnabledByMissingFiles_data()
+{
+    QTest::addColumn<QStringList>("files");
+    QTest::newRow("none") << QStringList{};
+    QTest::newRow("schedule") << QStringList{"schedule"};
+    QTest::newRow("schedule and vote") << QStringList{"schedule", "vote"};
+    QTest::newRow("all three") << QStringList{"schedule", "vote", "result"};
+}
+
+void TestTMain::downloadsEnabledByMissingFiles()
+{
+    QFETCH(QStringList, files);
+    for (const QString &kind : files)
+        placeRoundFile(kind, 1478);
+    m_main->SetKaisaikai(1478);
+    QCOMPARE(m_main->CheckScheduleFile(), files.contains(QStringLiteral("schedule")));
+    QCOMPARE(m_main->CheckVoteFile(), files.contains(QStringLiteral("vote")));
+    QCOMPARE(m_main->CheckResultFile(), files.contains(QStringLiteral("result")));
+}
+
+void TestTMain::notHeldRoundIgnoresDownloads()
+{
+    clsXmlSchedule xml;
+    QVERIFY(xml.XmlSaveNotHeld(1300, xml.GetFileName(1300, QString())));
+    m_main->SetKaisaikai(1300);
+    QVERIFY(m_main->NoGame());
+    QSignalSpy changes(m_main.get(), &clsTMain::KaisaikaiChange);
+
+    m_main->GetSchedule(false);
+    m_main->GetVote(false);
+    m_main->GetResult(false);
+    QCOMPARE(changes.size(), 0);
+    QCOMPARE(m_bed->site.requests(), 0);
+    QVERIFY(m_bed->ui.boxes().isEmpty());
+}
+
+void TestTMain::voteBeforeScheduleAsksForTheSchedule()
+{
+    m_main->SetKaisaikai(1478);
+    m_main->GetVote(false);
+    QCOMPARE(boxLines(m_bed->ui),
+             QStringList{boxLine(Ui::Icon::Information, QStringLiteral("QUDO"),
+                                 QStringLiteral("開催情報を先にダウンロードして下さい。"))});
+    QCOMPARE(m_bed->site.requests(), 0);
+}
+
+void TestTMain::scheduleDownloadKeepsTheVoteRecord()
+{
+    m_main->SetKaisaikai(1478);
+    VoteData userVote;
+    userVote.Kaisaikai = 1478;
+    userVote.Game[1].Home = QStringLiteral("手入力");
+    m_main->setVote(userVote);
+    QSignalSpy changes(m_main.get(), &clsTMain::KaisaikaiChange);
+
+    m_main->GetSchedule(false);
+    QCOMPARE(changes.size(), 1);
+    QCOMPARE(m_main->Schedule().Kaisaikai, 1478);
+    QCOMPARE(m_main->Vote().Game[1].Home, QStringLiteral("手入力"));
+    QVERIFY(m_main->CheckScheduleFile());
+}
+
+void TestTMain::voteDownloadRereadsTheVoteFile()
+{
+    placeRoundFile(QStringLiteral("schedule"), 1478);
+    m_main->SetKaisaikai(1478);
+    QCOMPARE(m_main->Vote().Kaisaikai, 0);
+
+    m_main->GetVote(false);
+    QVERIFY(m_main->CheckVoteFile());
+    QCOMPARE(m_main->Vote().Kaisaikai, 1478);
+    QCOMPARE(m_bed->app.readFile(QStringLiteral("SysData/BIG_Vote/big_vote_1478.xml")),
+             OfficialSite::expectedFile(QStringLiteral("big_vote_1478.xml")));
+    QVERIFY(m_bed->ui.boxes().isEmpty());
+}
+
+QTEST_GUILESS_MAIN(TestTMain)
+#include "TestTMain.moc"

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "common/RecordingUi.h"
+#include "common/TestAppFolder.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+
+class frmMain;
+
+// What every main-window test stands on: an application folder with the
+// shipped reference files, the round files of the stand-in site's rounds
+// that a test names, QUDO.ini naming the round to open, and a recording Ui.
+struct MainWindowFixture
+{
+    // kinds: "schedule", "vote", "result" of round 1478.
+    explicit MainWindowFixture(const QStringList &kinds, qint32 savedRound = 1478);
+
+    // The real main window, built as the program builds it.
+    std::unique_ptr<frmMain> openWindow() const;
+
+    TestAppFolder app{TestAppFolder::SysData::Shipped};
+    RecordingUi ui;
+};

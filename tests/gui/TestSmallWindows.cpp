@@ -1,0 +1,135 @@
+#include "common/RecordingUi.h"
+#include "gui/QtUi.h"
+#include "gui/frmAbout.h"
+#include "gui/frmNumbers.h"
+#include "gui/frmWaitDialog.h"
+#include "support/clsWaitDialog.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+// The number-entry dialog, the About window and the progress window, driven
+// as a user drives them.
+class TestSmallWindows : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void numberEntryTakesMarksOnly();
+    void numberEntryRefusesPastedText();
+    void numberEntryCancelled();
+    void aboutShowsVersionAndLinks();
+    void progressWindowFollowsItsController();
+};
+
+namespace {
+
+// Runs action once the modal dialog of type T is open.
+template<typename T>
+void whenOpen(std::function<void(T &)> action)
+{
+    QTimer::singleShot(0, [action] {
+        for (QWidget *widget : QApplication::topLevelWidgets())
+            if (auto *dialog = qobject_cast<T *>(widget); dialog && dialog->isVisible())
+                return action(*dialog);
+    });
+}
+
+} // namespace
+
+void TestSmallWindows::numberEntryTakesMarksOnly()
+{
+    RecordingUi ui;
+    whenOpen<frmNumbers>([](frmNumbers &dialog) {
+        QTest::keyClicks(dialog.txtNumber(), QStringLiteral("3a 1"));
+        QCOMPARE(dialog.txtNumber()->text(), QStringLiteral("1"));
+        QVERIFY(!dialog.cmdOK()->isEnabled());
+        QTest::keyClicks(dialog.txtNumber(), QStringLiteral("1111111111111"));
+        QVERIFY(dialog.cmdOK()->isEnabled());
+        QTest::keyClicks(dialog.txtNumber(), QStringLiteral("1"));   // the fifteenth does not fit
+        QCOMPARE(dialog.txtNumber()->text().size(), 14);
+        dialog.cmdOK()->click();
+    });
+    QCOMPARE(frmNumbers::ShowDialog(nullptr), QStringLiteral("11111111111111"));
+    QVERIFY(ui.boxes().isEmpty());
+}
+
+void TestSmallWindows::numberEntryRefusesPastedText()
+{
+    RecordingUi ui;
+    whenOpen<frmNumbers>([&ui](frmNumbers &dialog) {
+        QGuiApplication::clipboard()->setText(QStringLiteral("11111111111113"));
+        dialog.txtNumber()->paste();
+        QVERIFY(dialog.cmdOK()->isEnabled());
+        dialog.cmdOK()->click();
+        QVERIFY(dialog.isVisible());
+        QCOMPARE(ui.boxes().size(), 1);
+        QCOMPARE(ui.boxes()[0].text, QStringLiteral("入力データが異常です。"));
+        dialog.cmdCancel()->click();
+    });
+    QCOMPARE(frmNumbers::ShowDialog(nullptr), QString());
+}
+
+void TestSmallWindows::numberEntryCancelled()
+{
+    RecordingUi ui;
+    whenOpen<frmNumbers>([](frmNumbers &dialog) {
+        QCOMPARE(dialog.windowTitle(), QStringLiteral(" 数値入力"));
+        QCOMPARE(dialog.cmdOK()->text(), QStringLiteral("O K"));
+        QTest::keyClicks(dialog.txtNumber(), QStringLiteral("12012012012012"));
+        dialog.cmdCancel()->click();
+    });
+    QCOMPARE(frmNumbers::ShowDialog(nullptr), QString());
+}
+
+void TestSmallWindows::aboutShowsVersionAndLinks()
+{
+    RecordingUi ui;
+    QStringList seen;
+    whenOpen<frmAbout>([&seen](frmAbout &about) {
+        for (const char *name : {"lblTitle", "lblVersion", "lblCopyright"})
+            seen << about.findChild<QLabel *>(QLatin1String(name))->text();
+        seen << about.windowTitle();
+        QLabel *mail = about.findChild<QLabel *>(QStringLiteral("lblMail"));
+        Q_EMIT mail->linkActivated(QStringLiteral("mailto:support@quorvel.invalid"));
+        about.findChild<QPushButton *>(QStringLiteral("cmdOK"))->click();
+    });
+    frmAbout::ShowForm(nullptr, QStringLiteral("1.00"));
+    QCOMPARE(seen.mid(0, 2), (QStringList{"QUDO", "Version 1.00"}));
+    QVERIFY(seen.at(2).startsWith(QStringLiteral("Copyright")));
+    QCOMPARE(seen.at(3), QStringLiteral(" バージョン情報"));
+    QCOMPARE(ui.openedAddresses(), QStringList{"mailto:support@quorvel.invalid"});
+}
+
+void TestSmallWindows::progressWindowFollowsItsController()
+{
+    QWidget owner;
+    owner.show();
+    QtUi ui;
+    Ui::install(&ui);
+    ui.setMainWindow(&owner);
+    {
+        clsWaitDialog wait;
+        wait.setMessage(QStringLiteral("読み込み中"));
+        wait.setMax(10);
+        QVERIFY(!owner.findChild<frmWaitDialog *>());   // created hidden until Initialize
+        wait.Initialize();
+        auto *window = owner.findChild<frmWaitDialog *>();
+        QVERIFY(window && window->isVisible());
+        QVERIFY(window->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+        QCOMPARE(window->windowTitle(), QStringLiteral(" 処理中 . . ."));
+        QCOMPARE(window->message(), QStringLiteral("読み込み中"));
+        wait.setMessage(QStringLiteral("1,001 行"));
+        QCOMPARE(window->message(), QStringLiteral("1,001 行"));
+    }
+    QVERIFY(!owner.findChild<frmWaitDialog *>());
+    Ui::install(nullptr);
+}
+
+QTEST_MAIN(TestSmallWindows)
+#include "TestSmallWindows.moc"

@@ -1,0 +1,120 @@
+#include "MainWindowFixture.h"
+#include "gui/ClientPanel.h"
+#include "gui/frmAbout.h"
+#include "gui/frmMain.h"
+#include "gui/frmNumbers.h"
+#include "gui/frmWaitDialog.h"
+#include "support/DisplayScale.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDir>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenuBar>
+#include <QTest>
+
+// The main window on each of its pages with round 1478 loaded (schedule,
+// vote and result), at 96 and 144 dots per inch. The pictures land in
+// <build>/bin/window-pictures for anyone to look at; the test checks that
+// every caption fits its control in the font actually used.
+class TestWindowRendering : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void cleanup();
+    void mainWindowPages_data();
+    void mainWindowPages();
+    void smallWindows_data();
+    void smallWindows();
+
+private:
+    static QStringList clippedCaptions(const QWidget &page);
+};
+
+void TestWindowRendering::cleanup()
+{
+    DisplayScale::setDpiSource({});
+}
+
+QStringList TestWindowRendering::clippedCaptions(const QWidget &page)
+{
+    QStringList clipped;
+    for (const QLabel *label : page.findChildren<QLabel *>()) {
+        if (!label->isVisibleTo(&page) || label->text().isEmpty() || label->textFormat() == Qt::RichText
+            || label->text().startsWith(u'<'))
+            continue;
+        if (label->fontMetrics().horizontalAdvance(label->text()) > label->contentsRect().width())
+            clipped.append(label->text());
+    }
+    for (const QAbstractButton *button : page.findChildren<QAbstractButton *>()) {
+        if (!button->isVisibleTo(&page) || button->text().isEmpty())
+            continue;
+        if (button->sizeHint().width() > button->width() || button->sizeHint().height() > button->height())
+            clipped.append(button->text());
+    }
+    for (const QGroupBox *box : page.findChildren<QGroupBox *>()) {
+        if (box->isVisibleTo(&page) && box->fontMetrics().horizontalAdvance(box->title()) > box->width())
+            clipped.append(box->title());
+    }
+    return clipped;
+}
+
+void TestWindowRendering::mainWindowPages_data()
+{
+    QTest::addColumn<int>("dpi");
+    QTest::newRow("96 dpi") << 96;
+    QTest::newRow("144 dpi") << 144;
+}
+
+void TestWindowRendering::mainWindowPages()
+{
+    QFETCH(int, dpi);
+    DisplayScale::setDpiSource([dpi] { return DisplayScale::Dpi{double(dpi), double(dpi)}; });
+    MainWindowFixture fixture({QStringLiteral("schedule"), QStringLiteral("vote"), QStringLiteral("result")});
+    const auto window = fixture.openWindow();
+    // The offscreen screen is smaller than the window a user gets; show it whole.
+    window->resize(ClientPanel::layoutSize() + QSize(0, window->menuBar()->sizeHint().height()));
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    const QString folder = QCoreApplication::applicationDirPath() + QStringLiteral("/window-pictures");
+    QDir().mkpath(folder);
+    for (int page = 0; page < 3; ++page) {
+        window->SelectPage(page);
+        QApplication::processEvents();
+        QVERIFY(window->grab().save(folder + QStringLiteral("/main_page%1_%2dpi.png").arg(page).arg(dpi)));
+        QCOMPARE(clippedCaptions(*window).join(u'|'), QString());
+        QVERIFY(!window->clientPanel()->findChild<QWidget *>(QStringLiteral("picPage_%1").arg(page))->visibleRegion().isEmpty());
+    }
+    QVERIFY(fixture.ui.boxes().isEmpty());
+}
+
+void TestWindowRendering::smallWindows_data()
+{
+    mainWindowPages_data();
+}
+
+void TestWindowRendering::smallWindows()
+{
+    QFETCH(int, dpi);
+    DisplayScale::setDpiSource([dpi] { return DisplayScale::Dpi{double(dpi), double(dpi)}; });
+    frmAbout about(nullptr, QStringLiteral("1.00"));
+    frmNumbers numbers;
+    frmWaitDialog wait;
+    wait.setMessage(QStringLiteral("シングルを読み込んでいます"));
+    wait.setProgress(40, 100);
+    const QString folder = QCoreApplication::applicationDirPath() + QStringLiteral("/window-pictures");
+    QDir().mkpath(folder);
+    const std::pair<QWidget *, QString> windows[] = {{&about, QStringLiteral("about")},
+                                                     {&numbers, QStringLiteral("numbers")},
+                                                     {&wait, QStringLiteral("wait")}};
+    for (const auto &[window, name] : windows) {
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        QVERIFY(window->grab().save(folder + QStringLiteral("/%1_%2dpi.png").arg(name).arg(dpi)));
+        QCOMPARE(clippedCaptions(*window).join(u'|'), QString());
+    }
+}
+
+QTEST_MAIN(TestWindowRendering)
+#include "TestWindowRendering.moc"
