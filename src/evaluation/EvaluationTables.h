@@ -17,6 +17,9 @@ using MatchOutcomeTable = std::array<std::array<Value, 3>, 14>;
 // Game state per match and outcome: 0 none, 1 official result, 2 assumed, 3 cancelled.
 using GameStateTable = MatchOutcomeTable<qint32>;
 using MatchFlags = MatchOutcomeTable<bool>;
+// Whether a mark hits, per match and mark code: 0 misses, 1 official result,
+// 2 assumed outcome, 3 cancelled match, 4 open match (every mark hits).
+using HitTable = MatchOutcomeTable<quint8>;
 
 // Singles per mark code (0..2) and match (0..13): the shape of the single frame.
 using MarkCounts = std::array<std::array<qint32, 14>, 3>;

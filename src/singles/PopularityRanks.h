@@ -1,7 +1,7 @@
 #pragma once
 
 #include "rounddata/RoundData.h"
-#include "singles/clsQuickSort.h"
+#include "support/clsQuickSort.h"
 
 #include <QtGlobal>
 

@@ -1,6 +1,6 @@
 #include "singles/clsTSingleList.h"
 
-#include "singles/clsQuickSort.h"
+#include "support/clsQuickSort.h"
 #include "support/TextWidth.h"
 #include "support/WinColor.h"
 #include "widgets/GridStyle.h"

@@ -2,7 +2,7 @@
 
 #include "evaluation/clsTMoney.h"
 #include "singles/PopularityRanks.h"
-#include "singles/clsQuickSort.h"
+#include "support/clsQuickSort.h"
 #include "lottery/clsTNumber.h"
 #include "support/ErrorReporter.h"
 

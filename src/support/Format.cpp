@@ -35,6 +35,12 @@ QString monthDay(const OleDate &value)
     return zeroPadded(d.month(), 2) + u'/' + zeroPadded(d.day(), 2);
 }
 
+QString dateHourMinute(const OleDate &value)
+{
+    const QTime t = value.time();
+    return date(value) + u' ' + zeroPadded(t.hour(), 2) + u':' + zeroPadded(t.minute(), 2);
+}
+
 QString time(const OleDate &value)
 {
     const QTime t = value.time();

@@ -18,6 +18,8 @@ QString fixed(double value, int decimals);
 QString date(const OleDate &value);
 // "mm/dd".
 QString monthDay(const OleDate &value);
+// "yyyy/mm/dd hh:nn": 24-hour clock, to the minute.
+QString dateHourMinute(const OleDate &value);
 // "H:mm:ss", the hour without a leading zero.
 QString time(const OleDate &value);
 // The general date form: "0:00:00" when not set, the time alone when there is

@@ -87,6 +87,12 @@ bool clsFileSystemObject::MoveFile(const QString &from, const QString &to)
     return QFile::rename(source, target);
 }
 
+bool clsFileSystemObject::DeleteFile(const QString &path)
+{
+    const QString native = toNativePath(GetFullPath(path));
+    return QFile::remove(native) || !QFileInfo::exists(native);
+}
+
 QString clsFileSystemObject::GetFileName(const QString &path)
 {
     for (qsizetype i = path.size() - 1; i >= 0; --i)

@@ -18,6 +18,9 @@ public:
     // Renames the file from to to, replacing a file that is at to; false
     // when that cannot be done (from is then left where it was).
     static bool MoveFile(const QString &from, const QString &to);
+
+    // Removes one file; true when no file is left at the path.
+    static bool DeleteFile(const QString &path);
     static QString GetFileName(const QString &path);
     static QString GetExtensionName(const QString &path);
     static QString GetParentFolderName(const QString &path);

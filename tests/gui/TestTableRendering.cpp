@@ -1,14 +1,23 @@
+#include "common/TestAppFolder.h"
+#include "common/TestFiles.h"
 #include "support/DisplayScale.h"
 #include "evaluation/clsTCount.h"
+#include "evaluation/clsTGame.h"
+#include "evaluation/clsTResult.h"
 #include "evaluation/clsTMultiResult.h"
 #include "evaluation/clsTResultGrade.h"
 #include "evaluation/clsTResultGrid.h"
 #include "evaluation/clsTResultKakutei.h"
+#include "lottery/clsTNumber.h"
+#include "rounddata/clsXmlResult.h"
+#include "rounddata/clsXmlSchedule.h"
+#include "rounddata/clsXmlVote.h"
 #include "singles/clsTSingleList.h"
 #include "support/WinColor.h"
 #include "gui/GridView.h"
 #include "gui/Pictures.h"
 #include "RenderedPictures.h"
+#include "gui/VoteAreaView.h"
 
 #include <QApplication>
 #include <QPainter>
@@ -30,6 +39,8 @@ private Q_SLOTS:
     void resultPageTables();
     void pictures_data();
     void pictures();
+    void checkPage_data();
+    void checkPage();
 
 private:
     struct Shown
@@ -40,6 +51,7 @@ private:
     };
 
     static void save(const Shown &shown, int dpi);
+    static void checkFits(const Shown &shown);
 
     std::vector<std::unique_ptr<GridView>> m_views;
 };
@@ -52,6 +64,12 @@ void TestTableRendering::cleanup()
 void TestTableRendering::save(const Shown &shown, int dpi)
 {
     QVERIFY(RenderedPictures::save(shown.view->canvas(), shown.name, dpi));
+}
+
+void TestTableRendering::checkFits(const Shown &shown)
+{
+    const QStringList overflowing = RenderedPictures::overflowingCells(*shown.grid, shown.view->cellFont());
+    QVERIFY2(overflowing.isEmpty(), qPrintable(shown.name + QStringLiteral(": ") + overflowing.join(u' ')));
 }
 
 void TestTableRendering::resultPageTables_data()
@@ -174,8 +192,7 @@ void TestTableRendering::resultPageTables()
     };
     for (const Shown &table : shown) {
         save(table, dpi);
-        const QStringList overflowing = RenderedPictures::overflowingCells(*table.grid, table.view->cellFont());
-        QVERIFY2(overflowing.isEmpty(), qPrintable(table.name + QStringLiteral(": ") + overflowing.join(u' ')));
+        checkFits(table);
     }
 }
 
@@ -218,6 +235,96 @@ void TestTableRendering::pictures()
     }
     painter.end();
     QVERIFY(RenderedPictures::save(sheet, QStringLiteral("pictures"), dpi));
+}
+
+void TestTableRendering::checkPage_data()
+{
+    QTest::addColumn<int>("dpi");
+    QTest::addColumn<int>("reveals");
+    for (const int dpi : {96, 144}) {
+        QTest::addRow("%d dpi, 3 reveals", dpi) << dpi << 3;
+        QTest::addRow("%d dpi, all revealed", dpi) << dpi << 14;
+    }
+}
+
+// The parts of the check page for round 1478 (match 14 cancelled) with 25
+// singles, as the controllers fill them.
+void TestTableRendering::checkPage()
+{
+    QFETCH(int, dpi);
+    QFETCH(int, reveals);
+    DisplayScale::setDpiSource([dpi] { return DisplayScale::Dpi{double(dpi), double(dpi)}; });
+    const TestAppFolder app;
+    clsXmlSchedule schedule;
+    clsXmlVote vote;
+    clsXmlResult result;
+    QVERIFY(schedule.XmlLoad(TestFiles::fixturePath(QStringLiteral("rounddata/big_schedule_1478.xml"))));
+    QVERIFY(vote.XmlLoad(TestFiles::fixturePath(QStringLiteral("rounddata/big_vote_1478.xml"))));
+    QVERIFY(result.XmlLoad(TestFiles::fixturePath(QStringLiteral("rounddata/big_result_1478.xml"))));
+    m_views.clear();
+    const auto newView = [this] { return m_views.emplace_back(std::make_unique<GridView>()).get(); };
+
+    GridView *gridView = newView();
+    GridView *gradeView = newView();
+    GridView *multiView = newView();
+    GridView *countView = newView();
+    GridView *kakuteiView = newView();
+    QList<QVariant> pictures;
+    for (int picture = 0; picture < 4; ++picture)
+        pictures.append(Pictures::resultState(picture));
+    clsTResult page;
+    page.Initialize(gridView, gradeView, multiView, countView, kakuteiView, nullptr, pictures);
+    page.SetResultData(1478, {}, result.Result(), false);
+
+    // The outcomes with a few marks changed, more towards the end of the list.
+    std::vector<qint32> singles;
+    MarkCounts frame{};
+    for (int no = 0; no < 25; ++no) {
+        std::array<qint32, 14> marks{};
+        for (int match = 0; match < 14; ++match) {
+            const int outcome = result.Result().Game[std::size_t(match + 1)].Outcome % 3;
+            marks[std::size_t(match)] = (match * 5 + no * 3) % 11 < no / 3 ? (outcome + 1 + no % 2) % 3 : outcome;
+            ++frame[std::size_t(marks[std::size_t(match)])][std::size_t(match)];
+        }
+        qint32 code = 0;
+        clsTNumber().LongToNo(marks, code);
+        singles.push_back(code);
+    }
+    page.SetSingle(qint32(singles.size()), singles);
+    page.SetSingleFrame(frame, MatchFlags{});
+    for (int step = 0; step < reveals; ++step)
+        page.SetNextData();
+
+    GridView *matchView = newView();
+    auto *voteArea = new VoteAreaView(matchView);
+    clsTGame game;
+    game.Initialize(matchView, voteArea, voteArea, false);
+    game.Schedure(schedule.Schedule());
+    game.Vote(vote.Vote());
+
+    const QString state = reveals == 14 ? QStringLiteral("all") : QStringLiteral("%1reveals").arg(reveals);
+    const Shown shown[] = {
+        {QStringLiteral("check_grade_") + state, &page.GradeTable().Grid(), gradeView},
+        {QStringLiteral("check_game_state_") + state, &page.MultiResult().Grid(), multiView},
+        {QStringLiteral("check_count_") + state, &page.CountTable().Grid(), countView},
+        {QStringLiteral("check_confirmed_prizes_") + state, &page.KakuteiTable().Grid(), kakuteiView},
+        {QStringLiteral("check_result_grid_") + state, &page.ResultGrid().Grid(), gridView},
+        {QStringLiteral("check_match_list"), &game.Grid(), matchView},
+        {QStringLiteral("check_vote_grid"), &game.VoteGrid(), voteArea},
+    };
+    for (const Shown &table : shown) {
+        if (table.view != voteArea)
+            save(table, dpi);
+        checkFits(table);
+    }
+    // The match list as it shows: the vote area with its bars over the last column.
+    QImage list = matchView->canvas();
+    QPainter painter(&list);
+    painter.drawImage(voteArea->pos(), voteArea->picture());
+    painter.end();
+    QVERIFY(RenderedPictures::save(list, QStringLiteral("check_match_list_with_bars"), dpi));
+    QCOMPARE(page.Revealed(), reveals);
+    QCOMPARE(page.PageText(), QStringLiteral("1／3"));
 }
 
 QTEST_MAIN(TestTableRendering)

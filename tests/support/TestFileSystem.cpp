@@ -21,6 +21,7 @@ private Q_SLOTS:
     void fullPathResolvesAgainstApplicationFolder();
     void existence();
     void folderCheckCreatesParents();
+    void deleteFile();
     void loadCutsAtNul();
     void loadMissingFile();
     void loadUnreadableFile();
@@ -111,6 +112,17 @@ void TestFileSystem::folderCheckCreatesParents()
     QVERIFY(FSO::FolderCheck(QStringLiteral("UserData\\QUDO")));
     app.writeFile(QStringLiteral("blocker"), "x");
     QVERIFY(!FSO::FolderCheck(QStringLiteral("blocker\\sub")));
+}
+
+void TestFileSystem::deleteFile()
+{
+    TestAppFolder app(TestAppFolder::SysData::Empty);
+    app.writeFile(QStringLiteral("SysData/Temp/a.dat"), "x");
+    QVERIFY(FSO::DeleteFile(QStringLiteral("SysData\\Temp\\a.dat")));
+    QVERIFY(!app.exists(QStringLiteral("SysData/Temp/a.dat")));
+    QVERIFY(FSO::DeleteFile(QStringLiteral("SysData\\Temp\\a.dat")));   // nothing left to remove
+    QVERIFY(!FSO::DeleteFile(QStringLiteral("SysData\\Temp")));          // a folder is no file
+    QVERIFY(app.exists(QStringLiteral("SysData/Temp")));
 }
 
 void TestFileSystem::loadCutsAtNul()

@@ -153,6 +153,11 @@ void TestValues::formats()
     QCOMPARE(Format::generalDate(OleDate::fromDate(QDate(2021, 3, 6))), QStringLiteral("2021/03/06"));
     QCOMPARE(Format::generalDate(OleDate::fromDateTime(QDate(2021, 3, 6), QTime(19, 0))),
              QStringLiteral("2021/03/06 19:00:00"));
+    QCOMPARE(Format::monthDay(OleDate::fromDate(QDate(2021, 3, 6))), QStringLiteral("03/06"));
+    QCOMPARE(Format::dateHourMinute(OleDate::fromDateTime(QDate(2010, 5, 1), QTime(13, 50, 20))),
+             QStringLiteral("2010/05/01 13:50"));
+    QCOMPARE(Format::dateHourMinute(OleDate::fromDateTime(QDate(2010, 5, 1), QTime(7, 5))),
+             QStringLiteral("2010/05/01 07:05"));
 }
 
 void TestValues::toLong_data()

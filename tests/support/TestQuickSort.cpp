@@ -1,5 +1,5 @@
 #include "common/RecordingUi.h"
-#include "singles/clsQuickSort.h"
+#include "support/clsQuickSort.h"
 
 #include <QRandomGenerator>
 #include <QTest>

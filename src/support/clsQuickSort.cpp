@@ -1,4 +1,4 @@
-#include "singles/clsQuickSort.h"
+#include "support/clsQuickSort.h"
 
 #include "support/RuntimeError.h"
 

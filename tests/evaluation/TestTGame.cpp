@@ -1,0 +1,251 @@
+#include "common/GridReadback.h"
+#include "common/RecordingBarSurface.h"
+#include "common/RecordingSurface.h"
+#include "common/RecordingUi.h"
+#include "common/TestAppFolder.h"
+#include "evaluation/clsTGame.h"
+#include "support/DisplayScale.h"
+#include "support/WinColor.h"
+
+#include <QSignalSpy>
+#include <QTest>
+
+using namespace GridReadback;
+
+namespace {
+
+// The match list on recording surfaces.
+struct MatchList
+{
+    RecordingSurface matches;
+    RecordingSurface votes;
+    RecordingBarSurface bars;
+    clsTGame game;
+
+    explicit MatchList(bool showLeague = false) { game.Initialize(&matches, &votes, &bars, showLeague); }
+};
+
+VoteData voteOf(qint32 kaisaikai, const QList<QList<int>> &counts)
+{
+    VoteData vote;
+    vote.Kaisaikai = kaisaikai;
+    for (int match = 1; match <= counts.size(); ++match) {
+        const QList<int> &three = counts[match - 1];   // "1", "0", "2"
+        const int total = three[0] + three[1] + three[2];
+        const int markOf[3] = {1, 0, 2};
+        for (int i = 0; i < 3; ++i) {
+            VoteShare &share = vote.Game[std::size_t(match)].Votes[std::size_t(markOf[i])];
+            share.Count = Money::fromWhole(three[i]);
+            share.Rate = total ? Money::fromDouble(100.0 * three[i] / total) : Money();
+        }
+    }
+    return vote;
+}
+
+OleDate at(int year, int month, int day, int hour = 0, int minute = 0)
+{
+    return OleDate::fromDateTime(QDate(year, month, day), QTime(hour, minute));
+}
+
+} // namespace
+
+// The match list of the check page: the match grid, the vote area laid over
+// its last column, the vote rates and bars, the heading and VoteClick.
+class TestTGame : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+
+    void layout_data();
+    void layout();
+    void leagueColumnOnRequest();
+    void scheduleFillsTheRows();
+    void votesAndBars();
+    void voteHeading_data();
+    void voteHeading();
+    void voteClicks();
+    void beforeInitialize();
+
+private:
+    TestAppFolder *m_app = nullptr;
+};
+
+void TestTGame::init()
+{
+    m_app = new TestAppFolder(TestAppFolder::SysData::Shipped);
+}
+
+void TestTGame::cleanup()
+{
+    delete m_app;
+    m_app = nullptr;
+    DisplayScale::setDpiSource({});
+}
+
+void TestTGame::layout_data()
+{
+    QTest::addColumn<double>("dpi");
+    QTest::addColumn<QList<int>>("widths");
+    QTest::addColumn<QRect>("voteArea");
+    QTest::addColumn<QList<int>>("voteRows");
+    QTest::addColumn<int>("voteColumn");
+    QTest::newRow("96 dpi") << 96.0 << QList<int>{50, 0, 20, 50, 50, 203} << QRect(174, 21, 204, 309)
+                            << QList<int>{14, 6} << 67;
+    // Each "+ 1" is 1.5 pixels, rounded after every addition: 76, 108, 184, 260.
+    QTest::newRow("144 dpi") << 144.0 << QList<int>{75, 0, 30, 75, 75, 304} << QRect(260, 32, 306, 462)
+                             << QList<int>{21, 9} << 100;
+}
+
+void TestTGame::layout()
+{
+    QFETCH(double, dpi);
+    QFETCH(QRect, voteArea);
+    QFETCH(QList<int>, voteRows);
+    DisplayScale::setDpiSource([dpi] { return DisplayScale::Dpi{dpi, dpi}; });
+    MatchList list;
+    const clsGrid &grid = list.game.Grid();
+    QCOMPARE(grid.Cols(), 6);
+    QCOMPARE(grid.Rows(), 15);
+    QList<int> widths;
+    for (int col = 1; col <= 6; ++col)
+        widths.append(grid.ColWidth(col));
+    QTEST(widths, "widths");
+    QCOMPARE(row(grid, 1, 1, 6), (QStringList{"開催日", "Jx", "No", "ホーム", "アウェイ", "投 票 率"}));
+    QCOMPARE(grid.BackColor(1, 1), WinColor::ButtonFace);
+    QCOMPARE(backColors(grid, 4, 2, 5),
+             (QList<quint32>{WinColor::White, WinColor::LightYellow, WinColor::White, WinColor::LightYellow}));
+    QCOMPARE(list.matches.size(), QSize(grid.LayoutWidth(), grid.LayoutHeight()));
+
+    QCOMPARE(list.game.VoteAreaRect(), voteArea);
+    QCOMPARE(QRect(QPoint(list.votes.surfaceLeft(), list.votes.surfaceTop()), list.votes.size()), voteArea);
+    const clsGrid &votes = list.game.VoteGrid();
+    QCOMPARE(votes.Cols(), 3);
+    QCOMPARE(votes.Rows(), 28);
+    QTEST(votes.ColWidth(1), "voteColumn");
+    QCOMPARE(votes.RowHeight(1), voteRows[0]);
+    QCOMPARE(votes.RowHeight(2), voteRows[1]);
+    QCOMPARE(votes.RowHeight(27), voteRows[0]);
+    QCOMPARE(votes.RowHeight(28), voteRows[1]);
+    QCOMPARE(backColors(votes, 2, 1, 4),
+             (QList<quint32>{WinColor::White, WinColor::White, WinColor::LightYellow, WinColor::LightYellow}));
+}
+
+void TestTGame::leagueColumnOnRequest()
+{
+    MatchList list(true);
+    QCOMPARE(list.game.Grid().ColWidth(2), 20);
+    QCOMPARE(list.game.VoteAreaRect().left(), 51 + 21 + 21 + 51 + 51);
+    ScheduleData schedule;
+    schedule.Kaisaikai = 300;
+    schedule.Game[1] = {QStringLiteral("浦和"), QStringLiteral("鹿島"), at(2007, 4, 1), {}, {}, QStringLiteral("VS")};
+    schedule.Game[2] = {QStringLiteral("Ｃ大阪"), QStringLiteral("浦和"), at(2007, 4, 1), {}, {}, QStringLiteral("VS")};
+    list.game.Schedure(schedule);
+    QCOMPARE(column(list.game.Grid(), 2, 2, 4), (QStringList{"J1", "J2", ""}));
+}
+
+void TestTGame::scheduleFillsTheRows()
+{
+    MatchList list;
+    ScheduleData schedule;
+    schedule.Kaisaikai = 1478;
+    schedule.Game[1] = {QStringLiteral("浦和"), QStringLiteral("鹿島"), at(2025, 3, 1), {}, {}, QStringLiteral("VS")};
+    schedule.Game[14] = {QStringLiteral("横浜FM"), QStringLiteral("川崎F"), at(2025, 12, 6), {}, {}, QStringLiteral("VS")};
+    list.game.Schedure(schedule);
+    const clsGrid &grid = list.game.Grid();
+    QCOMPARE(row(grid, 2, 1, 5), (QStringList{"03/01", "J1", "1", "浦和", "鹿島"}));
+    QCOMPARE(row(grid, 15, 1, 5), (QStringList{"12/06", "", "14", "横浜FM", "川崎F"}));
+    // A match without a date shows no date.
+    QCOMPARE(row(grid, 3, 1, 5), (QStringList{"", "", "2", "", ""}));
+    QCOMPARE(list.matches.drawnCell(2, 2), nullptr);   // the hidden league column is never drawn
+    QCOMPARE(list.matches.drawnCell(4, 2)->caption, QStringLiteral("浦和"));
+}
+
+void TestTGame::votesAndBars()
+{
+    MatchList list;
+    QList<QList<int>> counts(14, {0, 0, 0});
+    counts[0] = {50, 30, 20};
+    counts[1] = {80112, 52310, 51702};
+    const VoteData vote = voteOf(1478, counts);
+    list.game.Vote(vote);
+    const clsGrid &votes = list.game.VoteGrid();
+    QCOMPARE(row(votes, 1, 1, 3), (QStringList{"50.00", "30.00", "20.00"}));
+    QCOMPARE(row(votes, 3, 1, 3), (QStringList{"43.51", "28.41", "28.08"}));
+    QCOMPARE(row(votes, 2, 1, 3), (QStringList{"", "", ""}));
+    // A match without votes: zero rates and a grey bar.
+    QCOMPARE(row(votes, 5, 1, 3), (QStringList{"0.00", "0.00", "0.00"}));
+    const QList<BarDrawing> bars = list.bars.lastBars();
+    QCOMPARE(bars.size(), 14);
+    for (const BarDrawing &bar : bars)
+        QVERIFY(bar.visible);
+    QCOMPARE(bars[0].segments.size(), 3);
+    QCOMPARE(bars[0].segments[0].width, 102);
+    QCOMPARE(bars[0].segments[1].width, 61);
+    QCOMPARE(bars[0].segments[2].width, 40);
+    QCOMPARE(bars[2].segments.size(), 1);
+    QCOMPARE(bars[2].segments[0].rowColors.first(), WinColor::rgb(200, 200, 200));
+}
+
+void TestTGame::voteHeading_data()
+{
+    QTest::addColumn<int>("round");
+    QTest::addColumn<OleDate>("voteTime");
+    QTest::addColumn<OleDate>("saleEnd");
+    QTest::addColumn<QString>("heading");
+    QTest::newRow("final status") << 1478 << at(2010, 5, 1, 13, 50) << at(2010, 5, 1, 13, 50)
+                                  << "投票 2010/05/01 13:50 [最終]";
+    QTest::newRow("earlier status") << 1478 << at(2010, 5, 1, 9, 5) << at(2010, 5, 1, 13, 50)
+                                    << "投票 2010/05/01 09:05 ";
+    QTest::newRow("no time stamp") << 1478 << OleDate() << OleDate() << "投 票 率 (ユーザー定義)";
+    QTest::newRow("empty record") << 0 << OleDate() << OleDate() << "投 票 率";
+}
+
+void TestTGame::voteHeading()
+{
+    QFETCH(int, round);
+    QFETCH(OleDate, voteTime);
+    QFETCH(OleDate, saleEnd);
+    VoteData vote;
+    vote.Kaisaikai = round;
+    vote.VoteTime = voteTime;
+    vote.SaleEnd = saleEnd;
+    MatchList list;
+    list.game.Vote(vote);
+    QTEST(list.game.Grid().Caption(6, 1), "heading");
+    QTEST(list.matches.drawnCell(6, 1)->caption, "heading");
+}
+
+void TestTGame::voteClicks()
+{
+    MatchList list;
+    list.game.Vote(voteOf(1478, QList<QList<int>>(14, {5, 3, 2})));
+    QSignalSpy clicks(&list.game, &clsTGame::VoteClick);
+    const QPoint rate = cellPoint(list.game.VoteGrid(), 2, 5);
+    list.votes.click(1, 0, rate.x(), rate.y());
+    list.votes.click(2, 0, rate.x(), rate.y());
+    QCOMPARE(clicks.size(), 2);
+    list.bars.click(6);
+    QCOMPARE(clicks.size(), 3);
+    // The match grid itself does not raise it.
+    const QPoint team = cellPoint(list.game.Grid(), 4, 5);
+    list.matches.click(1, 0, team.x(), team.y());
+    QCOMPARE(clicks.size(), 3);
+}
+
+void TestTGame::beforeInitialize()
+{
+    RecordingUi ui;
+    clsTGame game;
+    game.Schedure(ScheduleData());
+    game.Vote(VoteData());
+    QCOMPARE(ui.boxes().size(), 2);
+    QCOMPARE(ui.boxes()[0].title, QStringLiteral("QUDO / clsTGame / Schedure"));
+    QCOMPARE(ui.boxes()[1].title, QStringLiteral("QUDO / clsTGame / Vote"));
+    QCOMPARE(ui.boxes()[1].text, QStringLiteral("Initialize Err"));
+}
+
+QTEST_GUILESS_MAIN(TestTGame)
+#include "TestTGame.moc"
