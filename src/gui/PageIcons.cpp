@@ -117,7 +117,7 @@ QImage applicationImage(int side)
 QIcon application()
 {
     QIcon icon;
-    for (const int side : {16, 24, 32, 48, 64, 128, 256})
+    for (const int side : {16, 32, 48})
         icon.addPixmap(QPixmap::fromImage(applicationImage(side)));
     return icon;
 }

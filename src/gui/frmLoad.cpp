@@ -1,5 +1,6 @@
 #include "gui/frmLoad.h"
 
+#include "gui/JapaneseFont.h"
 #include "support/DisplayScale.h"
 #include "support/AppInfo.h"
 
@@ -10,6 +11,7 @@ frmLoad::frmLoad(QWidget *parent)
     : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint)
 {
     setObjectName(QStringLiteral("frmLoad"));
+    setFont(JapaneseFont::make(9));
     setAttribute(Qt::WA_DeleteOnClose, false);
     setFixedSize(int(DisplayScale::scaleX(400)), int(DisplayScale::scaleY(220)));
     QPalette colours = palette();
@@ -19,8 +21,7 @@ frmLoad::frmLoad(QWidget *parent)
     setAutoFillBackground(true);
 
     auto *title = new QLabel(QStringLiteral("QUDO"), this);
-    QFont titleFont = title->font();
-    titleFont.setPointSize(36);
+    QFont titleFont = JapaneseFont::make(27);
     titleFont.setBold(true);
     title->setFont(titleFont);
     title->setAlignment(Qt::AlignCenter);
