@@ -4,12 +4,31 @@
 #include "support/AppFolder.h"
 #include "support/AppInfo.h"
 #include "support/Ui.h"
+#include "singles/clsTSingleFrame.h"
 #include "support/clsFileSystemObject.h"
 
 MainDocument::MainDocument(QObject *parent)
     : QObject(parent)
 {
     connect(&m_main, &clsTMain::KaisaikaiChange, this, &MainDocument::onKaisaikaiChange);
+    connectSinglesView();
+    connect(&m_matchList, &clsTGame::VoteClick, this, [this] { m_resultEvaluation.SetCountVisible(true); });
+}
+
+// The singles view edits a copy of the list; every change is answered while
+// it is being raised, as the view relies on.
+void MainDocument::connectSinglesView()
+{
+    connect(&m_singlesView, &clsTSingle::ChangeValue, this,
+            [this](qint32 index, qint32 code) { m_singles[index] = code; });
+    connect(&m_singlesView, &clsTSingle::ChangeFrame, this, [this](const MarkCounts &frame) {
+        m_frame = frame;
+        m_singlesView.SetSingleFrame(m_frame, m_visible);
+    });
+    connect(&m_singlesView, &clsTSingle::ChangeCount, this, [this](qint32 count, const QList<qint32> &singles) {
+        m_singles = singles.mid(0, count);
+        m_singlesView.SetSingle(qint32(m_singles.size()), m_singles);
+    });
 }
 
 void MainDocument::Load()
@@ -38,8 +57,75 @@ bool MainDocument::SelectPage(int page)
     if (m_busy)
         return false;
     m_page = page;
+    refreshPage(page);
     Q_EMIT PageChange(page);
     return true;
+}
+
+void MainDocument::refreshPage(int page)
+{
+    if (page == SinglesPage)
+        showSinglesPage();
+    else if (page == CheckPage)
+        showCheckPage();
+}
+
+void MainDocument::showSinglesPage()
+{
+    m_singleGame.SetScheduleData(m_schedule);
+    m_singlesView.SetVoteData(m_vote);
+    m_singlesView.SetSingle(qint32(m_singles.size()), m_singles);
+    m_singlesView.MovePage(0);
+    m_singlesView.SetSingleFrame(m_frame, m_visible);
+    m_singlesView.MovePage(0);
+}
+
+void MainDocument::showCheckPage()
+{
+    m_matchList.Schedure(m_schedule);
+    m_matchList.Vote(m_vote);
+    m_resultEvaluation.SetResultData(m_kaisaikai, m_kumi, m_result, m_state.ResultAll);
+    {
+        BusyScope busy(*this);
+        m_resultEvaluation.SetSingle(qint32(m_singles.size()), m_singles);
+    }
+    m_resultEvaluation.SetSingleFrame(m_frame, m_visible);
+    Q_EMIT ResultButtonsChange();
+}
+
+bool MainDocument::RevealEnabled() const
+{
+    return m_result.Kaisaikai > 0 && !m_resultEvaluation.FullResult();
+}
+
+void MainDocument::RevealNext()
+{
+    m_resultEvaluation.SetNextData();
+    Q_EMIT ResultButtonsChange();
+}
+
+void MainDocument::RevealAll()
+{
+    m_resultEvaluation.SetAlltData();
+    Q_EMIT ResultButtonsChange();
+}
+
+void MainDocument::SetPercentView(bool percent)
+{
+    m_percentView = percent;
+    m_singlesView.SetSinglePercent(percent);
+    m_resultEvaluation.SetPercent(percent);
+}
+
+void MainDocument::ReplaceSingles(const QList<qint32> &singles)
+{
+    m_singles = singles;
+    RecountMarks();
+}
+
+void MainDocument::RecountMarks()
+{
+    clsTSingleFrame::GetSingleFrame(qint32(m_singles.size()), m_singles, m_frame);
 }
 
 void MainDocument::onKaisaikaiChange(qint32 lngKaisaikai, const QString &strKumi)
@@ -92,6 +178,9 @@ void MainDocument::setCurrentFile(const QString &path)
 void MainDocument::ClearDocument()
 {
     m_singles.clear();
+    m_frame = {};
+    m_visible = {};
+    m_resultEvaluation.Clear();
     setCurrentFile(QString());
 }
 

@@ -2,16 +2,22 @@
 
 #include "app/AppState.h"
 #include "app/clsTMain.h"
+#include "evaluation/EvaluationTables.h"
+#include "evaluation/clsTGame.h"
+#include "evaluation/clsTResult.h"
+#include "singles/clsTSingle.h"
+#include "singles/clsTSingleGame.h"
 
+#include <QList>
 #include <QObject>
 #include <QString>
 
 #include <array>
-#include <vector>
 
 // What the main window's pages share, and the rules of the frame around
 // them: the round selection and the current round's records, the user's list
-// of singles and its file, the busy flag of long operations, the current page
+// of singles with its single frame and its file, the controllers of the
+// singles and check pages, the busy flag of long operations, the current page
 // and the state kept in QUDO.ini. The window binds its controls to it.
 class MainDocument : public QObject
 {
@@ -54,7 +60,27 @@ public:
     std::array<bool, 3> OfficialDownloadEnabled() const;
     void OfficialDownload(int index);
 
-    const std::vector<qint32> &Singles() const { return m_singles; }
+    const QList<qint32> &Singles() const { return m_singles; }
+    const MarkCounts &SingleFrame() const { return m_frame; }
+    // A whole-list replacement (file, clipboard, sorting, duplicates): the
+    // list and its recounted frame.
+    void ReplaceSingles(const QList<qint32> &singles);
+    void RecountMarks();
+
+    // The controllers of the singles page and the check page; the window
+    // gives them their drawing surfaces.
+    clsTSingleGame &SingleGame() { return m_singleGame; }
+    clsTSingle &SinglesView() { return m_singlesView; }
+    clsTGame &MatchList() { return m_matchList; }
+    clsTResult &ResultEvaluation() { return m_resultEvaluation; }
+
+    // The check page's 次の結果を表示 and 全ての結果を表示 can be used: the
+    // round has its result and not all of it is shown yet.
+    bool RevealEnabled() const;
+    void RevealNext();
+    void RevealAll();
+    bool PercentView() const { return m_percentView; }
+    void SetPercentView(bool percent);
     QString CurrentFile() const { return m_currentFile; }
     void setCurrentFile(const QString &path);
     QString UserFolder() const { return m_userFolder; }
@@ -84,9 +110,15 @@ Q_SIGNALS:
     void DownloadStatesChange();
     void PageChange(int page);
     void TitleChange(const QString &title);
+    // The check page's reveal buttons must be refreshed.
+    void ResultButtonsChange();
 
 private:
     void onKaisaikaiChange(qint32 lngKaisaikai, const QString &strKumi);
+    void connectSinglesView();
+    void refreshPage(int page);
+    void showSinglesPage();
+    void showCheckPage();
 
     clsTMain m_main;
     AppState m_state;
@@ -98,7 +130,14 @@ private:
     VoteData m_vote;
     ResultData m_result;
     QString m_roundCaption;
-    std::vector<qint32> m_singles;
+    QList<qint32> m_singles;
+    MarkCounts m_frame{};
+    MatchFlags m_visible{};   // handed on with the frame; never set here
+    bool m_percentView = false;
+    clsTSingleGame m_singleGame;
+    clsTSingle m_singlesView;
+    clsTGame m_matchList;
+    clsTResult m_resultEvaluation;
     QString m_currentFile;
     QString m_userFolder;
 };

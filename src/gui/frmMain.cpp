@@ -1,13 +1,16 @@
 #include "gui/frmMain.h"
 
 #include "gui/ClientPanel.h"
+#include "gui/CheckPage.h"
 #include "gui/HomePage.h"
+#include "gui/SinglesPage.h"
 #include "gui/IconStrip.h"
 #include "gui/JapaneseFont.h"
 #include "gui/MainMenus.h"
 #include "gui/PageIcons.h"
 #include "gui/RoundBox.h"
 #include "gui/frmAbout.h"
+#include "gui/frmNumbers.h"
 #include "support/AppInfo.h"
 
 #include <QAction>
@@ -15,6 +18,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
 #include <QScrollArea>
@@ -26,8 +30,7 @@ namespace {
 // Items whose commands are not part of the program yet stay visible, greyed.
 const char *const pendingCommands[] = {
     "mnuFile_New", "mnuFile_Open", "mnuFile_Save", "mnuFile_SaveAs", "mnuEdit_Sort", "mnuEdit_JSingleDel",
-    "mnuEdit_Select_0", "mnuEdit_Select_1", "mnuEdit_SingleAdd", "mnuEdit_SingleAdd2", "mnuEdit_SingleDel",
-    "mnuView_SinglePercent", "mnuTool_Clipboard", "mnuTool_ClipImport", "mnuHelp_Help"};
+    "mnuTool_Clipboard", "mnuTool_ClipImport", "mnuHelp_Help"};
 
 void paint(QWidget *widget, const QColor &color)
 {
@@ -35,17 +38,6 @@ void paint(QWidget *widget, const QColor &color)
     QPalette palette = widget->palette();
     palette.setColor(QPalette::Window, color);
     widget->setPalette(palette);
-}
-
-QWidget *emptyPage(int page, const QString &caption)
-{
-    auto *panel = new QWidget;
-    panel->setObjectName(QStringLiteral("picPage_%1").arg(page));
-    auto *layout = new QVBoxLayout(panel);
-    auto *title = new QLabel(caption, panel);
-    layout->addWidget(title);
-    layout->addStretch();
-    return panel;
 }
 
 } // namespace
@@ -82,10 +74,12 @@ frmMain::~frmMain() = default;
 
 void frmMain::createPages()
 {
-    m_homePage = new HomePage(m_document);
+    m_homePage = new HomePage(m_document, m_client->pages());
     m_client->pages()->addWidget(m_homePage);
-    m_client->pages()->addWidget(emptyPage(MainDocument::SinglesPage, QStringLiteral("シングル")));
-    m_client->pages()->addWidget(emptyPage(MainDocument::CheckPage, QStringLiteral("チェック")));
+    m_singlesPage = new SinglesPage(m_document, m_client->pages());
+    m_client->pages()->addWidget(m_singlesPage);
+    m_checkPage = new CheckPage(m_document, m_client->pages());
+    m_client->pages()->addWidget(m_checkPage);
     connect(m_client->iconStrip(), &IconStrip::pageClicked, this, &frmMain::SelectPage);
     connect(&m_document, &MainDocument::PageChange, this, &frmMain::showPage);
     connect(&m_document, &MainDocument::RoundChange, this, &frmMain::onRoundChange);
@@ -102,6 +96,28 @@ void frmMain::bindMenus()
                 [this, page] { SelectPage(page); });
     connect(action(QStringLiteral("mnuHelp_Version")), &QAction::triggered, this,
             [this] { frmAbout::ShowForm(this, AppInfo::GetVersionString()); });
+    bindSinglesCommands();
+}
+
+void frmMain::bindSinglesCommands()
+{
+    clsTSingle &singles = m_document.SinglesView();
+    connect(action(QStringLiteral("mnuEdit_Select_0")), &QAction::triggered, &singles, [&singles] { singles.SetAllSelect(true); });
+    connect(action(QStringLiteral("mnuEdit_Select_1")), &QAction::triggered, &singles, [&singles] { singles.SetAllSelect(false); });
+    connect(action(QStringLiteral("mnuEdit_SingleAdd")), &QAction::triggered, &singles, &clsTSingle::Add);
+    connect(action(QStringLiteral("mnuEdit_SingleAdd2")), &QAction::triggered, this, [this, &singles] {
+        const QString marks = frmNumbers::ShowDialog(this);
+        if (!marks.isEmpty())
+            singles.AddEx(marks);
+    });
+    connect(action(QStringLiteral("mnuEdit_SingleDel")), &QAction::triggered, &singles, &clsTSingle::SelectDelete);
+    connect(action(QStringLiteral("mnuView_SinglePercent")), &QAction::toggled, &m_document, &MainDocument::SetPercentView);
+    connect(m_menus->menu(QStringLiteral("mnuEdit")), &QMenu::aboutToShow, this, [this] {
+        const bool singlesPage = m_document.CurrentPage() == MainDocument::SinglesPage;
+        for (const char *name : {"mnuEdit_Select_0", "mnuEdit_Select_1", "mnuEdit_SingleAdd", "mnuEdit_SingleAdd2",
+                                 "mnuEdit_SingleDel"})
+            action(QLatin1String(name))->setEnabled(singlesPage);
+    });
 }
 
 QAction *frmMain::action(const QString &name) const

@@ -4,10 +4,12 @@
 
 #include <QMainWindow>
 
+class CheckPage;
 class ClientPanel;
 class HomePage;
 class MainMenus;
 class QAction;
+class SinglesPage;
 
 // The main window: menus, the icon strip, the three pages and the status bar
 // around the document they share. Closing it ends the program; it cannot
@@ -34,6 +36,7 @@ protected:
 private:
     void createPages();
     void bindMenus();
+    void bindSinglesCommands();
     void applyColours();
     void sizeAndCentre();
     void showPage(int page);
@@ -43,4 +46,6 @@ private:
     ClientPanel *m_client = nullptr;
     MainMenus *m_menus = nullptr;
     HomePage *m_homePage = nullptr;
+    SinglesPage *m_singlesPage = nullptr;
+    CheckPage *m_checkPage = nullptr;
 };

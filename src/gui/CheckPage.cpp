@@ -1,0 +1,161 @@
+#include "gui/CheckPage.h"
+
+#include "app/MainDocument.h"
+#include "gui/GridView.h"
+#include "gui/Pictures.h"
+#include "gui/VoteAreaView.h"
+#include "support/DisplayScale.h"
+
+#include <QCheckBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+int scaled(double pixels)
+{
+    return int(std::lround(DisplayScale::scaleX(pixels)));
+}
+
+GridView *gridView(const QString &name, QWidget *parent)
+{
+    auto *view = new GridView(parent);
+    view->setObjectName(name);
+    return view;
+}
+
+QPushButton *button(const QString &text, const QString &name, QWidget *parent)
+{
+    auto *result = new QPushButton(text, parent);
+    result->setObjectName(name);
+    return result;
+}
+
+} // namespace
+
+CheckPage::CheckPage(MainDocument &document, QWidget *parent)
+    : QWidget(parent)
+    , m_document(document)
+    , m_multi(gridView(QStringLiteral("picMulti"), this))
+    , m_resultBase(new QWidget(this))
+    , m_resultGrid(gridView(QStringLiteral("picResult"), m_resultBase))
+    , m_counts(gridView(QStringLiteral("picCount"), m_resultBase))
+    , m_grades(gridView(QStringLiteral("picGrade"), this))
+    , m_kakutei(gridView(QStringLiteral("picKakutei"), this))
+    , m_matches(gridView(QStringLiteral("picGame"), this))
+{
+    setObjectName(QStringLiteral("picPage_2"));
+    m_resultBase->setObjectName(QStringLiteral("picResultBase"));
+    QList<QVariant> pictures;
+    for (int picture = 0; picture < 4; ++picture)
+        pictures.append(Pictures::resultState(picture, devicePixelRatioF()));
+    clsTResult &result = m_document.ResultEvaluation();
+    result.Initialize(m_resultGrid, m_grades, m_multi, m_counts, m_kakutei, nullptr, pictures);
+    result.SetCountVisible(false);
+    auto *voteArea = new VoteAreaView(m_matches);
+    m_document.MatchList().Initialize(m_matches, voteArea, voteArea, false);
+
+    m_resultView = createResultView();
+    m_pageControls = createPageControls();
+    connect(&m_document, &MainDocument::ResultButtonsChange, this, &CheckPage::refreshRevealButtons);
+    refreshRevealButtons();
+    placeParts();
+}
+
+QWidget *CheckPage::createResultView()
+{
+    auto *view = new QWidget(this);
+    view->setObjectName(QStringLiteral("picResultView"));
+    m_cmdNext = button(QStringLiteral("次の結果を表示"), QStringLiteral("cmdNextResult"), view);
+    m_cmdAll = button(QStringLiteral("全ての結果を表示"), QStringLiteral("cmdAllResult"), view);
+    m_chkResultAll = new QCheckBox(QStringLiteral("常に全ての結果を表示する"), view);
+    m_chkResultAll->setObjectName(QStringLiteral("chkResultAll"));
+    m_chkResultAll->setChecked(m_document.State().ResultAll);
+    connect(m_cmdNext, &QPushButton::clicked, &m_document, &MainDocument::RevealNext);
+    connect(m_cmdAll, &QPushButton::clicked, &m_document, &MainDocument::RevealAll);
+    connect(m_chkResultAll, &QCheckBox::toggled, &m_document, &MainDocument::setResultAll);
+    auto *layout = new QHBoxLayout(view);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_cmdNext);
+    layout->addWidget(m_cmdAll);
+    layout->addWidget(m_chkResultAll);
+    return view;
+}
+
+QWidget *CheckPage::createPageControls()
+{
+    auto *controls = new QWidget(this);
+    controls->setObjectName(QStringLiteral("picResultPage"));
+    clsTResult &result = m_document.ResultEvaluation();
+    auto *count = new QLabel(result.SingleCountText(), controls);
+    count->setObjectName(QStringLiteral("lblResultCount"));
+    auto *page = new QLabel(result.PageText(), controls);
+    page->setObjectName(QStringLiteral("lblResultPage"));
+    auto *previous = new QToolButton(controls);
+    previous->setObjectName(QStringLiteral("imgResultPrevious"));
+    previous->setArrowType(Qt::LeftArrow);
+    previous->setAutoRaise(true);
+    auto *next = new QToolButton(controls);
+    next->setObjectName(QStringLiteral("imgResultNext"));
+    next->setArrowType(Qt::RightArrow);
+    next->setAutoRaise(true);
+    previous->setEnabled(result.PreviousEnabled());
+    next->setEnabled(result.NextEnabled());
+    connect(&result, &clsTResult::SingleCountTextChanged, count, &QLabel::setText);
+    connect(&result, &clsTResult::PageTextChanged, page, &QLabel::setText);
+    connect(&result, &clsTResult::PageArrowsChanged, this, [previous, next](bool back, bool forward) {
+        previous->setEnabled(back);
+        next->setEnabled(forward);
+    });
+    connect(previous, &QToolButton::clicked, &result, &clsTResult::MovePrevious);
+    connect(next, &QToolButton::clicked, &result, &clsTResult::MoveNext);
+    m_cmdGradeSort = button(QStringLiteral("当せん数順"), QStringLiteral("cmdGradeSort"), controls);
+
+    auto *layout = new QHBoxLayout(controls);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(new QLabel(QStringLiteral("シングル総数："), controls));
+    layout->addWidget(count);
+    layout->addSpacing(scaled(12));
+    layout->addWidget(previous);
+    layout->addWidget(page);
+    layout->addWidget(next);
+    layout->addStretch();
+    layout->addWidget(m_cmdGradeSort);
+    return controls;
+}
+
+// The selector, the result grid and the grade table stand side by side, 2
+// pixels apart, with the match list beside them; the page controls and the
+// reveal buttons below them and the confirmed prizes at the bottom.
+void CheckPage::placeParts()
+{
+    const int margin = scaled(8);
+    const int gap = scaled(5);
+    m_multi->move(margin, margin);
+    m_resultBase->move(m_multi->x() + m_multi->width() + scaled(2), margin);
+    m_resultBase->resize(std::max(m_resultGrid->width(), m_counts->x() + m_counts->width()),
+                         std::max(m_resultGrid->height(), m_counts->height()));
+    m_grades->move(m_resultBase->x() + m_resultGrid->width() + scaled(2), margin);
+    m_matches->move(m_grades->x() + m_grades->width() + scaled(12), margin);
+    m_matches->raise();
+
+    const int rowBottom = margin + std::max({m_multi->height(), m_resultGrid->height(), m_grades->height()});
+    const int controlsWidth = m_grades->x() + m_grades->width() - margin;
+    m_pageControls->setGeometry(margin, rowBottom + gap, controlsWidth, m_pageControls->sizeHint().height());
+    const int viewTop = m_pageControls->geometry().bottom() + 1 + gap;
+    m_resultView->setGeometry(margin, viewTop, controlsWidth, m_resultView->sizeHint().height());
+    m_kakutei->move(margin, m_resultView->geometry().bottom() + 1 + scaled(10));
+}
+
+void CheckPage::refreshRevealButtons()
+{
+    const bool enabled = m_document.RevealEnabled();
+    m_cmdNext->setEnabled(enabled);
+    m_cmdAll->setEnabled(enabled);
+}

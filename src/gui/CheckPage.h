@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QWidget>
+
+class GridView;
+class MainDocument;
+class QCheckBox;
+class QLabel;
+class QPushButton;
+class QToolButton;
+
+// The check page: the outcome selector, the result grid of ten singles with
+// the count table over it, the grade table, the confirmed prizes, the reveal
+// buttons and the match list with its vote rates.
+class CheckPage : public QWidget
+{
+    Q_OBJECT
+
+public:
+    CheckPage(MainDocument &document, QWidget *parent = nullptr);
+
+    QPushButton *gradeSortButton() const { return m_cmdGradeSort; }
+
+private:
+    QWidget *createResultView();
+    QWidget *createPageControls();
+    void placeParts();
+    void refreshRevealButtons();
+
+    MainDocument &m_document;
+    GridView *m_multi;
+    QWidget *m_resultBase;
+    GridView *m_resultGrid;
+    GridView *m_counts;
+    GridView *m_grades;
+    GridView *m_kakutei;
+    GridView *m_matches;
+    QWidget *m_resultView = nullptr;
+    QWidget *m_pageControls = nullptr;
+    QPushButton *m_cmdNext = nullptr;
+    QPushButton *m_cmdAll = nullptr;
+    QCheckBox *m_chkResultAll = nullptr;
+    QPushButton *m_cmdGradeSort = nullptr;
+};

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QWidget>
+
+class GridView;
+class MainDocument;
+class QLabel;
+class QPushButton;
+class QToolButton;
+class SingleSheetView;
+
+// The singles page: the match grid, the mark sheet of ten singles and the
+// count table of the marks, the estimate table below the sheet, the count and
+// page of the list with its arrows, the four buttons and the comment on the
+// estimates.
+class SinglesPage : public QWidget
+{
+    Q_OBJECT
+
+public:
+    SinglesPage(MainDocument &document, QWidget *parent = nullptr);
+
+    SingleSheetView *sheetView() const { return m_sheet; }
+    QPushButton *sortButton() const { return m_cmdSort; }
+
+private:
+    QWidget *createControls();
+    void placeParts();
+    void addByNumbers();
+
+    MainDocument &m_document;
+    GridView *m_games;
+    SingleSheetView *m_sheet;
+    GridView *m_counts;
+    GridView *m_estimates;
+    QWidget *m_controls = nullptr;
+    QLabel *m_comment = nullptr;
+    QLabel *m_lblSingleCount = nullptr;
+    QLabel *m_lblSinglePage = nullptr;
+    QToolButton *m_imgPrevious = nullptr;
+    QToolButton *m_imgNext = nullptr;
+    QPushButton *m_cmdSort = nullptr;
+};

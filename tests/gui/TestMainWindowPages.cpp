@@ -1,0 +1,112 @@
+#include "MainWindowFixture.h"
+#include "gui/SingleSheetView.h"
+#include "gui/frmMain.h"
+#include "lottery/clsTNumber.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+
+// The singles and check pages in the real main window, offscreen.
+class TestMainWindowPages : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void marksClickedOnTheSheetReachTheList();
+    void checkPageRevealsMatchByMatch();
+    void checkPageWithoutResultCannotReveal();
+};
+
+namespace {
+
+// The code of a single whose marks are all mark except at one match.
+qint32 singleWith(int mark, int otherMatch = -1, int otherMark = 0)
+{
+    std::array<qint32, 14> marks{};
+    marks.fill(mark);
+    if (otherMatch >= 0)
+        marks[std::size_t(otherMatch)] = otherMark;
+    qint32 code = 0;
+    clsTNumber().LongToNo(marks, code);
+    return code;
+}
+
+} // namespace
+
+void TestMainWindowPages::marksClickedOnTheSheetReachTheList()
+{
+    MainWindowFixture fixture({QStringLiteral("schedule"), QStringLiteral("vote")});
+    const auto window = fixture.openWindow();
+    window->action(QStringLiteral("mnuView_Menu_1"))->trigger();
+    auto *sheet = window->findChild<SingleSheetView *>(QStringLiteral("picSingle"));
+    QVERIFY(sheet && sheet->isVisible());
+    const clsTSingleDraw &model = window->document().SinglesView().Sheet();
+
+    // A mark on an empty slot adds a single; a second mark changes it.
+    QTest::mouseClick(sheet, Qt::LeftButton, {}, model.MarkBoxRect(0, 1, 0).center().toPoint());
+    QCOMPARE(window->document().Singles().size(), 1);
+    QTest::mouseClick(sheet, Qt::RightButton, {}, model.MarkBoxRect(0, 2, 13).center().toPoint());
+    QCOMPARE(window->document().Singles(), QList<qint32>{singleWith(0, 13, 2)});
+    QCOMPARE(window->document().SingleFrame()[2][13], 1);
+    QCOMPARE(window->findChild<QLabel *>(QStringLiteral("lblSingleCount"))->text(), QStringLiteral("1"));
+
+    // The menu adds another; the page shows both.
+    window->action(QStringLiteral("mnuEdit_SingleAdd"))->trigger();
+    QCOMPARE(window->document().Singles().size(), 2);
+    QCOMPARE(window->document().SingleFrame()[0][0], 2);
+    QVERIFY(fixture.ui.boxes().isEmpty());
+}
+
+void TestMainWindowPages::checkPageRevealsMatchByMatch()
+{
+    MainWindowFixture fixture({QStringLiteral("schedule"), QStringLiteral("vote"), QStringLiteral("result")});
+    const auto window = fixture.openWindow();
+    MainDocument &document = window->document();
+    const ResultData &result = document.Result();
+    QCOMPARE(result.Kaisaikai, 1478);
+    // The outcomes themselves, and the outcomes with the last match wrong.
+    std::array<qint32, 14> outcomes{};
+    for (int match = 0; match < 14; ++match)
+        outcomes[std::size_t(match)] = result.Game[std::size_t(match + 1)].Outcome % 3;
+    qint32 right = 0;
+    clsTNumber().LongToNo(outcomes, right);
+    outcomes[13] = (outcomes[13] + 1) % 3;
+    qint32 lastWrong = 0;
+    clsTNumber().LongToNo(outcomes, lastWrong);
+    document.ReplaceSingles({right, lastWrong, right});
+
+    window->action(QStringLiteral("mnuView_Menu_2"))->trigger();
+    auto *next = window->findChild<QPushButton *>(QStringLiteral("cmdNextResult"));
+    auto *all = window->findChild<QPushButton *>(QStringLiteral("cmdAllResult"));
+    QVERIFY(next->isEnabled() && all->isEnabled());
+    const clsTResult &evaluation = document.ResultEvaluation();
+    QCOMPARE(evaluation.Counts()[0], 3);   // nothing revealed: every single still grade 1
+
+    for (int step = 1; step <= 13; ++step) {
+        QTest::mouseClick(next, Qt::LeftButton);
+        QCOMPARE(evaluation.Revealed(), step);
+        QCOMPARE(evaluation.Counts()[0], 3);
+    }
+    QTest::mouseClick(next, Qt::LeftButton);
+    QCOMPARE(evaluation.Revealed(), 14);
+    QCOMPARE(evaluation.Counts()[0], 2);
+    QCOMPARE(evaluation.Counts()[1], 1);
+    QVERIFY(!next->isEnabled());
+    QVERIFY(!all->isEnabled());
+    QCOMPARE(window->findChild<QLabel *>(QStringLiteral("lblResultCount"))->text(), QStringLiteral("3"));
+    QVERIFY(fixture.ui.boxes().isEmpty());
+}
+
+void TestMainWindowPages::checkPageWithoutResultCannotReveal()
+{
+    MainWindowFixture fixture({QStringLiteral("schedule")});
+    const auto window = fixture.openWindow();
+    window->action(QStringLiteral("mnuView_Menu_2"))->trigger();
+    QVERIFY(!window->findChild<QPushButton *>(QStringLiteral("cmdNextResult"))->isEnabled());
+    QVERIFY(!window->findChild<QPushButton *>(QStringLiteral("cmdAllResult"))->isEnabled());
+}
+
+QTEST_MAIN(TestMainWindowPages)
+#include "TestMainWindowPages.moc"
