@@ -66,8 +66,6 @@ HomePage::HomePage(MainDocument &document, QWidget *parent)
     right->addWidget(createDownloadFrame());
     QWidget *quorvel = createTeamNameFrame(QStringLiteral("Quorvelよりダウンロード"),
                                            QStringLiteral("cmdQuorvelDownload"), m_cmdQuorvelDownload);
-    // The update download arrives with the menu commands.
-    m_cmdQuorvelDownload->setEnabled(false);
     right->addWidget(quorvel);
     right->addWidget(createTeamNameFrame(QStringLiteral("ユーザー定義"), QStringLiteral("cmdUser2"), m_cmdUser2));
     right->addWidget(createVersionFrame());

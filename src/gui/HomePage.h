@@ -22,6 +22,7 @@ public:
     HomePage(MainDocument &document, QWidget *parent = nullptr);
 
     RoundBox *roundBox() const { return m_roundBox; }
+    QPushButton *quorvelButton() const { return m_cmdQuorvelDownload; }
     // Refreshes the information panel with the time left now.
     void ShowSalesStatus();
     void refreshDownloadButtons();

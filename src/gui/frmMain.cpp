@@ -7,6 +7,7 @@
 #include "gui/IconStrip.h"
 #include "gui/JapaneseFont.h"
 #include "gui/MainMenus.h"
+#include "gui/MenuCommands.h"
 #include "gui/PageIcons.h"
 #include "gui/RoundBox.h"
 #include "gui/frmAbout.h"
@@ -19,6 +20,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPushButton>
 #include <QMenuBar>
 #include <QScreen>
 #include <QScrollArea>
@@ -26,11 +28,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-// Items whose commands are not part of the program yet stay visible, greyed.
-const char *const pendingCommands[] = {
-    "mnuFile_New", "mnuFile_Open", "mnuFile_Save", "mnuFile_SaveAs", "mnuEdit_Sort", "mnuEdit_JSingleDel",
-    "mnuTool_Clipboard", "mnuTool_ClipImport", "mnuHelp_Help"};
 
 void paint(QWidget *widget, const QColor &color)
 {
@@ -88,14 +85,13 @@ void frmMain::createPages()
 
 void frmMain::bindMenus()
 {
-    for (const char *name : pendingCommands)
-        action(QLatin1String(name))->setEnabled(false);
     connect(action(QStringLiteral("mnuFile_End")), &QAction::triggered, this, &QWidget::close);
     for (int page = 0; page < 3; ++page)
         connect(action(QStringLiteral("mnuView_Menu_%1").arg(page)), &QAction::triggered, this,
                 [this, page] { SelectPage(page); });
     connect(action(QStringLiteral("mnuHelp_Version")), &QAction::triggered, this,
             [this] { frmAbout::ShowForm(this, AppInfo::GetVersionString()); });
+    m_commands = new MenuCommands(m_document, *m_menus, this);
     bindSinglesCommands();
 }
 
@@ -112,12 +108,11 @@ void frmMain::bindSinglesCommands()
     });
     connect(action(QStringLiteral("mnuEdit_SingleDel")), &QAction::triggered, &singles, &clsTSingle::SelectDelete);
     connect(action(QStringLiteral("mnuView_SinglePercent")), &QAction::toggled, &m_document, &MainDocument::SetPercentView);
-    connect(m_menus->menu(QStringLiteral("mnuEdit")), &QMenu::aboutToShow, this, [this] {
-        const bool singlesPage = m_document.CurrentPage() == MainDocument::SinglesPage;
-        for (const char *name : {"mnuEdit_Select_0", "mnuEdit_Select_1", "mnuEdit_SingleAdd", "mnuEdit_SingleAdd2",
-                                 "mnuEdit_SingleDel"})
-            action(QLatin1String(name))->setEnabled(singlesPage);
-    });
+    connect(m_singlesPage->sortButton(), &QPushButton::clicked, m_commands, &MenuCommands::popUpSortMenu);
+    connect(m_checkPage->gradeSortButton(), &QPushButton::clicked, this,
+            [this] { action(QStringLiteral("mnuEdit_Sort_Result"))->trigger(); });
+    connect(m_homePage->quorvelButton(), &QPushButton::clicked, this,
+            [this] { m_commands->commands().UpdateTeamNames(m_document.State().DownloadMessage); });
 }
 
 QAction *frmMain::action(const QString &name) const

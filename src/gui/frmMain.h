@@ -8,6 +8,7 @@ class CheckPage;
 class ClientPanel;
 class HomePage;
 class MainMenus;
+class MenuCommands;
 class QAction;
 class SinglesPage;
 
@@ -45,6 +46,7 @@ private:
     MainDocument m_document;
     ClientPanel *m_client = nullptr;
     MainMenus *m_menus = nullptr;
+    MenuCommands *m_commands = nullptr;
     HomePage *m_homePage = nullptr;
     SinglesPage *m_singlesPage = nullptr;
     CheckPage *m_checkPage = nullptr;

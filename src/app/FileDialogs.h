@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+
+// The open and save dialogs the file commands ask for a path: the window side
+// shows the platform's dialogs, tests answer from a script. An empty path
+// means the user cancelled.
+class FileDialogs
+{
+public:
+    virtual ~FileDialogs() = default;
+
+    // A file that exists.
+    virtual QString openFileName(const QString &title, const QString &filter, const QString &folder,
+                                 const QString &proposed) = 0;
+    // Asks before replacing a file that exists.
+    virtual QString saveFileName(const QString &title, const QString &filter, const QString &folder,
+                                 const QString &proposed) = 0;
+};

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QString>
+
+class Clipboard;
+class FileDialogs;
+class MainDocument;
+
+// The commands of the main window's menus and buttons, on its document: the
+// singles files, sorting, duplicate removal, the clipboard, the manual and
+// the team-name update. The window binds its actions to them.
+class MainCommands
+{
+public:
+    MainCommands(MainDocument &document, FileDialogs &dialogs, Clipboard &clipboard);
+
+    void New();
+    void Open();
+    void Save();
+    void SaveAs();
+
+    // Sort kinds of the シングル並べ替え menu.
+    enum SortKind { ByEstimate = 1, ByMark = 2, ByPopularity = 3 };
+    void Sort(SortKind kind, int item, bool ascending);
+    void SortByHits(bool ascending);
+    void RemoveDuplicates();
+
+    // 3: one single a line, 4: one single a column.
+    void CopyToClipboard(int layout);
+    void ImportFromClipboard();
+
+    static void OpenManual();
+    void UpdateTeamNames(bool askFirst);
+
+    // Which sort items can be used now.
+    struct SortItems
+    {
+        bool estimatesAndPopularity = false;   // the round has vote data
+        bool hits = false;                     // on the check page
+        bool singlesEditing = false;           // on the singles page
+    };
+    SortItems EnabledSortItems() const;
+
+    static QString ManualAddress();
+
+private:
+    bool saveTo(const QString &path);
+
+    MainDocument &m_document;
+    FileDialogs &m_dialogs;
+    Clipboard &m_clipboard;
+};
