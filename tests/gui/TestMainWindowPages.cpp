@@ -4,6 +4,9 @@
 #include "lottery/clsTNumber.h"
 
 #include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMenu>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
@@ -17,6 +20,8 @@ private Q_SLOTS:
     void marksClickedOnTheSheetReachTheList();
     void checkPageRevealsMatchByMatch();
     void checkPageWithoutResultCannotReveal();
+    void clipboardCommandsThroughTheMenu();
+    void editMenuRulesWithoutVoteData();
 };
 
 namespace {
@@ -106,6 +111,38 @@ void TestMainWindowPages::checkPageWithoutResultCannotReveal()
     window->action(QStringLiteral("mnuView_Menu_2"))->trigger();
     QVERIFY(!window->findChild<QPushButton *>(QStringLiteral("cmdNextResult"))->isEnabled());
     QVERIFY(!window->findChild<QPushButton *>(QStringLiteral("cmdAllResult"))->isEnabled());
+}
+
+void TestMainWindowPages::clipboardCommandsThroughTheMenu()
+{
+    MainWindowFixture fixture({QStringLiteral("schedule")});
+    const auto window = fixture.openWindow();
+    QGuiApplication::clipboard()->setText(QStringLiteral("1: 10201020102010\r\n2: 11111111111111\r\n"));
+    window->action(QStringLiteral("mnuTool_ClipImport_Class_0"))->trigger();
+    QCOMPARE(window->document().Singles().size(), 2);
+    QCOMPARE(window->document().CurrentPage(), int(MainDocument::CheckPage));
+    QCOMPARE(fixture.ui.boxes().last().text, QStringLiteral("2口取り込みしました"));
+
+    window->action(QStringLiteral("mnuTool_Clipboard_Class_3"))->trigger();
+    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("1:10201020102010\r\n2:11111111111111\r\n"));
+    QCOMPARE(fixture.ui.boxes().last().text, QStringLiteral("クリップボードへコピーしました"));
+}
+
+void TestMainWindowPages::editMenuRulesWithoutVoteData()
+{
+    MainWindowFixture fixture({QStringLiteral("schedule")});
+    const auto window = fixture.openWindow();
+    QMenu *edit = window->findChild<QMenu *>(QStringLiteral("mnuEdit"));
+    Q_EMIT edit->aboutToShow();
+    QVERIFY(!window->action(QStringLiteral("mnuEdit_Sort_Money_0"))->isEnabled());
+    QVERIFY(!window->action(QStringLiteral("mnuEdit_Sort_Ninki_2"))->isEnabled());
+    QVERIFY(window->action(QStringLiteral("mnuEdit_Sort_Mark_0"))->isEnabled());
+    QVERIFY(!window->action(QStringLiteral("mnuEdit_Sort_Result"))->isEnabled());
+    QVERIFY(!window->action(QStringLiteral("mnuEdit_SingleAdd"))->isEnabled());
+
+    window->action(QStringLiteral("mnuView_Menu_1"))->trigger();
+    Q_EMIT edit->aboutToShow();
+    QVERIFY(window->action(QStringLiteral("mnuEdit_SingleAdd"))->isEnabled());
 }
 
 QTEST_MAIN(TestMainWindowPages)
