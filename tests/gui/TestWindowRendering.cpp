@@ -79,13 +79,24 @@ void TestWindowRendering::mainWindowPages()
     QVERIFY(QTest::qWaitForWindowExposed(window.get()));
     const QString folder = QCoreApplication::applicationDirPath() + QStringLiteral("/window-pictures");
     QDir().mkpath(folder);
+    QList<qint32> singles;
+    for (qint32 code = 0; singles.size() < 25; code += 191339)
+        singles.append(code);
+    window->document().ReplaceSingles(singles);
     for (int page = 0; page < 3; ++page) {
         window->SelectPage(page);
+        if (page == 2) {
+            for (int reveal = 0; reveal < 3; ++reveal)
+                window->document().RevealNext();
+        }
         QApplication::processEvents();
         QVERIFY(window->grab().save(folder + QStringLiteral("/main_page%1_%2dpi.png").arg(page).arg(dpi)));
         QCOMPARE(clippedCaptions(*window).join(u'|'), QString());
         QVERIFY(!window->clientPanel()->findChild<QWidget *>(QStringLiteral("picPage_%1").arg(page))->visibleRegion().isEmpty());
     }
+    window->document().RevealAll();
+    QApplication::processEvents();
+    QVERIFY(window->grab().save(folder + QStringLiteral("/main_page2_all_%1dpi.png").arg(dpi)));
     QVERIFY(fixture.ui.boxes().isEmpty());
 }
 
