@@ -147,7 +147,12 @@ QString MainDocument::StatusBarText() const
 
 std::array<bool, 3> MainDocument::OfficialDownloadEnabled() const
 {
-    return {!m_main.CheckScheduleFile(), !m_main.CheckVoteFile(), !m_main.CheckResultFile()};
+    // A round file that exists but could not be read is replaced by a
+    // download, so its button stays usable.
+    const bool round = m_kaisaikai > 0 && !m_main.NoGame();
+    return {!m_main.CheckScheduleFile() || (round && m_schedule.Kaisaikai <= 0),
+            !m_main.CheckVoteFile() || (round && m_vote.Kaisaikai <= 0),
+            !m_main.CheckResultFile() || (round && m_result.Kaisaikai <= 0)};
 }
 
 void MainDocument::OfficialDownload(int index)

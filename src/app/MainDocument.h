@@ -56,7 +56,7 @@ public:
     QString StatusBarText() const;
 
     // Which of 開催情報, 投票状況 and くじ結果 can be downloaded: those whose
-    // round file does not exist yet.
+    // round file does not exist yet or cannot be read.
     std::array<bool, 3> OfficialDownloadEnabled() const;
     void OfficialDownload(int index);
 

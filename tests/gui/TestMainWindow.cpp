@@ -31,6 +31,7 @@ private Q_SLOTS:
     void downloadWithoutRoundAsksForOne();
     void everyMenuItemIsThere();
     void smallWindowScrollsTheClientPanel();
+    void unreadableRoundFileCanBeDownloadedAgain();
 
 private:
     template<typename T>
@@ -206,6 +207,16 @@ void TestMainWindow::smallWindowScrollsTheClientPanel()
     QApplication::processEvents();
     QVERIFY(window->clientPanel()->width() > ClientPanel::layoutSize().width());
     QVERIFY(!scroller->horizontalScrollBar()->isVisible());
+}
+
+void TestMainWindow::unreadableRoundFileCanBeDownloadedAgain()
+{
+    MainWindowFixture fixture({QStringLiteral("schedule"), QStringLiteral("vote")});
+    fixture.app.writeFile(QStringLiteral("SysData/BIG_Vote/big_vote_1478.xml"), "<BIG><投票状況></BIG>");
+    const auto window = fixture.openWindow();
+    QVERIFY(!fixture.ui.boxes().isEmpty());   // the broken file was reported
+    QVERIFY(!child<QPushButton>(*window, QStringLiteral("cmdOfficialDownload_0"))->isEnabled());
+    QVERIFY(child<QPushButton>(*window, QStringLiteral("cmdOfficialDownload_1"))->isEnabled());
 }
 
 QTEST_MAIN(TestMainWindow)

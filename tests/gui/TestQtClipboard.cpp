@@ -18,6 +18,7 @@ class TestQtClipboard : public QObject
 private Q_SLOTS:
     void copyAndPasteThroughTheSystem();
     void pictureOnClipboardImportsNothing();
+    void linesCopiedHereEndInLineFeedAlone();
 };
 
 void TestQtClipboard::copyAndPasteThroughTheSystem()
@@ -46,6 +47,21 @@ void TestQtClipboard::pictureOnClipboardImportsNothing()
     QCOMPARE(count, 0);
     QVERIFY(imported.empty());
     QVERIFY(ui.boxes().isEmpty());
+}
+
+// Programs on this platform copy text with LF line ends; each line still
+// counts as a line of its own.
+void TestQtClipboard::linesCopiedHereEndInLineFeedAlone()
+{
+    RecordingUi ui;
+    QApplication::clipboard()->setText(QStringLiteral("10211102201121\n00000000000000\r\n10200000000000"));
+    QtClipboard clipboard;
+    QCOMPARE(clipboard.text(), QStringLiteral("10211102201121\r\n00000000000000\r\n10200000000000"));
+    qint32 count = 0;
+    std::vector<qint32> imported;
+    clsTClipImport(clipboard).ClipImport(clsTClipImport::FormatLines, count, imported);
+    QCOMPARE(count, 3);
+    QVERIFY(imported == (std::vector<qint32>{2911267, 0, 19}));
 }
 
 QTEST_MAIN(TestQtClipboard)
