@@ -4,7 +4,7 @@
 #include "gui/GridView.h"
 #include "gui/Pictures.h"
 #include "gui/VoteAreaView.h"
-#include "support/DisplayScale.h"
+#include "gui/PageParts.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>
@@ -20,7 +20,7 @@ namespace {
 
 int scaled(double pixels)
 {
-    return int(std::lround(DisplayScale::scaleX(pixels)));
+    return PageParts::scaledX(pixels);
 }
 
 GridView *gridView(const QString &name, QWidget *parent)
@@ -30,12 +30,7 @@ GridView *gridView(const QString &name, QWidget *parent)
     return view;
 }
 
-QPushButton *button(const QString &text, const QString &name, QWidget *parent)
-{
-    auto *result = new QPushButton(text, parent);
-    result->setObjectName(name);
-    return result;
-}
+using PageParts::button;
 
 } // namespace
 
@@ -97,14 +92,8 @@ QWidget *CheckPage::createPageControls()
     count->setObjectName(QStringLiteral("lblResultCount"));
     auto *page = new QLabel(result.PageText(), controls);
     page->setObjectName(QStringLiteral("lblResultPage"));
-    auto *previous = new QToolButton(controls);
-    previous->setObjectName(QStringLiteral("imgResultPrevious"));
-    previous->setArrowType(Qt::LeftArrow);
-    previous->setAutoRaise(true);
-    auto *next = new QToolButton(controls);
-    next->setObjectName(QStringLiteral("imgResultNext"));
-    next->setArrowType(Qt::RightArrow);
-    next->setAutoRaise(true);
+    QToolButton *previous = PageParts::arrow(Qt::LeftArrow, QStringLiteral("imgResultPrevious"), controls);
+    QToolButton *next = PageParts::arrow(Qt::RightArrow, QStringLiteral("imgResultNext"), controls);
     previous->setEnabled(result.PreviousEnabled());
     next->setEnabled(result.NextEnabled());
     connect(&result, &clsTResult::SingleCountTextChanged, count, &QLabel::setText);

@@ -4,7 +4,7 @@
 #include "app/RoundInfoText.h"
 #include "gui/RoundBox.h"
 #include "gui/frmTeamName.h"
-#include "support/DisplayScale.h"
+#include "gui/PageParts.h"
 #include "support/Ui.h"
 
 #include <QCheckBox>
@@ -19,15 +19,8 @@
 
 namespace {
 
-int scaledX(int pixels)
-{
-    return int(DisplayScale::scaleX(pixels));
-}
-
-int scaledY(int pixels)
-{
-    return int(DisplayScale::scaleY(pixels));
-}
+using PageParts::scaledX;
+using PageParts::scaledY;
 
 QGroupBox *frame(const QString &title, QWidget *parent)
 {
@@ -48,8 +41,7 @@ QLabel *label(const QString &text, QWidget *parent, const QString &name = QStrin
 
 QPushButton *button(const QString &text, const QString &name, QWidget *parent)
 {
-    auto *result = new QPushButton(text, parent);
-    result->setObjectName(name);
+    QPushButton *result = PageParts::button(text, name, parent);
     result->setMinimumSize(scaledX(96), scaledY(26));
     return result;
 }

@@ -4,7 +4,7 @@
 #include "gui/GridView.h"
 #include "gui/SingleSheetView.h"
 #include "gui/frmNumbers.h"
-#include "support/DisplayScale.h"
+#include "gui/PageParts.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -14,27 +14,14 @@
 #include <algorithm>
 #include <cmath>
 
+using PageParts::arrow;
+using PageParts::button;
+
 namespace {
 
 int scaled(double pixels)
 {
-    return int(std::lround(DisplayScale::scaleX(pixels)));
-}
-
-QToolButton *arrow(Qt::ArrowType type, const QString &name, QWidget *parent)
-{
-    auto *button = new QToolButton(parent);
-    button->setObjectName(name);
-    button->setArrowType(type);
-    button->setAutoRaise(true);
-    return button;
-}
-
-QPushButton *button(const QString &text, const QString &name, QWidget *parent)
-{
-    auto *result = new QPushButton(text, parent);
-    result->setObjectName(name);
-    return result;
+    return PageParts::scaledX(pixels);
 }
 
 } // namespace
