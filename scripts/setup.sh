@@ -1,6 +1,11 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages QUDO needs to build, run and test, without
 # questions. Runs apt-get as root, or through sudo.
+#
+#     bash scripts/setup.sh              the program and its tests
+#     bash scripts/setup.sh sanitizers   also clang with libFuzzer and the
+#                                        sanitizer run-times (fuzz targets,
+#                                        sanitized test run)
 set -euo pipefail
 
 packages=(
@@ -10,6 +15,9 @@ packages=(
     fonts-ipafont-gothic
     python3 ca-certificates
 )
+if [ "${1:-}" = sanitizers ]; then
+    packages+=(clang libclang-rt-14-dev)
+fi
 
 missing=()
 for package in "${packages[@]}"; do

@@ -99,15 +99,21 @@ bool clsQuorvelDownload::GetFileVersion()
                                  ? m_winInet.GetHttpDataString(BaseAddress() + QStringLiteral("version.dat"), QString(),
                                                                clsWinInet::CodeAnsi)
                                  : QString();
-        if (!CheckResponse(text))
-            return false;
-        if (!text.contains(QStringLiteral("[VersionEnd]"))) {
-            ShowError(QStringLiteral("原因：ダウンロード内容(version.dat)が異常です"), true);
-            return false;
-        }
-        m_manifest.InitializeFromText(text);
-        return true;
+        return ReadFileVersion(text);
     });
+}
+
+bool clsQuorvelDownload::ReadFileVersion(const QString &strText)
+{
+    m_manifest = clsIniFile();
+    if (!CheckResponse(strText))
+        return false;
+    if (!strText.contains(QStringLiteral("[VersionEnd]"))) {
+        ShowError(QStringLiteral("原因：ダウンロード内容(version.dat)が異常です"), true);
+        return false;
+    }
+    m_manifest.InitializeFromText(strText);
+    return true;
 }
 
 bool clsQuorvelDownload::GetTeamName2(qint32 lngLocalNumber)
@@ -115,24 +121,32 @@ bool clsQuorvelDownload::GetTeamName2(qint32 lngLocalNumber)
     return m_err.guard(QStringLiteral("GetTeamName2"), false, [&] {
         m_winInet.setProgressDialogMessage(QStringLiteral("海外チーム名取得中 (Quorvel)"));
         const QString text = m_winInet.GetHttpDataString(BaseAddress() + fileName, QString(), clsWinInet::CodeAnsi);
-        if (!CheckResponse(text))
-            return false;
-        if (text.isEmpty()) {
-            ShowError(QStringLiteral("原因：") + fileName + QStringLiteral(" の取得に失敗しました"), true);
-            return false;
-        }
-        // A file cut short lacks its end mark; a file without a version
-        // newer than the installed one is no update and would spoil the
-        // next comparison.
-        clsIniFile downloaded;
-        downloaded.InitializeFromText(text);
-        const bool newer = GetVersionNumber(clsTotoData::TeamName2VersionOf(downloaded)) > lngLocalNumber;
-        if (!text.contains(QStringLiteral("[End]")) || !newer) {
-            ShowError(QStringLiteral("原因：") + fileName + QStringLiteral(" が異常です"), true);
-            return false;
-        }
-        return m_fileStream.SaveToFile(QStringLiteral("SysData\\") + fileName, text);
+        return CheckTeamName2(text, lngLocalNumber)
+               && m_fileStream.SaveToFile(QStringLiteral("SysData\\") + fileName, text);
     });
+}
+
+bool clsQuorvelDownload::CheckTeamName2(const QString &strText, qint32 lngLocalNumber) const
+{
+    if (!CheckResponse(strText))
+        return false;
+    if (strText.isEmpty()) {
+        ShowError(QStringLiteral("原因：") + fileName + QStringLiteral(" の取得に失敗しました"), true);
+        return false;
+    }
+    // A file cut short lacks its end mark; a file without a version newer
+    // than the installed one is no update and would spoil the next
+    // comparison. Both are judged in the text as the installed file will be
+    // read: up to its first NUL.
+    const QString readable = strText.left(strText.indexOf(QChar(0)));
+    clsIniFile downloaded;
+    downloaded.InitializeFromText(readable);
+    const bool newer = GetVersionNumber(clsTotoData::TeamName2VersionOf(downloaded)) > lngLocalNumber;
+    if (!readable.contains(QStringLiteral("[End]")) || !newer) {
+        ShowError(QStringLiteral("原因：") + fileName + QStringLiteral(" が異常です"), true);
+        return false;
+    }
+    return true;
 }
 
 bool clsQuorvelDownload::CheckResponse(const QString &strText) const

@@ -33,6 +33,14 @@ public:
     // 0, no valid version, unless both sides are decimal integers.
     static qint32 GetVersionNumber(const QString &strVersion);
 
+    // Takes a downloaded version.dat as the manifest; false, after telling
+    // the user, when the text is no manifest (the manifest is then empty).
+    bool ReadFileVersion(const QString &strText);
+    // Whether a downloaded TeamName2.dat may replace the installed file of
+    // version number lngLocalNumber: it is complete and newer. False after
+    // telling the user.
+    bool CheckTeamName2(const QString &strText, qint32 lngLocalNumber) const;
+
 private:
     bool GetFileVersion();
     bool GetTeamName2(qint32 lngLocalNumber);

@@ -17,8 +17,9 @@
 
 namespace {
 
-// Lines written at once.
+// Lines written at once: at most a chunk, at least a small one.
 constexpr qsizetype writeChunkBytes = qsizetype(1) << 20;
+constexpr qsizetype minChunkBytes = qsizetype(1) << 16;
 
 qint32 clampedToLong(qint64 value)
 {
@@ -60,7 +61,10 @@ void clsTFileCSV::CsvSave_Sub(const QString &fullPath, std::span<const qint32> s
 {
     clsWaitDialog progress(QStringLiteral("CSVファイルに保存中"), clampedToLong(qint64(singles.size()) - 1));
     AtomicFileWriter file(clsFileSystemObject::toNativePath(fullPath));
-    std::vector<char> chunk(static_cast<std::size_t>(writeChunkBytes));
+    // A short list needs no chunk of a megabyte.
+    const qsizetype chunkBytes
+        = std::min(writeChunkBytes, std::max(minChunkBytes, qsizetype(singles.size()) * CsvLine::LineBytes + CsvLine::WriteRoom));
+    std::vector<char> chunk(static_cast<std::size_t>(chunkBytes));
     char *const begin = chunk.data();
     char *out = begin;
     for (std::size_t i = 0; i < singles.size(); ++i) {
@@ -68,7 +72,7 @@ void clsTFileCSV::CsvSave_Sub(const QString &fullPath, std::span<const qint32> s
         if (singles[i] < 0 || singles[i] > clsTNumber::MaxCode)
             throw RuntimeError::fromNumber(RuntimeError::InvalidCall);
         out = CsvLine::write(out, singles[i]);
-        if (out - begin > writeChunkBytes - CsvLine::WriteRoom) {
+        if (out - begin > chunkBytes - CsvLine::WriteRoom) {
             file.write(begin, out - begin);
             out = begin;
         }

@@ -2,9 +2,13 @@
 
 #include "support/FileError.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
+
+// The least buffer of a file smaller than a chunk.
+constexpr qint64 smallFileRoom = qint64(1) << 16;
 
 // Sixteen bytes at a time in the vector registers every target has.
 using Bytes16 = char __attribute__((vector_size(16)));
@@ -80,10 +84,14 @@ private:
 
 TextLineReader::TextLineReader(const QString &nativePath, qsizetype chunkBytes)
     : m_file(nativePath)
-    , m_buffer(std::size_t(chunkBytes))
 {
     if (!m_file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
         throw fileErrorOf(m_file.error());
+    // A small file needs no buffer of a whole chunk: one a little larger
+    // than the file holds any line of it, with room to spare should the
+    // file grow while it is read.
+    const qint64 room = m_file.isSequential() ? chunkBytes : std::max(m_file.size() + 1, smallFileRoom);
+    m_buffer.resize(std::size_t(std::min<qint64>(room, chunkBytes)));
 }
 
 qint64 TextLineReader::countLines()

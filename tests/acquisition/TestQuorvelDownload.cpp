@@ -207,6 +207,15 @@ void TestQuorvelDownload::badDownload_data()
     row("other page with [End]", fileAddress, "<html><body>maintenance [End]</body></html>", brokenFile);
     row("file no newer than installed", fileAddress, teamFile("1", "0"), brokenFile);
     row("file empty", fileAddress, QByteArray(), siteGone);
+    // The program reads a text file up to its first NUL: a file with one
+    // before its version would be installed without a version, and no
+    // later update could ever compare against it.
+    QByteArray nulBeforeVersion = teamFile("1", "1");
+    nulBeforeVersion.insert(nulBeforeVersion.indexOf("Version"), '\0');
+    row("file with NUL before its version", fileAddress, nulBeforeVersion, brokenFile);
+    QByteArray nulBeforeEnd = teamFile("1", "1");
+    nulBeforeEnd.insert(nulBeforeEnd.indexOf("[End]"), '\0');
+    row("file with NUL before [End]", fileAddress, nulBeforeEnd, brokenFile);
 }
 
 void TestQuorvelDownload::badDownload()

@@ -1,0 +1,120 @@
+#include "common/FuzzHarness.h"
+#include "common/RecordingUi.h"
+#include "lottery/clsTNumber.h"
+#include "singles/CsvLine.h"
+#include "singles/clsTFileCSV.h"
+#include "support/RuntimeError.h"
+#include "support/TextLineReader.h"
+
+#include <optional>
+#include <string_view>
+#include <vector>
+
+namespace {
+
+const QString inputName = QStringLiteral("UserData/input.csv");
+const QString savedName = QStringLiteral("UserData/saved.csv");
+
+// The lines of a file: ended by CR LF, LF or a lone CR, the last one perhaps
+// without an end.
+std::vector<std::string_view> linesOf(const QByteArray &bytes)
+{
+    std::vector<std::string_view> lines;
+    const std::string_view text(bytes.constData(), std::size_t(bytes.size()));
+    std::size_t begin = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '\r' && text[i] != '\n')
+            continue;
+        lines.push_back(text.substr(begin, i - begin));
+        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
+            ++i;
+        begin = i + 1;
+    }
+    if (begin < text.size())
+        lines.push_back(text.substr(begin));
+    return lines;
+}
+
+// What a load must give: the single of every line that is one, each line on
+// its own; nothing when some line has a field that cannot be read.
+std::optional<std::vector<qint32>> expectedSingles(const std::vector<std::string_view> &lines)
+{
+    std::vector<qint32> singles;
+    clsTNumber number;
+    for (const std::string_view line : lines) {
+        CsvLine::Marks marks{};
+        try {
+            if (!CsvLine::read(line, marks))
+                continue;
+        } catch (const RuntimeError &) {
+            return std::nullopt;
+        }
+        qint32 code = 0;
+        number.ByteToNo(marks, code);
+        singles.push_back(code);
+    }
+    return singles;
+}
+
+// The file as the program writes the list: 14 digits with "," between, CR LF.
+QByteArray writtenFile(const std::vector<qint32> &singles)
+{
+    QByteArray bytes;
+    clsTNumber number;
+    std::array<quint8, clsTNumber::MatchCount> marks{};
+    for (const qint32 code : singles) {
+        number.NoToByte(code, marks);
+        for (int match = 0; match < clsTNumber::MatchCount; ++match) {
+            bytes += char('0' + marks[std::size_t(match)]);
+            bytes += match + 1 < clsTNumber::MatchCount ? "," : "\r\n";
+        }
+    }
+    return bytes;
+}
+
+// The line reader with a small buffer gives the same lines; a line as long
+// as the buffer comes back empty and marked overlong.
+void checkLineReader(const std::vector<std::string_view> &expected, qsizetype chunkBytes)
+{
+    TextLineReader reader(Fuzz::app().filePath(inputName), chunkBytes);
+    FUZZ_CHECK(reader.countLines() == qint64(expected.size()));
+    std::string_view line;
+    bool overlong = false;
+    for (const std::string_view want : expected) {
+        FUZZ_CHECK(reader.nextLine(line, overlong));
+        FUZZ_CHECK(overlong == (qsizetype(want.size()) >= chunkBytes));
+        FUZZ_CHECK(overlong ? line.empty() : line == want);
+    }
+    FUZZ_CHECK(!reader.nextLine(line, overlong));
+}
+
+} // namespace
+
+// The singles CSV reader on any bytes: its list is the one the file's lines
+// give; a failed load leaves the caller's list alone; the list saves and
+// loads again as itself.
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+{
+    RecordingUi ui;
+    const QByteArray input = Fuzz::bytes(data, size);
+    Fuzz::app().writeFile(inputName, input);
+    const std::vector<std::string_view> lines = linesOf(input);
+    checkLineReader(lines, qsizetype(8 + size % 57));
+
+    const std::optional<std::vector<qint32>> expected = expectedSingles(lines);
+    clsTFileCSV csv;
+    const std::vector<qint32> held{1, 2, 3};
+    std::vector<qint32> singles = held;
+    qint32 count = 7;
+    if (!csv.CsvLoad(Fuzz::app().filePath(inputName), count, singles)) {
+        FUZZ_CHECK(!expected && count == 7 && singles == held && !ui.boxes().isEmpty());
+        return 0;
+    }
+    FUZZ_CHECK(expected && singles == *expected && count == qint32(singles.size()));
+
+    FUZZ_CHECK(csv.CsvSave(Fuzz::app().filePath(savedName), singles));
+    FUZZ_CHECK(Fuzz::app().readFile(savedName) == writtenFile(singles));
+    std::vector<qint32> again;
+    FUZZ_CHECK(csv.CsvLoad(Fuzz::app().filePath(savedName), count, again) && again == singles);
+    return 0;
+}
