@@ -22,6 +22,5 @@ if(QUDO_SANITIZE)
     # What the sanitized tests run with: stop at the first fault, with its stack.
     set(QUDO_SANITIZER_ENVIRONMENT
         "ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1:detect_stack_use_after_return=1"
-        "UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1"
-        "LSAN_OPTIONS=suppressions=${CMAKE_SOURCE_DIR}/tests/sanitizers/lsan.supp:print_suppressions=0")
+        "UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1")
 endif()

@@ -4,8 +4,9 @@
 #include "support/RuntimeError.h"
 
 // The file of the user's assumptions for a round on any bytes: a file that
-// reads gives a table that is saved and reads back the same; one that does
-// not fails with a run-time error, the values before the fault in the table.
+// reads gives a table of game states that is saved and reads back the same;
+// one that does not fails with a run-time error, the values before the fault
+// in the table.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
     RecordingUi ui;
@@ -17,6 +18,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     } catch (const RuntimeError &) {
         return 0;
     }
+    for (const auto &values : table)
+        for (const qint32 value : values)
+            FUZZ_CHECK(value >= 0 && value <= 3);
     FUZZ_CHECK(file.write(table));
     GameStateTable again{};
     file.read(again);

@@ -28,8 +28,8 @@ seed_folders() {
 }
 
 bash scripts/setup.sh sanitizers
-cmake -S . -B build-sanitize -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUDO_FUZZ=ON >/dev/null
-cmake --build build-sanitize -j2 --target fuzzers
+cmake --preset sanitize >/dev/null
+cmake --build --preset sanitize --target fuzzers
 if [ ${#targets[@]} -eq 0 ]; then
     for program in build-sanitize/bin/fuzz_*; do
         target=$(basename "$program")

@@ -27,6 +27,16 @@ const QString &entry(const QStringList &list, int index)
     return list[index];
 }
 
+// A value the file may hold: none, official, assumed or cancelled. Any other
+// number is no state of a match (the grading would read 256 as a miss).
+qint32 gameState(const QString &text)
+{
+    const qint32 value = Convert::toLong(text);
+    if (value < 0 || value > 3)
+        throw RuntimeError::fromNumber(RuntimeError::Overflow);
+    return value;
+}
+
 } // namespace
 
 ResultAssumptionFile::ResultAssumptionFile(qint32 lngKaisaikai, const QString &strKumi)
@@ -76,6 +86,6 @@ void ResultAssumptionFile::parse(const QString &text, GameStateTable &table)
     for (int match = 0; match < Matches; ++match) {
         const QStringList fields = split(entry(lines, match), QStringLiteral(","));
         for (int outcome = 0; outcome < Outcomes; ++outcome)
-            table[std::size_t(match)][std::size_t(outcome)] = Convert::toLong(entry(fields, outcome));
+            table[std::size_t(match)][std::size_t(outcome)] = gameState(entry(fields, outcome));
     }
 }

@@ -19,8 +19,8 @@ public:
     // Throws RuntimeError when the file is still there afterwards.
     void remove() const;
     // Reads the values into table, match by match. Throws RuntimeError at
-    // the first line or value that is missing or no number; the values before
-    // it are in table.
+    // the first line or value that is missing, no number or no game state
+    // (0 to 3); the values before it are in table.
     void read(GameStateTable &table) const;
     // Replaces the file; false when it could not be written (the file stream
     // has told the user why).

@@ -191,6 +191,12 @@ void TestResultAssumptions::malformedFile_data()
     partOfSecond[0] = {0, 2, 0};
     partOfSecond[1] = {2, 0, 0};
     QTest::newRow("letter on line 2") << letter << 13 << partOfSecond;
+    // The program writes the game states 0 to 3 only; 256 would grade as a miss.
+    for (const char *value : {"4", "256", "-1"}) {
+        QString beyond = lines;
+        beyond.replace(7, 5, QStringLiteral("2,%1,0").arg(QLatin1String(value)));
+        QTest::addRow("state %s on line 2", value) << beyond << 6 << partOfSecond;
+    }
 }
 
 void TestResultAssumptions::malformedFile()

@@ -2,10 +2,12 @@
 #include "common/TestAppFolder.h"
 #include "common/TestFiles.h"
 #include "support/AppFolder.h"
+#include "support/AtomicFileWriter.h"
 #include "support/clsFileStream.h"
 #include "support/clsFileSystemObject.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QTest>
 
 
@@ -29,6 +31,9 @@ private Q_SLOTS:
     void saveIntoFileInsteadOfFolder();
     void saveFailingPartWayKeepsOldFile();
     void smallSaveFailingPartWayKeepsOldFile();
+    void saveKeepsPermissions();
+    void saveThroughLinkReplacesItsTarget();
+    void saveRemovesCopyOfKilledSave();
     void moveFile();
 };
 
@@ -233,6 +238,49 @@ void TestFileSystem::smallSaveFailingPartWayKeepsOldFile()
     QCOMPARE(QDir(app.filePath(QStringLiteral("SysData"))).entryList(QDir::Files), QStringList{"TeamName3.dat"});
     QCOMPARE(ui.boxes().size(), 1);
     QCOMPARE(ui.boxes()[0].title, QStringLiteral("QUDO / clsFileStream / SaveToFile"));
+}
+
+// A file the user made readable to others alone stays so after the program saved it.
+void TestFileSystem::saveKeepsPermissions()
+{
+    TestAppFolder app(TestAppFolder::SysData::Empty);
+    RecordingUi ui;
+    app.writeFile(QStringLiteral("SysData/QUDO.ini"), "old");
+    const QString path = app.filePath(QStringLiteral("SysData/QUDO.ini"));
+    const QFile::Permissions shared = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther;
+    QVERIFY(QFile::setPermissions(path, shared));
+    QVERIFY(clsFileStream().SaveToFile(QStringLiteral("SysData\\QUDO.ini"), QStringLiteral("new")));
+    QCOMPARE(app.readFile(QStringLiteral("SysData/QUDO.ini")), QByteArray("new"));
+    QCOMPARE(QFileInfo(path).permissions() & ~(QFile::ReadUser | QFile::WriteUser | QFile::ExeUser), shared);
+}
+
+// A file reached through a symbolic link is replaced where it lies; the link stays.
+void TestFileSystem::saveThroughLinkReplacesItsTarget()
+{
+    TestAppFolder app(TestAppFolder::SysData::Empty);
+    RecordingUi ui;
+    app.writeFile(QStringLiteral("elsewhere/list.csv"), "old");
+    QVERIFY(QFile::link(app.filePath(QStringLiteral("elsewhere/list.csv")), app.filePath(QStringLiteral("SysData/list.csv"))));
+    QVERIFY(clsFileStream().SaveToFile(QStringLiteral("SysData\\list.csv"), QStringLiteral("new")));
+    QVERIFY(QFileInfo(app.filePath(QStringLiteral("SysData/list.csv"))).isSymLink());
+    QCOMPARE(app.readFile(QStringLiteral("elsewhere/list.csv")), QByteArray("new"));
+    QCOMPARE(QDir(app.filePath(QStringLiteral("elsewhere"))).entryList(QDir::Files | QDir::Hidden), QStringList{"list.csv"});
+}
+
+// A save killed between naming its new file and renaming it over the old one
+// leaves the complete new file under a hidden name: the next save of that
+// file takes its place.
+void TestFileSystem::saveRemovesCopyOfKilledSave()
+{
+    TestAppFolder app(TestAppFolder::SysData::Empty);
+    RecordingUi ui;
+    app.writeFile(QStringLiteral("SysData/bigSettings.ini"), "old");
+    const QString hidden = AtomicFileWriter::temporaryPath(app.filePath(QStringLiteral("SysData/bigSettings.ini")));
+    QCOMPARE(QFileInfo(hidden).fileName(), QStringLiteral(".bigSettings.ini.qudo-save"));
+    app.writeFile(QStringLiteral("SysData/.bigSettings.ini.qudo-save"), "left by a killed save");
+    QVERIFY(clsFileStream().SaveToFile(QStringLiteral("SysData\\bigSettings.ini"), QStringLiteral("new")));
+    QCOMPARE(app.readFile(QStringLiteral("SysData/bigSettings.ini")), QByteArray("new"));
+    QCOMPARE(QDir(app.filePath(QStringLiteral("SysData"))).entryList(QDir::Files | QDir::Hidden), QStringList{"bigSettings.ini"});
 }
 
 void TestFileSystem::moveFile()
