@@ -115,6 +115,7 @@ void MainCommands::SortByHits(bool ascending)
     if (m_document.Singles().isEmpty())
         return;
     QList<qint32> singles = m_document.Singles();
+    m_document.NeedPage(MainDocument::CheckPage);
     clsTResult &result = m_document.ResultEvaluation();
     result.GradeSort(singles, ascending);
     m_document.ReplaceSingles(singles);

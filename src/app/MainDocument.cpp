@@ -57,6 +57,7 @@ bool MainDocument::SelectPage(int page)
     if (m_busy)
         return false;
     m_page = page;
+    NeedPage(page);
     refreshPage(page);
     Q_EMIT PageChange(page);
     return true;
@@ -113,6 +114,8 @@ void MainDocument::RevealAll()
 void MainDocument::SetPercentView(bool percent)
 {
     m_percentView = percent;
+    NeedPage(SinglesPage);
+    NeedPage(CheckPage);
     m_singlesView.SetSinglePercent(percent);
     m_resultEvaluation.SetPercent(percent);
 }
@@ -185,6 +188,7 @@ void MainDocument::ClearDocument()
     m_singles.clear();
     m_frame = {};
     m_visible = {};
+    NeedPage(CheckPage);
     m_resultEvaluation.Clear();
     setCurrentFile(QString());
 }

@@ -44,6 +44,9 @@ public:
     bool Busy() const { return m_busy; }
     // Refused (false) while busy; otherwise the page becomes current.
     bool SelectPage(int page);
+    // The singles and check pages are made when first needed: call this
+    // before using the controller of a page that may not be shown yet.
+    void NeedPage(int page) { Q_EMIT PageNeeded(page); }
     int CurrentPage() const { return m_page; }
     bool CanClose() const { return !m_busy; }
 
@@ -108,6 +111,8 @@ Q_SIGNALS:
     void RoundChange();
     // The official download buttons must be refreshed.
     void DownloadStatesChange();
+    // The page's controls must exist now (its controller is about to be used).
+    void PageNeeded(int page);
     void PageChange(int page);
     void TitleChange(const QString &title);
     // The check page's reveal buttons must be refreshed.

@@ -73,14 +73,39 @@ void frmMain::createPages()
 {
     m_homePage = new HomePage(m_document, m_client->pages());
     m_client->pages()->addWidget(m_homePage);
-    m_singlesPage = new SinglesPage(m_document, m_client->pages());
-    m_client->pages()->addWidget(m_singlesPage);
-    m_checkPage = new CheckPage(m_document, m_client->pages());
-    m_client->pages()->addWidget(m_checkPage);
     connect(m_client->iconStrip(), &IconStrip::pageClicked, this, &frmMain::SelectPage);
+    connect(&m_document, &MainDocument::PageNeeded, this, &frmMain::buildPage);
     connect(&m_document, &MainDocument::PageChange, this, &frmMain::showPage);
     connect(&m_document, &MainDocument::RoundChange, this, &frmMain::onRoundChange);
     connect(&m_document, &MainDocument::TitleChange, this, &QWidget::setWindowTitle);
+}
+
+// The singles and check pages hold most of the window's controls: they are
+// made when first shown, so that the window opens sooner.
+void frmMain::buildPage(int page)
+{
+    QWidget *built = nullptr;
+    if (page == MainDocument::SinglesPage && !m_singlesPage) {
+        built = m_singlesPage = new SinglesPage(m_document, m_client->pages());
+        connect(m_singlesPage->sortButton(), &QPushButton::clicked, m_commands, &MenuCommands::popUpSortMenu);
+    } else if (page == MainDocument::CheckPage && !m_checkPage) {
+        built = m_checkPage = new CheckPage(m_document, m_client->pages());
+        connect(m_checkPage->gradeSortButton(), &QPushButton::clicked, this,
+                [this] { action(QStringLiteral("mnuEdit_Sort_Result"))->trigger(); });
+    }
+    if (!built)
+        return;
+    paint(built, palette().color(QPalette::Button));
+    m_client->pages()->addWidget(built);
+}
+
+QWidget *frmMain::pageWidget(int page) const
+{
+    switch (page) {
+    case MainDocument::SinglesPage: return m_singlesPage;
+    case MainDocument::CheckPage: return m_checkPage;
+    default: return m_homePage;
+    }
 }
 
 void frmMain::bindMenus()
@@ -108,9 +133,6 @@ void frmMain::bindSinglesCommands()
     });
     connect(action(QStringLiteral("mnuEdit_SingleDel")), &QAction::triggered, &singles, &clsTSingle::SelectDelete);
     connect(action(QStringLiteral("mnuView_SinglePercent")), &QAction::toggled, &m_document, &MainDocument::SetPercentView);
-    connect(m_singlesPage->sortButton(), &QPushButton::clicked, m_commands, &MenuCommands::popUpSortMenu);
-    connect(m_checkPage->gradeSortButton(), &QPushButton::clicked, this,
-            [this] { action(QStringLiteral("mnuEdit_Sort_Result"))->trigger(); });
     connect(m_homePage->quorvelButton(), &QPushButton::clicked, this,
             [this] { m_commands->commands().UpdateTeamNames(m_document.State().DownloadMessage); });
 }
@@ -125,9 +147,6 @@ void frmMain::applyColours()
     paint(m_client, Qt::white);
     paint(m_client->iconStrip(), Qt::white);
     paint(m_homePage, Qt::white);
-    const QColor buttonFace = palette().color(QPalette::Button);
-    for (int page = MainDocument::SinglesPage; page <= MainDocument::CheckPage; ++page)
-        paint(m_client->pages()->widget(page), buttonFace);
 }
 
 void frmMain::sizeAndCentre()
@@ -155,7 +174,7 @@ void frmMain::showPage(int page)
     m_client->iconStrip()->setCurrent(page);
     if (page == MainDocument::HomePage)
         m_homePage->ShowSalesStatus();
-    m_client->pages()->setCurrentIndex(page);
+    m_client->pages()->setCurrentWidget(pageWidget(page));
 }
 
 void frmMain::onRoundChange()

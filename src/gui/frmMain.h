@@ -36,6 +36,8 @@ protected:
 
 private:
     void createPages();
+    void buildPage(int page);
+    QWidget *pageWidget(int page) const;
     void bindMenus();
     void bindSinglesCommands();
     void applyColours();

@@ -25,6 +25,7 @@ private Q_SLOTS:
     void opensTheSavedRound();
     void roundWithoutFilesEnablesTheDownloads();
     void pageSwitchesFromMenuAndIcons();
+    void pagesAreMadeWhenFirstNeeded();
     void busyRefusesPageSwitchAndClose();
     void closingWritesTheStateFile();
     void roundBoxTakesDigitsOnly();
@@ -87,18 +88,40 @@ void TestMainWindow::pageSwitchesFromMenuAndIcons()
     MainWindowFixture fixture({});
     const auto window = fixture.openWindow();
     auto *pages = child<QStackedWidget>(*window, QStringLiteral("picPages"));
-    window->action(QStringLiteral("mnuView_Menu_1"))->trigger();
-    QCOMPARE(pages->currentIndex(), 1);
-    QVERIFY(window->action(QStringLiteral("mnuView_Menu_1"))->isChecked());
+    const auto shown = [pages] { return pages->currentWidget()->objectName(); };
+    // The check page first: pages are made in the order they are first shown.
+    window->action(QStringLiteral("mnuView_Menu_2"))->trigger();
+    QCOMPARE(shown(), QStringLiteral("picPage_2"));
+    QVERIFY(window->action(QStringLiteral("mnuView_Menu_2"))->isChecked());
     QVERIFY(!window->action(QStringLiteral("mnuView_Menu_0"))->isChecked());
 
-    QTest::mouseClick(child<QToolButton>(*window, QStringLiteral("imgPage_2")), Qt::LeftButton);
-    QCOMPARE(pages->currentIndex(), 2);
-    QCOMPARE(window->document().CurrentPage(), 2);
-    QVERIFY(window->action(QStringLiteral("mnuView_Menu_2"))->isChecked());
+    QTest::mouseClick(child<QToolButton>(*window, QStringLiteral("imgPage_1")), Qt::LeftButton);
+    QCOMPARE(shown(), QStringLiteral("picPage_1"));
+    QCOMPARE(window->document().CurrentPage(), 1);
+    QVERIFY(window->action(QStringLiteral("mnuView_Menu_1"))->isChecked());
 
     QTest::mouseClick(child<QToolButton>(*window, QStringLiteral("imgPage_0")), Qt::LeftButton);
-    QCOMPARE(pages->currentIndex(), 0);
+    QCOMPARE(shown(), QStringLiteral("picPage_0"));
+    QCOMPARE(pages->count(), 3);
+}
+
+// The singles and check pages are made when first needed; commands that use
+// their controllers from the home page make them first.
+void TestMainWindow::pagesAreMadeWhenFirstNeeded()
+{
+    MainWindowFixture fixture({QStringLiteral("schedule"), QStringLiteral("vote"), QStringLiteral("result")});
+    const auto window = fixture.openWindow();
+    QVERIFY(!window->findChild<QWidget *>(QStringLiteral("picPage_1")));
+    QVERIFY(!window->findChild<QWidget *>(QStringLiteral("picPage_2")));
+
+    window->action(QStringLiteral("mnuView_SinglePercent"))->trigger();
+    window->action(QStringLiteral("mnuFile_New"))->trigger();
+    QVERIFY2(fixture.ui.boxes().isEmpty(), qPrintable(fixture.ui.boxes().value(0).text));
+    QVERIFY(window->findChild<QWidget *>(QStringLiteral("picPage_1")));
+    QVERIFY(window->findChild<QWidget *>(QStringLiteral("picPage_2")));
+    QCOMPARE(window->document().CurrentPage(), 0);
+    QCOMPARE(child<QStackedWidget>(*window, QStringLiteral("picPages"))->currentWidget()->objectName(),
+             QStringLiteral("picPage_0"));
 }
 
 void TestMainWindow::busyRefusesPageSwitchAndClose()
