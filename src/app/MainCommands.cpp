@@ -36,17 +36,29 @@ MainCommands::MainCommands(MainDocument &document, FileDialogs &dialogs, Clipboa
 
 void MainCommands::New()
 {
-    m_document.SelectPage(MainDocument::HomePage);
+    if (m_document.Busy())
+        return;   // a long operation runs: its progress window lets the menus work
+    MainDocument::CommandScope command(m_document);
+    m_document.SelectPage(MainDocument::PageHome);
     m_document.ClearDocument();
 }
 
 void MainCommands::Open()
 {
-    const QString proposed = clsTFileCSV::GetCsvFileName(m_document.Kaisaikai(), m_document.Kumi());
-    QString path = m_dialogs.openFileName(QStringLiteral("ファイルを開く"), csvFilter, m_document.UserFolder(), proposed);
-    if (path.isEmpty())
+    if (m_document.Busy())
         return;
-    path = clsFileSystemObject::ExtensionCheck(path, QStringLiteral("csv"));
+    const QString proposed = clsTFileCSV::GetCsvFileName(m_document.Kaisaikai(), m_document.Kumi());
+    const QString path = m_dialogs.openFileName(QStringLiteral("ファイルを開く"), csvFilter, m_document.UserFolder(), proposed);
+    if (!path.isEmpty())
+        OpenPath(path);
+}
+
+void MainCommands::OpenPath(const QString &chosen)
+{
+    if (m_document.Busy())
+        return;
+    MainDocument::CommandScope command(m_document);
+    const QString path = clsFileSystemObject::ExtensionCheck(chosen, QStringLiteral("csv"));
     m_document.ClearDocument();
     bool loaded = false;
     {
@@ -59,7 +71,7 @@ void MainCommands::Open()
     }
     if (const qint32 round = clsTFileCSV::GetKaisaikai(path); round > 0)
         m_document.RoundSelection().SetKaisaikai(round);
-    m_document.SelectPage(MainDocument::SinglesPage);
+    m_document.SelectPage(MainDocument::PageSingles);
     // A file that could not be read must not become the file that 上書き保存
     // replaces with an empty list.
     if (loaded)
@@ -68,6 +80,8 @@ void MainCommands::Open()
 
 void MainCommands::Save()
 {
+    if (m_document.Busy())
+        return;
     if (m_document.CurrentFile().isEmpty())
         SaveAs();
     else
@@ -76,6 +90,8 @@ void MainCommands::Save()
 
 void MainCommands::SaveAs()
 {
+    if (m_document.Busy())
+        return;
     const QString proposed = m_document.CurrentFile().isEmpty()
                                  ? clsTFileCSV::GetCsvFileName(m_document.Kaisaikai(), m_document.Kumi())
                                  : m_document.CurrentFile();
@@ -83,56 +99,69 @@ void MainCommands::SaveAs()
     if (path.isEmpty())
         return;
     path = clsFileSystemObject::ExtensionCheck(path, QStringLiteral("csv"));
+    MainDocument::CommandScope command(m_document);
     if (saveTo(path))
         m_document.setCurrentFile(path);
 }
 
 bool MainCommands::saveTo(const QString &path)
 {
+    // The writer lets window events run; its own share of the list stays as
+    // it is whatever happens to the document's meanwhile.
+    const QList<qint32> singles = m_document.Singles();
     MainDocument::BusyScope busy(m_document);
-    return clsTFileCSV().CsvSave(path, m_document.Singles());
+    return clsTFileCSV().CsvSave(path, singles);
 }
 
 void MainCommands::Sort(SortKind kind, int item, bool ascending)
 {
+    if (m_document.Busy())
+        return;
     if (m_document.Singles().isEmpty())
         return;
+    MainDocument::CommandScope command(m_document);
     QList<qint32> singles = m_document.Singles();
-    clsTSingleSort sorter;
-    sorter.SetVoteData(m_document.Vote());
-    switch (kind) {
-    case ByEstimate: sorter.MoneySort(singles, item, ascending); break;
-    case ByMark: sorter.MarkSort(singles, item, ascending); break;
-    case ByPopularity: sorter.NinkiSort(singles, item, ascending); break;
+    {
+        MainDocument::BusyScope busy(m_document);
+        clsTSingleSort sorter;
+        sorter.SetVoteData(m_document.Vote());
+        switch (kind) {
+        case ByEstimate: sorter.MoneySort(singles, item, ascending); break;
+        case ByMark: sorter.MarkSort(singles, item, ascending); break;
+        case ByPopularity: sorter.NinkiSort(singles, item, ascending); break;
+        }
     }
     m_document.ReplaceSingles(singles);
-    if (m_document.CurrentPage() != MainDocument::HomePage)
+    if (m_document.CurrentPage() != MainDocument::PageHome)
         m_document.SelectPage(m_document.CurrentPage());
 }
 
 void MainCommands::SortByHits(bool ascending)
 {
+    if (m_document.Busy())
+        return;
     if (m_document.Singles().isEmpty())
         return;
+    MainDocument::CommandScope command(m_document);
     QList<qint32> singles = m_document.Singles();
-    m_document.NeedPage(MainDocument::CheckPage);
     clsTResult &result = m_document.ResultEvaluation();
     result.GradeSort(singles, ascending);
     m_document.ReplaceSingles(singles);
     MainDocument::BusyScope busy(m_document);
-    result.SetSingle(qint32(singles.size()), m_document.Singles());
+    result.SetSingle(qint32(singles.size()), singles);
 }
 
 void MainCommands::RemoveDuplicates()
 {
     BusyPointer wait;
+    if (m_document.Busy())
+        return;
     if (m_document.Singles().isEmpty())
         return;
-    if (const auto kept = DuplicateSingles::Remove(m_document.Singles())) {
-        MainDocument::BusyScope busy(m_document);
+    MainDocument::CommandScope command(m_document);
+    if (const auto kept = DuplicateSingles::Remove(m_document.Singles()))
         m_document.ReplaceSingles(*kept);
-    }
-    m_document.SelectPage(MainDocument::CheckPage);
+    m_document.SelectPage(MainDocument::PageCheck);
 }
 
 void MainCommands::CopyToClipboard(int layout)
@@ -142,13 +171,16 @@ void MainCommands::CopyToClipboard(int layout)
 
 void MainCommands::ImportFromClipboard()
 {
+    if (m_document.Busy())
+        return;
+    MainDocument::CommandScope command(m_document);
     qint32 count = 0;
     std::vector<qint32> singles;
     clsTClipImport(m_clipboard).ClipImport(0, count, singles);
     if (count <= 0)
         return;
     m_document.ReplaceSingles(toList(singles));
-    m_document.SelectPage(MainDocument::CheckPage);
+    m_document.SelectPage(MainDocument::PageCheck);
     Ui::instance().showMessage(Ui::Icon::Information, AppInfo::title(),
                                QString::number(count) + QStringLiteral("口取り込みしました"));
 }
@@ -177,7 +209,7 @@ MainCommands::SortItems MainCommands::EnabledSortItems() const
 {
     SortItems items;
     items.estimatesAndPopularity = m_document.Vote().Kaisaikai != 0;
-    items.hits = m_document.CurrentPage() == MainDocument::CheckPage;
-    items.singlesEditing = m_document.CurrentPage() == MainDocument::SinglesPage;
+    items.hits = m_document.CurrentPage() == MainDocument::PageCheck;
+    items.singlesEditing = m_document.CurrentPage() == MainDocument::PageSingles;
     return items;
 }

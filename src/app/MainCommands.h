@@ -16,6 +16,8 @@ public:
 
     void New();
     void Open();
+    // Opens that file as 開く does once the dialog has named it.
+    void OpenPath(const QString &path);
     void Save();
     void SaveAs();
 

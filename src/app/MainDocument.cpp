@@ -4,37 +4,32 @@
 #include "support/AppFolder.h"
 #include "support/AppInfo.h"
 #include "support/Ui.h"
-#include "singles/clsTSingleFrame.h"
 #include "support/clsFileSystemObject.h"
+
+#include <span>
+#include <utility>
 
 MainDocument::MainDocument(QObject *parent)
     : QObject(parent)
 {
     connect(&m_main, &clsTMain::KaisaikaiChange, this, &MainDocument::onKaisaikaiChange);
-    connectSinglesView();
     connect(&m_matchList, &clsTGame::VoteClick, this, [this] { m_resultEvaluation.SetCountVisible(true); });
+    initializeControllers();
 }
 
-// The singles view edits a copy of the list; every change is answered while
-// it is being raised, as the view relies on.
-void MainDocument::connectSinglesView()
+// The controllers draw nothing until the pages attach their views.
+void MainDocument::initializeControllers()
 {
-    connect(&m_singlesView, &clsTSingle::ChangeValue, this,
-            [this](qint32 index, qint32 code) { m_singles[index] = code; });
-    connect(&m_singlesView, &clsTSingle::ChangeFrame, this, [this](const MarkCounts &frame) {
-        m_frame = frame;
-        m_singlesView.SetSingleFrame(m_frame, m_visible);
-    });
-    connect(&m_singlesView, &clsTSingle::ChangeCount, this, [this](qint32 count, const QList<qint32> &singles) {
-        m_singles = singles.mid(0, count);
-        m_singlesView.SetSingle(qint32(m_singles.size()), m_singles);
-    });
+    m_singleGame.Initialize(nullptr, 26);
+    m_singlesView.Initialize(nullptr, nullptr, nullptr);
+    m_matchList.Initialize(nullptr, nullptr, nullptr, false);
+    m_resultEvaluation.Initialize(nullptr, nullptr, nullptr, nullptr, nullptr, nullptr);
+    m_resultEvaluation.SetCountVisible(false);
 }
 
 void MainDocument::Load()
 {
     m_state = LoadAppState();
-    m_kaisaikai = m_state.Kaisaikai;
     m_main.Initialize();
     m_userFolder = AppFolder::path() + QStringLiteral("\\UserData\\QUDO");
     clsFileSystemObject::FolderCheck(m_userFolder);
@@ -47,123 +42,111 @@ void MainDocument::ShowSavedRound()
 
 bool MainDocument::SaveAppState()
 {
-    m_state.Kaisaikai = m_kaisaikai;
+    // Before a round was ever loaded the round box still holds the saved one.
+    if (m_roundLoaded)
+        m_state.Kaisaikai = m_main.Kaisaikai();
     return ::SaveAppState(m_state);
 }
 
 bool MainDocument::SelectPage(int page)
 {
     BusyPointer busy;
-    if (m_busy)
+    if (Busy())
         return false;
     m_page = page;
-    NeedPage(page);
     refreshPage(page);
-    Q_EMIT PageChange(page);
+    notify(PageNotice);
     return true;
 }
 
 void MainDocument::refreshPage(int page)
 {
-    if (page == SinglesPage)
+    if (page == PageSingles)
         showSinglesPage();
-    else if (page == CheckPage)
+    else if (page == PageCheck)
         showCheckPage();
 }
 
 void MainDocument::showSinglesPage()
 {
-    m_singleGame.SetScheduleData(m_schedule);
-    m_singlesView.SetVoteData(m_vote);
-    m_singlesView.SetSingle(qint32(m_singles.size()), m_singles);
-    m_singlesView.MovePage(0);
-    m_singlesView.SetSingleFrame(m_frame, m_visible);
-    m_singlesView.MovePage(0);
+    m_singleGame.SetScheduleData(Schedule());
+    m_singlesView.SetVoteData(Vote());
+    m_singlesView.Show();
 }
 
 void MainDocument::showCheckPage()
 {
-    m_matchList.Schedure(m_schedule);
-    m_matchList.Vote(m_vote);
-    m_resultEvaluation.SetResultData(m_kaisaikai, m_kumi, m_result, m_state.ResultAll);
+    m_matchList.Schedure(Schedule());
+    m_matchList.Vote(Vote());
     {
         BusyScope busy(*this);
-        m_resultEvaluation.SetSingle(qint32(m_singles.size()), m_singles);
+        const QList<qint32> singles = m_singles.Codes();
+        m_resultEvaluation.ShowRound(Kaisaikai(), Kumi(), Result(), m_state.ResultAll,
+                                     std::span<const qint32>(singles.constData(), std::size_t(singles.size())),
+                                     m_singles.Generation());
     }
-    m_resultEvaluation.SetSingleFrame(m_frame, m_visible);
-    Q_EMIT ResultButtonsChange();
+    m_resultEvaluation.SetSingleFrame(m_singles.Frame(), m_singles.Visible());
+    notify(ResultButtonsNotice);
 }
 
 bool MainDocument::RevealEnabled() const
 {
-    return m_result.Kaisaikai > 0 && !m_resultEvaluation.FullResult();
+    return Result().Kaisaikai > 0 && !m_resultEvaluation.FullResult();
 }
 
 void MainDocument::RevealNext()
 {
     m_resultEvaluation.SetNextData();
-    Q_EMIT ResultButtonsChange();
+    notify(ResultButtonsNotice);
 }
 
 void MainDocument::RevealAll()
 {
     m_resultEvaluation.SetAlltData();
-    Q_EMIT ResultButtonsChange();
+    notify(ResultButtonsNotice);
 }
 
 void MainDocument::SetPercentView(bool percent)
 {
     m_percentView = percent;
-    NeedPage(SinglesPage);
-    NeedPage(CheckPage);
     m_singlesView.SetSinglePercent(percent);
     m_resultEvaluation.SetPercent(percent);
 }
 
 void MainDocument::ReplaceSingles(const QList<qint32> &singles)
 {
-    m_singles = singles;
-    RecountMarks();
-}
-
-void MainDocument::RecountMarks()
-{
-    clsTSingleFrame::GetSingleFrame(qint32(m_singles.size()), m_singles, m_frame);
+    m_singles.Replace(singles);
 }
 
 void MainDocument::onKaisaikaiChange(qint32 lngKaisaikai, const QString &strKumi)
 {
-    m_kaisaikai = lngKaisaikai;
-    m_kumi = strKumi;
-    m_schedule = m_main.Schedule();
-    m_vote = m_main.Vote();
-    m_result = m_main.Result();
+    m_roundLoaded = true;
     m_roundCaption = RoundInfoText::roundCaption(lngKaisaikai, strKumi);
-    Q_EMIT RoundChange();
-    Q_EMIT DownloadStatesChange();
+    notify(Notice(RoundNotice | DownloadNotice));
 }
 
 QString MainDocument::StatusBarText() const
 {
-    return RoundInfoText::statusBarText(m_roundCaption, m_vote);
+    return RoundInfoText::statusBarText(m_roundCaption, Vote());
 }
 
 std::array<bool, 3> MainDocument::OfficialDownloadEnabled() const
 {
     // A round file that exists but could not be read is replaced by a
     // download, so its button stays usable.
-    const bool round = m_kaisaikai > 0 && !m_main.NoGame();
-    return {!m_main.CheckScheduleFile() || (round && m_schedule.Kaisaikai <= 0),
-            !m_main.CheckVoteFile() || (round && m_vote.Kaisaikai <= 0),
-            !m_main.CheckResultFile() || (round && m_result.Kaisaikai <= 0)};
+    const bool round = Kaisaikai() > 0 && !m_main.NoGame();
+    return {!m_main.CheckScheduleFile() || (round && Schedule().Kaisaikai <= 0),
+            !m_main.CheckVoteFile() || (round && Vote().Kaisaikai <= 0),
+            !m_main.CheckResultFile() || (round && Result().Kaisaikai <= 0)};
 }
 
 void MainDocument::OfficialDownload(int index)
 {
-    if (m_busy)
+    if (Busy())
         return;
+    CommandScope command(*this);
     // An empty round box (-1) names no round either.
-    if (m_kaisaikai <= 0) {
+    if (Kaisaikai() <= 0) {
         Ui::instance().showMessage(Ui::Icon::Information, AppInfo::title(), QStringLiteral("開催回を設定して下さい"));
     } else {
         const bool ask = m_state.DownloadMessage;
@@ -174,21 +157,18 @@ void MainDocument::OfficialDownload(int index)
         default: break;
         }
     }
-    Q_EMIT DownloadStatesChange();
+    notify(DownloadNotice);
 }
 
 void MainDocument::setCurrentFile(const QString &path)
 {
     m_currentFile = path;
-    Q_EMIT TitleChange(Title());
+    notify(TitleNotice);
 }
 
 void MainDocument::ClearDocument()
 {
-    m_singles.clear();
-    m_frame = {};
-    m_visible = {};
-    NeedPage(CheckPage);
+    m_singles.Clear();
     m_resultEvaluation.Clear();
     setCurrentFile(QString());
 }
@@ -204,4 +184,47 @@ QString MainDocument::Title() const
 QString MainDocument::VersionText()
 {
     return QStringLiteral("Version ") + AppInfo::GetVersionString();
+}
+
+void MainDocument::notify(Notice notice)
+{
+    m_pending |= notice;
+    if (m_commandDepth == 0)
+        tellPending();
+}
+
+void MainDocument::tellPending()
+{
+    while (m_pending != 0) {
+        const unsigned pending = std::exchange(m_pending, 0);
+        if (pending & RoundNotice)
+            Q_EMIT RoundChange();
+        if (pending & DownloadNotice)
+            Q_EMIT DownloadStatesChange();
+        if (pending & ResultButtonsNotice)
+            Q_EMIT ResultButtonsChange();
+        if (pending & PageNotice)
+            Q_EMIT PageChange(m_page);
+        if (pending & TitleNotice)
+            Q_EMIT TitleChange(Title());
+    }
+}
+
+MainDocument::BusyScope::BusyScope(MainDocument &document)
+    : m_document(document)
+{
+    ++m_document.m_busyDepth;
+    m_document.m_singles.SetLocked(true);
+}
+
+MainDocument::BusyScope::~BusyScope()
+{
+    --m_document.m_busyDepth;
+    m_document.m_singles.SetLocked(m_document.Busy());
+}
+
+MainDocument::CommandScope::~CommandScope()
+{
+    if (--m_document.m_commandDepth == 0)
+        m_document.tellPending();
 }

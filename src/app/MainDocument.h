@@ -5,6 +5,7 @@
 #include "evaluation/EvaluationTables.h"
 #include "evaluation/clsTGame.h"
 #include "evaluation/clsTResult.h"
+#include "singles/SingleListStore.h"
 #include "singles/clsTSingle.h"
 #include "singles/clsTSingleGame.h"
 
@@ -15,16 +16,19 @@
 #include <array>
 
 // What the main window's pages share, and the rules of the frame around
-// them: the round selection and the current round's records, the user's list
-// of singles with its single frame and its file, the controllers of the
-// singles and check pages, the busy flag of long operations, the current page
-// and the state kept in QUDO.ini. The window binds its controls to it.
+// them: the round selection (which owns the current round's records), the
+// user's list of singles with its file, the controllers of the singles and
+// check pages, the busy flag of long operations, the current page and the
+// state kept in QUDO.ini. The controllers work from the start; a page, when
+// the window builds it, attaches its views to them. The window binds its
+// controls to the document and learns what changed from its signals, which a
+// command holds back until it ends.
 class MainDocument : public QObject
 {
     Q_OBJECT
 
 public:
-    enum Page : int { HomePage = 0, SinglesPage = 1, CheckPage = 2 };
+    enum Page : int { PageHome = 0, PageSingles = 1, PageCheck = 2 };
 
     explicit MainDocument(QObject *parent = nullptr);
 
@@ -41,20 +45,17 @@ public:
     void setDownloadMessage(bool ask) { m_state.DownloadMessage = ask; }
     void setResultAll(bool all) { m_state.ResultAll = all; }
 
-    bool Busy() const { return m_busy; }
+    bool Busy() const { return m_busyDepth > 0; }
     // Refused (false) while busy; otherwise the page becomes current.
     bool SelectPage(int page);
-    // The singles and check pages are made when first needed: call this
-    // before using the controller of a page that may not be shown yet.
-    void NeedPage(int page) { Q_EMIT PageNeeded(page); }
     int CurrentPage() const { return m_page; }
-    bool CanClose() const { return !m_busy; }
+    bool CanClose() const { return !Busy(); }
 
-    qint32 Kaisaikai() const { return m_kaisaikai; }
-    QString Kumi() const { return m_kumi; }
-    const ScheduleData &Schedule() const { return m_schedule; }
-    const VoteData &Vote() const { return m_vote; }
-    const ResultData &Result() const { return m_result; }
+    qint32 Kaisaikai() const { return m_main.Kaisaikai(); }
+    QString Kumi() const { return m_main.Kumi(); }
+    const ScheduleData &Schedule() const { return m_main.Schedule(); }
+    const VoteData &Vote() const { return m_main.Vote(); }
+    const ResultData &Result() const { return m_main.Result(); }
     QString RoundCaption() const { return m_roundCaption; }
     QString StatusBarText() const;
 
@@ -63,15 +64,15 @@ public:
     std::array<bool, 3> OfficialDownloadEnabled() const;
     void OfficialDownload(int index);
 
-    const QList<qint32> &Singles() const { return m_singles; }
-    const MarkCounts &SingleFrame() const { return m_frame; }
+    SingleListStore &SinglesStore() { return m_singles; }
+    const QList<qint32> &Singles() const { return m_singles.Codes(); }
+    const MarkCounts &SingleFrame() const { return m_singles.Frame(); }
     // A whole-list replacement (file, clipboard, sorting, duplicates): the
     // list and its recounted frame.
     void ReplaceSingles(const QList<qint32> &singles);
-    void RecountMarks();
 
-    // The controllers of the singles page and the check page; the window
-    // gives them their drawing surfaces.
+    // The controllers of the singles page and the check page; the pages
+    // attach their views to them.
     clsTSingleGame &SingleGame() { return m_singleGame; }
     clsTSingle &SinglesView() { return m_singlesView; }
     clsTGame &MatchList() { return m_matchList; }
@@ -93,14 +94,30 @@ public:
     QString Title() const;
     static QString VersionText();
 
-    // Sets the busy flag for as long as it lives.
+    // Sets the busy flag for as long as it lives; scopes nest, and the flag
+    // stays set until the outermost one ends. While it is set the list takes
+    // no edits from the pages.
     class BusyScope
     {
     public:
-        explicit BusyScope(MainDocument &document) : m_document(document) { m_document.m_busy = true; }
-        ~BusyScope() { m_document.m_busy = false; }
+        explicit BusyScope(MainDocument &document);
+        ~BusyScope();
         BusyScope(const BusyScope &) = delete;
         BusyScope &operator=(const BusyScope &) = delete;
+
+    private:
+        MainDocument &m_document;
+    };
+
+    // A command: what it changes is told to the window once, when the
+    // outermost command ends, so that the window is not re-entered halfway.
+    class CommandScope
+    {
+    public:
+        explicit CommandScope(MainDocument &document) : m_document(document) { ++m_document.m_commandDepth; }
+        ~CommandScope();
+        CommandScope(const CommandScope &) = delete;
+        CommandScope &operator=(const CommandScope &) = delete;
 
     private:
         MainDocument &m_document;
@@ -111,36 +128,34 @@ Q_SIGNALS:
     void RoundChange();
     // The official download buttons must be refreshed.
     void DownloadStatesChange();
-    // The page's controls must exist now (its controller is about to be used).
-    void PageNeeded(int page);
     void PageChange(int page);
     void TitleChange(const QString &title);
     // The check page's reveal buttons must be refreshed.
     void ResultButtonsChange();
 
 private:
+    enum Notice : unsigned { RoundNotice = 1, DownloadNotice = 2, PageNotice = 4, TitleNotice = 8, ResultButtonsNotice = 16 };
+
+    void initializeControllers();
     void onKaisaikaiChange(qint32 lngKaisaikai, const QString &strKumi);
-    void connectSinglesView();
     void refreshPage(int page);
     void showSinglesPage();
     void showCheckPage();
+    void notify(Notice notice);
+    void tellPending();
 
     clsTMain m_main;
     AppState m_state;
-    bool m_busy = false;
-    int m_page = HomePage;
-    qint32 m_kaisaikai = 0;
-    QString m_kumi;
-    ScheduleData m_schedule;
-    VoteData m_vote;
-    ResultData m_result;
+    int m_busyDepth = 0;
+    int m_commandDepth = 0;
+    unsigned m_pending = 0;
+    int m_page = PageHome;
     QString m_roundCaption;
-    QList<qint32> m_singles;
-    MarkCounts m_frame{};
-    MatchFlags m_visible{};   // handed on with the frame; never set here
+    bool m_roundLoaded = false;
+    SingleListStore m_singles;
     bool m_percentView = false;
     clsTSingleGame m_singleGame;
-    clsTSingle m_singlesView;
+    clsTSingle m_singlesView{m_singles};
     clsTGame m_matchList;
     clsTResult m_resultEvaluation;
     QString m_currentFile;

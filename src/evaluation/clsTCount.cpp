@@ -22,27 +22,32 @@ clsTCount::clsTCount(QObject *parent)
 void clsTCount::Initialize(GridSurface *objPictureBox, int lngWidth, int lngHeight)
 {
     m_err.guard(QStringLiteral("Initialize"), 0, [&] {
-        m_area = objPictureBox;
         m_grid.Initialize(objPictureBox);
-        m_grid.SetGridColRow(3, Matches + 1, lngWidth, lngHeight);
-        GridStyle::headerRow(m_grid);
-        m_grid.SetFontSize(11);
-        for (int col = 1; col <= 3; ++col)
-            m_grid.SetCaption(col, 1, QString::number(MarkOfColumn[col - 1]));
-        GridStyle::fitArea(m_grid, objPictureBox);
+        GridStyle::markColumns(m_grid, lngWidth, lngHeight);
+        GridStyle::fitArea(m_grid);
         return 0;
     });
 }
 
+void clsTCount::Attach(GridSurface *area)
+{
+    m_grid.AttachSurface(area);
+}
+
+void clsTCount::Move(int left, int top)
+{
+    m_grid.Surface()->moveSurface(left, top);
+}
+
 bool clsTCount::Visible() const
 {
-    return m_area && m_area->isSurfaceVisible();
+    return m_grid.IsInitialized() && m_grid.Surface()->isSurfaceVisible();
 }
 
 void clsTCount::SetVisible(bool blnValue)
 {
-    if (m_area)
-        m_area->setSurfaceVisible(blnValue);
+    if (m_grid.IsInitialized())
+        m_grid.Surface()->setSurfaceVisible(blnValue);
 }
 
 void clsTCount::SetPercent(bool blnValue)

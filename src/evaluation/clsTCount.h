@@ -19,7 +19,10 @@ public:
     explicit clsTCount(QObject *parent = nullptr);
 
     void Initialize(GridSurface *objPictureBox, int lngWidth, int lngHeight);
+    // The page's picture area takes the table as it stands.
+    void Attach(GridSurface *area);
 
+    void Move(int left, int top);
     // The table's visibility is its picture area's.
     bool Visible() const;
     void SetVisible(bool blnValue);
@@ -45,7 +48,6 @@ private:
 
     ErrorReporter m_err{QStringLiteral("clsTCount")};
     clsGrid m_grid;
-    GridSurface *m_area = nullptr;
     MarkCounts m_count{};
     MatchFlags m_visible{};
     MatchFlags m_color{};

@@ -64,16 +64,15 @@ void clsTGame::initializeMatchGrid(GridSurface *area, bool showLeague)
     for (int col = DateColumn; col <= VoteColumn; ++col)
         m_grid.SetCaption(col, 1, headings[col - 1]);
     colorMatchRows();
-    GridStyle::fitArea(m_grid, area);
+    GridStyle::fitArea(m_grid);
     m_grid.Refresh();
 }
 
 void clsTGame::initializeVoteGrid(GridSurface *area)
 {
     const QRect place = VoteAreaRect();
-    if (area)
-        area->moveSurface(place.left(), place.top());
     m_voteGrid.Initialize(area);
+    m_voteGrid.Surface()->moveSurface(place.left(), place.top());
     m_voteGrid.SetGridColRow(3, 2 * Matches, Convert::roundToLong(200.0 / 3.0), 14);
     // Per match a row of rates and under it the place of the bar: together
     // as high as a row of the match grid.
@@ -87,8 +86,14 @@ void clsTGame::initializeVoteGrid(GridSurface *area)
     m_voteGrid.Refresh();
     // The area covers the vote column and no more; the grid's last line
     // beyond it is cut off.
-    if (area)
-        area->resizeSurface(place.width(), place.height());
+    m_voteGrid.Surface()->resizeSurface(place.width(), place.height());
+}
+
+void clsTGame::Attach(GridSurface *objPictureBox, GridSurface *voteArea, BarSurface *voteBars)
+{
+    m_grid.AttachSurface(objPictureBox);
+    m_voteGrid.AttachSurface(voteArea);
+    m_bars.AttachSurface(voteBars);
 }
 
 QRect clsTGame::VoteAreaRect() const

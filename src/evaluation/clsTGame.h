@@ -28,6 +28,8 @@ public:
     // holds the vote grid; voteBars paints the bars over it. blnType shows
     // the league column.
     void Initialize(GridSurface *objPictureBox, GridSurface *voteArea, BarSurface *voteBars, bool blnType);
+    // The page's picture areas take the list as it stands.
+    void Attach(GridSurface *objPictureBox, GridSurface *voteArea, BarSurface *voteBars);
     // Date, league, number and teams of the 14 matches.
     void Schedure(const ScheduleData &schedule);
     // Rates, bars and the heading of the vote column.

@@ -35,18 +35,18 @@ QStringList clsTMultiResult::PopupItems()
 void clsTMultiResult::Initialize(GridSurface *objPictureBox, int lngWidth, int lngHeight)
 {
     m_err.guard(QStringLiteral("Initialize"), 0, [&] {
-        m_area = objPictureBox;
         m_grid.Initialize(objPictureBox);
-        m_grid.SetGridColRow(3, Matches + 1, lngWidth, lngHeight);
-        GridStyle::headerRow(m_grid);
-        m_grid.SetFontSize(11);
-        for (int col = 1; col <= 3; ++col)
-            m_grid.SetCaption(col, 1, QString::number(OutcomeOfColumn[col - 1]));
+        GridStyle::markColumns(m_grid, lngWidth, lngHeight);
         GridStyle::bandRows(m_grid, 3);
-        GridStyle::fitArea(m_grid, objPictureBox);
+        GridStyle::fitArea(m_grid);
         m_grid.Refresh();
         return 0;
     });
+}
+
+void clsTMultiResult::Attach(GridSurface *area)
+{
+    m_grid.AttachSurface(area);
 }
 
 void clsTMultiResult::SetResult(const ResultData &result)
@@ -91,8 +91,8 @@ void clsTMultiResult::onMouseClick(int button, int, int col, int row)
     if (button == 1) {
         toggle(m_clickedMatch, m_clickedOutcome);
         redraw(true);
-    } else if (button == 2 && m_area) {
-        const int chosen = m_area->popupMenu(PopupItems());
+    } else if (button == 2) {
+        const int chosen = m_grid.Surface()->popupMenu(PopupItems());
         if (chosen >= 0)
             SetPopup(chosen);
     }

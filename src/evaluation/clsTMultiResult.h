@@ -23,6 +23,8 @@ public:
     explicit clsTMultiResult(QObject *parent = nullptr);
 
     void Initialize(GridSurface *objPictureBox, int lngWidth, int lngHeight);
+    // The page's picture area takes the table as it stands.
+    void Attach(GridSurface *area);
     // The round's result tells an official outcome (◎) from an assumption (○).
     void SetResult(const ResultData &result);
     GameStateTable GetValue() const { return m_value; }
@@ -50,7 +52,6 @@ private:
 
     ErrorReporter m_err{QStringLiteral("clsTMultiResult")};
     clsGrid m_grid;
-    GridSurface *m_area = nullptr;
     GameStateTable m_value{};
     GameStateTable m_reported{};
     ResultData m_result;

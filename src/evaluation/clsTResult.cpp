@@ -60,12 +60,27 @@ void clsTResult::Initialize(GridSurface *objPictureBox, GridSurface *picGrade, G
     m_multi.Initialize(picMulti, 30, 21);
     m_count.Initialize(picCount, 67, 21);
     m_kakutei.Initialize(picKakutei, 40, 21);
-    if (picCount && objPictureBox)
-        picCount->moveSurface(countTableLeft(), objPictureBox->surfaceTop());
+    m_count.Move(countTableLeft(), m_resultGrid.Grid().Top());
     m_resultGrid.Clear();
+    setPictures(imgResult);
+    m_initialized = true;
+}
+
+void clsTResult::Attach(GridSurface *objPictureBox, GridSurface *picGrade, GridSurface *picMulti, GridSurface *picCount,
+                        GridSurface *picKakutei, const QList<QVariant> &imgResult)
+{
+    setPictures(imgResult);
+    m_resultGrid.Attach(objPictureBox);
+    m_gradeTable.Attach(picGrade);
+    m_multi.Attach(picMulti);
+    m_count.Attach(picCount);
+    m_kakutei.Attach(picKakutei);
+}
+
+void clsTResult::setPictures(const QList<QVariant> &imgResult)
+{
     for (qsizetype i = 0; i < std::min<qsizetype>(imgResult.size(), std::size(PictureKeys)); ++i)
         m_resultGrid.SetColorImage(imgResult[i], PictureKeys[i]);
-    m_initialized = true;
 }
 
 bool clsTResult::requireInitialized(const QString &procedure) const
@@ -170,6 +185,10 @@ void clsTResult::SaveResultTemp() const
 
 void clsTResult::onSelectorChange(bool click)
 {
+    if (m_gradingHeld) {
+        m_gradingPending = true;
+        return;
+    }
     EvaluateSingles(m_revealed == Matches);
     ShowPage(m_page);
     if (click)
@@ -185,6 +204,7 @@ void clsTResult::onCountClick()
 
 void clsTResult::EvaluateSingles(bool updateConfirmed)
 {
+    ++m_gradingCount;
     const GameStateTable state = m_multi.GetValue();
     m_counts = m_grader.grade(ResultGrader::MakeHitTable(state));
     m_gradeTable.SetValue(m_counts, m_kaisaikai);
@@ -256,6 +276,7 @@ void clsTResult::SetSingle(qint32 lngSingleCount, std::span<const qint32> lngSin
     if (!requireInitialized(QStringLiteral("SetSingle")))
         return;
     BusyPointer busy;
+    m_decodedList = 0;
     const quint64 generation = ++m_generation;
     m_singleCount = std::max(lngSingleCount, 0);
     setSingleCountText(Format::grouped(m_singleCount));
@@ -272,6 +293,27 @@ void clsTResult::SetSingle(qint32 lngSingleCount, std::span<const qint32> lngSin
         setSingleCountText(Format::grouped(0));
     }
     m_lastPage = m_singleCount > 0 ? (m_singleCount - 1) / SinglesPerPage : 0;
+    EvaluateSingles(true);
+    ShowPage(0);
+}
+
+void clsTResult::ShowRound(qint32 lngKaisaikai, const QString &strKumi, const ResultData &result, bool blnAll,
+                           std::span<const qint32> singles, quint64 generation)
+{
+    if (!requireInitialized(QStringLiteral("SetResultData")))
+        return;
+    m_gradingHeld = true;
+    m_gradingPending = false;
+    SetResultData(lngKaisaikai, strKumi, result, blnAll);
+    m_gradingHeld = false;
+    if (generation == 0 || generation != m_decodedList || std::size_t(m_singleCount) != singles.size()) {
+        const quint64 handedOver = m_generation + 1;
+        SetSingle(qint32(singles.size()), singles);
+        // Not when the decoding failed or a later list took its place.
+        if (m_generation == handedOver && std::size_t(m_singleCount) == singles.size())
+            m_decodedList = generation;
+        return;
+    }
     EvaluateSingles(true);
     ShowPage(0);
 }

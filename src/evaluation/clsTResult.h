@@ -55,6 +55,11 @@ public:
     void Initialize(GridSurface *objPictureBox, GridSurface *picGrade, GridSurface *picMulti, GridSurface *picCount,
                     GridSurface *picKakutei, GridSurface *picSuitei, const QList<QVariant> &imgResult = {});
 
+    // The page's picture areas take the tables as they stand (the same
+    // areas and pictures as Initialize, without picSuitei).
+    void Attach(GridSurface *objPictureBox, GridSurface *picGrade, GridSurface *picMulti, GridSurface *picCount,
+                GridSurface *picKakutei, const QList<QVariant> &imgResult);
+
     bool Percent() const { return m_count.Percent(); }
     void SetPercent(bool blnValue);
     bool CountVisible() const { return m_count.Visible(); }
@@ -70,6 +75,14 @@ public:
     void SetAlltData();
     // Replaces the singles (codes in list order) and grades them.
     void SetSingle(qint32 lngSingleCount, std::span<const qint32> lngSingle);
+    // What showing the check page does: a round and a list together, graded
+    // once. The list is decoded again only when its generation (the list
+    // store's) differs from the one decoded last.
+    void ShowRound(qint32 lngKaisaikai, const QString &strKumi, const ResultData &result, bool blnAll,
+                   std::span<const qint32> singles, quint64 generation);
+    // How often the singles were graded, for those who check that one change
+    // grades once.
+    quint64 GradingCount() const { return m_gradingCount; }
     // Reorders the caller's singles by grade code; Sorted = true ascending.
     // The caller hands the reordered list back through SetSingle.
     void GradeSort(std::span<qint32> lngSingle, bool Sorted);
@@ -112,6 +125,7 @@ private:
     static constexpr int Matches = ResultGrader::Matches;
 
     bool requireInitialized(const QString &procedure) const;
+    void setPictures(const QList<QVariant> &imgResult);
     void RevealResult(int mode);
     void LoadResultTemp(GameStateTable &table) const;
     void SaveResultTemp() const;
@@ -143,6 +157,11 @@ private:
     // Counts the lists handed over, so that a list decoded while pending
     // events run gives way to one handed over in the meantime.
     quint64 m_generation = 0;
+    // The list store's generation of the singles decoded last; 0: none.
+    quint64 m_decodedList = 0;
+    bool m_gradingHeld = false;
+    bool m_gradingPending = false;
+    quint64 m_gradingCount = 0;
 
     QString m_singleCountText;
     QString m_pageText;

@@ -45,7 +45,7 @@ void clsTResultGrade::Initialize(GridSurface *objPictureBox, int lngWidth, int l
             m_grid.SetAlignment(3, rowOfGrade(grade), clsGrid::AlignRight);
         }
         GridStyle::bandRows(m_grid, 3);
-        GridStyle::fitArea(m_grid, objPictureBox);
+        GridStyle::fitArea(m_grid);
         m_grid.Refresh();
         return 0;
     });

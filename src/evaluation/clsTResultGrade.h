@@ -12,6 +12,8 @@ class clsTResultGrade
 {
 public:
     void Initialize(GridSurface *objPictureBox, int lngWidth, int lngHeight);
+    // The page's picture area takes the table as it stands.
+    void Attach(GridSurface *area) { m_grid.AttachSurface(area); }
     void SetValue(const GradeCounts &lngValue, int lngKaisaikai);
     void Clear(int lngKaisaikai);
 

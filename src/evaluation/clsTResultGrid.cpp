@@ -30,7 +30,7 @@ void clsTResultGrid::Initialize(GridSurface *objPictureBox, int lngWidth, int ln
         for (int col = 1; col <= Columns; ++col)
             m_grid.SetCaption(col, 1, QString::number(col));
         GridStyle::headerRow(m_grid);
-        GridStyle::fitArea(m_grid, objPictureBox);
+        GridStyle::fitArea(m_grid);
         m_grid.Refresh();
         return 0;
     });

@@ -21,6 +21,8 @@ public:
     using Hits = std::array<quint8, 14>;
 
     void Initialize(GridSurface *objPictureBox, int lngWidth, int lngHeight);
+    // The page's picture area takes the table as it stands.
+    void Attach(GridSurface *area) { m_grid.AttachSurface(area); }
     void SetColorImage(const QVariant &objImage, quint32 lngColor);
     // Fills column lngNo + 1; no refresh.
     void SetValue(int lngNo, const Marks &bytValue, const Hits &bytColor, int lngKaisaikai);

@@ -59,7 +59,7 @@ void clsTResultKakutei::Initialize(GridSurface *objPictureBox, int lngWidth, int
         }
         for (const int row : {3, 5, 7})
             m_grid.BackColorRow(row, WinColor::LightYellow);
-        GridStyle::fitArea(m_grid, objPictureBox);
+        GridStyle::fitArea(m_grid);
         m_grid.Refresh();
         return 0;
     });

@@ -14,6 +14,8 @@ class clsTResultKakutei
 {
 public:
     void Initialize(GridSurface *objPictureBox, int lngWidth, int lngHeight);
+    // The page's picture area takes the table as it stands.
+    void Attach(GridSurface *area) { m_grid.AttachSurface(area); }
     void SetResult(const ResultData &result);
     void SetValue(const GradeCounts &lngValue);
     void Clear();

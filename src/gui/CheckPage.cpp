@@ -2,10 +2,12 @@
 
 #include "app/MainDocument.h"
 #include "gui/GridView.h"
+#include "gui/MainMenus.h"
 #include "gui/Pictures.h"
 #include "gui/VoteAreaView.h"
 #include "gui/PageParts.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -34,7 +36,7 @@ using PageParts::button;
 
 } // namespace
 
-CheckPage::CheckPage(MainDocument &document, QWidget *parent)
+CheckPage::CheckPage(MainDocument &document, const MainActions &actions, QWidget *parent)
     : QWidget(parent)
     , m_document(document)
     , m_multi(gridView(QStringLiteral("picMulti"), this))
@@ -50,14 +52,12 @@ CheckPage::CheckPage(MainDocument &document, QWidget *parent)
     QList<QVariant> pictures;
     for (int picture = 0; picture < 4; ++picture)
         pictures.append(Pictures::resultState(picture, devicePixelRatioF()));
-    clsTResult &result = m_document.ResultEvaluation();
-    result.Initialize(m_resultGrid, m_grades, m_multi, m_counts, m_kakutei, nullptr, pictures);
-    result.SetCountVisible(false);
+    m_document.ResultEvaluation().Attach(m_resultGrid, m_grades, m_multi, m_counts, m_kakutei, pictures);
     auto *voteArea = new VoteAreaView(m_matches);
-    m_document.MatchList().Initialize(m_matches, voteArea, voteArea, false);
+    m_document.MatchList().Attach(m_matches, voteArea, voteArea);
 
     m_resultView = createResultView();
-    m_pageControls = createPageControls();
+    m_pageControls = createPageControls(actions);
     connect(&m_document, &MainDocument::ResultButtonsChange, this, &CheckPage::refreshRevealButtons);
     refreshRevealButtons();
     placeParts();
@@ -83,7 +83,7 @@ QWidget *CheckPage::createResultView()
     return view;
 }
 
-QWidget *CheckPage::createPageControls()
+QWidget *CheckPage::createPageControls(const MainActions &actions)
 {
     auto *controls = new QWidget(this);
     controls->setObjectName(QStringLiteral("picResultPage"));
@@ -105,6 +105,7 @@ QWidget *CheckPage::createPageControls()
     connect(previous, &QToolButton::clicked, &result, &clsTResult::MovePrevious);
     connect(next, &QToolButton::clicked, &result, &clsTResult::MoveNext);
     m_cmdGradeSort = button(QStringLiteral("当せん数順"), QStringLiteral("cmdGradeSort"), controls);
+    connect(m_cmdGradeSort, &QPushButton::clicked, actions.sortByHits, &QAction::trigger);
 
     auto *layout = new QHBoxLayout(controls);
     layout->setContentsMargins(0, 0, 0, 0);

@@ -4,6 +4,7 @@
 
 class GridView;
 class MainDocument;
+struct MainActions;
 class QCheckBox;
 class QLabel;
 class QPushButton;
@@ -17,13 +18,13 @@ class CheckPage : public QWidget
     Q_OBJECT
 
 public:
-    CheckPage(MainDocument &document, QWidget *parent = nullptr);
+    CheckPage(MainDocument &document, const MainActions &actions, QWidget *parent = nullptr);
 
     QPushButton *gradeSortButton() const { return m_cmdGradeSort; }
 
 private:
     QWidget *createResultView();
-    QWidget *createPageControls();
+    QWidget *createPageControls(const MainActions &actions);
     void placeParts();
     void refreshRevealButtons();
 

@@ -1,5 +1,7 @@
 #include "gui/HomePage.h"
 
+#include "gui/MainMenus.h"
+
 #include "app/MainDocument.h"
 #include "app/RoundInfoText.h"
 #include "gui/RoundBox.h"
@@ -7,6 +9,7 @@
 #include "gui/PageParts.h"
 #include "support/Ui.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
@@ -48,7 +51,7 @@ QPushButton *button(const QString &text, const QString &name, QWidget *parent)
 
 } // namespace
 
-HomePage::HomePage(MainDocument &document, QWidget *parent)
+HomePage::HomePage(MainDocument &document, const MainActions &actions, QWidget *parent)
     : QWidget(parent)
     , m_document(document)
 {
@@ -59,6 +62,7 @@ HomePage::HomePage(MainDocument &document, QWidget *parent)
     QWidget *quorvel = createTeamNameFrame(QStringLiteral("Quorvelよりダウンロード"),
                                            QStringLiteral("cmdQuorvelDownload"), m_cmdQuorvelDownload);
     right->addWidget(quorvel);
+    connect(m_cmdQuorvelDownload, &QPushButton::clicked, actions.updateTeamNames, &QAction::trigger);
     right->addWidget(createTeamNameFrame(QStringLiteral("ユーザー定義"), QStringLiteral("cmdUser2"), m_cmdUser2));
     right->addWidget(createVersionFrame());
     right->addStretch();

@@ -5,6 +5,7 @@
 #include <array>
 
 class MainDocument;
+struct MainActions;
 class QCheckBox;
 class QComboBox;
 class QFrame;
@@ -19,7 +20,7 @@ class HomePage : public QWidget
     Q_OBJECT
 
 public:
-    HomePage(MainDocument &document, QWidget *parent = nullptr);
+    HomePage(MainDocument &document, const MainActions &actions, QWidget *parent = nullptr);
 
     RoundBox *roundBox() const { return m_roundBox; }
     QPushButton *quorvelButton() const { return m_cmdQuorvelDownload; }

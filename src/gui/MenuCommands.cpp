@@ -2,82 +2,119 @@
 
 #include "app/MainDocument.h"
 #include "gui/MainMenus.h"
+#include "gui/frmAbout.h"
+#include "gui/frmNumbers.h"
+#include "support/AppInfo.h"
 
 #include <QAction>
 #include <QCursor>
 #include <QMenu>
+#include <QWidget>
 
-MenuCommands::MenuCommands(MainDocument &document, MainMenus &menus, QWidget *window)
+MenuCommands::MenuCommands(MainDocument &document, MainMenus &menus, FileDialogs &dialogs, Clipboard &clipboard,
+                           QWidget *window)
     : QObject(window)
     , m_document(document)
     , m_menus(menus)
-    , m_dialogs(window)
-    , m_commands(document, m_dialogs, m_clipboard)
+    , m_actions(menus.actions())
+    , m_window(window)
+    , m_commands(document, dialogs, clipboard)
 {
     bindFile();
     bindSort();
+    bindEdit();
+    bindView();
     bindTools();
-    connect(m_menus.menu(QStringLiteral("mnuEdit")), &QMenu::aboutToShow, this, &MenuCommands::applyEditRules);
+    connect(m_menus.editMenu(), &QMenu::aboutToShow, this, &MenuCommands::applyEditRules);
+    connect(&m_document, &MainDocument::PageChange, this, &MenuCommands::applyEditRules);
+    connect(&m_document, &MainDocument::RoundChange, this, &MenuCommands::applyEditRules);
+    applyEditRules();
 }
 
 void MenuCommands::bindFile()
 {
-    connect(m_menus.action(QStringLiteral("mnuFile_New")), &QAction::triggered, this, [this] { m_commands.New(); });
-    connect(m_menus.action(QStringLiteral("mnuFile_Open")), &QAction::triggered, this, [this] { m_commands.Open(); });
-    connect(m_menus.action(QStringLiteral("mnuFile_Save")), &QAction::triggered, this, [this] { m_commands.Save(); });
-    connect(m_menus.action(QStringLiteral("mnuFile_SaveAs")), &QAction::triggered, this, [this] { m_commands.SaveAs(); });
+    connect(m_actions.fileNew, &QAction::triggered, this, [this] { m_commands.New(); });
+    connect(m_actions.fileOpen, &QAction::triggered, this, [this] { m_commands.Open(); });
+    connect(m_actions.fileSave, &QAction::triggered, this, [this] { m_commands.Save(); });
+    connect(m_actions.fileSaveAs, &QAction::triggered, this, [this] { m_commands.SaveAs(); });
+    connect(m_actions.fileEnd, &QAction::triggered, m_window, &QWidget::close);
 }
 
 void MenuCommands::bindSort()
 {
-    const std::pair<const char *, MainCommands::SortKind> kinds[] = {{"mnuEdit_Sort_Money_%1", MainCommands::ByEstimate},
-                                                                     {"mnuEdit_Sort_Mark_%1", MainCommands::ByMark},
-                                                                     {"mnuEdit_Sort_Ninki_%1", MainCommands::ByPopularity}};
-    for (const auto &[pattern, kind] : kinds) {
-        for (int item = 0; item < 4; ++item) {
-            QAction *action = m_menus.action(QString::fromLatin1(pattern).arg(item));
-            if (action)
-                connect(action, &QAction::triggered, this,
-                        [this, kind = kind, item] { m_commands.Sort(kind, item, ascending()); });
-        }
-    }
-    connect(m_menus.action(QStringLiteral("mnuEdit_Sort_Result")), &QAction::triggered, this,
-            [this] { m_commands.SortByHits(ascending()); });
-    connect(m_menus.action(QStringLiteral("mnuEdit_JSingleDel")), &QAction::triggered, this,
-            [this] { m_commands.RemoveDuplicates(); });
+    const auto bindItems = [this](const auto &items, MainCommands::SortKind kind) {
+        for (int item = 0; item < int(items.size()); ++item)
+            connect(items[std::size_t(item)], &QAction::triggered, this,
+                    [this, kind, item] { m_commands.Sort(kind, item, ascending()); });
+    };
+    bindItems(m_actions.sortByEstimate, MainCommands::ByEstimate);
+    bindItems(m_actions.sortByMark, MainCommands::ByMark);
+    bindItems(m_actions.sortByPopularity, MainCommands::ByPopularity);
+    connect(m_actions.sortByHits, &QAction::triggered, this, [this] { m_commands.SortByHits(ascending()); });
+    connect(m_actions.removeDuplicates, &QAction::triggered, this, [this] { m_commands.RemoveDuplicates(); });
+}
+
+void MenuCommands::bindEdit()
+{
+    clsTSingle &singles = m_document.SinglesView();
+    connect(m_actions.selectAll, &QAction::triggered, &singles, [&singles] { singles.SetAllSelect(true); });
+    connect(m_actions.selectNone, &QAction::triggered, &singles, [&singles] { singles.SetAllSelect(false); });
+    connect(m_actions.addSingle, &QAction::triggered, &singles, &clsTSingle::Add);
+    connect(m_actions.addSingleByNumbers, &QAction::triggered, this, [this, &singles] {
+        const QString marks = frmNumbers::ShowDialog(m_window);
+        if (!marks.isEmpty())
+            singles.AddEx(marks);
+    });
+    connect(m_actions.deleteSelected, &QAction::triggered, &singles, &clsTSingle::SelectDelete);
+}
+
+void MenuCommands::bindView()
+{
+    for (int page = 0; page < int(m_actions.showPage.size()); ++page)
+        connect(m_actions.showPage[std::size_t(page)], &QAction::triggered, this, [this, page] { selectPage(page); });
+    connect(m_actions.percentView, &QAction::toggled, &m_document, &MainDocument::SetPercentView);
 }
 
 void MenuCommands::bindTools()
 {
-    for (int layout : {3, 4})
-        connect(m_menus.action(QStringLiteral("mnuTool_Clipboard_Class_%1").arg(layout)), &QAction::triggered, this,
-                [this, layout] { m_commands.CopyToClipboard(layout); });
-    connect(m_menus.action(QStringLiteral("mnuTool_ClipImport_Class_0")), &QAction::triggered, this,
-            [this] { m_commands.ImportFromClipboard(); });
-    connect(m_menus.action(QStringLiteral("mnuHelp_Help")), &QAction::triggered, this, [] { MainCommands::OpenManual(); });
+    connect(m_actions.copyOnePerLine, &QAction::triggered, this, [this] { m_commands.CopyToClipboard(3); });
+    connect(m_actions.copyOnePerColumn, &QAction::triggered, this, [this] { m_commands.CopyToClipboard(4); });
+    connect(m_actions.importOnePerLine, &QAction::triggered, this, [this] { m_commands.ImportFromClipboard(); });
+    connect(m_actions.updateTeamNames, &QAction::triggered, this,
+            [this] { m_commands.UpdateTeamNames(m_document.State().DownloadMessage); });
+    connect(m_actions.manual, &QAction::triggered, this, [] { MainCommands::OpenManual(); });
+    connect(m_actions.about, &QAction::triggered, this,
+            [this] { frmAbout::ShowForm(m_window, AppInfo::GetVersionString()); });
+}
+
+void MenuCommands::selectPage(int page)
+{
+    // A refused switch keeps the check mark the menu has just moved.
+    if (!m_document.SelectPage(page))
+        m_actions.showPage[std::size_t(m_document.CurrentPage())]->setChecked(true);
 }
 
 bool MenuCommands::ascending() const
 {
-    return m_menus.action(QStringLiteral("mnuEdit_Sort_Order"))->isChecked();
+    return m_actions.sortAscending->isChecked();
 }
 
 void MenuCommands::applyEditRules()
 {
     const MainCommands::SortItems items = m_commands.EnabledSortItems();
     for (int item = 0; item < 4; ++item) {
-        for (const char *pattern : {"mnuEdit_Sort_Money_%1", "mnuEdit_Sort_Ninki_%1"})
-            if (QAction *action = m_menus.action(QString::fromLatin1(pattern).arg(item)))
-                action->setEnabled(items.estimatesAndPopularity);
+        if (item < int(m_actions.sortByEstimate.size()))
+            m_actions.sortByEstimate[std::size_t(item)]->setEnabled(items.estimatesAndPopularity);
+        m_actions.sortByPopularity[std::size_t(item)]->setEnabled(items.estimatesAndPopularity);
     }
-    m_menus.action(QStringLiteral("mnuEdit_Sort_Result"))->setEnabled(items.hits);
-    for (const char *name : {"mnuEdit_Select_0", "mnuEdit_Select_1", "mnuEdit_SingleAdd", "mnuEdit_SingleAdd2",
-                             "mnuEdit_SingleDel"})
-        m_menus.action(QLatin1String(name))->setEnabled(items.singlesEditing);
+    m_actions.sortByHits->setEnabled(items.hits);
+    for (QAction *action : {m_actions.selectAll, m_actions.selectNone, m_actions.addSingle,
+                            m_actions.addSingleByNumbers, m_actions.deleteSelected})
+        action->setEnabled(items.singlesEditing);
 }
 
 void MenuCommands::popUpSortMenu()
 {
     applyEditRules();
-    m_menus.menu(QStringLiteral("mnuEdit_Sort"))->exec(QCursor::pos());
+    m_menus.sortMenu()->exec(QCursor::pos());
 }

@@ -1,26 +1,29 @@
 #pragma once
 
 #include "app/MainCommands.h"
-#include "gui/QtClipboard.h"
-#include "gui/QtFileDialogs.h"
 
 #include <QObject>
 
+class Clipboard;
+class FileDialogs;
 class MainDocument;
-class MainMenus;
-class QMenu;
 class QWidget;
+struct MainActions;
+class MainMenus;
 
-// Binds the main window's menu items and command buttons to the commands,
-// and applies the enabling rules of the edit menu whenever it opens.
+// Binds every action of the main window to its command, in one place, and
+// keeps the actions of the edit menu enabled as its rules allow now: on
+// every page change and round change, and whenever the menu opens.
 class MenuCommands : public QObject
 {
     Q_OBJECT
 
 public:
-    MenuCommands(MainDocument &document, MainMenus &menus, QWidget *window);
+    MenuCommands(MainDocument &document, MainMenus &menus, FileDialogs &dialogs, Clipboard &clipboard, QWidget *window);
 
     MainCommands &commands() { return m_commands; }
+    // Switches to page 0 (home), 1 (singles) or 2 (check), unless busy.
+    void selectPage(int page);
     // The sort submenu at the mouse pointer, its items enabled as now allowed.
     void popUpSortMenu();
     void applyEditRules();
@@ -28,12 +31,14 @@ public:
 private:
     void bindFile();
     void bindSort();
+    void bindEdit();
+    void bindView();
     void bindTools();
     bool ascending() const;
 
     MainDocument &m_document;
     MainMenus &m_menus;
-    QtFileDialogs m_dialogs;
-    QtClipboard m_clipboard;
+    const MainActions &m_actions;
+    QWidget *m_window;
     MainCommands m_commands;
 };

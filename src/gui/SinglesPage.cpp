@@ -3,9 +3,10 @@
 #include "app/MainDocument.h"
 #include "gui/GridView.h"
 #include "gui/SingleSheetView.h"
-#include "gui/frmNumbers.h"
+#include "gui/MainMenus.h"
 #include "gui/PageParts.h"
 
+#include <QAction>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -26,7 +27,7 @@ int scaled(double pixels)
 
 } // namespace
 
-SinglesPage::SinglesPage(MainDocument &document, QWidget *parent)
+SinglesPage::SinglesPage(MainDocument &document, const MainActions &actions, QWidget *parent)
     : QWidget(parent)
     , m_document(document)
     , m_games(new GridView(this))
@@ -41,11 +42,11 @@ SinglesPage::SinglesPage(MainDocument &document, QWidget *parent)
     m_estimates->setObjectName(QStringLiteral("picSingleList"));
 
     clsTSingle &singles = m_document.SinglesView();
-    m_document.SingleGame().Initialize(m_games, 26);
+    m_document.SingleGame().Attach(m_games);
     m_sheet->giveMarkPictures(singles.Sheet());
-    singles.Initialize(m_sheet, m_counts, m_estimates);
+    singles.Attach(m_sheet, m_counts, m_estimates);
 
-    m_controls = createControls();
+    m_controls = createControls(actions);
     m_comment = new QLabel(QStringLiteral("　推定金額とは、もしtotoであった場合の推定金額を計算しています。（投票率が存在しない試合は各1/3で計算)"),
                            this);
     m_comment->setObjectName(QStringLiteral("picComment"));
@@ -54,7 +55,7 @@ SinglesPage::SinglesPage(MainDocument &document, QWidget *parent)
     placeParts();
 }
 
-QWidget *SinglesPage::createControls()
+QWidget *SinglesPage::createControls(const MainActions &actions)
 {
     auto *controls = new QWidget(this);
     controls->setObjectName(QStringLiteral("picSingleBase"));
@@ -80,9 +81,10 @@ QWidget *SinglesPage::createControls()
     QPushButton *addByNumbers = button(QStringLiteral("数値で追加"), QStringLiteral("cmdSingleAdd2"), controls);
     QPushButton *remove = button(QStringLiteral("選択シングルを削除"), QStringLiteral("cmdSingleDel"), controls);
     m_cmdSort = button(QStringLiteral("並び替え"), QStringLiteral("cmdSort"), controls);
-    connect(add, &QPushButton::clicked, &singles, &clsTSingle::Add);
-    connect(addByNumbers, &QPushButton::clicked, this, &SinglesPage::addByNumbers);
-    connect(remove, &QPushButton::clicked, &singles, &clsTSingle::SelectDelete);
+    connect(add, &QPushButton::clicked, actions.addSingle, &QAction::trigger);
+    connect(addByNumbers, &QPushButton::clicked, actions.addSingleByNumbers, &QAction::trigger);
+    connect(remove, &QPushButton::clicked, actions.deleteSelected, &QAction::trigger);
+    connect(m_cmdSort, &QPushButton::clicked, this, &SinglesPage::sortMenuRequested);
 
     auto *layout = new QHBoxLayout(controls);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -121,11 +123,4 @@ void SinglesPage::placeParts()
     const int controlsTop = estimatesTop + m_estimates->height() + gap;
     m_controls->setGeometry(margin, controlsTop, width, m_controls->sizeHint().height());
     m_comment->setGeometry(margin, m_controls->geometry().bottom() + 1 + gap, width, m_comment->sizeHint().height());
-}
-
-void SinglesPage::addByNumbers()
-{
-    const QString marks = frmNumbers::ShowDialog(window());
-    if (!marks.isEmpty())
-        m_document.SinglesView().AddEx(marks);
 }

@@ -4,6 +4,7 @@
 
 class GridView;
 class MainDocument;
+struct MainActions;
 class QLabel;
 class QPushButton;
 class QToolButton;
@@ -18,15 +19,18 @@ class SinglesPage : public QWidget
     Q_OBJECT
 
 public:
-    SinglesPage(MainDocument &document, QWidget *parent = nullptr);
+    SinglesPage(MainDocument &document, const MainActions &actions, QWidget *parent = nullptr);
 
     SingleSheetView *sheetView() const { return m_sheet; }
     QPushButton *sortButton() const { return m_cmdSort; }
 
+Q_SIGNALS:
+    // 並び替え: the sort menu at the mouse pointer.
+    void sortMenuRequested();
+
 private:
-    QWidget *createControls();
+    QWidget *createControls(const MainActions &actions);
     void placeParts();
-    void addByNumbers();
 
     MainDocument &m_document;
     GridView *m_games;

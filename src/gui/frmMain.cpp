@@ -9,10 +9,9 @@
 #include "gui/MainMenus.h"
 #include "gui/MenuCommands.h"
 #include "gui/PageIcons.h"
+#include "gui/QtClipboard.h"
+#include "gui/QtFileDialogs.h"
 #include "gui/RoundBox.h"
-#include "gui/frmAbout.h"
-#include "gui/frmNumbers.h"
-#include "support/AppInfo.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -20,7 +19,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
-#include <QPushButton>
 #include <QMenuBar>
 #include <QScreen>
 #include <QScrollArea>
@@ -39,13 +37,18 @@ void paint(QWidget *widget, const QColor &color)
 
 } // namespace
 
-frmMain::frmMain(QWidget *parent)
+frmMain::frmMain(WindowPorts ports, QWidget *parent)
     : QMainWindow(parent)
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowIcon(PageIcons::application());
     setFont(JapaneseFont::make(9));
     m_menus = new MainMenus(menuBar(), this);
+    if (!ports.fileDialogs)
+        ports.fileDialogs = (m_ownDialogs = std::make_unique<QtFileDialogs>(this)).get();
+    if (!ports.clipboard)
+        ports.clipboard = (m_ownClipboard = std::make_unique<QtClipboard>()).get();
+    m_commands = new MenuCommands(m_document, *m_menus, *ports.fileDialogs, *ports.clipboard, this);
 
     m_document.Load();
     m_client = new ClientPanel;
@@ -56,11 +59,10 @@ frmMain::frmMain(QWidget *parent)
     scroller->setWidget(m_client);
     setCentralWidget(scroller);
     createPages();
-    bindMenus();
     applyColours();
     sizeAndCentre();
 
-    SelectPage(MainDocument::HomePage);
+    SelectPage(MainDocument::PageHome);
     setWindowTitle(m_document.Title());
     m_document.ShowSavedRound();
     m_homePage->roundBox()->selectNumber();
@@ -69,72 +71,42 @@ frmMain::frmMain(QWidget *parent)
 
 frmMain::~frmMain() = default;
 
+const MainActions &frmMain::actions() const
+{
+    return m_menus->actions();
+}
+
 void frmMain::createPages()
 {
-    m_homePage = new HomePage(m_document, m_client->pages());
+    m_homePage = new HomePage(m_document, actions(), m_client->pages());
     m_client->pages()->addWidget(m_homePage);
     connect(m_client->iconStrip(), &IconStrip::pageClicked, this, &frmMain::SelectPage);
-    connect(&m_document, &MainDocument::PageNeeded, this, &frmMain::buildPage);
     connect(&m_document, &MainDocument::PageChange, this, &frmMain::showPage);
     connect(&m_document, &MainDocument::RoundChange, this, &frmMain::onRoundChange);
     connect(&m_document, &MainDocument::TitleChange, this, &QWidget::setWindowTitle);
 }
 
 // The singles and check pages hold most of the window's controls: they are
-// made when first shown, so that the window opens sooner.
-void frmMain::buildPage(int page)
+// made when first shown, so that the window opens sooner. Their controllers
+// work from the start; a page attaches its views to them when it is made.
+QWidget *frmMain::page(int page)
 {
     QWidget *built = nullptr;
-    if (page == MainDocument::SinglesPage && !m_singlesPage) {
-        built = m_singlesPage = new SinglesPage(m_document, m_client->pages());
-        connect(m_singlesPage->sortButton(), &QPushButton::clicked, m_commands, &MenuCommands::popUpSortMenu);
-    } else if (page == MainDocument::CheckPage && !m_checkPage) {
-        built = m_checkPage = new CheckPage(m_document, m_client->pages());
-        connect(m_checkPage->gradeSortButton(), &QPushButton::clicked, this,
-                [this] { action(QStringLiteral("mnuEdit_Sort_Result"))->trigger(); });
+    if (page == MainDocument::PageSingles && !m_singlesPage) {
+        built = m_singlesPage = new SinglesPage(m_document, actions(), m_client->pages());
+        connect(m_singlesPage, &SinglesPage::sortMenuRequested, m_commands, &MenuCommands::popUpSortMenu);
+    } else if (page == MainDocument::PageCheck && !m_checkPage) {
+        built = m_checkPage = new CheckPage(m_document, actions(), m_client->pages());
     }
-    if (!built)
-        return;
-    paint(built, palette().color(QPalette::Button));
-    m_client->pages()->addWidget(built);
-}
-
-QWidget *frmMain::pageWidget(int page) const
-{
+    if (built) {
+        paint(built, palette().color(QPalette::Button));
+        m_client->pages()->addWidget(built);
+    }
     switch (page) {
-    case MainDocument::SinglesPage: return m_singlesPage;
-    case MainDocument::CheckPage: return m_checkPage;
+    case MainDocument::PageSingles: return m_singlesPage;
+    case MainDocument::PageCheck: return m_checkPage;
     default: return m_homePage;
     }
-}
-
-void frmMain::bindMenus()
-{
-    connect(action(QStringLiteral("mnuFile_End")), &QAction::triggered, this, &QWidget::close);
-    for (int page = 0; page < 3; ++page)
-        connect(action(QStringLiteral("mnuView_Menu_%1").arg(page)), &QAction::triggered, this,
-                [this, page] { SelectPage(page); });
-    connect(action(QStringLiteral("mnuHelp_Version")), &QAction::triggered, this,
-            [this] { frmAbout::ShowForm(this, AppInfo::GetVersionString()); });
-    m_commands = new MenuCommands(m_document, *m_menus, this);
-    bindSinglesCommands();
-}
-
-void frmMain::bindSinglesCommands()
-{
-    clsTSingle &singles = m_document.SinglesView();
-    connect(action(QStringLiteral("mnuEdit_Select_0")), &QAction::triggered, &singles, [&singles] { singles.SetAllSelect(true); });
-    connect(action(QStringLiteral("mnuEdit_Select_1")), &QAction::triggered, &singles, [&singles] { singles.SetAllSelect(false); });
-    connect(action(QStringLiteral("mnuEdit_SingleAdd")), &QAction::triggered, &singles, &clsTSingle::Add);
-    connect(action(QStringLiteral("mnuEdit_SingleAdd2")), &QAction::triggered, this, [this, &singles] {
-        const QString marks = frmNumbers::ShowDialog(this);
-        if (!marks.isEmpty())
-            singles.AddEx(marks);
-    });
-    connect(action(QStringLiteral("mnuEdit_SingleDel")), &QAction::triggered, &singles, &clsTSingle::SelectDelete);
-    connect(action(QStringLiteral("mnuView_SinglePercent")), &QAction::toggled, &m_document, &MainDocument::SetPercentView);
-    connect(m_homePage->quorvelButton(), &QPushButton::clicked, this,
-            [this] { m_commands->commands().UpdateTeamNames(m_document.State().DownloadMessage); });
 }
 
 QAction *frmMain::action(const QString &name) const
@@ -163,18 +135,16 @@ void frmMain::sizeAndCentre()
 
 void frmMain::SelectPage(int page)
 {
-    // A refused switch keeps the check mark the menu has just moved.
-    if (!m_document.SelectPage(page))
-        action(QStringLiteral("mnuView_Menu_%1").arg(m_document.CurrentPage()))->setChecked(true);
+    m_commands->selectPage(page);
 }
 
 void frmMain::showPage(int page)
 {
-    action(QStringLiteral("mnuView_Menu_%1").arg(page))->setChecked(true);
+    actions().showPage[std::size_t(page)]->setChecked(true);
     m_client->iconStrip()->setCurrent(page);
-    if (page == MainDocument::HomePage)
+    if (page == MainDocument::PageHome)
         m_homePage->ShowSalesStatus();
-    m_client->pages()->setCurrentWidget(pageWidget(page));
+    m_client->pages()->setCurrentWidget(this->page(page));
 }
 
 void frmMain::onRoundChange()

@@ -1,6 +1,5 @@
 #include "singles/clsTSingle.h"
 
-#include "singles/clsTSingleFrame.h"
 #include "support/Format.h"
 #include "support/Ui.h"
 
@@ -20,12 +19,16 @@ const QString &deleteTitle()
 
 } // namespace
 
-clsTSingle::clsTSingle(QObject *parent)
+clsTSingle::clsTSingle(SingleListStore &list, QObject *parent)
     : QObject(parent)
+    , m_list(list)
 {
     connect(&m_sheet, &clsTSingleDraw::NoClick, this, &clsTSingle::onNumberClick);
     connect(&m_sheet, &clsTSingleDraw::MouseDown, this,
             [this](int slot, int mark, int match, int) { onMarkClick(slot, mark, match); });
+    connect(&m_list, &SingleListStore::ChangeCount, this, &clsTSingle::onCountChange);
+    connect(&m_list, &SingleListStore::ChangeValue, this, &clsTSingle::onValueChange);
+    connect(&m_list, &SingleListStore::ChangeFrame, this, &clsTSingle::showFrame);
 }
 
 void clsTSingle::Initialize(SingleSheetSurface *objPictureBox, GridSurface *picCount, GridSurface *picSList)
@@ -35,23 +38,42 @@ void clsTSingle::Initialize(SingleSheetSurface *objPictureBox, GridSurface *picC
     m_estimates.Initialize(picSList, 52, 28);
 }
 
-void clsTSingle::SetSingleFrame(const MarkCounts &lngValue, const MatchFlags &blnVisible)
+void clsTSingle::Attach(SingleSheetSurface *objPictureBox, GridSurface *picCount, GridSurface *picSList)
 {
-    m_countTable.SetVisible(blnVisible);
-    m_countTable.SetValue(lngValue);
-    m_frame = lngValue;
+    m_sheet.AttachSurface(objPictureBox);
+    m_countTable.Attach(picCount);
+    m_estimates.Attach(picSList);
 }
 
-void clsTSingle::SetSingle(qint32 lngSingleCount, const QList<qint32> &lngSingle)
+void clsTSingle::Show()
+{
+    onCountChange(m_list.Count());
+    MovePage(0);
+    showFrame();
+}
+
+void clsTSingle::showFrame()
+{
+    m_countTable.SetVisible(m_list.Visible());
+    m_countTable.SetValue(m_list.Frame());
+}
+
+// Every single unselected; the page stays where it can.
+void clsTSingle::onCountChange(qint32 count)
 {
     BusyPointer busy;
-    // A count beyond the codes handed over would read past the list.
-    m_count = std::clamp(lngSingleCount, 0, qint32(std::min<qsizetype>(lngSingle.size(), std::numeric_limits<qint32>::max())));
-    m_single = lngSingle;
-    m_countText = Format::grouped(m_count);
+    m_countText = Format::grouped(count);
     Q_EMIT CountTextChanged(m_countText);
-    m_selected.assign(std::size_t(m_count), false);
-    m_lastPage = (m_count - 1) / PageSize;
+    m_selected.assign(std::size_t(count), false);
+    m_lastPage = (count - 1) / PageSize;
+    MovePage(m_page);
+}
+
+void clsTSingle::onValueChange(qint32 index)
+{
+    const qint32 slot = index - m_page * PageSize;
+    if (slot >= 0 && slot < PageSize)
+        showSlot(int(slot));
 }
 
 void clsTSingle::MovePage(qint32 lngPage)
@@ -68,8 +90,8 @@ void clsTSingle::MovePage(qint32 lngPage)
 void clsTSingle::showSlot(int slot)
 {
     const qint32 index = indexOfSlot(slot);
-    if (index < m_count) {
-        const qint32 code = m_single.at(index);
+    if (index < m_list.Count()) {
+        const qint32 code = m_list.Codes().at(index);
         m_sheet.SetNo(slot, index + 1, m_selected[std::size_t(index)]);
         m_sheet.SetMark(slot, code);
         m_estimates.SetData(slot, code);
@@ -94,14 +116,14 @@ void clsTSingle::SetAllSelect(bool blnValue)
 {
     std::fill(m_selected.begin(), m_selected.end(), blnValue);
     for (int slot = 0; slot < PageSize; ++slot)
-        if (const qint32 index = indexOfSlot(slot); index < m_count)
+        if (const qint32 index = indexOfSlot(slot); index < m_list.Count())
             m_sheet.SetNo(slot, index + 1, blnValue);
 }
 
 void clsTSingle::onNumberClick(int slot)
 {
     const qint32 index = indexOfSlot(slot);
-    if (slot < 0 || slot >= PageSize || index >= m_count)
+    if (slot < 0 || slot >= PageSize || index >= m_list.Count())
         return;
     const bool selected = !m_selected[std::size_t(index)];
     m_selected[std::size_t(index)] = selected;
@@ -111,32 +133,26 @@ void clsTSingle::onNumberClick(int slot)
 void clsTSingle::onMarkClick(int slot, int mark, int match)
 {
     const qint32 index = indexOfSlot(slot);
-    if (index >= m_count) {
+    if (index >= m_list.Count()) {
         // An empty slot takes a new single; the clicked mark is not applied.
         Add();
         return;
     }
-    if (mark < 0 || mark > 2 || match < 0 || match >= Matches || !clsTNumber::isValidCode(m_single.at(index)))
+    const qint32 old = m_list.Codes().at(index);
+    if (mark < 0 || mark > 2 || match < 0 || match >= Matches || !clsTNumber::isValidCode(old))
         return;
     std::array<qint32, Matches> marks{};
-    m_number.NoToLong(m_single.at(index), marks);
-    const qint32 old = marks[std::size_t(match)];
+    m_number.NoToLong(old, marks);
     marks[std::size_t(match)] = mark;
     qint32 code = 0;
     m_number.LongToNo(marks, code);
-    m_single[index] = code;
-    Q_EMIT ChangeValue(index, code);
-
-    m_sheet.SetMark(slot, code);
-    m_estimates.SetData(slot, code);
-    --m_frame[std::size_t(old)][std::size_t(match)];
-    ++m_frame[std::size_t(mark)][std::size_t(match)];
-    Q_EMIT ChangeFrame(m_frame);
+    m_list.SetAt(index, code);
 }
 
 void clsTSingle::Add()
 {
-    appendSingle(0);
+    if (m_list.Append(0))
+        MovePageLast();
 }
 
 bool clsTSingle::AddEx(const QString &text)
@@ -152,27 +168,15 @@ bool clsTSingle::AddEx(const QString &text)
     }
     qint32 code = 0;
     m_number.LongToNo(marks, code);
-    appendSingle(code);
+    if (m_list.Append(code))
+        MovePageLast();
     return true;
-}
-
-void clsTSingle::appendSingle(qint32 code)
-{
-    std::array<qint32, Matches> marks{};
-    m_number.NoToLong(code, marks);
-    for (int match = 0; match < Matches; ++match)
-        ++m_frame[std::size_t(marks[std::size_t(match)])][std::size_t(match)];
-
-    QList<qint32> singles(qsizetype(m_count) + 1);
-    std::copy_n(m_single.constData(), m_count, singles.data());
-    singles.back() = code;
-    Q_EMIT ChangeCount(m_count + 1, singles);
-    Q_EMIT ChangeFrame(m_frame);
-    MovePageLast();
 }
 
 void clsTSingle::SelectDelete()
 {
+    if (m_list.Locked())
+        return;
     const auto selectedCount = std::count(m_selected.begin(), m_selected.end(), true);
     if (selectedCount == 0) {
         Ui::instance().showMessage(Ui::Icon::Information, deleteTitle(),
@@ -182,24 +186,6 @@ void clsTSingle::SelectDelete()
     if (!Ui::instance().askYesNo(deleteTitle(), QStringLiteral("選択シングルを削除します。よろしいですか？"),
                                  Ui::Icon::Question, Ui::Answer::No))
         return;
-
-    QList<qint32> kept;
-    kept.reserve(m_count - qsizetype(selectedCount));
-    clsTSingleFrame deleted;
-    for (qint32 index = 0; index < m_count; ++index) {
-        if (m_selected[std::size_t(index)])
-            deleted.Add(m_single.at(index));
-        else
-            kept.append(m_single.at(index));
-    }
-    const MarkCounts removed = deleted.Frame();
-    for (std::size_t mark = 0; mark < m_frame.size(); ++mark)
-        for (std::size_t match = 0; match < std::size_t(Matches); ++match)
-            m_frame[mark][match] -= removed[mark][match];
-
-    Q_EMIT ChangeCount(qint32(kept.size()), kept);
-    Q_EMIT ChangeFrame(m_frame);
-    if (m_lastPage < m_page)
-        m_page = m_lastPage;
-    MovePage(m_page);
+    if (m_list.RemoveSelected(m_selected))
+        MovePage(m_page);
 }

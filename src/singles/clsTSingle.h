@@ -5,6 +5,7 @@
 #include "lottery/clsTNumber.h"
 #include "rounddata/RoundData.h"
 #include "singles/clsTSingleDraw.h"
+#include "singles/SingleListStore.h"
 #include "singles/clsTSingleList.h"
 
 #include <QList>
@@ -16,17 +17,13 @@
 class GridSurface;
 class SingleSheetSurface;
 
-// The singles page's controller: shows the owner's list of singles ten per
-// page on the sheet, with the estimate table beside it and the count table of
-// the marks, keeps a selection, and lets the user add, change and delete
-// singles.
-//
-// It works on a copy of the owner's list and reports every change back:
-// ChangeValue, ChangeFrame and ChangeCount. The owner answers each one while
-// it is being raised (ChangeFrame with SetSingleFrame, ChangeCount with
-// SetSingle); the page moves that follow an edit rely on those answers.
-// Copies of the list share their codes until one side changes a code, so
-// handing a long list back and forth costs nothing.
+// The singles page's controller: shows the list of singles ten per page on
+// the sheet, with the estimate table beside it and the count table of the
+// marks, keeps a selection, and lets the user add, change and delete
+// singles. The list itself is the store's: the view keeps only its page and
+// its selection, and follows every change of the store at once, so it never
+// shows singles the list no longer holds. Edits go to the store, which
+// refuses them while a long operation runs.
 class clsTSingle : public QObject
 {
     Q_OBJECT
@@ -36,20 +33,19 @@ class clsTSingle : public QObject
 public:
     static constexpr int PageSize = clsTSingleDraw::Slots;
 
-    explicit clsTSingle(QObject *parent = nullptr);
+    explicit clsTSingle(SingleListStore &list, QObject *parent = nullptr);
 
     // The sheet (its six mark pictures given first through Sheet().SetImage),
     // the count table (columns 60, rows 26) and the estimate table
-    // (columns 52, rows 28) in their areas.
+    // (columns 52, rows 28) in their areas; without areas the controller
+    // works all the same and draws when the page attaches them.
     void Initialize(SingleSheetSurface *objPictureBox, GridSurface *picCount, GridSurface *picSList);
+    void Attach(SingleSheetSurface *objPictureBox, GridSurface *picCount, GridSurface *picSList);
 
     bool SinglePercent() const { return m_countTable.Percent(); }
     void SetSinglePercent(bool blnValue) { m_countTable.SetPercent(blnValue); }
-    // Visible flags then counts to the count table; keeps a copy of the frame.
-    void SetSingleFrame(const MarkCounts &lngValue, const MatchFlags &blnVisible);
-    // Replaces the private list (the first lngSingleCount codes count); every
-    // single unselected; the page stays. Draws nothing.
-    void SetSingle(qint32 lngSingleCount, const QList<qint32> &lngSingle);
+    // What showing the page does: the first page and the count table of the frame.
+    void Show();
     void MovePage(qint32 lngPage);
     void MovePageLast() { MovePage(m_lastPage); }
     void SetAllSelect(bool blnValue);
@@ -68,10 +64,10 @@ public:
     bool PreviousUsable() const { return m_page != 0; }
     bool NextUsable() const { return m_page != m_lastPage; }
 
-    qint32 Count() const { return m_count; }
-    const QList<qint32> &Singles() const { return m_single; }
+    qint32 Count() const { return m_list.Count(); }
+    const QList<qint32> &Singles() const { return m_list.Codes(); }
     bool IsSelected(qint32 index) const { return m_selected.at(std::size_t(index)); }
-    const MarkCounts &Frame() const { return m_frame; }
+    const MarkCounts &Frame() const { return m_list.Frame(); }
     qint32 Page() const { return m_page; }
     qint32 LastPage() const { return m_lastPage; }
 
@@ -85,33 +81,26 @@ public Q_SLOTS:
     void MoveNext();
 
 Q_SIGNALS:
-    // Owner: store the code at that index of its list.
-    void ChangeValue(qint32 index, qint32 code);
-    // Owner: copy it into its frame, then SetSingleFrame(its frame, its visible flags).
-    void ChangeFrame(const MarkCounts &frame);
-    // Owner: store both as its list, then SetSingle(count, singles).
-    void ChangeCount(qint32 count, const QList<qint32> &singles);
-
     void CountTextChanged(const QString &text);
     void PageTextChanged(const QString &text);
     // Which arrows can be used: enabled picture and the hand pointer.
     void ArrowsChanged(bool previousUsable, bool nextUsable);
 
 private:
+    void onCountChange(qint32 count);
+    void onValueChange(qint32 index);
+    void showFrame();
     void onNumberClick(int slot);
     void onMarkClick(int slot, int mark, int match);
     void showSlot(int slot);
-    void appendSingle(qint32 code);
     qint32 indexOfSlot(int slot) const { return m_page * PageSize + slot; }
 
+    SingleListStore &m_list;
     clsTNumber m_number;
     clsTSingleDraw m_sheet;
     clsTCount m_countTable;
     clsTSingleList m_estimates;
-    qint32 m_count = 0;
-    QList<qint32> m_single;
     std::vector<bool> m_selected;
-    MarkCounts m_frame{};
     qint32 m_page = 0;
     qint32 m_lastPage = 0;
     QString m_countText = QStringLiteral("0");

@@ -107,24 +107,41 @@ SheetBackground clsTSingleDraw::Background() const
 
 void clsTSingleDraw::Initialize(SingleSheetSurface *objPictureBox)
 {
-    if (m_surface && m_surface != objPictureBox)
-        m_surface->attachSheet(nullptr);
-    m_surface = objPictureBox;
     m_pressedNumber = -1;
     layOut();
+    for (auto &column : m_shown)
+        column.fill(NoMark);
+    for (int slot = 0; slot < Slots; ++slot)
+        m_numbers[std::size_t(slot)] = {slot + 1, false};
+    if (m_surface != objPictureBox)
+        AttachSurface(objPictureBox);
+    else if (m_surface)
+        drawAll();
+}
+
+void clsTSingleDraw::AttachSurface(SingleSheetSurface *surface)
+{
+    if (m_surface == surface)
+        return;
+    if (m_surface)
+        m_surface->attachSheet(nullptr);
+    m_surface = surface;
     if (!m_surface)
         return;
     m_surface->attachSheet(this);
+    drawAll();
+}
+
+void clsTSingleDraw::drawAll()
+{
     for (int slot = 0; slot < Slots; ++slot)
         m_surface->placeNumber(slot, NumberRect(slot), NumberFontSize);
     for (int slot = 0; slot < Slots; ++slot)
         for (int mark = 0; mark < Marks; ++mark)
             for (int match = 0; match < Matches; ++match)
-                showBox(slot, mark, match, false);
-    for (auto &column : m_shown)
-        column.fill(NoMark);
+                showBox(slot, mark, match, m_shown[std::size_t(slot)][std::size_t(match)] == mark);
     for (int slot = 0; slot < Slots; ++slot)
-        SetNo(slot, slot + 1, false);
+        drawNumber(slot);
     SetBackMode();
 }
 
@@ -142,16 +159,24 @@ void clsTSingleDraw::SetBackMode()
 
 void clsTSingleDraw::SetNo(int lngSlot, qint32 lngValue, bool blnSelect)
 {
-    if (!m_surface || !isSlot(lngSlot))
+    if (!isSlot(lngSlot))
         return;
-    m_surface->showNumber(lngSlot, lngValue < 0 ? QString() : QString::number(lngValue),
-                          blnSelect ? WinColor::White : WinColor::Black,
-                          blnSelect ? WinColor::Black : WinColor::White);
+    m_numbers[std::size_t(lngSlot)] = {lngValue, blnSelect};
+    if (m_surface)
+        drawNumber(lngSlot);
+}
+
+void clsTSingleDraw::drawNumber(int slot)
+{
+    const Number &number = m_numbers[std::size_t(slot)];
+    m_surface->showNumber(slot, number.value < 0 ? QString() : QString::number(number.value),
+                          number.selected ? WinColor::White : WinColor::Black,
+                          number.selected ? WinColor::Black : WinColor::White);
 }
 
 void clsTSingleDraw::SetMark(int lngSlot, qint32 lngValue)
 {
-    if (!m_surface || !isSlot(lngSlot))
+    if (!isSlot(lngSlot))
         return;
     std::array<quint8, Matches> wanted;
     // A code that is no single shows like an empty slot.
@@ -165,9 +190,9 @@ void clsTSingleDraw::SetMark(int lngSlot, qint32 lngValue)
         quint8 &cached = shown[std::size_t(match)];
         if (mark == cached)
             continue;
-        if (cached != NoMark)
+        if (m_surface && cached != NoMark)
             showBox(lngSlot, cached, match, false);
-        if (mark != NoMark)
+        if (m_surface && mark != NoMark)
             showBox(lngSlot, mark, match, true);
         cached = mark;
     }

@@ -38,6 +38,8 @@ public:
     // Lays the sheet out at the display scale, shows ten numbers and every
     // box unmarked, and paints the background.
     void Initialize(SingleSheetSurface *objPictureBox);
+    // The page's sheet area takes the sheet as it stands.
+    void AttachSurface(SingleSheetSurface *surface);
     // The surface is going away; the sheet draws nothing more.
     void DetachSurface() { m_surface = nullptr; }
     // The picture of a mark code's box: lngMark 0 unmarked, 1 marked.
@@ -87,7 +89,15 @@ Q_SIGNALS:
     void MouseDown(int slot, int mark, int match, int button);
 
 private:
+    struct Number
+    {
+        qint32 value = -1;
+        bool selected = false;
+    };
+
     void layOut();
+    void drawAll();
+    void drawNumber(int slot);
     void showBox(int slot, int mark, int match, bool marked);
     // Left to right the boxes show the marks "1", "0", "2".
     static int positionOfMark(int mark) { return mark == 1 ? 0 : mark == 0 ? 1 : 2; }
@@ -96,6 +106,7 @@ private:
     SingleSheetSurface *m_surface = nullptr;
     std::array<std::array<QVariant, 2>, Marks> m_pictures;
     std::array<std::array<quint8, Matches>, Slots> m_shown{};
+    std::array<Number, Slots> m_numbers{};
     double m_factorX = 1;
     double m_factorY = 1;
     double m_width = SheetWidth;

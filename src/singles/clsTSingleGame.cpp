@@ -29,7 +29,7 @@ void clsTSingleGame::Initialize(GridSurface *objPictureBox, int lngHeight)
         for (int match = 1; match <= Matches; ++match)
             m_grid.SetCaption(NoColumn, match + 1, QString::number(match));
         GridStyle::bandRows(m_grid, 3);
-        GridStyle::fitArea(m_grid, objPictureBox);
+        GridStyle::fitArea(m_grid);
         m_grid.Refresh();
         return 0;
     });

@@ -13,6 +13,8 @@ class clsTSingleGame
 public:
     // lngHeight: the height of a match row in layout pixels (the sheet's rows are 26).
     void Initialize(GridSurface *objPictureBox, int lngHeight);
+    // The page's picture area takes the table as it stands.
+    void Attach(GridSurface *area) { m_grid.AttachSurface(area); }
     // Dates ("mm/dd", empty when not set) and teams of the round's matches.
     void SetScheduleData(const ScheduleData &schedule);
 

@@ -83,7 +83,7 @@ void clsTSingleList::Initialize(GridSurface *objPictureBox, int lngWidth, int ln
                 m_grid.SetAlignment(col, row, clsGrid::AlignRight);
         m_grid.BackColorRow(Money2Row, WinColor::LightYellow);
         m_grid.BackColorRow(MarkRow, WinColor::LightYellow);
-        GridStyle::fitArea(m_grid, objPictureBox);
+        GridStyle::fitArea(m_grid);
         m_grid.Refresh();
         return 0;
     });

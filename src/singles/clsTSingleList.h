@@ -21,6 +21,8 @@ public:
     static constexpr int Slots = 10;
 
     void Initialize(GridSurface *objPictureBox, int lngWidth, int lngHeight);
+    // The page's picture area takes the table as it stands.
+    void Attach(GridSurface *area) { m_grid.AttachSurface(area); }
     // Fills the column of a page slot (0 … 9) with a single, or empties it for -1.
     void SetData(int lngSlot, qint32 lngValue);
     void SetVoteData(const VoteData &vote);

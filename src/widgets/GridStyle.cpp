@@ -5,6 +5,8 @@
 #include "support/WinColor.h"
 #include "widgets/clsGrid.h"
 
+#include <QString>
+
 namespace GridStyle {
 
 int pixelsX(double layoutPixels)
@@ -29,10 +31,20 @@ void bandRows(clsGrid &grid, int firstRow)
         grid.BackColorRow(row, WinColor::LightYellow);
 }
 
-void fitArea(clsGrid &grid, GridSurface *area)
+void fitArea(clsGrid &grid)
 {
-    if (area)
-        area->resizeSurface(grid.Width(), grid.Height());
+    grid.Surface()->resizeSurface(grid.Width(), grid.Height());
+}
+
+void markColumns(clsGrid &grid, int columnWidth, int rowHeight)
+{
+    constexpr int Matches = 14;
+    constexpr int MarkOfColumn[3] = {1, 0, 2};
+    grid.SetGridColRow(3, Matches + 1, columnWidth, rowHeight);
+    headerRow(grid);
+    grid.SetFontSize(11);
+    for (int col = 1; col <= 3; ++col)
+        grid.SetCaption(col, 1, QString::number(MarkOfColumn[col - 1]));
 }
 
 } // namespace GridStyle

@@ -16,7 +16,10 @@ int pixelsY(double layoutPixels);
 void headerRow(clsGrid &grid);
 // Light yellow on every second row from firstRow to the last.
 void bandRows(clsGrid &grid, int firstRow);
-// The picture area (when there is one) takes the grid's width and height.
-void fitArea(clsGrid &grid, GridSurface *area);
+// The picture area takes the grid's width and height.
+void fitArea(clsGrid &grid);
+// The three columns of the marks "1", "0", "2" under a header row, one row
+// per match, in the 11-point font.
+void markColumns(clsGrid &grid, int columnWidth, int rowHeight);
 
 } // namespace GridStyle

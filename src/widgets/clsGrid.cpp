@@ -13,20 +13,23 @@ clsGrid::clsGrid(QObject *parent)
 
 clsGrid::~clsGrid()
 {
-    if (m_surface)
-        m_surface->attachGrid(nullptr);
+    m_holder.detach();
 }
 
 void clsGrid::Initialize(GridSurface *objPictureBox)
 {
-    if (m_surface)
-        m_surface->attachGrid(nullptr);
-    m_surface = objPictureBox;
-    if (!m_surface)
-        return;
-    m_surface->setSurfaceVisible(true);
-    m_surface->attachGrid(this);
+    m_holder.attach(objPictureBox, this);
+    m_initialized = true;
+    m_holder.setSurfaceVisible(true);
     SetGridColRow(1, 1, 30, 20);
+}
+
+void clsGrid::AttachSurface(GridSurface *area)
+{
+    m_holder.attach(area, this);
+    for (Cell &each : m_cells)
+        each.changed = true;
+    Refresh();
 }
 
 void clsGrid::SetGridColRow(int lngCol, int lngRow, int lngDefCol, int lngDefRow)
@@ -219,7 +222,7 @@ void clsGrid::BackColorRow(int lngRow, quint32 lngValue)
 
 bool clsGrid::requireSurface(const QString &procedure) const
 {
-    if (m_surface)
+    if (m_initialized)
         return true;
     m_err.reportInitializeError(procedure);
     return false;
@@ -228,35 +231,35 @@ bool clsGrid::requireSurface(const QString &procedure) const
 void clsGrid::SetFontSize(double sngValue)
 {
     if (requireSurface(QStringLiteral("FontSize")))
-        m_surface->setFontSize(sngValue);
+        m_holder.setFontSize(sngValue);
 }
 
 void clsGrid::SetVisible(bool blnValue)
 {
     if (requireSurface(QStringLiteral("Visible")))
-        m_surface->setSurfaceVisible(blnValue);
+        m_holder.setSurfaceVisible(blnValue);
 }
 
 int clsGrid::Left() const
 {
-    return requireSurface(QStringLiteral("Left")) ? m_surface->surfaceLeft() : 0;
+    return requireSurface(QStringLiteral("Left")) ? m_holder.surfaceLeft() : 0;
 }
 
 void clsGrid::SetLeft(int lngValue)
 {
     if (requireSurface(QStringLiteral("Left")))
-        m_surface->moveSurface(lngValue, m_surface->surfaceTop());
+        m_holder.moveSurface(lngValue, m_holder.surfaceTop());
 }
 
 int clsGrid::Top() const
 {
-    return requireSurface(QStringLiteral("Top")) ? m_surface->surfaceTop() : 0;
+    return requireSurface(QStringLiteral("Top")) ? m_holder.surfaceTop() : 0;
 }
 
 void clsGrid::SetTop(int lngValue)
 {
     if (requireSurface(QStringLiteral("Top")))
-        m_surface->moveSurface(m_surface->surfaceLeft(), lngValue);
+        m_holder.moveSurface(m_holder.surfaceLeft(), lngValue);
 }
 
 int clsGrid::Width()
@@ -277,15 +280,21 @@ int clsGrid::Height()
 
 void clsGrid::applyLayout()
 {
-    if (!m_layoutChanged || !m_surface)
+    if (!m_layoutChanged || !m_initialized)
         return;
-    m_surface->resizeSurface(LayoutWidth(), LayoutHeight());
+    m_holder.resizeSurface(LayoutWidth(), LayoutHeight());
     m_layoutChanged = false;
 }
 
 void clsGrid::SetColorImage(const QVariant &objImage, quint32 lngColor)
 {
-    m_colorImages.append({objImage, lngColor});
+    // A page made again brings its pictures again: they take the old ones' place.
+    const auto same = std::find_if(m_colorImages.begin(), m_colorImages.end(),
+                                   [lngColor](const ColorImage &image) { return image.key == lngColor; });
+    if (same != m_colorImages.end())
+        same->picture = objImage;
+    else
+        m_colorImages.append({objImage, lngColor});
     m_colorImagesOn = true;
 }
 
@@ -322,7 +331,7 @@ GridCellDrawing clsGrid::drawing(int col, int row) const
 
 void clsGrid::Refresh()
 {
-    if (!m_surface)
+    if (!m_initialized)
         return;
     applyLayout();
     QList<GridCellDrawing> changed;
@@ -336,7 +345,7 @@ void clsGrid::Refresh()
                 changed.append(drawing(c, r));
         }
     }
-    m_surface->drawCells(changed);
+    m_holder.drawCells(changed);
 }
 
 bool clsGrid::IsChanged(int lngCol, int lngRow) const

@@ -2,6 +2,7 @@
 
 #include "support/ErrorReporter.h"
 #include "widgets/GridSurface.h"
+#include "widgets/GridSurfaceHolder.h"
 
 #include <QList>
 #include <QObject>
@@ -27,10 +28,18 @@ public:
     explicit clsGrid(QObject *parent = nullptr);
     ~clsGrid() override;
 
+    // Without a picture area the grid works all the same and draws nothing
+    // until one is attached.
     void Initialize(GridSurface *objPictureBox);
-    bool IsInitialized() const { return m_surface != nullptr; }
+    bool IsInitialized() const { return m_initialized; }
+    // The page's picture area: it takes the grid's place, size and cells.
+    void AttachSurface(GridSurface *area);
     // The surface is going away; the grid keeps its cells and draws nothing more.
-    void DetachSurface() { m_surface = nullptr; }
+    void DetachSurface() { m_holder.detach(); }
+    // What the owner moves, sizes or asks for a pop-up menu: the attached area
+    // or, before there is one, what stands in for it.
+    GridSurface *Surface() { return &m_holder; }
+    const GridSurface *Surface() const { return &m_holder; }
 
     // Discards every cell; widths and heights are layout pixels at 96 dpi,
     // scaled to the display.
@@ -122,7 +131,8 @@ private:
     void store(Value Cell::*field, int col, int row, const Value &value);
 
     ErrorReporter m_err{QStringLiteral("clsGrid")};
-    GridSurface *m_surface = nullptr;
+    GridSurfaceHolder m_holder;
+    bool m_initialized = false;
     int m_cols = 0;
     int m_rows = 0;
     std::vector<int> m_colWidth;

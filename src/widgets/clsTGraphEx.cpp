@@ -62,6 +62,18 @@ void clsTGraphEx::Initialize(BarSurface *surface)
     Refresh();
 }
 
+void clsTGraphEx::AttachSurface(BarSurface *surface)
+{
+    if (m_surface == surface)
+        return;
+    if (m_surface)
+        m_surface->attachBars(nullptr);
+    m_surface = surface;
+    if (m_surface)
+        m_surface->attachBars(this);
+    Refresh();
+}
+
 void clsTGraphEx::SetValue(int lngIndex, qint32 count1, qint32 count0, qint32 count2)
 {
     m_bars.at(std::size_t(lngIndex)).counts = {count1, count0, count2};

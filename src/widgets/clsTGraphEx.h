@@ -25,6 +25,8 @@ public:
 
     // Places the bars on the surface, every count 0 and every bar hidden.
     void Initialize(BarSurface *surface);
+    // The page's bar area takes the bars as they stand.
+    void AttachSurface(BarSurface *surface);
     // The surface is going away; the strip keeps its bars and draws nothing more.
     void DetachSurface() { m_surface = nullptr; }
     // Counts of the votes for "1", "0" and "2" of bar lngIndex (0-based).
