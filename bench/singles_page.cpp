@@ -99,15 +99,16 @@ QList<qint32> everySingleTwiceShuffled()
 
 struct Page
 {
+    SingleListStore list;
     SingleSheetView sheet;
     GridView count;
     GridView estimates;
-    clsTSingle singles;
+    clsTSingle singles{list};
 };
 
 void pageMoves(Page &page, const QList<qint32> &list)
 {
-    page.singles.SetSingle(qint32(list.size()), list);
+    page.list.Replace(list);
     page.singles.MovePage(0);
     page.sheet.show();
     page.estimates.show();

@@ -42,9 +42,7 @@ void MainDocument::ShowSavedRound()
 
 bool MainDocument::SaveAppState()
 {
-    // Before a round was ever loaded the round box still holds the saved one.
-    if (m_roundLoaded)
-        m_state.Kaisaikai = m_main.Kaisaikai();
+    m_state.Kaisaikai = Kaisaikai();
     return ::SaveAppState(m_state);
 }
 

@@ -51,7 +51,8 @@ public:
     int CurrentPage() const { return m_page; }
     bool CanClose() const { return !Busy(); }
 
-    qint32 Kaisaikai() const { return m_main.Kaisaikai(); }
+    // Until the round box has loaded a round, the round kept in QUDO.ini.
+    qint32 Kaisaikai() const { return m_roundLoaded ? m_main.Kaisaikai() : m_state.Kaisaikai; }
     QString Kumi() const { return m_main.Kumi(); }
     const ScheduleData &Schedule() const { return m_main.Schedule(); }
     const VoteData &Vote() const { return m_main.Vote(); }

@@ -79,6 +79,9 @@ void clsTResult::Attach(GridSurface *objPictureBox, GridSurface *picGrade, GridS
 
 void clsTResult::setPictures(const QList<QVariant> &imgResult)
 {
+    if (imgResult.isEmpty())
+        return;
+    m_resultGrid.ClearColorImages();
     for (qsizetype i = 0; i < std::min<qsizetype>(imgResult.size(), std::size(PictureKeys)); ++i)
         m_resultGrid.SetColorImage(imgResult[i], PictureKeys[i]);
 }

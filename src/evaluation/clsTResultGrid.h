@@ -24,6 +24,7 @@ public:
     // The page's picture area takes the table as it stands.
     void Attach(GridSurface *area) { m_grid.AttachSurface(area); }
     void SetColorImage(const QVariant &objImage, quint32 lngColor);
+    void ClearColorImages() { m_grid.ClearColorImages(); }
     // Fills column lngNo + 1; no refresh.
     void SetValue(int lngNo, const Marks &bytValue, const Hits &bytColor, int lngKaisaikai);
     // Empties column lngNo + 1; no refresh.

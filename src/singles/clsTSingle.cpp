@@ -47,8 +47,8 @@ void clsTSingle::Attach(SingleSheetSurface *objPictureBox, GridSurface *picCount
 
 void clsTSingle::Show()
 {
+    m_page = 0;
     onCountChange(m_list.Count());
-    MovePage(0);
     showFrame();
 }
 

@@ -11,18 +11,19 @@ void GridSurfaceHolder::attach(GridSurface *area, clsGrid *grid)
     m_area->attachGrid(grid);
     if (m_fontPoints)
         m_area->setFontSize(*m_fontPoints);
-    m_area->moveSurface(m_left, m_top);
+    if (m_place)
+        m_area->moveSurface(m_place->x(), m_place->y());
     if (m_size)
         m_area->resizeSurface(m_size->width(), m_size->height());
-    m_area->setSurfaceVisible(m_visible);
+    if (m_visible)
+        m_area->setSurfaceVisible(*m_visible);
 }
 
 void GridSurfaceHolder::detach()
 {
     if (!m_area)
         return;
-    m_left = m_area->surfaceLeft();
-    m_top = m_area->surfaceTop();
+    m_place = QPoint(m_area->surfaceLeft(), m_area->surfaceTop());
     m_visible = m_area->isSurfaceVisible();
     m_area->attachGrid(nullptr);
     m_area = nullptr;
@@ -37,7 +38,7 @@ void GridSurfaceHolder::resizeSurface(int width, int height)
 
 bool GridSurfaceHolder::isSurfaceVisible() const
 {
-    return m_area ? m_area->isSurfaceVisible() : m_visible;
+    return m_area ? m_area->isSurfaceVisible() : m_visible.value_or(true);
 }
 
 void GridSurfaceHolder::setSurfaceVisible(bool visible)
@@ -49,18 +50,17 @@ void GridSurfaceHolder::setSurfaceVisible(bool visible)
 
 int GridSurfaceHolder::surfaceLeft() const
 {
-    return m_area ? m_area->surfaceLeft() : m_left;
+    return m_area ? m_area->surfaceLeft() : m_place.value_or(QPoint()).x();
 }
 
 int GridSurfaceHolder::surfaceTop() const
 {
-    return m_area ? m_area->surfaceTop() : m_top;
+    return m_area ? m_area->surfaceTop() : m_place.value_or(QPoint()).y();
 }
 
 void GridSurfaceHolder::moveSurface(int left, int top)
 {
-    m_left = left;
-    m_top = top;
+    m_place = QPoint(left, top);
     if (m_area)
         m_area->moveSurface(left, top);
 }

@@ -30,9 +30,10 @@ public:
 
 private:
     GridSurface *m_area = nullptr;
-    int m_left = 0;
-    int m_top = 0;
+    // Only what was asked is handed on: an area keeps its own place until
+    // the grid moves it.
+    std::optional<QPoint> m_place;
     std::optional<QSize> m_size;
-    bool m_visible = true;
+    std::optional<bool> m_visible;
     std::optional<double> m_fontPoints;
 };

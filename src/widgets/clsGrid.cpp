@@ -288,14 +288,14 @@ void clsGrid::applyLayout()
 
 void clsGrid::SetColorImage(const QVariant &objImage, quint32 lngColor)
 {
-    // A page made again brings its pictures again: they take the old ones' place.
-    const auto same = std::find_if(m_colorImages.begin(), m_colorImages.end(),
-                                   [lngColor](const ColorImage &image) { return image.key == lngColor; });
-    if (same != m_colorImages.end())
-        same->picture = objImage;
-    else
-        m_colorImages.append({objImage, lngColor});
+    m_colorImages.append({objImage, lngColor});
     m_colorImagesOn = true;
+}
+
+void clsGrid::ClearColorImages()
+{
+    m_colorImages.clear();
+    m_colorImagesOn = false;
 }
 
 QVariant clsGrid::pictureFor(quint32 backColor) const

@@ -79,6 +79,7 @@ public:
 
     // A cell whose back colour is lngColor shows this picture, centred on white.
     void SetColorImage(const QVariant &objImage, quint32 lngColor);
+    void ClearColorImages();
 
     void Refresh();
 

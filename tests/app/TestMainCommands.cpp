@@ -3,12 +3,15 @@
 #include "app/MainDocument.h"
 #include "app/ProtectedFolder.h"
 #include "common/FakeClipboard.h"
+#include "common/OfficialSite.h"
 #include "common/RecordingBarSurface.h"
 #include "common/RecordingSheetSurface.h"
 #include "common/RecordingSurface.h"
 #include "common/RecordingUi.h"
+#include "common/ScriptedFileDialogs.h"
 #include "common/TestAppFolder.h"
 #include "lottery/clsTNumber.h"
+#include "singles/clsTFileCSV.h"
 
 #include <QTest>
 
@@ -18,37 +21,17 @@
 // recording Ui and a fake clipboard.
 namespace {
 
-class ScriptedDialogs final : public FileDialogs
-{
-public:
-    QString openFileName(const QString &title, const QString &filter, const QString &folder,
-                         const QString &proposed) override
-    {
-        asked << QStringLiteral("%1|%2|%3").arg(title, filter, proposed);
-        lastFolder = folder;
-        return answer;
-    }
-    QString saveFileName(const QString &title, const QString &filter, const QString &folder,
-                         const QString &proposed) override
-    {
-        return openFileName(title, filter, folder, proposed);
-    }
-
-    QString answer;
-    QStringList asked;
-    QString lastFolder;
-};
-
-// A document whose page controllers draw on recording surfaces.
+// A document whose page controllers draw on recording surfaces, attached
+// as the pages attach their views.
 struct Desk
 {
     Desk()
     {
         document.Load();
-        document.SingleGame().Initialize(&games, 26);
-        document.SinglesView().Initialize(&sheet, &counts, &estimates);
-        document.ResultEvaluation().Initialize(&result, &grades, &multi, &resultCounts, &kakutei, nullptr, {});
-        document.MatchList().Initialize(&matches, &votes, &bars, false);
+        document.SingleGame().Attach(&games);
+        document.SinglesView().Attach(&sheet, &counts, &estimates);
+        document.ResultEvaluation().Attach(&result, &grades, &multi, &resultCounts, &kakutei, {});
+        document.MatchList().Attach(&matches, &votes, &bars);
     }
 
     TestAppFolder app{TestAppFolder::SysData::Shipped};
@@ -57,7 +40,7 @@ struct Desk
     RecordingSheetSurface sheet;
     RecordingBarSurface bars;
     MainDocument document;
-    ScriptedDialogs dialogs;
+    ScriptedFileDialogs dialogs;
     FakeClipboard clipboard;
     MainCommands commands{document, dialogs, clipboard};
 };
@@ -88,6 +71,10 @@ private Q_SLOTS:
     void newForgetsListAndFile();
     void protectedFolders_data();
     void protectedFolders();
+    void commandsDuringALongOperationAreRefused_data();
+    void commandsDuringALongOperationAreRefused();
+    void busyFlagLastsUntilTheOutermostOperationEnds();
+    void oneChangeGradesOnce();
 };
 
 void TestMainCommands::openAddsTheExtension()
@@ -111,7 +98,7 @@ void TestMainCommands::openSwitchesToTheFilesRound()
     desk.commands.Open();
     QCOMPARE(desk.document.Kaisaikai(), 512);
     QCOMPARE(desk.document.RoundSelection().RoundText(), QStringLiteral("512"));
-    QCOMPARE(desk.document.CurrentPage(), int(MainDocument::SinglesPage));
+    QCOMPARE(desk.document.CurrentPage(), int(MainDocument::PageSingles));
     QCOMPARE(desk.document.Singles().size(), 12);
     QCOMPARE(desk.document.SingleFrame()[1][0], 12);
     QVERIFY(desk.ui.boxes().isEmpty());
@@ -165,7 +152,7 @@ void TestMainCommands::duplicateRemovalMessages()
     desk.document.ReplaceSingles(singles);
     desk.commands.RemoveDuplicates();
     QCOMPARE(desk.document.Singles(), kept);
-    QCOMPARE(desk.document.CurrentPage(), int(MainDocument::CheckPage));
+    QCOMPARE(desk.document.CurrentPage(), int(MainDocument::PageCheck));
     QCOMPARE(desk.ui.boxes().size(), 1);
     QVERIFY2(desk.ui.boxes()[0].text.contains(message), qPrintable(desk.ui.boxes()[0].text));
 }
@@ -177,7 +164,7 @@ void TestMainCommands::sortItemsWithoutVoteData()
     QVERIFY(!items.estimatesAndPopularity);
     QVERIFY(!items.hits);
     QVERIFY(!items.singlesEditing);
-    desk.document.SelectPage(MainDocument::CheckPage);
+    desk.document.SelectPage(MainDocument::PageCheck);
     QVERIFY(desk.commands.EnabledSortItems().hits);
 
     // Marks sort without vote data; the list keeps its frame.
@@ -194,7 +181,7 @@ void TestMainCommands::clipboardImportReplacesTheList()
     desk.clipboard.copy(QStringLiteral("10201020102010\r\n22222222222222\r\n"));
     desk.commands.ImportFromClipboard();
     QCOMPARE(desk.document.Singles().size(), 2);
-    QCOMPARE(desk.document.CurrentPage(), int(MainDocument::CheckPage));
+    QCOMPARE(desk.document.CurrentPage(), int(MainDocument::PageCheck));
     QCOMPARE(desk.ui.boxes().last().text, QStringLiteral("2口取り込みしました"));
 
     // Nothing to import changes nothing.
@@ -216,11 +203,11 @@ void TestMainCommands::newForgetsListAndFile()
     Desk desk;
     desk.document.ReplaceSingles({5, 6});
     desk.document.setCurrentFile(QStringLiteral("C:\\round123.csv"));
-    desk.document.SelectPage(MainDocument::SinglesPage);
+    desk.document.SelectPage(MainDocument::PageSingles);
     desk.commands.New();
     QVERIFY(desk.document.Singles().isEmpty());
     QCOMPARE(desk.document.SingleFrame()[0][0], 0);
-    QCOMPARE(desk.document.CurrentPage(), int(MainDocument::HomePage));
+    QCOMPARE(desk.document.CurrentPage(), int(MainDocument::PageHome));
     QCOMPARE(desk.document.Title(), QStringLiteral(" Quorvel  QUDO"));
 }
 
@@ -242,6 +229,153 @@ void TestMainCommands::protectedFolders()
     // A folder of the user's own is not.
     TestAppFolder app;
     QVERIFY(!ProtectedFolder::isProtected(app.path()));
+}
+
+namespace {
+
+// Every kind of single, spread over the space, more than the progress window's threshold.
+QList<qint32> manySingles()
+{
+    QList<qint32> singles;
+    for (qint32 i = 0; i < 20000; ++i)
+        singles.append(qint32((qint64(i) * 7919) % (clsTNumber::MaxCode + 1)));
+    return singles;
+}
+
+void fire(Desk &desk, const QString &command)
+{
+    if (command == QLatin1String("sort"))
+        desk.commands.Sort(MainCommands::ByMark, 0, false);
+    else if (command == QLatin1String("hits sort"))
+        desk.commands.SortByHits(false);
+    else if (command == QLatin1String("clipboard import"))
+        desk.commands.ImportFromClipboard();
+    else if (command == QLatin1String("add"))
+        desk.document.SinglesView().Add();
+    else if (command == QLatin1String("new"))
+        desk.commands.New();
+    else if (command == QLatin1String("duplicates"))
+        desk.commands.RemoveDuplicates();
+    else if (command == QLatin1String("open"))
+        desk.commands.Open();
+    else if (command == QLatin1String("save"))
+        desk.commands.Save();
+    else if (command == QLatin1String("mark edit"))
+        desk.document.SinglesStore().SetAt(0, 2);
+    else
+        QFAIL(qPrintable(command));
+}
+
+} // namespace
+
+void TestMainCommands::commandsDuringALongOperationAreRefused_data()
+{
+    QTest::addColumn<QString>("operation");
+    QTest::addColumn<QString>("command");
+    for (const char *operation : {"save", "open", "grading", "hits sort"})
+        for (const char *command : {"sort", "hits sort", "clipboard import", "add", "new", "duplicates", "open", "save",
+                                    "mark edit"})
+            QTest::addRow("%s, then %s", operation, command) << QString::fromLatin1(operation) << QString::fromLatin1(command);
+}
+
+// The progress window lets the menus and the sheet work while a long
+// operation runs; whatever the user fires then must not touch the list the
+// operation works on.
+void TestMainCommands::commandsDuringALongOperationAreRefused()
+{
+    QFETCH(QString, operation);
+    QFETCH(QString, command);
+    Desk desk;
+    const QList<qint32> list = manySingles();
+    desk.document.ReplaceSingles(list);
+    desk.document.setCurrentFile(desk.app.filePath(QStringLiteral("UserData/QUDO/saved.csv")));
+    desk.app.writeFile(QStringLiteral("UserData/QUDO/A-512.csv"), fileText(5000).toLatin1());
+    desk.dialogs.answer = desk.app.filePath(QStringLiteral("UserData/QUDO/A-512.csv"));
+    desk.clipboard.copy(QStringLiteral("22222222222222\r\n"));
+    if (operation == QLatin1String("hits sort"))
+        desk.document.SelectPage(MainDocument::PageCheck);
+    const int boxesBefore = int(desk.ui.boxes().size());
+    const QStringList askedBefore = desk.dialogs.asked;
+
+    int fired = 0;
+    desk.ui.onProcessEvents = [&] {
+        if (fired++ == 0)
+            fire(desk, command);
+    };
+    if (operation == QLatin1String("save"))
+        desk.commands.Save();
+    else if (operation == QLatin1String("open"))
+        desk.commands.OpenPath(desk.dialogs.answer);
+    else if (operation == QLatin1String("grading"))
+        desk.document.SelectPage(MainDocument::PageCheck);
+    else
+        desk.commands.SortByHits(true);
+    desk.ui.onProcessEvents = {};
+
+    QVERIFY(fired > 0);
+    QVERIFY(!desk.document.Busy());
+    QVERIFY(!desk.document.SinglesStore().Locked());
+    QCOMPARE(desk.ui.boxes().size(), boxesBefore);
+    QCOMPARE(desk.dialogs.asked, askedBefore);
+    if (operation == QLatin1String("open")) {
+        QCOMPARE(desk.document.Singles().size(), 5000);
+        return;
+    }
+    QCOMPARE(desk.document.Singles().size(), list.size());
+    QCOMPARE(desk.document.ResultEvaluation().SingleCount(), operation == QLatin1String("save") ? 0 : 20000);
+    if (operation != QLatin1String("save"))
+        return;
+    QCOMPARE(desk.document.Singles(), list);
+    qint32 count = 0;
+    std::vector<qint32> saved;
+    QVERIFY(clsTFileCSV().CsvLoad(desk.document.CurrentFile(), count, saved));
+    QCOMPARE(QList<qint32>(saved.begin(), saved.end()), list);
+}
+
+void TestMainCommands::busyFlagLastsUntilTheOutermostOperationEnds()
+{
+    Desk desk;
+    desk.document.ReplaceSingles({1, 2});
+    {
+        MainDocument::BusyScope outer(desk.document);
+        {
+            MainDocument::BusyScope inner(desk.document);
+        }
+        QVERIFY(desk.document.Busy());
+        QVERIFY(desk.document.SinglesStore().Locked());
+        QVERIFY(!desk.document.SelectPage(MainDocument::PageSingles));
+        desk.commands.New();
+        QCOMPARE(desk.document.Singles().size(), 2);
+    }
+    QVERIFY(!desk.document.Busy());
+    QVERIFY(desk.document.SelectPage(MainDocument::PageSingles));
+}
+
+void TestMainCommands::oneChangeGradesOnce()
+{
+    Desk desk;
+    desk.app.writeFile(QStringLiteral("SysData/BIG_Result/big_result_1478.xml"),
+                       OfficialSite::expectedFile(QStringLiteral("big_result_1478.xml")));
+    desk.document.setResultAll(true);
+    desk.document.ReplaceSingles(manySingles());
+    const clsTResult &result = desk.document.ResultEvaluation();
+
+    desk.document.RoundSelection().SetKaisaikai(1478);
+    quint64 before = result.GradingCount();
+    QVERIFY(desk.document.SelectPage(MainDocument::PageCheck));
+    QCOMPARE(result.GradingCount(), before + 1);
+    QVERIFY(result.FullResult());
+
+    desk.document.RoundSelection().SetKaisaikai(1477);
+    before = result.GradingCount();
+    QVERIFY(desk.document.SelectPage(MainDocument::PageCheck));
+    QCOMPARE(result.GradingCount(), before + 1);
+
+    // One click in the outcome selector.
+    const clsGrid &selector = result.MultiResult().Grid();
+    before = result.GradingCount();
+    desk.multi.click(1, 0, selector.ColLeft(1) + 2, selector.RowTop(2) + 2);
+    QCOMPARE(result.GradingCount(), before + 1);
 }
 
 QTEST_GUILESS_MAIN(TestMainCommands)

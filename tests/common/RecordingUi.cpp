@@ -1,5 +1,7 @@
 #include "common/RecordingUi.h"
 
+#include <QTest>
+
 #include <QDebug>
 
 RecordingUi::RecordingUi()
@@ -23,7 +25,13 @@ Ui::Answer RecordingUi::showQuestion(Icon icon, const QString &title, const QStr
     m_boxes.append({icon, title, text, buttons, preselected});
     if (buttons == Buttons::Ok)
         return Answer::Ok;
-    return m_answers.isEmpty() ? Answer::No : m_answers.dequeue();
+    if (m_answers.isEmpty()) {
+        // A question the test did not expect is a fault of the code or of the test.
+        QTest::qFail(qPrintable(QStringLiteral("unscripted question: ") + title + QStringLiteral(" / ") + text), __FILE__,
+                     __LINE__);
+        return Answer::No;
+    }
+    return m_answers.dequeue();
 }
 
 void RecordingUi::setBusy(bool busy)

@@ -44,7 +44,8 @@ public:
     void closeProgress() override;
     void openAddress(const QString &address) override;
 
-    // Answers for the next questions, in order; an unscripted question is answered No.
+    // Answers for the next questions, in order; an unscripted question fails
+    // the test (and is answered No).
     void scriptAnswers(std::initializer_list<Answer> answers);
 
     const QList<Box> &boxes() const { return m_boxes; }

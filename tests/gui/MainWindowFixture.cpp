@@ -24,9 +24,9 @@ MainWindowFixture::MainWindowFixture(const QStringList &kinds, qint32 savedRound
     SaveAppState(AppState{savedRound, true, false});
 }
 
-std::unique_ptr<frmMain> MainWindowFixture::openWindow() const
+std::unique_ptr<frmMain> MainWindowFixture::openWindow()
 {
-    auto window = std::make_unique<frmMain>();
+    auto window = std::make_unique<frmMain>(WindowPorts{&dialogs, nullptr});
     window->show();
     return window;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/RecordingUi.h"
+#include "common/ScriptedFileDialogs.h"
 #include "common/TestAppFolder.h"
 
 #include <QString>
@@ -18,9 +19,11 @@ struct MainWindowFixture
     // kinds: "schedule", "vote", "result" of round 1478.
     explicit MainWindowFixture(const QStringList &kinds, qint32 savedRound = 1478);
 
-    // The real main window, built as the program builds it.
-    std::unique_ptr<frmMain> openWindow() const;
+    // The real main window, built as the program builds it, with the file
+    // dialogs answering from the test.
+    std::unique_ptr<frmMain> openWindow();
 
     TestAppFolder app{TestAppFolder::SysData::Shipped};
     RecordingUi ui;
+    ScriptedFileDialogs dialogs;
 };

@@ -1,9 +1,12 @@
 #include "MainWindowFixture.h"
 #include "gui/SingleSheetView.h"
 #include "gui/frmMain.h"
+#include "evaluation/clsTResult.h"
 #include "lottery/clsTNumber.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QTimer>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMenu>
@@ -22,6 +25,9 @@ private Q_SLOTS:
     void checkPageWithoutResultCannotReveal();
     void clipboardCommandsThroughTheMenu();
     void editMenuRulesWithoutVoteData();
+    void gradeSortButtonWorksAfterTheSortPopUp();
+    void sheetClicksDuringALoadAreRefused();
+    void fileMenuOpensAndSavesThroughTheDialogs();
 };
 
 namespace {
@@ -120,7 +126,7 @@ void TestMainWindowPages::clipboardCommandsThroughTheMenu()
     QGuiApplication::clipboard()->setText(QStringLiteral("1: 10201020102010\r\n2: 11111111111111\r\n"));
     window->action(QStringLiteral("mnuTool_ClipImport_Class_0"))->trigger();
     QCOMPARE(window->document().Singles().size(), 2);
-    QCOMPARE(window->document().CurrentPage(), int(MainDocument::CheckPage));
+    QCOMPARE(window->document().CurrentPage(), int(MainDocument::PageCheck));
     QCOMPARE(fixture.ui.boxes().last().text, QStringLiteral("2口取り込みしました"));
 
     window->action(QStringLiteral("mnuTool_Clipboard_Class_3"))->trigger();
@@ -143,6 +149,97 @@ void TestMainWindowPages::editMenuRulesWithoutVoteData()
     window->action(QStringLiteral("mnuView_Menu_1"))->trigger();
     Q_EMIT edit->aboutToShow();
     QVERIFY(window->action(QStringLiteral("mnuEdit_SingleAdd"))->isEnabled());
+}
+
+namespace {
+
+// Closes the pop-up menu that 並び替え opens, once it is up.
+void closePopUpSoon()
+{
+    QTimer::singleShot(0, [] {
+        if (QWidget *popUp = QApplication::activePopupWidget())
+            popUp->close();
+    });
+}
+
+QByteArray csvOf(int lines)
+{
+    QByteArray text;
+    for (int line = 0; line < lines; ++line)
+        text += QByteArray("1,0,2,1,0,2,1,0,2,1,0,2,1,") + QByteArray::number(line % 3) + "\r\n";
+    return text;
+}
+
+} // namespace
+
+void TestMainWindowPages::gradeSortButtonWorksAfterTheSortPopUp()
+{
+    MainWindowFixture fixture({QStringLiteral("schedule"), QStringLiteral("vote"), QStringLiteral("result")});
+    const auto window = fixture.openWindow();
+    QList<qint32> singles;
+    for (int mark = 0; mark < 3; ++mark)
+        for (int match = 0; match < 14; ++match)
+            singles << singleWith(mark, match, (mark + 1) % 3);
+    window->document().ReplaceSingles(singles);
+
+    window->action(QStringLiteral("mnuView_Menu_1"))->trigger();
+    closePopUpSoon();
+    QTest::mouseClick(window->findChild<QPushButton *>(QStringLiteral("cmdSort")), Qt::LeftButton);
+    window->action(QStringLiteral("mnuView_Menu_2"))->trigger();
+    QTest::mouseClick(window->findChild<QPushButton *>(QStringLiteral("cmdGradeSort")), Qt::LeftButton);
+
+    const clsTResult &result = window->document().ResultEvaluation();
+    QVERIFY(window->document().Singles() != singles);
+    QCOMPARE(window->document().Singles().size(), singles.size());
+    for (qint32 index = 1; index < qint32(singles.size()); ++index)
+        QVERIFY(result.GradeCode(index - 1) <= result.GradeCode(index));
+}
+
+void TestMainWindowPages::sheetClicksDuringALoadAreRefused()
+{
+    MainWindowFixture fixture({QStringLiteral("schedule")});
+    fixture.app.writeFile(QStringLiteral("UserData/QUDO/A-1478.csv"), csvOf(5000));
+    fixture.dialogs.answer = fixture.app.filePath(QStringLiteral("UserData/QUDO/A-1478.csv"));
+    const auto window = fixture.openWindow();
+    window->document().ReplaceSingles({0, 0, 0});
+    window->action(QStringLiteral("mnuView_Menu_1"))->trigger();
+    auto *sheet = window->findChild<SingleSheetView *>(QStringLiteral("picSingle"));
+    const clsTSingleDraw &model = window->document().SinglesView().Sheet();
+
+    int clicks = 0;
+    fixture.ui.onProcessEvents = [&] {
+        ++clicks;
+        QTest::mouseClick(sheet, Qt::LeftButton, {}, model.MarkBoxRect(1, 2, 0).center().toPoint());
+        QTest::mouseClick(sheet, Qt::LeftButton, {}, model.MarkBoxRect(9, 1, 0).center().toPoint());
+        window->findChild<QPushButton *>(QStringLiteral("cmdSingleAdd"))->click();
+    };
+    window->action(QStringLiteral("mnuFile_Open"))->trigger();
+    fixture.ui.onProcessEvents = {};
+
+    QVERIFY(clicks > 0);
+    QCOMPARE(window->document().Singles().size(), 5000);
+    QCOMPARE(window->document().SingleFrame()[1][0], 5000);
+    QCOMPARE(window->document().SingleFrame()[0][13], 1667);   // lines 1, 4, 7, ... end in "0"
+    QCOMPARE(window->findChild<QLabel *>(QStringLiteral("lblSingleCount"))->text(), QStringLiteral("5,000"));
+}
+
+void TestMainWindowPages::fileMenuOpensAndSavesThroughTheDialogs()
+{
+    MainWindowFixture fixture({QStringLiteral("schedule")});
+    fixture.app.writeFile(QStringLiteral("UserData/QUDO/A-1478.csv"), csvOf(3));
+    fixture.dialogs.answer = fixture.app.filePath(QStringLiteral("UserData/QUDO/A-1478.csv"));
+    const auto window = fixture.openWindow();
+    window->action(QStringLiteral("mnuFile_Open"))->trigger();
+    QCOMPARE(fixture.dialogs.asked, QStringList{"ファイルを開く|CSVファイル(*.csv)|A-1478.csv"});
+    QCOMPARE(window->document().Singles().size(), 3);
+    QCOMPARE(window->windowTitle(), QStringLiteral(" Quorvel  QUDO - [A-1478.csv]"));
+
+    fixture.dialogs.answer = fixture.app.filePath(QStringLiteral("UserData/QUDO/copy.csv"));
+    window->action(QStringLiteral("mnuFile_SaveAs"))->trigger();
+    QVERIFY(fixture.dialogs.asked.last().startsWith(QStringLiteral("名前を付けて保存|CSVファイル(*.csv)|")));
+    QVERIFY(fixture.dialogs.asked.last().endsWith(QStringLiteral("A-1478.csv")));
+    QCOMPARE(fixture.app.readFile(QStringLiteral("UserData/QUDO/copy.csv")), csvOf(3));
+    QCOMPARE(window->windowTitle(), QStringLiteral(" Quorvel  QUDO - [copy.csv]"));
 }
 
 QTEST_MAIN(TestMainWindowPages)

@@ -1,4 +1,3 @@
-#include "common/SinglesOwner.h"
 #include "gui/GridView.h"
 #include "gui/SingleSheetView.h"
 #include "singles/clsTSingle.h"
@@ -34,8 +33,8 @@ private:
     std::unique_ptr<SingleSheetView> m_view;
     std::unique_ptr<GridView> m_countView;
     std::unique_ptr<GridView> m_listView;
+    std::unique_ptr<SingleListStore> m_list;
     std::unique_ptr<clsTSingle> m_singles;
-    std::unique_ptr<SinglesOwner> m_owner;
 };
 
 void TestSingleSheetView::build(double dpi)
@@ -44,11 +43,11 @@ void TestSingleSheetView::build(double dpi)
     m_view = std::make_unique<SingleSheetView>();
     m_countView = std::make_unique<GridView>();
     m_listView = std::make_unique<GridView>();
-    m_singles = std::make_unique<clsTSingle>();
+    m_list = std::make_unique<SingleListStore>();
+    m_singles = std::make_unique<clsTSingle>(*m_list);
     m_view->giveMarkPictures(m_singles->Sheet());
     m_singles->Initialize(m_view.get(), m_countView.get(), m_listView.get());
-    m_owner = std::make_unique<SinglesOwner>(*m_singles);
-    m_owner->show();
+    m_singles->Show();
     m_view->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_view.get()));
 }
@@ -60,8 +59,8 @@ void TestSingleSheetView::init()
 
 void TestSingleSheetView::cleanup()
 {
-    m_owner.reset();
     m_singles.reset();
+    m_list.reset();
     m_view.reset();
     m_countView.reset();
     m_listView.reset();
@@ -96,10 +95,10 @@ void TestSingleSheetView::clicksOnMarksEditTheList()
     click(sheet.MarkBoxRect(0, 1, 13), Qt::RightButton);
     const qint32 code = 2 + clsTNumber::Power[13];
     QCOMPARE(m_singles->Singles(), QList<qint32>{code});
-    QCOMPARE(m_owner->singles, QList<qint32>{code});
-    QCOMPARE(m_owner->frame[2][0], 1);
-    QCOMPARE(m_owner->frame[1][13], 1);
-    QCOMPARE(m_owner->frame[0][13], 0);
+    QCOMPARE(m_list->Codes(), QList<qint32>{code});
+    QCOMPARE(m_list->Frame()[2][0], 1);
+    QCOMPARE(m_list->Frame()[1][13], 1);
+    QCOMPARE(m_list->Frame()[0][13], 0);
     QVERIFY(boxLooksMarked(0, 2, 0));
     QVERIFY(!boxLooksMarked(0, 0, 0));
     QVERIFY(boxLooksMarked(0, 1, 13));
@@ -124,8 +123,8 @@ void TestSingleSheetView::doubleClickOnAnEmptySlotAddsOneSingle()
 
 void TestSingleSheetView::numberClickSelectsAndPaintsWhiteOnBlack()
 {
-    m_owner->setList({0, 1, 2});
-    m_owner->show();
+    m_list->Replace({0, 1, 2});
+    m_singles->Show();
     const QRectF label = m_singles->Sheet().NumberRect(1);
     const QPointF corner = label.topLeft() + QPointF(2, 2);
     QCOMPARE(pixel(corner), QColor(Qt::white));

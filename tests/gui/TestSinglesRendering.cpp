@@ -1,6 +1,5 @@
 #include "RenderedPictures.h"
 #include "common/RecordingUi.h"
-#include "common/SinglesOwner.h"
 #include "common/TestFiles.h"
 #include "gui/GridView.h"
 #include "gui/SingleSheetView.h"
@@ -118,12 +117,13 @@ void TestSinglesRendering::singlesPage()
     clsTSingleGame game;
     game.Initialize(&views.game, 26);
     game.SetScheduleData(schedule.Schedule());
-    clsTSingle singles;
+    SingleListStore list;
+    clsTSingle singles(list);
     views.sheet.giveMarkPictures(singles.Sheet());
     singles.Initialize(&views.sheet, &views.count, &views.estimates);
-    SinglesOwner owner(singles);
-    owner.setList(twentyFiveSingles());
-    owner.show(vote.Vote());
+    list.Replace(twentyFiveSingles());
+    singles.SetVoteData(vote.Vote());
+    singles.Show();
 
     clsTSingleDraw &sheet = singles.Sheet();
     const auto select = [&sheet](int slot) {

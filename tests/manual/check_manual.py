@@ -5,7 +5,7 @@ Every anchor link must lead to an element of the page, every picture and
 local link must exist, every picture in manual/images must be used and have
 the size the page gives it, and the page must name every menu caption of the
 main window (as shown, without the "&" of its access key) and the captions of
-the pages' buttons. The menu captions are looked up in the window's sources
+the pages' buttons. The menu captions are looked up in the program's sources
 too, so that a renamed menu item cannot leave the manual behind.
 
     check_manual.py --manual DIR --sources DIR [--copy DIR]
@@ -275,7 +275,7 @@ def self_test():
 def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("--manual", help="the manual folder of the sources")
-    parser.add_argument("--sources", help="the window's source folder (menu captions)")
+    parser.add_argument("--sources", help="the program's source folder (menu captions)")
     parser.add_argument("--copy", help="the manual folder beside the built program")
     parser.add_argument("--self-test", action="store_true")
     args = parser.parse_args()

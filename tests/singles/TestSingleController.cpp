@@ -2,7 +2,7 @@
 #include "common/RecordingSheetSurface.h"
 #include "common/RecordingSurface.h"
 #include "common/RecordingUi.h"
-#include "common/SinglesOwner.h"
+#include "common/SinglesLog.h"
 #include "singles/clsTSingle.h"
 #include "singles/clsTSingleFrame.h"
 #include "support/DisplayScale.h"
@@ -13,9 +13,9 @@
 
 #include <memory>
 
-// The singles page's controller driven as the main window drives it: the
-// owner answers every event while it is raised; the sheet, the count table
-// and the estimate table are read back from their recording surfaces.
+// The singles page's controller over the list store, driven as the main
+// window drives it; the sheet, the count table and the estimate table are
+// read back from their recording surfaces.
 class TestSingleController : public QObject
 {
     Q_OBJECT
@@ -43,7 +43,11 @@ private Q_SLOTS:
     void addExAppendsTheTypedSingle();
     void addExRefusesOtherTexts_data();
     void addExRefusesOtherTexts();
-    void setSingleFormatsCountAndClearsSelection();
+    void replacedListFormatsCountAndClearsSelection();
+    void viewNeverShowsSinglesTheListNoLongerHolds();
+    void lockedListTakesNoEdits();
+    void storeRefusesIndexesOutsideTheList_data();
+    void storeRefusesIndexesOutsideTheList();
     void frameReachesTheCountTable();
 
 private:
@@ -58,8 +62,9 @@ private:
     std::unique_ptr<RecordingSheetSurface> m_sheetSurface;
     std::unique_ptr<RecordingSurface> m_countSurface;
     std::unique_ptr<RecordingSurface> m_listSurface;
+    std::unique_ptr<SingleListStore> m_list;
     std::unique_ptr<clsTSingle> m_singles;
-    std::unique_ptr<SinglesOwner> m_owner;
+    std::unique_ptr<SinglesLog> m_log;
 };
 
 namespace {
@@ -81,16 +86,18 @@ void TestSingleController::init()
     m_sheetSurface = std::make_unique<RecordingSheetSurface>();
     m_countSurface = std::make_unique<RecordingSurface>();
     m_listSurface = std::make_unique<RecordingSurface>();
-    m_singles = std::make_unique<clsTSingle>();
+    m_list = std::make_unique<SingleListStore>();
+    m_singles = std::make_unique<clsTSingle>(*m_list);
     RecordingSheetSurface::givePictures(m_singles->Sheet());
     m_singles->Initialize(m_sheetSurface.get(), m_countSurface.get(), m_listSurface.get());
-    m_owner = std::make_unique<SinglesOwner>(*m_singles);
+    m_log = std::make_unique<SinglesLog>(*m_list, *m_singles);
 }
 
 void TestSingleController::cleanup()
 {
-    m_owner.reset();
+    m_log.reset();
     m_singles.reset();
+    m_list.reset();
     m_sheetSurface.reset();
     m_countSurface.reset();
     m_listSurface.reset();
@@ -108,8 +115,9 @@ QList<qint32> TestSingleController::singles(int n)
 
 void TestSingleController::showList(const QList<qint32> &list)
 {
-    m_owner->setList(list);
-    m_owner->show();
+    m_list->Replace(list);
+    m_singles->Show();
+    m_log->lines.clear();
 }
 
 void TestSingleController::clickMark(int slot, int mark, int match, int button)
@@ -134,7 +142,7 @@ void TestSingleController::emptyListShowsOnePageWithoutArrows()
     showList({});
     QCOMPARE(m_singles->PageText(), QStringLiteral("1／1"));
     QCOMPARE(m_singles->CountText(), QStringLiteral("0"));
-    QCOMPARE(arrows.size(), 1);
+    QVERIFY(!arrows.isEmpty());
     QCOMPARE(arrows.last(), (QVariantList{false, false}));
     QCOMPARE(numbers(), EmptyNumbers);
     for (int slot = 0; slot < 10; ++slot) {
@@ -159,18 +167,18 @@ void TestSingleController::markClickOnEmptySlotAddsSingleNumberOne()
     QFETCH(int, mark);
     QFETCH(int, match);
     showList({});
-    QSignalSpy values(m_singles.get(), &clsTSingle::ChangeValue);
+    QSignalSpy values(m_list.get(), &SingleListStore::ChangeValue);
     clickMark(slot, mark, match);
 
     QCOMPARE(values.size(), 0);
-    QCOMPARE(m_owner->log, (QStringList{"ChangeCount 1", "ChangeFrame", "page 1／1"}));
-    QCOMPARE(m_owner->singles, QList<qint32>{0});
+    QCOMPARE(m_log->lines, (QStringList{"page 1／1", "ChangeCount 1", "ChangeFrame", "page 1／1"}));
+    QCOMPARE(m_list->Codes(), QList<qint32>{0});
     QCOMPARE(m_singles->Singles(), QList<qint32>{0});
     QCOMPARE(m_singles->Count(), 1);
     QCOMPARE(m_singles->CountText(), QStringLiteral("1"));
     MarkCounts frame{};
     frame[0].fill(1);
-    QCOMPARE(m_owner->frame, frame);
+    QCOMPARE(m_list->Frame(), frame);
     QCOMPARE(m_singles->Frame(), frame);
     QCOMPARE(numbers()[0], QStringLiteral("1"));
     QCOMPARE(numbers().mid(1), QStringList(9, QString()));
@@ -187,7 +195,7 @@ void TestSingleController::eleventhSingleMovesToPageTwo()
     QSignalSpy arrows(m_singles.get(), &clsTSingle::ArrowsChanged);
     m_singles->Add();
 
-    QCOMPARE(m_owner->log, (QStringList{"ChangeCount 11", "ChangeFrame", "page 2／2"}));
+    QCOMPARE(m_log->lines, (QStringList{"page 1／2", "ChangeCount 11", "ChangeFrame", "page 2／2"}));
     QCOMPARE(m_singles->Page(), 1);
     QCOMPARE(m_singles->PageText(), QStringLiteral("2／2"));
     QCOMPARE(arrows.last(), (QVariantList{true, false}));
@@ -195,33 +203,33 @@ void TestSingleController::eleventhSingleMovesToPageTwo()
     QCOMPARE(numbers().mid(1), QStringList(9, QString()));
     QCOMPARE(m_sheetSurface->markedMarks(0), QString(14, u'0'));
     QCOMPARE(m_sheetSurface->markedMarks(1), NoMarks);
-    QCOMPARE(m_owner->count, 11);
-    QCOMPARE(m_owner->singles, singles(10) << 0);
-    QCOMPARE(m_owner->frame[0][0], 9 + 1);
-    QCOMPARE(m_owner->frame[1][0], 1);
+    QCOMPARE(m_list->Count(), 11);
+    QCOMPARE(m_list->Codes(), singles(10) << 0);
+    QCOMPARE(m_list->Frame()[0][0], 9 + 1);
+    QCOMPARE(m_list->Frame()[1][0], 1);
 }
 
 void TestSingleController::markClickChangesOneMark()
 {
     showList({0, 0});
-    QSignalSpy values(m_singles.get(), &clsTSingle::ChangeValue);
-    QSignalSpy frames(m_singles.get(), &clsTSingle::ChangeFrame);
+    QSignalSpy values(m_list.get(), &SingleListStore::ChangeValue);
+    QSignalSpy frames(m_list.get(), &SingleListStore::ChangeFrame);
     clickMark(1, 2, 0);
 
     QCOMPARE(values.size(), 1);
     QCOMPARE(values[0], (QVariantList{1, 2}));
     QCOMPARE(frames.size(), 1);
-    QCOMPARE(m_owner->log, (QStringList{"ChangeValue 1 2", "ChangeFrame"}));
-    QCOMPARE(m_owner->singles, (QList<qint32>{0, 2}));
+    QCOMPARE(m_log->lines, (QStringList{"ChangeValue 1 2", "ChangeFrame"}));
+    QCOMPARE(m_list->Codes(), (QList<qint32>{0, 2}));
     QCOMPARE(m_singles->Singles(), (QList<qint32>{0, 2}));
-    QCOMPARE(m_owner->frame[0][0], 1);
-    QCOMPARE(m_owner->frame[2][0], 1);
-    QCOMPARE(m_owner->frame[0][1], 2);
-    QCOMPARE(m_singles->Frame(), m_owner->frame);
+    QCOMPARE(m_list->Frame()[0][0], 1);
+    QCOMPARE(m_list->Frame()[2][0], 1);
+    QCOMPARE(m_list->Frame()[0][1], 2);
+    QCOMPARE(m_singles->Frame(), m_list->Frame());
     QCOMPARE(m_sheetSurface->markedMarks(1), u'2' + QString(13, u'0'));
     QCOMPARE(m_sheetSurface->markedMarks(0), QString(14, u'0'));
     QCOMPARE(m_singles->EstimateTable().Grid().Caption(3, 4), QStringLiteral("0-13-1"));
-    // The count table shows the frame the owner handed back.
+    // The count table shows the store's frame.
     QCOMPARE(GridReadback::row(m_singles->CountTable().Grid(), 2, 1, 3),
              (QStringList{"       ", "      1", "      1"}));
 }
@@ -229,20 +237,20 @@ void TestSingleController::markClickChangesOneMark()
 void TestSingleController::clickingTheMarkShownChangesNothing()
 {
     showList({19});   // "1", "0", "2" on matches 1, 2, 3
-    const MarkCounts before = m_owner->frame;
+    const MarkCounts before = m_list->Frame();
     clickMark(0, 2, 2);
-    QCOMPARE(m_owner->log, (QStringList{"ChangeValue 0 19", "ChangeFrame"}));
-    QCOMPARE(m_owner->singles, QList<qint32>{19});
-    QCOMPARE(m_owner->frame, before);
+    QCOMPARE(m_log->lines, (QStringList{"ChangeValue 0 19", "ChangeFrame"}));
+    QCOMPARE(m_list->Codes(), QList<qint32>{19});
+    QCOMPARE(m_list->Frame(), before);
 }
 
 void TestSingleController::anyButtonSetsAMark()
 {
     showList({0});
     clickMark(0, 1, 13, 2);
-    QCOMPARE(m_owner->singles, QList<qint32>{clsTNumber::Power[13]});
+    QCOMPARE(m_list->Codes(), QList<qint32>{clsTNumber::Power[13]});
     clickMark(0, 2, 13, 4);
-    QCOMPARE(m_owner->singles, QList<qint32>{2 * clsTNumber::Power[13]});
+    QCOMPARE(m_list->Codes(), QList<qint32>{2 * clsTNumber::Power[13]});
     QCOMPARE(m_sheetSurface->markedMarks(0), QString(13, u'0') + u'2');
 }
 
@@ -303,7 +311,7 @@ void TestSingleController::numberClickSelects()
     clickNumber(5);
     QCOMPARE(m_sheetSurface->number(5).text, QString());
     QCOMPARE(m_sheetSurface->number(5).backColor, WinColor::White);
-    QVERIFY(m_owner->log.isEmpty());
+    QVERIFY(m_log->lines.isEmpty());
 }
 
 void TestSingleController::selectAllAndNone()
@@ -330,7 +338,7 @@ void TestSingleController::deleteWithoutSelectionOnlyTells()
     QCOMPARE(m_ui->boxes()[0].icon, Ui::Icon::Information);
     QCOMPARE(m_ui->boxes()[0].title, QStringLiteral("選択シングルを削除"));
     QCOMPARE(m_ui->boxes()[0].text, QStringLiteral("削除対象のシングルが選択されていません"));
-    QVERIFY(m_owner->log.isEmpty());
+    QVERIFY(m_log->lines.isEmpty());
     QCOMPARE(m_singles->Count(), 5);
 }
 
@@ -347,7 +355,7 @@ void TestSingleController::deleteAnsweredNoKeepsTheList()
     QCOMPARE(question.preselected, Ui::Answer::No);
     QCOMPARE(question.title, QStringLiteral("選択シングルを削除"));
     QCOMPARE(question.text, QStringLiteral("選択シングルを削除します。よろしいですか？"));
-    QVERIFY(m_owner->log.isEmpty());
+    QVERIFY(m_log->lines.isEmpty());
     QVERIFY(m_singles->IsSelected(0));
 }
 
@@ -363,18 +371,18 @@ void TestSingleController::deletingTheWholeLastPageShowsTheNewLastPage()
     clickNumber(3);   // number 4
     m_singles->MovePage(2);
     clickNumber(0);
-    m_owner->log.clear();
+    m_log->lines.clear();
     m_ui->scriptAnswers({Ui::Answer::Yes});
     m_singles->SelectDelete();
 
-    QCOMPARE(m_owner->log, (QStringList{"ChangeCount 19", "ChangeFrame", "page 2／2"}));
+    QCOMPARE(m_log->lines, (QStringList{"page 2／2", "ChangeCount 19", "ChangeFrame", "page 2／2"}));
     QList<qint32> kept = list.first(20);
     kept.removeAt(3);
-    QCOMPARE(m_owner->singles, kept);
+    QCOMPARE(m_list->Codes(), kept);
     QCOMPARE(m_singles->Singles(), kept);
     MarkCounts frame{};
     clsTSingleFrame::GetSingleFrame(qint32(kept.size()), kept, frame);
-    QCOMPARE(m_owner->frame, frame);
+    QCOMPARE(m_list->Frame(), frame);
     QCOMPARE(m_singles->Page(), 1);
     QCOMPARE(numbers(), (QStringList{"11", "12", "13", "14", "15", "16", "17", "18", "19", ""}));
     QCOMPARE(m_singles->PreviousUsable(), true);
@@ -390,9 +398,9 @@ void TestSingleController::deletingEverySingleLeavesPageOne()
     m_singles->MovePage(1);
     m_ui->scriptAnswers({Ui::Answer::Yes});
     m_singles->SelectDelete();
-    QCOMPARE(m_owner->count, 0);
-    QVERIFY(m_owner->singles.isEmpty());
-    QCOMPARE(m_owner->frame, MarkCounts{});
+    QCOMPARE(m_list->Count(), 0);
+    QVERIFY(m_list->Codes().isEmpty());
+    QCOMPARE(m_list->Frame(), MarkCounts{});
     QCOMPARE(m_singles->Count(), 0);
     QCOMPARE(m_singles->Page(), 0);
     QCOMPARE(m_singles->PageText(), QStringLiteral("1／1"));
@@ -405,13 +413,13 @@ void TestSingleController::addExAppendsTheTypedSingle()
     showList({0});
     QVERIFY(m_singles->AddEx(QStringLiteral("10200000000002")));
     const qint32 code = 1 + 2 * 9 + 2 * clsTNumber::Power[13];
-    QCOMPARE(m_owner->singles, (QList<qint32>{0, code}));
-    QCOMPARE(m_owner->log, (QStringList{"ChangeCount 2", "ChangeFrame", "page 1／1"}));
-    QCOMPARE(m_owner->frame[1][0], 1);
-    QCOMPARE(m_owner->frame[0][0], 1);
-    QCOMPARE(m_owner->frame[2][2], 1);
-    QCOMPARE(m_owner->frame[2][13], 1);
-    QCOMPARE(m_owner->frame[0][1], 2);
+    QCOMPARE(m_list->Codes(), (QList<qint32>{0, code}));
+    QCOMPARE(m_log->lines, (QStringList{"page 1／1", "ChangeCount 2", "ChangeFrame", "page 1／1"}));
+    QCOMPARE(m_list->Frame()[1][0], 1);
+    QCOMPARE(m_list->Frame()[0][0], 1);
+    QCOMPARE(m_list->Frame()[2][2], 1);
+    QCOMPARE(m_list->Frame()[2][13], 1);
+    QCOMPARE(m_list->Frame()[0][1], 2);
     QCOMPARE(m_sheetSurface->markedMarks(1), QStringLiteral("10200000000002"));
 }
 
@@ -431,46 +439,97 @@ void TestSingleController::addExRefusesOtherTexts()
     QFETCH(QString, text);
     showList({0});
     QVERIFY(!m_singles->AddEx(text));
-    QVERIFY(m_owner->log.isEmpty());
-    QCOMPARE(m_owner->singles, QList<qint32>{0});
+    QVERIFY(m_log->lines.isEmpty());
+    QCOMPARE(m_list->Codes(), QList<qint32>{0});
 }
 
-void TestSingleController::setSingleFormatsCountAndClearsSelection()
+void TestSingleController::replacedListFormatsCountAndClearsSelection()
 {
     QSignalSpy countTexts(m_singles.get(), &clsTSingle::CountTextChanged);
     showList(singles(30));
     m_singles->MovePage(2);
     m_singles->SetAllSelect(true);
     const QList<qint32> many(12345, 7);
-    m_singles->SetSingle(qint32(many.size()), many);
+    m_list->Replace(many);
     QCOMPARE(countTexts.last()[0].toString(), QStringLiteral("12,345"));
     QCOMPARE(m_singles->LastPage(), 1234);
-    // The page stays until the next page move.
+    // The page stays where the new list has it, showing the new singles.
     QCOMPARE(m_singles->Page(), 2);
+    QCOMPARE(numbers()[0], QStringLiteral("21"));
+    QCOMPARE(m_sheetSurface->markedMarks(0), QStringLiteral("12000000000000"));   // code 7
     QVERIFY(!m_singles->IsSelected(0));
     QVERIFY(!m_singles->IsSelected(12344));
     QVERIFY(!m_ui->busy());
     QVERIFY(m_ui->busyChanges() >= 2);
-    // A count beyond the codes handed over counts only the codes.
-    m_singles->SetSingle(50, QList<qint32>{1, 2});
-    QCOMPARE(m_singles->Count(), 2);
-    QCOMPARE(m_singles->CountText(), QStringLiteral("2"));
+}
+
+void TestSingleController::viewNeverShowsSinglesTheListNoLongerHolds()
+{
+    showList(singles(25));
+    m_singles->MovePage(2);
+    m_list->Clear();
+    QCOMPARE(m_singles->Page(), 0);
+    QCOMPARE(m_singles->PageText(), QStringLiteral("1／1"));
+    QCOMPARE(numbers(), EmptyNumbers);
+    QCOMPARE(m_sheetSurface->markedMarks(4), NoMarks);
+    // A click on the emptied sheet adds to the list it shows, at its end.
+    clickMark(4, 1, 0);
+    QCOMPARE(m_list->Codes(), QList<qint32>{0});
+}
+
+void TestSingleController::lockedListTakesNoEdits()
+{
+    showList(singles(3));
+    clickNumber(0);
+    m_list->SetLocked(true);
+    clickMark(0, 2, 0);
+    clickMark(5, 1, 0);
+    m_singles->Add();
+    QVERIFY(m_singles->AddEx(QStringLiteral("10200000000002")));
+    m_singles->SelectDelete();
+    QVERIFY(m_ui->boxes().isEmpty());
+    QVERIFY(m_log->lines.isEmpty());
+    QCOMPARE(m_list->Codes(), singles(3));
+    m_list->SetLocked(false);
+    clickMark(0, 2, 0);
+    QCOMPARE(m_list->Codes().at(0), 2);
+}
+
+void TestSingleController::storeRefusesIndexesOutsideTheList_data()
+{
+    QTest::addColumn<qint32>("index");
+    QTest::addColumn<qint32>("code");
+    QTest::newRow("negative index") << -1 << 0;
+    QTest::newRow("one past the end") << 3 << 0;
+    QTest::newRow("far beyond") << 1000000 << 0;
+    QTest::newRow("no single code") << 0 << clsTNumber::MaxCode + 1;
+}
+
+void TestSingleController::storeRefusesIndexesOutsideTheList()
+{
+    QFETCH(qint32, index);
+    QFETCH(qint32, code);
+    showList(singles(3));
+    const MarkCounts frame = m_list->Frame();
+    QVERIFY(!m_list->SetAt(index, code));
+    QCOMPARE(m_list->Codes(), singles(3));
+    QCOMPARE(m_list->Frame(), frame);
+    QVERIFY(m_log->lines.isEmpty());
 }
 
 void TestSingleController::frameReachesTheCountTable()
 {
-    MarkCounts frame{};
-    frame[1][0] = 1234;
-    frame[0][0] = 8766;
-    MatchFlags visible{};
-    visible[0][2] = true;
-    m_singles->SetSingleFrame(frame, visible);
-    QCOMPARE(m_singles->Frame(), frame);
+    QList<qint32> list(10000, 0);
+    for (int i = 0; i < 1234; ++i)
+        list[i] = 1;
+    m_list->Replace(list);
+    QCOMPARE(m_singles->Frame()[1][0], 1234);
+    QCOMPARE(m_singles->Frame()[0][0], 8766);
     const clsGrid &grid = m_singles->CountTable().Grid();
-    QCOMPARE(GridReadback::row(grid, 2, 1, 3), (QStringList{"   1234", "   8766", "      0"}));
+    QCOMPARE(GridReadback::row(grid, 2, 1, 3), (QStringList{"   1234", "   8766", "       "}));
     m_singles->SetSinglePercent(true);
     QVERIFY(m_singles->SinglePercent());
-    QCOMPARE(GridReadback::row(grid, 2, 1, 3), (QStringList{"    12%", "    88%", "     0%"}));
+    QCOMPARE(GridReadback::row(grid, 2, 1, 3), (QStringList{"    12%", "    88%", "       "}));
     QCOMPARE(m_countSurface->size(), QSize(3 * 61 + 1, 21 + 14 * 27 + 1));
 }
 

@@ -45,6 +45,7 @@ private Q_SLOTS:
     void pressAndReleaseOnOneCellClick_data();
     void pressAndReleaseOnOneCellClick();
     void destroyedSurfaceIsForgotten();
+    void areaAttachedLaterTakesTheGridAsItStands();
 
 private:
     static void useDpi(double x, double y);
@@ -516,11 +517,36 @@ void TestGrid::destroyedSurfaceIsForgotten()
         RecordingSurface surface;
         grid.Initialize(&surface);
         grid.SetGridColRow(2, 2, 40, 20);
+        grid.SetLeft(7);
+        grid.DetachSurface();   // as the view does when it goes
     }
-    QVERIFY(!grid.IsInitialized());
     grid.SetCaption(1, 1, QStringLiteral("kept"));
     grid.Refresh();   // nothing to draw on, and no crash
     QCOMPARE(grid.Caption(1, 1), QStringLiteral("kept"));
+    QCOMPARE(grid.Left(), 7);
+}
+
+// A grid set up before its page exists: the area attached later takes its
+// place, size, font and every cell.
+void TestGrid::areaAttachedLaterTakesTheGridAsItStands()
+{
+    clsGrid grid;
+    grid.Initialize(nullptr);
+    grid.SetGridColRow(2, 3, 40, 20);
+    grid.SetFontSize(11);
+    grid.SetCaption(2, 3, QStringLiteral("late"));
+    grid.SetTop(12);
+    grid.SetVisible(false);
+    grid.Refresh();
+
+    RecordingSurface surface;
+    grid.AttachSurface(&surface);
+    QCOMPARE(surface.surfaceTop(), 12);
+    QVERIFY(!surface.isSurfaceVisible());
+    QCOMPARE(surface.size(), QSize(grid.LayoutWidth(), grid.LayoutHeight()));
+    QVERIFY(surface.drawnCell(2, 3));
+    QCOMPARE(surface.drawnCell(2, 3)->caption, QStringLiteral("late"));
+    QVERIFY(surface.drawnCell(1, 1));
 }
 
 QTEST_GUILESS_MAIN(TestGrid)

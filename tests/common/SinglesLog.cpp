@@ -1,0 +1,15 @@
+#include "common/SinglesLog.h"
+
+#include "singles/SingleListStore.h"
+#include "singles/clsTSingle.h"
+
+SinglesLog::SinglesLog(SingleListStore &list, clsTSingle &view)
+{
+    connect(&list, &SingleListStore::ChangeValue, this,
+            [this](qint32 index, qint32 code) { lines.append(QStringLiteral("ChangeValue %1 %2").arg(index).arg(code)); });
+    connect(&list, &SingleListStore::ChangeFrame, this, [this] { lines.append(QStringLiteral("ChangeFrame")); });
+    connect(&list, &SingleListStore::ChangeCount, this,
+            [this](qint32 count) { lines.append(QStringLiteral("ChangeCount %1").arg(count)); });
+    connect(&view, &clsTSingle::PageTextChanged, this,
+            [this](const QString &text) { lines.append(QStringLiteral("page ") + text); });
+}
