@@ -3,8 +3,8 @@
 // refresh after setting the same values). Painting itself is the view's.
 #include "evaluation/clsTResultGrid.h"
 #include "support/WinColor.h"
-#include "widgets/GridSurface.h"
-#include "widgets/clsGrid.h"
+#include "cellgrid/GridSurface.h"
+#include "cellgrid/clsGrid.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

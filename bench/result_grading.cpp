@@ -4,8 +4,8 @@
 
 #include "evaluation/clsTResult.h"
 #include "lottery/clsTNumber.h"
-#include "widgets/GridSurface.h"
-#include "widgets/clsGrid.h"
+#include "cellgrid/GridSurface.h"
+#include "cellgrid/clsGrid.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

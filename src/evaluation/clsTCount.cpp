@@ -2,7 +2,7 @@
 
 #include "support/Format.h"
 #include "support/WinColor.h"
-#include "widgets/GridStyle.h"
+#include "cellgrid/GridStyle.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include "evaluation/EvaluationTables.h"
 #include "support/ErrorReporter.h"
-#include "widgets/clsGrid.h"
+#include "cellgrid/clsGrid.h"
 
 #include <QObject>
 

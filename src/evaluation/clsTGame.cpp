@@ -4,8 +4,8 @@
 #include "support/DisplayScale.h"
 #include "support/Format.h"
 #include "support/WinColor.h"
-#include "widgets/GridStyle.h"
-#include "widgets/GridSurface.h"
+#include "cellgrid/GridStyle.h"
+#include "cellgrid/GridSurface.h"
 
 #include <cmath>
 

@@ -3,8 +3,8 @@
 #include "lottery/clsTotoData.h"
 #include "rounddata/RoundData.h"
 #include "support/ErrorReporter.h"
-#include "widgets/clsGrid.h"
-#include "widgets/clsTGraphEx.h"
+#include "cellgrid/clsGrid.h"
+#include "evaluation/clsTGraphEx.h"
 
 #include <QObject>
 #include <QRect>

@@ -1,6 +1,6 @@
 #include "evaluation/clsTMultiResult.h"
 
-#include "widgets/GridStyle.h"
+#include "cellgrid/GridStyle.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include "support/WinColor.h"
 #include "support/clsWaitDialog.h"
 #include "support/clsQuickSort.h"
-#include "widgets/GridSurface.h"
+#include "cellgrid/GridSurface.h"
 
 #include <algorithm>
 #include <cmath>

@@ -3,7 +3,7 @@
 #include "lottery/clsToto.h"
 #include "support/Format.h"
 #include "support/WinColor.h"
-#include "widgets/GridStyle.h"
+#include "cellgrid/GridStyle.h"
 
 #include <numeric>
 

@@ -2,7 +2,7 @@
 
 #include "lottery/clsToto.h"
 #include "support/WinColor.h"
-#include "widgets/GridStyle.h"
+#include "cellgrid/GridStyle.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "support/ErrorReporter.h"
-#include "widgets/clsGrid.h"
+#include "cellgrid/clsGrid.h"
 
 #include <QVariant>
 

@@ -3,7 +3,7 @@
 #include "evaluation/EvaluationTables.h"
 #include "rounddata/RoundData.h"
 #include "support/ErrorReporter.h"
-#include "widgets/clsGrid.h"
+#include "cellgrid/clsGrid.h"
 
 class GridSurface;
 

@@ -1,7 +1,7 @@
 #include "gui/VoteAreaView.h"
 
 #include "gui/QtColor.h"
-#include "widgets/clsTGraphEx.h"
+#include "evaluation/clsTGraphEx.h"
 
 #include <QMouseEvent>
 #include <QPainter>

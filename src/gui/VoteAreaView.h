@@ -1,7 +1,7 @@
 #pragma once
 
 #include "gui/GridView.h"
-#include "widgets/BarSurface.h"
+#include "evaluation/BarSurface.h"
 
 #include <QImage>
 #include <QList>

@@ -1,7 +1,7 @@
 #include "singles/clsTSingleGame.h"
 
 #include "support/Format.h"
-#include "widgets/GridStyle.h"
+#include "cellgrid/GridStyle.h"
 
 namespace {
 

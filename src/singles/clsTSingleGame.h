@@ -2,7 +2,7 @@
 
 #include "rounddata/RoundData.h"
 #include "support/ErrorReporter.h"
-#include "widgets/clsGrid.h"
+#include "cellgrid/clsGrid.h"
 
 class GridSurface;
 

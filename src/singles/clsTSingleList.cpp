@@ -3,7 +3,7 @@
 #include "support/clsQuickSort.h"
 #include "support/TextWidth.h"
 #include "support/WinColor.h"
-#include "widgets/GridStyle.h"
+#include "cellgrid/GridStyle.h"
 
 #include <vector>
 

@@ -5,7 +5,7 @@
 #include "lottery/clsTNumber.h"
 #include "support/ErrorReporter.h"
 #include "support/Money.h"
-#include "widgets/clsGrid.h"
+#include "cellgrid/clsGrid.h"
 
 #include <array>
 

@@ -1,6 +1,6 @@
 #include "singles/clsTSingleSort.h"
 
-#include "lottery/MarkCounts.h"
+#include "lottery/MarkTally.h"
 #include "support/RuntimeError.h"
 #include "support/Ui.h"
 
@@ -29,7 +29,7 @@ void clsTSingleSort::MarkSort(std::span<qint32> lngSingle, int SortType, bool So
     constexpr std::array<int, 3> markOfSortType{1, 0, 2};
     const int mark = SortType >= 0 && SortType <= 2 ? markOfSortType[SortType] : -1;
     sortByCount(QStringLiteral("MarkSort"), lngSingle, Sorted, [&](const Kousei &kousei) {
-        return mark < 0 ? 0 : markCounts(kousei)[mark];
+        return mark < 0 ? 0 : markTally(kousei)[mark];
     });
 }
 

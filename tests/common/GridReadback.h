@@ -1,6 +1,6 @@
 #pragma once
 
-#include "widgets/clsGrid.h"
+#include "cellgrid/clsGrid.h"
 
 #include <QList>
 #include <QStringList>

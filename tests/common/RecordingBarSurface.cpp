@@ -1,6 +1,6 @@
 #include "common/RecordingBarSurface.h"
 
-#include "widgets/clsTGraphEx.h"
+#include "evaluation/clsTGraphEx.h"
 
 RecordingBarSurface::~RecordingBarSurface()
 {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "widgets/BarSurface.h"
+#include "evaluation/BarSurface.h"
 
 #include <QList>
 

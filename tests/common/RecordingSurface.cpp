@@ -1,6 +1,6 @@
 #include "common/RecordingSurface.h"
 
-#include "widgets/clsGrid.h"
+#include "cellgrid/clsGrid.h"
 
 RecordingSurface::~RecordingSurface()
 {

@@ -3,7 +3,7 @@
 #include "gui/GridView.h"
 #include "gui/JapaneseFont.h"
 #include "gui/QtColor.h"
-#include "widgets/clsGrid.h"
+#include "cellgrid/clsGrid.h"
 
 #include <QApplication>
 #include <QMenu>

@@ -5,7 +5,7 @@
 #include "common/TestAppFolder.h"
 #include "common/TestFiles.h"
 #include "evaluation/clsTMoney.h"
-#include "lottery/MarkCounts.h"
+#include "lottery/MarkTally.h"
 #include "lottery/clsTNumber.h"
 #include "rounddata/clsXmlResult.h"
 #include "rounddata/clsXmlVote.h"
@@ -108,7 +108,7 @@ std::vector<qint64> keysOf(std::span<const qint32> singles, const QString &by, i
     PopularityRanks::Kousei kousei{};
     for (std::size_t i = 0; i < singles.size(); ++i) {
         number.NoToLong(singles[i], kousei);
-        keys[i] = by == QStringLiteral("mark") ? markCounts(kousei)[std::size_t(markOfType[std::size_t(type)])]
+        keys[i] = by == QStringLiteral("mark") ? markTally(kousei)[std::size_t(markOfType[std::size_t(type)])]
                                                 : ranks.countByRank(kousei)[std::size_t(type)];
     }
     return keys;

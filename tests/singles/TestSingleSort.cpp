@@ -1,6 +1,6 @@
 #include "common/EstimateReference.h"
 #include "common/RecordingUi.h"
-#include "lottery/MarkCounts.h"
+#include "lottery/MarkTally.h"
 #include "singles/PopularityRanks.h"
 #include "singles/clsTSingleSort.h"
 
@@ -154,8 +154,8 @@ void TestSingleSort::countByRank()
     Kousei bad = kousei(single(2));
     bad[5] = 3;
     QCOMPARE(table.countByRank(bad), (std::array<int, 3>{2, 11, 0}));
-    QCOMPARE(markCounts(kousei(single(6, 3))), (std::array<int, 3>{5, 6, 3}));
-    QCOMPARE(markCounts(bad), (std::array<int, 3>{11, 2, 0}));
+    QCOMPARE(markTally(kousei(single(6, 3))), (std::array<int, 3>{5, 6, 3}));
+    QCOMPARE(markTally(bad), (std::array<int, 3>{11, 2, 0}));
 }
 
 void TestSingleSort::markSort_data()

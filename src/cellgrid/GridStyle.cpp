@@ -1,9 +1,9 @@
-#include "widgets/GridStyle.h"
+#include "cellgrid/GridStyle.h"
 
 #include "support/DisplayScale.h"
 #include "support/Convert.h"
 #include "support/WinColor.h"
-#include "widgets/clsGrid.h"
+#include "cellgrid/clsGrid.h"
 
 #include <QString>
 

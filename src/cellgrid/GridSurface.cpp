@@ -1,4 +1,4 @@
-#include "widgets/GridSurface.h"
+#include "cellgrid/GridSurface.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "support/ErrorReporter.h"
-#include "widgets/GridSurface.h"
-#include "widgets/GridSurfaceHolder.h"
+#include "cellgrid/GridSurface.h"
+#include "cellgrid/GridSurfaceHolder.h"
 
 #include <QList>
 #include <QObject>

@@ -1,7 +1,7 @@
 #include "common/RecordingBarSurface.h"
 #include "support/DisplayScale.h"
 #include "support/WinColor.h"
-#include "widgets/clsTGraphEx.h"
+#include "evaluation/clsTGraphEx.h"
 
 #include <QSignalSpy>
 #include <QTest>

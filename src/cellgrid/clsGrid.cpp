@@ -1,8 +1,8 @@
-#include "widgets/clsGrid.h"
+#include "cellgrid/clsGrid.h"
 
 #include "support/RuntimeError.h"
 #include "support/WinColor.h"
-#include "widgets/GridStyle.h"
+#include "cellgrid/GridStyle.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "widgets/GridSurface.h"
+#include "cellgrid/GridSurface.h"
 
 #include <optional>
 

@@ -1,4 +1,4 @@
-#include "widgets/GridSurfaceHolder.h"
+#include "cellgrid/GridSurfaceHolder.h"
 
 void GridSurfaceHolder::attach(GridSurface *area, clsGrid *grid)
 {

@@ -1,10 +1,10 @@
-#include "widgets/clsTGraphEx.h"
+#include "evaluation/clsTGraphEx.h"
 
 #include "support/Convert.h"
 #include "support/DisplayScale.h"
 #include "support/Money.h"
 #include "support/WinColor.h"
-#include "widgets/GridStyle.h"
+#include "cellgrid/GridStyle.h"
 
 #include <algorithm>
 #include <cmath>

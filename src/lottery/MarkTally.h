@@ -7,7 +7,7 @@
 
 // How many marks of a single are "0", "1" and "2" (indexed by mark code); a
 // mark outside 0 … 2 is not counted.
-inline std::array<int, 3> markCounts(std::span<const qint32> kousei)
+inline std::array<int, 3> markTally(std::span<const qint32> kousei)
 {
     std::array<int, 3> counts{};
     for (const qint32 mark : kousei)
