@@ -10,6 +10,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+// Linux: the new contents are written into a file without a name
+// (O_TMPFILE), which is linked under a name only once it is complete.
+
 namespace {
 
 RuntimeError errorOf(int number)
@@ -41,79 +44,87 @@ bool lacksUnnamedFiles(int number)
     return number == EOPNOTSUPP || number == EISDIR || number == EINVAL;
 }
 
-// A symbolic link is written through: its target is the file replaced.
-QString resolved(const QString &nativePath)
-{
-    const QFileInfo info(nativePath);
-    return info.isSymLink() ? info.symLinkTarget() : info.absoluteFilePath();
-}
-
 } // namespace
 
-QString AtomicFileWriter::temporaryPath(const QString &nativePath)
+struct AtomicFileWriter::Handle
 {
-    const QFileInfo info(resolved(nativePath));
-    return info.absolutePath() + QStringLiteral("/.") + info.fileName() + QStringLiteral(".qudo-save");
-}
+    // A file left unfinished goes, even when the writer's constructor failed.
+    ~Handle();
+    void openUnnamed(int existingMode);
+    void openNamed(int existingMode);
+    // Links the unnamed file under path; false when path exists.
+    bool linkUnnamed(const QByteArray &path) const;
+    void close();
+
+    QByteArray target;
+    QByteArray temporary;
+    int fd = -1;
+    bool named = false;      // the new file has its hidden name from the start
+    bool committed = false;
+};
 
 AtomicFileWriter::AtomicFileWriter(const QString &nativePath)
-    : m_target(QFile::encodeName(resolved(nativePath)))
-    , m_temporary(QFile::encodeName(temporaryPath(nativePath)))
+    : m_handle(std::make_unique<Handle>())
 {
+    Handle &file = *m_handle;
+    file.target = QFile::encodeName(resolved(nativePath));
+    file.temporary = QFile::encodeName(temporaryPath(nativePath));
     int existingMode = -1;
     struct stat existing{};
-    if (::stat(m_target.constData(), &existing) == 0) {
+    if (::stat(file.target.constData(), &existing) == 0) {
         if (S_ISDIR(existing.st_mode))
             throw fileErrorOf(QFileDevice::OpenError);
-        if (::access(m_target.constData(), W_OK) != 0)
+        if (::access(file.target.constData(), W_OK) != 0)
             throwLastError();
         existingMode = int(existing.st_mode & 07777);
     }
     // What an earlier save killed on its last step left beside the file.
-    ::unlink(m_temporary.constData());
+    ::unlink(file.temporary.constData());
     if (::access("/proc/self/fd", X_OK) == 0)
-        openUnnamed(existingMode);
+        file.openUnnamed(existingMode);
     else
-        openNamed(existingMode);
+        file.openNamed(existingMode);
 }
 
-AtomicFileWriter::~AtomicFileWriter()
+AtomicFileWriter::~AtomicFileWriter() = default;
+
+AtomicFileWriter::Handle::~Handle()
 {
-    if (m_committed)
+    if (committed)
         return;
     close();
-    if (m_named)
-        ::unlink(m_temporary.constData());
+    if (named)
+        ::unlink(temporary.constData());
 }
 
-void AtomicFileWriter::openUnnamed(int existingMode)
+void AtomicFileWriter::Handle::openUnnamed(int existingMode)
 {
-    const QByteArray folder = QFile::encodeName(QFileInfo(QFile::decodeName(m_target)).absolutePath());
-    m_fd = ::open(folder.constData(), O_TMPFILE | O_RDWR | O_CLOEXEC, existingMode < 0 ? 0666 : 0600);
-    if (m_fd < 0 && lacksUnnamedFiles(errno)) {
+    const QByteArray folder = QFile::encodeName(QFileInfo(QFile::decodeName(target)).absolutePath());
+    fd = ::open(folder.constData(), O_TMPFILE | O_RDWR | O_CLOEXEC, existingMode < 0 ? 0666 : 0600);
+    if (fd < 0 && lacksUnnamedFiles(errno)) {
         openNamed(existingMode);
         return;
     }
-    if (m_fd < 0)
+    if (fd < 0)
         throwLastError();
-    if (existingMode >= 0 && ::fchmod(m_fd, mode_t(existingMode)) != 0)
+    if (existingMode >= 0 && ::fchmod(fd, mode_t(existingMode)) != 0)
         throwLastError();
 }
 
-void AtomicFileWriter::openNamed(int existingMode)
+void AtomicFileWriter::Handle::openNamed(int existingMode)
 {
-    m_fd = ::open(m_temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, existingMode < 0 ? 0666 : 0600);
-    if (m_fd < 0)
+    fd = ::open(temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, existingMode < 0 ? 0666 : 0600);
+    if (fd < 0)
         throwLastError();
-    m_named = true;
-    if (existingMode >= 0 && ::fchmod(m_fd, mode_t(existingMode)) != 0)
+    named = true;
+    if (existingMode >= 0 && ::fchmod(fd, mode_t(existingMode)) != 0)
         throwLastError();
 }
 
 void AtomicFileWriter::write(const char *data, qsizetype size)
 {
     while (size > 0) {
-        const ssize_t written = ::write(m_fd, data, std::size_t(size));
+        const ssize_t written = ::write(m_handle->fd, data, std::size_t(size));
         if (written < 0 && errno == EINTR)
             continue;
         if (written <= 0)
@@ -123,9 +134,9 @@ void AtomicFileWriter::write(const char *data, qsizetype size)
     }
 }
 
-bool AtomicFileWriter::linkUnnamed(const QByteArray &path) const
+bool AtomicFileWriter::Handle::linkUnnamed(const QByteArray &path) const
 {
-    const QByteArray self = "/proc/self/fd/" + QByteArray::number(m_fd);
+    const QByteArray self = "/proc/self/fd/" + QByteArray::number(fd);
     if (::linkat(AT_FDCWD, self.constData(), AT_FDCWD, path.constData(), AT_SYMLINK_FOLLOW) == 0)
         return true;
     if (errno != EEXIST)
@@ -135,27 +146,28 @@ bool AtomicFileWriter::linkUnnamed(const QByteArray &path) const
 
 void AtomicFileWriter::commit()
 {
-    if (::fdatasync(m_fd) != 0)
+    Handle &file = *m_handle;
+    if (::fdatasync(file.fd) != 0)
         throwLastError();
     // A new file takes its name at once; an old one is replaced by a rename
     // right after the new file took its hidden name.
-    const bool placed = !m_named && linkUnnamed(m_target);
+    const bool placed = !file.named && file.linkUnnamed(file.target);
     if (!placed) {
-        if (!m_named && !linkUnnamed(m_temporary))
+        if (!file.named && !file.linkUnnamed(file.temporary))
             throw errorOf(EEXIST);
-        if (::rename(m_temporary.constData(), m_target.constData()) != 0) {
+        if (::rename(file.temporary.constData(), file.target.constData()) != 0) {
             const int number = errno;
-            ::unlink(m_temporary.constData());
+            ::unlink(file.temporary.constData());
             throw errorOf(number);
         }
     }
-    m_committed = true;
-    close();
+    file.committed = true;
+    file.close();
 }
 
-void AtomicFileWriter::close()
+void AtomicFileWriter::Handle::close()
 {
-    if (m_fd >= 0)
-        ::close(m_fd);
-    m_fd = -1;
+    if (fd >= 0)
+        ::close(fd);
+    fd = -1;
 }
