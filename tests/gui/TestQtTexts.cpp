@@ -160,6 +160,9 @@ void TestQtTexts::textBoxMenu()
     const std::unique_ptr<QMenu> menu(box.createStandardContextMenu());
     QCOMPARE(actionTexts(*menu), (QStringList{"元に戻す(&U)", "やり直す(&R)", "切り取り(&T)", "コピー(&C)",
                                               "貼り付け(&P)", "削除", "すべてを選択"}));
+    menu->popup(box.mapToGlobal(QPoint(0, 0)));
+    QVERIFY(QTest::qWaitForWindowExposed(menu.get()));
+    QVERIFY(savePicture(*menu, QStringLiteral("qt_textboxmenu")));
 }
 
 void TestQtTexts::saveDialog()
