@@ -36,7 +36,8 @@ void note(const __ptrace_syscall_info &info, Run &result)
     const auto flags = info.entry.args[2];
     const bool unnamed = (flags & O_TMPFILE) == O_TMPFILE;
     const bool created = (flags & (O_CREAT | O_EXCL)) == (O_CREAT | O_EXCL);
-    if (info.entry.nr == SYS_openat && (unnamed || created) && result.newFileOpen < 0) {
+    // A file without a name is the new contents whatever was made before it.
+    if (info.entry.nr == SYS_openat && (unnamed ? !result.newFileUnnamed : created && result.newFileOpen < 0)) {
         result.newFileOpen = result.calls;
         result.newFileUnnamed = unnamed;
     }
