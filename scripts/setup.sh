@@ -11,7 +11,7 @@ set -euo pipefail
 packages=(
     build-essential cmake
     qt6-base-dev qt6-base-dev-tools libgl-dev
-    qt6-qpa-plugins
+    qt6-qpa-plugins qt6-translations-l10n
     fonts-ipafont-gothic
     python3 ca-certificates
 )

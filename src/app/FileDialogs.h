@@ -13,7 +13,9 @@ public:
     // A file that exists.
     virtual QString openFileName(const QString &title, const QString &filter, const QString &folder,
                                  const QString &proposed) = 0;
-    // Asks before replacing a file that exists.
+    // Asks before replacing a file that exists; a name typed without an
+    // extension gets the filter's before the question, where the platform's
+    // dialog allows.
     virtual QString saveFileName(const QString &title, const QString &filter, const QString &folder,
                                  const QString &proposed) = 0;
 };

@@ -20,6 +20,17 @@ namespace {
 
 const QString csvFilter = QStringLiteral("CSVファイル(*.csv)");
 
+// The save dialog asked about the name as the user typed it; a file that
+// takes its place only once ".csv" is added is asked about here.
+bool mayReplace(const QString &path)
+{
+    using FSO = clsFileSystemObject;
+    return !FSO::FileExists(path)
+           || Ui::instance().askYesNo(QStringLiteral("名前を付けて保存"),
+                                      QStringLiteral("%1 は既に存在します。\r\n上書きしますか？").arg(FSO::GetFileName(path)),
+                                      Ui::Icon::Warning, Ui::Answer::No);
+}
+
 QList<qint32> toList(const std::vector<qint32> &singles)
 {
     return QList<qint32>(singles.begin(), singles.end());
@@ -95,10 +106,12 @@ void MainCommands::SaveAs()
     const QString proposed = m_document.CurrentFile().isEmpty()
                                  ? clsTFileCSV::GetCsvFileName(m_document.Kaisaikai(), m_document.Kumi())
                                  : m_document.CurrentFile();
-    QString path = m_dialogs.saveFileName(QStringLiteral("名前を付けて保存"), csvFilter, m_document.UserFolder(), proposed);
-    if (path.isEmpty())
+    const QString chosen = m_dialogs.saveFileName(QStringLiteral("名前を付けて保存"), csvFilter, m_document.UserFolder(), proposed);
+    if (chosen.isEmpty())
         return;
-    path = clsFileSystemObject::ExtensionCheck(path, QStringLiteral("csv"));
+    const QString path = clsFileSystemObject::ExtensionCheck(chosen, QStringLiteral("csv"));
+    if (path != chosen && !mayReplace(path))
+        return;
     MainDocument::CommandScope command(m_document);
     if (saveTo(path))
         m_document.setCurrentFile(path);

@@ -5,9 +5,8 @@
 
 #include <QFileInfo>
 
-#ifdef Q_OS_UNIX
-#include <unistd.h>
-#endif
+// Whether the user is an administrator lies in ProtectedFolderPosix.cpp or
+// ProtectedFolderWindows.cpp.
 
 namespace ProtectedFolder {
 
@@ -28,15 +27,6 @@ bool isProtected(const QString &folder)
 {
     return underWindowsProtectedFolder(folder)
            || !QFileInfo(clsFileSystemObject::toNativePath(folder)).isWritable();
-}
-
-bool userIsAdministrator()
-{
-#ifdef Q_OS_UNIX
-    return geteuid() == 0;
-#else
-    return false;
-#endif
 }
 
 bool CheckUpdateAllowed(const QString &folder)

@@ -6,14 +6,33 @@ namespace RoundNumberText {
 
 namespace {
 
+constexpr char16_t fullWidthZero = u'０';
+constexpr char16_t fullWidthNine = u'９';
+
+bool isDigit(QChar character)
+{
+    return character >= u'0' && character <= u'9';
+}
+
+// Full-width digits as half-width ones; every other character as it is.
+QString halfWidthDigits(QString text)
+{
+    for (QChar &character : text) {
+        if (character >= fullWidthZero && character <= fullWidthNine)
+            character = QChar(u'0' + (character.unicode() - fullWidthZero));
+    }
+    return text;
+}
+
 // The number of a text, 0 when it is none; long runs of digits stay large.
 qint64 valueOf(const QString &text)
 {
+    const QString half = halfWidthDigits(text);
     bool ok = false;
-    const qint64 value = text.trimmed().toLongLong(&ok);
+    const qint64 value = half.trimmed().toLongLong(&ok);
     if (ok)
         return value;
-    const bool allDigits = !text.isEmpty() && std::all_of(text.begin(), text.end(), [](QChar c) { return c.isDigit(); });
+    const bool allDigits = !half.isEmpty() && std::all_of(half.begin(), half.end(), isDigit);
     return allDigits ? Maximum : 0;
 }
 
@@ -24,9 +43,16 @@ qint32 clamped(qint64 value)
 
 } // namespace
 
+QString digitsOf(const QString &text)
+{
+    QString digits = halfWidthDigits(text);
+    digits.removeIf([](QChar character) { return !isDigit(character); });
+    return digits;
+}
+
 bool acceptsKey(QChar character)
 {
-    return (character >= u'0' && character <= u'9') || character == u'\b';
+    return character == u'\b' || !digitsOf(QString(character)).isEmpty();
 }
 
 QString normalized(const QString &text)

@@ -9,9 +9,25 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QToolButton>
+#include <QValidator>
 #include <QVBoxLayout>
 
 namespace {
+
+// Keeps the digits of whatever reaches the box (keys, paste, drop, a
+// committed input method text) as the round box's rules read them.
+class RoundDigits final : public QValidator
+{
+public:
+    using QValidator::QValidator;
+
+    State validate(QString &input, int &position) const override
+    {
+        position = int(RoundNumberText::digitsOf(input.left(position)).size());
+        input = RoundNumberText::digitsOf(input);
+        return Acceptable;
+    }
+};
 
 // The step of the navigation keys; 0 for every other key.
 int stepOf(int key)
@@ -48,6 +64,7 @@ RoundBox::RoundBox(clsTMain &main, QWidget *parent)
     m_text->setObjectName(QStringLiteral("txtScheduleNo"));
     m_text->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     m_text->setFixedSize(int(DisplayScale::scaleX(56)), int(DisplayScale::scaleY(22)));
+    m_text->setValidator(new RoundDigits(m_text));
     m_text->installEventFilter(this);
     setFocusProxy(m_text);
 

@@ -7,8 +7,9 @@ class QToolButton;
 class clsTMain;
 
 // The round box with its spin arrows, bound to the round selection: only
-// digits and Backspace can be typed, Up and Down step by one, Page Up and
-// Page Down go to the ends, and the box always shows what the controller
+// digits and Backspace can be typed, pasted or input text keeps its digits
+// alone (full-width ones made half-width), Up and Down step by one, Page Up
+// and Page Down go to the ends, and the box always shows what the controller
 // made of the text.
 class RoundBox : public QWidget
 {

@@ -1,4 +1,5 @@
 #include "support/DisplayScale.h"
+#include "gui/QtTranslation.h"
 #include "gui/QtUi.h"
 #include "gui/basMain.h"
 #include "gui/frmMain.h"
@@ -9,6 +10,7 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    QtTranslation::installJapanese();
     QtUi ui;
     Ui::install(&ui);
     DisplayScale::setDpiSource([] {

@@ -3,18 +3,22 @@
 #include <QByteArray>
 #include <QString>
 
+#include <memory>
+
 // Writes a file piece by piece so that it replaces the old file only when
 // every piece is written: until commit() the old file stays as it was, and a
 // writer dropped without commit() leaves no trace. Every failure throws the
 // RuntimeError it stands for.
 //
-// The new contents go into a file without a name in the target's folder, so
-// that a process killed while writing leaves nothing behind. commit() gives
-// it the target's name when there is no old file; otherwise it takes a
-// hidden name beside the target (".<name>.qudo-save") and is renamed over
-// the old file at once. Only a kill between those two steps leaves that
-// complete copy behind; the next save of the file takes its place. Where the
-// file system has no unnamed files the hidden name is used from the start.
+// Each platform has its own source (chosen by the build). On Linux the new
+// contents go into a file without a name in the target's folder, so that a
+// process killed while writing leaves nothing behind. commit() gives it the
+// target's name when there is no old file; otherwise it takes a hidden name
+// beside the target (".<name>.qudo-save") and is renamed over the old file
+// at once. Only a kill between those two steps leaves that complete copy
+// behind. Elsewhere, and where the file system has no unnamed files, the new
+// file has the hidden name from the start, so a killed save may leave it
+// behind, whole or not. Either way the next save of the file takes its place.
 class AtomicFileWriter
 {
 public:
@@ -33,15 +37,10 @@ public:
     static QString temporaryPath(const QString &nativePath);
 
 private:
-    void openUnnamed(int existingMode);
-    void openNamed(int existingMode);
-    // Links the unnamed file under path; false when path exists.
-    bool linkUnnamed(const QByteArray &path) const;
-    void close();
+    // A symbolic link is written through: its target is the file replaced.
+    static QString resolved(const QString &nativePath);
 
-    QByteArray m_target;
-    QByteArray m_temporary;
-    int m_fd = -1;
-    bool m_named = false;      // the new file has its hidden name from the start
-    bool m_committed = false;
+    // The file being written, as the platform's source keeps it.
+    struct Handle;
+    std::unique_ptr<Handle> m_handle;
 };

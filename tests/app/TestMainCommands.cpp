@@ -64,6 +64,8 @@ private Q_SLOTS:
     void openSwitchesToTheFilesRound();
     void failedOpenLeavesNoFileToOverwrite();
     void saveWithoutFileAsksForAName();
+    void saveAsAsksBeforeReplacingTheFileWithTheExtension_data();
+    void saveAsAsksBeforeReplacingTheFileWithTheExtension();
     void duplicateRemovalMessages_data();
     void duplicateRemovalMessages();
     void sortItemsWithoutVoteData();
@@ -132,6 +134,41 @@ void TestMainCommands::saveWithoutFileAsksForAName()
     desk.commands.Save();
     QCOMPARE(desk.dialogs.asked.size(), 1);
     QCOMPARE(desk.app.readFile(QStringLiteral("UserData/QUDO/mine.csv")), QByteArray("1,0,2,0,0,0,0,0,0,0,0,0,0,0\r\n"));
+}
+
+void TestMainCommands::saveAsAsksBeforeReplacingTheFileWithTheExtension_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<Ui::Answer>("answer");
+    QTest::addColumn<int>("questions");
+    QTest::addColumn<bool>("replaced");
+    QTest::newRow("without .csv, kept") << "mine" << Ui::Answer::No << 1 << false;
+    QTest::newRow("without .csv, replaced") << "mine" << Ui::Answer::Yes << 1 << true;
+    // The dialog asked about this very name already.
+    QTest::newRow("with .csv") << "mine.csv" << Ui::Answer::No << 0 << true;
+}
+
+void TestMainCommands::saveAsAsksBeforeReplacingTheFileWithTheExtension()
+{
+    QFETCH(QString, typed);
+    QFETCH(Ui::Answer, answer);
+    Desk desk;
+    desk.app.writeFile(QStringLiteral("UserData/QUDO/mine.csv"), "old\r\n");
+    desk.document.ReplaceSingles({19});
+    desk.dialogs.answer = desk.app.filePath(QStringLiteral("UserData/QUDO/") + typed);
+    desk.ui.scriptAnswers({answer});
+    desk.commands.SaveAs();
+
+    QTEST(int(desk.ui.boxes().size()), "questions");
+    if (!desk.ui.boxes().isEmpty()) {
+        QCOMPARE(desk.ui.boxes()[0].title, QStringLiteral("名前を付けて保存"));
+        QCOMPARE(desk.ui.boxes()[0].text, QStringLiteral("mine.csv は既に存在します。\r\n上書きしますか？"));
+        QCOMPARE(desk.ui.boxes()[0].preselected, Ui::Answer::No);
+    }
+    QFETCH(bool, replaced);
+    QCOMPARE(desk.app.readFile(QStringLiteral("UserData/QUDO/mine.csv")),
+             replaced ? QByteArray("1,0,2,0,0,0,0,0,0,0,0,0,0,0\r\n") : QByteArray("old\r\n"));
+    QCOMPARE(desk.document.CurrentFile().endsWith(QStringLiteral("mine.csv")), replaced);
 }
 
 void TestMainCommands::duplicateRemovalMessages_data()

@@ -70,6 +70,9 @@ void TestTMain::roundBoxText_data()
     QTest::newRow("leading zeros") << "0012" << "12" << 12;
     QTest::newRow("a long run of digits") << "123456789012345678901" << "9999" << 9999;
     QTest::newRow("pasted text") << "abc" << "0" << 0;
+    QTest::newRow("full-width digits") << "１２" << "12" << 12;
+    QTest::newRow("full-width digits beyond the range") << "１２３４５" << "9999" << 9999;
+    QTest::newRow("digits of another script") << "١٢" << "0" << 0;
 }
 
 void TestTMain::roundBoxText()

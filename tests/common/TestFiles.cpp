@@ -6,9 +6,6 @@
 #include <QStringList>
 #include <QTemporaryFile>
 
-#include <csignal>
-#include <sys/resource.h>
-
 namespace TestFiles {
 
 QString fixturePath(const QString &relative)
@@ -33,20 +30,6 @@ QString crlfLines(const QStringList &lines)
     for (const QString &line : lines)
         text += line + QStringLiteral("\r\n");
     return text;
-}
-
-bool runWithFileSizeLimit(qint64 limitBytes, const std::function<void()> &work)
-{
-    std::signal(SIGXFSZ, SIG_IGN);   // a write beyond the limit fails instead
-    rlimit previous{};
-    getrlimit(RLIMIT_FSIZE, &previous);
-    rlimit limited = previous;
-    limited.rlim_cur = rlim_t(limitBytes);
-    if (setrlimit(RLIMIT_FSIZE, &limited) != 0)
-        return false;
-    work();
-    setrlimit(RLIMIT_FSIZE, &previous);
-    return true;
 }
 
 bool ignoresFilePermissions()

@@ -33,8 +33,14 @@ bool enteredCall(pid_t child, __ptrace_syscall_info &info)
 
 void note(const __ptrace_syscall_info &info, Run &result)
 {
-    if (info.entry.nr == SYS_openat && (info.entry.args[2] & O_TMPFILE) == O_TMPFILE && result.unnamedOpen < 0)
-        result.unnamedOpen = result.calls;
+    const auto flags = info.entry.args[2];
+    const bool unnamed = (flags & O_TMPFILE) == O_TMPFILE;
+    const bool created = (flags & (O_CREAT | O_EXCL)) == (O_CREAT | O_EXCL);
+    // A file without a name is the new contents whatever was made before it.
+    if (info.entry.nr == SYS_openat && (unnamed ? !result.newFileUnnamed : created && result.newFileOpen < 0)) {
+        result.newFileOpen = result.calls;
+        result.newFileUnnamed = unnamed;
+    }
     if (info.entry.nr == SYS_rename || info.entry.nr == SYS_renameat || info.entry.nr == SYS_renameat2)
         result.lastRename = result.calls;
 }

@@ -14,9 +14,11 @@ struct Run
     bool killed = false;
     int calls = 0;           // system calls entered before the end or the kill
     long killedCall = -1;    // the number (SYS_...) of the system call the kill stopped
-    // Where the file's write begins: the call that opened a file without a
-    // name (the new contents), and the last rename; -1 when there was none.
-    int unnamedOpen = -1;
+    // Where the file's write begins: the call that made the file of the new
+    // contents (without a name, or new under a name of its own), and the
+    // last rename; -1 when there was none.
+    int newFileOpen = -1;
+    bool newFileUnnamed = false;
     int lastRename = -1;
 };
 
