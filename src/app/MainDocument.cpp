@@ -13,6 +13,7 @@ MainDocument::MainDocument(QObject *parent)
     : QObject(parent)
 {
     connect(&m_main, &clsTMain::KaisaikaiChange, this, &MainDocument::onKaisaikaiChange);
+    connect(&m_main, &clsTMain::RoundTextChange, this, [this] { notify(RoundTextNotice); });
     connect(&m_matchList, &clsTGame::VoteClick, this, [this] { m_resultEvaluation.SetCountVisible(true); });
     initializeControllers();
 }
@@ -195,6 +196,8 @@ void MainDocument::tellPending()
 {
     while (m_pending != 0) {
         const unsigned pending = std::exchange(m_pending, 0);
+        if (pending & RoundTextNotice)
+            Q_EMIT RoundTextChange(m_main.RoundText());
         if (pending & RoundNotice)
             Q_EMIT RoundChange();
         if (pending & DownloadNotice)

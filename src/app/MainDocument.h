@@ -125,6 +125,8 @@ public:
     };
 
 Q_SIGNALS:
+    // The round box must show this text.
+    void RoundTextChange(const QString &text);
     // The round's records were reloaded: refresh what shows them.
     void RoundChange();
     // The official download buttons must be refreshed.
@@ -135,7 +137,14 @@ Q_SIGNALS:
     void ResultButtonsChange();
 
 private:
-    enum Notice : unsigned { RoundNotice = 1, DownloadNotice = 2, PageNotice = 4, TitleNotice = 8, ResultButtonsNotice = 16 };
+    enum Notice : unsigned {
+        RoundTextNotice = 1,
+        RoundNotice = 2,
+        DownloadNotice = 4,
+        PageNotice = 8,
+        TitleNotice = 16,
+        ResultButtonsNotice = 32
+    };
 
     void initializeControllers();
     void onKaisaikaiChange(qint32 lngKaisaikai, const QString &strKumi);

@@ -90,6 +90,7 @@ QWidget *HomePage::createRoundFrame()
     box->setFixedWidth(scaledX(430));
 
     m_roundBox = new RoundBox(m_document.RoundSelection(), box);
+    m_roundBox->followDocument(m_document);
     m_cmbKumi = new QComboBox(box);
     m_cmbKumi->setObjectName(QStringLiteral("cmbKumi"));
     m_cmbKumi->addItems(clsTMain::Groups());

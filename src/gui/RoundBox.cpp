@@ -1,5 +1,7 @@
 #include "gui/RoundBox.h"
 
+#include "app/MainDocument.h"
+
 #include "app/RoundNumberText.h"
 #include "app/clsTMain.h"
 #include "gui/TypedKey.h"
@@ -80,7 +82,7 @@ RoundBox::RoundBox(clsTMain &main, QWidget *parent)
     layout->addLayout(arrows);
 
     connect(m_text, &QLineEdit::textEdited, &m_main, &clsTMain::SetRoundText);
-    connect(&m_main, &clsTMain::RoundTextChange, this, &RoundBox::show);
+    m_textFollow = connect(&m_main, &clsTMain::RoundTextChange, this, &RoundBox::show);
     connect(m_up, &QToolButton::clicked, &m_main, [this] { m_main.StepRound(1); });
     connect(m_down, &QToolButton::clicked, &m_main, [this] { m_main.StepRound(-1); });
     show(m_main.RoundText());
@@ -108,4 +110,10 @@ bool RoundBox::eventFilter(QObject *watched, QEvent *event)
         return true;
     }
     return typesCharacter(*key) && !RoundNumberText::acceptsKey(key->text().front());
+}
+
+void RoundBox::followDocument(MainDocument &document)
+{
+    disconnect(m_textFollow);
+    m_textFollow = connect(&document, &MainDocument::RoundTextChange, this, &RoundBox::show);
 }

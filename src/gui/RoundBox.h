@@ -4,6 +4,7 @@
 
 class QLineEdit;
 class QToolButton;
+class MainDocument;
 class clsTMain;
 
 // The round box with its spin arrows, bound to the round selection: only
@@ -17,6 +18,9 @@ class RoundBox : public QWidget
 
 public:
     RoundBox(clsTMain &main, QWidget *parent = nullptr);
+    // In the main window the box shows the round text the document tells,
+    // which a command tells once it ends.
+    void followDocument(MainDocument &document);
 
     QLineEdit *txtScheduleNo() const { return m_text; }
     // Selects the first four characters so that typing replaces the number.
@@ -29,6 +33,7 @@ private:
     void show(const QString &text);
 
     clsTMain &m_main;
+    QMetaObject::Connection m_textFollow;
     QLineEdit *m_text;
     QToolButton *m_up;
     QToolButton *m_down;

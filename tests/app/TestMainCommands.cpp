@@ -77,6 +77,7 @@ private Q_SLOTS:
     void commandsDuringALongOperationAreRefused();
     void busyFlagLastsUntilTheOutermostOperationEnds();
     void oneChangeGradesOnce();
+    void openTellsTheWindowOnceItEnds();
 };
 
 void TestMainCommands::openAddsTheExtension()
@@ -413,6 +414,32 @@ void TestMainCommands::oneChangeGradesOnce()
     before = result.GradingCount();
     desk.multi.click(1, 0, selector.ColLeft(1) + 2, selector.RowTop(2) + 2);
     QCOMPARE(result.GradingCount(), before + 1);
+}
+
+// Opening a file tells the window nothing halfway: every change it hears of
+// comes after the command has done all of its work.
+void TestMainCommands::openTellsTheWindowOnceItEnds()
+{
+    Desk desk;
+    desk.document.ReplaceSingles({1, 2, 3});
+    desk.app.writeFile(QStringLiteral("UserData/QUDO/A-512.csv"), fileText(1500).toLatin1());
+    QStringList heard;
+    const auto hear = [&](const char *signal) {
+        heard << QStringLiteral("%1 %2 %3 %4 %5")
+                     .arg(QLatin1String(signal))
+                     .arg(desk.document.Singles().size())
+                     .arg(desk.document.CurrentPage())
+                     .arg(desk.document.RoundSelection().RoundText())
+                     .arg(desk.document.CurrentFile().isEmpty() ? QStringLiteral("-") : QStringLiteral("file"));
+    };
+    connect(&desk.document, &MainDocument::RoundTextChange, this, [&] { hear("text"); });
+    connect(&desk.document, &MainDocument::RoundChange, this, [&] { hear("round"); });
+    connect(&desk.document, &MainDocument::PageChange, this, [&] { hear("page"); });
+    connect(&desk.document, &MainDocument::TitleChange, this, [&] { hear("title"); });
+    connect(&desk.document, &MainDocument::DownloadStatesChange, this, [&] { hear("downloads"); });
+    desk.commands.OpenPath(desk.app.filePath(QStringLiteral("UserData/QUDO/A-512.csv")));
+    QCOMPARE(heard, (QStringList{"text 1500 1 512 file", "round 1500 1 512 file", "downloads 1500 1 512 file",
+                                 "page 1500 1 512 file", "title 1500 1 512 file"}));
 }
 
 QTEST_GUILESS_MAIN(TestMainCommands)
