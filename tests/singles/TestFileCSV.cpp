@@ -1,3 +1,4 @@
+#include "common/CsvReference.h"
 #include "common/RecordingUi.h"
 #include "common/TestAppFolder.h"
 #include "common/TestFiles.h"
@@ -7,6 +8,7 @@
 #include <QRandomGenerator>
 #include <QTest>
 
+#include <optional>
 #include <vector>
 
 using Singles = std::vector<qint32>;
@@ -84,6 +86,25 @@ Singles stridedSingles(qint32 stride)
     return singles;
 }
 
+// A written line with one byte changed, for every place and every byte
+// value: lines as the program writes them, lines a byte away from that, and
+// lines broken up by a line end.
+std::vector<QByteArray> lineVariants(const char *digits)
+{
+    const QByteArray written = lineOf(digits);
+    std::vector<QByteArray> variants{written};
+    for (qsizetype at = 0; at < written.size(); ++at) {
+        for (int value = 0; value < 256; ++value) {
+            if (char(value) == written[at])
+                continue;
+            QByteArray line = written;
+            line[at] = char(value);
+            variants.push_back(line);
+        }
+    }
+    return variants;
+}
+
 QStringList folderEntries(const TestAppFolder &app)
 {
     return QDir(app.filePath(QStringLiteral("UserData/QUDO"))).entryList(QDir::Files | QDir::Hidden);
@@ -107,6 +128,10 @@ private Q_SLOTS:
     void noiseNeverCrashes_data();
     void noiseNeverCrashes();
     void overlongLineIsSkipped();
+    void writtenLinesReadAsFields_data();
+    void writtenLinesReadAsFields();
+    void linesNearTheWrittenFormLoadAsFields_data();
+    void linesNearTheWrittenFormLoadAsFields();
     void loadProgress();
     void saveProgress();
     void saveFailingPartWayKeepsOldFile();
@@ -306,6 +331,74 @@ void TestFileCSV::overlongLineIsSkipped()
     const Loaded loaded = loadBytes(app, bytes);
     QVERIFY(loaded.ok);
     QCOMPARE(loaded.singles, (Singles{codeOf("10211102201121"), clsTNumber::MaxCode, 0}));
+    QVERIFY(ui.boxes().isEmpty());
+}
+
+void TestFileCSV::writtenLinesReadAsFields_data()
+{
+    QTest::addColumn<QByteArray>("digits");
+    QTest::newRow("every mark 0") << QByteArray("00000000000000");
+    QTest::newRow("every mark 2") << QByteArray("22222222222222");
+    QTest::newRow("mixed") << QByteArray("10211102201121");
+}
+
+// A line the fast reader takes in place is one the field reader reads as the
+// same single, without an error.
+void TestFileCSV::writtenLinesReadAsFields()
+{
+    QFETCH(QByteArray, digits);
+    int taken = 0;
+    for (const QByteArray &line : lineVariants(digits.constData())) {
+        qint32 code = -1;
+        if (!CsvLine::readWritten(line.constData(), code))
+            continue;
+        ++taken;
+        QVERIFY(line.endsWith("\r\n"));
+        std::optional<qint32> single;
+        try {
+            single = CsvReference::singleOf(std::string_view(line.constData(), std::size_t(line.size() - 2)));
+        } catch (const RuntimeError &) {
+            QFAIL(line.constData());
+        }
+        QVERIFY2(single && *single == code, line.constData());
+    }
+    // The written line and, at each of its 14 digits, the other two marks.
+    QCOMPARE(taken, 1 + 14 * 2);
+}
+
+void TestFileCSV::linesNearTheWrittenFormLoadAsFields_data()
+{
+    writtenLinesReadAsFields_data();
+}
+
+// A file of lines a byte away from the written form loads as its lines read
+// one by one, field by field: the lines taken in place and the others agree.
+// Lines on which the field reader reports an error are left out, so that the
+// whole file loads.
+void TestFileCSV::linesNearTheWrittenFormLoadAsFields()
+{
+    QFETCH(QByteArray, digits);
+    TestAppFolder app(TestAppFolder::SysData::None);
+    RecordingUi ui;
+    QByteArray bytes;
+    for (QByteArray line : lineVariants(digits.constData())) {
+        if (!line.endsWith('\r') && !line.endsWith('\n'))
+            line += "\r\n";
+        try {
+            for (const std::string_view piece : CsvReference::linesOf(line))
+                CsvReference::singleOf(piece);
+        } catch (const RuntimeError &) {
+            continue;
+        }
+        bytes += line;
+    }
+    const std::optional<Singles> expected = CsvReference::expectedSingles(CsvReference::linesOf(bytes));
+    QVERIFY(expected);
+    QVERIFY(CsvReference::linesOf(bytes).size() > 3000);
+    QVERIFY(expected->size() >= 1 + 14 * 2);
+    const Loaded loaded = loadBytes(app, bytes);
+    QVERIFY(loaded.ok);
+    QVERIFY(loaded.singles == *expected);
     QVERIFY(ui.boxes().isEmpty());
 }
 
