@@ -8,6 +8,7 @@
 #include <bit>
 #include <functional>
 #include <numeric>
+#include <system_error>
 #include <thread>
 #include <utility>
 
@@ -191,9 +192,15 @@ bool sortRangesOnTwoThreads(Entries &entries, Range<typename Entries::Key> whole
             return sortRange(entries, piece, before, partition, allowances[share], true);
         });
     };
-    std::thread helper(sortShare, 1);
+    std::thread helper;
+    try {
+        helper = std::thread(sortShare, 1);
+    } catch (const std::system_error &) {
+        sortShare(1);   // no thread to be had: this one sorts both shares
+    }
     sortShare(0);
-    helper.join();
+    if (helper.joinable())
+        helper.join();
     const qint64 spent = (budget - allowance.left()) + (allowance.left() - allowances[0].left())
                          + (allowance.left() - allowances[1].left());
     return finished[0] && finished[1] && spent <= budget;

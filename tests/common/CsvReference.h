@@ -16,6 +16,15 @@
 
 namespace CsvReference {
 
+// The line of 14 mark digits (match 1 first) as the program writes it.
+inline QByteArray writtenLine(const char *digits)
+{
+    QByteArray line;
+    for (int i = 0; i < clsTNumber::MatchCount; ++i)
+        line += QByteArray(1, digits[i]) + (i + 1 < clsTNumber::MatchCount ? "," : "\r\n");
+    return line;
+}
+
 // The lines of a file: ended by CR LF, LF or a lone CR, the last one perhaps
 // without an end.
 inline std::vector<std::string_view> linesOf(const QByteArray &bytes)

@@ -8,7 +8,6 @@
 #include <QRandomGenerator>
 #include <QTest>
 
-#include <optional>
 #include <vector>
 
 using Singles = std::vector<qint32>;
@@ -28,14 +27,6 @@ qint32 codeOf(const char *digits)
     for (int i = 13; i >= 0; --i)
         code = code * 3 + (digits[i] - '0');
     return code;
-}
-
-QByteArray lineOf(const char *digits)
-{
-    QByteArray line;
-    for (int i = 0; i < 14; ++i)
-        line += QByteArray(1, digits[i]) + (i < 13 ? "," : "\r\n");
-    return line;
 }
 
 // A list that a failed load must leave alone.
@@ -72,7 +63,7 @@ QByteArray fileOf(const Singles &singles)
             digit = char('0' + code % 3);
             code /= 3;
         }
-        bytes += lineOf(digits);
+        bytes += CsvReference::writtenLine(digits);
     }
     return bytes;
 }
@@ -84,25 +75,6 @@ Singles stridedSingles(qint32 stride)
         singles.push_back(code);
     singles.push_back(clsTNumber::MaxCode);
     return singles;
-}
-
-// A written line with one byte changed, for every place and every byte
-// value: lines as the program writes them, lines a byte away from that, and
-// lines broken up by a line end.
-std::vector<QByteArray> lineVariants(const char *digits)
-{
-    const QByteArray written = lineOf(digits);
-    std::vector<QByteArray> variants{written};
-    for (qsizetype at = 0; at < written.size(); ++at) {
-        for (int value = 0; value < 256; ++value) {
-            if (char(value) == written[at])
-                continue;
-            QByteArray line = written;
-            line[at] = char(value);
-            variants.push_back(line);
-        }
-    }
-    return variants;
 }
 
 QStringList folderEntries(const TestAppFolder &app)
@@ -128,10 +100,6 @@ private Q_SLOTS:
     void noiseNeverCrashes_data();
     void noiseNeverCrashes();
     void overlongLineIsSkipped();
-    void writtenLinesReadAsFields_data();
-    void writtenLinesReadAsFields();
-    void linesNearTheWrittenFormLoadAsFields_data();
-    void linesNearTheWrittenFormLoadAsFields();
     void loadProgress();
     void saveProgress();
     void saveFailingPartWayKeepsOldFile();
@@ -163,7 +131,7 @@ void TestFileCSV::emptyListIsEmptyFile()
 {
     TestAppFolder app(TestAppFolder::SysData::None);
     RecordingUi ui;
-    app.writeFile(listPath, lineOf("11111111111111"));
+    app.writeFile(listPath, CsvReference::writtenLine("11111111111111"));
     QVERIFY(clsTFileCSV().CsvSave(listFile, Singles{}));
     QVERIFY(app.exists(listPath));
     QCOMPARE(app.readFile(listPath), QByteArray());
@@ -193,9 +161,9 @@ void TestFileCSV::loadKeepsOnlySingles_data()
 {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<Singles>("singles");
-    const QByteArray a = lineOf("10211102201121");
-    const QByteArray b = lineOf("00000000000000");
-    const QByteArray c = lineOf("22222222222222");
+    const QByteArray a = CsvReference::writtenLine("10211102201121");
+    const QByteArray b = CsvReference::writtenLine("00000000000000");
+    const QByteArray c = CsvReference::writtenLine("22222222222222");
     const qint32 codeA = codeOf("10211102201121"), codeB = 0, codeC = clsTNumber::MaxCode;
     QTest::newRow("zero bytes") << QByteArray() << Singles{};
     QTest::newRow("blank and 13-field lines among singles")
@@ -238,7 +206,7 @@ void TestFileCSV::loadFailureKeepsList_data()
 {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QString>("text");
-    const QByteArray good = lineOf("10211102201121");
+    const QByteArray good = CsvReference::writtenLine("10211102201121");
     const QString mismatch = QStringLiteral("型が一致しません。 ( 13 )");
     const QString overflow = QStringLiteral("オーバーフローしました。 ( 6 )");
     QTest::newRow("letters") << good + "a,b,c,d,e,f,g,h,i,j,k,l,m,n\r\n" << mismatch;
@@ -325,80 +293,12 @@ void TestFileCSV::overlongLineIsSkipped()
     RecordingUi ui;
     // One line of 30 MB: fourteen fields, one of them millions of digits long.
     QByteArray huge = "1" + QByteArray(30 << 20, '0') + ",0,0,0,0,0,0,0,0,0,0,0,0,0\r\n";
-    const QByteArray bytes = lineOf("10211102201121") + huge + lineOf("22222222222222")
-                             + QByteArray(20 << 20, ',') + "\r\n" + lineOf("00000000000000");
+    const QByteArray bytes = CsvReference::writtenLine("10211102201121") + huge + CsvReference::writtenLine("22222222222222")
+                             + QByteArray(20 << 20, ',') + "\r\n" + CsvReference::writtenLine("00000000000000");
     huge.clear();
     const Loaded loaded = loadBytes(app, bytes);
     QVERIFY(loaded.ok);
     QCOMPARE(loaded.singles, (Singles{codeOf("10211102201121"), clsTNumber::MaxCode, 0}));
-    QVERIFY(ui.boxes().isEmpty());
-}
-
-void TestFileCSV::writtenLinesReadAsFields_data()
-{
-    QTest::addColumn<QByteArray>("digits");
-    QTest::newRow("every mark 0") << QByteArray("00000000000000");
-    QTest::newRow("every mark 2") << QByteArray("22222222222222");
-    QTest::newRow("mixed") << QByteArray("10211102201121");
-}
-
-// A line the fast reader takes in place is one the field reader reads as the
-// same single, without an error.
-void TestFileCSV::writtenLinesReadAsFields()
-{
-    QFETCH(QByteArray, digits);
-    int taken = 0;
-    for (const QByteArray &line : lineVariants(digits.constData())) {
-        qint32 code = -1;
-        if (!CsvLine::readWritten(line.constData(), code))
-            continue;
-        ++taken;
-        QVERIFY(line.endsWith("\r\n"));
-        std::optional<qint32> single;
-        try {
-            single = CsvReference::singleOf(std::string_view(line.constData(), std::size_t(line.size() - 2)));
-        } catch (const RuntimeError &) {
-            QFAIL(line.constData());
-        }
-        QVERIFY2(single && *single == code, line.constData());
-    }
-    // The written line and, at each of its 14 digits, the other two marks.
-    QCOMPARE(taken, 1 + 14 * 2);
-}
-
-void TestFileCSV::linesNearTheWrittenFormLoadAsFields_data()
-{
-    writtenLinesReadAsFields_data();
-}
-
-// A file of lines a byte away from the written form loads as its lines read
-// one by one, field by field: the lines taken in place and the others agree.
-// Lines on which the field reader reports an error are left out, so that the
-// whole file loads.
-void TestFileCSV::linesNearTheWrittenFormLoadAsFields()
-{
-    QFETCH(QByteArray, digits);
-    TestAppFolder app(TestAppFolder::SysData::None);
-    RecordingUi ui;
-    QByteArray bytes;
-    for (QByteArray line : lineVariants(digits.constData())) {
-        if (!line.endsWith('\r') && !line.endsWith('\n'))
-            line += "\r\n";
-        try {
-            for (const std::string_view piece : CsvReference::linesOf(line))
-                CsvReference::singleOf(piece);
-        } catch (const RuntimeError &) {
-            continue;
-        }
-        bytes += line;
-    }
-    const std::optional<Singles> expected = CsvReference::expectedSingles(CsvReference::linesOf(bytes));
-    QVERIFY(expected);
-    QVERIFY(CsvReference::linesOf(bytes).size() > 3000);
-    QVERIFY(expected->size() >= 1 + 14 * 2);
-    const Loaded loaded = loadBytes(app, bytes);
-    QVERIFY(loaded.ok);
-    QVERIFY(loaded.singles == *expected);
     QVERIFY(ui.boxes().isEmpty());
 }
 
@@ -408,7 +308,7 @@ void TestFileCSV::loadProgress()
     RecordingUi ui;
     QByteArray bytes;
     for (int i = 0; i < 2500; ++i)
-        bytes += i == 7 ? QByteArray("\r\n") : lineOf("01201201201201");
+        bytes += i == 7 ? QByteArray("\r\n") : CsvReference::writtenLine("01201201201201");
     QStringList messagesWhileRunning;
     ui.onProcessEvents = [&] { messagesWhileRunning = ui.progressMessages(); };
     const Loaded loaded = loadBytes(app, bytes);
@@ -443,7 +343,7 @@ void TestFileCSV::saveProgress()
 void TestFileCSV::saveFailingPartWayKeepsOldFile()
 {
     TestAppFolder app(TestAppFolder::SysData::None);
-    const QByteArray old = lineOf("10211102201121");
+    const QByteArray old = CsvReference::writtenLine("10211102201121");
     app.writeFile(listPath, old);
 
     // Every file this process writes may grow to 4 KB only, as on a full disk.
@@ -463,7 +363,7 @@ void TestFileCSV::saveFailingPartWayKeepsOldFile()
 void TestFileCSV::saveOfCodeOutsideListKeepsOldFile()
 {
     TestAppFolder app(TestAppFolder::SysData::None);
-    const QByteArray old = lineOf("10211102201121");
+    const QByteArray old = CsvReference::writtenLine("10211102201121");
     app.writeFile(listPath, old);
     RecordingUi ui;
     QVERIFY(!clsTFileCSV().CsvSave(listFile, Singles{0, 19, -1}));
