@@ -1,9 +1,8 @@
+#include "common/CsvReference.h"
 #include "common/FuzzHarness.h"
 #include "common/RecordingUi.h"
 #include "lottery/clsTNumber.h"
-#include "singles/CsvLine.h"
 #include "singles/clsTFileCSV.h"
-#include "support/RuntimeError.h"
 #include "support/TextLineReader.h"
 
 #include <optional>
@@ -14,47 +13,6 @@ namespace {
 
 const QString inputName = QStringLiteral("UserData/input.csv");
 const QString savedName = QStringLiteral("UserData/saved.csv");
-
-// The lines of a file: ended by CR LF, LF or a lone CR, the last one perhaps
-// without an end.
-std::vector<std::string_view> linesOf(const QByteArray &bytes)
-{
-    std::vector<std::string_view> lines;
-    const std::string_view text(bytes.constData(), std::size_t(bytes.size()));
-    std::size_t begin = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] != '\r' && text[i] != '\n')
-            continue;
-        lines.push_back(text.substr(begin, i - begin));
-        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
-            ++i;
-        begin = i + 1;
-    }
-    if (begin < text.size())
-        lines.push_back(text.substr(begin));
-    return lines;
-}
-
-// What a load must give: the single of every line that is one, each line on
-// its own; nothing when some line has a field that cannot be read.
-std::optional<std::vector<qint32>> expectedSingles(const std::vector<std::string_view> &lines)
-{
-    std::vector<qint32> singles;
-    clsTNumber number;
-    for (const std::string_view line : lines) {
-        CsvLine::Marks marks{};
-        try {
-            if (!CsvLine::read(line, marks))
-                continue;
-        } catch (const RuntimeError &) {
-            return std::nullopt;
-        }
-        qint32 code = 0;
-        number.ByteToNo(marks, code);
-        singles.push_back(code);
-    }
-    return singles;
-}
 
 // The file as the program writes the list: 14 digits with "," between, CR LF.
 QByteArray writtenFile(const std::vector<qint32> &singles)
@@ -98,10 +56,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     RecordingUi ui;
     const QByteArray input = Fuzz::bytes(data, size);
     Fuzz::app().writeFile(inputName, input);
-    const std::vector<std::string_view> lines = linesOf(input);
+    const std::vector<std::string_view> lines = CsvReference::linesOf(input);
     checkLineReader(lines, qsizetype(8 + size % 57));
 
-    const std::optional<std::vector<qint32>> expected = expectedSingles(lines);
+    const std::optional<std::vector<qint32>> expected = CsvReference::expectedSingles(lines);
     clsTFileCSV csv;
     const std::vector<qint32> held{1, 2, 3};
     std::vector<qint32> singles = held;

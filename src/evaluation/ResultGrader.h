@@ -2,6 +2,7 @@
 
 #include "evaluation/EvaluationTables.h"
 #include "lottery/clsTNumber.h"
+#include "support/LargeTableAllocator.h"
 
 #include <QtGlobal>
 
@@ -51,6 +52,6 @@ public:
 private:
     clsTNumber m_number;
     qint32 m_count = 0;
-    std::vector<quint8> m_marks;    // match by match: match m at m × count
-    std::vector<quint8> m_grades;
+    std::vector<quint8, LargeTableAllocator<quint8>> m_marks; // match by match: match m at m × count
+    std::vector<quint8, LargeTableAllocator<quint8>> m_grades;
 };

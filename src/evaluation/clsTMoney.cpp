@@ -1,5 +1,6 @@
 #include "evaluation/clsTMoney.h"
 
+#include "evaluation/HitChanceTree.h"
 #include "lottery/clsTNumber.h"
 #include "lottery/clsToto.h"
 #include "support/Convert.h"
@@ -230,31 +231,68 @@ void clsTMoney::GetMoneyList(int grade, std::span<const qint32> singles, std::sp
     m_err.guard(procedureName(grade), false, [&] {
         if (grade < 1 || grade > 3 || estimates.size() < singles.size())
             throw RuntimeError::fromNumber(RuntimeError::SubscriptOutOfRange);
-        constexpr int Lanes = 8;
-        const clsTNumber number;
-        std::array<qint32, Matches> kousei{};
-        bool badCode = false;
-        for (size_t first = 0; first < singles.size(); first += Lanes) {
-            const int used = int(std::min<size_t>(Lanes, singles.size() - first));
-            HitChance<Lanes> chance;
-            for (int l = 0; l < Lanes; ++l) {
-                // Unused lanes repeat the last single; their results are dropped.
-                const qint32 code = singles[first + std::min(l, used - 1)];
-                const bool valid = code >= 0 && code <= clsTNumber::MaxCode;
-                badCode = badCode || !valid;
-                number.NoToLong(valid ? code : 0, kousei);
-                for (int match = 0; match < Matches; ++match) {
-                    // An invalid code gets no hit chance, hence no estimate.
-                    chance.hit[match][l] = valid ? m_share[match][kousei[match]] : 0.0;
-                    chance.miss[match][l] = m_miss[match][kousei[match]];
-                }
-            }
-            const auto hitChance = chance.forGrade(grade);
-            for (int l = 0; l < used; ++l)
-                estimates[first + l] = toEstimate(grade, hitChance[l]);
-        }
+        const bool badCode = singles.size() >= TreeListSize ? estimateByTree(grade, singles, estimates)
+                                                            : estimateByLanes(grade, singles, estimates);
         if (badCode)
             throw RuntimeError::fromNumber(RuntimeError::SubscriptOutOfRange);
         return true;
     });
+}
+
+bool clsTMoney::estimateByLanes(int grade, std::span<const qint32> singles, std::span<Money> estimates) const
+{
+    constexpr int Lanes = 8;
+    const clsTNumber number;
+    std::array<qint32, Matches> kousei{};
+    bool badCode = false;
+    for (size_t first = 0; first < singles.size(); first += Lanes) {
+        const int used = int(std::min<size_t>(Lanes, singles.size() - first));
+        HitChance<Lanes> chance;
+        for (int l = 0; l < Lanes; ++l) {
+            // Unused lanes repeat the last single; their results are dropped.
+            const qint32 code = singles[first + std::min(l, used - 1)];
+            const bool valid = clsTNumber::isValidCode(code);
+            badCode = badCode || !valid;
+            number.NoToLong(valid ? code : 0, kousei);
+            for (int match = 0; match < Matches; ++match) {
+                // An invalid code gets no hit chance, hence no estimate.
+                chance.hit[match][l] = valid ? m_share[match][kousei[match]] : 0.0;
+                chance.miss[match][l] = m_miss[match][kousei[match]];
+            }
+        }
+        const auto hitChance = chance.forGrade(grade);
+        for (int l = 0; l < used; ++l)
+            estimates[first + l] = toEstimate(grade, hitChance[l]);
+    }
+    return badCode;
+}
+
+// Estimates every single of the space, indexed by code, straight into the
+// list when it is the space in code order, else into a table read per single.
+bool clsTMoney::estimateByTree(int grade, std::span<const qint32> singles, std::span<Money> estimates) const
+{
+    bool inCodeOrder = singles.size() == size_t(clsTNumber::CodeCount);
+    for (size_t i = 0; inCodeOrder && i < singles.size(); ++i)
+        inCodeOrder = singles[i] == qint32(i);
+    std::vector<Money> table;
+    if (!inCodeOrder)
+        table.resize(size_t(clsTNumber::CodeCount));
+    const std::span<Money> byCode = inCodeOrder ? estimates.first(singles.size()) : std::span<Money>(table);
+
+    const HitChanceTree tree(grade, m_share, m_miss);
+    std::array<double, HitChanceTree::HighCount> chances;
+    for (qint32 low = 0; low < HitChanceTree::LowCount; ++low) {
+        tree.chancesOfLow(low, chances);
+        for (qint32 high = 0; high < HitChanceTree::HighCount; ++high)
+            byCode[size_t(low + HitChanceTree::LowCount * high)] = toEstimate(grade, chances[size_t(high)]);
+    }
+    if (inCodeOrder)
+        return false;
+    bool badCode = false;
+    for (size_t i = 0; i < singles.size(); ++i) {
+        const bool valid = clsTNumber::isValidCode(singles[i]);
+        badCode = badCode || !valid;
+        estimates[i] = valid ? table[size_t(singles[i])] : Money();
+    }
+    return badCode;
 }

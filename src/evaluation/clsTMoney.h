@@ -41,7 +41,14 @@ public:
 private:
     using MarkTable = std::array<std::array<double, RoundData::MarkCount>, MatchCount>;
 
+    // From this many singles on, a list is estimated through the whole space
+    // walked as a tree, which costs about as much as a quarter of it singly.
+    static constexpr size_t TreeListSize = 4782969 / 4;
+
     Money getMoney(int grade, std::span<const qint32> lngKousei) const;
+    // Both return true when a code of the list stands for no single.
+    bool estimateByLanes(int grade, std::span<const qint32> singles, std::span<Money> estimates) const;
+    bool estimateByTree(int grade, std::span<const qint32> singles, std::span<Money> estimates) const;
     Money toEstimate(int grade, double hitChance) const;
     void clearVoteData();
 

@@ -334,7 +334,7 @@ bool clsTResult::decodeSingles(std::span<const qint32> codes, quint64 generation
     if (count > ProgressThreshold)
         progress.emplace(QStringLiteral("シングル構成の解析中"), count - 1);
     // The caller's list may change while pending events run; this copy cannot.
-    std::vector<qint32> own;
+    std::vector<qint32, LargeTableAllocator<qint32>> own;
     if (count >= EventInterval) {
         own.assign(codes.begin(), codes.begin() + count);
         codes = own;

@@ -83,7 +83,10 @@ void QtUi::setBusy(bool busy)
 
 void QtUi::processEvents()
 {
-    QApplication::processEvents();
+    // Serving the window every 1,001 singles would cost more than the work
+    // itself on long lists: at most every EventPacer interval.
+    if (m_eventPacer.due())
+        QApplication::processEvents();
 }
 
 QtUi::~QtUi()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "support/EventPacer.h"
 #include "support/Ui.h"
 
 #include <QPointer>
@@ -45,4 +46,5 @@ private:
     QPointer<frmWinInet> m_connectionLog;
     QPointer<QWidget> m_mainWindow;
     QPointer<frmWaitDialog> m_progress;
+    EventPacer m_eventPacer;
 };

@@ -31,6 +31,8 @@ frmWaitDialog::frmWaitDialog(QWidget *owner)
 
 void frmWaitDialog::setMessage(const QString &message)
 {
+    if (message == m_lblMsg->text())
+        return;
     m_lblMsg->setText(message);
     m_lblMsg->repaint();
 }
@@ -43,8 +45,9 @@ void frmWaitDialog::setMax(qint32 max)
 
 void frmWaitDialog::setValue(qint32 value)
 {
+    // The bar repaints itself at once when the change shows; a step too
+    // small to move its fill is not drawn again.
     m_bar->setValue(std::clamp(value, 0, m_bar->maximum()));
-    m_bar->repaint();
 }
 
 QString frmWaitDialog::message() const

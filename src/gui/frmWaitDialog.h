@@ -6,7 +6,7 @@ class QLabel;
 class QProgressBar;
 
 // The progress window of long operations: shown without blocking, on top of
-// the main window, repainted at once on every change.
+// the main window, repainted at once on every change that shows.
 class frmWaitDialog : public QWidget
 {
     Q_OBJECT

@@ -28,27 +28,35 @@ bool readPlain(std::string_view line, Marks &marks)
     return true;
 }
 
-// Four fields "d,d,d,d," of a written line as 16-bit lanes: the digit in
-// the low byte, the comma in the high byte of each lane.
-constexpr quint64 commaBytes = 0xFF00FF00FF00FF00ULL;
-constexpr quint64 commas = 0x2C002C002C002C00ULL;
-constexpr quint64 digitBytes = 0x00FF00FF00FF00FFULL;
-constexpr quint64 zeros = 0x0030003000300030ULL;
-constexpr quint64 laneOnes = 0x0001000100010001ULL;
-// Multiplying by this gathers lane i times 3^i into the top lane.
-constexpr quint64 powersToTop = 27ULL | 9ULL << 16 | 3ULL << 32 | 1ULL << 48;
+// A written line in two overlapping loads of 16 bytes: the head (bytes 0 to
+// 15) "d,d,d,d,d,d,d,d," and the tail (bytes 13 to 28) ",d,d,d,d,d,d,d\r\n",
+// each d a digit 0 to 2. Each byte less its lowest value must not exceed its
+// spread; what is left of a digit is then its mark, of anything else 0.
+using Bytes16 = quint8 __attribute__((vector_size(16)));
+using Words8 = quint16 __attribute__((vector_size(16)));
 
-// The code of the four marks, or -1 when they are not "d," with d 0 to 2.
-inline qint32 fourMarks(const char *bytes)
+constexpr Bytes16 headLowest{'0', ',', '0', ',', '0', ',', '0', ',', '0', ',', '0', ',', '0', ',', '0', ','};
+constexpr Bytes16 headSpread{2, 0, 2, 0, 2, 0, 2, 0, 2, 0, 2, 0, 2, 0, 2, 0};
+constexpr Bytes16 tailLowest{',', '0', ',', '0', ',', '0', ',', '0', ',', '0', ',', '0', ',', '0', '\r', '\n'};
+constexpr Bytes16 tailSpread{0, 2, 0, 2, 0, 2, 0, 2, 0, 2, 0, 2, 0, 2, 0, 0};
+constexpr int tailStart = 13;
+
+// Taken as 16-bit words, the head's marks of matches 1 to 8 are the first
+// bytes of the words, the tail's marks of matches 8 to 14 the second ones.
+constexpr bool littleEndian = std::endian::native == std::endian::little;
+constexpr quint16 firstByteShift = littleEndian ? 0 : 8;
+constexpr quint16 secondByteShift = littleEndian ? 8 : 0;
+constexpr Words8 headWeights{1, 3, 9, 27, 81, 243, 729, 2187};   // 3^0 .. 3^7
+constexpr Words8 tailWeights{0, 1, 3, 9, 27, 81, 243, 0};        // times 3^8; match 8 is the head's
+constexpr qint32 tailScale = 6561;                                // 3^8
+
+qint32 weighted(Words8 marks, Words8 weights)
 {
-    quint64 word;
-    std::memcpy(&word, bytes, 8);
-    if constexpr (std::endian::native == std::endian::big)
-        word = __builtin_bswap64(word);
-    const quint64 marks = (word & digitBytes) ^ zeros;
-    const bool valid = (word & commaBytes) == commas && (marks & (digitBytes & ~(laneOnes * 3))) == 0
-                       && ((marks + laneOnes) & (laneOnes * 4)) == 0;
-    return valid ? qint32((marks * powersToTop) >> 48) : -1;
+    const Words8 products = marks * weights;
+    qint32 sum = 0;
+    for (int lane = 0; lane < 8; ++lane)
+        sum += products[lane];
+    return sum;
 }
 
 // The text of the seven marks of a half code (matches 1 to 7 or 8 to 14):
@@ -73,11 +81,6 @@ constexpr auto halfLines = [] {
     return lines;
 }();
 
-inline int markOf(char digit)
-{
-    return digit >= '0' && digit <= '2' ? digit - '0' : -1;
-}
-
 // Any other line: each field converted as a number, as the program converts
 // a byte ("01", " 2", "1.0" are marks too).
 bool readFields(std::string_view line, Marks &marks)
@@ -98,11 +101,19 @@ bool readFields(std::string_view line, Marks &marks)
 
 bool readWritten(const char *bytes, qint32 &code)
 {
-    const qint32 low = fourMarks(bytes), middle = fourMarks(bytes + 8), high = fourMarks(bytes + 16);
-    const int mark13 = markOf(bytes[24]), mark14 = markOf(bytes[26]);
-    if ((low | middle | high | mark13 | mark14) < 0 || bytes[25] != ',' || bytes[27] != '\r' || bytes[28] != '\n')
+    Bytes16 head, tail;
+    std::memcpy(&head, bytes, sizeof head);
+    std::memcpy(&tail, bytes + tailStart, sizeof tail);
+    const Bytes16 headMarks = head - headLowest;   // below the lowest wraps round to large
+    const Bytes16 tailMarks = tail - tailLowest;
+    const Bytes16 outside = Bytes16((headMarks > headSpread) | (tailMarks > tailSpread));
+    quint64 halves[2];
+    std::memcpy(halves, &outside, sizeof halves);
+    if ((halves[0] | halves[1]) != 0)
         return false;
-    code = low + 81 * middle + 6561 * high + 531441 * (mark13 + 3 * mark14);
+    const Words8 headWords = (Words8(headMarks) >> firstByteShift) & 0xFF;
+    const Words8 tailWords = (Words8(tailMarks) >> secondByteShift) & 0xFF;
+    code = weighted(headWords, headWeights) + tailScale * weighted(tailWords, tailWeights);
     return true;
 }
 

@@ -110,22 +110,40 @@ std::vector<qint32> clsTFileCSV::CsvLoad_Sub(const QString &fullPath) const
     progress.setMax(clampedToLong(lines));
     progress.setMessage(QStringLiteral("CSVファイルの読込中"));
     singles.reserve(std::size_t(mostSingles(lines, native)));
-    for (qint64 read = 1; readLine(reader, singles); ++read)
+    qint64 read = 0;
+    for (;;) {
+        // Lines as the program writes them are taken a run at a time, a run
+        // ending at the next progress step; any other line on its own.
+        qint64 taken = readWrittenLines(reader, singles, ProgressStep - read % ProgressStep);
+        if (taken == 0) {
+            if (!readLine(reader, singles))
+                break;
+            taken = 1;
+        }
+        read += taken;
         stepProgress(progress, read, read);
+    }
     progress.setValue(progress.Max());
     return singles;
 }
 
+qint64 clsTFileCSV::readWrittenLines(TextLineReader &reader, std::vector<qint32> &singles, qint64 most)
+{
+    const std::string_view held = reader.held(CsvLine::LineBytes * most);
+    const qint64 whole = std::min<qint64>(most, qint64(held.size()) / CsvLine::LineBytes);
+    qint64 taken = 0;
+    qint32 code = 0;
+    while (taken < whole && CsvLine::readWritten(held.data() + taken * CsvLine::LineBytes, code)) {
+        singles.push_back(code);
+        ++taken;
+    }
+    reader.skip(CsvLine::LineBytes * taken);
+    return taken;
+}
+
 bool clsTFileCSV::readLine(TextLineReader &reader, std::vector<qint32> &singles) const
 {
-    // Lines as the program writes them are taken in place, all others field by field.
     qint32 code = 0;
-    if (const std::string_view held = reader.held(CsvLine::LineBytes);
-        qsizetype(held.size()) >= CsvLine::LineBytes && CsvLine::readWritten(held.data(), code)) {
-        singles.push_back(code);
-        reader.skip(CsvLine::LineBytes);
-        return true;
-    }
     std::string_view line;
     bool overlong = false;
     if (!reader.nextLine(line, overlong))

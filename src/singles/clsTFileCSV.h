@@ -45,7 +45,11 @@ public:
 private:
     static void CsvSave_Sub(const QString &fullPath, std::span<const qint32> singles);
     std::vector<qint32> CsvLoad_Sub(const QString &fullPath) const;
-    // Reads the next line and appends its single, if it is one; false at the end.
+    // Appends the singles of up to `most` lines exactly as the program
+    // writes them, taken in place; returns how many.
+    static qint64 readWrittenLines(TextLineReader &reader, std::vector<qint32> &singles, qint64 most);
+    // Reads the next line field by field and appends its single, if it is
+    // one; false at the end.
     bool readLine(TextLineReader &reader, std::vector<qint32> &singles) const;
     static qint32 GetKaisaikai_Sub(const QString &strFileName);
 

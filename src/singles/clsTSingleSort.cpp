@@ -1,6 +1,7 @@
 #include "singles/clsTSingleSort.h"
 
 #include "lottery/MarkTally.h"
+#include "support/LargeTableAllocator.h"
 #include "support/RuntimeError.h"
 #include "support/Ui.h"
 
@@ -15,7 +16,7 @@ void clsTSingleSort::SetVoteData(const VoteData &vote)
 void clsTSingleSort::MoneySort(std::span<qint32> lngSingle, int SortType, bool Sorted)
 {
     BusyPointer busy;
-    std::vector<Money> keys(lngSingle.size());
+    std::vector<Money, LargeTableAllocator<Money>> keys(lngSingle.size());
     if (SortType >= 0 && SortType <= 2)
         m_money.GetMoneyList(SortType + 1, lngSingle, keys);
     std::vector<qint32> index;
@@ -77,7 +78,7 @@ void clsTSingleSort::reorder(std::span<qint32> singles, const std::vector<qint32
             return;
         taken[from] = true;
     }
-    const std::vector<qint32> before(singles.begin(), singles.end());
+    const std::vector<qint32, LargeTableAllocator<qint32>> before(singles.begin(), singles.end());
     for (size_t k = 0; k < index.size(); ++k)
         singles[k] = before[index[k]];
 }

@@ -161,6 +161,9 @@ void TextLineReader::settleSplitPair()
 
 std::string_view TextLineReader::held(qsizetype want)
 {
+    // More than the buffer holds cannot be held; asking for it must not read
+    // as the end of the file.
+    want = std::min(want, qsizetype(m_buffer.size()));
     settleSplitPair();
     while ((m_end - m_begin < want || m_skipLf) && !m_atEnd) {
         fill();

@@ -28,8 +28,8 @@ public:
     bool nextLine(std::string_view &line, bool &overlong);
 
     // The bytes held from the current position on, at least want of them
-    // unless the file ends first: for callers that take lines of a known
-    // length in place. skip() passes over bytes of it.
+    // (at most a buffer's worth) unless the file ends first: for callers that
+    // take lines of a known length in place. skip() passes over bytes of it.
     std::string_view held(qsizetype want);
     void skip(qsizetype bytes) { m_begin += bytes; }
 

@@ -26,6 +26,9 @@ public:
         return showMessage(icon, title, text, buttons);
     }
     virtual void setBusy(bool busy) = 0;
+    // Lets pending window events run. Long work offers this every so many
+    // items; a port with a window may pass over offers that come closer
+    // together than it needs.
     virtual void processEvents() = 0;
 
     // The connection log of downloads: one window per process, shown

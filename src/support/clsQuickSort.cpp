@@ -1,11 +1,15 @@
 #include "support/clsQuickSort.h"
 
+#include "support/LargeTableAllocator.h"
 #include "support/RuntimeError.h"
 
 #include <algorithm>
+#include <array>
 #include <bit>
 #include <functional>
 #include <numeric>
+#include <system_error>
+#include <thread>
 #include <utility>
 
 namespace {
@@ -20,23 +24,49 @@ struct Range
     Key first;
 };
 
-// Keys and their index entries, moved together.
-template<typename Key>
-struct Entries
+// A key and the index entry that moves with it.
+template<typename K>
+struct Keyed
 {
+    K key;
+    qint32 index;
+};
+
+// Keys and their index entries in two arrays, moved together.
+template<typename K>
+struct SplitEntries
+{
+    using Key = K;
     std::span<Key> keys;
     std::span<qint32> index;
 
+    qsizetype size() const { return qsizetype(keys.size()); }
+    const Key &key(qsizetype a) const { return keys[a]; }
+    Keyed<Key> item(qsizetype a) const { return {keys[a], index[a]}; }
+    void set(qsizetype a, const Keyed<Key> &item)
+    {
+        keys[a] = item.key;
+        index[a] = item.index;
+    }
     void exchange(qsizetype a, qsizetype b)
     {
         std::swap(keys[a], keys[b]);
         std::swap(index[a], index[b]);
     }
-    void copy(qsizetype from, qsizetype to)
-    {
-        keys[to] = keys[from];
-        index[to] = index[from];
-    }
+};
+
+// Keys and their index entries side by side: a step of the scan reads and
+// writes one place per entry.
+template<typename K>
+struct PairedEntries
+{
+    using Key = K;
+    std::span<Keyed<Key>> items;
+
+    qsizetype size() const { return qsizetype(items.size()); }
+    const Key &key(qsizetype a) const { return items[a].key; }
+    Keyed<Key> item(qsizetype a) const { return items[a]; }
+    void set(qsizetype a, const Keyed<Key> &item) { items[a] = item; }
 };
 
 // The partition steps may spend this many key comparisons. Both sorts need
@@ -52,6 +82,7 @@ public:
     }
     void spend(qsizetype steps) { m_left -= steps; }
     bool exhausted() const { return m_left < 0; }
+    qint64 left() const { return m_left; }
 
 private:
     qint64 m_left;
@@ -64,37 +95,37 @@ qsizetype middle(qsizetype lo, qsizetype hi)
 
 // Sorts a range by key, equal keys keeping their order: the way out for the
 // ranges left when the work allowance is used up.
-template<typename Key, typename Before>
-void stableSort(Entries<Key> &entries, qsizetype lo, qsizetype hi, Before before)
+template<typename Entries, typename Before>
+void stableSort(Entries &entries, qsizetype lo, qsizetype hi, Before before)
 {
     std::vector<qsizetype> order(hi - lo + 1);
     std::iota(order.begin(), order.end(), lo);
     std::stable_sort(order.begin(), order.end(),
-                     [&](qsizetype a, qsizetype b) { return before(entries.keys[a], entries.keys[b]); });
-    std::vector<Key> keys;
-    std::vector<qint32> index;
-    keys.reserve(order.size());
-    index.reserve(order.size());
-    for (qsizetype from : order) {
-        keys.push_back(entries.keys[from]);
-        index.push_back(entries.index[from]);
-    }
-    std::copy(keys.begin(), keys.end(), entries.keys.begin() + lo);
-    std::copy(index.begin(), index.end(), entries.index.begin() + lo);
+                     [&](qsizetype a, qsizetype b) { return before(entries.key(a), entries.key(b)); });
+    std::vector<Keyed<typename Entries::Key>> items;
+    items.reserve(order.size());
+    for (qsizetype from : order)
+        items.push_back(entries.item(from));
+    for (qsizetype k = 0; k < qsizetype(items.size()); ++k)
+        entries.set(lo + k, items[size_t(k)]);
 }
 
-// Runs the partition steps over the whole array. The two parts of a
-// partition are disjoint, so the order in which they are sorted does not
-// change the result: the smaller goes first and the larger waits.
-template<typename Key, typename Before, typename Partition>
-void sortRanges(Entries<Key> &entries, Range<Key> whole, Before before, Partition partition)
+// Runs the partition steps over a range and every part of it. The two parts
+// of a partition are disjoint, so the order in which they are sorted does not
+// change the result: the smaller goes first and the larger waits. Returns
+// false, with the range half sorted, if the allowance runs out and stop is
+// set; without stop the rest is sorted stably.
+template<typename Entries, typename Before, typename Partition>
+bool sortRange(Entries &entries, Range<typename Entries::Key> range, Before before, Partition partition,
+               WorkAllowance &allowance, bool stop = false)
 {
-    WorkAllowance allowance(entries.keys.size());
+    using Key = typename Entries::Key;
     std::vector<Range<Key>> waiting;
-    Range<Key> range = whole;
     for (;;) {
         while (range.lo < range.hi) {
             if (allowance.exhausted()) {
+                if (stop)
+                    return false;
                 stableSort(entries, range.lo, range.hi, before);
                 range.hi = range.lo;
                 continue;
@@ -106,16 +137,79 @@ void sortRanges(Entries<Key> &entries, Range<Key> whole, Before before, Partitio
             range = left;
         }
         if (waiting.empty())
-            return;
+            return true;
         range = waiting.back();
         waiting.pop_back();
     }
 }
 
+template<typename Entries, typename Before, typename Partition>
+void sortRanges(Entries &entries, Range<typename Entries::Key> whole, Before before, Partition partition)
+{
+    WorkAllowance allowance(entries.size());
+    sortRange(entries, whole, before, partition, allowance);
+}
+
+// Sorts a long list on two threads: the first partitions cut it into a few
+// ranges, which are shared out by size. Every range gets the same partition
+// steps as in one thread, so the result is the same as long as the work
+// allowance would not have run out; when the work of all ranges together
+// exceeds it, false is returned and the caller sorts the list again in one
+// thread, where the allowance takes its course.
+template<typename Entries, typename Before, typename Partition>
+bool sortRangesOnTwoThreads(Entries &entries, Range<typename Entries::Key> whole, Before before,
+                            Partition partition)
+{
+    using Key = typename Entries::Key;
+    constexpr size_t Pieces = 8;
+    WorkAllowance allowance(entries.size());
+    const qint64 budget = allowance.left();
+    const auto length = [](const Range<Key> &r) { return r.hi - r.lo; };
+    std::vector<Range<Key>> pieces{whole};
+    while (pieces.size() < Pieces) {
+        const auto longest = std::max_element(pieces.begin(), pieces.end(),
+                                              [&](const auto &a, const auto &b) { return length(a) < length(b); });
+        if (length(*longest) < entries.size() / qsizetype(2 * Pieces))
+            break;
+        const Range<Key> cut = *longest;
+        pieces.erase(longest);
+        auto [left, right] = partition(entries, cut, before, allowance);
+        pieces.push_back(left);
+        pieces.push_back(right);
+    }
+    std::sort(pieces.begin(), pieces.end(), [&](const auto &a, const auto &b) { return length(a) > length(b); });
+    std::array<std::vector<Range<Key>>, 2> shares;
+    std::array<qint64, 2> shareLength{};
+    for (const Range<Key> &piece : pieces) {
+        const size_t lighter = shareLength[0] <= shareLength[1] ? 0 : 1;
+        shares[lighter].push_back(piece);
+        shareLength[lighter] += length(piece);
+    }
+    std::array<WorkAllowance, 2> allowances{allowance, allowance};
+    std::array<bool, 2> finished{};
+    const auto sortShare = [&](size_t share) {
+        finished[share] = std::all_of(shares[share].begin(), shares[share].end(), [&](const Range<Key> &piece) {
+            return sortRange(entries, piece, before, partition, allowances[share], true);
+        });
+    };
+    std::thread helper;
+    try {
+        helper = std::thread(sortShare, 1);
+    } catch (const std::system_error &) {
+        sortShare(1);   // no thread to be had: this one sorts both shares
+    }
+    sortShare(0);
+    if (helper.joinable())
+        helper.join();
+    const qint64 spent = (budget - allowance.left()) + (allowance.left() - allowances[0].left())
+                         + (allowance.left() - allowances[1].left());
+    return finished[0] && finished[1] && spent <= budget;
+}
+
 // Exchange sort: pivot value from the middle; scan from both ends and
 // exchange the pair that stands on the wrong sides.
 template<typename Key, typename Before>
-std::pair<Range<Key>, Range<Key>> exchangePartition(Entries<Key> &entries, const Range<Key> &range,
+std::pair<Range<Key>, Range<Key>> exchangePartition(SplitEntries<Key> &entries, const Range<Key> &range,
                                                     Before before, WorkAllowance &allowance)
 {
     const Key pivot = entries.keys[middle(range.lo, range.hi)];
@@ -140,69 +234,78 @@ std::pair<Range<Key>, Range<Key>> exchangePartition(Entries<Key> &entries, const
 // place, the keys that come before the pivot are gathered behind the first
 // position, and the pivot goes between the two parts.
 template<typename Key, typename Before>
-std::pair<Range<Key>, Range<Key>> pivotFirstPartition(Entries<Key> &entries, const Range<Key> &range,
+std::pair<Range<Key>, Range<Key>> pivotFirstPartition(PairedEntries<Key> &entries, const Range<Key> &range,
                                                       Before before, WorkAllowance &allowance)
 {
     const qsizetype lo = range.lo;
     const qsizetype hi = range.hi;
     const qsizetype m = middle(lo, hi);
-    const Key pivot = entries.keys[m];
-    const qint32 pivotIndex = entries.index[m];
-    entries.copy(lo, m);
+    const Keyed<Key> pivot = entries.item(m);
+    entries.set(m, entries.item(lo));
 
-    if (!before(range.first, pivot)) {
+    if (!before(range.first, pivot.key)) {
         // No key of the range comes before the pivot: the scan would leave
         // everything in place, so the first and the middle entry trade places.
-        entries.keys[lo] = pivot;
-        entries.index[lo] = pivotIndex;
+        entries.set(lo, pivot);
         allowance.spend(1);
         return {Range<Key>{lo, lo - 1, range.first}, Range<Key>{lo + 1, hi, range.first}};
     }
 
     qsizetype i = lo;
-    Key firstBefore = pivot;
-    Key firstAfter = pivot;
+    Key firstBefore = pivot.key;
+    Key firstAfter = pivot.key;
     bool anyAfter = false;
     for (qsizetype j = lo + 1; j <= hi; ++j) {
-        const Key key = entries.keys[j];
-        if (before(key, pivot)) {
+        const Keyed<Key> scanned = entries.item(j);
+        if (before(scanned.key, pivot.key)) {
             ++i;
-            entries.exchange(i, j);
-            if (before(key, firstBefore))
-                firstBefore = key;
-        } else if (!anyAfter || before(key, firstAfter)) {
-            firstAfter = key;
+            entries.set(j, entries.item(i));
+            entries.set(i, scanned);
+            if (before(scanned.key, firstBefore))
+                firstBefore = scanned.key;
+        } else if (!anyAfter || before(scanned.key, firstAfter)) {
+            firstAfter = scanned.key;
             anyAfter = true;
         }
     }
-    entries.copy(i, lo);
-    entries.keys[i] = pivot;
-    entries.index[i] = pivotIndex;
+    entries.set(lo, entries.item(i));
+    entries.set(i, pivot);
     allowance.spend(hi - lo);
     return {Range<Key>{lo, i - 1, firstBefore}, Range<Key>{i + 1, hi, firstAfter}};
 }
 
-// The key that no other key of the array comes before.
 template<typename Key, typename Before>
-Key firstKey(std::span<const Key> keys, Before before)
+void exchangeSort(SplitEntries<Key> &entries, Before before)
 {
-    return *std::min_element(keys.begin(), keys.end(), before);
-}
-
-template<typename Key, typename Before>
-void exchangeSort(Entries<Key> &entries, Before before)
-{
-    const Range<Key> whole{0, qsizetype(entries.keys.size()) - 1, Key{}};
+    const Range<Key> whole{0, entries.size() - 1, Key{}};
     sortRanges(entries, whole, before, exchangePartition<Key, Before>);
 }
 
-template<typename Key, typename Before>
-void pivotFirstSort(Entries<Key> &entries, Before before)
+// From this many entries on, a pivot-first sort runs on two threads.
+constexpr size_t TwoThreadLength = 1 << 20;
+
+// Each key beside its position.
+template<typename Key>
+void pairUp(std::span<const Key> keys, PairedEntries<Key> &entries)
 {
-    if (entries.keys.empty())
+    for (size_t k = 0; k < keys.size(); ++k)
+        entries.items[k] = {keys[k], qint32(k)};
+}
+
+template<typename Key, typename Before>
+void pivotFirstSort(std::span<const Key> keys, PairedEntries<Key> &entries, Before before)
+{
+    pairUp(keys, entries);
+    if (entries.items.empty())
         return;
-    const Range<Key> whole{0, qsizetype(entries.keys.size()) - 1,
-                           firstKey(std::span<const Key>(entries.keys), before)};
+    const auto first = std::min_element(entries.items.begin(), entries.items.end(),
+                                        [&](const Keyed<Key> &a, const Keyed<Key> &b) { return before(a.key, b.key); });
+    const Range<Key> whole{0, entries.size() - 1, first->key};
+    if (entries.items.size() >= TwoThreadLength && std::thread::hardware_concurrency() > 1) {
+        if (sortRangesOnTwoThreads(entries, whole, before, pivotFirstPartition<Key, Before>))
+            return;
+        pairUp(keys, entries);
+    }
     sortRanges(entries, whole, before, pivotFirstPartition<Key, Before>);
 }
 
@@ -223,7 +326,7 @@ void clsQuickSort::LongIndexSort(std::span<qint32> myArray, std::span<qint32> in
     m_err.guard(QStringLiteral("LongIndexSort"), false, [&] {
         if (index.size() < myArray.size())
             throw RuntimeError::fromNumber(RuntimeError::SubscriptOutOfRange);
-        Entries<qint32> entries{myArray, index};
+        SplitEntries<qint32> entries{myArray, index};
         inDirection(Sorted, [&](auto before) { exchangeSort(entries, before); });
         return true;
     });
@@ -232,10 +335,14 @@ void clsQuickSort::LongIndexSort(std::span<qint32> myArray, std::span<qint32> in
 void clsQuickSort::CurrencyIndexSort(std::span<Money> curArray, std::vector<qint32> &index, bool Sorted)
 {
     m_err.guard(QStringLiteral("CurrencyIndexSort"), false, [&] {
-        index.resize(curArray.size());
-        std::iota(index.begin(), index.end(), 0);
-        Entries<Money> entries{curArray, index};
-        inDirection(Sorted, [&](auto before) { pivotFirstSort(entries, before); });
+        std::vector<Keyed<Money>, LargeTableAllocator<Keyed<Money>>> items(curArray.size());
+        PairedEntries<Money> entries{items};
+        inDirection(Sorted, [&](auto before) { pivotFirstSort<Money>(curArray, entries, before); });
+        index.resize(items.size());
+        for (size_t k = 0; k < items.size(); ++k) {
+            curArray[k] = items[k].key;
+            index[k] = items[k].index;
+        }
         return true;
     });
 }

@@ -6,6 +6,8 @@
 #include <QRandomGenerator>
 #include <QTest>
 
+#include <algorithm>
+#include <numeric>
 #include <vector>
 
 using Marks = std::array<qint32, 14>;
@@ -38,6 +40,11 @@ std::array<qint64, 3> estimates(const clsTMoney &money, const Marks &single)
             money.GetMoney3(single).wholeUnits()};
 }
 
+Money estimateOfGrade(const clsTMoney &money, int grade, const Marks &single)
+{
+    return grade == 1 ? money.GetMoney1(single) : grade == 2 ? money.GetMoney2(single) : money.GetMoney3(single);
+}
+
 } // namespace
 
 Q_DECLARE_METATYPE(Counts)
@@ -55,8 +62,11 @@ private Q_SLOTS:
     void sameAsThePlainFormula_data();
     void sameAsThePlainFormula();
     void listSameAsSingles();
+    void wholeSpaceSameAsSingles_data();
+    void wholeSpaceSameAsSingles();
     void badMarksAreReported_data();
     void badMarksAreReported();
+    void badCodesInAListAreReportedOnce_data();
     void badCodesInAListAreReportedOnce();
     void absurdVoteTotalIsReported();
 };
@@ -178,13 +188,43 @@ void TestTMoney::listSameAsSingles()
         std::vector<Money> list(codes.size());
         money.GetMoneyList(grade, codes, list);
         for (size_t i = 0; i < codes.size(); ++i) {
-            const Marks single = marks(codes[i]);
-            const Money one = grade == 1 ? money.GetMoney1(single)
-                              : grade == 2 ? money.GetMoney2(single)
-                                           : money.GetMoney3(single);
-            QCOMPARE(list[i], one);
+            QCOMPARE(list[i], estimateOfGrade(money, grade, marks(codes[i])));
         }
     }
+}
+
+void TestTMoney::wholeSpaceSameAsSingles_data()
+{
+    QTest::addColumn<int>("grade");
+    QTest::newRow("grade 1") << 1;
+    QTest::newRow("grade 2") << 2;
+    QTest::newRow("grade 3") << 3;
+}
+
+// Long lists are estimated along the tree of the whole space: the space in
+// code order straight into the list, any other long list through a table.
+// Both against the singles worked one at a time.
+void TestTMoney::wholeSpaceSameAsSingles()
+{
+    QFETCH(int, grade);
+    RecordingUi ui;
+    clsTMoney money;
+    money.SetVoteData(EstimateReference::realisticVotes(1200, 77));
+    std::vector<qint32> inCodeOrder(clsTNumber::CodeCount);
+    std::iota(inCodeOrder.begin(), inCodeOrder.end(), 0);
+    const std::vector<qint32> reversed(inCodeOrder.rbegin(), inCodeOrder.rend());
+    std::vector<Money> forward(inCodeOrder.size());
+    std::vector<Money> backward(reversed.size());
+    money.GetMoneyList(grade, inCodeOrder, forward);
+    money.GetMoneyList(grade, reversed, backward);
+    QVERIFY(std::equal(forward.begin(), forward.end(), backward.rbegin()));
+
+    QRandomGenerator random{quint32(grade)};
+    for (int n = 0; n < 20000; ++n) {
+        const qint32 code = qint32(random.bounded(quint32(clsTNumber::CodeCount)));
+        QCOMPARE(forward[size_t(code)], estimateOfGrade(money, grade, marks(code)));
+    }
+    QVERIFY(ui.boxes().isEmpty());
 }
 
 void TestTMoney::badMarksAreReported_data()
@@ -220,12 +260,23 @@ void TestTMoney::badMarksAreReported()
     }
 }
 
+void TestTMoney::badCodesInAListAreReportedOnce_data()
+{
+    QTest::addColumn<qsizetype>("length");
+    QTest::newRow("worked singly") << qsizetype(4);
+    QTest::newRow("worked along the tree") << qsizetype(clsTNumber::CodeCount / 2);
+}
+
 void TestTMoney::badCodesInAListAreReportedOnce()
 {
+    QFETCH(qsizetype, length);
     RecordingUi ui;
     clsTMoney money;
     money.SetVoteData(EstimateReference::realisticVotes(800, 4));
-    const std::vector<qint32> codes{19, -1, clsTNumber::CodeCount, 2391484};
+    std::vector<qint32> codes(size_t(length), 19);
+    codes[1] = -1;
+    codes[2] = clsTNumber::CodeCount;
+    codes.back() = 2391484;
     std::vector<Money> list(codes.size());
     money.GetMoneyList(2, codes, list);
     QCOMPARE(ui.boxes().size(), 1);
@@ -234,7 +285,7 @@ void TestTMoney::badCodesInAListAreReportedOnce()
     QVERIFY(list[0] > Money());
     QCOMPARE(list[1], Money());
     QCOMPARE(list[2], Money());
-    QCOMPARE(list[3], money.GetMoney2(marks(2391484)));
+    QCOMPARE(list.back(), money.GetMoney2(marks(2391484)));
 }
 
 // The votes of a match are totalled as a 32-bit count; a total beyond it

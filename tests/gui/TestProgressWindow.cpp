@@ -31,6 +31,21 @@ QProgressBar *bar(QWidget *window)
     return window->findChild<QProgressBar *>(QStringLiteral("barProgress"));
 }
 
+// Counts the paint events of a widget.
+class PaintCounter : public QObject
+{
+public:
+    explicit PaintCounter(QWidget *widget) { widget->installEventFilter(this); }
+    int paints = 0;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        paints += event->type() == QEvent::Paint;
+        return false;
+    }
+};
+
 } // namespace
 
 class TestProgressWindow : public QObject
@@ -43,6 +58,7 @@ private Q_SLOTS:
     void showsMessageAndBar();
     void emptyRangeFillsNothing();
     void csvLoadShowsAndCloses();
+    void onlyVisibleChangesRepaint();
 
 private:
     QtUi *m_ui = nullptr;
@@ -110,6 +126,33 @@ void TestProgressWindow::csvLoadShowsAndCloses()
     QVERIFY(!progressWindow()->isVisible());
     QCOMPARE(message(progressWindow()), QStringLiteral("CSVファイルの読込中"));
     QCOMPARE(bar(progressWindow())->value(), 3000);
+}
+
+// The whole space in steps of 1,001: the bar is drawn again only when its
+// fill moves, far fewer times than there are steps, and at the end it is full.
+// A message set again unchanged is not drawn again.
+void TestProgressWindow::onlyVisibleChangesRepaint()
+{
+    constexpr qint32 max = 4782968;
+    clsWaitDialog progress(QStringLiteral("シングル構成の解析中"), max);
+    QWidget *window = progressWindow();
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    PaintCounter barPaints(bar(window));
+    qint32 steps = 0;
+    for (qint32 value = 1000; value < max; value += 1001, ++steps)
+        progress.setValue(value);
+    progress.setValue(max);
+    QCOMPARE(bar(window)->value(), max);
+    QVERIFY2(barPaints.paints > 10, qPrintable(QString::number(barPaints.paints)));
+    QVERIFY2(barPaints.paints <= bar(window)->width() + 1, qPrintable(QString::number(barPaints.paints)));
+    QVERIFY(barPaints.paints < steps / 4);
+
+    auto *label = window->findChild<QLabel *>(QStringLiteral("lblMsg"));
+    PaintCounter labelPaints(label);
+    progress.setMessage(QStringLiteral("シングル構成の解析中"));
+    QCOMPARE(labelPaints.paints, 0);
+    progress.setMessage(QStringLiteral("CSVファイルの読込中"));
+    QCOMPARE(labelPaints.paints, 1);
 }
 
 QTEST_MAIN(TestProgressWindow)

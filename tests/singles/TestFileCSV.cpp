@@ -1,3 +1,4 @@
+#include "common/CsvReference.h"
 #include "common/RecordingUi.h"
 #include "common/TestAppFolder.h"
 #include "common/TestFiles.h"
@@ -26,14 +27,6 @@ qint32 codeOf(const char *digits)
     for (int i = 13; i >= 0; --i)
         code = code * 3 + (digits[i] - '0');
     return code;
-}
-
-QByteArray lineOf(const char *digits)
-{
-    QByteArray line;
-    for (int i = 0; i < 14; ++i)
-        line += QByteArray(1, digits[i]) + (i < 13 ? "," : "\r\n");
-    return line;
 }
 
 // A list that a failed load must leave alone.
@@ -70,7 +63,7 @@ QByteArray fileOf(const Singles &singles)
             digit = char('0' + code % 3);
             code /= 3;
         }
-        bytes += lineOf(digits);
+        bytes += CsvReference::writtenLine(digits);
     }
     return bytes;
 }
@@ -138,7 +131,7 @@ void TestFileCSV::emptyListIsEmptyFile()
 {
     TestAppFolder app(TestAppFolder::SysData::None);
     RecordingUi ui;
-    app.writeFile(listPath, lineOf("11111111111111"));
+    app.writeFile(listPath, CsvReference::writtenLine("11111111111111"));
     QVERIFY(clsTFileCSV().CsvSave(listFile, Singles{}));
     QVERIFY(app.exists(listPath));
     QCOMPARE(app.readFile(listPath), QByteArray());
@@ -168,9 +161,9 @@ void TestFileCSV::loadKeepsOnlySingles_data()
 {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<Singles>("singles");
-    const QByteArray a = lineOf("10211102201121");
-    const QByteArray b = lineOf("00000000000000");
-    const QByteArray c = lineOf("22222222222222");
+    const QByteArray a = CsvReference::writtenLine("10211102201121");
+    const QByteArray b = CsvReference::writtenLine("00000000000000");
+    const QByteArray c = CsvReference::writtenLine("22222222222222");
     const qint32 codeA = codeOf("10211102201121"), codeB = 0, codeC = clsTNumber::MaxCode;
     QTest::newRow("zero bytes") << QByteArray() << Singles{};
     QTest::newRow("blank and 13-field lines among singles")
@@ -213,7 +206,7 @@ void TestFileCSV::loadFailureKeepsList_data()
 {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QString>("text");
-    const QByteArray good = lineOf("10211102201121");
+    const QByteArray good = CsvReference::writtenLine("10211102201121");
     const QString mismatch = QStringLiteral("型が一致しません。 ( 13 )");
     const QString overflow = QStringLiteral("オーバーフローしました。 ( 6 )");
     QTest::newRow("letters") << good + "a,b,c,d,e,f,g,h,i,j,k,l,m,n\r\n" << mismatch;
@@ -300,8 +293,8 @@ void TestFileCSV::overlongLineIsSkipped()
     RecordingUi ui;
     // One line of 30 MB: fourteen fields, one of them millions of digits long.
     QByteArray huge = "1" + QByteArray(30 << 20, '0') + ",0,0,0,0,0,0,0,0,0,0,0,0,0\r\n";
-    const QByteArray bytes = lineOf("10211102201121") + huge + lineOf("22222222222222")
-                             + QByteArray(20 << 20, ',') + "\r\n" + lineOf("00000000000000");
+    const QByteArray bytes = CsvReference::writtenLine("10211102201121") + huge + CsvReference::writtenLine("22222222222222")
+                             + QByteArray(20 << 20, ',') + "\r\n" + CsvReference::writtenLine("00000000000000");
     huge.clear();
     const Loaded loaded = loadBytes(app, bytes);
     QVERIFY(loaded.ok);
@@ -315,7 +308,7 @@ void TestFileCSV::loadProgress()
     RecordingUi ui;
     QByteArray bytes;
     for (int i = 0; i < 2500; ++i)
-        bytes += i == 7 ? QByteArray("\r\n") : lineOf("01201201201201");
+        bytes += i == 7 ? QByteArray("\r\n") : CsvReference::writtenLine("01201201201201");
     QStringList messagesWhileRunning;
     ui.onProcessEvents = [&] { messagesWhileRunning = ui.progressMessages(); };
     const Loaded loaded = loadBytes(app, bytes);
@@ -350,7 +343,7 @@ void TestFileCSV::saveProgress()
 void TestFileCSV::saveFailingPartWayKeepsOldFile()
 {
     TestAppFolder app(TestAppFolder::SysData::None);
-    const QByteArray old = lineOf("10211102201121");
+    const QByteArray old = CsvReference::writtenLine("10211102201121");
     app.writeFile(listPath, old);
 
     // Every file this process writes may grow to 4 KB only, as on a full disk.
@@ -370,7 +363,7 @@ void TestFileCSV::saveFailingPartWayKeepsOldFile()
 void TestFileCSV::saveOfCodeOutsideListKeepsOldFile()
 {
     TestAppFolder app(TestAppFolder::SysData::None);
-    const QByteArray old = lineOf("10211102201121");
+    const QByteArray old = CsvReference::writtenLine("10211102201121");
     app.writeFile(listPath, old);
     RecordingUi ui;
     QVERIFY(!clsTFileCSV().CsvSave(listFile, Singles{0, 19, -1}));

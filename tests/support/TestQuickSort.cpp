@@ -295,6 +295,8 @@ void TestQuickSort::sameOrderAsTheWrittenSteps_data()
         QTest::addRow("2000 of 2 values %s", direction) << qsizetype(2000) << qint64(2) << ascending;
         QTest::addRow("5000 equal %s", direction) << qsizetype(5000) << qint64(1) << ascending;
         QTest::addRow("17 of 3 values %s", direction) << qsizetype(17) << qint64(3) << ascending;
+        // Long enough for the money sort to share the work between two threads.
+        QTest::addRow("1200000 of 40000 values %s", direction) << qsizetype(1'200'000) << qint64(40000) << ascending;
     }
 }
 
