@@ -53,7 +53,8 @@ void MainMenus::buildFile(QMenuBar *menuBar)
     addItem(file, QStringLiteral("mnuFile_Save"), QStringLiteral("上書き保存(&S)"));
     addItem(file, QStringLiteral("mnuFile_SaveAs"), QStringLiteral("名前を付けて保存(&A)..."));
     file->addSeparator();
-    addItem(file, QStringLiteral("mnuFile_End"), QStringLiteral("終了(&X)"));
+    // The one command that still works while a download runs.
+    addItem(file, QStringLiteral("mnuFile_End"), QStringLiteral("終了(&X)"))->setMenuRole(QAction::QuitRole);
 }
 
 void MainMenus::buildEdit(QMenuBar *menuBar)

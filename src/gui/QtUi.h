@@ -5,14 +5,18 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <memory>
+
 class frmWaitDialog;
 class frmWinInet;
+class TransferInputHold;
 
 // The Ui port on Qt's widgets: real message boxes, the wait cursor and the
 // connection log window, all over the main window.
 class QtUi final : public Ui
 {
 public:
+    QtUi();
     ~QtUi() override;
 
     // The window that boxes and the connection log belong to (may be null
@@ -29,6 +33,8 @@ public:
     void addConnectionLogLine(const QString &line) override;
     void appendConnectionLogText(const QString &text) override;
     void closeConnectionLog() override;
+    void beginTransfer() override;
+    void endTransfer() override;
     void showProgress(const QString &message) override;
     void setProgressMessage(const QString &message) override;
     void setProgressMax(qint32 max) override;
@@ -45,4 +51,5 @@ private:
     QPointer<frmWinInet> m_connectionLog;
     QPointer<QWidget> m_mainWindow;
     QPointer<frmWaitDialog> m_progress;
+    std::unique_ptr<TransferInputHold> m_transferHold;
 };

@@ -44,6 +44,7 @@ private:
     void sizeAndCentre();
     void showPage(int page);
     void onRoundChange();
+    bool stopDownloadToClose();
 
     MainDocument m_document;
     ClientPanel *m_client = nullptr;
