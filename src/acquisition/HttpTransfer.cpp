@@ -229,11 +229,13 @@ bool HttpTransfer::failed() const
     if (m_failure != Failure::None)
         return true;
     const QNetworkReply::NetworkError error = m_reply->error();
+    const int status = m_reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+    // An error status brings its page; an error beside a good status (a body
+    // that would not decompress, a decompression bomb) brings nothing.
     if (error != QNetworkReply::NoError)
-        return !isStatusError(error);
+        return !isStatusError(error) || status < 400;
     // A reply that ended on no final answer (the connection dropped before
     // one, or a redirect still pending) brought no page.
-    const int status = m_reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
     return m_reply->isFinished() && (status < 200 || (status >= 300 && status < 400));
 }
 

@@ -2,6 +2,7 @@
 #include "acquisition/HttpTransfer.h"
 #include "acquisition/clsQuorvelDownload.h"
 #include "acquisition/clsSchedule.h"
+#include "acquisition/clsWinInet.h"
 #include "common/OfficialSite.h"
 
 #include <QDir>
@@ -51,6 +52,7 @@ private Q_SLOTS:
     void pageDownloadFailsInTime();
     void teamNameUpdateFailsInTime_data();
     void teamNameUpdateFailsInTime();
+    void decompressionBombGivesNothing();
     void stopEndsTheTransferAtOnce();
     void endingTheProgramStopsAndTellsNothing();
 
@@ -103,7 +105,7 @@ void TestMisbehavingSite::misbehaviours()
                               << QStringLiteral(" サーバーの異常のため読み込みません (HTTP 500)");
     QTest::newRow("HTTP 503") << fixed(LoopbackHttpServer::status(503)) << qint64(0) << qint64(receiveTimeout)
                               << QStringLiteral(" サーバーの異常のため読み込みません (HTTP 503)");
-    QTest::newRow("64 MiB of zeros, deflated") << fixed(LoopbackHttpServer::zeroBomb()) << qint64(0)
+    QTest::newRow("256 MiB of zeros, deflated") << fixed(LoopbackHttpServer::zeroBomb()) << qint64(0)
                                                << qint64(receiveTimeout) << QString();
 }
 
@@ -187,6 +189,17 @@ void TestMisbehavingSite::teamNameUpdateFailsInTime()
     QCOMPARE(m_bed->ui.boxes().first().icon, Ui::Icon::Warning);
     QCOMPARE(m_bed->app.readFile(teamName2), installed);
     QCOMPARE(sysDataFiles(m_bed->app), filesBefore);
+}
+
+void TestMisbehavingSite::decompressionBombGivesNothing()
+{
+    // Not even the compressed bytes: they are no page.
+    const QString address = QStringLiteral("/bomb");
+    m_bed->site.serve(address, LoopbackHttpServer::zeroBomb());
+    clsWinInet inet;
+    QByteArray data("old");
+    QCOMPARE(inet.GetHttpData(m_bed->site.origin() + address, data, QString()), 0);
+    QVERIFY(data.isEmpty());
 }
 
 void TestMisbehavingSite::stopEndsTheTransferAtOnce()

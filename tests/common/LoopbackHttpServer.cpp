@@ -97,8 +97,10 @@ LoopbackHttpServer::Response LoopbackHttpServer::redirectTo(const QString &targe
 
 LoopbackHttpServer::Response LoopbackHttpServer::zeroBomb()
 {
-    // qCompress writes the length first, then the zlib stream that "deflate" names.
-    Response response = page(qCompress(QByteArray(64 * 1024 * 1024, '\0'), 9).mid(4));
+    // qCompress writes the length first, then the zlib stream that "deflate"
+    // names: 256 KiB on the wire, made once.
+    static const QByteArray bomb = qCompress(QByteArray(256 * 1024 * 1024, '\0'), 9).mid(4);
+    Response response = page(bomb);
     response.headers.append({QByteArrayLiteral("Content-Encoding"), QByteArrayLiteral("deflate")});
     return response;
 }

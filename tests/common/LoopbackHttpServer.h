@@ -46,7 +46,7 @@ public:
     static Response trickle();                          // a page that never ends
     static Response cutShort();                         // promises 5,000 bytes, sends 112, closes
     static Response redirectTo(const QString &target);  // 302 to target
-    static Response zeroBomb();                         // 64 MiB of zeros, deflated to a few KiB
+    static Response zeroBomb();                         // 256 MiB of zeros, deflated to 130 KiB
     static Response resetHalfWay();
     static Response status(int code);
 
