@@ -44,6 +44,13 @@ const std::array<Entry, 8> &entries()
 
 constexpr qint32 currentVersion = 1;
 
+// The download limits: read when the user has added them, never written.
+const std::array<std::pair<qint32 BigSettings::*, const char *>, 3> limits{{
+    {&BigSettings::ConnectTimeout, "ConnectTimeout"},
+    {&BigSettings::ReceiveTimeout, "ReceiveTimeout"},
+    {&BigSettings::TransferTimeout, "TransferTimeout"},
+}};
+
 void reportCorruptFile()
 {
     Ui::instance().showMessage(Ui::Icon::Error, AppInfo::title(),
@@ -66,6 +73,7 @@ QString bigSettingsPath()
 void SetBigSettingsDefaults()
 {
     BigSettings &settings = bigSettings();
+    settings = BigSettings();
     settings.Version = currentVersion;
     for (const Entry &entry : entries())
         settings.*entry.field = entry.defaultValue;
@@ -76,13 +84,15 @@ void ReadBigSettings()
     BigSettings &settings = bigSettings();
     clsIniFile ini;
     ini.Initialize(bigSettingsPath());
+    for (const Entry &entry : entries())
+        settings.*entry.field = ini.GetItem(QLatin1String(entry.key), entry.defaultValue);
     try {
         settings.Version = Convert::toLong(ini.GetItem(QStringLiteral("Version"), QStringLiteral("0")));
+        for (const auto &[field, key] : limits)
+            settings.*field = Convert::toLong(ini.GetItem(QLatin1String(key), QString::number(settings.*field)));
     } catch (const RuntimeError &) {
         reportCorruptFile();
     }
-    for (const Entry &entry : entries())
-        settings.*entry.field = ini.GetItem(QLatin1String(entry.key), entry.defaultValue);
 }
 
 QString bigSettingsText(const BigSettings &settings)

@@ -2,10 +2,17 @@
 
 #include <QString>
 
-// The official site's page addresses, from SysData\bigSettings.ini. One
-// process-wide set; the page parsers copy what they need when they are created.
+// The official site's page addresses, from SysData\bigSettings.ini, and the
+// limits of every download. One process-wide set; the page parsers copy what
+// they need when they are created.
 struct BigSettings
 {
+    // Milliseconds. The written file does not carry them; a line
+    // "TransferTimeout = 90000" added by hand is read (likewise the other two).
+    qint32 ConnectTimeout = 15000;
+    qint32 ReceiveTimeout = 30000;
+    qint32 TransferTimeout = 60000;
+
     qint32 Version = 0;
     QString bigOfficialScheduleUrl;
     QString bigOfficialResultUrl;

@@ -11,21 +11,14 @@ QStringList OfficialPage::fetchLines(qint32 lngKaisaikai, const QString &what, c
     m_html.setProgressDialogMessage(u'第' + QString::number(lngKaisaikai) + QStringLiteral("回 ") + what
                                     + QStringLiteral("取得中 (オフィシャル)"));
     QStringList lines;
-    if (m_html.GetHttp(url, QString(), utf8Code) > 0)
-        m_html.GetTextData(lines);
+    if (m_html.GetHttp(url, QString(), utf8Code) == 0)
+        return lines;
+    // A server in trouble answers with a page of its own, not the round's.
+    const int status = m_html.WinInet().StatusCode();
+    if (status >= 500) {
+        m_html.AddLogLine(QStringLiteral("サーバーの異常のため読み込みません (HTTP ") + QString::number(status) + u')');
+        return lines;
+    }
+    m_html.GetTextData(lines);
     return lines;
-}
-
-OfficialPage::LogHold::LogHold(OfficialPage &page)
-    : m_page(page)
-    , m_closeAtEnd(page.ProgressOpen() && page.ProgressClose())
-{
-    if (m_closeAtEnd)
-        m_page.setProgressClose(false);
-}
-
-OfficialPage::LogHold::~LogHold()
-{
-    if (m_closeAtEnd)
-        m_page.setProgressClose(true);
 }

@@ -1,5 +1,6 @@
 #include "acquisition/RoundWorkflow.h"
 
+#include "acquisition/HttpTransfer.h"
 #include "support/Ui.h"
 
 RoundWorkflow::RoundWorkflow(const QString &className, const QString &kindWord)
@@ -39,7 +40,8 @@ bool RoundWorkflow::askDownload() const
 
 void RoundWorkflow::FalseDialog(qint32 lngKaisaikai) const
 {
-    if (m_cancel)
+    // A download stopped because the program is ending tells nothing.
+    if (m_cancel || HttpTransfer::exiting())
         return;
     const QString title = u' ' + m_kindWord;
     if (m_unpublished)

@@ -21,6 +21,10 @@ public:
     bool Cancel() const;
     bool Unpublished() const;
 
+    // Whether a download shows the connection log; set before it starts.
+    bool ProgressOpen() const { return m_progressOpen; }
+    void setProgressOpen(bool open) { m_progressOpen = open; }
+
     // Tells the user why the last get operation returned False: nothing after
     // a declined question, "not published" for an unpublished round, otherwise
     // a download failure.
@@ -49,10 +53,14 @@ protected:
         if (lngKaisaikai > 0) {
             const bool loaded = (lngDType & FromFile) && loadFile(candidate);
             if (!loaded && (lngDType & FromSite)) {
-                if (blnDQuestion && !askDownload())
+                if (blnDQuestion && !askDownload()) {
                     m_cancel = true;
-                else if (!download(candidate))
-                    candidate = Record{};
+                } else {
+                    // One log for the transfer and the round file kept after it.
+                    const clsWinInet::LogSession log(m_progressOpen);
+                    if (!download(candidate))
+                        candidate = Record{};
+                }
             }
         }
         held = candidate;
@@ -104,4 +112,5 @@ private:
     QString m_kindWord;
     bool m_initialized = false;
     bool m_cancel = false;
+    bool m_progressOpen = true;
 };

@@ -14,10 +14,6 @@
 class clsHtmlGet
 {
 public:
-    bool ProgressOpen() const { return m_inet.ProgressOpen(); }
-    void setProgressOpen(bool open) { m_inet.setProgressOpen(open); }
-    bool ProgressClose() const { return m_inet.ProgressClose(); }
-    void setProgressClose(bool close) { m_inet.setProgressClose(close); }
     QString ProgressDialogMessage() const { return m_inet.ProgressDialogMessage(); }
     void setProgressDialogMessage(const QString &message) { m_inet.setProgressDialogMessage(message); }
     // A new line of the connection log.

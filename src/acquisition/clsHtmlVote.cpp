@@ -40,29 +40,29 @@ QString clsHtmlVote::Url(qint32 lngKaisaikai) const
     return m_urlHead + Format::zeroPadded(lngKaisaikai, 4) + m_urlTail;
 }
 
-bool clsHtmlVote::GetVote(qint32 lngKaisaikai, const QString &strKumi, bool &blnFinal)
+bool clsHtmlVote::GetVote(qint32 lngKaisaikai, const QString &strKumi, const ScheduleData &schedule, bool &blnFinal)
 {
     m_vote = VoteData();
     m_unpublished = false;
     blnFinal = false;
     return m_err.guard(QStringLiteral("GetVote"), false, [&] {
         // The 13 toto matches are placed by the teams of the BIG matches.
-        clsSchedule schedule;
-        schedule.Initialize();
-        if (!schedule.GetSchedule(lngKaisaikai, strKumi, RoundWorkflow::FromFile, false))
+        if (schedule.Kaisaikai != lngKaisaikai || !clsSchedule::IsScheduleValid(schedule))
             return false;
 
         // The team files as they are now: the user may have added a name.
         m_teams = clsTotoData();
-        // Matches that find no BIG match are told in the log after the transfer.
-        const LogHold hold(*this);
         const QStringList lines
             = fetchLines(lngKaisaikai, QStringLiteral("投票状況情報"), Url(lngKaisaikai));
         TotoPage page;
-        if (lines.isEmpty() || ReadLines(lines, page) != Outcome::Read)
+        if (lines.isEmpty())
+            return false;
+        const Outcome outcome = read(PageLines(lines), page);
+        m_unpublished = outcome == Outcome::Unpublished;
+        if (outcome != Outcome::Read)
             return false;
         blnFinal = page.Final;
-        m_vote = CarryOver(page, schedule.Schedule(), strKumi);
+        m_vote = CarryOver(page, schedule, strKumi);
         return true;
     });
 }

@@ -20,8 +20,8 @@ public:
 
     // Downloads and reads the page; on success the held record is replaced.
     // blnFinal tells whether the status is the final one, taken at the end of
-    // sales. Needs the round's schedule file.
-    bool GetVote(qint32 lngKaisaikai, const QString &strKumi, bool &blnFinal);
+    // sales. The toto matches are placed on the round's complete schedule.
+    bool GetVote(qint32 lngKaisaikai, const QString &strKumi, const ScheduleData &schedule, bool &blnFinal);
     const VoteData &Vote() const { return m_vote; }
     QString Url(qint32 lngKaisaikai) const;
 

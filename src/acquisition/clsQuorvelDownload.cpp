@@ -1,5 +1,6 @@
 #include "acquisition/clsQuorvelDownload.h"
 
+#include "acquisition/HttpTransfer.h"
 #include "lottery/clsTotoData.h"
 #include "support/TrimSpaces.h"
 #include "support/Ui.h"
@@ -164,6 +165,9 @@ bool clsQuorvelDownload::CheckResponse(const QString &strText) const
 
 void clsQuorvelDownload::ShowError(const QString &strMessage, bool blnDownload) const
 {
+    // A download stopped because the program is ending tells nothing.
+    if (HttpTransfer::exiting())
+        return;
     const QString text = blnDownload ? QStringLiteral("インターネットよりダウンロードに失敗しました。\r\n") + strMessage : strMessage;
     Ui::instance().showMessage(Ui::Icon::Warning, title, text);
 }

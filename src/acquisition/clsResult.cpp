@@ -20,34 +20,22 @@ bool clsResult::GetResult(qint32 lngKaisaikai, const QString &strKumi, int lngDT
         return false;
     return m_err.guard(QStringLiteral("GetResult"), false, [&] {
         fetch(lngKaisaikai, lngDType, blnDQuestion, m_result,
-              [&](ResultData &result) { return loadFile(lngKaisaikai, strKumi, result); },
+              [&](ResultData &result) { return loadRoundFile(m_xml, lngKaisaikai, strKumi, result, &clsXmlResult::Result); },
               [&](ResultData &result) { return download(lngKaisaikai, strKumi, result); });
         return IsResultValid(m_result);
     });
 }
 
-bool clsResult::loadFile(qint32 lngKaisaikai, const QString &strKumi, ResultData &result)
-{
-    return loadRoundFile(m_xml, lngKaisaikai, strKumi, result, &clsXmlResult::Result);
-}
-
 bool clsResult::download(qint32 lngKaisaikai, const QString &strKumi, ResultData &result)
 {
-    // A round file replaced after the transfer is told in its log.
-    const OfficialPage::LogHold hold(m_html);
     const bool parsed = m_html.GetResult(lngKaisaikai, strKumi);
     m_unpublished = m_html.Unpublished();
     if (!parsed)
         return false;
     result = m_html.Result();
-    SaveResultFile(result);
-    return true;
-}
-
-void clsResult::SaveResultFile(const ResultData &result)
-{
     if (IsResultValid(result))
         keepAsNewRoundFile(m_xml, result, &clsXmlResult::setResult, m_html);
+    return true;
 }
 
 ResultData clsResult::Result() const

@@ -17,19 +17,12 @@ public:
     bool GetResult(qint32 lngKaisaikai, const QString &strKumi, int lngDType, bool blnDQuestion);
     ResultData Result() const;
 
-    bool ProgressOpen() const { return m_html.ProgressOpen(); }
-    void setProgressOpen(bool open) { m_html.setProgressOpen(open); }
-    bool ProgressClose() const { return m_html.ProgressClose(); }
-    void setProgressClose(bool close) { m_html.setProgressClose(close); }
-
     bool CheckResultFile(qint32 lngKaisaikai, const QString &strKumi) const;
 
     static bool IsResultValid(const ResultData &result);
 
 private:
-    bool loadFile(qint32 lngKaisaikai, const QString &strKumi, ResultData &result);
     bool download(qint32 lngKaisaikai, const QString &strKumi, ResultData &result);
-    void SaveResultFile(const ResultData &result);
 
     clsXmlResult m_xml;
     clsHtmlResult m_html;

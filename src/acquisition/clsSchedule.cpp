@@ -30,21 +30,14 @@ bool clsSchedule::loadFile(qint32 lngKaisaikai, const QString &strKumi, Schedule
 
 bool clsSchedule::download(qint32 lngKaisaikai, const QString &strKumi, ScheduleData &schedule)
 {
-    // A round file replaced after the transfer is told in its log.
-    const OfficialPage::LogHold hold(m_html);
     const bool parsed = m_html.GetSchedule(lngKaisaikai, strKumi);
     m_unpublished = m_html.Unpublished();
     if (!parsed)
         return false;
     schedule = m_html.Schedule();
-    SaveScheduleFile(schedule);
-    return true;
-}
-
-void clsSchedule::SaveScheduleFile(const ScheduleData &schedule)
-{
     if (IsScheduleValid(schedule))
         keepAsNewRoundFile(m_xml, schedule, &clsXmlSchedule::setSchedule, m_html);
+    return true;
 }
 
 ScheduleData clsSchedule::Schedule() const

@@ -19,11 +19,6 @@ public:
     // True when the last get operation loaded a not-held marker file.
     bool NoGame() const;
 
-    bool ProgressOpen() const { return m_html.ProgressOpen(); }
-    void setProgressOpen(bool open) { m_html.setProgressOpen(open); }
-    bool ProgressClose() const { return m_html.ProgressClose(); }
-    void setProgressClose(bool close) { m_html.setProgressClose(close); }
-
     bool CheckScheduleFile(qint32 lngKaisaikai, const QString &strKumi) const;
 
     static bool IsScheduleValid(const ScheduleData &schedule);
@@ -31,7 +26,6 @@ public:
 private:
     bool loadFile(qint32 lngKaisaikai, const QString &strKumi, ScheduleData &schedule);
     bool download(qint32 lngKaisaikai, const QString &strKumi, ScheduleData &schedule);
-    void SaveScheduleFile(const ScheduleData &schedule);
 
     clsXmlSchedule m_xml;
     clsHtmlSchedule m_html;

@@ -7,42 +7,31 @@ clsVote::clsVote()
 {
 }
 
-bool clsVote::GetVote(qint32 lngKaisaikai, const QString &strKumi, int lngDType, bool blnDQuestion)
+bool clsVote::GetVote(qint32 lngKaisaikai, const QString &strKumi, int lngDType, bool blnDQuestion,
+                      const ScheduleData &schedule)
 {
     if (!checkInitialized(QStringLiteral("GetVote")))
         return false;
     return m_err.guard(QStringLiteral("GetVote"), false, [&] {
         fetch(lngKaisaikai, lngDType, blnDQuestion, m_vote,
-              [&](VoteData &vote) { return loadFile(lngKaisaikai, strKumi, vote); },
-              [&](VoteData &vote) { return download(lngKaisaikai, strKumi, vote); });
+              [&](VoteData &vote) { return loadRoundFile(m_xml, lngKaisaikai, strKumi, vote, &clsXmlVote::Vote); },
+              [&](VoteData &vote) { return download(lngKaisaikai, strKumi, schedule, vote); });
         return IsVoteValid(m_vote);
     });
 }
 
-bool clsVote::loadFile(qint32 lngKaisaikai, const QString &strKumi, VoteData &vote)
-{
-    return loadRoundFile(m_xml, lngKaisaikai, strKumi, vote, &clsXmlVote::Vote);
-}
-
-bool clsVote::download(qint32 lngKaisaikai, const QString &strKumi, VoteData &vote)
+bool clsVote::download(qint32 lngKaisaikai, const QString &strKumi, const ScheduleData &schedule, VoteData &vote)
 {
     bool final = false;
-    // A round file replaced after the transfer is told in its log.
-    const OfficialPage::LogHold hold(m_html);
-    const bool parsed = m_html.GetVote(lngKaisaikai, strKumi, final);
+    const bool parsed = m_html.GetVote(lngKaisaikai, strKumi, schedule, final);
     m_unpublished = m_html.Unpublished();
     if (!parsed)
         return false;
     vote = m_html.Vote();
-    if (final)
-        SaveVoteFile(vote);
-    return true;
-}
-
-void clsVote::SaveVoteFile(const VoteData &vote)
-{
-    if (IsVoteValid(vote))
+    // Only the final status is kept: an earlier one is shown, never stored.
+    if (final && IsVoteValid(vote))
         keepAsNewRoundFile(m_xml, vote, &clsXmlVote::setVote, m_html);
+    return true;
 }
 
 VoteData clsVote::Vote() const

@@ -14,23 +14,18 @@ class clsVote : public RoundWorkflow
 public:
     clsVote();
 
-    // True when the held record is complete.
-    bool GetVote(qint32 lngKaisaikai, const QString &strKumi, int lngDType, bool blnDQuestion);
+    // True when the held record is complete. A download places the toto
+    // matches on schedule, the round's schedule record the caller holds.
+    bool GetVote(qint32 lngKaisaikai, const QString &strKumi, int lngDType, bool blnDQuestion,
+                 const ScheduleData &schedule);
     VoteData Vote() const;
-
-    bool ProgressOpen() const { return m_html.ProgressOpen(); }
-    void setProgressOpen(bool open) { m_html.setProgressOpen(open); }
-    bool ProgressClose() const { return m_html.ProgressClose(); }
-    void setProgressClose(bool close) { m_html.setProgressClose(close); }
 
     bool CheckVoteFile(qint32 lngKaisaikai, const QString &strKumi) const;
 
     static bool IsVoteValid(const VoteData &vote);
 
 private:
-    bool loadFile(qint32 lngKaisaikai, const QString &strKumi, VoteData &vote);
-    bool download(qint32 lngKaisaikai, const QString &strKumi, VoteData &vote);
-    void SaveVoteFile(const VoteData &vote);
+    bool download(qint32 lngKaisaikai, const QString &strKumi, const ScheduleData &schedule, VoteData &vote);
 
     clsXmlVote m_xml;
     clsHtmlVote m_html;

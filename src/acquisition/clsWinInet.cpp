@@ -1,5 +1,6 @@
 #include "acquisition/clsWinInet.h"
 
+#include "acquisition/BigSettings.h"
 #include "acquisition/HttpTransfer.h"
 #include "support/TextCodec.h"
 #include "support/Ui.h"
@@ -13,9 +14,64 @@ namespace {
 
 constexpr qint64 pieceSize = 1024;
 
+clsWinInet::LogSession *logSession = nullptr;
+
+// Lets the user reach the connection log's stop button while a transfer runs.
+class StoppableTransfer
+{
+public:
+    explicit StoppableTransfer(bool shown) : m_shown(shown)
+    {
+        if (m_shown)
+            Ui::instance().beginTransfer();
+    }
+    ~StoppableTransfer()
+    {
+        if (m_shown)
+            Ui::instance().endTransfer();
+    }
+    StoppableTransfer(const StoppableTransfer &) = delete;
+    StoppableTransfer &operator=(const StoppableTransfer &) = delete;
+
+private:
+    bool m_shown;
+};
+
 } // namespace
 
-clsWinInet::clsWinInet() = default;
+clsWinInet::LogSession::LogSession(bool open)
+    : m_outermost(logSession == nullptr)
+    , m_open(open)
+{
+    if (m_outermost)
+        logSession = this;
+}
+
+clsWinInet::LogSession::~LogSession()
+{
+    if (!m_outermost)
+        return;
+    logSession = nullptr;
+    if (m_shown)
+        Ui::instance().closeConnectionLog();
+}
+
+bool clsWinInet::showsLog() const
+{
+    return logSession ? logSession->m_open : m_progressOpen;
+}
+
+bool clsWinInet::closesLog() const
+{
+    return !logSession && m_progressClose;
+}
+
+clsWinInet::clsWinInet()
+    : m_connectTimeout(bigSettings().ConnectTimeout)
+    , m_receiveTimeout(bigSettings().ReceiveTimeout)
+    , m_transferTimeout(bigSettings().TransferTimeout)
+{
+}
 
 bool clsWinInet::Connection() const
 {
@@ -39,14 +95,17 @@ qint32 clsWinInet::GetHttpData(const QString &strUrl, QByteArray &bytRecvData, c
     bytRecvData.clear();
     if (strUrl.isEmpty())
         return 0;
-    if (m_progressOpen)
+    if (showsLog()) {
         Ui::instance().showConnectionLog();
+        if (logSession)
+            logSession->m_shown = true;
+    }
     if (!m_progressDialogMessage.isEmpty())
         AddLog(m_progressDialogMessage, true);
 
     bytRecvData = transfer(strUrl, strProxy);
 
-    if (m_progressOpen && m_progressClose)
+    if (showsLog() && closesLog())
         Ui::instance().closeConnectionLog();
     return qint32(bytRecvData.size());
 }
@@ -54,16 +113,52 @@ qint32 clsWinInet::GetHttpData(const QString &strUrl, QByteArray &bytRecvData, c
 QByteArray clsWinInet::transfer(const QString &strUrl, const QString &strProxy)
 {
     HttpTransfer http;
+    m_status = 0;
     if (!http.setProxy(strProxy))
         return {};
     http.setTimeouts(m_connectTimeout, m_receiveTimeout);
+    http.setDeadline(m_transferTimeout);
+    http.setUserCanStop(showsLog());
+    const StoppableTransfer stoppable(showsLog());
     AddLog(QStringLiteral("[コネクション開始]"), true);
     AddLog(strUrl, true);
-    if (!http.open(strUrl))
+    if (!http.open(strUrl)) {
+        logFailure(http);
         return {};
+    }
     const QByteArray body = receive(http);
+    m_status = http.status();
+    logFailure(http);
     AddLog(QStringLiteral("[コネクション終了]"), true);
     return body;
+}
+
+// Why a transfer ended early, when it is not the server's usual silence.
+void clsWinInet::logFailure(const HttpTransfer &http) const
+{
+    using Failure = HttpTransfer::Failure;
+    switch (http.failure()) {
+    case Failure::Deadline:
+        AddLog(QStringLiteral("受信が") + QString::number(m_transferTimeout / 1000)
+                   + QStringLiteral("秒以内に終わらないため中止しました"), true);
+        break;
+    case Failure::Stopped:
+        AddLog(QStringLiteral("中止しました"), true);
+        break;
+    case Failure::RedirectElsewhere:
+        AddLog(QStringLiteral("別のサイトへの転送を断りました：") + http.refusedRedirect().toString(), true);
+        break;
+    case Failure::TooManyRedirects:
+        AddLog(QStringLiteral("転送が多すぎるため中止しました"), true);
+        break;
+    case Failure::NoPageAfterRedirect:
+        AddLog(QStringLiteral("転送の先にページがないため中止しました"), true);
+        break;
+    case Failure::None:
+    case Failure::Other:
+    case Failure::TimedOut:
+        break;
+    }
 }
 
 QByteArray clsWinInet::receive(HttpTransfer &http)
@@ -111,7 +206,7 @@ QString clsWinInet::GetHttpDataStringUTF8(const QString &strUrl, const QString &
 
 void clsWinInet::AddLog(const QString &strText, bool blnNewLine) const
 {
-    if (!m_progressOpen)
+    if (!showsLog())
         return;
     if (blnNewLine)
         Ui::instance().addConnectionLogLine(u' ' + strText);

@@ -10,8 +10,8 @@ class HttpTransfer;
 // Fetches one address into memory with a plain HTTP GET while writing a short
 // connection log ("[コネクション開始]", the address, "受信中 " with one dot per
 // piece read, "[コネクション終了]") into the log window, so that the user sees
-// what is being downloaded. The HTTP status is not looked at: whatever body
-// the server sends is the result.
+// what is being downloaded, and can stop it there. The HTTP status is not
+// looked at: whatever body the server sends is the result.
 class clsWinInet
 {
 public:
@@ -28,6 +28,26 @@ public:
     // interface that is up.
     bool Connection() const;
 
+    // Keeps one connection log over a whole download: the transfers made
+    // while it lives show the log only when open is true and leave it open,
+    // and it closes the log at its end, so that what follows a transfer
+    // (reading the page, keeping the round file) is told there too. Nests:
+    // the outermost one rules.
+    class LogSession
+    {
+    public:
+        explicit LogSession(bool open);
+        ~LogSession();
+        LogSession(const LogSession &) = delete;
+        LogSession &operator=(const LogSession &) = delete;
+
+    private:
+        friend class clsWinInet;
+        bool m_outermost;
+        bool m_open;
+        bool m_shown = false;
+    };
+
     bool ProgressOpen() const { return m_progressOpen; }
     void setProgressOpen(bool open) { m_progressOpen = open; }
     bool ProgressClose() const { return m_progressClose; }
@@ -36,11 +56,15 @@ public:
     QString ProgressDialogMessage() const { return m_progressDialogMessage; }
     void setProgressDialogMessage(const QString &message) { m_progressDialogMessage = message; }
 
-    // Milliseconds; applied when greater than 0.
+    // Milliseconds, from the settings when made; applied when greater than 0.
     qint32 ConnectTimeout() const { return m_connectTimeout; }
     void setConnectTimeout(qint32 milliseconds) { m_connectTimeout = milliseconds; }
     qint32 ReceiveTimeout() const { return m_receiveTimeout; }
     void setReceiveTimeout(qint32 milliseconds) { m_receiveTimeout = milliseconds; }
+    // The whole transfer, however steadily the bytes come; applied when
+    // greater than 0. The official pages are under 1 MiB.
+    qint32 TransferTimeout() const { return m_transferTimeout; }
+    void setTransferTimeout(qint32 milliseconds) { m_transferTimeout = milliseconds; }
 
     // The body of strUrl in bytRecvData and its size; 0 and an empty array
     // on any failure. strProxy empty uses the system's proxy configuration.
@@ -51,6 +75,9 @@ public:
                               quint8 bytCode);
     QString GetHttpDataStringUTF8(const QString &strUrl, const QString &strProxy);
 
+    // The HTTP status of the last transfer's answer; 0 when none came.
+    int StatusCode() const { return m_status; }
+
     // With blnNewLine a new line " <text>", else text added to the last line;
     // nothing while ProgressOpen is False.
     void AddLog(const QString &strText, bool blnNewLine) const;
@@ -58,11 +85,18 @@ public:
 private:
     QByteArray transfer(const QString &strUrl, const QString &strProxy);
     QByteArray receive(HttpTransfer &http);
+    void logFailure(const HttpTransfer &http) const;
+    // The switches in force: a running log session's, else this client's own.
+    bool showsLog() const;
+    bool closesLog() const;
 
     ErrorReporter m_err{QStringLiteral("clsWinInet")};
-    qint32 m_connectTimeout = 15000;
-    qint32 m_receiveTimeout = 30000;
+    // From the settings when made.
+    qint32 m_connectTimeout;
+    qint32 m_receiveTimeout;
+    qint32 m_transferTimeout;
     bool m_progressOpen = true;
     bool m_progressClose = true;
     QString m_progressDialogMessage;
+    int m_status = 0;
 };

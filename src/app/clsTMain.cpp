@@ -33,7 +33,7 @@ void clsTMain::SetRoundText(const QString &text)
     const QString shown = RoundNumberText::normalized(text);
     setText(shown);
     if (m_initialized)
-        LoadRoundData(true, true);
+        LoadRoundData();
 }
 
 void clsTMain::StepRound(int delta)
@@ -55,35 +55,36 @@ void clsTMain::GroupClick(int index)
 {
     m_groupIndex = index;
     if (m_initialized)
-        LoadRoundData(true, true);
+        LoadRoundData();
 }
 
-void clsTMain::LoadRoundData(bool blnReadVote, bool blnClearVote)
+void clsTMain::LoadRoundData()
 {
     m_kaisaikai = RoundNumberText::roundOf(m_roundText);
     const bool scheduleRead = m_scheduleWorkflow->GetSchedule(m_kaisaikai, m_kumi, RoundWorkflow::FromFile, false);
     m_schedule = scheduleRead ? m_scheduleWorkflow->Schedule() : ScheduleData();
     m_noGame = m_scheduleWorkflow->NoGame();
-    if (blnReadVote) {
-        if (m_voteWorkflow.GetVote(m_kaisaikai, m_kumi, RoundWorkflow::FromFile, false))
-            m_vote = m_voteWorkflow.Vote();
-        else if (blnClearVote)
-            m_vote = VoteData();
-    }
+    const bool voteRead = m_voteWorkflow.GetVote(m_kaisaikai, m_kumi, RoundWorkflow::FromFile, false, m_schedule);
+    m_vote = voteRead ? m_voteWorkflow.Vote() : VoteData();
     const bool resultRead = m_resultWorkflow.GetResult(m_kaisaikai, m_kumi, RoundWorkflow::FromFile, false);
     m_result = resultRead ? m_resultWorkflow.Result() : ResultData();
     Q_EMIT KaisaikaiChange(m_kaisaikai, m_kumi);
 }
 
+// A download's record is what its round file now holds: the round takes it
+// without reading the files again.
 void clsTMain::GetSchedule(bool blnAskFirst)
 {
     if (m_noGame)
         return;
     const int both = RoundWorkflow::FromFile | RoundWorkflow::FromSite;
-    if (m_scheduleWorkflow->GetSchedule(m_kaisaikai, m_kumi, both, blnAskFirst))
-        LoadRoundData(false, false);
-    else
+    if (!m_scheduleWorkflow->GetSchedule(m_kaisaikai, m_kumi, both, blnAskFirst)) {
         m_scheduleWorkflow->FalseDialog(m_kaisaikai);
+        return;
+    }
+    m_schedule = m_scheduleWorkflow->Schedule();
+    m_noGame = m_scheduleWorkflow->NoGame();
+    Q_EMIT KaisaikaiChange(m_kaisaikai, m_kumi);
 }
 
 void clsTMain::GetVote(bool blnAskFirst)
@@ -96,12 +97,12 @@ void clsTMain::GetVote(bool blnAskFirst)
         return;
     }
     const int both = RoundWorkflow::FromFile | RoundWorkflow::FromSite;
-    if (m_voteWorkflow.GetVote(m_kaisaikai, m_kumi, both, blnAskFirst)) {
-        m_vote = m_voteWorkflow.Vote();
-        LoadRoundData(true, false);
-    } else {
+    if (!m_voteWorkflow.GetVote(m_kaisaikai, m_kumi, both, blnAskFirst, m_schedule)) {
         m_voteWorkflow.FalseDialog(m_kaisaikai);
+        return;
     }
+    m_vote = m_voteWorkflow.Vote();
+    Q_EMIT KaisaikaiChange(m_kaisaikai, m_kumi);
 }
 
 void clsTMain::GetResult(bool blnAskFirst)
@@ -109,10 +110,12 @@ void clsTMain::GetResult(bool blnAskFirst)
     if (m_noGame)
         return;
     const int both = RoundWorkflow::FromFile | RoundWorkflow::FromSite;
-    if (m_resultWorkflow.GetResult(m_kaisaikai, m_kumi, both, blnAskFirst))
-        LoadRoundData(false, false);
-    else
+    if (!m_resultWorkflow.GetResult(m_kaisaikai, m_kumi, both, blnAskFirst)) {
         m_resultWorkflow.FalseDialog(m_kaisaikai);
+        return;
+    }
+    m_result = m_resultWorkflow.Result();
+    Q_EMIT KaisaikaiChange(m_kaisaikai, m_kumi);
 }
 
 bool clsTMain::CheckScheduleFile() const

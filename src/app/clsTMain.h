@@ -67,7 +67,8 @@ Q_SIGNALS:
 
 private:
     void setText(const QString &text);
-    void LoadRoundData(bool blnReadVote, bool blnClearVote);
+    // Reads the round's three files.
+    void LoadRoundData();
 
     std::unique_ptr<clsSchedule> m_scheduleWorkflow;
     clsVote m_voteWorkflow;

@@ -51,6 +51,8 @@ void MainMenus::buildFile(QMenuBar *menuBar)
     m_actions.fileSaveAs = addItem(file, QStringLiteral("mnuFile_SaveAs"), QStringLiteral("名前を付けて保存(&A)..."));
     file->addSeparator();
     m_actions.fileEnd = addItem(file, QStringLiteral("mnuFile_End"), QStringLiteral("終了(&X)"));
+    // The one command that still works while a download runs.
+    m_actions.fileEnd->setMenuRole(QAction::QuitRole);
 }
 
 void MainMenus::buildEdit(QMenuBar *menuBar)

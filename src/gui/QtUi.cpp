@@ -1,5 +1,7 @@
 #include "gui/QtUi.h"
 
+#include "acquisition/HttpTransfer.h"
+#include "gui/TransferInputHold.h"
 #include "gui/frmWaitDialog.h"
 #include "gui/frmWinInet.h"
 
@@ -89,16 +91,21 @@ void QtUi::processEvents()
         QApplication::processEvents();
 }
 
+QtUi::QtUi() = default;
+
 QtUi::~QtUi()
 {
+    m_transferHold.reset();
     delete m_connectionLog;
     delete m_progress;
 }
 
 frmWinInet &QtUi::connectionLog()
 {
-    if (!m_connectionLog)
+    if (!m_connectionLog) {
         m_connectionLog = new frmWinInet;
+        QObject::connect(m_connectionLog, &frmWinInet::stopRequested, &HttpTransfer::stopRunning);
+    }
     return *m_connectionLog;
 }
 
@@ -123,6 +130,20 @@ void QtUi::closeConnectionLog()
         m_connectionLog->closeLog(m_mainWindow);
     else if (m_mainWindow)
         m_mainWindow->update();
+}
+
+void QtUi::beginTransfer()
+{
+    frmWinInet &log = connectionLog();
+    log.setStopEnabled(true);
+    m_transferHold = std::make_unique<TransferInputHold>(&log, m_mainWindow);
+}
+
+void QtUi::endTransfer()
+{
+    m_transferHold.reset();
+    if (m_connectionLog)
+        m_connectionLog->setStopEnabled(false);
 }
 
 frmWaitDialog &QtUi::progressWindow()

@@ -6,14 +6,18 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <memory>
+
 class frmWaitDialog;
 class frmWinInet;
+class TransferInputHold;
 
 // The Ui port on Qt's widgets: real message boxes, the wait cursor and the
 // connection log window, all over the main window.
 class QtUi final : public Ui
 {
 public:
+    QtUi();
     ~QtUi() override;
 
     // The window that boxes and the connection log belong to (may be null
@@ -30,6 +34,8 @@ public:
     void addConnectionLogLine(const QString &line) override;
     void appendConnectionLogText(const QString &text) override;
     void closeConnectionLog() override;
+    void beginTransfer() override;
+    void endTransfer() override;
     void showProgress(const QString &message) override;
     void setProgressMessage(const QString &message) override;
     void setProgressMax(qint32 max) override;
@@ -47,4 +53,5 @@ private:
     QPointer<QWidget> m_mainWindow;
     QPointer<frmWaitDialog> m_progress;
     EventPacer m_eventPacer;
+    std::unique_ptr<TransferInputHold> m_transferHold;
 };

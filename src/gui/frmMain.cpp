@@ -1,5 +1,7 @@
 #include "gui/frmMain.h"
 
+#include "acquisition/HttpTransfer.h"
+
 #include "gui/ClientPanel.h"
 #include "gui/CheckPage.h"
 #include "gui/HomePage.h"
@@ -155,10 +157,24 @@ void frmMain::onRoundChange()
 
 void frmMain::closeEvent(QCloseEvent *event)
 {
+    if (stopDownloadToClose()) {
+        event->accept();
+        return;
+    }
     if (!m_document.CanClose()) {
         event->ignore();
         return;
     }
     m_document.SaveAppState();
     event->accept();
+}
+
+bool frmMain::stopDownloadToClose()
+{
+    // A download never holds the program: it is stopped, and ending asks nothing.
+    if (!HttpTransfer::isRunning())
+        return false;
+    HttpTransfer::stopForExit();
+    m_document.SaveAppState();
+    return true;
 }

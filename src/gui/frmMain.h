@@ -57,6 +57,7 @@ private:
     void sizeAndCentre();
     void showPage(int page);
     void onRoundChange();
+    bool stopDownloadToClose();
 
     MainDocument m_document;
     std::unique_ptr<FileDialogs> m_ownDialogs;

@@ -1,9 +1,13 @@
 #include "gui/frmWinInet.h"
 
+#include "support/DisplayScale.h"
+
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
 #include <QStyle>
 
 namespace {
@@ -21,6 +25,7 @@ QFont logFont()
 frmWinInet::frmWinInet(QWidget *parent)
     : QWidget(parent, Qt::Tool)
     , m_lstMsg(new QListWidget)
+    , m_cmdStop(new QPushButton(QStringLiteral("中止")))
 {
     setObjectName(QStringLiteral("frmWinInet"));
     setWindowTitle(QStringLiteral(" インターネット接続"));
@@ -33,14 +38,20 @@ frmWinInet::frmWinInet(QWidget *parent)
     imgEarthAni->setAlignment(Qt::AlignTop);
     m_lstMsg->setObjectName(QStringLiteral("lstMsg"));
     m_lstMsg->setFont(logFont());
+    m_cmdStop->setObjectName(QStringLiteral("cmdStop"));
+    m_cmdStop->setEnabled(false);
+    connect(m_cmdStop, &QPushButton::clicked, this, &frmWinInet::stopRequested);
 
+    auto *right = new QVBoxLayout;
+    right->addWidget(m_lstMsg, 1);
+    right->addWidget(m_cmdStop, 0, Qt::AlignRight);
     auto *baseLayout = new QHBoxLayout(picBase);
     baseLayout->addWidget(imgEarthAni);
-    baseLayout->addWidget(m_lstMsg, 1);
+    baseLayout->addLayout(right, 1);
     auto *layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(picBase);
-    resize(420, 160);
+    resize(int(DisplayScale::scaleX(420)), int(DisplayScale::scaleY(190)));
 }
 
 void frmWinInet::showOver(QWidget *owner)
@@ -78,6 +89,11 @@ void frmWinInet::closeLog(QWidget *owner)
     m_lstMsg->clear();
     if (owner)
         owner->update();
+}
+
+void frmWinInet::setStopEnabled(bool enabled)
+{
+    m_cmdStop->setEnabled(enabled);
 }
 
 QStringList frmWinInet::lines() const

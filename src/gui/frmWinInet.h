@@ -3,9 +3,11 @@
 #include <QWidget>
 
 class QListWidget;
+class QPushButton;
 
 // The connection log window: the lines of the current downloads, the newest
-// in view. One exists per process; closing it clears its lines.
+// in view, and 中止, which ends the running transfer. One exists per process;
+// closing it clears its lines.
 class frmWinInet : public QWidget
 {
     Q_OBJECT
@@ -23,6 +25,13 @@ public:
 
     QStringList lines() const;
 
+    // 中止 can be pressed only while a transfer runs.
+    void setStopEnabled(bool enabled);
+
+Q_SIGNALS:
+    void stopRequested();
+
 private:
     QListWidget *m_lstMsg;
+    QPushButton *m_cmdStop;
 };

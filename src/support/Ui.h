@@ -41,6 +41,10 @@ public:
     virtual void appendConnectionLogText(const QString & /*text*/) {}
     // Closes the window, its lines going with it, and redraws the main window.
     virtual void closeConnectionLog() {}
+    // While a transfer runs under the connection log, the user may stop it
+    // or end the program; input meant for anything else is held back.
+    virtual void beginTransfer() {}
+    virtual void endTransfer() {}
 
     // The progress window of long list operations: shown over the main
     // window without blocking and kept on top, with a message and a bar

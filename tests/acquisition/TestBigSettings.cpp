@@ -1,4 +1,5 @@
 #include "acquisition/BigSettings.h"
+#include "acquisition/clsWinInet.h"
 #include "common/RecordingUi.h"
 #include "common/TestAppFolder.h"
 #include "common/TestFiles.h"
@@ -31,6 +32,8 @@ private Q_SLOTS:
     void oldVersionIsReplacedByDefaults();
     void currentVersionIsReadAndKept();
     void versionNotANumber();
+    void downloadLimitsAddedByHand_data();
+    void downloadLimitsAddedByHand();
     void unusualBytesAreRead_data();
     void unusualBytesAreRead();
     void unreadableFile();
@@ -108,6 +111,40 @@ void TestBigSettings::versionNotANumber()
     QCOMPARE(bigSettings().Version, 1);
     QCOMPARE(bigSettings().bigOfficialResultUrl, customResultUrl);
     QCOMPARE(m_app->readFile(settingsFile), file);
+}
+
+void TestBigSettings::downloadLimitsAddedByHand_data()
+{
+    QTest::addColumn<QByteArray>("lines");
+    QTest::addColumn<int>("transfer");
+    QTest::addColumn<int>("receive");
+    QTest::addColumn<int>("boxes");
+    QTest::newRow("none: the defaults") << QByteArray() << 60000 << 30000 << 0;
+    QTest::newRow("two of them") << QByteArray("TransferTimeout = 90000\r\nReceiveTimeout = 20000\r\n") << 90000 << 20000 << 0;
+    QTest::newRow("not a number") << QByteArray("TransferTimeout = soon\r\n") << 60000 << 30000 << 1;
+}
+
+void TestBigSettings::downloadLimitsAddedByHand()
+{
+    QFETCH(QByteArray, lines);
+    QFETCH(int, transfer);
+    QFETCH(int, receive);
+    QFETCH(int, boxes);
+    const QByteArray file = defaultFile() + lines;
+    m_app->writeFile(settingsFile, file);
+    LoadBigSettings();
+    QCOMPARE(bigSettings().TransferTimeout, transfer);
+    QCOMPARE(bigSettings().ReceiveTimeout, receive);
+    QCOMPARE(bigSettings().ConnectTimeout, 15000);
+    QCOMPARE(m_ui->boxes().size(), boxes);
+    if (boxes > 0)
+        QCOMPARE(m_ui->boxes()[0].text, corruptMessage);
+    // The file is the user's: never rewritten for them.
+    QCOMPARE(m_app->readFile(settingsFile), file);
+    const clsWinInet inet;
+    QCOMPARE(inet.TransferTimeout(), transfer);
+    QCOMPARE(inet.ReceiveTimeout(), receive);
+    SetBigSettingsDefaults();
 }
 
 void TestBigSettings::unusualBytesAreRead_data()

@@ -190,7 +190,7 @@ bool TestOfficialBadPages::download(const Kind &kind, bool &unpublished)
     }
     if (kind.name == QStringLiteral("vote")) {
         clsVote vote;
-        return run(vote, [](clsVote &w) { return w.GetVote(round1478, QString(), 3, false); });
+        return run(vote, [](clsVote &w) { return w.GetVote(round1478, QString(), 3, false, heldSchedule(round1478)); });
     }
     clsResult result;
     return run(result, [](clsResult &w) { return w.GetResult(round1478, QString(), 3, false); });

@@ -39,8 +39,6 @@ private Q_SLOTS:
     void answerNoCancelsAndShowsNothing();
     void unpublishedRound();
     void deadServer();
-    void beforeInitialize_data();
-    void beforeInitialize();
 
 private:
     std::unique_ptr<DownloadTestBed> m_bed;
@@ -248,32 +246,6 @@ void TestResultDownload::deadServer()
     QVERIFY(!result.Unpublished());
     result.FalseDialog(1478);
     QCOMPARE(boxLines(m_bed->ui), QStringList{failureBox(kind)});
-}
-
-void TestResultDownload::beforeInitialize_data()
-{
-    QTest::addColumn<QString>("operation");
-    for (const char *operation : {"GetResult", "Result", "Cancel", "Unpublished"})
-        QTest::newRow(operation) << QString::fromLatin1(operation);
-}
-
-void TestResultDownload::beforeInitialize()
-{
-    QFETCH(QString, operation);
-    clsResult result;
-    bool answer = false;
-    if (operation == QStringLiteral("GetResult"))
-        answer = result.GetResult(1478, QString(), 3, true);
-    else if (operation == QStringLiteral("Result"))
-        answer = result.Result().Kaisaikai != 0;
-    else if (operation == QStringLiteral("Cancel"))
-        answer = result.Cancel();
-    else
-        answer = result.Unpublished();
-    QVERIFY(!answer);
-    QCOMPARE(boxLines(m_bed->ui), QStringList{boxLine(Ui::Icon::Warning, QStringLiteral("QUDO / clsResult / ") + operation,
-                                                  QStringLiteral("Initialize Err"))});
-    QCOMPARE(m_bed->site.requests(), 0);
 }
 
 QTEST_GUILESS_MAIN(TestResultDownload)

@@ -60,8 +60,6 @@ private Q_SLOTS:
     void roundZeroTouchesNothing();
     void fileOnlyWithoutFile();
     void notHeldMarker();
-    void beforeInitialize_data();
-    void beforeInitialize();
 
 private:
     std::unique_ptr<DownloadTestBed> m_bed;
@@ -443,39 +441,6 @@ void TestScheduleDownload::notHeldMarker()
     QCOMPARE(schedule.Schedule().State, 1);
     QVERIFY(m_bed->ui.boxes().isEmpty());
     QCOMPARE(m_bed->site.requests(), 0);
-}
-
-void TestScheduleDownload::beforeInitialize_data()
-{
-    QTest::addColumn<QString>("operation");
-    for (const char *operation : {"GetSchedule", "Schedule", "Cancel", "NoGame", "Unpublished"})
-        QTest::newRow(operation) << QString::fromLatin1(operation);
-}
-
-void TestScheduleDownload::beforeInitialize()
-{
-    QFETCH(QString, operation);
-    clsSchedule schedule;
-    bool answer = false;
-    if (operation == QStringLiteral("GetSchedule"))
-        answer = schedule.GetSchedule(1478, QString(), 3, true);
-    else if (operation == QStringLiteral("Schedule"))
-        answer = schedule.Schedule().Kaisaikai != 0;
-    else if (operation == QStringLiteral("Cancel"))
-        answer = schedule.Cancel();
-    else if (operation == QStringLiteral("NoGame"))
-        answer = schedule.NoGame();
-    else
-        answer = schedule.Unpublished();
-    QVERIFY(!answer);
-    QCOMPARE(boxLines(m_bed->ui), QStringList{boxLine(Ui::Icon::Warning, QStringLiteral("QUDO / clsSchedule / ") + operation,
-                                                  QStringLiteral("Initialize Err"))});
-    QCOMPARE(m_bed->site.requests(), 0);
-    // The file test and the explanation need no Initialize.
-    m_bed->ui.clear();
-    QVERIFY(!schedule.CheckScheduleFile(1478, QString()));
-    schedule.FalseDialog(1478);
-    QCOMPARE(boxLines(m_bed->ui), QStringList{failureBox(kind)});
 }
 
 QTEST_GUILESS_MAIN(TestScheduleDownload)

@@ -3,6 +3,7 @@
 #include "common/RecordingUi.h"
 #include "common/TestAppFolder.h"
 #include "rounddata/clsXmlSchedule.h"
+#include "rounddata/clsXmlVote.h"
 
 #include <QSignalSpy>
 #include <QTest>
@@ -29,7 +30,7 @@ private Q_SLOTS:
     void notHeldRoundIgnoresDownloads();
     void voteBeforeScheduleAsksForTheSchedule();
     void scheduleDownloadKeepsTheVoteRecord();
-    void voteDownloadRereadsTheVoteFile();
+    void voteDownloadHoldsWhatItWrote();
 
 private:
     void placeRoundFile(const QString &kind, int round);
@@ -206,15 +207,23 @@ void TestTMain::scheduleDownloadKeepsTheVoteRecord()
     QVERIFY(m_main->CheckScheduleFile());
 }
 
-void TestTMain::voteDownloadRereadsTheVoteFile()
+void TestTMain::voteDownloadHoldsWhatItWrote()
 {
     placeRoundFile(QStringLiteral("schedule"), 1478);
     m_main->SetKaisaikai(1478);
     QCOMPARE(m_main->Vote().Kaisaikai, 0);
 
+    QSignalSpy changes(m_main.get(), &clsTMain::KaisaikaiChange);
     m_main->GetVote(false);
+    QCOMPARE(changes.size(), 1);
     QVERIFY(m_main->CheckVoteFile());
     QCOMPARE(m_main->Vote().Kaisaikai, 1478);
+    // The round holds the downloaded record, the same as the file reads back.
+    clsXmlVote written;
+    QVERIFY(written.XmlLoad(written.GetFileName(1478, QString())));
+    QCOMPARE(m_main->Vote().VoteTime.value(), written.Vote().VoteTime.value());
+    for (int match = 1; match <= RoundData::MatchCount; ++match)
+        QVERIFY(m_main->Vote().Game[match].Votes == written.Vote().Game[match].Votes);
     QCOMPARE(m_bed->app.readFile(QStringLiteral("SysData/BIG_Vote/big_vote_1478.xml")),
              OfficialSite::expectedFile(QStringLiteral("big_vote_1478.xml")));
     QVERIFY(m_bed->ui.boxes().isEmpty());

@@ -1,7 +1,13 @@
 #include "common/LoopbackHttpServer.h"
 
+#include <QPointer>
 #include <QTcpSocket>
+#include <QTimer>
 #include <QUrl>
+
+#ifdef Q_OS_UNIX
+#include <sys/socket.h>
+#endif
 
 #include <memory>
 
@@ -17,6 +23,7 @@ QByteArray reasonPhrase(int status)
     case 302: return QByteArrayLiteral("Found");
     case 404: return QByteArrayLiteral("Not Found");
     case 500: return QByteArrayLiteral("Internal Server Error");
+    case 503: return QByteArrayLiteral("Service Unavailable");
     default: return QByteArrayLiteral("Status");
     }
 }
@@ -48,7 +55,65 @@ QString localTarget(const QString &target)
     return url.path(QUrl::FullyEncoded) + (url.hasQuery() ? u'?' + url.query(QUrl::FullyEncoded) : QString());
 }
 
+// Closes with a reset instead of the orderly goodbye.
+void reset(QTcpSocket *socket)
+{
+#ifdef Q_OS_UNIX
+    const linger now{1, 0};
+    ::setsockopt(int(socket->socketDescriptor()), SOL_SOCKET, SO_LINGER, &now, sizeof now);
+#endif
+    socket->abort();
+}
+
 } // namespace
+
+LoopbackHttpServer::Response LoopbackHttpServer::trickle()
+{
+    Response response = page(QByteArray(1000000, 'x'));
+    response.delivery = Response::Delivery::Trickle;
+    return response;
+}
+
+// A body of size bytes of which only the first cutAfter come.
+static LoopbackHttpServer::Response cutBody(qint64 size, qint64 cutAfter, LoopbackHttpServer::Response::Delivery delivery)
+{
+    LoopbackHttpServer::Response response = page(QByteArray(size, 'x'));
+    response.delivery = delivery;
+    response.cutAfter = cutAfter;
+    return response;
+}
+
+LoopbackHttpServer::Response LoopbackHttpServer::cutShort()
+{
+    return cutBody(5000, 112, Response::Delivery::CutAndClose);
+}
+
+LoopbackHttpServer::Response LoopbackHttpServer::redirectTo(const QString &target)
+{
+    Response response = page(QByteArrayLiteral("moved"), 302);
+    response.headers.append({"Location", target.toLatin1()});
+    return response;
+}
+
+LoopbackHttpServer::Response LoopbackHttpServer::zeroBomb()
+{
+    // qCompress writes the length first, then the zlib stream that "deflate"
+    // names: 256 KiB on the wire, made once.
+    static const QByteArray bomb = qCompress(QByteArray(256 * 1024 * 1024, '\0'), 9).mid(4);
+    Response response = page(bomb);
+    response.headers.append({QByteArrayLiteral("Content-Encoding"), QByteArrayLiteral("deflate")});
+    return response;
+}
+
+LoopbackHttpServer::Response LoopbackHttpServer::resetHalfWay()
+{
+    return cutBody(20000, 10000, Response::Delivery::CutAndReset);
+}
+
+LoopbackHttpServer::Response LoopbackHttpServer::status(int code)
+{
+    return page(QByteArrayLiteral("<html><body><h1>Server Error</h1></body></html>"), code);
+}
 
 LoopbackHttpServer::LoopbackHttpServer(QObject *parent)
     : QObject(parent)
@@ -147,13 +212,29 @@ void LoopbackHttpServer::serve(QTcpSocket *socket, const QByteArray &head)
     switch (response.delivery) {
     case Delivery::Whole: out += response.body; break;
     case Delivery::CutAndClose:
+    case Delivery::CutAndReset:
     case Delivery::CutAndHang: out += response.body.left(response.cutAfter); break;
     case Delivery::Chunked:
+    case Delivery::Trickle:
     case Delivery::NeverAnswer: break;
     }
     socket->write(out);
-    if (response.delivery != Delivery::CutAndHang)
-        socket->disconnectFromHost();
+    switch (response.delivery) {
+    case Delivery::CutAndHang: break;
+    case Delivery::Trickle: trickleInto(socket, response.trickleMs); break;
+    case Delivery::CutAndReset:
+        socket->flush();
+        reset(socket);
+        break;
+    default: socket->disconnectFromHost(); break;
+    }
+}
+
+void LoopbackHttpServer::trickleInto(QTcpSocket *socket, int intervalMs)
+{
+    auto *timer = new QTimer(socket);
+    connect(timer, &QTimer::timeout, socket, [socket] { socket->write("x"); });
+    timer->start(intervalMs);
 }
 
 LoopbackHttpServer::Response LoopbackHttpServer::responseFor(const QString &target) const

@@ -29,6 +29,8 @@ public:
             NeverAnswer,   // reads the request, then stays silent
             CutAndClose,   // announces the whole body, sends cutAfter bytes, closes
             CutAndHang,    // announces the whole body, sends cutAfter bytes, stays silent
+            CutAndReset,   // announces the whole body, sends cutAfter bytes, resets the connection
+            Trickle,       // announces the whole body, sends one byte every trickleMs, never ends
         };
 
         int status = 200;
@@ -37,7 +39,16 @@ public:
         Delivery delivery = Delivery::Whole;
         qint64 cutAfter = 0;
         qint64 chunkSize = 1000;
+        int trickleMs = 100;
     };
+
+    // The misbehaviours of overloaded sites, on one address of this server.
+    static Response trickle();                          // a page that never ends
+    static Response cutShort();                         // promises 5,000 bytes, sends 112, closes
+    static Response redirectTo(const QString &target);  // 302 to target
+    static Response zeroBomb();                         // 256 MiB of zeros, deflated to 130 KiB
+    static Response resetHalfWay();
+    static Response status(int code);
 
     struct Request
     {
@@ -72,6 +83,7 @@ public:
 private:
     void accept();
     void serve(QTcpSocket *socket, const QByteArray &head);
+    void trickleInto(QTcpSocket *socket, int intervalMs);
     Response responseFor(const QString &target) const;
 
     QTcpServer m_server;

@@ -2,6 +2,7 @@
 
 #include "acquisition/BigSettings.h"
 #include "acquisition/clsQuorvelDownload.h"
+#include "acquisition/clsSchedule.h"
 #include "common/TestFiles.h"
 #include "support/AppFolder.h"
 #include "support/TextCodec.h"
@@ -190,4 +191,11 @@ QString unpublishedBox(int round, const QString &kind)
 {
     return boxLine(Ui::Icon::Information, u' ' + kind,
                    u'第' + QString::number(round) + QStringLiteral("回 ") + kind + QStringLiteral("は発表されていません。"));
+}
+
+ScheduleData heldSchedule(int round)
+{
+    clsSchedule schedule;
+    schedule.Initialize();
+    return schedule.GetSchedule(round, QString(), RoundWorkflow::FromFile, false) ? schedule.Schedule() : ScheduleData();
 }

@@ -3,6 +3,7 @@
 #include "common/LoopbackHttpServer.h"
 #include "common/RecordingUi.h"
 #include "common/TestAppFolder.h"
+#include "rounddata/RoundData.h"
 
 #include <QByteArray>
 #include <QString>
@@ -67,6 +68,10 @@ struct DownloadTestBed
     RecordingUi ui;
     OfficialSite site;
 };
+
+// The schedule of the round as its round file gives it, as the program holds
+// it when it asks for the vote status; empty without a complete file.
+ScheduleData heldSchedule(int round);
 
 // The first lines of the connection log of the last download: the message,
 // "[コネクション開始]" and the address asked for.

@@ -1,5 +1,7 @@
 #include "MainWindowFixture.h"
+#include "acquisition/HttpTransfer.h"
 #include "app/AppState.h"
+#include "common/OfficialSite.h"
 #include "gui/ClientPanel.h"
 #include "gui/HomePage.h"
 #include "gui/frmMain.h"
@@ -13,7 +15,9 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QStackedWidget>
+#include <QElapsedTimer>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 
 // The real main window offscreen, built from a test application folder.
@@ -33,6 +37,8 @@ private Q_SLOTS:
     void everyMenuItemIsThere();
     void smallWindowScrollsTheClientPanel();
     void unreadableRoundFileCanBeDownloadedAgain();
+    // Ends every later download of this process: stays the last test.
+    void closingDuringADownloadStopsItAndAsksNothing();
 
 private:
     template<typename T>
@@ -250,6 +256,32 @@ void TestMainWindow::unreadableRoundFileCanBeDownloadedAgain()
     QVERIFY(!fixture.ui.boxes().isEmpty());   // the broken file was reported
     QVERIFY(!child<QPushButton>(*window, QStringLiteral("cmdOfficialDownload_0"))->isEnabled());
     QVERIFY(child<QPushButton>(*window, QStringLiteral("cmdOfficialDownload_1"))->isEnabled());
+}
+
+void TestMainWindow::closingDuringADownloadStopsItAndAsksNothing()
+{
+    MainWindowFixture fixture({QStringLiteral("schedule")});
+    OfficialSite site;
+    site.pointSettingsHere();
+    site.serve(OfficialSite::voteAddress(1478), LoopbackHttpServer::trickle());
+    const auto window = fixture.openWindow();
+    fixture.app.remove(QStringLiteral("SysData/QUDO.ini"));
+    fixture.ui.scriptAnswers({Ui::Answer::Yes});
+    bool runningWhenClosed = false;
+    QTimer::singleShot(500, window.get(), [&] {
+        runningWhenClosed = HttpTransfer::isRunning();
+        window->close();
+    });
+
+    QElapsedTimer clock;
+    clock.start();
+    QTest::mouseClick(child<QPushButton>(*window, QStringLiteral("cmdOfficialDownload_1")), Qt::LeftButton);
+    QVERIFY(runningWhenClosed);
+    QVERIFY(clock.elapsed() < 30000);
+    QVERIFY(!window->isVisible());
+    QCOMPARE(fixture.ui.boxes().size(), 1);   // the download question, nothing after it
+    QCOMPARE(LoadAppState().Kaisaikai, 1478);
+    QVERIFY(!fixture.app.exists(QStringLiteral("SysData/BIG_Vote/big_vote_1478.xml")));
 }
 
 QTEST_MAIN(TestMainWindow)

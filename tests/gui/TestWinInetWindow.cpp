@@ -4,8 +4,11 @@
 #include "common/LoopbackHttpServer.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QListWidget>
+#include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 
@@ -39,6 +42,7 @@ private Q_SLOTS:
     void logWindowShowsTheTransfers();
     void oneWindowForAllClients();
     void staysOnTopOverATopmostOwner();
+    void stopButtonEndsTheTransfer();
 
 private:
     QtUi m_ui;
@@ -51,6 +55,7 @@ void TestWinInetWindow::initTestCase()
     QVERIFY(m_server.listen());
     m_server.setResponse(QStringLiteral("/a"), QByteArray(3000, 'a'));
     m_server.setResponse(QStringLiteral("/b"), QByteArray());
+    m_server.setResponse(QStringLiteral("/endless"), LoopbackHttpServer::trickle());
 }
 
 void TestWinInetWindow::cleanupTestCase()
@@ -129,6 +134,39 @@ void TestWinInetWindow::staysOnTopOverATopmostOwner()
     frmWinInet *window = logWindow();
     QVERIFY(window && window->isVisible());
     QVERIFY(window->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    inet.setProgressClose(true);
+}
+
+void TestWinInetWindow::stopButtonEndsTheTransfer()
+{
+    // Another window of the program: its buttons wait while the transfer runs.
+    QPushButton other(QStringLiteral("other"));
+    other.show();
+    int otherClicks = 0;
+    connect(&other, &QPushButton::clicked, [&] { ++otherClicks; });
+    bool stopWasEnabled = false;
+    QTimer::singleShot(500, [&] {
+        QTest::mouseClick(&other, Qt::LeftButton);
+        auto *stop = logWindow()->findChild<QPushButton *>(QStringLiteral("cmdStop"));
+        QCOMPARE(stop->text(), QStringLiteral("中止"));
+        stopWasEnabled = stop->isEnabled();
+        QTest::mouseClick(stop, Qt::LeftButton);
+    });
+
+    clsWinInet inet;
+    inet.setProgressClose(false);
+    QByteArray data;
+    QElapsedTimer clock;
+    clock.start();
+    QCOMPARE(inet.GetHttpData(m_server.url(QStringLiteral("/endless")), data, QString()), 0);
+    QVERIFY(clock.elapsed() < 30000);
+    QVERIFY(data.isEmpty());
+    QVERIFY(stopWasEnabled);
+    QCOMPARE(otherClicks, 0);
+    QVERIFY(listLines(logWindow()).contains(QStringLiteral(" 中止しました")));
+    QVERIFY(!logWindow()->findChild<QPushButton *>(QStringLiteral("cmdStop"))->isEnabled());
+    QTest::mouseClick(&other, Qt::LeftButton);
+    QCOMPARE(otherClicks, 1);
     inet.setProgressClose(true);
 }
 

@@ -4,6 +4,7 @@
 #include "gui/frmMain.h"
 #include "gui/frmNumbers.h"
 #include "gui/frmWaitDialog.h"
+#include "gui/frmWinInet.h"
 #include "support/DisplayScale.h"
 
 #include <QAbstractButton>
@@ -111,6 +112,12 @@ void TestWindowRendering::smallWindows()
     DisplayScale::setDpiSource([dpi] { return DisplayScale::Dpi{double(dpi), double(dpi)}; });
     frmAbout about(nullptr, QStringLiteral("1.00"));
     frmNumbers numbers;
+    frmWinInet log;
+    for (const QString &line : {QStringLiteral(" 第1478回 投票状況情報取得中 (オフィシャル)"), QStringLiteral(" [コネクション開始]"),
+                                QStringLiteral(" http://127.0.0.1:8080/dcs/subos/screen/pi09/spin003/PGSPIN00301InitVoteRate.form?holdCntId=1478&commodityId=01"),
+                                QStringLiteral(" 受信中 ........")})
+        log.addLine(line);
+    log.setStopEnabled(true);
     frmWaitDialog wait;
     wait.setMessage(QStringLiteral("シングルを読み込んでいます"));
     wait.setMax(100);
@@ -119,7 +126,8 @@ void TestWindowRendering::smallWindows()
     QDir().mkpath(folder);
     const std::pair<QWidget *, QString> windows[] = {{&about, QStringLiteral("about")},
                                                      {&numbers, QStringLiteral("numbers")},
-                                                     {&wait, QStringLiteral("wait")}};
+                                                     {&wait, QStringLiteral("wait")},
+                                                     {&log, QStringLiteral("connection")}};
     for (const auto &[window, name] : windows) {
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window));

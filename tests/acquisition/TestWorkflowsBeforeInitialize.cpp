@@ -1,0 +1,100 @@
+#include "acquisition/clsResult.h"
+#include "acquisition/clsSchedule.h"
+#include "acquisition/clsVote.h"
+#include "common/OfficialSite.h"
+
+#include <QTest>
+
+#include <functional>
+#include <memory>
+
+// The three download workflows used before Initialize: every get operation
+// and record answers "Initialize Err" under its own name and does nothing;
+// the file test and the explanation of a failure need no Initialize.
+namespace {
+
+using Make = std::function<std::shared_ptr<RoundWorkflow>()>;
+using Call = std::function<bool(RoundWorkflow &)>;
+
+template<typename Workflow>
+void addRows(const QString &className, const QString &kind,
+             const std::initializer_list<std::pair<const char *, std::function<bool(Workflow &)>>> &operations,
+             const std::function<bool(const Workflow &)> &fileTest)
+{
+    const Make make = [] { return std::make_shared<Workflow>(); };
+    const Call checkFile = [fileTest](RoundWorkflow &w) { return fileTest(static_cast<const Workflow &>(w)); };
+    for (const auto &[name, operation] : operations) {
+        const Call call = [operation](RoundWorkflow &w) { return operation(static_cast<Workflow &>(w)); };
+        QTest::addRow("%s %s", qPrintable(className), name)
+            << className << QString::fromLatin1(name) << kind << make << call << checkFile;
+    }
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Make)
+Q_DECLARE_METATYPE(Call)
+
+class TestWorkflowsBeforeInitialize : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void beforeInitialize_data();
+    void beforeInitialize();
+};
+
+void TestWorkflowsBeforeInitialize::beforeInitialize_data()
+{
+    QTest::addColumn<QString>("className");
+    QTest::addColumn<QString>("operation");
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<Make>("make");
+    QTest::addColumn<Call>("call");
+    QTest::addColumn<Call>("fileTest");
+
+    addRows<clsSchedule>(QStringLiteral("clsSchedule"), QStringLiteral("開催情報"),
+                         {{"GetSchedule", [](clsSchedule &w) { return w.GetSchedule(1478, QString(), 3, true); }},
+                          {"Schedule", [](clsSchedule &w) { return w.Schedule().Kaisaikai != 0; }},
+                          {"Cancel", [](clsSchedule &w) { return w.Cancel(); }},
+                          {"NoGame", [](clsSchedule &w) { return w.NoGame(); }},
+                          {"Unpublished", [](clsSchedule &w) { return w.Unpublished(); }}},
+                         [](const clsSchedule &w) { return w.CheckScheduleFile(1478, QString()); });
+    addRows<clsVote>(QStringLiteral("clsVote"), QStringLiteral("投票状況"),
+                     {{"GetVote", [](clsVote &w) { return w.GetVote(1478, QString(), 3, true, heldSchedule(1478)); }},
+                      {"Vote", [](clsVote &w) { return w.Vote().Kaisaikai != 0; }},
+                      {"Cancel", [](clsVote &w) { return w.Cancel(); }},
+                      {"Unpublished", [](clsVote &w) { return w.Unpublished(); }}},
+                     [](const clsVote &w) { return w.CheckVoteFile(1478, QString()); });
+    addRows<clsResult>(QStringLiteral("clsResult"), QStringLiteral("くじ結果"),
+                       {{"GetResult", [](clsResult &w) { return w.GetResult(1478, QString(), 3, true); }},
+                        {"Result", [](clsResult &w) { return w.Result().Kaisaikai != 0; }},
+                        {"Cancel", [](clsResult &w) { return w.Cancel(); }},
+                        {"Unpublished", [](clsResult &w) { return w.Unpublished(); }}},
+                       [](const clsResult &w) { return w.CheckResultFile(1478, QString()); });
+}
+
+void TestWorkflowsBeforeInitialize::beforeInitialize()
+{
+    QFETCH(QString, className);
+    QFETCH(QString, operation);
+    QFETCH(QString, kind);
+    QFETCH(Make, make);
+    QFETCH(Call, call);
+    QFETCH(Call, fileTest);
+    DownloadTestBed bed;
+    const std::shared_ptr<RoundWorkflow> workflow = make();
+
+    QVERIFY(!call(*workflow));
+    QCOMPARE(boxLines(bed.ui), QStringList{boxLine(Ui::Icon::Warning, QStringLiteral("QUDO / %1 / %2").arg(className, operation),
+                                                   QStringLiteral("Initialize Err"))});
+    QCOMPARE(bed.site.requests(), 0);
+
+    bed.ui.clear();
+    QVERIFY(!fileTest(*workflow));
+    workflow->FalseDialog(1478);
+    QCOMPARE(boxLines(bed.ui), QStringList{failureBox(kind)});
+}
+
+QTEST_GUILESS_MAIN(TestWorkflowsBeforeInitialize)
+#include "TestWorkflowsBeforeInitialize.moc"
