@@ -1,0 +1,59 @@
+#pragma once
+
+#include "history/HistoryChart.h"
+#include "history/HistoryDownload.h"
+#include "history/HistoryRow.h"
+#include "history/HistoryTable.h"
+
+#include <QList>
+#include <QObject>
+#include <QString>
+
+class FileDialogs;
+class MainDocument;
+
+// The 収支履歴 window's commands on its table and chart: gather and grade
+// the singles files of the user folder and the current file's folder (or of
+// a folder the user picked, kept while the program runs), download the
+// missing results, and save the table as a CSV file. Commands that arrive
+// while one runs (pending events run during long work) are ignored.
+class HistoryCommands : public QObject
+{
+    Q_OBJECT
+
+public:
+    HistoryCommands(MainDocument &document, FileDialogs &dialogs, QObject *parent = nullptr);
+
+    HistoryTable &Table() { return m_table; }
+    HistoryChart &Chart() { return m_chart; }
+    HistoryDownload &Download() { return m_download; }
+    const QList<HistoryRow> &Rows() const { return m_rows; }
+    bool Busy() const { return m_busy; }
+    // The folders looked at now, native.
+    QStringList Folders() const;
+
+    void Refresh();
+    void ChooseFolder();
+    // Every listed round without a readable result file, once each, in order.
+    QList<qint32> RoundsWithoutResult() const;
+    void DownloadResults();
+    void SaveCsv();
+    // The file of the table's grid row, or empty.
+    QString FileAtGridRow(int gridRow) const;
+
+Q_SIGNALS:
+    void Changed();
+    void BusyChanged(bool busy);
+
+private:
+    void setBusy(bool busy);
+
+    MainDocument &m_document;
+    FileDialogs &m_dialogs;
+    HistoryTable m_table;
+    HistoryChart m_chart;
+    HistoryDownload m_download;
+    QList<HistoryRow> m_rows;
+    QString m_chosenFolder;
+    bool m_busy = false;
+};
