@@ -43,10 +43,14 @@ void MainCommands::New()
 void MainCommands::Open()
 {
     const QString proposed = clsTFileCSV::GetCsvFileName(m_document.Kaisaikai(), m_document.Kumi());
-    QString path = m_dialogs.openFileName(QStringLiteral("ファイルを開く"), csvFilter, m_document.UserFolder(), proposed);
-    if (path.isEmpty())
-        return;
-    path = clsFileSystemObject::ExtensionCheck(path, QStringLiteral("csv"));
+    const QString path = m_dialogs.openFileName(QStringLiteral("ファイルを開く"), csvFilter, m_document.UserFolder(), proposed);
+    if (!path.isEmpty())
+        OpenPath(path);
+}
+
+void MainCommands::OpenPath(const QString &chosen)
+{
+    const QString path = clsFileSystemObject::ExtensionCheck(chosen, QStringLiteral("csv"));
     m_document.ClearDocument();
     bool loaded = false;
     {

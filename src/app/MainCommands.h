@@ -16,6 +16,9 @@ public:
 
     void New();
     void Open();
+    // What 開く does with the file the dialog gave: load it, select its round,
+    // show the singles page and make it the current file.
+    void OpenPath(const QString &path);
     void Save();
     void SaveAs();
 

@@ -111,6 +111,12 @@ void MainDocument::RevealAll()
     Q_EMIT ResultButtonsChange();
 }
 
+void MainDocument::ShowFullResult()
+{
+    if (SelectPage(CheckPage))
+        RevealAll();
+}
+
 void MainDocument::SetPercentView(bool percent)
 {
     m_percentView = percent;

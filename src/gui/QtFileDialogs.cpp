@@ -29,3 +29,8 @@ QString QtFileDialogs::saveFileName(const QString &title, const QString &filter,
 {
     return QFileDialog::getSaveFileName(m_owner, title, startPath(folder, proposed), filter);
 }
+
+QString QtFileDialogs::folderName(const QString &title, const QString &folder)
+{
+    return QFileDialog::getExistingDirectory(m_owner, title, clsFileSystemObject::toNativePath(folder));
+}

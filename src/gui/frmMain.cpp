@@ -11,6 +11,7 @@
 #include "gui/PageIcons.h"
 #include "gui/RoundBox.h"
 #include "gui/frmAbout.h"
+#include "gui/frmHistory.h"
 #include "gui/frmNumbers.h"
 #include "support/AppInfo.h"
 
@@ -117,6 +118,14 @@ void frmMain::bindMenus()
     connect(action(QStringLiteral("mnuHelp_Version")), &QAction::triggered, this,
             [this] { frmAbout::ShowForm(this, AppInfo::GetVersionString()); });
     m_commands = new MenuCommands(m_document, *m_menus, this);
+    connect(action(QStringLiteral("mnuTool_History")), &QAction::triggered, this, [this] {
+        frmHistory::ShowForm(this, m_document, [this](const QString &path) {
+            if (m_document.Busy())
+                return;
+            m_commands->commands().OpenPath(path);
+            m_document.ShowFullResult();
+        });
+    });
     bindSinglesCommands();
 }
 

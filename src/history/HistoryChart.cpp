@@ -126,10 +126,13 @@ ChartDrawing HistoryChart::Layout(const QList<Round> &rounds, const ChartSurface
         const int centre = left + int(slot * (i + 0.5));
         const int barLeft = centre - barWidth / 2;
         const int y = yOf(round.Balance);
+        // Every gain and loss shows, however small beside the others.
         if (round.Balance > 0)
-            drawing.boxes.append({QRect(QPoint(barLeft, y), QPoint(barLeft + barWidth - 1, zero - 1)), GainColor});
+            drawing.boxes.append(
+                {QRect(QPoint(barLeft, std::min(y, zero - 1)), QPoint(barLeft + barWidth - 1, zero - 1)), GainColor});
         else if (round.Balance < 0)
-            drawing.boxes.append({QRect(QPoint(barLeft, zero + 1), QPoint(barLeft + barWidth - 1, y)), LossColor});
+            drawing.boxes.append(
+                {QRect(QPoint(barLeft, zero + 1), QPoint(barLeft + barWidth - 1, std::max(y, zero + 1))), LossColor});
         drawing.running.append({centre, yOf(round.Running)});
         if (i % every == 0)
             drawing.texts.append({QRect(centre - roundWidth / 2, bottom + pad, roundWidth, textHeight),

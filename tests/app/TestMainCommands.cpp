@@ -1,4 +1,3 @@
-#include "app/FileDialogs.h"
 #include "app/MainCommands.h"
 #include "app/MainDocument.h"
 #include "app/ProtectedFolder.h"
@@ -7,6 +6,7 @@
 #include "common/RecordingSheetSurface.h"
 #include "common/RecordingSurface.h"
 #include "common/RecordingUi.h"
+#include "common/ScriptedDialogs.h"
 #include "common/TestAppFolder.h"
 #include "lottery/clsTNumber.h"
 
@@ -17,27 +17,6 @@
 // The menu commands on the main window's document, with scripted dialogs, a
 // recording Ui and a fake clipboard.
 namespace {
-
-class ScriptedDialogs final : public FileDialogs
-{
-public:
-    QString openFileName(const QString &title, const QString &filter, const QString &folder,
-                         const QString &proposed) override
-    {
-        asked << QStringLiteral("%1|%2|%3").arg(title, filter, proposed);
-        lastFolder = folder;
-        return answer;
-    }
-    QString saveFileName(const QString &title, const QString &filter, const QString &folder,
-                         const QString &proposed) override
-    {
-        return openFileName(title, filter, folder, proposed);
-    }
-
-    QString answer;
-    QStringList asked;
-    QString lastFolder;
-};
 
 // A document whose page controllers draw on recording surfaces.
 struct Desk
