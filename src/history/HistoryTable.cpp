@@ -7,9 +7,9 @@
 namespace {
 
 // Layout pixels of the columns before the grades, of a grade, and after them.
-constexpr int LeadingWidths[] = {56, 30, 120, 72, 100};
-constexpr int GradeWidth = 60;
-constexpr int TrailingWidths[] = {110, 110, 110, 180};
+constexpr int LeadingWidths[] = {56, 30, 110, 64, 90};
+constexpr int GradeWidth = 50;
+constexpr int TrailingWidths[] = {100, 100, 100, 150};
 constexpr int LeadingColumns = int(std::size(LeadingWidths));
 constexpr int FileColumn = 3;
 constexpr int SinglesColumn = 4;
