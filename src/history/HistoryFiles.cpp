@@ -14,18 +14,20 @@ QList<HistoryFile> Find(const QStringList &nativeFolders)
     QList<HistoryFile> files;
     QSet<QString> seen;
     for (const QString &folder : nativeFolders) {
-        if (folder.isEmpty())
+        const QDir dir(folder);
+        if (folder.isEmpty() || !dir.exists())
             continue;
-        const QFileInfoList entries
-            = QDir(folder).entryInfoList({QStringLiteral("*.csv")}, QDir::Files | QDir::Hidden, QDir::Name);
+        // A folder named twice, or by two paths, is looked at once.
+        const QString identity = dir.canonicalPath();
+        if (seen.contains(identity))
+            continue;
+        seen.insert(identity);
+        const QFileInfoList entries = dir.entryInfoList({QStringLiteral("*.csv")}, QDir::Files | QDir::Hidden, QDir::Name);
         for (const QFileInfo &entry : entries) {
             const qint32 round = clsTFileCSV::GetKaisaikai(entry.fileName());
-            const QString identity = entry.canonicalFilePath().isEmpty() ? entry.absoluteFilePath()
-                                                                          : entry.canonicalFilePath();
-            if (round <= 0 || seen.contains(identity))
-                continue;
-            seen.insert(identity);
-            files.append({entry.absoluteFilePath(), entry.fileName(), round, clsTFileCSV::GetKumi(entry.fileName())});
+            if (round > 0)
+                files.append({entry.absoluteFilePath(), entry.fileName(), round, clsTFileCSV::GetKumi(entry.fileName()),
+                              entry.size()});
         }
     }
     return files;

@@ -12,11 +12,12 @@ struct HistoryFile
     QString FileName;   // the name alone
     qint32 Kaisaikai = 0;
     QString Kumi;
+    qint64 Bytes = 0;
 };
 
 // The singles files of some folders: every *.csv file directly in one of
 // them (not in sub-folders) whose name gives a round above 0 by the rule
-// that 開く uses. A file reached through two folders is listed once.
+// that 開く uses. A folder named twice (or by two paths) is looked at once.
 namespace HistoryFiles {
 
 QList<HistoryFile> Find(const QStringList &nativeFolders);

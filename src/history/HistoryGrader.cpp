@@ -1,15 +1,15 @@
 #include "history/HistoryGrader.h"
 
+#include "evaluation/ResultGrader.h"
 #include "evaluation/clsTResult.h"
 
-GradeCounts HistoryGrader::Grade(std::span<const qint32> singles, const ResultData &result)
+namespace HistoryGrader {
+
+GradeCounts Grade(std::span<const qint32> singles, const ResultData &result)
 {
     GameStateTable state{};
     clsTResult::MarkOfficialOutcomes(state, result, RoundData::MatchCount);
-    const qint32 count = qint32(singles.size());
-    m_grader.resize(count);
-    m_grader.decode(singles, 0, count);
-    const GradeCounts counts = m_grader.grade(ResultGrader::MakeHitTable(state));
-    m_grader.clear();
-    return counts;
+    return ResultGrader::GradeCodes(singles, ResultGrader::MakeHitTable(state));
 }
+
+} // namespace HistoryGrader

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "evaluation/EvaluationTables.h"
-#include "evaluation/ResultGrader.h"
 #include "rounddata/RoundData.h"
 
 #include <span>
@@ -9,11 +8,8 @@
 // Grades a list of singles against the official result of its round with
 // every outcome revealed, through the check page's own grading: a cancelled
 // match hits every mark. The user's assumptions play no part.
-class HistoryGrader
-{
-public:
-    GradeCounts Grade(std::span<const qint32> singles, const ResultData &result);
+namespace HistoryGrader {
 
-private:
-    ResultGrader m_grader;
-};
+GradeCounts Grade(std::span<const qint32> singles, const ResultData &result);
+
+} // namespace HistoryGrader

@@ -10,8 +10,6 @@
 #include "support/Ui.h"
 #include "support/clsWaitDialog.h"
 
-#include <QFileInfo>
-
 #include <algorithm>
 #include <new>
 #include <optional>
@@ -35,7 +33,7 @@ qint64 likelySingles(const QList<HistoryFile> &files)
 {
     qint64 bytes = 0;
     for (const HistoryFile &file : files)
-        bytes += QFileInfo(file.Path).size();
+        bytes += file.Bytes;
     return bytes / CsvLine::LineBytes;
 }
 
@@ -49,7 +47,7 @@ HistoryRow unreadable(HistoryRow row, const QString &reason)
     return row;
 }
 
-void grade(HistoryRow &row, const std::vector<qint32> &singles, const ResultData &result, HistoryGrader &grader)
+void grade(HistoryRow &row, const std::vector<qint32> &singles, const ResultData &result)
 {
     if (result.Kaisaikai <= 0) {
         row.state = HistoryRow::State::NoResult;
@@ -61,7 +59,7 @@ void grade(HistoryRow &row, const std::vector<qint32> &singles, const ResultData
         return;
     }
     row.state = HistoryRow::State::Graded;
-    const GradeCounts counts = grader.Grade(singles, result);
+    const GradeCounts counts = HistoryGrader::Grade(singles, result);
     for (int g = 1; g <= row.Grades; ++g) {
         row.Winners[std::size_t(g - 1)] = counts[std::size_t(g - 1)];
         row.Prize += result.Prize[std::size_t(g)] * Money::fromWhole(counts[std::size_t(g - 1)]);
@@ -69,7 +67,7 @@ void grade(HistoryRow &row, const std::vector<qint32> &singles, const ResultData
     row.Balance = row.Prize - row.Purchase;
 }
 
-HistoryRow rowOf(const HistoryFile &file, HistoryResults &results, HistoryGrader &grader)
+HistoryRow rowOf(const HistoryFile &file, HistoryResults &results)
 {
     HistoryRow row;
     row.Kaisaikai = file.Kaisaikai;
@@ -82,7 +80,7 @@ HistoryRow rowOf(const HistoryFile &file, HistoryResults &results, HistoryGrader
             = clsTFileCSV().ReadSingles(file.Path, [](qint64) { Ui::instance().processEvents(); });
         row.Singles = qint64(singles.size());
         row.Purchase = Price(row.Singles);
-        grade(row, singles, results.Of(file.Kaisaikai), grader);
+        grade(row, singles, results.Of(file.Kaisaikai));
     } catch (const RuntimeError &error) {
         row = unreadable(std::move(row), reasonOf(error));
     } catch (const std::bad_alloc &) {
@@ -100,10 +98,9 @@ QList<HistoryRow> Build(const QList<HistoryFile> &files)
     if (likelySingles(files) > ProgressThreshold)
         progress.emplace(QStringLiteral("収支履歴の集計中"), qint32(files.size()));
     HistoryResults results;
-    HistoryGrader grader;
     QList<HistoryRow> rows;
     for (const HistoryFile &file : files) {
-        rows.append(rowOf(file, results, grader));
+        rows.append(rowOf(file, results));
         if (progress)
             progress->setValue(qint32(rows.size()));
         Ui::instance().processEvents();

@@ -125,13 +125,18 @@ std::vector<qint32> clsTFileCSV::readSingles(const QString &fullPath, const Line
     if (!QFileInfo(native).isFile())
         throw RuntimeError::fromNumber(RuntimeError::FileNotFound);
     TextLineReader reader(native);
-    const qint64 lines = reader.countLines();
     std::vector<qint32> singles;
-    if (lines == 0)
-        return singles;
-    if (counted)
+    // The lines are counted first only for a progress bar that shows them;
+    // otherwise the file's size bounds the list.
+    if (counted) {
+        const qint64 lines = reader.countLines();
+        if (lines == 0)
+            return singles;
         counted(lines);
-    singles.reserve(std::size_t(mostSingles(lines, native)));
+        singles.reserve(std::size_t(mostSingles(lines, native)));
+    } else {
+        singles.reserve(std::size_t(mostSingles(std::numeric_limits<qint64>::max(), native)));
+    }
     for (qint64 read = 1; readLine(reader, singles); ++read)
         if (step && read % ProgressStep == 0)
             step(read);

@@ -37,7 +37,7 @@ public:
     // Runs every ProgressStep lines read, with the number of lines read so far.
     using LineStep = std::function<void(qint64 linesRead)>;
     // Reads the singles of a file as CsvLoad does, without a window or a
-    // box: a failure throws the RuntimeError it stands for.
+    // box, in one pass: a failure throws the RuntimeError it stands for.
     std::vector<qint32> ReadSingles(const QString &strFileName, const LineStep &step = {}) const;
 
     // "A-" + round ("000") + group + ".csv": A-512.csv, A-512B.csv, A-007.csv.
@@ -55,7 +55,8 @@ public:
 private:
     static void CsvSave_Sub(const QString &fullPath, std::span<const qint32> singles);
     std::vector<qint32> CsvLoad_Sub(const QString &fullPath) const;
-    // counted(lines) runs once the lines are counted, when there are any.
+    // With counted, the lines are counted first and counted(lines) runs
+    // when there are any; without, the file is read once.
     std::vector<qint32> readSingles(const QString &fullPath, const LineStep &counted, const LineStep &step) const;
     // Reads the next line and appends its single, if it is one; false at the end.
     bool readLine(TextLineReader &reader, std::vector<qint32> &singles) const;
