@@ -39,6 +39,7 @@ private Q_SLOTS:
     void deadServerFromTheStart();
     void stopEndsAfterTheCurrentRound();
     void aSecondBetweenTwoRequests();
+    void theStandInSiteHasASeason();
 
 private:
     std::unique_ptr<DownloadTestBed> m_bed;
@@ -134,6 +135,22 @@ void TestHistoryDownload::aSecondBetweenTwoRequests()
     QCOMPARE(download.Run({1476, 1478}).Downloaded, 2);
     QVERIFY(timer.elapsed() >= 1000);
     QCOMPARE(m_bed->site.requests(), 2);
+}
+
+void TestHistoryDownload::theStandInSiteHasASeason()
+{
+    QList<qint32> season;
+    for (qint32 round = 1450; round <= 1478; ++round)
+        season.append(round);
+    HistoryDownload download = quickDownload();
+    const HistoryDownload::Summary summary = download.Run(season);
+    QCOMPARE(summary.Downloaded, 28);
+    QCOMPARE(summary.Failed, 1);   // 1477
+    QCOMPARE(summary.Unpublished, 0);
+    HistoryResults results;
+    for (const qint32 round : season)
+        QCOMPARE(results.Of(round).Kaisaikai, round == 1477 ? 0 : round);
+    QVERIFY(results.Of(1450).Prize[6] > Money());
 }
 
 QTEST_GUILESS_MAIN(TestHistoryDownload)
