@@ -5,8 +5,10 @@
 #include "history/HistoryCsv.h"
 #include "history/HistoryFiles.h"
 #include "history/HistoryReport.h"
+#include "support/AppFolder.h"
 #include "support/clsFileSystemObject.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QScopeGuard>
 
@@ -30,6 +32,17 @@ QStringList HistoryCommands::Folders() const
     if (!m_chosenFolder.isEmpty())
         return {m_chosenFolder};
     return HistoryFiles::DefaultFolders(m_document.UserFolder(), m_document.CurrentFile());
+}
+
+QString HistoryCommands::FoldersText() const
+{
+    const QDir program(clsFileSystemObject::toNativePath(AppFolder::path()));
+    QStringList shown;
+    for (const QString &folder : Folders()) {
+        const QString relative = program.relativeFilePath(folder);
+        shown.append(relative.startsWith(QStringLiteral("..")) || QDir::isAbsolutePath(relative) ? folder : relative);
+    }
+    return shown.join(QStringLiteral("、"));
 }
 
 void HistoryCommands::Refresh()

@@ -31,6 +31,9 @@ public:
     bool Busy() const { return m_busy; }
     // The folders looked at now, native.
     QStringList Folders() const;
+    // The folders as the window names them: below the program's folder
+    // relative to it ("UserData/QUDO"), elsewhere in full.
+    QString FoldersText() const;
 
     void Refresh();
     void ChooseFolder();

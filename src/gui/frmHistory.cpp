@@ -53,7 +53,7 @@ frmHistory::frmHistory(MainDocument &document, FileDialogs *dialogs, QWidget *ow
     layout->addWidget(createButtons());
 
     m_actRefresh->setObjectName(QStringLiteral("actRefresh"));
-    m_actRefresh->setShortcut(QKeySequence::Refresh);
+    m_actRefresh->setShortcut(QKeySequence(Qt::Key_F5));
     addAction(m_actRefresh);
     connect(m_actRefresh, &QAction::triggered, &m_commands, &HistoryCommands::Refresh);
     connect(&m_commands, &HistoryCommands::Changed, this, &frmHistory::showFolders);
@@ -94,7 +94,7 @@ QWidget *frmHistory::createButtons()
 
 void frmHistory::showFolders()
 {
-    m_lblFolder->setText(QStringLiteral("対象フォルダ：") + m_commands.Folders().join(QStringLiteral("、")));
+    m_lblFolder->setText(QStringLiteral("対象フォルダ：") + m_commands.FoldersText());
 }
 
 void frmHistory::onBusy(bool busy)

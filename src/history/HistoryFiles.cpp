@@ -36,9 +36,12 @@ QList<HistoryFile> Find(const QStringList &nativeFolders)
 QStringList DefaultFolders(const QString &userFolder, const QString &currentFile)
 {
     QStringList folders{clsFileSystemObject::toNativePath(clsFileSystemObject::GetFullPath(userFolder))};
-    if (!currentFile.isEmpty())
-        folders.append(
-            QFileInfo(clsFileSystemObject::toNativePath(clsFileSystemObject::GetFullPath(currentFile))).absolutePath());
+    if (currentFile.isEmpty())
+        return folders;
+    const QString fileFolder
+        = QFileInfo(clsFileSystemObject::toNativePath(clsFileSystemObject::GetFullPath(currentFile))).absolutePath();
+    if (QDir(fileFolder).canonicalPath() != QDir(folders[0]).canonicalPath())
+        folders.append(fileFolder);
     return folders;
 }
 

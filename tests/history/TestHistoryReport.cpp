@@ -103,7 +103,12 @@ void TestHistoryReport::aFileInTwoFoldersIsListedOnce()
 void TestHistoryReport::defaultFoldersAreTheUserFolderAndTheCurrentFilesFolder()
 {
     TestAppFolder app;
+    writeSingles(app, QStringLiteral("UserData/QUDO/A-1.csv"), {outcomes});
+    writeSingles(app, QStringLiteral("Bets/A-1.csv"), {outcomes});
     QCOMPARE(HistoryFiles::DefaultFolders(QStringLiteral("UserData\\QUDO"), QString()),
+             QStringList{app.filePath(QStringLiteral("UserData/QUDO"))});
+    // A current file in the user folder adds no second folder.
+    QCOMPARE(HistoryFiles::DefaultFolders(QStringLiteral("UserData\\QUDO"), QStringLiteral("UserData\\QUDO\\A-1.csv")),
              QStringList{app.filePath(QStringLiteral("UserData/QUDO"))});
     QCOMPARE(HistoryFiles::DefaultFolders(QStringLiteral("UserData\\QUDO"), app.filePath(QStringLiteral("Bets/A-1.csv"))),
              (QStringList{app.filePath(QStringLiteral("UserData/QUDO")), app.filePath(QStringLiteral("Bets"))}));
