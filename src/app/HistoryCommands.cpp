@@ -47,10 +47,31 @@ QString HistoryCommands::FoldersText() const
 
 void HistoryCommands::Refresh()
 {
-    if (m_busy)
+    if (!startWork())
         return;
+    const auto idle = qScopeGuard([this] { endWork(); });
+    rebuild();
+}
+
+// Pending events run during the work: the main window must not close (and
+// take this window with it), nor start long work of its own, meanwhile.
+bool HistoryCommands::startWork()
+{
+    if (m_busy || m_document.Busy())
+        return false;
+    m_documentBusy.emplace(m_document);
     setBusy(true);
-    const auto idle = qScopeGuard([this] { setBusy(false); });
+    return true;
+}
+
+void HistoryCommands::endWork()
+{
+    m_documentBusy.reset();
+    setBusy(false);
+}
+
+void HistoryCommands::rebuild()
+{
     m_rows = HistoryReport::Build(HistoryFiles::Find(Folders()));
     m_table.SetRows(m_rows);
     m_chart.SetRows(m_rows);
@@ -80,15 +101,11 @@ QList<qint32> HistoryCommands::RoundsWithoutResult() const
 
 void HistoryCommands::DownloadResults()
 {
-    if (m_busy)
+    if (!startWork())
         return;
-    const QList<qint32> rounds = RoundsWithoutResult();
-    {
-        setBusy(true);
-        const auto idle = qScopeGuard([this] { setBusy(false); });
-        m_download.Run(rounds);
-    }
-    Refresh();
+    const auto idle = qScopeGuard([this] { endWork(); });
+    m_download.Run(RoundsWithoutResult());
+    rebuild();
 }
 
 void HistoryCommands::SaveCsv()

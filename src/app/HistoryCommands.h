@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/MainDocument.h"
 #include "history/HistoryChart.h"
 #include "history/HistoryDownload.h"
 #include "history/HistoryRow.h"
@@ -9,14 +10,17 @@
 #include <QObject>
 #include <QString>
 
+#include <optional>
+
 class FileDialogs;
-class MainDocument;
 
 // The 収支履歴 window's commands on its table and chart: gather and grade
 // the singles files of the user folder and the current file's folder (or of
 // a folder the user picked, kept while the program runs), download the
 // missing results, and save the table as a CSV file. Commands that arrive
-// while one runs (pending events run during long work) are ignored.
+// while one runs (pending events run during long work) are ignored, and so
+// are those that come while the main window is busy; while one runs, the
+// main window is busy.
 class HistoryCommands : public QObject
 {
     Q_OBJECT
@@ -50,6 +54,9 @@ Q_SIGNALS:
 
 private:
     void setBusy(bool busy);
+    bool startWork();
+    void endWork();
+    void rebuild();
 
     MainDocument &m_document;
     FileDialogs &m_dialogs;
@@ -59,4 +66,5 @@ private:
     QList<HistoryRow> m_rows;
     QString m_chosenFolder;
     bool m_busy = false;
+    std::optional<MainDocument::BusyScope> m_documentBusy;
 };

@@ -64,6 +64,7 @@ private Q_SLOTS:
     void saveWritesTheTable();
     void chosenFolderIsKept();
     void bulkDownloadFillsTheTable();
+    void mainWindowStaysWhileTheTableIsRead();
 };
 
 void TestHistoryWindow::opensOnceFromTheLastToolItem()
@@ -175,6 +176,30 @@ void TestHistoryWindow::bulkDownloadFillsTheTable()
     QCOMPARE(history->commands().RoundsWithoutResult(), (QList<qint32>{1477, 1490}));
     QCOMPARE(history->commands().Rows()[0].state, HistoryRow::State::Graded);
     QVERIFY(history->findChild<QPushButton *>(QStringLiteral("cmdDownload"))->isEnabled());
+}
+
+void TestHistoryWindow::mainWindowStaysWhileTheTableIsRead()
+{
+    HistoryDesk desk;
+    desk.window->action(QStringLiteral("mnuTool_History"))->trigger();
+    frmHistory *history = historyOf(*desk.window);
+    int refusedCloses = 0;
+    desk.fixture.ui.onProcessEvents = [&] {
+        if (!desk.window->close())
+            ++refusedCloses;
+    };
+    history->findChild<QAction *>(QStringLiteral("actRefresh"))->trigger();
+    desk.fixture.ui.onProcessEvents = nullptr;
+    QVERIFY(refusedCloses > 0);
+    QVERIFY(desk.window->isVisible());
+    QVERIFY(!desk.window->document().Busy());
+    // Work of the main window's own keeps the table as it is.
+    writeSingles(desk.fixture.app, QStringLiteral("UserData/QUDO/A-1478B.csv"), {outcomes});
+    {
+        MainDocument::BusyScope busy(desk.window->document());
+        history->findChild<QAction *>(QStringLiteral("actRefresh"))->trigger();
+    }
+    QCOMPARE(history->commands().Rows().size(), 2);
 }
 
 QTEST_MAIN(TestHistoryWindow)
