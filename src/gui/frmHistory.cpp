@@ -5,12 +5,16 @@
 #include "gui/JapaneseFont.h"
 #include "gui/PageParts.h"
 #include "gui/QtFileDialogs.h"
+#include "widgets/clsGrid.h"
 #include "lottery/clsToto.h"
 
 #include <QAction>
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPixmap>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QScrollArea>
 #include <QVBoxLayout>
 
@@ -23,6 +27,7 @@ frmHistory::frmHistory(MainDocument &document, FileDialogs *dialogs, QWidget *ow
     , m_table(new GridView)
     , m_chart(new HistoryChartView(this))
     , m_actRefresh(new QAction(this))
+    , m_headings(new QLabel(m_scroller->viewport()))
 {
     setObjectName(QStringLiteral("frmHistory"));
     setWindowTitle(QStringLiteral("収支履歴"));
@@ -57,6 +62,10 @@ frmHistory::frmHistory(MainDocument &document, FileDialogs *dialogs, QWidget *ow
     addAction(m_actRefresh);
     connect(m_actRefresh, &QAction::triggered, &m_commands, &HistoryCommands::Refresh);
     connect(&m_commands, &HistoryCommands::Changed, this, &frmHistory::showFolders);
+    connect(&m_commands, &HistoryCommands::Changed, this, &frmHistory::showHeadings);
+    connect(m_scroller->horizontalScrollBar(), &QScrollBar::valueChanged, this, &frmHistory::showHeadings);
+    m_headings->setObjectName(QStringLiteral("picHeadings"));
+    m_scroller->viewport()->installEventFilter(this);
     connect(&m_commands, &HistoryCommands::BusyChanged, this, &frmHistory::onBusy);
     connect(m_table, &GridView::cellDoubleClicked, this, [this](int, int row) {
         if (const QString path = m_commands.FileAtGridRow(row); !path.isEmpty() && !m_commands.Busy())
@@ -95,6 +104,27 @@ QWidget *frmHistory::createButtons()
 void frmHistory::showFolders()
 {
     m_lblFolder->setText(QStringLiteral("対象フォルダ：") + m_commands.FoldersText());
+}
+
+void frmHistory::showHeadings()
+{
+    const clsGrid &grid = m_commands.Table().Grid();
+    const QImage &canvas = m_table->canvas();
+    const qreal ratio = canvas.devicePixelRatio();
+    const QRect shown(m_scroller->horizontalScrollBar()->value(), 0, m_scroller->viewport()->width(),
+                      grid.Rows() > 0 ? grid.RowTop(2) + 1 : 0);
+    QImage headings = canvas.copy(QRect(shown.topLeft() * ratio, shown.size() * ratio));
+    headings.setDevicePixelRatio(ratio);
+    m_headings->setPixmap(QPixmap::fromImage(headings));
+    m_headings->setGeometry(QRect(QPoint(0, 0), shown.size()));
+    m_headings->raise();
+}
+
+bool frmHistory::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_scroller->viewport() && event->type() == QEvent::Resize)
+        showHeadings();
+    return QWidget::eventFilter(watched, event);
 }
 
 void frmHistory::onBusy(bool busy)

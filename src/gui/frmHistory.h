@@ -46,6 +46,9 @@ private:
     QWidget *createButtons();
     void showFolders();
     void onBusy(bool busy);
+    // The table's headings stay over the rows while they scroll.
+    void showHeadings();
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
     std::unique_ptr<FileDialogs> m_ownDialogs;
     HistoryCommands m_commands;
@@ -57,4 +60,5 @@ private:
     QPushButton *m_cmdDownload = nullptr;
     QPushButton *m_cmdSave = nullptr;
     QAction *m_actRefresh;
+    QLabel *m_headings;
 };

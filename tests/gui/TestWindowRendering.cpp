@@ -20,6 +20,8 @@
 #include <QAction>
 #include <QLabel>
 #include <QMenuBar>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTest>
 
 // The main window on each of its pages with round 1478 loaded (schedule,
@@ -188,6 +190,15 @@ void TestWindowRendering::historyWindow()
     const clsGrid &grid = history->commands().Table().Grid();
     QCOMPARE(RenderedPictures::overflowingCells(grid, history->tableView()->cellFont()).join(u' '), QString());
     QCOMPARE(grid.Rows(), 1 + 33 + 1);
+    // Scrolled to the end, the headings stay over the rows.
+    auto *scroller = history->findChild<QScrollArea *>(QStringLiteral("scrHistory"));
+    scroller->verticalScrollBar()->setValue(scroller->verticalScrollBar()->maximum());
+    scroller->horizontalScrollBar()->setValue(scroller->horizontalScrollBar()->maximum());
+    QApplication::processEvents();
+    QVERIFY(history->grab().save(folder + QStringLiteral("/history_scrolled_%1dpi.png").arg(dpi)));
+    const QLabel *headings = history->findChild<QLabel *>(QStringLiteral("picHeadings"));
+    QVERIFY(headings->isVisible());
+    QCOMPARE(headings->mapTo(scroller, QPoint(0, 0)), scroller->viewport()->mapTo(scroller, QPoint(0, 0)));
     QVERIFY(fixture.ui.boxes().isEmpty());
 }
 
