@@ -20,6 +20,11 @@ const QString title = QStringLiteral(" くじ結果");
 
 HistoryDownload::Summary HistoryDownload::Run(const QList<qint32> &rounds)
 {
+    if (rounds.isEmpty()) {
+        Ui::instance().showMessage(Ui::Icon::Information, title,
+                                   QStringLiteral("くじ結果のない開催回はありません。"));
+        return {};
+    }
     const Summary summary = download(rounds);
     Ui::instance().showMessage(summary.Unreachable ? Ui::Icon::Warning : Ui::Icon::Information, title,
                                SummaryText(summary));
@@ -42,8 +47,6 @@ QString HistoryDownload::SummaryText(const Summary &summary)
 HistoryDownload::Summary HistoryDownload::download(const QList<qint32> &rounds)
 {
     Summary summary;
-    if (rounds.isEmpty())
-        return summary;
     if (!clsWinInet().Connection()) {
         summary.Unreachable = true;
         return summary;

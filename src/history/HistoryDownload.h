@@ -29,7 +29,8 @@ public:
     // Milliseconds between the end of one request and the start of the next.
     void setInterval(int milliseconds) { m_interval = milliseconds; }
 
-    // The rounds in the order given; then the box.
+    // The rounds in the order given; then the box. Without rounds, a box
+    // says there is nothing to download.
     Summary Run(const QList<qint32> &rounds);
     static QString SummaryText(const Summary &summary);
 

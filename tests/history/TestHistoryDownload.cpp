@@ -1,4 +1,5 @@
 #include "common/OfficialSite.h"
+#include "common/TestFiles.h"
 #include "history/HistoryDownload.h"
 #include "history/HistoryResults.h"
 
@@ -40,6 +41,8 @@ private Q_SLOTS:
     void stopEndsAfterTheCurrentRound();
     void aSecondBetweenTwoRequests();
     void theStandInSiteHasASeason();
+    void nothingToDownload();
+    void aDamagedResultFileIsReplacedWithoutABox();
 
 private:
     std::unique_ptr<DownloadTestBed> m_bed;
@@ -151,6 +154,29 @@ void TestHistoryDownload::theStandInSiteHasASeason()
     for (const qint32 round : season)
         QCOMPARE(results.Of(round).Kaisaikai, round == 1477 ? 0 : round);
     QVERIFY(results.Of(1450).Prize[6] > Money());
+}
+
+void TestHistoryDownload::nothingToDownload()
+{
+    HistoryDownload download = quickDownload();
+    QCOMPARE(download.Run({}).Downloaded, 0);
+    QCOMPARE(boxLines(m_bed->ui), QStringList{boxLine(Ui::Icon::Information, QStringLiteral(" くじ結果"),
+                                                       QStringLiteral("くじ結果のない開催回はありません。"))});
+    QCOMPARE(m_bed->site.requests(), 0);
+    QCOMPARE(m_bed->ui.progressShows(), 0);
+}
+
+void TestHistoryDownload::aDamagedResultFileIsReplacedWithoutABox()
+{
+    m_bed->app.writeFile(resultFile(1478),
+                         TestFiles::fixture(QStringLiteral("official/damaged/SysData/BIG_Result/big_result_1478.xml")));
+    QVERIFY(!HistoryResults::HasReadableFile(1478));
+    HistoryDownload download = quickDownload();
+    QCOMPARE(download.Run({1478}).Downloaded, 1);
+    QVERIFY(HistoryResults::HasReadableFile(1478));
+    QVERIFY(m_bed->app.exists(resultFile(1478) + QStringLiteral(".broken")));
+    QCOMPARE(m_bed->ui.boxes().size(), 1);
+    QCOMPARE(m_bed->ui.boxes()[0].icon, Ui::Icon::Information);
 }
 
 QTEST_GUILESS_MAIN(TestHistoryDownload)
