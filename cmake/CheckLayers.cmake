@@ -5,7 +5,8 @@
 #         -P CheckLayers.cmake
 #
 # Each folder lists the folders it may include besides itself. The estimate
-# table in singles/ uses the prize estimation of evaluation/, never the reverse.
+# table in singles/ uses the prize estimation of evaluation/, never the reverse;
+# history/ stands on the singles files, the grading and the result download.
 cmake_minimum_required(VERSION 3.21)
 set(allowed_support "")
 set(allowed_lottery support)
@@ -14,9 +15,10 @@ set(allowed_cellgrid support lottery)
 set(allowed_acquisition support lottery rounddata)
 set(allowed_evaluation support lottery rounddata cellgrid)
 set(allowed_singles support lottery rounddata cellgrid evaluation)
-set(allowed_app support lottery rounddata acquisition singles evaluation)
-set(allowed_gui support lottery rounddata cellgrid acquisition singles evaluation app)
-set(folders support lottery rounddata cellgrid acquisition evaluation singles app gui)
+set(allowed_history support lottery rounddata cellgrid acquisition singles evaluation)
+set(allowed_app support lottery rounddata acquisition singles evaluation history)
+set(allowed_gui support lottery rounddata cellgrid acquisition singles evaluation history app)
+set(folders support lottery rounddata cellgrid acquisition evaluation singles history app gui)
 
 # The headers of QtWidgets and QtGui, by name (<QLabel>, <QtWidgets/QLabel>, ...).
 set(window_headers "")

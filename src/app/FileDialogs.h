@@ -18,4 +18,6 @@ public:
     // dialog allows.
     virtual QString saveFileName(const QString &title, const QString &filter, const QString &folder,
                                  const QString &proposed) = 0;
+    // A folder that exists. A port without a folder dialog answers as cancelled.
+    virtual QString folderName(const QString & /*title*/, const QString & /*folder*/) { return QString(); }
 };

@@ -16,7 +16,8 @@ public:
 
     void New();
     void Open();
-    // Opens that file as 開く does once the dialog has named it.
+    // What 開く does with the file the dialog gave: load it, select its round,
+    // show the singles page and make it the current file.
     void OpenPath(const QString &path);
     void Save();
     void SaveAs();

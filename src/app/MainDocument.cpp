@@ -105,6 +105,12 @@ void MainDocument::RevealAll()
     notify(ResultButtonsNotice);
 }
 
+void MainDocument::ShowFullResult()
+{
+    if (SelectPage(PageCheck))
+        RevealAll();
+}
+
 void MainDocument::SetPercentView(bool percent)
 {
     m_percentView = percent;

@@ -84,6 +84,8 @@ public:
     bool RevealEnabled() const;
     void RevealNext();
     void RevealAll();
+    // The check page with every official outcome of the round shown.
+    void ShowFullResult();
     bool PercentView() const { return m_percentView; }
     void SetPercentView(bool percent);
     QString CurrentFile() const { return m_currentFile; }

@@ -106,7 +106,52 @@ void tally(const quint8 *grades, qsizetype length, std::array<std::array<qint32,
         ++tallies[0][grades[at]];
 }
 
+// Misses of the seven matches from first on, for every half code (0 to
+// 3^7 - 1, the match first + i being digit i): a mark misses where its
+// hit-table entry is 0.
+constexpr qint32 HalfMatches = 7;
+constexpr qint32 HalfCodes = 2187;   // 3^7
+
+std::array<quint8, HalfCodes> halfMisses(const HitTable &hits, int first)
+{
+    // Built digit by digit: the codes of j + 1 digits with digit j at d take
+    // the misses of their lower j digits plus the miss of d.
+    std::array<quint8, HalfCodes> misses{};
+    qint32 lower = 1;   // 3^j
+    for (int j = 0; j < HalfMatches; ++j, lower *= 3) {
+        const auto &entries = hits[std::size_t(first + j)];
+        for (int mark = 2; mark >= 0; --mark)
+            for (qint32 code = 0; code < lower; ++code)
+                misses[std::size_t(code + mark * lower)] = quint8(misses[std::size_t(code)] + (entries[std::size_t(mark)] == 0));
+    }
+    return misses;
+}
+
 } // namespace
+
+GradeCounts ResultGrader::GradeCodes(std::span<const qint32> codes, const HitTable &hits)
+{
+    const std::array<quint8, HalfCodes> low = halfMisses(hits, 0);
+    const std::array<quint8, HalfCodes> high = halfMisses(hits, HalfMatches);
+    std::array<std::array<qint32, 16>, 4> tallies{};
+    std::size_t at = 0;
+    const auto missesOf = [&](qint32 code) {
+        if (code < 0 || code > clsTNumber::MaxCode)
+            throw RuntimeError::fromNumber(RuntimeError::InvalidCall);
+        const quint32 upper = quint32(code) / HalfCodes;
+        return low[quint32(code) - upper * HalfCodes] + high[upper];
+    };
+    for (; at + 4 <= codes.size(); at += 4)
+        for (std::size_t lane = 0; lane < 4; ++lane)
+            ++tallies[lane][std::size_t(missesOf(codes[at + lane]))];
+    for (; at < codes.size(); ++at)
+        ++tallies[0][std::size_t(missesOf(codes[at]))];
+    GradeCounts counts{};
+    for (int misses = 0; misses <= Matches; ++misses)
+        for (const auto &lane : tallies)
+            counts[std::size_t(misses)] += lane[std::size_t(misses)];
+    return counts;
+}
 
 HitTable ResultGrader::MakeHitTable(const GameStateTable &state)
 {

@@ -40,6 +40,13 @@ public:
     // Grade code = 1 + misses of every single; the singles by number of misses.
     GradeCounts grade(const HitTable &hits);
 
+    // The same counts for a list that is graded once and never shown: the
+    // singles by number of misses straight from their codes, without the
+    // mark table. A code splits into two halves of seven matches whose
+    // misses come from two tables made from the hit table. A code that
+    // stands for no single throws RuntimeError.
+    static GradeCounts GradeCodes(std::span<const qint32> codes, const HitTable &hits);
+
     quint8 mark(qint32 single, int match) const
     {
         return m_marks[std::size_t(match) * std::size_t(m_count) + std::size_t(single)];

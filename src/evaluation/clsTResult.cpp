@@ -150,18 +150,23 @@ void clsTResult::RevealResult(int mode)
             last = Matches - 1;
             m_revealed = Matches;
         }
-        for (int match = 0; match <= last; ++match) {
-            const quint8 outcome = m_result.Game[std::size_t(match + 1)].Outcome;
-            auto &values = table[std::size_t(match)];
-            if (outcome <= 2)
-                values[outcome] = clsTMultiResult::Official;
-            else if (outcome == ResultGame::OutcomeCancelled)
-                values.fill(clsTMultiResult::Cancelled);
-        }
+        MarkOfficialOutcomes(table, m_result, last + 1);
     }
     // The selector reports a change, and the singles are graded again, only
     // when the table differs from the one it shows.
     m_multi.SetValue(table);
+}
+
+void clsTResult::MarkOfficialOutcomes(GameStateTable &table, const ResultData &result, int matches)
+{
+    for (int match = 0; match < std::min(matches, Matches); ++match) {
+        const quint8 outcome = result.Game[std::size_t(match + 1)].Outcome;
+        auto &values = table[std::size_t(match)];
+        if (outcome <= 2)
+            values[outcome] = clsTMultiResult::Official;
+        else if (outcome == ResultGame::OutcomeCancelled)
+            values.fill(clsTMultiResult::Cancelled);
+    }
 }
 
 void clsTResult::LoadResultTemp(GameStateTable &table) const

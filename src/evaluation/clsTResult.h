@@ -73,6 +73,10 @@ public:
     void SetResultData(qint32 lngKaisaikai, const QString &strKumi, const ResultData &result, bool blnAll);
     void SetNextData();
     void SetAlltData();
+    // Marks the official outcomes of the first matches of the result in the
+    // table: the outcome of each as the official result, a cancelled match on
+    // all three outcomes. Outcomes of no known kind leave the match open.
+    static void MarkOfficialOutcomes(GameStateTable &table, const ResultData &result, int matches);
     // Replaces the singles (codes in list order) and grades them.
     void SetSingle(qint32 lngSingleCount, std::span<const qint32> lngSingle);
     // What showing the check page does: a round and a list together, graded

@@ -16,21 +16,13 @@ int rowOfGrade(int grade)
     return grade + 1;
 }
 
-// Whole units, half away from zero as "#,##0" rounds.
-qint64 roundedUnits(Money amount)
-{
-    const qint64 raw = amount.raw();
-    const qint64 half = Money::Scale / 2;
-    return raw >= 0 ? (raw + half) / Money::Scale : -((-raw + half) / Money::Scale);
-}
-
 } // namespace
 
 QString clsTResultKakutei::AmountText(Money amount)
 {
     if (amount <= Money())
         return QStringLiteral("0 ");
-    return Format::grouped(roundedUnits(amount)) + u' ';
+    return Format::grouped(amount.roundedWholeUnits()) + u' ';
 }
 
 void clsTResultKakutei::Initialize(GridSurface *objPictureBox, int lngWidth, int lngHeight)

@@ -181,3 +181,16 @@ void GridView::mouseReleaseEvent(QMouseEvent *event)
     }
     m_grid->MouseUp(MouseCodes::button(event->button()), MouseCodes::shift(event->modifiers()), at.x(), at.y());
 }
+
+void GridView::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    // The press of a double click is a press like any other for the grid.
+    mousePressEvent(event);
+    if (!m_grid || event->button() != Qt::LeftButton)
+        return;
+    const QPoint at = event->position().toPoint();
+    if (!rect().contains(at))
+        return;
+    const QPoint cell = m_grid->HitTest(at.x(), at.y());
+    Q_EMIT cellDoubleClicked(cell.x(), cell.y());
+}

@@ -37,10 +37,15 @@ public:
     const QImage &canvas() const { return m_canvas; }
     const QFont &cellFont() const { return m_font; }
 
+Q_SIGNALS:
+    // A double click of the left button on a cell of the grid.
+    void cellDoubleClicked(int col, int row);
+
 protected:
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
 
 private:
     QImage blankCanvas(int width, int height) const;

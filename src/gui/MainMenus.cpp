@@ -120,6 +120,8 @@ void MainMenus::buildTool(QMenuBar *menuBar)
     m_actions.copyOnePerColumn = addItem(copy, QStringLiteral("mnuTool_Clipboard_Class_4"), QStringLiteral("買い目（１口が列）"));
     QMenu *import = addSubmenu(tool, QStringLiteral("mnuTool_ClipImport"), QStringLiteral("クリップボードから取り込み"));
     m_actions.importOnePerLine = addItem(import, QStringLiteral("mnuTool_ClipImport_Class_0"), QStringLiteral("買い目（１口が行）"));
+    tool->addSeparator();
+    m_actions.history = addItem(tool, QStringLiteral("mnuTool_History"), QStringLiteral("収支履歴(&R)..."));
 }
 
 void MainMenus::buildHelp(QMenuBar *menuBar)

@@ -38,6 +38,7 @@ struct MainActions
     QAction *copyOnePerLine = nullptr;
     QAction *copyOnePerColumn = nullptr;
     QAction *importOnePerLine = nullptr;
+    QAction *history = nullptr;
     // The home page's 海外チーム名 download button; in no menu.
     QAction *updateTeamNames = nullptr;
 

@@ -3,6 +3,7 @@
 #include "app/MainDocument.h"
 #include "gui/MainMenus.h"
 #include "gui/frmAbout.h"
+#include "gui/frmHistory.h"
 #include "gui/frmNumbers.h"
 #include "support/AppInfo.h"
 
@@ -82,6 +83,14 @@ void MenuCommands::bindTools()
     connect(m_actions.importOnePerLine, &QAction::triggered, this, [this] { m_commands.ImportFromClipboard(); });
     connect(m_actions.updateTeamNames, &QAction::triggered, this,
             [this] { m_commands.UpdateTeamNames(m_document.State().DownloadMessage); });
+    connect(m_actions.history, &QAction::triggered, this, [this] {
+        frmHistory::ShowForm(m_window, m_document, [this](const QString &path) {
+            if (m_document.Busy())
+                return;
+            m_commands.OpenPath(path);
+            m_document.ShowFullResult();
+        });
+    });
     connect(m_actions.manual, &QAction::triggered, this, [] { MainCommands::OpenManual(); });
     connect(m_actions.about, &QAction::triggered, this,
             [this] { frmAbout::ShowForm(m_window, AppInfo::GetVersionString()); });

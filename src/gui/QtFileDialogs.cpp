@@ -72,3 +72,8 @@ QString QtFileDialogs::saveFileName(const QString &title, const QString &filter,
     dialog.setDefaultSuffix(extensionOf(filter));
     return chosenPath(dialog, startPath(folder, proposed));
 }
+
+QString QtFileDialogs::folderName(const QString &title, const QString &folder)
+{
+    return QFileDialog::getExistingDirectory(m_owner, title, clsFileSystemObject::toNativePath(folder));
+}

@@ -15,6 +15,7 @@ public:
                          const QString &proposed) override;
     QString saveFileName(const QString &title, const QString &filter, const QString &folder,
                          const QString &proposed) override;
+    QString folderName(const QString &title, const QString &folder) override;
 
 private:
     QPointer<QWidget> m_owner;

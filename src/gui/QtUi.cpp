@@ -156,6 +156,7 @@ frmWaitDialog &QtUi::progressWindow()
 void QtUi::showProgress(const QString &message)
 {
     frmWaitDialog &window = progressWindow();
+    window.resetStop();
     window.setMessage(message);
     window.setMax(1);
     window.setValue(0);
@@ -186,6 +187,17 @@ void QtUi::closeProgress()
 {
     if (m_progress)
         m_progress->hide();
+}
+
+void QtUi::setProgressStoppable(bool stoppable)
+{
+    if (m_progress)
+        m_progress->setStoppable(stoppable);
+}
+
+bool QtUi::progressStopRequested() const
+{
+    return m_progress && m_progress->stopRequested();
 }
 
 void QtUi::openAddress(const QString &address)

@@ -41,6 +41,8 @@ public:
     void setProgressMax(qint32 max) override;
     void setProgressValue(qint32 value) override;
     void closeProgress() override;
+    void setProgressStoppable(bool stoppable) override;
+    bool progressStopRequested() const override;
     void openAddress(const QString &address) override;
 
 private:

@@ -5,6 +5,7 @@
 
 #include <QLabel>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -13,6 +14,7 @@ frmWaitDialog::frmWaitDialog(QWidget *owner)
     : QWidget(owner, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
     , m_lblMsg(new QLabel(this))
     , m_bar(new QProgressBar(this))
+    , m_cmdStop(new QPushButton(QStringLiteral("中止"), this))
 {
     setObjectName(QStringLiteral("frmWaitDialog"));
     setFont(JapaneseFont::make(9));
@@ -26,6 +28,13 @@ frmWaitDialog::frmWaitDialog(QWidget *owner)
     layout->addWidget(new QLabel(QStringLiteral("しばらくお待ち下さい"), this));
     layout->addWidget(m_lblMsg);
     layout->addWidget(m_bar);
+    m_cmdStop->setObjectName(QStringLiteral("cmdStop"));
+    m_cmdStop->hide();
+    connect(m_cmdStop, &QPushButton::clicked, this, [this] {
+        m_stopRequested = true;
+        m_cmdStop->setEnabled(false);
+    });
+    layout->addWidget(m_cmdStop, 0, Qt::AlignHCenter);
     setFixedWidth(int(DisplayScale::scaleX(320)));
 }
 
@@ -53,4 +62,17 @@ void frmWaitDialog::setValue(qint32 value)
 QString frmWaitDialog::message() const
 {
     return m_lblMsg->text();
+}
+
+void frmWaitDialog::setStoppable(bool stoppable)
+{
+    m_cmdStop->setVisible(stoppable);
+    adjustSize();
+}
+
+void frmWaitDialog::resetStop()
+{
+    m_stopRequested = false;
+    m_cmdStop->setEnabled(true);
+    setStoppable(false);
 }

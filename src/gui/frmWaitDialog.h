@@ -4,6 +4,7 @@
 
 class QLabel;
 class QProgressBar;
+class QPushButton;
 
 // The progress window of long operations: shown without blocking, on top of
 // the main window, repainted at once on every change that shows.
@@ -21,7 +22,16 @@ public:
 
     QString message() const;
 
+    // The "中止" button, hidden unless the work can stop; pressing it is
+    // remembered until the window is shown again.
+    void setStoppable(bool stoppable);
+    bool stopRequested() const { return m_stopRequested; }
+    void resetStop();
+    QPushButton *stopButton() const { return m_cmdStop; }
+
 private:
     QLabel *m_lblMsg;
     QProgressBar *m_bar;
+    QPushButton *m_cmdStop;
+    bool m_stopRequested = false;
 };

@@ -1,10 +1,15 @@
 #pragma once
 
-// The lottery's rules that depend on the round: how many prize grades it has
-// and which share of the pool each grade gets.
+#include <QtGlobal>
+
+// The lottery's rules: how many prize grades a round has, which share of the
+// pool each grade gets, and what one single costs.
 class clsToto
 {
 public:
+    // One BIG single costs 300 yen.
+    static constexpr qint64 SinglePrice = 300;
+
     // The first round with a fifth grade, whose pool shares differ from the
     // earlier rounds', and the first with a sixth.
     static constexpr int FirstRoundOfFiveGrades = 435;

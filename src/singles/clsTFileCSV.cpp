@@ -11,6 +11,7 @@
 #include "support/clsFileSystemObject.h"
 
 #include <QFileInfo>
+#include <QRegularExpression>
 
 #include <algorithm>
 #include <limits>
@@ -98,18 +99,44 @@ bool clsTFileCSV::CsvLoad(const QString &strFileName, qint32 &lngSCount, std::ve
 std::vector<qint32> clsTFileCSV::CsvLoad_Sub(const QString &fullPath) const
 {
     clsWaitDialog progress(QStringLiteral("CSVデータ数の取得中"), 1);
+    bool counted = false;
+    std::vector<qint32> singles = readSingles(
+        fullPath,
+        [&](qint64 lines) {
+            counted = true;
+            progress.setMax(clampedToLong(lines));
+            progress.setMessage(QStringLiteral("CSVファイルの読込中"));
+        },
+        [&](qint64 read) { stepProgress(progress, read, read); });
+    if (counted)
+        progress.setValue(progress.Max());
+    return singles;
+}
+
+std::vector<qint32> clsTFileCSV::ReadSingles(const QString &strFileName, const LineStep &step) const
+{
+    return readSingles(clsFileSystemObject::GetFullPath(strFileName), {}, step);
+}
+
+std::vector<qint32> clsTFileCSV::readSingles(const QString &fullPath, const LineStep &counted,
+                                             const LineStep &step) const
+{
     const QString native = clsFileSystemObject::toNativePath(fullPath);
     if (!QFileInfo(native).isFile())
         throw RuntimeError::fromNumber(RuntimeError::FileNotFound);
     TextLineReader reader(native);
-    const qint64 lines = reader.countLines();
     std::vector<qint32> singles;
-    if (lines == 0)
-        return singles;
-
-    progress.setMax(clampedToLong(lines));
-    progress.setMessage(QStringLiteral("CSVファイルの読込中"));
-    singles.reserve(std::size_t(mostSingles(lines, native)));
+    // The lines are counted first only for a progress bar that shows them;
+    // otherwise the file's size bounds the list.
+    if (counted) {
+        const qint64 lines = reader.countLines();
+        if (lines == 0)
+            return singles;
+        counted(lines);
+        singles.reserve(std::size_t(mostSingles(lines, native)));
+    } else {
+        singles.reserve(std::size_t(mostSingles(std::numeric_limits<qint64>::max(), native)));
+    }
     qint64 read = 0;
     for (;;) {
         // Lines as the program writes them are taken a run at a time, a run
@@ -121,9 +148,9 @@ std::vector<qint32> clsTFileCSV::CsvLoad_Sub(const QString &fullPath) const
             taken = 1;
         }
         read += taken;
-        stepProgress(progress, read, read);
+        if (step && read % ProgressStep == 0)
+            step(read);
     }
-    progress.setValue(progress.Max());
     return singles;
 }
 
@@ -177,6 +204,14 @@ qint32 clsTFileCSV::GetKaisaikai_Sub(const QString &strFileName)
         round = GetNumberAt(name, marked ? 2 : 1);
     }
     return round;
+}
+
+QString clsTFileCSV::GetKumi(const QString &strFileName)
+{
+    static const QRegularExpression conventionName(QStringLiteral("^A-[0-9]{3,}([AB])\\.csv$"),
+                                                   QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpressionMatch match = conventionName.match(clsFileSystemObject::GetFileName(strFileName));
+    return match.hasMatch() ? match.captured(1).toUpper() : QString();
 }
 
 qint32 clsTFileCSV::GetNumberAt(const QString &text, qsizetype start)

@@ -6,6 +6,7 @@
 #include <QString>
 #include <QtGlobal>
 
+#include <functional>
 #include <span>
 #include <vector>
 
@@ -33,10 +34,19 @@ public:
     // lngSCount and lngSingle are then as they were.
     bool CsvLoad(const QString &strFileName, qint32 &lngSCount, std::vector<qint32> &lngSingle);
 
+    // Runs every ProgressStep lines read, with the number of lines read so far.
+    using LineStep = std::function<void(qint64 linesRead)>;
+    // Reads the singles of a file as CsvLoad does, without a window or a
+    // box, in one pass: a failure throws the RuntimeError it stands for.
+    std::vector<qint32> ReadSingles(const QString &strFileName, const LineStep &step = {}) const;
+
     // "A-" + round ("000") + group + ".csv": A-512.csv, A-512B.csv, A-007.csv.
     static QString GetCsvFileName(qint32 lngKaisaikai, const QString &strKumi);
     // The round in a file name (A-512.csv, a-0512b.CSV, X77.csv, 512.csv), 0 if none.
     static qint32 GetKaisaikai(const QString &strFileName);
+    // The group of a name made as GetCsvFileName makes it ("A" of A-512A.csv,
+    // "B" of a-0512b.CSV); empty for any other name.
+    static QString GetKumi(const QString &strFileName);
     // The number that starts at position start (counted from 1) and ends
     // before the first non-digit after it; 0 when the digits run to the end
     // of the text or the text there is no number.
@@ -48,6 +58,9 @@ private:
     // Appends the singles of up to `most` lines exactly as the program
     // writes them, taken in place; returns how many.
     static qint64 readWrittenLines(TextLineReader &reader, std::vector<qint32> &singles, qint64 most);
+    // With counted, the lines are counted first and counted(lines) runs
+    // when there are any; without, the file is read once.
+    std::vector<qint32> readSingles(const QString &fullPath, const LineStep &counted, const LineStep &step) const;
     // Reads the next line field by field and appends its single, if it is
     // one; false at the end.
     bool readLine(TextLineReader &reader, std::vector<qint32> &singles) const;

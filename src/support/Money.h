@@ -28,6 +28,11 @@ public:
     double toDouble() const { return double(m_raw) / Scale; }
     // The whole units with the fraction cut off (towards zero).
     constexpr qint64 wholeUnits() const { return m_raw / Scale; }
+    // The whole units rounded half away from zero, as "#,##0" shows them.
+    constexpr qint64 roundedWholeUnits() const
+    {
+        return m_raw >= 0 ? (m_raw + Scale / 2) / Scale : -((-m_raw + Scale / 2) / Scale);
+    }
     constexpr bool isZero() const { return m_raw == 0; }
 
     // Decimal digits, then "." and up to four fraction digits only when the

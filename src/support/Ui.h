@@ -54,6 +54,11 @@ public:
     virtual void setProgressMax(qint32 /*max*/) {}
     virtual void setProgressValue(qint32 /*value*/) {}
     virtual void closeProgress() {}
+    // A "中止" button on the progress window for work that can stop between
+    // two steps: once pressed, progressStopRequested() is true until the
+    // window is shown again. Without a window nothing is ever pressed.
+    virtual void setProgressStoppable(bool /*stoppable*/) {}
+    virtual bool progressStopRequested() const { return false; }
 
     // Opens a web or mail address with the user's default program.
     virtual void openAddress(const QString & /*address*/) {}

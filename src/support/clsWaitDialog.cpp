@@ -30,3 +30,13 @@ void clsWaitDialog::setValue(qint32 value)
 {
     Ui::instance().setProgressValue(value);
 }
+
+void clsWaitDialog::allowStop()
+{
+    Ui::instance().setProgressStoppable(true);
+}
+
+bool clsWaitDialog::stopRequested() const
+{
+    return Ui::instance().progressStopRequested();
+}

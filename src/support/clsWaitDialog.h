@@ -18,6 +18,9 @@ public:
     void setMax(qint32 max);
     // The bar is filled value / Max.
     void setValue(qint32 value);
+    // Shows the "中止" button; stopRequested() tells whether it was pressed.
+    void allowStop();
+    bool stopRequested() const;
 
 private:
     qint32 m_max = 0;

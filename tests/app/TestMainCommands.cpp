@@ -1,4 +1,3 @@
-#include "app/FileDialogs.h"
 #include "app/MainCommands.h"
 #include "app/MainDocument.h"
 #include "app/ProtectedFolder.h"
@@ -8,7 +7,7 @@
 #include "common/RecordingSheetSurface.h"
 #include "common/RecordingSurface.h"
 #include "common/RecordingUi.h"
-#include "common/ScriptedFileDialogs.h"
+#include "common/ScriptedDialogs.h"
 #include "common/TestAppFolder.h"
 #include "lottery/clsTNumber.h"
 #include "singles/clsTFileCSV.h"
@@ -40,7 +39,7 @@ struct Desk
     RecordingSheetSurface sheet;
     RecordingBarSurface bars;
     MainDocument document;
-    ScriptedFileDialogs dialogs;
+    ScriptedDialogs dialogs;
     FakeClipboard clipboard;
     MainCommands commands{document, dialogs, clipboard};
 };

@@ -81,6 +81,8 @@ void RecordingUi::showProgress(const QString &message)
     m_progressMessages = {message};
     m_progressValues.clear();
     m_progressMax = 0;
+    m_progressStoppable = false;
+    m_progressStopRequested = false;
 }
 
 void RecordingUi::setProgressMessage(const QString &message)

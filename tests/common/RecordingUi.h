@@ -42,6 +42,8 @@ public:
     void setProgressMax(qint32 max) override;
     void setProgressValue(qint32 value) override;
     void closeProgress() override;
+    void setProgressStoppable(bool stoppable) override { m_progressStoppable = stoppable; }
+    bool progressStopRequested() const override { return m_progressStopRequested; }
     void openAddress(const QString &address) override;
 
     // Answers for the next questions, in order; an unscripted question fails
@@ -72,6 +74,10 @@ public:
     qint32 progressMax() const { return m_progressMax; }
     int progressShows() const { return m_progressShows; }
     int progressCloses() const { return m_progressCloses; }
+    // The "中止" button of the progress window: whether it is offered, and
+    // pressing it (as a user would while the work runs).
+    bool progressStoppable() const { return m_progressStoppable; }
+    void pressProgressStop() { m_progressStopRequested = m_progressStoppable; }
 
     // The addresses opened in the browser or mail program, in order.
     const QStringList &openedAddresses() const { return m_openedAddresses; }
@@ -98,6 +104,8 @@ private:
     qint32 m_progressMax = 0;
     int m_progressShows = 0;
     int m_progressCloses = 0;
+    bool m_progressStoppable = false;
+    bool m_progressStopRequested = false;
 };
 
 QDebug operator<<(QDebug debug, const RecordingUi::Box &box);

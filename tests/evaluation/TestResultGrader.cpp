@@ -83,6 +83,7 @@ void TestResultGrader::everySingleAgainstAFixedOutcome()
         QCOMPARE(qint64(counts[std::size_t(misses)]), binomial << misses);
         binomial = binomial * (14 - misses) / (misses + 1);
     }
+    QCOMPARE(ResultGrader::GradeCodes(codes, hits), counts);
     for (qint32 code = 0; code < clsTNumber::CodeCount; code += 997)
         QCOMPARE(int(grader.gradeCode(code)), 1 + missesOf(code, hits));
     QCOMPARE(int(grader.gradeCode(clsTNumber::MaxCode)), 1 + missesOf(clsTNumber::MaxCode, hits));
@@ -121,6 +122,8 @@ void TestResultGrader::listsOfEveryLength()
         ++expected[std::size_t(misses)];
     }
     QCOMPARE(counts, expected);
+    // Graded straight from the codes, the same counts.
+    QCOMPARE(ResultGrader::GradeCodes(codes, hits), expected);
 }
 
 void TestResultGrader::codeOfNoSingle()
@@ -138,6 +141,7 @@ void TestResultGrader::codeOfNoSingle()
     QCOMPARE(int(grader.mark(2, 0)), 0);    // never reached
     grader.clear();
     QCOMPARE(grader.count(), 0);
+    QVERIFY_THROWS_EXCEPTION(RuntimeError, ResultGrader::GradeCodes(codes, ResultGrader::MakeHitTable({})));
     QCOMPARE(grader.grade(HitTable{}), GradeCounts{});
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "common/RecordingUi.h"
-#include "common/ScriptedFileDialogs.h"
+#include "common/ScriptedDialogs.h"
 #include "common/TestAppFolder.h"
 
 #include <QString>
@@ -25,5 +25,5 @@ struct MainWindowFixture
 
     TestAppFolder app{TestAppFolder::SysData::Shipped};
     RecordingUi ui;
-    ScriptedFileDialogs dialogs;
+    ScriptedDialogs dialogs;
 };

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QTest>
 
 #include <vector>
@@ -59,6 +60,7 @@ private Q_SLOTS:
     void emptyRangeFillsNothing();
     void csvLoadShowsAndCloses();
     void onlyVisibleChangesRepaint();
+    void stopButtonOnlyForWorkThatCanStop();
 
 private:
     QtUi *m_ui = nullptr;
@@ -102,6 +104,26 @@ void TestProgressWindow::showsMessageAndBar()
         QCOMPARE(bar(window)->value(), 1001);
     }
     QVERIFY(!progressWindow()->isVisible());
+}
+
+void TestProgressWindow::stopButtonOnlyForWorkThatCanStop()
+{
+    {
+        clsWaitDialog progress(QStringLiteral("くじ結果のダウンロード中"), 3);
+        auto *stop = progressWindow()->findChild<QPushButton *>(QStringLiteral("cmdStop"));
+        QVERIFY(stop && !stop->isVisible());
+        progress.allowStop();
+        QVERIFY(stop->isVisible());
+        QCOMPARE(stop->text(), QStringLiteral("中止"));
+        QVERIFY(!progress.stopRequested());
+        QTest::mouseClick(stop, Qt::LeftButton);
+        QVERIFY(progress.stopRequested());
+        QVERIFY(!stop->isEnabled());
+    }
+    // The next work starts without the button and without the press.
+    clsWaitDialog next(QStringLiteral("CSVファイルの読込中"), 1);
+    QVERIFY(!next.stopRequested());
+    QVERIFY(!progressWindow()->findChild<QPushButton *>(QStringLiteral("cmdStop"))->isVisible());
 }
 
 void TestProgressWindow::emptyRangeFillsNothing()

@@ -5,14 +5,24 @@
 #include "gui/frmNumbers.h"
 #include "gui/frmWaitDialog.h"
 #include "gui/frmWinInet.h"
+#include "common/HistoryFixtures.h"
+#include "gui/GridView.h"
+#include "gui/HistoryChartView.h"
+#include "gui/PageParts.h"
+#include "gui/frmHistory.h"
+#include "history/HistoryChart.h"
 #include "support/DisplayScale.h"
+#include "RenderedPictures.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
 #include <QGroupBox>
+#include <QAction>
 #include <QLabel>
 #include <QMenuBar>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTest>
 
 // The main window on each of its pages with round 1478 loaded (schedule,
@@ -29,6 +39,10 @@ private Q_SLOTS:
     void mainWindowPages();
     void smallWindows_data();
     void smallWindows();
+    void historyWindow_data();
+    void historyWindow();
+    void historyChartOfThreeHundredRounds_data();
+    void historyChartOfThreeHundredRounds();
 
 private:
     static QStringList clippedCaptions(const QWidget &page);
@@ -134,6 +148,93 @@ void TestWindowRendering::smallWindows()
         QVERIFY(window->grab().save(folder + QStringLiteral("/%1_%2dpi.png").arg(name).arg(dpi)));
         QCOMPARE(clippedCaptions(*window).join(u'|'), QString());
     }
+}
+
+namespace {
+
+// A season of singles files: rounds 1440 to 1469 with results and assorted
+// hits, a cancelled round, one without a result and a file that does not read.
+void writeSeason(const TestAppFolder &app)
+{
+    using namespace HistoryFixtures;
+    const QString outcomes = QStringLiteral("10210210210210");
+    for (int round = 1440; round < 1470; ++round) {
+        writeResult(result(round, outcomes));
+        QStringList singles;
+        for (int i = 0; i < 10 + round % 7; ++i)
+            singles.append(missing(outcomes, i == 0 && round % 9 == 3 ? 3 : 5 + (round * 7 + i * 5) % 9));
+        writeSingles(app, QStringLiteral("UserData/QUDO/A-%1.csv").arg(round), singles);
+    }
+    writeResult(cancelledRound(1470));
+    writeSingles(app, QStringLiteral("UserData/QUDO/A-1470.csv"), {outcomes, outcomes});
+    writeSingles(app, QStringLiteral("UserData/QUDO/A-1471.csv"), {outcomes});
+    app.writeFile(QStringLiteral("UserData/QUDO/A-1469B.csv"), "1,0,2,1,0,2,1,0,2,1,0,2,1,x\r\n");
+}
+
+} // namespace
+
+void TestWindowRendering::historyWindow_data()
+{
+    mainWindowPages_data();
+}
+
+void TestWindowRendering::historyWindow()
+{
+    QFETCH(int, dpi);
+    DisplayScale::setDpiSource([dpi] { return DisplayScale::Dpi{double(dpi), double(dpi)}; });
+    MainWindowFixture fixture({});
+    writeSeason(fixture.app);
+    const auto window = fixture.openWindow();
+    window->action(QStringLiteral("mnuTool_History"))->trigger();
+    auto *history = window->findChild<frmHistory *>();
+    QVERIFY(history);
+    history->resize(PageParts::scaledX(1120), PageParts::scaledY(760));
+    QVERIFY(QTest::qWaitForWindowExposed(history));
+    QApplication::processEvents();
+    const QString folder = QCoreApplication::applicationDirPath() + QStringLiteral("/window-pictures");
+    QDir().mkpath(folder);
+    QVERIFY(history->grab().save(folder + QStringLiteral("/history_%1dpi.png").arg(dpi)));
+    QCOMPARE(clippedCaptions(*history).join(u'|'), QString());
+    const clsGrid &grid = history->commands().Table().Grid();
+    QCOMPARE(RenderedPictures::overflowingCells(grid, history->tableView()->cellFont()).join(u' '), QString());
+    QCOMPARE(grid.Rows(), 1 + 33 + 1);
+    // Scrolled to the end, the headings stay over the rows.
+    auto *scroller = history->findChild<QScrollArea *>(QStringLiteral("scrHistory"));
+    scroller->verticalScrollBar()->setValue(scroller->verticalScrollBar()->maximum());
+    scroller->horizontalScrollBar()->setValue(scroller->horizontalScrollBar()->maximum());
+    QApplication::processEvents();
+    QVERIFY(history->grab().save(folder + QStringLiteral("/history_scrolled_%1dpi.png").arg(dpi)));
+    const QLabel *headings = history->findChild<QLabel *>(QStringLiteral("picHeadings"));
+    QVERIFY(headings->isVisible());
+    QCOMPARE(headings->mapTo(scroller, QPoint(0, 0)), scroller->viewport()->mapTo(scroller, QPoint(0, 0)));
+    QVERIFY(fixture.ui.boxes().isEmpty());
+}
+
+void TestWindowRendering::historyChartOfThreeHundredRounds_data()
+{
+    mainWindowPages_data();
+}
+
+void TestWindowRendering::historyChartOfThreeHundredRounds()
+{
+    QFETCH(int, dpi);
+    DisplayScale::setDpiSource([dpi] { return DisplayScale::Dpi{double(dpi), double(dpi)}; });
+    HistoryChartView view;
+    HistoryChart chart;
+    view.resize(PageParts::scaledX(1100), PageParts::scaledY(240));
+    view.attachChart(&chart);
+    chart.Initialize(&view);
+    QList<HistoryRow> rows;
+    for (int i = 0; i < 300; ++i) {
+        HistoryRow row;
+        row.Kaisaikai = 1180 + i;
+        row.state = HistoryRow::State::Graded;
+        row.Balance = Money::fromWhole(i % 11 == 0 ? 25000 : i % 3 == 0 ? 0 : -3000);
+        rows.append(row);
+    }
+    chart.SetRows(rows);
+    QCOMPARE(view.picture().size(), view.size());
+    QVERIFY(RenderedPictures::save(view.picture(), QStringLiteral("history_chart300"), dpi));
 }
 
 QTEST_MAIN(TestWindowRendering)

@@ -108,6 +108,8 @@ private Q_SLOTS:
     void fileName();
     void roundOfFileName_data();
     void roundOfFileName();
+    void groupOfFileName_data();
+    void groupOfFileName();
     void numberAt_data();
     void numberAt();
 };
@@ -200,6 +202,11 @@ void TestFileCSV::loadKeepsOnlySingles()
     QCOMPARE(loaded.count, qint32(singles.size()));
     QVERIFY(ui.boxes().isEmpty());
     QCOMPARE(app.readFile(listPath), bytes);
+    // Read in one pass without a window, the same list.
+    const int shows = ui.progressShows();
+    QCOMPARE(clsTFileCSV().ReadSingles(listFile), singles);
+    QCOMPARE(ui.progressShows(), shows);
+    QVERIFY(ui.boxes().isEmpty());
 }
 
 void TestFileCSV::loadFailureKeepsList_data()
@@ -418,6 +425,28 @@ void TestFileCSV::roundOfFileName()
     QFETCH(QString, path);
     QFETCH(qint32, round);
     QCOMPARE(clsTFileCSV::GetKaisaikai(path), round);
+}
+
+void TestFileCSV::groupOfFileName_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QString>("group");
+    QTest::newRow("group A") << "a:\\x\\A-512A.csv" << "A";
+    QTest::newRow("small letters") << "a-0512b.CSV" << "B";
+    QTest::newRow("no group") << "A-512.csv" << "";
+    QTest::newRow("no such group") << "A-512C.csv" << "";
+    QTest::newRow("other name") << "A-512 B.csv" << "";
+    QTest::newRow("X prefix") << "X512B.csv" << "";
+    QTest::newRow("convention name of round 7") << "A-007B.csv" << "B";
+}
+
+void TestFileCSV::groupOfFileName()
+{
+    QFETCH(QString, path);
+    QFETCH(QString, group);
+    QCOMPARE(clsTFileCSV::GetKumi(path), group);
+    if (!group.isEmpty())
+        QCOMPARE(clsTFileCSV::GetKumi(clsTFileCSV::GetCsvFileName(clsTFileCSV::GetKaisaikai(path), group)), group);
 }
 
 void TestFileCSV::numberAt_data()

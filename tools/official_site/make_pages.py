@@ -15,7 +15,7 @@ Output (relative to the repository):
                                                        (windows-31j, CR LF)
     tests/data/official/damaged/SysData/...            damaged round files
 
-The data lives in site_data.py and real_world_rounds.py, the pages are made by
+The data lives in site_data.py, real_world_rounds.py and season_rounds.py, the pages are made by
 site_pages.py, the round files by expected_files.py: from their documented
 layouts, independent of QUDO's own writers, so that the tests compare QUDO's
 bytes against a second opinion. Run again after changing the data:
@@ -27,6 +27,7 @@ import html
 import os
 
 import real_world_rounds
+import season_rounds
 from expected_files import OUT, expected_result, expected_schedule, expected_vote, write_xml
 from site_data import RESULTS, ROUNDS, short
 from site_pages import (not_available, result_page, result_page_cancelled, result_page_old, schedule_page,
@@ -77,6 +78,7 @@ def main():
     expected_result(421, old_pairs, old_res, 4)
     expected_result(1162, cancelled_pairs, dict(scores=["中止"] * 14), 6, cancelled=True)
     write_real_world_rounds()
+    write_season()
 
 
 def write_real_world_rounds():
@@ -102,6 +104,13 @@ def write_real_world_rounds():
 
     write_xml("SysData/BIG_Schedule/big_schedule_1478.xml", real_world_rounds.damaged_schedule(), "damaged")
     write_xml("SysData/BIG_Result/big_result_1478.xml", real_world_rounds.damaged_result(), "damaged")
+
+
+def write_season():
+    """The results of season_rounds.py, one page a round."""
+    RESULTS.update(season_rounds.RESULTS)
+    for number in season_rounds.RESULTS:
+        write(f"result_{number}_season.html", result_page(number))
 
 
 if __name__ == "__main__":

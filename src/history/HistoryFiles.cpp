@@ -1,0 +1,48 @@
+#include "history/HistoryFiles.h"
+
+#include "singles/clsTFileCSV.h"
+#include "support/clsFileSystemObject.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSet>
+
+namespace HistoryFiles {
+
+QList<HistoryFile> Find(const QStringList &nativeFolders)
+{
+    QList<HistoryFile> files;
+    QSet<QString> seen;
+    for (const QString &folder : nativeFolders) {
+        const QDir dir(folder);
+        if (folder.isEmpty() || !dir.exists())
+            continue;
+        // A folder named twice, or by two paths, is looked at once.
+        const QString identity = dir.canonicalPath();
+        if (seen.contains(identity))
+            continue;
+        seen.insert(identity);
+        const QFileInfoList entries = dir.entryInfoList({QStringLiteral("*.csv")}, QDir::Files | QDir::Hidden, QDir::Name);
+        for (const QFileInfo &entry : entries) {
+            const qint32 round = clsTFileCSV::GetKaisaikai(entry.fileName());
+            if (round > 0)
+                files.append({entry.absoluteFilePath(), entry.fileName(), round, clsTFileCSV::GetKumi(entry.fileName()),
+                              entry.size()});
+        }
+    }
+    return files;
+}
+
+QStringList DefaultFolders(const QString &userFolder, const QString &currentFile)
+{
+    QStringList folders{clsFileSystemObject::toNativePath(clsFileSystemObject::GetFullPath(userFolder))};
+    if (currentFile.isEmpty())
+        return folders;
+    const QString fileFolder
+        = QFileInfo(clsFileSystemObject::toNativePath(clsFileSystemObject::GetFullPath(currentFile))).absolutePath();
+    if (QDir(fileFolder).canonicalPath() != QDir(folders[0]).canonicalPath())
+        folders.append(fileFolder);
+    return folders;
+}
+
+} // namespace HistoryFiles

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "rounddata/RoundData.h"
+#include "rounddata/clsXmlResult.h"
+
+#include <QHash>
+
+// The results of the rounds of the 収支履歴, each read once from its round
+// file without a box: a file that is missing, does not read, is not complete
+// or holds another round gives an empty record (Kaisaikai 0).
+class HistoryResults
+{
+public:
+    const ResultData &Of(qint32 lngKaisaikai);
+
+    // Whether the round has a result file that reads, read again now.
+    static bool HasReadableFile(qint32 lngKaisaikai);
+
+private:
+    static ResultData read(qint32 lngKaisaikai);
+
+    QHash<qint32, ResultData> m_results;
+};

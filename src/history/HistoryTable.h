@@ -1,0 +1,32 @@
+#pragma once
+
+#include "history/HistoryRow.h"
+#include "cellgrid/clsGrid.h"
+
+#include <QList>
+
+class GridSurface;
+
+// The table of the 収支履歴 on a cell grid, in the look of the check page's
+// confirmed prize table: the headings on the button face, light yellow bands,
+// the user's counts in blue, gains in blue and losses in red, and the total
+// line at the bottom. Grade columns go as far as the listed rounds have grades.
+class HistoryTable
+{
+public:
+    void Initialize(GridSurface *objPictureBox);
+    void SetRows(const QList<HistoryRow> &rows);
+
+    // The row shown on grid row lngRow (from 2), or -1 on the headings and the total line.
+    int RowAt(int lngRow) const;
+    const clsGrid &Grid() const { return m_grid; }
+    clsGrid &Grid() { return m_grid; }
+
+private:
+    void layOut(int gradeColumns, int rows);
+    void colourAmount(int col, int row, const QString &text);
+
+    clsGrid m_grid;
+    GridSurface *m_surface = nullptr;
+    int m_rowCount = 0;
+};
