@@ -27,7 +27,6 @@ qint16 alignmentOf(int col, int cols)
 
 void HistoryTable::Initialize(GridSurface *objPictureBox)
 {
-    m_surface = objPictureBox;
     m_grid.Initialize(objPictureBox);
     SetRows({});
 }
@@ -82,7 +81,7 @@ void HistoryTable::SetRows(const QList<HistoryRow> &rows)
         fill(i + 2, HistoryReport::Fields(rows[i], gradeColumns, HistoryReport::GroupedNumber));
     fill(m_rowCount + 2, HistoryReport::TotalFields(HistoryReport::Totals(rows), gradeColumns,
                                                      HistoryReport::GroupedNumber));
-    GridStyle::fitArea(m_grid, m_surface);
+    GridStyle::fitArea(m_grid);
     m_grid.Refresh();
 }
 

@@ -27,6 +27,5 @@ private:
     void colourAmount(int col, int row, const QString &text);
 
     clsGrid m_grid;
-    GridSurface *m_surface = nullptr;
     int m_rowCount = 0;
 };

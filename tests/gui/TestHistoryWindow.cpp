@@ -114,7 +114,7 @@ void TestHistoryWindow::doubleClickOpensTheFileWithEveryResult()
     QCOMPARE(document.CurrentFile(), desk.fixture.app.filePath(QStringLiteral("UserData/QUDO/A-1476.csv")));
     QCOMPARE(document.Kaisaikai(), 1476);
     QCOMPARE(document.Singles().size(), 2);
-    QCOMPARE(document.CurrentPage(), int(MainDocument::CheckPage));
+    QCOMPARE(document.CurrentPage(), int(MainDocument::PageCheck));
     QVERIFY(document.ResultEvaluation().FullResult());
     QCOMPARE(document.ResultEvaluation().Counts()[0], 1);
     // The headings and the total line open nothing.
