@@ -23,7 +23,9 @@ void addRows(const QString &className, const QString &kind,
 {
     const Make make = [] { return std::make_shared<Workflow>(); };
     const Call checkFile = [fileTest](RoundWorkflow &w) { return fileTest(static_cast<const Workflow &>(w)); };
-    for (const auto &[name, operation] : operations) {
+    for (const auto &entry : operations) {
+        const char *name = entry.first;
+        const std::function<bool(Workflow &)> operation = entry.second;
         const Call call = [operation](RoundWorkflow &w) { return operation(static_cast<Workflow &>(w)); };
         QTest::addRow("%s %s", qPrintable(className), name)
             << className << QString::fromLatin1(name) << kind << make << call << checkFile;
