@@ -1,33 +1,22 @@
 #include "app/RoundNumberText.h"
 
+#include "support/TextWidth.h"
+
 #include <algorithm>
 
 namespace RoundNumberText {
 
 namespace {
 
-constexpr char16_t fullWidthZero = u'０';
-constexpr char16_t fullWidthNine = u'９';
-
 bool isDigit(QChar character)
 {
     return character >= u'0' && character <= u'9';
 }
 
-// Full-width digits as half-width ones; every other character as it is.
-QString halfWidthDigits(QString text)
-{
-    for (QChar &character : text) {
-        if (character >= fullWidthZero && character <= fullWidthNine)
-            character = QChar(u'0' + (character.unicode() - fullWidthZero));
-    }
-    return text;
-}
-
 // The number of a text, 0 when it is none; long runs of digits stay large.
 qint64 valueOf(const QString &text)
 {
-    const QString half = halfWidthDigits(text);
+    const QString half = TextWidth::toHalfWidth(text);
     bool ok = false;
     const qint64 value = half.trimmed().toLongLong(&ok);
     if (ok)
@@ -45,7 +34,7 @@ qint32 clamped(qint64 value)
 
 QString digitsOf(const QString &text)
 {
-    QString digits = halfWidthDigits(text);
+    QString digits = TextWidth::toHalfWidth(text);
     digits.removeIf([](QChar character) { return !isDigit(character); });
     return digits;
 }
