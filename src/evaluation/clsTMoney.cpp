@@ -4,9 +4,12 @@
 #include "lottery/clsTNumber.h"
 #include "lottery/clsToto.h"
 #include "support/Convert.h"
+#include "support/LargeTableAllocator.h"
 #include "support/RuntimeError.h"
+#include "support/TwoThreads.h"
 
 #include <algorithm>
+#include <atomic>
 
 namespace {
 
@@ -274,25 +277,30 @@ bool clsTMoney::estimateByTree(int grade, std::span<const qint32> singles, std::
     bool inCodeOrder = singles.size() == size_t(clsTNumber::CodeCount);
     for (size_t i = 0; inCodeOrder && i < singles.size(); ++i)
         inCodeOrder = singles[i] == qint32(i);
-    std::vector<Money> table;
+    std::vector<Money, LargeTableAllocator<Money>> table;
     if (!inCodeOrder)
         table.resize(size_t(clsTNumber::CodeCount));
     const std::span<Money> byCode = inCodeOrder ? estimates.first(singles.size()) : std::span<Money>(table);
 
     const HitChanceTree tree(grade, m_share, m_miss);
-    std::array<double, HitChanceTree::HighCount> chances;
-    for (qint32 low = 0; low < HitChanceTree::LowCount; ++low) {
-        tree.chancesOfLow(low, chances);
-        for (qint32 high = 0; high < HitChanceTree::HighCount; ++high)
-            byCode[size_t(low + HitChanceTree::LowCount * high)] = toEstimate(grade, chances[size_t(high)]);
-    }
+    runHalvesOnTwoThreads(HitChanceTree::LowCount, [&](qint32 begin, qint32 end) {
+        std::array<double, HitChanceTree::HighCount> chances;
+        for (qint32 low = begin; low < end; ++low) {
+            tree.chancesOfLow(low, chances);
+            for (qint32 high = 0; high < HitChanceTree::HighCount; ++high)
+                byCode[size_t(low + HitChanceTree::LowCount * high)] = toEstimate(grade, chances[size_t(high)]);
+        }
+    });
     if (inCodeOrder)
         return false;
-    bool badCode = false;
-    for (size_t i = 0; i < singles.size(); ++i) {
-        const bool valid = clsTNumber::isValidCode(singles[i]);
-        badCode = badCode || !valid;
-        estimates[i] = valid ? table[size_t(singles[i])] : Money();
-    }
+    std::atomic<bool> badCode = false;
+    runHalvesOnTwoThreads(singles.size(), [&](size_t begin, size_t end) {
+        for (size_t i = begin; i < end; ++i) {
+            const bool valid = clsTNumber::isValidCode(singles[i]);
+            if (!valid)
+                badCode = true;
+            estimates[i] = valid ? table[size_t(singles[i])] : Money();
+        }
+    });
     return badCode;
 }

@@ -19,9 +19,8 @@ void clsTSingleSort::MoneySort(std::span<qint32> lngSingle, int SortType, bool S
     std::vector<Money, LargeTableAllocator<Money>> keys(lngSingle.size());
     if (SortType >= 0 && SortType <= 2)
         m_money.GetMoneyList(SortType + 1, lngSingle, keys);
-    std::vector<qint32> index;
-    m_sort.CurrencyIndexSort(keys, index, Sorted);
-    reorder(lngSingle, index);
+    // The singles move with their estimates: nothing is lost, nothing is copied.
+    m_sort.CurrencySort(keys, lngSingle, Sorted);
 }
 
 void clsTSingleSort::MarkSort(std::span<qint32> lngSingle, int SortType, bool Sorted)
@@ -68,7 +67,7 @@ void clsTSingleSort::sortByCount(const QString &procedure, std::span<qint32> sin
 
 // Position k receives the single that stood at index[k]. The list is only
 // replaced by a whole permutation of itself, so no single is lost.
-void clsTSingleSort::reorder(std::span<qint32> singles, const std::vector<qint32> &index) const
+void clsTSingleSort::reorder(std::span<qint32> singles, std::span<const qint32> index) const
 {
     if (index.size() != singles.size())
         return;

@@ -34,7 +34,7 @@ private:
     // A 32-bit key per single from its marks, then the exchange sort.
     template<typename Key>
     void sortByCount(const QString &procedure, std::span<qint32> singles, bool ascending, Key key);
-    void reorder(std::span<qint32> singles, const std::vector<qint32> &index) const;
+    void reorder(std::span<qint32> singles, std::span<const qint32> index) const;
 
     clsTNumber m_number;
     clsTMoney m_money;

@@ -1,15 +1,18 @@
 #include "support/clsQuickSort.h"
 
-#include "support/LargeTableAllocator.h"
 #include "support/RuntimeError.h"
+#include "support/TwoThreads.h"
+
+#include <QScopeGuard>
 
 #include <algorithm>
 #include <array>
 #include <bit>
+#include <condition_variable>
 #include <functional>
+#include <mutex>
 #include <numeric>
-#include <system_error>
-#include <thread>
+#include <optional>
 #include <utility>
 
 namespace {
@@ -53,20 +56,6 @@ struct SplitEntries
         std::swap(keys[a], keys[b]);
         std::swap(index[a], index[b]);
     }
-};
-
-// Keys and their index entries side by side: a step of the scan reads and
-// writes one place per entry.
-template<typename K>
-struct PairedEntries
-{
-    using Key = K;
-    std::span<Keyed<Key>> items;
-
-    qsizetype size() const { return qsizetype(items.size()); }
-    const Key &key(qsizetype a) const { return items[a].key; }
-    Keyed<Key> item(qsizetype a) const { return items[a]; }
-    void set(qsizetype a, const Keyed<Key> &item) { items[a] = item; }
 };
 
 // The partition steps may spend this many key comparisons. Both sorts need
@@ -150,60 +139,95 @@ void sortRanges(Entries &entries, Range<typename Entries::Key> whole, Before bef
     sortRange(entries, whole, before, partition, allowance);
 }
 
-// Sorts a long list on two threads: the first partitions cut it into a few
-// ranges, which are shared out by size. Every range gets the same partition
-// steps as in one thread, so the result is the same as long as the work
-// allowance would not have run out; when the work of all ranges together
-// exceeds it, false is returned and the caller sorts the list again in one
-// thread, where the allowance takes its course.
+// A range of a long sort, and how many partitions led to it.
+template<typename Key>
+struct DeepRange
+{
+    Range<Key> range;
+    int depth;
+};
+
+// The long ranges of a long sort that wait for one of its two threads.
+template<typename Key>
+class SharedRanges
+{
+public:
+    explicit SharedRanges(const Range<Key> &whole)
+        : m_waiting{{whole, 0}}
+    {
+    }
+
+    // The longest waiting range; waits while the other thread may still put
+    // one back, and gives nothing once all are taken and done.
+    std::optional<DeepRange<Key>> take()
+    {
+        std::unique_lock lock(m_mutex);
+        m_changed.wait(lock, [&] { return !m_waiting.empty() || m_working == 0; });
+        if (m_waiting.empty())
+            return std::nullopt;
+        const auto longest = std::max_element(m_waiting.begin(), m_waiting.end(), [](const auto &a, const auto &b) {
+            return a.range.hi - a.range.lo < b.range.hi - b.range.lo;
+        });
+        const DeepRange<Key> taken = *longest;
+        m_waiting.erase(longest);
+        ++m_working;
+        return taken;
+    }
+    void put(const DeepRange<Key> &waiting)
+    {
+        if (waiting.range.hi <= waiting.range.lo)
+            return; // nothing to sort
+        const std::lock_guard lock(m_mutex);
+        m_waiting.push_back(waiting);
+        m_changed.notify_one();
+    }
+    void done()
+    {
+        const std::lock_guard lock(m_mutex);
+        --m_working;
+        m_changed.notify_all();
+    }
+
+private:
+    std::mutex m_mutex;
+    std::condition_variable m_changed;
+    std::vector<DeepRange<Key>> m_waiting;
+    int m_working = 0;
+};
+
+// Sorts a long list on two threads. A thread takes the longest waiting
+// range and partitions it, putting the shorter part back and going on with
+// the longer, until what it holds is short; that it sorts to the end. Every
+// range gets the same partition steps as in one thread. The guards against a
+// runaway list depend only on the range, never on which thread got there
+// first, so the order is the same however the threads run: a long range that
+// lies deeper than twice log2(n) partitions is sorted stably, and every short
+// range has a work allowance of its own.
 template<typename Entries, typename Before, typename Partition>
-bool sortRangesOnTwoThreads(Entries &entries, Range<typename Entries::Key> whole, Before before,
-                            Partition partition)
+void sortRangesOnTwoThreads(Entries &entries, Range<typename Entries::Key> whole, Before before, Partition partition)
 {
     using Key = typename Entries::Key;
-    constexpr size_t Pieces = 8;
-    WorkAllowance allowance(entries.size());
-    const qint64 budget = allowance.left();
-    const auto length = [](const Range<Key> &r) { return r.hi - r.lo; };
-    std::vector<Range<Key>> pieces{whole};
-    while (pieces.size() < Pieces) {
-        const auto longest = std::max_element(pieces.begin(), pieces.end(),
-                                              [&](const auto &a, const auto &b) { return length(a) < length(b); });
-        if (length(*longest) < entries.size() / qsizetype(2 * Pieces))
-            break;
-        const Range<Key> cut = *longest;
-        pieces.erase(longest);
-        auto [left, right] = partition(entries, cut, before, allowance);
-        pieces.push_back(left);
-        pieces.push_back(right);
-    }
-    std::sort(pieces.begin(), pieces.end(), [&](const auto &a, const auto &b) { return length(a) > length(b); });
-    std::array<std::vector<Range<Key>>, 2> shares;
-    std::array<qint64, 2> shareLength{};
-    for (const Range<Key> &piece : pieces) {
-        const size_t lighter = shareLength[0] <= shareLength[1] ? 0 : 1;
-        shares[lighter].push_back(piece);
-        shareLength[lighter] += length(piece);
-    }
-    std::array<WorkAllowance, 2> allowances{allowance, allowance};
-    std::array<bool, 2> finished{};
-    const auto sortShare = [&](size_t share) {
-        finished[share] = std::all_of(shares[share].begin(), shares[share].end(), [&](const Range<Key> &piece) {
-            return sortRange(entries, piece, before, partition, allowances[share], true);
-        });
-    };
-    std::thread helper;
-    try {
-        helper = std::thread(sortShare, 1);
-    } catch (const std::system_error &) {
-        sortShare(1);   // no thread to be had: this one sorts both shares
-    }
-    sortShare(0);
-    if (helper.joinable())
-        helper.join();
-    const qint64 spent = (budget - allowance.left()) + (allowance.left() - allowances[0].left())
-                         + (allowance.left() - allowances[1].left());
-    return finished[0] && finished[1] && spent <= budget;
+    const qsizetype shortLength = entries.size() / 64;
+    const int deepest = 2 * int(std::bit_width(quint64(entries.size())));
+    SharedRanges<Key> shared(whole);
+    runOnTwoThreads([&](int) {
+        while (auto taken = shared.take()) {
+            const auto finished = qScopeGuard([&] { shared.done(); });
+            auto [range, depth] = *taken;
+            for (; range.hi - range.lo >= shortLength && depth <= deepest; ++depth) {
+                WorkAllowance uncounted(range.hi - range.lo + 1);
+                auto [left, right] = partition(entries, range, before, uncounted);
+                if (left.hi - left.lo > right.hi - right.lo)
+                    std::swap(left, right);
+                shared.put({left, depth + 1});
+                range = right;
+            }
+            if (range.hi - range.lo >= shortLength)
+                stableSort(entries, range.lo, range.hi, before);
+            else
+                sortRanges(entries, range, before, partition);
+        }
+    });
 }
 
 // Exchange sort: pivot value from the middle; scan from both ends and
@@ -234,7 +258,7 @@ std::pair<Range<Key>, Range<Key>> exchangePartition(SplitEntries<Key> &entries, 
 // place, the keys that come before the pivot are gathered behind the first
 // position, and the pivot goes between the two parts.
 template<typename Key, typename Before>
-std::pair<Range<Key>, Range<Key>> pivotFirstPartition(PairedEntries<Key> &entries, const Range<Key> &range,
+std::pair<Range<Key>, Range<Key>> pivotFirstPartition(SplitEntries<Key> &entries, const Range<Key> &range,
                                                       Before before, WorkAllowance &allowance)
 {
     const qsizetype lo = range.lo;
@@ -284,29 +308,16 @@ void exchangeSort(SplitEntries<Key> &entries, Before before)
 // From this many entries on, a pivot-first sort runs on two threads.
 constexpr size_t TwoThreadLength = 1 << 20;
 
-// Each key beside its position.
-template<typename Key>
-void pairUp(std::span<const Key> keys, PairedEntries<Key> &entries)
-{
-    for (size_t k = 0; k < keys.size(); ++k)
-        entries.items[k] = {keys[k], qint32(k)};
-}
-
 template<typename Key, typename Before>
-void pivotFirstSort(std::span<const Key> keys, PairedEntries<Key> &entries, Before before)
+void pivotFirstSort(SplitEntries<Key> &entries, Before before)
 {
-    pairUp(keys, entries);
-    if (entries.items.empty())
+    if (entries.keys.empty())
         return;
-    const auto first = std::min_element(entries.items.begin(), entries.items.end(),
-                                        [&](const Keyed<Key> &a, const Keyed<Key> &b) { return before(a.key, b.key); });
-    const Range<Key> whole{0, entries.size() - 1, first->key};
-    if (entries.items.size() >= TwoThreadLength && std::thread::hardware_concurrency() > 1) {
-        if (sortRangesOnTwoThreads(entries, whole, before, pivotFirstPartition<Key, Before>))
-            return;
-        pairUp(keys, entries);
-    }
-    sortRanges(entries, whole, before, pivotFirstPartition<Key, Before>);
+    const Range<Key> whole{0, entries.size() - 1, *std::min_element(entries.keys.begin(), entries.keys.end(), before)};
+    if (entries.keys.size() >= TwoThreadLength)
+        sortRangesOnTwoThreads(entries, whole, before, pivotFirstPartition<Key, Before>);
+    else
+        sortRanges(entries, whole, before, pivotFirstPartition<Key, Before>);
 }
 
 // Runs sort with the comparison of the direction: ascending compares with <.
@@ -334,15 +345,18 @@ void clsQuickSort::LongIndexSort(std::span<qint32> myArray, std::span<qint32> in
 
 void clsQuickSort::CurrencyIndexSort(std::span<Money> curArray, std::vector<qint32> &index, bool Sorted)
 {
+    index.resize(curArray.size());
+    std::iota(index.begin(), index.end(), 0);
+    CurrencySort(curArray, index, Sorted);
+}
+
+void clsQuickSort::CurrencySort(std::span<Money> curArray, std::span<qint32> values, bool Sorted)
+{
     m_err.guard(QStringLiteral("CurrencyIndexSort"), false, [&] {
-        std::vector<Keyed<Money>, LargeTableAllocator<Keyed<Money>>> items(curArray.size());
-        PairedEntries<Money> entries{items};
-        inDirection(Sorted, [&](auto before) { pivotFirstSort<Money>(curArray, entries, before); });
-        index.resize(items.size());
-        for (size_t k = 0; k < items.size(); ++k) {
-            curArray[k] = items[k].key;
-            index[k] = items[k].index;
-        }
+        if (values.size() < curArray.size())
+            throw RuntimeError::fromNumber(RuntimeError::SubscriptOutOfRange);
+        SplitEntries<Money> entries{curArray, values};
+        inDirection(Sorted, [&](auto before) { pivotFirstSort(entries, before); });
         return true;
     });
 }

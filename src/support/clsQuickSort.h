@@ -26,6 +26,9 @@
 // the pivot, where its scan would move nothing, and does the two-entry move
 // those steps come to at once: long runs of equal keys (estimates at the
 // ceiling or at 0) then cost one step per key instead of one scan per key.
+// From a million keys on it shares its ranges between two threads, with
+// guards that depend only on each range, so the order is the same however
+// the threads run.
 class clsQuickSort
 {
 public:
@@ -34,6 +37,9 @@ public:
     // Pivot-first sort of money keys; index is resized and filled with the
     // keys' positions 0 … n − 1 first.
     void CurrencyIndexSort(std::span<Money> curArray, std::vector<qint32> &index, bool Sorted);
+    // The same steps moving the caller's own values with the keys, in place
+    // of their positions: a list of millions sorts with no table beside it.
+    void CurrencySort(std::span<Money> curArray, std::span<qint32> values, bool Sorted);
 
 private:
     ErrorReporter m_err{QStringLiteral("clsQuickSort")};

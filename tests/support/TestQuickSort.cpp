@@ -182,6 +182,8 @@ private Q_SLOTS:
     void massiveTiesFinish();
     void worstCasesFinish_data();
     void worstCasesFinish();
+    void valuesMoveWithTheirKeys_data();
+    void valuesMoveWithTheirKeys();
     void emptyArrays();
     void shortIndexIsReported();
 };
@@ -409,6 +411,44 @@ void TestQuickSort::worstCasesFinish()
     std::vector<qint32> moneyIndex;
     clsQuickSort().CurrencyIndexSort(moneyKeys, moneyIndex, ascending);
     verifySorted(originalMoney, moneyKeys, moneyIndex, ascending);
+    // The two threads meet the runaway guards in their own order each time;
+    // the guards must not let that show.
+    std::vector<Money> againKeys = originalMoney;
+    std::vector<qint32> againIndex;
+    clsQuickSort().CurrencyIndexSort(againKeys, againIndex, ascending);
+    QCOMPARE(againIndex, moneyIndex);
+}
+
+void TestQuickSort::valuesMoveWithTheirKeys_data()
+{
+    QTest::addColumn<qsizetype>("count");
+    QTest::addColumn<bool>("ascending");
+    QTest::newRow("3000 ascending") << qsizetype(3000) << true;
+    QTest::newRow("3000 descending") << qsizetype(3000) << false;
+    QTest::newRow("1200000 on two threads") << qsizetype(1'200'000) << true;
+}
+
+// Sorting with the caller's values is sorting with positions and reading
+// the values through them.
+void TestQuickSort::valuesMoveWithTheirKeys()
+{
+    QFETCH(qsizetype, count);
+    QFETCH(bool, ascending);
+    const std::vector<Money> original = toMoney(randomKeys(count, count / 30, 77));
+    std::vector<Money> indexKeys = original;
+    std::vector<qint32> index;
+    clsQuickSort().CurrencyIndexSort(indexKeys, index, ascending);
+
+    std::vector<qint32> values(static_cast<size_t>(count));
+    QRandomGenerator random(78);
+    for (qint32 &value : values)
+        value = qint32(random.bounded(5'000'000));
+    const std::vector<qint32> originalValues = values;
+    std::vector<Money> keys = original;
+    clsQuickSort().CurrencySort(keys, values, ascending);
+    QCOMPARE(keys, indexKeys);
+    for (size_t k = 0; k < values.size(); ++k)
+        QCOMPARE(values[k], originalValues[size_t(index[k])]);
 }
 
 void TestQuickSort::emptyArrays()
@@ -435,6 +475,15 @@ void TestQuickSort::shortIndexIsReported()
     QVERIFY(ui.boxes()[0].title.endsWith(QStringLiteral(" / clsQuickSort / LongIndexSort")));
     QVERIFY(ui.boxes()[0].text.endsWith(QStringLiteral(" ( 9 )")));
     QCOMPARE(keys, (std::vector<qint32>{3, 2, 1}));
+
+    const std::vector<Money> moneyKeys{Money::fromWhole(3), Money::fromWhole(2)};
+    std::vector<Money> sorted = moneyKeys;
+    std::vector<qint32> values{7};
+    clsQuickSort().CurrencySort(sorted, values, true);
+    QCOMPARE(ui.boxes().size(), 2);
+    QVERIFY(ui.boxes()[1].title.endsWith(QStringLiteral(" / clsQuickSort / CurrencyIndexSort")));
+    QCOMPARE(sorted, moneyKeys);
+    QCOMPARE(values, std::vector<qint32>{7});
 }
 
 QTEST_GUILESS_MAIN(TestQuickSort)
