@@ -93,7 +93,9 @@ int main(int argc, char *argv[])
                 *std::min_element(qudo.begin(), qudo.end()), *std::max_element(qudo.begin(), qudo.end()));
     std::printf("  minimal Qt main window:      %7.1f ms (min %.1f, max %.1f)\n", median(minimal),
                 *std::min_element(minimal.begin(), minimal.end()), *std::max_element(minimal.begin(), minimal.end()));
-    std::printf("  minimal window, one Japanese label: %5.1f ms\n", median(minimalText));
-    std::printf("  ratio: %.2f (goal: under 1.5)\n", ratio);
+    std::printf("  minimal window, one Japanese label: %5.1f ms (%.2f of the minimal window)\n", median(minimalText),
+                median(minimalText) / median(minimal));
+    std::printf("  ratio: %.2f (goal: at most 1.3); %.2f of the window with one Japanese label\n", ratio,
+                median(qudo) / median(minimalText));
     return 0;
 }
