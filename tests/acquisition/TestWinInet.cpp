@@ -230,8 +230,10 @@ void TestWinInet::failedTransfersGiveNothing()
         url = address;
 
     clsWinInet inet;
-    inet.setConnectTimeout(2000);
-    inet.setReceiveTimeout(300);
+    // Long enough that no stall of a busy machine ends a transfer before the
+    // answer's head has come; the rows that stall wait this out.
+    inet.setConnectTimeout(5000);
+    inet.setReceiveTimeout(5000);
     QByteArray data("old");
     QCOMPARE(inet.GetHttpData(url, data, QString()), 0);
     QVERIFY(data.isEmpty());
