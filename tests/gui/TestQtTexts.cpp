@@ -3,6 +3,7 @@
 #include "gui/QtUi.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
@@ -11,7 +12,9 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -42,15 +45,29 @@ private:
 
 namespace {
 
-// Runs action on the modal window once it is open.
+// Runs action on the modal window once it is open. A failed check returns
+// from action before it closes the window: the window closes all the same,
+// so that the test fails at once instead of waiting on it for ever.
 void whenModalOpens(const std::function<void(QWidget &)> &action)
 {
     QTimer::singleShot(0, [action] {
-        QWidget *modal = QApplication::activeModalWidget();
+        const QPointer<QWidget> modal = QApplication::activeModalWidget();
         QVERIFY(modal);
+        const auto closeAnyway = qScopeGuard([modal] {
+            if (!modal || !modal->isVisible())
+                return;
+            if (auto *dialog = qobject_cast<QDialog *>(modal.data()))
+                dialog->reject();
+            else
+                modal->close();
+        });
         action(*modal);
     });
 }
+
+// How long a check waits for the file dialog to fill: far more than any
+// stall of a busy machine, and only spent when the check fails.
+constexpr int fillTimeout = 30000;
 
 QStringList buttonTexts(const QMessageBox &box)
 {
@@ -175,7 +192,7 @@ void TestQtTexts::saveDialog()
         QVERIFY(dialog);
         auto *details = dialog->findChild<QTreeView *>(QStringLiteral("treeView"));
         QVERIFY(details);
-        QTRY_COMPARE(details->model()->rowCount(details->rootIndex()), 1);
+        QTRY_COMPARE_WITH_TIMEOUT(details->model()->rowCount(details->rootIndex()), 1, fillTimeout);
         QApplication::processEvents();
         for (const char *name : {"lookInLabel", "fileNameLabel", "fileTypeLabel"})
             labels << dialog->findChild<QLabel *>(QString::fromLatin1(name))->text();
