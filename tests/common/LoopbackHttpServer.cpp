@@ -6,7 +6,9 @@
 #include <QUrl>
 
 #ifdef Q_OS_UNIX
+#include <netinet/in.h>
 #include <sys/socket.h>
+#include <unistd.h>
 #endif
 
 #include <memory>
@@ -64,6 +66,41 @@ void reset(QTcpSocket *socket)
 #endif
     socket->abort();
 }
+
+#ifdef Q_OS_UNIX
+// A port of 127.0.0.1 bound and never listened on, while this lives: a
+// connection there is refused, and no server of a test running beside this
+// one can take the port meanwhile. Not shared (no SO_REUSEADDR), so no other
+// socket can bind it.
+class RefusingPort
+{
+public:
+    RefusingPort()
+        : m_socket(::socket(AF_INET, SOCK_STREAM, 0))
+    {
+        sockaddr_in address{};
+        address.sin_family = AF_INET;
+        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        socklen_t length = sizeof address;
+        if (m_socket >= 0 && ::bind(m_socket, reinterpret_cast<const sockaddr *>(&address), sizeof address) == 0
+            && ::getsockname(m_socket, reinterpret_cast<sockaddr *>(&address), &length) == 0)
+            m_port = ntohs(address.sin_port);
+    }
+    ~RefusingPort()
+    {
+        if (m_socket >= 0)
+            ::close(m_socket);
+    }
+    RefusingPort(const RefusingPort &) = delete;
+    RefusingPort &operator=(const RefusingPort &) = delete;
+
+    quint16 port() const { return m_port; }
+
+private:
+    int m_socket;
+    quint16 m_port = 0;
+};
+#endif
 
 } // namespace
 
@@ -153,11 +190,16 @@ void LoopbackHttpServer::setFallbackResponse(const QString &path, const Response
 
 quint16 LoopbackHttpServer::unusedPort()
 {
+#ifdef Q_OS_UNIX
+    static const RefusingPort refusing;
+    return refusing.port();
+#else
     QTcpServer probe;
     probe.listen(QHostAddress::LocalHost);
     const quint16 port = probe.serverPort();
     probe.close();
     return port;
+#endif
 }
 
 void LoopbackHttpServer::accept()

@@ -77,7 +77,9 @@ public:
     const QStringList &requests() const { return m_targets; }
     const QList<Request> &requestDetails() const { return m_requests; }
 
-    // A port on 127.0.0.1 where nothing listens (free a moment ago).
+    // A port on 127.0.0.1 where nothing listens. On Unix it is the same port
+    // every time, held for the life of the test program so that no other
+    // test's server can take it; elsewhere it was free a moment ago.
     static quint16 unusedPort();
 
 private:
