@@ -381,8 +381,14 @@ void TestScheduleDownload::matchDaysWithoutSaleStartTakeTheCurrentYear()
     m_bed->site.serve(OfficialSite::scheduleAddress(1478), text.toUtf8());
 
     clsHtmlSchedule page;
+    // The page reader reads the clock too: across New Year's midnight it may
+    // see the year before the call or the one after.
+    const int yearBefore = QDate::currentDate().year();
     QVERIFY(page.GetSchedule(1478, QString()));
-    QCOMPARE(page.Schedule().Game[1].GameDate.date(), QDate(QDate::currentDate().year(), 3, 9));
+    const int yearAfter = QDate::currentDate().year();
+    const QDate matchDay = page.Schedule().Game[1].GameDate.date();
+    QVERIFY2(matchDay == QDate(yearBefore, 3, 9) || matchDay == QDate(yearAfter, 3, 9),
+             qPrintable(matchDay.toString(Qt::ISODate)));
     QVERIFY(!page.Schedule().SaleStart.isSet());
 }
 
