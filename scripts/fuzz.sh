@@ -52,7 +52,8 @@ for target in "${targets[@]}"; do
         seeds+=("$folder")
     done
     log="build-sanitize/fuzz-logs/$target.log"
-    if build-sanitize/bin/"fuzz_$target" -max_total_time="$seconds" -timeout=20 -rss_limit_mb=2048 -max_len=65536 \
+    # One input that takes a minute is a hang; less may be a busy machine.
+    if build-sanitize/bin/"fuzz_$target" -max_total_time="$seconds" -timeout=60 -rss_limit_mb=2048 -max_len=65536 \
         -print_final_stats=1 -artifact_prefix="fuzz/crashes/$target/" \
         "fuzz/found/$target" "${seeds[@]}" >"$log" 2>&1; then
         runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log")
