@@ -3,7 +3,7 @@
 // date is followed by the spaces. Every case must take milliseconds, growing
 // with the length of the run, never with its square.
 
-#include "rounddata/clsXmlSchedule.h"
+#include "rounddata/ScheduleFile.h"
 #include "support/AppFolder.h"
 #include "support/DateText.h"
 #include "support/TextCodec.h"

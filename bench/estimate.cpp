@@ -3,8 +3,8 @@
 // formula written out term by term.
 
 #include "../tests/common/EstimateReference.h"
-#include "evaluation/clsTMoney.h"
-#include "lottery/clsTNumber.h"
+#include "evaluation/PrizeEstimator.h"
+#include "lottery/SingleCode.h"
 
 #include <QElapsedTimer>
 

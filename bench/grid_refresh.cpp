@@ -1,10 +1,10 @@
 // How long the cell grid's model takes to turn a page of the result grid into
 // drawing work: every cell changed (a page move), and nothing changed (a
 // refresh after setting the same values). Painting itself is the view's.
-#include "evaluation/clsTResultGrid.h"
+#include "evaluation/ResultGrid.h"
 #include "support/WinColor.h"
 #include "cellgrid/GridSurface.h"
-#include "cellgrid/clsGrid.h"
+#include "cellgrid/CellGrid.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

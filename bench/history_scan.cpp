@@ -7,10 +7,10 @@
 
 #include "history/HistoryFiles.h"
 #include "history/HistoryReport.h"
-#include "lottery/clsTNumber.h"
-#include "lottery/clsToto.h"
-#include "rounddata/clsXmlResult.h"
-#include "singles/clsTFileCSV.h"
+#include "lottery/SingleCode.h"
+#include "lottery/LotteryRules.h"
+#include "rounddata/ResultFile.h"
+#include "singles/SinglesCsvFile.h"
 #include "support/AppFolder.h"
 
 #include <QCoreApplication>

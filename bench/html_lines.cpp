@@ -2,8 +2,8 @@
 // UTF-8 bytes, cutting the page into items and building the lines.
 // Goal: under 20 ms.
 
-#include "acquisition/clsHtmlGet.h"
-#include "support/basEncode.h"
+#include "acquisition/PageFetcher.h"
+#include "support/Utf8Text.h"
 
 #include <QElapsedTimer>
 #include <QTextStream>

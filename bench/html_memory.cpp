@@ -6,9 +6,9 @@
 //
 //     bench_html_memory [MiB ...]      (default: 1 4 32)
 
-#include "acquisition/clsHtmlGet.h"
-#include "acquisition/clsWinInet.h"
-#include "support/basEncode.h"
+#include "acquisition/PageFetcher.h"
+#include "acquisition/LoggedDownload.h"
+#include "support/Utf8Text.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

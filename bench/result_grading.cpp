@@ -2,10 +2,10 @@
 // first grading), then regrading after a click in the game-state selector,
 // each beside one plain read of the 67 MB mark table in the same run.
 
-#include "evaluation/clsTResult.h"
-#include "lottery/clsTNumber.h"
+#include "evaluation/CheckPageController.h"
+#include "lottery/SingleCode.h"
 #include "cellgrid/GridSurface.h"
-#include "cellgrid/clsGrid.h"
+#include "cellgrid/CellGrid.h"
 #include "support/LargeTableAllocator.h"
 
 #include <QCoreApplication>

@@ -2,9 +2,9 @@
 // decoding and re-encoding every single code in both forms, and writing and
 // reading back 1,000 result files.
 
-#include "rounddata/clsXmlResult.h"
-#include "rounddata/clsXmlVote.h"
-#include "lottery/clsTNumber.h"
+#include "rounddata/ResultFile.h"
+#include "rounddata/VoteFile.h"
+#include "lottery/SingleCode.h"
 #include "support/AppFolder.h"
 
 #include <QCoreApplication>

@@ -4,8 +4,8 @@
 // that counts its calls and lets Qt's pending events run as the program's
 // port does: offered every 1,001 lines, run at most once per pacing interval.
 
-#include "lottery/clsTNumber.h"
-#include "singles/clsTFileCSV.h"
+#include "lottery/SingleCode.h"
+#include "singles/SinglesCsvFile.h"
 #include "support/EventPacer.h"
 #include "support/Ui.h"
 

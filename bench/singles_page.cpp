@@ -8,10 +8,10 @@
 #include "../tests/common/EstimateReference.h"
 #include "gui/GridView.h"
 #include "gui/SingleSheetView.h"
-#include "lottery/clsTNumber.h"
+#include "lottery/SingleCode.h"
 #include "singles/DuplicateSingles.h"
-#include "singles/clsTSingle.h"
-#include "singles/clsTSingleFrame.h"
+#include "singles/SinglesPageController.h"
+#include "singles/FrameCounter.h"
 #include "support/Ui.h"
 
 #include <QApplication>

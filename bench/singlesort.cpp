@@ -2,9 +2,9 @@
 // counts, keys included, with a vote record shaped like a real round.
 
 #include "../tests/common/EstimateReference.h"
-#include "lottery/clsTNumber.h"
-#include "evaluation/clsTMoney.h"
-#include "singles/clsTSingleSort.h"
+#include "lottery/SingleCode.h"
+#include "evaluation/PrizeEstimator.h"
+#include "singles/SingleSorter.h"
 
 #include <QElapsedTimer>
 #include <QRandomGenerator>

@@ -6,8 +6,8 @@
 //   bench_window_startup [runs]
 
 #include "gui/QtUi.h"
-#include "gui/basMain.h"
-#include "gui/frmMain.h"
+#include "gui/Startup.h"
+#include "gui/MainWindow.h"
 #include "support/AppFolder.h"
 #include "WindowAppFolder.h"
 

@@ -1,9 +1,9 @@
 #include "common/FakeClipboard.h"
 #include "common/FuzzHarness.h"
 #include "common/RecordingUi.h"
-#include "lottery/clsTNumber.h"
-#include "singles/clsTClipImport.h"
-#include "singles/clsTClipboard.h"
+#include "lottery/SingleCode.h"
+#include "singles/ClipboardImport.h"
+#include "singles/ClipboardExport.h"
 
 #include <algorithm>
 #include <span>

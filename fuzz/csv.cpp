@@ -1,8 +1,8 @@
 #include "common/CsvReference.h"
 #include "common/FuzzHarness.h"
 #include "common/RecordingUi.h"
-#include "lottery/clsTNumber.h"
-#include "singles/clsTFileCSV.h"
+#include "lottery/SingleCode.h"
+#include "singles/SinglesCsvFile.h"
 #include "support/TextLineReader.h"
 
 #include <optional>

@@ -1,7 +1,7 @@
-#include "acquisition/clsHtmlData.h"
-#include "acquisition/clsHtmlGet.h"
+#include "acquisition/HtmlItemList.h"
+#include "acquisition/PageFetcher.h"
 #include "common/FuzzHarness.h"
-#include "support/basEncode.h"
+#include "support/Utf8Text.h"
 
 #include <algorithm>
 

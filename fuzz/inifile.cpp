@@ -3,7 +3,7 @@
 #include "common/FuzzHarness.h"
 #include "common/RecordingUi.h"
 #include "support/TextCodec.h"
-#include "support/clsIniFile.h"
+#include "support/IniFile.h"
 
 namespace {
 

@@ -7,12 +7,12 @@
 //
 //     fuzz_make_seeds <corpus folder>      (the repository's fuzz/corpus)
 
-#include "acquisition/clsHtmlGet.h"
+#include "acquisition/PageFetcher.h"
 #include "app/AppState.h"
 #include "common/FakeClipboard.h"
 #include "evaluation/ResultAssumptionFile.h"
 #include "singles/CsvLine.h"
-#include "singles/clsTClipboard.h"
+#include "singles/ClipboardExport.h"
 #include "support/TextCodec.h"
 
 #include <QCoreApplication>

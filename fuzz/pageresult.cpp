@@ -1,7 +1,7 @@
-#include "acquisition/clsHtmlResult.h"
-#include "acquisition/clsResult.h"
+#include "acquisition/ResultPageReader.h"
+#include "acquisition/ResultWorkflow.h"
 #include "common/WrittenRecords.h"
-#include "rounddata/clsXmlResult.h"
+#include "rounddata/ResultFile.h"
 
 // The result page reader on any text lines (no server): a failed read holds
 // no record; a record that passes the workflow's completeness test is kept

@@ -1,7 +1,7 @@
-#include "acquisition/clsHtmlSchedule.h"
-#include "acquisition/clsSchedule.h"
+#include "acquisition/SchedulePageReader.h"
+#include "acquisition/ScheduleWorkflow.h"
 #include "common/WrittenRecords.h"
-#include "rounddata/clsXmlSchedule.h"
+#include "rounddata/ScheduleFile.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
-#include "acquisition/clsHtmlVote.h"
-#include "acquisition/clsVote.h"
+#include "acquisition/VotePageReader.h"
+#include "acquisition/VoteWorkflow.h"
 #include "common/WrittenRecords.h"
-#include "rounddata/clsXmlSchedule.h"
-#include "rounddata/clsXmlVote.h"
+#include "rounddata/ScheduleFile.h"
+#include "rounddata/VoteFile.h"
 
 #include <QDir>
 #include <QHash>

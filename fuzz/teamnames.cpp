@@ -1,9 +1,9 @@
 #include "app/TeamNameEditor.h"
 #include "common/FuzzHarness.h"
 #include "common/RecordingUi.h"
-#include "lottery/clsTotoData.h"
+#include "lottery/TeamNames.h"
 #include "support/TextCodec.h"
-#include "support/clsIniFile.h"
+#include "support/IniFile.h"
 
 #include <array>
 

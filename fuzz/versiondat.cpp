@@ -1,9 +1,9 @@
-#include "acquisition/clsQuorvelDownload.h"
+#include "acquisition/TeamNameUpdate.h"
 #include "common/FuzzHarness.h"
 #include "common/RecordingUi.h"
-#include "lottery/clsTotoData.h"
+#include "lottery/TeamNames.h"
 #include "support/TextCodec.h"
-#include "support/clsFileStream.h"
+#include "support/TextFile.h"
 
 namespace {
 

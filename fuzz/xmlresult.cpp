@@ -1,5 +1,5 @@
 #include "common/WrittenRecords.h"
-#include "rounddata/clsXmlResult.h"
+#include "rounddata/ResultFile.h"
 
 // The result round file on any bytes.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)

@@ -1,5 +1,5 @@
 #include "common/WrittenRecords.h"
-#include "rounddata/clsXmlSchedule.h"
+#include "rounddata/ScheduleFile.h"
 
 // The schedule round file on any bytes.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)

@@ -1,5 +1,5 @@
 #include "common/WrittenRecords.h"
-#include "rounddata/clsXmlVote.h"
+#include "rounddata/VoteFile.h"
 
 // The vote round file on any bytes.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)

@@ -1,6 +1,6 @@
 #include "common/WrittenRecords.h"
 
-#include "lottery/clsToto.h"
+#include "lottery/LotteryRules.h"
 
 namespace WrittenRecords {
 

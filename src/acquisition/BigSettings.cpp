@@ -5,9 +5,9 @@
 #include "support/Convert.h"
 #include "support/RuntimeError.h"
 #include "support/Ui.h"
-#include "support/clsFileStream.h"
-#include "support/clsFileSystemObject.h"
-#include "support/clsIniFile.h"
+#include "support/TextFile.h"
+#include "support/PathRules.h"
+#include "support/IniFile.h"
 
 #include <array>
 

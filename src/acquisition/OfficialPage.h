@@ -1,7 +1,7 @@
 #pragma once
 
-#include "acquisition/clsHtmlGet.h"
-#include "acquisition/clsHtmlToto.h"
+#include "acquisition/PageFetcher.h"
+#include "acquisition/PageValues.h"
 #include "support/ErrorReporter.h"
 
 #include <QString>

@@ -1,6 +1,6 @@
 #include "acquisition/PageLines.h"
 
-#include "acquisition/clsHtmlToto.h"
+#include "acquisition/PageValues.h"
 #include "support/DateText.h"
 #include "support/RuntimeError.h"
 

@@ -2,7 +2,7 @@
 
 #include "acquisition/OfficialPage.h"
 #include "support/ErrorReporter.h"
-#include "support/clsFileSystemObject.h"
+#include "support/PathRules.h"
 
 #include <QString>
 

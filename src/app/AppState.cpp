@@ -5,10 +5,10 @@
 #include "support/Convert.h"
 #include "support/RuntimeError.h"
 #include "support/Ui.h"
-#include "support/clsFileStream.h"
-#include "support/clsFileSystemObject.h"
-#include "support/clsIniFile.h"
-#include "support/clsStringConvert.h"
+#include "support/TextFile.h"
+#include "support/PathRules.h"
+#include "support/IniFile.h"
+#include "support/BoolText.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include "history/HistoryFiles.h"
 #include "history/HistoryReport.h"
 #include "support/AppFolder.h"
-#include "support/clsFileSystemObject.h"
+#include "support/PathRules.h"
 
 #include <QDir>
 #include <QFileInfo>

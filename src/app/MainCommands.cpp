@@ -1,18 +1,18 @@
 #include "app/MainCommands.h"
 
-#include "acquisition/clsQuorvelDownload.h"
+#include "acquisition/TeamNameUpdate.h"
 #include "app/FileDialogs.h"
 #include "app/MainDocument.h"
 #include "app/ProtectedFolder.h"
 #include "singles/DuplicateSingles.h"
-#include "singles/clsTClipImport.h"
-#include "singles/clsTClipboard.h"
-#include "singles/clsTFileCSV.h"
-#include "singles/clsTSingleSort.h"
+#include "singles/ClipboardImport.h"
+#include "singles/ClipboardExport.h"
+#include "singles/SinglesCsvFile.h"
+#include "singles/SingleSorter.h"
 #include "support/AppFolder.h"
 #include "support/AppInfo.h"
 #include "support/Ui.h"
-#include "support/clsFileSystemObject.h"
+#include "support/PathRules.h"
 
 #include <QUrl>
 

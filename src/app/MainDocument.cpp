@@ -4,7 +4,7 @@
 #include "support/AppFolder.h"
 #include "support/AppInfo.h"
 #include "support/Ui.h"
-#include "support/clsFileSystemObject.h"
+#include "support/PathRules.h"
 
 #include <span>
 #include <utility>

@@ -1,13 +1,13 @@
 #pragma once
 
 #include "app/AppState.h"
-#include "app/clsTMain.h"
+#include "app/RoundSelection.h"
 #include "evaluation/EvaluationTables.h"
-#include "evaluation/clsTGame.h"
-#include "evaluation/clsTResult.h"
+#include "evaluation/MatchList.h"
+#include "evaluation/CheckPageController.h"
 #include "singles/SingleListStore.h"
-#include "singles/clsTSingle.h"
-#include "singles/clsTSingleGame.h"
+#include "singles/SinglesPageController.h"
+#include "singles/SheetMatchGrid.h"
 
 #include <QList>
 #include <QObject>

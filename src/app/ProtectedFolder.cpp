@@ -1,7 +1,7 @@
 #include "app/ProtectedFolder.h"
 
 #include "support/Ui.h"
-#include "support/clsFileSystemObject.h"
+#include "support/PathRules.h"
 
 #include <QFileInfo>
 

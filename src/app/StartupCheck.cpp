@@ -1,6 +1,6 @@
 #include "app/StartupCheck.h"
 
-#include "support/clsFileSystemObject.h"
+#include "support/PathRules.h"
 
 namespace StartupCheck {
 

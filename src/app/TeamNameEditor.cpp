@@ -1,12 +1,12 @@
 #include "app/TeamNameEditor.h"
 
-#include "lottery/clsTotoData.h"
+#include "lottery/TeamNames.h"
 #include "support/TextCodec.h"
 #include "support/TextWidth.h"
 #include "support/TrimSpaces.h"
 #include "support/Ui.h"
-#include "support/clsFileStream.h"
-#include "support/clsFileSystemObject.h"
+#include "support/TextFile.h"
+#include "support/PathRules.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include "support/DisplayScale.h"
 #include "support/Convert.h"
 #include "support/WinColor.h"
-#include "cellgrid/clsGrid.h"
+#include "cellgrid/CellGrid.h"
 
 #include <QString>
 

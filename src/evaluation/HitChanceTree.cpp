@@ -1,6 +1,6 @@
 #include "evaluation/HitChanceTree.h"
 
-#include "lottery/clsTNumber.h"
+#include "lottery/SingleCode.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 #include "support/Convert.h"
 #include "support/Format.h"
 #include "support/RuntimeError.h"
-#include "support/clsFileStream.h"
-#include "support/clsFileSystemObject.h"
+#include "support/TextFile.h"
+#include "support/PathRules.h"
 
 #include <QStringList>
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "evaluation/EvaluationTables.h"
-#include "lottery/clsTNumber.h"
+#include "lottery/SingleCode.h"
 #include "support/LargeTableAllocator.h"
 
 #include <QtGlobal>

@@ -4,7 +4,7 @@
 #include "gui/JapaneseFont.h"
 #include "gui/MouseCodes.h"
 #include "gui/QtColor.h"
-#include "cellgrid/clsGrid.h"
+#include "cellgrid/CellGrid.h"
 
 #include <QMenu>
 #include <QMouseEvent>

@@ -3,7 +3,7 @@
 #include "gui/JapaneseFont.h"
 #include "gui/QtColor.h"
 #include "history/HistoryChart.h"
-#include "cellgrid/clsGrid.h"
+#include "cellgrid/CellGrid.h"
 
 #include <QFontMetrics>
 #include <QPainter>

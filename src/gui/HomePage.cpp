@@ -5,7 +5,7 @@
 #include "app/MainDocument.h"
 #include "app/RoundInfoText.h"
 #include "gui/RoundBox.h"
-#include "gui/frmTeamName.h"
+#include "gui/TeamNameDialog.h"
 #include "gui/PageParts.h"
 #include "support/Ui.h"
 

@@ -2,9 +2,9 @@
 
 #include "app/MainDocument.h"
 #include "gui/MainMenus.h"
-#include "gui/frmAbout.h"
-#include "gui/frmHistory.h"
-#include "gui/frmNumbers.h"
+#include "gui/AboutDialog.h"
+#include "gui/HistoryWindow.h"
+#include "gui/NumberEntryDialog.h"
 #include "support/AppInfo.h"
 
 #include <QAction>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "singles/clsTSingleDraw.h"
+#include "singles/MarkSheet.h"
 
 #include <QImage>
 #include <QSize>

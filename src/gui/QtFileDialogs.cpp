@@ -1,6 +1,6 @@
 #include "gui/QtFileDialogs.h"
 
-#include "support/clsFileSystemObject.h"
+#include "support/PathRules.h"
 
 #include <QDir>
 #include <QFileDialog>

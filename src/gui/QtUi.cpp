@@ -2,8 +2,8 @@
 
 #include "acquisition/HttpTransfer.h"
 #include "gui/TransferInputHold.h"
-#include "gui/frmWaitDialog.h"
-#include "gui/frmWinInet.h"
+#include "gui/ProgressWindow.h"
+#include "gui/ConnectionWindow.h"
 
 #include <QApplication>
 #include <QDesktopServices>

@@ -3,7 +3,7 @@
 #include "app/MainDocument.h"
 
 #include "app/RoundNumberText.h"
-#include "app/clsTMain.h"
+#include "app/RoundSelection.h"
 #include "gui/TypedKey.h"
 #include "support/DisplayScale.h"
 

@@ -4,7 +4,7 @@
 #include "gui/MouseCodes.h"
 #include "gui/Pictures.h"
 #include "gui/QtColor.h"
-#include "singles/clsTSingleDraw.h"
+#include "singles/MarkSheet.h"
 
 #include <QMouseEvent>
 #include <QPainter>

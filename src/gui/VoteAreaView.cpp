@@ -1,7 +1,7 @@
 #include "gui/VoteAreaView.h"
 
 #include "gui/QtColor.h"
-#include "evaluation/clsTGraphEx.h"
+#include "evaluation/VoteBars.h"
 
 #include <QMouseEvent>
 #include <QPainter>

@@ -1,8 +1,8 @@
 #include "support/DisplayScale.h"
 #include "gui/QtTranslation.h"
 #include "gui/QtUi.h"
-#include "gui/basMain.h"
-#include "gui/frmMain.h"
+#include "gui/Startup.h"
+#include "gui/MainWindow.h"
 
 #include <QApplication>
 #include <QScreen>

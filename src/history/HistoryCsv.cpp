@@ -1,7 +1,7 @@
 #include "history/HistoryCsv.h"
 
 #include "history/HistoryReport.h"
-#include "support/clsFileStream.h"
+#include "support/TextFile.h"
 
 #include <QStringList>
 

@@ -1,11 +1,11 @@
 #include "history/HistoryDownload.h"
 
-#include "acquisition/clsResult.h"
-#include "acquisition/clsWinInet.h"
+#include "acquisition/ResultWorkflow.h"
+#include "acquisition/LoggedDownload.h"
 #include "history/HistoryResults.h"
 #include "support/HeldMessages.h"
 #include "support/Ui.h"
-#include "support/clsWaitDialog.h"
+#include "support/ProgressScope.h"
 
 #include <QElapsedTimer>
 #include <QThread>

@@ -1,7 +1,7 @@
 #include "history/HistoryFiles.h"
 
-#include "singles/clsTFileCSV.h"
-#include "support/clsFileSystemObject.h"
+#include "singles/SinglesCsvFile.h"
+#include "support/PathRules.h"
 
 #include <QDir>
 #include <QFileInfo>

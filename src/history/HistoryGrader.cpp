@@ -1,7 +1,7 @@
 #include "history/HistoryGrader.h"
 
 #include "evaluation/ResultGrader.h"
-#include "evaluation/clsTResult.h"
+#include "evaluation/CheckPageController.h"
 
 namespace HistoryGrader {
 

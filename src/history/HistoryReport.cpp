@@ -2,13 +2,13 @@
 
 #include "history/HistoryGrader.h"
 #include "history/HistoryResults.h"
-#include "lottery/clsToto.h"
+#include "lottery/LotteryRules.h"
 #include "singles/CsvLine.h"
-#include "singles/clsTFileCSV.h"
+#include "singles/SinglesCsvFile.h"
 #include "support/Format.h"
 #include "support/RuntimeError.h"
 #include "support/Ui.h"
-#include "support/clsWaitDialog.h"
+#include "support/ProgressScope.h"
 
 #include <algorithm>
 #include <new>

@@ -1,6 +1,6 @@
 #include "history/HistoryResults.h"
 
-#include "acquisition/clsResult.h"
+#include "acquisition/ResultWorkflow.h"
 #include "support/HeldMessages.h"
 
 const ResultData &HistoryResults::Of(qint32 lngKaisaikai)

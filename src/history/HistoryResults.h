@@ -1,7 +1,7 @@
 #pragma once
 
 #include "rounddata/RoundData.h"
-#include "rounddata/clsXmlResult.h"
+#include "rounddata/ResultFile.h"
 
 #include <QHash>
 

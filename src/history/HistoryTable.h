@@ -1,7 +1,7 @@
 #pragma once
 
 #include "history/HistoryRow.h"
-#include "cellgrid/clsGrid.h"
+#include "cellgrid/CellGrid.h"
 
 #include <QList>
 

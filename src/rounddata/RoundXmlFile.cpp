@@ -2,7 +2,7 @@
 
 #include "support/AppFolder.h"
 #include "support/Format.h"
-#include "support/clsFileSystemObject.h"
+#include "support/PathRules.h"
 
 namespace {
 const QString loadProcedure = QStringLiteral("XmlLoad");

@@ -2,7 +2,7 @@
 
 #include "rounddata/RoundXmlReader.h"
 #include "support/ErrorReporter.h"
-#include "support/clsFileStream.h"
+#include "support/TextFile.h"
 
 #include <QString>
 #include <QStringView>

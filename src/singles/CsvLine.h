@@ -1,6 +1,6 @@
 #pragma once
 
-#include "lottery/clsTNumber.h"
+#include "lottery/SingleCode.h"
 
 #include <array>
 #include <string_view>

@@ -1,6 +1,6 @@
 #include "singles/DuplicateSingles.h"
 
-#include "lottery/clsTNumber.h"
+#include "lottery/SingleCode.h"
 #include "support/AppInfo.h"
 #include "support/Format.h"
 #include "support/Ui.h"

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "rounddata/RoundData.h"
-#include "support/clsQuickSort.h"
+#include "support/QuickSort.h"
 
 #include <QtGlobal>
 

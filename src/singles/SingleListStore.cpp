@@ -1,7 +1,7 @@
 #include "singles/SingleListStore.h"
 
-#include "lottery/clsTNumber.h"
-#include "singles/clsTSingleFrame.h"
+#include "lottery/SingleCode.h"
+#include "singles/FrameCounter.h"
 
 #include <array>
 

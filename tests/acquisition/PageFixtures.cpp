@@ -1,7 +1,7 @@
 #include "PageFixtures.h"
 
-#include "acquisition/clsHtmlGet.h"
-#include "acquisition/clsHtmlSchedule.h"
+#include "acquisition/PageFetcher.h"
+#include "acquisition/SchedulePageReader.h"
 #include "common/OfficialSite.h"
 
 namespace PageFixtures {

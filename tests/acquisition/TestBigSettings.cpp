@@ -1,5 +1,5 @@
 #include "acquisition/BigSettings.h"
-#include "acquisition/clsWinInet.h"
+#include "acquisition/LoggedDownload.h"
 #include "common/RecordingUi.h"
 #include "common/TestAppFolder.h"
 #include "common/TestFiles.h"

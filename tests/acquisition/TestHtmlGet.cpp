@@ -1,4 +1,4 @@
-#include "acquisition/clsHtmlGet.h"
+#include "acquisition/PageFetcher.h"
 #include "common/LoopbackHttpServer.h"
 #include "common/RecordingUi.h"
 #include "common/TestFiles.h"

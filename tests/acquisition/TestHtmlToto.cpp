@@ -1,4 +1,4 @@
-#include "acquisition/clsHtmlToto.h"
+#include "acquisition/PageValues.h"
 #include "common/RecordingUi.h"
 #include "support/RuntimeError.h"
 

@@ -1,8 +1,8 @@
 #include "acquisition/BigSettings.h"
 #include "acquisition/HttpTransfer.h"
-#include "acquisition/clsQuorvelDownload.h"
-#include "acquisition/clsSchedule.h"
-#include "acquisition/clsWinInet.h"
+#include "acquisition/TeamNameUpdate.h"
+#include "acquisition/ScheduleWorkflow.h"
+#include "acquisition/LoggedDownload.h"
 #include "common/OfficialSite.h"
 
 #include <QDir>

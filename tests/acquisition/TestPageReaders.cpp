@@ -1,13 +1,13 @@
 #include "PageFixtures.h"
-#include "acquisition/clsHtmlResult.h"
-#include "acquisition/clsHtmlSchedule.h"
-#include "acquisition/clsHtmlVote.h"
+#include "acquisition/ResultPageReader.h"
+#include "acquisition/SchedulePageReader.h"
+#include "acquisition/VotePageReader.h"
 #include "common/OfficialSite.h"
 #include "common/RecordingUi.h"
 #include "common/TestAppFolder.h"
-#include "rounddata/clsXmlResult.h"
-#include "rounddata/clsXmlSchedule.h"
-#include "rounddata/clsXmlVote.h"
+#include "rounddata/ResultFile.h"
+#include "rounddata/ScheduleFile.h"
+#include "rounddata/VoteFile.h"
 
 #include <QTest>
 

@@ -1,7 +1,7 @@
-#include "acquisition/clsQuorvelDownload.h"
+#include "acquisition/TeamNameUpdate.h"
 #include "common/OfficialSite.h"
 #include "common/TestFiles.h"
-#include "lottery/clsTotoData.h"
+#include "lottery/TeamNames.h"
 
 #include <QDir>
 #include <QTest>

@@ -1,5 +1,5 @@
-#include "acquisition/clsHtmlResult.h"
-#include "acquisition/clsResult.h"
+#include "acquisition/ResultPageReader.h"
+#include "acquisition/ResultWorkflow.h"
 #include "common/OfficialSite.h"
 #include "common/TestFiles.h"
 

@@ -1,5 +1,5 @@
-#include "acquisition/clsHtmlSchedule.h"
-#include "acquisition/clsSchedule.h"
+#include "acquisition/SchedulePageReader.h"
+#include "acquisition/ScheduleWorkflow.h"
 #include "common/OfficialSite.h"
 #include "common/TestFiles.h"
 

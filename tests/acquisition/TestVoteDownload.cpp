@@ -1,5 +1,5 @@
-#include "acquisition/clsHtmlVote.h"
-#include "acquisition/clsVote.h"
+#include "acquisition/VotePageReader.h"
+#include "acquisition/VoteWorkflow.h"
 #include "common/OfficialSite.h"
 #include "common/TestFiles.h"
 #include "support/TextCodec.h"

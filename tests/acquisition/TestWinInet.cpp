@@ -1,4 +1,4 @@
-#include "acquisition/clsWinInet.h"
+#include "acquisition/LoggedDownload.h"
 #include "common/LoopbackHttpServer.h"
 #include "common/RecordingUi.h"
 #include "common/TestFiles.h"

@@ -1,6 +1,6 @@
-#include "acquisition/clsResult.h"
-#include "acquisition/clsSchedule.h"
-#include "acquisition/clsVote.h"
+#include "acquisition/ResultWorkflow.h"
+#include "acquisition/ScheduleWorkflow.h"
+#include "acquisition/VoteWorkflow.h"
 #include "common/OfficialSite.h"
 
 #include <QTest>

@@ -9,8 +9,8 @@
 #include "common/RecordingUi.h"
 #include "common/ScriptedDialogs.h"
 #include "common/TestAppFolder.h"
-#include "lottery/clsTNumber.h"
-#include "singles/clsTFileCSV.h"
+#include "lottery/SingleCode.h"
+#include "singles/SinglesCsvFile.h"
 
 #include <QTest>
 

@@ -1,9 +1,9 @@
-#include "app/clsTMain.h"
+#include "app/RoundSelection.h"
 #include "common/OfficialSite.h"
 #include "common/RecordingUi.h"
 #include "common/TestAppFolder.h"
-#include "rounddata/clsXmlSchedule.h"
-#include "rounddata/clsXmlVote.h"
+#include "rounddata/ScheduleFile.h"
+#include "rounddata/VoteFile.h"
 
 #include <QSignalSpy>
 #include <QTest>

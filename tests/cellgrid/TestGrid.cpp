@@ -3,7 +3,7 @@
 #include "common/RecordingUi.h"
 #include "support/RuntimeError.h"
 #include "support/WinColor.h"
-#include "cellgrid/clsGrid.h"
+#include "cellgrid/CellGrid.h"
 
 #include <QSignalSpy>
 #include <QTest>

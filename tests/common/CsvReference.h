@@ -4,7 +4,7 @@
 // split into lines, every line read field by field on its own. Header only,
 // so that the fuzz targets use it as well as the tests.
 
-#include "lottery/clsTNumber.h"
+#include "lottery/SingleCode.h"
 #include "singles/CsvLine.h"
 #include "support/RuntimeError.h"
 

@@ -1,8 +1,8 @@
 #include "common/HistoryFixtures.h"
 
 #include "common/TestAppFolder.h"
-#include "lottery/clsToto.h"
-#include "rounddata/clsXmlResult.h"
+#include "lottery/LotteryRules.h"
+#include "rounddata/ResultFile.h"
 
 #include <QDate>
 

@@ -1,8 +1,8 @@
 #include "common/OfficialSite.h"
 
 #include "acquisition/BigSettings.h"
-#include "acquisition/clsQuorvelDownload.h"
-#include "acquisition/clsSchedule.h"
+#include "acquisition/TeamNameUpdate.h"
+#include "acquisition/ScheduleWorkflow.h"
 #include "common/TestFiles.h"
 #include "support/AppFolder.h"
 #include "support/TextCodec.h"

@@ -1,6 +1,6 @@
 #include "common/RecordingBarSurface.h"
 
-#include "evaluation/clsTGraphEx.h"
+#include "evaluation/VoteBars.h"
 
 RecordingBarSurface::~RecordingBarSurface()
 {

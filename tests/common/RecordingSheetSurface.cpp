@@ -1,6 +1,6 @@
 #include "common/RecordingSheetSurface.h"
 
-#include "singles/clsTSingleDraw.h"
+#include "singles/MarkSheet.h"
 
 RecordingSheetSurface::~RecordingSheetSurface()
 {

@@ -1,6 +1,6 @@
 #include "common/RecordingSurface.h"
 
-#include "cellgrid/clsGrid.h"
+#include "cellgrid/CellGrid.h"
 
 RecordingSurface::~RecordingSurface()
 {

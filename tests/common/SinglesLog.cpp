@@ -1,7 +1,7 @@
 #include "common/SinglesLog.h"
 
 #include "singles/SingleListStore.h"
-#include "singles/clsTSingle.h"
+#include "singles/SinglesPageController.h"
 
 SinglesLog::SinglesLog(SingleListStore &list, clsTSingle &view)
 {

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "common/RecordingSurface.h"
-#include "evaluation/clsTResult.h"
-#include "lottery/clsTNumber.h"
+#include "evaluation/CheckPageController.h"
+#include "lottery/SingleCode.h"
 
 #include <QList>
 #include <QString>

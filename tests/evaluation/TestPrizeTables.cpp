@@ -1,8 +1,8 @@
 #include "support/DisplayScale.h"
 #include "common/GridReadback.h"
 #include "common/RecordingSurface.h"
-#include "evaluation/clsTResultGrid.h"
-#include "evaluation/clsTResultKakutei.h"
+#include "evaluation/ResultGrid.h"
+#include "evaluation/ConfirmedPrizeTable.h"
 #include "support/WinColor.h"
 
 #include <QTest>

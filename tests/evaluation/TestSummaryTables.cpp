@@ -2,9 +2,9 @@
 #include "common/GridReadback.h"
 #include "common/RecordingSurface.h"
 #include "common/RecordingUi.h"
-#include "evaluation/clsTCount.h"
-#include "evaluation/clsTMultiResult.h"
-#include "evaluation/clsTResultGrade.h"
+#include "evaluation/MarkCountTable.h"
+#include "evaluation/OutcomeSelector.h"
+#include "evaluation/GradeTable.h"
 #include "support/WinColor.h"
 
 #include <QSignalSpy>

@@ -3,7 +3,7 @@
 #include "common/RecordingSurface.h"
 #include "common/RecordingUi.h"
 #include "common/TestAppFolder.h"
-#include "evaluation/clsTGame.h"
+#include "evaluation/MatchList.h"
 #include "support/DisplayScale.h"
 #include "support/WinColor.h"
 

@@ -1,7 +1,7 @@
 #include "common/RecordingBarSurface.h"
 #include "support/DisplayScale.h"
 #include "support/WinColor.h"
-#include "evaluation/clsTGraphEx.h"
+#include "evaluation/VoteBars.h"
 
 #include <QSignalSpy>
 #include <QTest>

@@ -1,7 +1,7 @@
 #include "common/EstimateReference.h"
 #include "common/RecordingUi.h"
-#include "evaluation/clsTMoney.h"
-#include "lottery/clsTNumber.h"
+#include "evaluation/PrizeEstimator.h"
+#include "lottery/SingleCode.h"
 
 #include <QRandomGenerator>
 #include <QTest>

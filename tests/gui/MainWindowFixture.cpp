@@ -2,7 +2,7 @@
 
 #include "app/AppState.h"
 #include "common/OfficialSite.h"
-#include "gui/frmMain.h"
+#include "gui/MainWindow.h"
 
 namespace {
 

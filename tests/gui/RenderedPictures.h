@@ -1,6 +1,6 @@
 #pragma once
 
-#include "cellgrid/clsGrid.h"
+#include "cellgrid/CellGrid.h"
 
 #include <QCoreApplication>
 #include <QDir>

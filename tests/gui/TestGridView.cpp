@@ -3,7 +3,7 @@
 #include "gui/GridView.h"
 #include "gui/JapaneseFont.h"
 #include "gui/QtColor.h"
-#include "cellgrid/clsGrid.h"
+#include "cellgrid/CellGrid.h"
 
 #include <QApplication>
 #include <QMenu>

@@ -4,8 +4,8 @@
 #include "common/ScriptedDialogs.h"
 #include "common/TestFiles.h"
 #include "gui/GridView.h"
-#include "gui/frmHistory.h"
-#include "gui/frmMain.h"
+#include "gui/HistoryWindow.h"
+#include "gui/MainWindow.h"
 #include "history/HistoryCsv.h"
 #include "history/HistoryResults.h"
 

@@ -4,7 +4,7 @@
 #include "common/OfficialSite.h"
 #include "gui/ClientPanel.h"
 #include "gui/HomePage.h"
-#include "gui/frmMain.h"
+#include "gui/MainWindow.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,8 +1,8 @@
 #include "MainWindowFixture.h"
 #include "gui/SingleSheetView.h"
-#include "gui/frmMain.h"
-#include "evaluation/clsTResult.h"
-#include "lottery/clsTNumber.h"
+#include "gui/MainWindow.h"
+#include "evaluation/CheckPageController.h"
+#include "lottery/SingleCode.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,7 +1,7 @@
 #include "common/TestAppFolder.h"
 #include "gui/QtUi.h"
-#include "support/clsWaitDialog.h"
-#include "singles/clsTFileCSV.h"
+#include "support/ProgressScope.h"
+#include "singles/SinglesCsvFile.h"
 
 #include <QApplication>
 #include <QLabel>

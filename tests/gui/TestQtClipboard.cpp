@@ -1,7 +1,7 @@
 #include "common/RecordingUi.h"
 #include "gui/QtClipboard.h"
-#include "singles/clsTClipImport.h"
-#include "singles/clsTClipboard.h"
+#include "singles/ClipboardImport.h"
+#include "singles/ClipboardExport.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -1,4 +1,4 @@
-#include "app/clsTMain.h"
+#include "app/RoundSelection.h"
 #include "common/RecordingUi.h"
 #include "gui/RoundBox.h"
 

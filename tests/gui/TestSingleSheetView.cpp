@@ -1,6 +1,6 @@
 #include "gui/GridView.h"
 #include "gui/SingleSheetView.h"
-#include "singles/clsTSingle.h"
+#include "singles/SinglesPageController.h"
 #include "support/DisplayScale.h"
 
 #include <QApplication>

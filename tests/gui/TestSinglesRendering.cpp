@@ -3,10 +3,10 @@
 #include "common/TestFiles.h"
 #include "gui/GridView.h"
 #include "gui/SingleSheetView.h"
-#include "rounddata/clsXmlSchedule.h"
-#include "rounddata/clsXmlVote.h"
-#include "singles/clsTSingle.h"
-#include "singles/clsTSingleGame.h"
+#include "rounddata/ScheduleFile.h"
+#include "rounddata/VoteFile.h"
+#include "singles/SinglesPageController.h"
+#include "singles/SheetMatchGrid.h"
 #include "support/DisplayScale.h"
 
 #include <QFontInfo>

@@ -1,6 +1,6 @@
 #include "common/RecordingUi.h"
-#include "gui/frmAbout.h"
-#include "gui/frmNumbers.h"
+#include "gui/AboutDialog.h"
+#include "gui/NumberEntryDialog.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -1,6 +1,6 @@
 #include "acquisition/BigSettings.h"
-#include "gui/basMain.h"
-#include "gui/frmMain.h"
+#include "gui/Startup.h"
+#include "gui/MainWindow.h"
 #include "support/AppInfo.h"
 #include "common/RecordingUi.h"
 #include "common/TestAppFolder.h"

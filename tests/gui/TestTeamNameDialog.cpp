@@ -1,5 +1,5 @@
-#include "lottery/clsTotoData.h"
-#include "gui/frmTeamName.h"
+#include "lottery/TeamNames.h"
+#include "gui/TeamNameDialog.h"
 #include "common/RecordingUi.h"
 #include "common/TestAppFolder.h"
 #include "common/TestFiles.h"

@@ -1,5 +1,5 @@
 #include "common/TestAppFolder.h"
-#include "evaluation/clsTGame.h"
+#include "evaluation/MatchList.h"
 #include "gui/GridView.h"
 #include "gui/VoteAreaView.h"
 #include "support/DisplayScale.h"

@@ -1,5 +1,5 @@
-#include "acquisition/clsWinInet.h"
-#include "gui/frmWinInet.h"
+#include "acquisition/LoggedDownload.h"
+#include "gui/ConnectionWindow.h"
 #include "gui/QtUi.h"
 #include "common/LoopbackHttpServer.h"
 

@@ -5,8 +5,8 @@
 #include "history/HistoryCsv.h"
 #include "history/HistoryFiles.h"
 #include "history/HistoryReport.h"
-#include "lottery/clsToto.h"
-#include "support/clsFileSystemObject.h"
+#include "lottery/LotteryRules.h"
+#include "support/PathRules.h"
 
 #include <QTest>
 

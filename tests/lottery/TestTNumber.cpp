@@ -1,5 +1,5 @@
 #include "common/RecordingUi.h"
-#include "lottery/clsTNumber.h"
+#include "lottery/SingleCode.h"
 
 #include <QTest>
 

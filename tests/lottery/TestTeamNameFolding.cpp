@@ -1,6 +1,6 @@
-#include "lottery/clsTotoData.h"
+#include "lottery/TeamNames.h"
 #include "support/TextWidth.h"
-#include "support/clsIniFile.h"
+#include "support/IniFile.h"
 #include "common/RecordingUi.h"
 #include "common/TestAppFolder.h"
 #include "common/TestFiles.h"

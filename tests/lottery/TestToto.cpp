@@ -1,4 +1,4 @@
-#include "lottery/clsToto.h"
+#include "lottery/LotteryRules.h"
 
 #include <QTest>
 

@@ -1,7 +1,7 @@
 #include "TracedSave.h"
 
 #include "acquisition/BigSettings.h"
-#include "acquisition/clsQuorvelDownload.h"
+#include "acquisition/TeamNameUpdate.h"
 #include "app/AppState.h"
 #include "app/TeamNameEditor.h"
 #include "common/OfficialSite.h"
@@ -9,9 +9,9 @@
 #include "common/TestAppFolder.h"
 #include "common/TestFiles.h"
 #include "evaluation/ResultAssumptionFile.h"
-#include "lottery/clsTNumber.h"
-#include "rounddata/clsXmlResult.h"
-#include "singles/clsTFileCSV.h"
+#include "lottery/SingleCode.h"
+#include "rounddata/ResultFile.h"
+#include "singles/SinglesCsvFile.h"
 #include "support/AtomicFileWriter.h"
 #include "support/TextCodec.h"
 

@@ -1,8 +1,8 @@
 #include "common/RecordingUi.h"
 #include "common/TestFiles.h"
-#include "rounddata/clsXmlResult.h"
-#include "rounddata/clsXmlSchedule.h"
-#include "rounddata/clsXmlVote.h"
+#include "rounddata/ResultFile.h"
+#include "rounddata/ScheduleFile.h"
+#include "rounddata/VoteFile.h"
 
 #include <QTest>
 

@@ -3,7 +3,7 @@
 #include "common/RecordingUi.h"
 #include "common/TestAppFolder.h"
 #include "common/TestFiles.h"
-#include "rounddata/clsXmlResult.h"
+#include "rounddata/ResultFile.h"
 #include "support/AppFolder.h"
 #include "support/TextCodec.h"
 

@@ -3,7 +3,7 @@
 #include "common/RecordingUi.h"
 #include "common/TestAppFolder.h"
 #include "common/TestFiles.h"
-#include "rounddata/clsXmlSchedule.h"
+#include "rounddata/ScheduleFile.h"
 #include "support/AppFolder.h"
 
 #include <QTest>

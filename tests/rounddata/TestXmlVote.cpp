@@ -3,7 +3,7 @@
 #include "common/RecordingUi.h"
 #include "common/TestAppFolder.h"
 #include "common/TestFiles.h"
-#include "rounddata/clsXmlVote.h"
+#include "rounddata/VoteFile.h"
 #include "support/AppFolder.h"
 #include "support/RuntimeError.h"
 #include "support/TextCodec.h"

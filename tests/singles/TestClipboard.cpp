@@ -1,8 +1,8 @@
 #include "common/FakeClipboard.h"
 #include "common/OfficialSite.h"
 #include "common/RecordingUi.h"
-#include "singles/clsTClipImport.h"
-#include "singles/clsTClipboard.h"
+#include "singles/ClipboardImport.h"
+#include "singles/ClipboardExport.h"
 
 #include <QRandomGenerator>
 #include <QRegularExpression>

@@ -2,7 +2,7 @@
 #include "common/RecordingUi.h"
 #include "common/TestAppFolder.h"
 #include "singles/CsvLine.h"
-#include "singles/clsTFileCSV.h"
+#include "singles/SinglesCsvFile.h"
 
 #include <QTest>
 

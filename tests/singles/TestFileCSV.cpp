@@ -2,7 +2,7 @@
 #include "common/RecordingUi.h"
 #include "common/TestAppFolder.h"
 #include "common/TestFiles.h"
-#include "singles/clsTFileCSV.h"
+#include "singles/SinglesCsvFile.h"
 
 #include <QDir>
 #include <QRandomGenerator>

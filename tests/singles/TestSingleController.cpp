@@ -3,8 +3,8 @@
 #include "common/RecordingSurface.h"
 #include "common/RecordingUi.h"
 #include "common/SinglesLog.h"
-#include "singles/clsTSingle.h"
-#include "singles/clsTSingleFrame.h"
+#include "singles/SinglesPageController.h"
+#include "singles/FrameCounter.h"
 #include "support/DisplayScale.h"
 #include "support/WinColor.h"
 

@@ -1,7 +1,7 @@
 #include "common/GridReadback.h"
 #include "common/RecordingSurface.h"
 #include "common/RecordingUi.h"
-#include "singles/clsTSingleGame.h"
+#include "singles/SheetMatchGrid.h"
 #include "support/DisplayScale.h"
 #include "support/WinColor.h"
 

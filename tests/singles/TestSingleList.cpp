@@ -2,7 +2,7 @@
 #include "common/GridReadback.h"
 #include "common/RecordingSurface.h"
 #include "common/RecordingUi.h"
-#include "singles/clsTSingleList.h"
+#include "singles/EstimateTable.h"
 #include "support/WinColor.h"
 
 #include <QTest>

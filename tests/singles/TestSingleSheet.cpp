@@ -1,5 +1,5 @@
 #include "common/RecordingSheetSurface.h"
-#include "singles/clsTSingleDraw.h"
+#include "singles/MarkSheet.h"
 #include "support/DisplayScale.h"
 #include "support/WinColor.h"
 

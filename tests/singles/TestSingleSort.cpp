@@ -2,8 +2,8 @@
 #include "common/RecordingUi.h"
 #include "lottery/MarkTally.h"
 #include "singles/PopularityRanks.h"
-#include "singles/clsTSingleSort.h"
-#include "support/clsQuickSort.h"
+#include "singles/SingleSorter.h"
+#include "support/QuickSort.h"
 
 #include <QRandomGenerator>
 #include <QTest>

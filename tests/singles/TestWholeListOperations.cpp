@@ -1,7 +1,7 @@
 #include "common/RecordingUi.h"
-#include "lottery/clsTNumber.h"
+#include "lottery/SingleCode.h"
 #include "singles/DuplicateSingles.h"
-#include "singles/clsTSingleFrame.h"
+#include "singles/FrameCounter.h"
 
 #include <QRandomGenerator>
 #include <QTest>

@@ -3,8 +3,8 @@
 #include "common/TestFiles.h"
 #include "support/AppFolder.h"
 #include "support/AtomicFileWriter.h"
-#include "support/clsFileStream.h"
-#include "support/clsFileSystemObject.h"
+#include "support/TextFile.h"
+#include "support/PathRules.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,7 +1,7 @@
 #include "common/RecordingUi.h"
 #include "common/TestAppFolder.h"
 #include "common/TestFiles.h"
-#include "support/clsIniFile.h"
+#include "support/IniFile.h"
 
 #include <QTest>
 

@@ -1,5 +1,5 @@
 #include "common/RecordingUi.h"
-#include "support/clsQuickSort.h"
+#include "support/QuickSort.h"
 
 #include <QRandomGenerator>
 #include <QTest>

@@ -5,8 +5,8 @@
 #include "support/OleDate.h"
 #include "support/RuntimeError.h"
 #include "support/TextCodec.h"
-#include "support/basEncode.h"
-#include "support/clsStringConvert.h"
+#include "support/Utf8Text.h"
+#include "support/BoolText.h"
 
 #include <QTest>
 

@@ -1,0 +1,7 @@
+#include "lottery/LotteryRules.h"
+
+clsToto &clsToto::shared()
+{
+    static clsToto rules;
+    return rules;
+}

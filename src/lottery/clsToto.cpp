@@ -1,7 +1,0 @@
-#include "lottery/clsToto.h"
-
-clsToto &clsToto::shared()
-{
-    static clsToto rules;
-    return rules;
-}
