@@ -37,8 +37,8 @@ void benchScheduleFile(const char *what, const QString &saleStart)
 {
     QTemporaryDir folder;
     AppFolder::setPath(folder.path());
-    clsXmlSchedule xml;
-    const QString name = xml.GetFileName(1478, QString());
+    ScheduleFile xml;
+    const QString name = xml.getFileName(1478, QString());
     QFile file(folder.filePath(QStringLiteral("SysData/BIG_Schedule/big_schedule_1478.xml")));
     QDir().mkpath(folder.filePath(QStringLiteral("SysData/BIG_Schedule")));
     if (!file.open(QIODevice::WriteOnly) || file.write(TextCodec::encodeSjis(scheduleFileText(saleStart))) < 0)
@@ -47,7 +47,7 @@ void benchScheduleFile(const char *what, const QString &saleStart)
 
     QElapsedTimer timer;
     timer.start();
-    const bool loaded = xml.XmlLoad(name);
+    const bool loaded = xml.xmlLoad(name);
     std::printf("%-44s %9lld bytes:      %8.3f ms, %s\n", what, static_cast<long long>(file.size()),
                 timer.nsecsElapsed() / 1e6, loaded ? "read" : "refused");
     AppFolder::setPath(QString());

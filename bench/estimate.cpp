@@ -17,10 +17,10 @@
 int main()
 {
     const VoteData vote = EstimateReference::realisticVotes(1500, 2024);
-    clsTMoney money;
-    money.SetVoteData(vote);
+    PrizeEstimator money;
+    money.setVoteData(vote);
 
-    std::vector<qint32> singles(clsTNumber::CodeCount);
+    std::vector<qint32> singles(SingleCode::CodeCount);
     std::iota(singles.begin(), singles.end(), 0);
     std::vector<std::vector<Money>> estimates(3, std::vector<Money>(singles.size()));
 
@@ -33,7 +33,7 @@ int main()
         QElapsedTimer gradeTimer;
         gradeTimer.start();
         const std::clock_t gradeCpu = std::clock();
-        money.GetMoneyList(grade, singles, estimates[grade - 1]);
+        money.getMoneyList(grade, singles, estimates[grade - 1]);
         std::printf("grade %d estimates of %zu singles: %lld ms (processor %lld ms)\n", grade, singles.size(),
                     (long long)gradeTimer.elapsed(), cpuMs(gradeCpu));
     }
@@ -43,19 +43,19 @@ int main()
 
     timer.restart();
     const EstimateReference reference(vote);
-    const clsTNumber number;
+    const SingleCode number;
     std::array<qint32, 14> marks{};
     qint64 differences = 0;
     qint64 atCeiling = 0;
     for (qint32 code : singles) {
-        number.NoToLong(code, marks);
+        number.codeToInts(code, marks);
         for (int grade = 1; grade <= 3; ++grade) {
             const Money expected = reference.estimate(grade, marks);
             if (estimates[grade - 1][code] != expected && differences++ < 10)
                 std::printf("DIFFERENT: single %d grade %d: %s, plain formula %s\n", code, grade,
                             qPrintable(estimates[grade - 1][code].toString()), qPrintable(expected.toString()));
         }
-        atCeiling += estimates[0][code] == Money::fromWhole(clsTMoney::Ceiling);
+        atCeiling += estimates[0][code] == Money::fromWhole(PrizeEstimator::Ceiling);
     }
     const qint64 plainMs = timer.elapsed();
     std::printf("plain formula for every single: %lld ms; the estimates took %.3f of it\n", (long long)plainMs,

@@ -16,7 +16,7 @@ namespace {
 class CountingSurface : public GridSurface
 {
 public:
-    void attachGrid(clsGrid *) override {}
+    void attachGrid(CellGrid *) override {}
     void resizeSurface(int, int) override {}
     bool isSurfaceVisible() const override { return true; }
     void setSurfaceVisible(bool) override {}
@@ -30,17 +30,17 @@ public:
     qint64 drawn = 0;
 };
 
-void fillPage(clsTResultGrid &grid, int page)
+void fillPage(ResultGrid &grid, int page)
 {
     for (int no = 0; no < 10; ++no) {
-        clsTResultGrid::Marks marks{};
-        clsTResultGrid::Hits hits{};
+        ResultGrid::Marks marks{};
+        ResultGrid::Hits hits{};
         for (int match = 0; match < 14; ++match) {
             marks[std::size_t(match)] = quint8((page + no + match) % 3);
             hits[std::size_t(match)] = quint8((page * 7 + no + match) % 5);
         }
         marks[14] = quint8(1 + (page + no) % 15);
-        grid.SetValue(no, marks, hits, 1478);
+        grid.setValue(no, marks, hits, 1478);
     }
 }
 
@@ -50,27 +50,27 @@ int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
     CountingSurface surface;
-    clsTResultGrid grid;
-    grid.Initialize(&surface, 25, 21);
-    grid.SetColorImage(QStringLiteral("hit"), WinColor::Blue);
+    ResultGrid grid;
+    grid.initialize(&surface, 25, 21);
+    grid.setColorImage(QStringLiteral("hit"), WinColor::Blue);
 
     constexpr int pages = 20000;
     QElapsedTimer timer;
     timer.start();
     for (int page = 0; page < pages; ++page) {
         fillPage(grid, page);
-        grid.Refresh();
+        grid.refresh();
     }
     const double moving = double(timer.nsecsElapsed()) / pages / 1000.0;
     const qint64 drawnWhileMoving = surface.drawn;
 
     fillPage(grid, 0);
-    grid.Refresh();
+    grid.refresh();
     surface.drawn = 0;
     timer.restart();
     for (int repeat = 0; repeat < pages; ++repeat) {
         fillPage(grid, 0);
-        grid.Refresh();
+        grid.refresh();
     }
     const double still = double(timer.nsecsElapsed()) / pages / 1000.0;
 

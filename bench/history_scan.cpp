@@ -32,33 +32,33 @@ constexpr int FirstRound = 1180;
 ResultData resultOf(int round, QRandomGenerator &random)
 {
     ResultData result;
-    result.Kaisaikai = round;
+    result.roundNumber = round;
     for (int match = 1; match <= RoundData::MatchCount; ++match) {
-        ResultGame &game = result.Game[std::size_t(match)];
-        game.Home = QStringLiteral("ホーム");
-        game.Away = QStringLiteral("アウェイ");
+        ResultGame &game = result.game[std::size_t(match)];
+        game.home = QStringLiteral("ホーム");
+        game.away = QStringLiteral("アウェイ");
         game.Outcome = quint8(random.bounded(match == 7 && round % 10 == 0 ? 4 : 3));
     }
-    for (int grade = 1; grade <= clsToto::GetMaxGrade(round); ++grade)
-        result.Prize[std::size_t(grade)] = Money::fromWhole(600000000 >> (3 * grade));
-    result.RefundStart = result.RefundEnd = OleDate(45000);
-    result.Sales = result.Units = result.Sheets = Money::fromWhole(1);
+    for (int grade = 1; grade <= LotteryRules::getMaxGrade(round); ++grade)
+        result.prize[std::size_t(grade)] = Money::fromWhole(600000000 >> (3 * grade));
+    result.refundStart = result.refundEnd = OleDate(45000);
+    result.sales = result.units = result.sheets = Money::fromWhole(1);
     return result;
 }
 
 void writeSeason(const QString &folder)
 {
     QRandomGenerator random(1478);
-    clsTFileCSV csv;
-    clsXmlResult xml;
+    SinglesCsvFile csv;
+    ResultFile xml;
     std::vector<qint32> singles(SinglesPerFile);
     for (int i = 0; i < Files; ++i) {
         const int round = FirstRound + i;
         for (qint32 &single : singles)
-            single = qint32(random.bounded(clsTNumber::CodeCount));
-        csv.CsvSave(folder + QStringLiteral("/") + clsTFileCSV::GetCsvFileName(round, QString()), singles);
+            single = qint32(random.bounded(SingleCode::CodeCount));
+        csv.csvSave(folder + QStringLiteral("/") + SinglesCsvFile::getCsvFileName(round, QString()), singles);
         xml.setResult(resultOf(round, random));
-        xml.XmlSave(xml.GetFileName(round, QString()));
+        xml.xmlSave(xml.getFileName(round, QString()));
     }
 }
 
@@ -67,11 +67,11 @@ double plainLoads(const QList<HistoryFile> &files, qint64 &singles)
     QElapsedTimer timer;
     timer.start();
     singles = 0;
-    clsTFileCSV csv;
+    SinglesCsvFile csv;
     for (const HistoryFile &file : files) {
         qint32 count = 0;
         std::vector<qint32> list;
-        csv.CsvLoad(file.Path, count, list);
+        csv.csvLoad(file.path, count, list);
         singles += count;
     }
     return double(timer.nsecsElapsed()) / 1e6;
@@ -81,10 +81,10 @@ double history(const QString &folder, qint64 &singles, qint64 &balance)
 {
     QElapsedTimer timer;
     timer.start();
-    const QList<HistoryRow> rows = HistoryReport::Build(HistoryFiles::Find({folder}));
-    const HistoryTotals totals = HistoryReport::Totals(rows);
-    singles = totals.Singles;
-    balance = totals.Balance.roundedWholeUnits();
+    const QList<HistoryRow> rows = HistoryReport::build(HistoryFiles::find({folder}));
+    const HistoryTotals totals = HistoryReport::totals(rows);
+    singles = totals.singles;
+    balance = totals.balance.roundedWholeUnits();
     return double(timer.nsecsElapsed()) / 1e6;
 }
 
@@ -106,7 +106,7 @@ int main(int argc, char *argv[])
     QDir().mkpath(folder);
     std::printf("writing %d files of %d singles and their results...\n", Files, SinglesPerFile);
     writeSeason(folder);
-    const QList<HistoryFile> files = HistoryFiles::Find({folder});
+    const QList<HistoryFile> files = HistoryFiles::find({folder});
 
     qint64 loaded = 0;
     qint64 graded = 0;

@@ -58,13 +58,13 @@ int main()
     for (int run = 0; run < runs; ++run) {
         QElapsedTimer timer;
         timer.start();
-        const QString text = Utf8ToText(bytes);
+        const QString text = utf8ToText(bytes);
         const qint64 decoded = timer.nsecsElapsed();
-        clsHtmlGet page;
-        itemCount = page.ParseHtml(text);
+        PageFetcher page;
+        itemCount = page.parseHtml(text);
         const qint64 parsed = timer.nsecsElapsed();
         QStringList textLines;
-        lineCount = page.GetTextData(textLines);
+        lineCount = page.getTextData(textLines);
         const qint64 done = timer.nsecsElapsed();
         decode.push_back(decoded / 1e6);
         cut.push_back((parsed - decoded) / 1e6);

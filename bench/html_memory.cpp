@@ -55,7 +55,7 @@ void measure(const char *what, const QByteArray &bytes)
     // What the client holds anyway: the body and its decoded text. Memory
     // freed by the case before goes back first, so that it is not counted
     // as this one's.
-    const QString text = Utf8ToText(bytes);
+    const QString text = utf8ToText(bytes);
     malloc_trim(0);
     const qint64 before = statusKiB("VmRSS");
     resetPeak();
@@ -64,10 +64,10 @@ void measure(const char *what, const QByteArray &bytes)
     qint32 items = 0;
     qint32 lines = 0;
     {
-        clsHtmlGet html;
-        items = html.ParseHtml(text);
+        PageFetcher html;
+        items = html.parseHtml(text);
         QStringList textLines;
-        lines = html.GetTextData(textLines);
+        lines = html.getTextData(textLines);
     }
     const double ms = timer.nsecsElapsed() / 1e6;
     const qint64 extraKiB = statusKiB("VmHWM") - before;
@@ -87,7 +87,7 @@ int main(int argc, char *argv[])
         sizes << QByteArray(argv[i]).toDouble();
     if (sizes.isEmpty())
         sizes = {1, 4, 32};
-    std::printf("body cap of the HTTP client: %.2f MiB\n", clsWinInet::MaxBodyBytes / 1048576.0);
+    std::printf("body cap of the HTTP client: %.2f MiB\n", LoggedDownload::MaxBodyBytes / 1048576.0);
     for (const double mib : sizes) {
         const qint64 bytes = qint64(mib * 1048576) - 3;
         measure("\"<a>\" repeated", repeated("<a>", bytes));

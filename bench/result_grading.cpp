@@ -27,9 +27,9 @@ public:
     ~SilentSurface() override
     {
         if (m_grid)
-            m_grid->DetachSurface();
+            m_grid->detachSurface();
     }
-    void attachGrid(clsGrid *grid) override { m_grid = grid; }
+    void attachGrid(CellGrid *grid) override { m_grid = grid; }
     void resizeSurface(int, int) override {}
     bool isSurfaceVisible() const override { return true; }
     void setSurfaceVisible(bool) override {}
@@ -42,14 +42,14 @@ public:
 
     void clickCell(int col, int row)
     {
-        const int x = m_grid->ColLeft(col) + m_grid->ColWidth(col) / 2;
-        const int y = m_grid->RowTop(row) + m_grid->RowHeight(row) / 2;
-        m_grid->MouseDown(1, 0, x, y);
-        m_grid->MouseUp(1, 0, x, y);
+        const int x = m_grid->colLeft(col) + m_grid->colWidth(col) / 2;
+        const int y = m_grid->rowTop(row) + m_grid->rowHeight(row) / 2;
+        m_grid->mouseDown(1, 0, x, y);
+        m_grid->mouseUp(1, 0, x, y);
     }
 
 private:
-    clsGrid *m_grid = nullptr;
+    CellGrid *m_grid = nullptr;
 };
 
 // Processor time as well as wall time: the machine may be shared.
@@ -100,21 +100,21 @@ int main(int argc, char **argv)
 {
     // The application folder, where the assumption files would go, needs the application object.
     QCoreApplication application(argc, argv);
-    std::vector<qint32> singles(clsTNumber::CodeCount);
+    std::vector<qint32> singles(SingleCode::CodeCount);
     std::iota(singles.begin(), singles.end(), 0);
     ResultData result;
-    result.Kaisaikai = 1478;
+    result.roundNumber = 1478;
     for (int match = 1; match <= 14; ++match)
-        result.Game[std::size_t(match)].Outcome = quint8((match * 7) % 3);
+        result.game[std::size_t(match)].Outcome = quint8((match * 7) % 3);
 
-    SilentSurface grid, grade, multi, count, kakutei;
-    clsTResult page;
-    page.Initialize(&grid, &grade, &multi, &count, &kakutei, nullptr);
-    page.SetResultData(1478, {}, result, true);
+    SilentSurface grid, grade, multi, count, confirmed;
+    CheckPageController page;
+    page.initialize(&grid, &grade, &multi, &count, &confirmed, nullptr);
+    page.setResultData(1478, {}, result, true);
 
     std::vector<Timing> handOvers;
     for (int run = 0; run < 3; ++run) {
-        handOvers.push_back(timed([&] { page.SetSingle(qint32(singles.size()), singles); }));
+        handOvers.push_back(timed([&] { page.setSingle(qint32(singles.size()), singles); }));
         std::printf("SetSingle of %zu singles (decode and first grading): %.1f ms (processor %.1f ms)\n",
                     singles.size(), handOvers.back().wallMs, handOvers.back().cpuMs);
     }
@@ -122,11 +122,11 @@ int main(int argc, char **argv)
     std::vector<Timing> reads;
     quint64 sum = 0;
     for (int run = 0; run < 5; ++run)
-        reads.push_back(timed([&] { sum += readMarkTable(page.Grader()); }));
+        reads.push_back(timed([&] { sum += readMarkTable(page.grader()); }));
 
     // Each click takes back or restores the official result of match 1; the
     // selector's columns stand for "1", "0", "2".
-    const quint8 outcome = result.Game[1].Outcome;
+    const quint8 outcome = result.game[1].Outcome;
     const int column = outcome == 1 ? 1 : outcome == 0 ? 2 : 3;
     std::vector<Timing> regrades;
     for (int run = 0; run < 10; ++run)
@@ -136,7 +136,7 @@ int main(int argc, char **argv)
     ResultGrader grader;
     grader.resize(qint32(singles.size()));
     grader.decode(singles, 0, qint32(singles.size()));
-    const HitTable hits = ResultGrader::MakeHitTable(page.MultiResult().GetValue());
+    const HitTable hits = ResultGrader::makeHitTable(page.multiResult().getValue());
     std::vector<Timing> gradings;
     for (int run = 0; run < 10; ++run)
         gradings.push_back(timed([&] { grader.grade(hits); }));
@@ -164,6 +164,6 @@ int main(int argc, char **argv)
         LargeTable::deallocate(memory, tableBytes);
     });
     std::printf("  reference: %zu bytes of fresh memory taken and touched: %.1f ms\n", tableBytes, fresh.wallMs);
-    std::printf("singles with all 14 right after the last click: %d\n", page.Counts()[0]);
+    std::printf("singles with all 14 right after the last click: %d\n", page.counts()[0]);
     return 0;
 }

@@ -29,51 +29,51 @@ double threadSeconds()
 template<typename Mark, typename Decode, typename Encode>
 void benchCodes(const char *form, Decode decode, Encode encode)
 {
-    std::array<Mark, clsTNumber::MatchCount> kousei{};
+    std::array<Mark, SingleCode::MatchCount> marks{};
     qint64 checksum = 0;
     qint32 mismatches = 0;
     QElapsedTimer timer;
     timer.start();
     const double cpuStart = threadSeconds();
-    for (qint32 code = 0; code <= clsTNumber::MaxCode; ++code) {
-        decode(code, kousei);
+    for (qint32 code = 0; code <= SingleCode::MaxCode; ++code) {
+        decode(code, marks);
         qint32 back = -1;
-        encode(kousei, back);
-        checksum += kousei[13] + back;
+        encode(marks, back);
+        checksum += marks[13] + back;
         mismatches += back != code;
     }
-    const double cpuNs = (threadSeconds() - cpuStart) * 1e9 / clsTNumber::CodeCount;
-    const double wallNs = double(timer.nsecsElapsed()) / clsTNumber::CodeCount;
+    const double cpuNs = (threadSeconds() - cpuStart) * 1e9 / SingleCode::CodeCount;
+    const double wallNs = double(timer.nsecsElapsed()) / SingleCode::CodeCount;
     std::printf("%-6s decode + encode: %6.2f ns per code on the processor, %6.2f ns elapsed"
                 "  (%d codes, %d mismatches, checksum %lld)\n",
-                form, cpuNs, wallNs, clsTNumber::CodeCount, mismatches, static_cast<long long>(checksum));
+                form, cpuNs, wallNs, SingleCode::CodeCount, mismatches, static_cast<long long>(checksum));
 }
 
-ResultData sampleResult(qint32 kaisaikai)
+ResultData sampleResult(qint32 roundNumber)
 {
     ResultData result;
-    result.Kaisaikai = kaisaikai;
+    result.roundNumber = roundNumber;
     for (int match = 1; match <= RoundData::MatchCount; ++match) {
-        ResultGame &game = result.Game[std::size_t(match)];
+        ResultGame &game = result.game[std::size_t(match)];
         game.Outcome = quint8(match % 3);
-        game.Home = QStringLiteral("ホーム%1").arg(match);
-        game.Away = QStringLiteral("アウェイ%1").arg(match);
-        game.HomeScore = quint8(match % 4);
-        game.AwayScore = quint8(match % 2);
+        game.home = QStringLiteral("ホーム%1").arg(match);
+        game.away = QStringLiteral("アウェイ%1").arg(match);
+        game.homeScore = quint8(match % 4);
+        game.awayScore = quint8(match % 2);
     }
     for (int grade = 1; grade <= RoundData::GradeCount; ++grade) {
-        result.Prize[std::size_t(grade)] = Money::fromWhole(1000000 / grade);
-        result.Winners[std::size_t(grade)] = Money::fromWhole(grade * 1234);
+        result.prize[std::size_t(grade)] = Money::fromWhole(1000000 / grade);
+        result.winners[std::size_t(grade)] = Money::fromWhole(grade * 1234);
     }
-    result.CarryOver[1] = Money::fromWhole(600000000);
-    result.SaleStart = OleDate::fromDate(QDate(2025, 2, 22));
-    result.SaleEnd = OleDate::fromDate(QDate(2025, 3, 1));
-    result.ResultDate = OleDate::fromDate(QDate(2025, 3, 3));
-    result.RefundStart = OleDate::fromDate(QDate(2025, 3, 4));
-    result.RefundEnd = OleDate::fromDate(QDate(2026, 3, 3));
-    result.Sales = Money::fromWhole(2345678900);
-    result.Units = Money::fromWhole(7818929);
-    result.Sheets = Money::fromWhole(1234567);
+    result.carryOver[1] = Money::fromWhole(600000000);
+    result.saleStart = OleDate::fromDate(QDate(2025, 2, 22));
+    result.saleEnd = OleDate::fromDate(QDate(2025, 3, 1));
+    result.resultDate = OleDate::fromDate(QDate(2025, 3, 3));
+    result.refundStart = OleDate::fromDate(QDate(2025, 3, 4));
+    result.refundEnd = OleDate::fromDate(QDate(2026, 3, 3));
+    result.sales = Money::fromWhole(2345678900);
+    result.units = Money::fromWhole(7818929);
+    result.sheets = Money::fromWhole(1234567);
     return result;
 }
 
@@ -81,21 +81,21 @@ void benchResultFiles(int count)
 {
     QTemporaryDir folder;
     AppFolder::setPath(folder.path());
-    clsXmlResult xml;
+    ResultFile xml;
 
     QElapsedTimer timer;
     timer.start();
     int saved = 0;
-    for (int kaisaikai = 1; kaisaikai <= count; ++kaisaikai) {
-        xml.setResult(sampleResult(kaisaikai));
-        saved += xml.XmlSave(xml.GetFileName(kaisaikai, QString()));
+    for (int roundNumber = 1; roundNumber <= count; ++roundNumber) {
+        xml.setResult(sampleResult(roundNumber));
+        saved += xml.xmlSave(xml.getFileName(roundNumber, QString()));
     }
     const double writeSeconds = timer.nsecsElapsed() / 1e9;
 
     timer.restart();
     int loaded = 0;
-    for (int kaisaikai = 1; kaisaikai <= count; ++kaisaikai)
-        loaded += xml.XmlLoad(xml.GetFileName(kaisaikai, QString())) && xml.Result().Kaisaikai == kaisaikai;
+    for (int roundNumber = 1; roundNumber <= count; ++roundNumber)
+        loaded += xml.xmlLoad(xml.getFileName(roundNumber, QString())) && xml.result().roundNumber == roundNumber;
     const double readSeconds = timer.nsecsElapsed() / 1e9;
 
     std::printf("result files written: %d of %d, %8.0f files per second\n", saved, count, count / writeSeconds);
@@ -109,25 +109,25 @@ void benchResultFiles(int count)
 void benchVoteText(int count)
 {
     VoteData vote;
-    vote.Kaisaikai = 1478;
-    vote.VoteTime = OleDate::fromDateTime(QDate(2025, 3, 1), QTime(13, 50));
+    vote.roundNumber = 1478;
+    vote.voteTime = OleDate::fromDateTime(QDate(2025, 3, 1), QTime(13, 50));
     for (int match = 1; match <= RoundData::MatchCount; ++match) {
-        VoteGame &game = vote.Game[std::size_t(match)];
-        game.Home = QStringLiteral("ホーム%1").arg(match);
-        game.Away = QStringLiteral("アウェイ%1").arg(match);
-        game.GameDate = OleDate::fromDate(QDate(2025, 3, 1));
-        game.StartTime = OleDate::fromTime(QTime(14, 0));
-        for (VoteShare &share : game.Votes)
+        VoteGame &game = vote.game[std::size_t(match)];
+        game.home = QStringLiteral("ホーム%1").arg(match);
+        game.away = QStringLiteral("アウェイ%1").arg(match);
+        game.gameDate = OleDate::fromDate(QDate(2025, 3, 1));
+        game.startTime = OleDate::fromTime(QTime(14, 0));
+        for (VoteShare &share : game.votes)
             share = {Money::fromWhole(50000 + match), Money::fromRaw(333300 + match)};
     }
-    clsXmlVote xml;
+    VoteFile xml;
     xml.setVote(vote);
     QElapsedTimer timer;
     timer.start();
     const double cpuStart = threadSeconds();
     int read = 0;
     for (int i = 0; i < count; ++i)
-        read += xml.SetXmlString(xml.GetXmlString());
+        read += xml.setXmlString(xml.getXmlString());
     const double cpuSeconds = threadSeconds() - cpuStart;
     std::printf("vote text rendered and read in memory: %d of %d, %8.0f per second on the processor"
                 " (%8.0f elapsed)\n",
@@ -139,13 +139,13 @@ void benchVoteText(int count)
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
-    const clsTNumber number;
+    const SingleCode number;
     benchCodes<quint8>(
-        "byte", [&](qint32 code, auto &kousei) { number.NoToByte(code, kousei); },
-        [&](const auto &kousei, qint32 &code) { number.ByteToNo(kousei, code); });
+        "byte", [&](qint32 code, auto &marks) { number.codeToBytes(code, marks); },
+        [&](const auto &marks, qint32 &code) { number.bytesToCode(marks, code); });
     benchCodes<qint32>(
-        "32-bit", [&](qint32 code, auto &kousei) { number.NoToLong(code, kousei); },
-        [&](const auto &kousei, qint32 &code) { number.LongToNo(kousei, code); });
+        "32-bit", [&](qint32 code, auto &marks) { number.codeToInts(code, marks); },
+        [&](const auto &marks, qint32 &code) { number.intsToCode(marks, code); });
     benchResultFiles(1000);
     benchVoteText(1000);
     return 0;

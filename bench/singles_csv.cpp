@@ -131,39 +131,39 @@ int main(int argc, char **argv)
     QTemporaryDir folder;
     const QString file = folder.filePath(QStringLiteral("A-999.csv"));
     const QString copy = folder.filePath(QStringLiteral("copy.csv"));
-    const double listMb = double(clsTNumber::CodeCount) * sizeof(qint32) / 1e6;
+    const double listMb = double(SingleCode::CodeCount) * sizeof(qint32) / 1e6;
 
-    Singles every(clsTNumber::CodeCount);
+    Singles every(SingleCode::CodeCount);
     std::iota(every.begin(), every.end(), 0);
-    clsTFileCSV csv;
+    SinglesCsvFile csv;
     Singles loaded;
     qint32 count = 0;
     const auto load = [&] {
         loaded = Singles();
-        csv.CsvLoad(file, count, loaded);
+        csv.csvLoad(file, count, loaded);
     };
 
     CountingUi ui;
     Ui::install(&ui);
     Timing save, cat, catSync, wc, read, quietSave, quietRead;
     for (int round = 0; round < rounds; ++round) {
-        timeRun(save, [&] { csv.CsvSave(file, every); });
+        timeRun(save, [&] { csv.csvSave(file, every); });
         timeCommand(cat, QStringLiteral("cat '%1' > '%2'").arg(file, copy));
         timeCommand(catSync, QStringLiteral("cat '%1' > '%2'; sync '%2'").arg(file, copy));
         timeCommand(wc, QStringLiteral("wc -l '%1' > /dev/null").arg(file));
         timeRun(read, load);
     }
     const long offers = ui.offers / rounds, events = ui.events / rounds, values = ui.values / rounds;
-    const bool complete = count == clsTNumber::CodeCount && std::is_sorted(loaded.begin(), loaded.end());
+    const bool complete = count == SingleCode::CodeCount && std::is_sorted(loaded.begin(), loaded.end());
 
     // The same with no progress window at all (the fallback port).
     Ui::install(nullptr);
     for (int round = 0; round < rounds; ++round) {
-        timeRun(quietSave, [&] { csv.CsvSave(file, every); });
+        timeRun(quietSave, [&] { csv.csvSave(file, every); });
         timeRun(quietRead, load);
     }
 
-    std::printf("every single: %d lines, list %.1f MB, file %.1f MB; best of %d rounds\n", clsTNumber::CodeCount,
+    std::printf("every single: %d lines, list %.1f MB, file %.1f MB; best of %d rounds\n", SingleCode::CodeCount,
                 listMb, double(QFileInfo(file).size()) / 1e6, rounds);
     std::printf("progress window on (values every 1,001 lines, pending events at most every %lld ms):\n",
                 (long long)EventPacer::IntervalMs);
@@ -182,7 +182,7 @@ int main(int argc, char **argv)
     loaded = Singles();
     resetPeak();
     const long before = statusKb("VmRSS:");
-    csv.CsvLoad(file, count, loaded);
+    csv.csvLoad(file, count, loaded);
     const long peak = statusKb("VmHWM:");
     std::printf("memory: resident %.1f MB before the load, peak %.1f MB during it: the load took %.1f MB "
                 "= %.2f x the list (goal <= 1.5)\n",

@@ -88,9 +88,9 @@ void print(const char *what, const Step &step)
 QList<qint32> everySingleTwiceShuffled()
 {
     QList<qint32> singles;
-    singles.reserve(2 * qsizetype(clsTNumber::CodeCount));
+    singles.reserve(2 * qsizetype(SingleCode::CodeCount));
     for (int round = 0; round < 2; ++round)
-        for (qint32 code = 0; code < clsTNumber::CodeCount; ++code)
+        for (qint32 code = 0; code < SingleCode::CodeCount; ++code)
             singles.append(code);
     std::mt19937 random(1478);
     std::shuffle(singles.begin(), singles.end(), random);
@@ -103,20 +103,20 @@ struct Page
     SingleSheetView sheet;
     GridView count;
     GridView estimates;
-    clsTSingle singles{list};
+    SinglesPageController singles{list};
 };
 
 void pageMoves(Page &page, const QList<qint32> &list)
 {
-    page.list.Replace(list);
-    page.singles.MovePage(0);
+    page.list.replace(list);
+    page.singles.movePage(0);
     page.sheet.show();
     page.estimates.show();
     QApplication::processEvents();
 
     constexpr int Moves = 2000;
     std::mt19937 random(7);
-    std::uniform_int_distribution<qint32> anyPage(0, page.singles.LastPage());
+    std::uniform_int_distribution<qint32> anyPage(0, page.singles.lastPage());
     std::vector<double> times;
     QElapsedTimer all;
     all.start();
@@ -124,7 +124,7 @@ void pageMoves(Page &page, const QList<qint32> &list)
     for (int move = 0; move < Moves; ++move) {
         QElapsedTimer one;
         one.start();
-        page.singles.MovePage(anyPage(random));
+        page.singles.movePage(anyPage(random));
         // Painted now, not at the next turn of the event loop.
         page.sheet.repaint();
         page.estimates.repaint();
@@ -153,22 +153,22 @@ int main(int argc, char *argv[])
     QList<qint32> list = everySingleTwiceShuffled();
     const long listKilobytes = long(list.size() * qsizetype(sizeof(qint32)) / 1024);
     Page page;
-    page.sheet.giveMarkPictures(page.singles.Sheet());
-    page.singles.Initialize(&page.sheet, &page.count, &page.estimates);
-    page.singles.SetVoteData(EstimateReference::realisticVotes(1478, 2025));
+    page.sheet.giveMarkPictures(page.singles.sheet());
+    page.singles.initialize(&page.sheet, &page.count, &page.estimates);
+    page.singles.setVoteData(EstimateReference::realisticVotes(1478, 2025));
     // The list is handed over once before the peak is read: the store's
     // share of it is part of the baseline, as in the running program.
-    page.list.Replace({});
+    page.list.replace({});
     const long before = peakKilobytes();
 
     std::printf("%lld singles: every single twice, shuffled (%ld KB of codes)\n", (long long)list.size(),
                 listKilobytes);
     MarkCounts frame{};
     std::optional<QList<qint32>> kept;
-    const Step setSingle = measure([&] { page.list.Replace(list); });
-    const Step recount = measure([&] { clsTSingleFrame::GetSingleFrame(qint32(list.size()), list, frame); });
-    const Step removal = measure([&] { kept = DuplicateSingles::Remove(list); });
-    const Step recountKept = measure([&] { clsTSingleFrame::GetSingleFrame(qint32(kept->size()), *kept, frame); });
+    const Step setSingle = measure([&] { page.list.replace(list); });
+    const Step recount = measure([&] { FrameCounter::getSingleFrame(qint32(list.size()), list, frame); });
+    const Step removal = measure([&] { kept = DuplicateSingles::remove(list); });
+    const Step recountKept = measure([&] { FrameCounter::getSingleFrame(qint32(kept->size()), *kept, frame); });
     const long after = peakKilobytes();
 
     std::printf("whole list (goal: together under 200 ms)\n");
@@ -186,8 +186,8 @@ int main(int argc, char *argv[])
     std::printf("peak memory (goal: at most 4 bytes per single beyond the list)\n");
     std::printf("  peak resident %ld KB before, %ld KB after: %.0f KB more\n", before, after, extra / 1024);
     std::printf("  %.2f bytes per single of the list (%lld), %.2f per different single (%d)\n",
-                extra / double(list.size()), (long long)list.size(), extra / clsTNumber::CodeCount,
-                clsTNumber::CodeCount);
+                extra / double(list.size()), (long long)list.size(), extra / SingleCode::CodeCount,
+                SingleCode::CodeCount);
 
     pageMoves(page, list);
     return 0;

@@ -69,34 +69,34 @@ int main(int argc, char *argv[])
     AppFolder::setPath(folder.path());
     QtUi ui;
     Ui::install(&ui);
-    const auto window = basMain::Main();
+    const auto window = Startup::showMainWindow();
     if (!window)
         return 2;
     QApplication::processEvents();
 
-    QList<qint32> space(clsTNumber::MaxCode + 1);
+    QList<qint32> space(SingleCode::MaxCode + 1);
     std::iota(space.begin(), space.end(), 0);
     const QString path = folder.path() + QStringLiteral("/UserData/QUDO/A-1478.csv");
-    if (!clsTFileCSV().CsvSave(path, space))
+    if (!SinglesCsvFile().csvSave(path, space))
         return 3;
 
     const std::vector<double> plain = timeRuns(runs, [] {}, [&] {
         qint32 count = 0;
         std::vector<qint32> singles;
-        clsTFileCSV().CsvLoad(path, count, singles);
+        SinglesCsvFile().csvLoad(path, count, singles);
     });
     MainDocument &document = window->document();
     MainCommands &commands = window->commands().commands();
-    const std::vector<double> open = timeRuns(runs, [&] { document.SelectPage(MainDocument::PageHome); },
-                                              [&] { commands.OpenPath(path); });
+    const std::vector<double> open = timeRuns(runs, [&] { document.selectPage(MainDocument::PageHome); },
+                                              [&] { commands.openPath(path); });
     QList<qint32> reversed(space.rbegin(), space.rend());
     const std::vector<double> replaceSingles = timeRuns(runs, [&] { std::swap(space, reversed); }, [&] {
-        document.ReplaceSingles(space);
-        document.SelectPage(MainDocument::PageSingles);
+        document.replaceSingles(space);
+        document.selectPage(MainDocument::PageSingles);
     });
     const std::vector<double> replaceCheck = timeRuns(runs, [&] { std::swap(space, reversed); }, [&] {
-        document.ReplaceSingles(space);
-        document.SelectPage(MainDocument::PageCheck);
+        document.replaceSingles(space);
+        document.selectPage(MainDocument::PageCheck);
     });
     const QString shown = window->findChild<QLabel *>(QStringLiteral("lblResultCount"))->text();
 

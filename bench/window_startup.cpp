@@ -43,8 +43,8 @@ int runChild(int argc, char *argv[], const QString &mode, const QString &folder)
     AppFolder::setPath(folder);
     QtUi ui;
     Ui::install(&ui);
-    const auto window = basMain::Main();
-    if (!window || window->document().Schedule().Kaisaikai != 1478)
+    const auto window = Startup::showMainWindow();
+    if (!window || window->document().schedule().roundNumber != 1478)
         return 2;
     // Set only now: the splash lets events run, and a quit before exec is lost.
     QTimer::singleShot(0, &app, &QCoreApplication::quit);

@@ -18,26 +18,26 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     FakeClipboard clipboard;
     const QString text = QString::fromUtf8(Fuzz::bytes(data, size));
     clipboard.copy(text);
-    const clsTClipImport import(clipboard);
+    const ClipboardImport import(clipboard);
 
     const std::vector<qint32> held{9};
     std::vector<qint32> singles = held;
     qint32 count = 5;
-    import.ClipImport(clsTClipImport::FormatLines + 1, count, singles);
+    import.clipImport(ClipboardImport::FormatLines + 1, count, singles);
     FUZZ_CHECK(count == 5 && singles == held);
 
-    import.ClipImport(clsTClipImport::FormatLines, count, singles);
+    import.clipImport(ClipboardImport::FormatLines, count, singles);
     FUZZ_CHECK(count == qint32(singles.size()));
     FUZZ_CHECK(qsizetype(singles.size()) <= text.count(QStringLiteral("\r\n")) + 1);
-    FUZZ_CHECK(std::all_of(singles.begin(), singles.end(), clsTNumber::isValidCode));
+    FUZZ_CHECK(std::all_of(singles.begin(), singles.end(), SingleCode::isValidCode));
     FUZZ_CHECK(ui.boxes().isEmpty());
     if (singles.empty())
         return 0;
 
-    const std::span<const qint32> copied(singles.data(), std::min<std::size_t>(singles.size(), clsTClipboard::MaxSingles));
-    clsTClipboard(clipboard).ClipExport(clsTClipboard::LayoutRows, copied);
+    const std::span<const qint32> copied(singles.data(), std::min<std::size_t>(singles.size(), ClipboardExport::MaxSingles));
+    ClipboardExport(clipboard).clipExport(ClipboardExport::LayoutRows, copied);
     std::vector<qint32> again;
-    import.ClipImport(clsTClipImport::FormatLines, count, again);
+    import.clipImport(ClipboardImport::FormatLines, count, again);
     FUZZ_CHECK(std::equal(again.begin(), again.end(), copied.begin(), copied.end()));
     return 0;
 }

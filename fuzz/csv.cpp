@@ -18,13 +18,13 @@ const QString savedName = QStringLiteral("UserData/saved.csv");
 QByteArray writtenFile(const std::vector<qint32> &singles)
 {
     QByteArray bytes;
-    clsTNumber number;
-    std::array<quint8, clsTNumber::MatchCount> marks{};
+    SingleCode number;
+    std::array<quint8, SingleCode::MatchCount> marks{};
     for (const qint32 code : singles) {
-        number.NoToByte(code, marks);
-        for (int match = 0; match < clsTNumber::MatchCount; ++match) {
+        number.codeToBytes(code, marks);
+        for (int match = 0; match < SingleCode::MatchCount; ++match) {
             bytes += char('0' + marks[std::size_t(match)]);
-            bytes += match + 1 < clsTNumber::MatchCount ? "," : "\r\n";
+            bytes += match + 1 < SingleCode::MatchCount ? "," : "\r\n";
         }
     }
     return bytes;
@@ -60,19 +60,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     checkLineReader(lines, qsizetype(8 + size % 57));
 
     const std::optional<std::vector<qint32>> expected = CsvReference::expectedSingles(lines);
-    clsTFileCSV csv;
+    SinglesCsvFile csv;
     const std::vector<qint32> held{1, 2, 3};
     std::vector<qint32> singles = held;
     qint32 count = 7;
-    if (!csv.CsvLoad(Fuzz::app().filePath(inputName), count, singles)) {
+    if (!csv.csvLoad(Fuzz::app().filePath(inputName), count, singles)) {
         FUZZ_CHECK(!expected && count == 7 && singles == held && !ui.boxes().isEmpty());
         return 0;
     }
     FUZZ_CHECK(expected && singles == *expected && count == qint32(singles.size()));
 
-    FUZZ_CHECK(csv.CsvSave(Fuzz::app().filePath(savedName), singles));
+    FUZZ_CHECK(csv.csvSave(Fuzz::app().filePath(savedName), singles));
     FUZZ_CHECK(Fuzz::app().readFile(savedName) == writtenFile(singles));
     std::vector<qint32> again;
-    FUZZ_CHECK(csv.CsvLoad(Fuzz::app().filePath(savedName), count, again) && again == singles);
+    FUZZ_CHECK(csv.csvLoad(Fuzz::app().filePath(savedName), count, again) && again == singles);
     return 0;
 }

@@ -16,33 +16,33 @@ bool isDroppedFromLines(QChar ch)
 // cut from its "<" to its ">".
 void checkPieces(const QString &page)
 {
-    clsHtmlData data;
-    const qint32 count = data.GetHtmlData(page);
-    FUZZ_CHECK(count == data.Pieces().size());
+    HtmlItemList data;
+    const qint32 count = data.getHtmlData(page);
+    FUZZ_CHECK(count == data.pieces().size());
     qsizetype end = 0;
     for (qint32 index = 0; index < count; ++index) {
-        const clsHtmlData::Piece &piece = data.Pieces().at(index);
-        FUZZ_CHECK(piece.Start >= end && piece.Length > 0 && piece.Start + qsizetype(piece.Length) <= page.size());
-        end = piece.Start + qsizetype(piece.Length);
-        const HtmlItem item = data.Item(index);
-        if (item.Tag) {
-            FUZZ_CHECK(page.at(piece.Start) == u'<' && page.at(end - 1) == u'>');
+        const HtmlItemList::Piece &piece = data.pieces().at(index);
+        FUZZ_CHECK(piece.start >= end && piece.length > 0 && piece.start + qsizetype(piece.length) <= page.size());
+        end = piece.start + qsizetype(piece.length);
+        const HtmlItem item = data.item(index);
+        if (item.tag) {
+            FUZZ_CHECK(page.at(piece.start) == u'<' && page.at(end - 1) == u'>');
             FUZZ_CHECK(item.Text.startsWith(u'<') && item.Text.endsWith(u'>'));
         }
-        if (item.Tag && !item.Comment)
-            FUZZ_CHECK(item.AttributeCount == item.Attributes.size() - 1 && item.AttributeCount >= 0);
+        if (item.tag && !item.comment)
+            FUZZ_CHECK(item.attributeCount == item.attributes.size() - 1 && item.attributeCount >= 0);
     }
-    FUZZ_CHECK(data.Item(-1).Text.isEmpty() && data.Item(count).Text.isEmpty());
+    FUZZ_CHECK(data.item(-1).Text.isEmpty() && data.item(count).Text.isEmpty());
 }
 
 // The body text lines hold no blanks or control characters, one line at
 // most per item.
 void checkLines(const QString &page)
 {
-    clsHtmlGet html;
-    const qint32 count = html.ParseHtml(page);
+    PageFetcher html;
+    const qint32 count = html.parseHtml(page);
     QStringList lines;
-    const qint32 lineCount = html.GetTextData(lines);
+    const qint32 lineCount = html.getTextData(lines);
     FUZZ_CHECK(lineCount == lines.size() && lineCount <= count);
     for (const QString &line : lines)
         FUZZ_CHECK(std::none_of(line.begin(), line.end(), isDroppedFromLines));
@@ -54,7 +54,7 @@ void checkLines(const QString &page)
 // lines, as every page reader takes it.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
-    const QString page = Utf8ToText(Fuzz::bytes(data, size));
+    const QString page = utf8ToText(Fuzz::bytes(data, size));
     checkPieces(page);
     checkLines(page);
     return 0;

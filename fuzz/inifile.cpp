@@ -14,7 +14,7 @@ bool sameName(const QString &a, const QString &b)
 
 // Every entry has a name and a value without spaces at their ends, and the
 // lookups in both directions find the first entry of a name or value.
-void checkEntries(const clsIniFile &ini)
+void checkEntries(const IniFile &ini)
 {
     const auto &entries = ini.entries();
     for (qsizetype i = 0; i < entries.size(); ++i) {
@@ -22,15 +22,15 @@ void checkEntries(const clsIniFile &ini)
         FUZZ_CHECK(!name.isEmpty() && !value.isEmpty());
         FUZZ_CHECK(!name.startsWith(u' ') && !name.endsWith(u' ') && !value.startsWith(u' ') && !value.endsWith(u' '));
         FUZZ_CHECK(!name.contains(u'=') && !name.contains(QStringLiteral("\r\n")) && !value.contains(QStringLiteral("\r\n")));
-        FUZZ_CHECK(ini.ItemExists(name) && ini.KeyExists(value));
+        FUZZ_CHECK(ini.itemExists(name) && ini.keyExists(value));
         qsizetype first = 0;
         while (!sameName(entries[first].first, name))
             ++first;
-        FUZZ_CHECK(ini.GetItem(name, QString()) == entries[first].second);
+        FUZZ_CHECK(ini.getItem(name, QString()) == entries[first].second);
         first = 0;
         while (!sameName(entries[first].second, value))
             ++first;
-        FUZZ_CHECK(ini.GetKey(value) == entries[first].first);
+        FUZZ_CHECK(ini.getKey(value) == entries[first].first);
     }
 }
 
@@ -38,17 +38,17 @@ void checkEntries(const clsIniFile &ini)
 void checkAppState(const QByteArray &input)
 {
     Fuzz::app().writeFile(QStringLiteral("SysData/QUDO.ini"), input);
-    const AppState read = LoadAppState();
-    FUZZ_CHECK(SaveAppState(read));
+    const AppState read = loadAppState();
+    FUZZ_CHECK(saveAppState(read));
     FUZZ_CHECK(Fuzz::app().readFile(QStringLiteral("SysData/QUDO.ini")) == TextCodec::encodeSjis(appStateText(read)));
-    const AppState again = LoadAppState();
-    FUZZ_CHECK(again.Kaisaikai == read.Kaisaikai && again.DownloadMessage == read.DownloadMessage
-               && again.ResultAll == read.ResultAll);
+    const AppState again = loadAppState();
+    FUZZ_CHECK(again.roundNumber == read.roundNumber && again.downloadMessage == read.downloadMessage
+               && again.resultAll == read.resultAll);
 }
 
 bool sameSettings(const BigSettings &a, const BigSettings &b)
 {
-    return a.Version == b.Version && a.bigOfficialScheduleUrl == b.bigOfficialScheduleUrl
+    return a.version == b.version && a.bigOfficialScheduleUrl == b.bigOfficialScheduleUrl
            && a.bigOfficialResultUrl == b.bigOfficialResultUrl && a.bigOfficialBigUrl == b.bigOfficialBigUrl
            && a.bigOfficialMiniBigUrl == b.bigOfficialMiniBigUrl && a.bigOfficialBig1000Url == b.bigOfficialBig1000Url
            && a.bigOfficialBig100Url == b.bigOfficialBig100Url && a.totoOfficialVoteUrl == b.totoOfficialVoteUrl
@@ -68,12 +68,12 @@ BigSettings throughSjis(BigSettings settings)
 void checkBigSettings(const QByteArray &input)
 {
     Fuzz::app().writeFile(QStringLiteral("SysData/bigSettings.ini"), input);
-    SetBigSettingsDefaults();
-    ReadBigSettings();
+    setBigSettingsDefaults();
+    readBigSettings();
     const BigSettings read = bigSettings();
-    FUZZ_CHECK(SaveBigSettings());
-    SetBigSettingsDefaults();
-    ReadBigSettings();
+    FUZZ_CHECK(saveBigSettings());
+    setBigSettingsDefaults();
+    readBigSettings();
     FUZZ_CHECK(sameSettings(bigSettings(), throughSjis(read)));
 }
 
@@ -84,8 +84,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 {
     RecordingUi ui;
     const QByteArray input = Fuzz::bytes(data, size);
-    clsIniFile ini;
-    ini.InitializeFromText(TextCodec::decodeSjis(input));
+    IniFile ini;
+    ini.initializeFromText(TextCodec::decodeSjis(input));
     checkEntries(ini);
     checkAppState(input);
     checkBigSettings(input);

@@ -50,10 +50,10 @@ QFileInfoList fixtures(const QString &folder, const QStringList &patterns)
 
 QByteArray pageLines(const QString &path)
 {
-    clsHtmlGet html;
-    html.ParseHtml(QString::fromUtf8(read(path)));
+    PageFetcher html;
+    html.parseHtml(QString::fromUtf8(read(path)));
     QStringList lines;
-    html.GetTextData(lines);
+    html.getTextData(lines);
     return lines.join(u'\n').toUtf8();
 }
 
@@ -92,9 +92,9 @@ void clipboardTexts()
 {
     FakeClipboard clipboard;
     const std::vector<qint32> singles = someSingles();
-    const clsTClipboard text(clipboard);
-    write(QStringLiteral("clipimport"), QStringLiteral("rows.txt"), text.GetRowText(singles).toUtf8());
-    write(QStringLiteral("clipimport"), QStringLiteral("columns.txt"), text.GetColumnText(singles).toUtf8());
+    const ClipboardExport text(clipboard);
+    write(QStringLiteral("clipimport"), QStringLiteral("rows.txt"), text.getRowText(singles).toUtf8());
+    write(QStringLiteral("clipimport"), QStringLiteral("columns.txt"), text.getColumnText(singles).toUtf8());
     write(QStringLiteral("clipimport"), QStringLiteral("labels.txt"),
           "No.5 : 1021 1102 2011 21\r\n0001:10211102201121\r\n１０２１\r\n10211102201121\n");
 }

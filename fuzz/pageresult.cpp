@@ -9,14 +9,14 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
     RecordingUi ui;
-    static clsHtmlResult page;
-    if (!page.ReadLines(Fuzz::pageLines(Fuzz::bytes(data, size)), QString())) {
-        FUZZ_CHECK(page.Result() == ResultData());
+    static ResultPageReader page;
+    if (!page.readLines(Fuzz::pageLines(Fuzz::bytes(data, size)), QString())) {
+        FUZZ_CHECK(page.result() == ResultData());
         return 0;
     }
     FUZZ_CHECK(!page.Unpublished());
-    if (clsResult::IsResultValid(page.Result()))
-        WrittenRecords::checkSavedAndLoaded(page.Result(), &clsXmlResult::setResult, &clsXmlResult::Result,
+    if (ResultWorkflow::isResultValid(page.result()))
+        WrittenRecords::checkSavedAndLoaded(page.result(), &ResultFile::setResult, &ResultFile::result,
                                             QStringLiteral("result.xml"));
     return 0;
 }

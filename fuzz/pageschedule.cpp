@@ -9,11 +9,11 @@ namespace {
 void checkMatches(const ScheduleData &schedule)
 {
     for (int match = 1; match <= RoundData::MatchCount; ++match) {
-        const ScheduleGame &game = schedule.Game[match];
+        const ScheduleGame &game = schedule.game[match];
         if (game == ScheduleGame())
             continue;
-        FUZZ_CHECK(game.GameDate.isSet() && !game.Home.isEmpty() && !game.Away.isEmpty());
-        FUZZ_CHECK(game.Status == QStringLiteral("VS") || game.Status == QStringLiteral("中止"));
+        FUZZ_CHECK(game.gameDate.isSet() && !game.home.isEmpty() && !game.away.isEmpty());
+        FUZZ_CHECK(game.status == QStringLiteral("VS") || game.status == QStringLiteral("中止"));
     }
 }
 
@@ -25,15 +25,15 @@ void checkMatches(const ScheduleData &schedule)
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
     RecordingUi ui;
-    static clsHtmlSchedule page;
-    if (!page.ReadLines(Fuzz::pageLines(Fuzz::bytes(data, size)), 1478, QString())) {
-        FUZZ_CHECK(page.Schedule() == ScheduleData());
+    static SchedulePageReader page;
+    if (!page.readLines(Fuzz::pageLines(Fuzz::bytes(data, size)), 1478, QString())) {
+        FUZZ_CHECK(page.schedule() == ScheduleData());
         return 0;
     }
     FUZZ_CHECK(!page.Unpublished());
-    checkMatches(page.Schedule());
-    if (clsSchedule::IsScheduleValid(page.Schedule()))
-        WrittenRecords::checkSavedAndLoaded(page.Schedule(), &clsXmlSchedule::setSchedule, &clsXmlSchedule::Schedule,
+    checkMatches(page.schedule());
+    if (ScheduleWorkflow::isScheduleValid(page.schedule()))
+        WrittenRecords::checkSavedAndLoaded(page.schedule(), &ScheduleFile::setSchedule, &ScheduleFile::schedule,
                                             QStringLiteral("schedule.xml"));
     return 0;
 }

@@ -18,9 +18,9 @@ const QHash<qint32, ScheduleData> &schedules()
         QHash<qint32, ScheduleData> loaded;
         const QDir folder(QStringLiteral(QUDO_TEST_DATA_DIR "/official/expected"));
         for (const QString &name : folder.entryList({QStringLiteral("big_schedule_*.xml")})) {
-            clsXmlSchedule xml;
-            if (xml.XmlLoad(folder.filePath(name)))
-                loaded.insert(xml.Schedule().Kaisaikai, xml.Schedule());
+            ScheduleFile xml;
+            if (xml.xmlLoad(folder.filePath(name)))
+                loaded.insert(xml.schedule().roundNumber, xml.schedule());
         }
         return loaded;
     }();
@@ -36,19 +36,19 @@ const QHash<qint32, ScheduleData> &schedules()
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
     RecordingUi ui;
-    static clsHtmlVote page;
-    clsHtmlVote::TotoPage toto;
-    const clsHtmlVote::Outcome outcome = page.ReadLines(Fuzz::pageLines(Fuzz::bytes(data, size)), toto);
-    FUZZ_CHECK(page.Unpublished() == (outcome == clsHtmlVote::Outcome::Unpublished));
-    if (outcome != clsHtmlVote::Outcome::Read)
+    static VotePageReader page;
+    VotePageReader::TotoPage toto;
+    const VotePageReader::Outcome outcome = page.readLines(Fuzz::pageLines(Fuzz::bytes(data, size)), toto);
+    FUZZ_CHECK(page.Unpublished() == (outcome == VotePageReader::Outcome::Unpublished));
+    if (outcome != VotePageReader::Outcome::Read)
         return 0;
     FUZZ_CHECK(std::all_of(toto.Read.begin() + 1, toto.Read.end(), [](bool read) { return read; }));
-    FUZZ_CHECK(toto.VoteTime.isSet());
-    const ScheduleData schedule = schedules().value(toto.Kaisaikai, schedules().value(1478));
-    const VoteData vote = page.CarryOver(toto, schedule, QString());
+    FUZZ_CHECK(toto.voteTime.isSet());
+    const ScheduleData schedule = schedules().value(toto.roundNumber, schedules().value(1478));
+    const VoteData vote = page.carryOver(toto, schedule, QString());
     for (int match = 1; match <= RoundData::MatchCount; ++match)
-        FUZZ_CHECK(vote.Game[match].Home == schedule.Game[match].Home && vote.Game[match].Away == schedule.Game[match].Away);
-    if (clsVote::IsVoteValid(vote))
-        WrittenRecords::checkSavedAndLoaded(vote, &clsXmlVote::setVote, &clsXmlVote::Vote, QStringLiteral("vote.xml"));
+        FUZZ_CHECK(vote.game[match].home == schedule.game[match].home && vote.game[match].away == schedule.game[match].away);
+    if (VoteWorkflow::isVoteValid(vote))
+        WrittenRecords::checkSavedAndLoaded(vote, &VoteFile::setVote, &VoteFile::vote, QStringLiteral("vote.xml"));
     return 0;
 }

@@ -52,39 +52,39 @@ bool isVersionEntry(const QString &name)
 
 // Every official name of a file the round consults has a short name, and
 // every short name is found as the club it names.
-void checkLookups(const clsTotoData &teams, const clsIniFile &file, int kind)
+void checkLookups(const TeamNames &teams, const IniFile &file, int kind)
 {
     const bool consulted = kind == 0 || kind == 2 || kind == userFile;
     for (const auto &[shortName, longName] : file.entries()) {
         if (consulted) {
-            FUZZ_CHECK(teams.ExistsLongTeamName(longName));
-            FUZZ_CHECK(!teams.GetShortTeamName(longName, overseasRound).isEmpty());
+            FUZZ_CHECK(teams.existsLongTeamName(longName));
+            FUZZ_CHECK(!teams.getShortTeamName(longName, overseasRound).isEmpty());
         }
         if (kind == 1)
-            FUZZ_CHECK(!teams.GetShortTeamName(longName, formerRound).isEmpty());
+            FUZZ_CHECK(!teams.getShortTeamName(longName, formerRound).isEmpty());
         if (kind != leagueFile && !isVersionEntry(shortName) && shortName == shortName.trimmed())
-            FUZZ_CHECK(!teams.FindShortTeamName(shortName).isEmpty());
-        const QString league = teams.GetShortToJ1J2String(longName.left(3), shortName.left(4).toInt());
+            FUZZ_CHECK(!teams.findShortTeamName(shortName).isEmpty());
+        const QString league = teams.getShortToJ1J2String(longName.left(3), shortName.left(4).toInt());
         FUZZ_CHECK(league.isEmpty() || league == QStringLiteral("J1") || league == QStringLiteral("J2")
                    || league == QStringLiteral("J3"));
     }
     if (kind == 2)
-        FUZZ_CHECK(teams.GetTeamName2Version() == clsTotoData::TeamName2VersionOf(file));
+        FUZZ_CHECK(teams.getTeamName2Version() == TeamNames::teamName2VersionOf(file));
 }
 
 // A club added to the user's file keeps every entry the file had.
-void checkAddition(const clsIniFile &before, const QByteArray &input)
+void checkAddition(const IniFile &before, const QByteArray &input)
 {
     const QString shortName = QStringLiteral("ﾃｽﾄ");
     const QString longName = QStringLiteral("テスト用クラブＦＣ");
-    if (!TeamNameEditor().Add(shortName, longName))
+    if (!TeamNameEditor().add(shortName, longName))
         return;
-    clsIniFile after;
-    FUZZ_CHECK(after.Initialize(programPath(userFile)));
+    IniFile after;
+    FUZZ_CHECK(after.initialize(programPath(userFile)));
     auto expected = before.entries();
     expected.append({shortName, longName});
     FUZZ_CHECK(after.entries() == expected);
-    FUZZ_CHECK(clsTotoData().ExistsLongTeamName(longName));
+    FUZZ_CHECK(TeamNames().existsLongTeamName(longName));
     // A file of the program's own code page is kept byte for byte, the new line after it.
     if (TextCodec::encodeSjis(TextCodec::decodeSjis(input)) == input && !input.contains('\0')) {
         const QByteArray lineEnd = input.isEmpty() || input.endsWith("\r\n") ? QByteArray() : QByteArray("\r\n");
@@ -106,9 +106,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const int kind = data[0] % int(files.size());
     const QByteArray input = Fuzz::bytes(data + 1, size - 1);
     Fuzz::app().writeFile(relative(kind), input);
-    clsIniFile file;
-    FUZZ_CHECK(file.Initialize(programPath(kind)));
-    checkLookups(clsTotoData(), file, kind);
+    IniFile file;
+    FUZZ_CHECK(file.initialize(programPath(kind)));
+    checkLookups(TeamNames(), file, kind);
     if (kind == userFile)
         checkAddition(file, input);
     restore(kind);

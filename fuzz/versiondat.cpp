@@ -14,14 +14,14 @@ constexpr qint32 largestNumber = 999999 * 1000 + 999999;
 
 // A downloaded TeamName2.dat that may replace the installed one is newer
 // and complete, and once saved the program reads that version from it.
-void checkTeamName2(const clsQuorvelDownload &update, const QString &text)
+void checkTeamName2(const TeamNameUpdate &update, const QString &text)
 {
-    if (!update.CheckTeamName2(text, installedNumber))
+    if (!update.checkTeamName2(text, installedNumber))
         return;
     FUZZ_CHECK(text.contains(QStringLiteral("[End]")));
     static const QByteArray shipped = Fuzz::app().readFile(QStringLiteral("SysData/TeamName2.dat"));
-    FUZZ_CHECK(clsFileStream().SaveToFile(QStringLiteral("SysData\\TeamName2.dat"), text));
-    FUZZ_CHECK(clsQuorvelDownload::GetVersionNumber(clsTotoData().GetTeamName2Version()) > installedNumber);
+    FUZZ_CHECK(TextFile().saveToFile(QStringLiteral("SysData\\TeamName2.dat"), text));
+    FUZZ_CHECK(TeamNameUpdate::getVersionNumber(TeamNames().getTeamName2Version()) > installedNumber);
     Fuzz::app().writeFile(QStringLiteral("SysData/TeamName2.dat"), shipped);
 }
 
@@ -33,13 +33,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 {
     RecordingUi ui;
     const QString text = TextCodec::decodeSjis(Fuzz::bytes(data, size));
-    clsQuorvelDownload update;
-    if (update.ReadFileVersion(text)) {
+    TeamNameUpdate update;
+    if (update.readFileVersion(text)) {
         FUZZ_CHECK(text.contains(QStringLiteral("[VersionEnd]")) && ui.boxes().isEmpty());
-        const qint32 number = clsQuorvelDownload::GetVersionNumber(update.GetItem(QStringLiteral("TeamName2.dat"), QString()));
+        const qint32 number = TeamNameUpdate::getVersionNumber(update.getItem(QStringLiteral("TeamName2.dat"), QString()));
         FUZZ_CHECK(number >= 0 && number <= largestNumber);
     } else {
-        FUZZ_CHECK(ui.boxes().size() == 1 && update.GetItem(QStringLiteral("TeamName2.dat"), QStringLiteral("none")) == QStringLiteral("none"));
+        FUZZ_CHECK(ui.boxes().size() == 1 && update.getItem(QStringLiteral("TeamName2.dat"), QStringLiteral("none")) == QStringLiteral("none"));
     }
     checkTeamName2(update, text);
     return 0;

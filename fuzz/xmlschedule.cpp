@@ -5,8 +5,8 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
     ScheduleData held;
-    held.Kaisaikai = 987654;
-    held.Game[1].Home = QStringLiteral("held");
-    WrittenRecords::checkRoundFile(Fuzz::bytes(data, size), held, &clsXmlSchedule::setSchedule, &clsXmlSchedule::Schedule);
+    held.roundNumber = 987654;
+    held.game[1].home = QStringLiteral("held");
+    WrittenRecords::checkRoundFile(Fuzz::bytes(data, size), held, &ScheduleFile::setSchedule, &ScheduleFile::schedule);
     return 0;
 }

@@ -17,39 +17,39 @@ QString written(const QString &text)
 template<typename Game>
 void writeNames(Game &game)
 {
-    game.Home = written(game.Home);
-    game.Away = written(game.Away);
+    game.home = written(game.home);
+    game.away = written(game.away);
 }
 
 } // namespace
 
 ScheduleData asWritten(ScheduleData schedule)
 {
-    schedule.Kumi = written(schedule.Kumi);
-    for (ScheduleGame &game : schedule.Game) {
+    schedule.group = written(schedule.group);
+    for (ScheduleGame &game : schedule.game) {
         writeNames(game);
-        game.Stadium = written(game.Stadium);
-        game.Status = written(game.Status);
+        game.stadium = written(game.stadium);
+        game.status = written(game.status);
     }
-    schedule.Game[0] = ScheduleGame();
+    schedule.game[0] = ScheduleGame();
     // Only a cancelled round writes its state; it has no result date then.
     if (schedule.State == ScheduleData::StateCancelled)
-        schedule.ResultDate = OleDate();
+        schedule.resultDate = OleDate();
     else
         schedule.State = ScheduleData::StateHeld;
-    schedule.RefundStart = OleDate();
-    schedule.RefundEnd = OleDate();
+    schedule.refundStart = OleDate();
+    schedule.refundEnd = OleDate();
     return schedule;
 }
 
 VoteData asWritten(VoteData vote)
 {
     VoteData kept;
-    kept.Kaisaikai = vote.Kaisaikai;
-    kept.VoteTime = vote.VoteTime;
+    kept.roundNumber = vote.roundNumber;
+    kept.voteTime = vote.voteTime;
     for (int match = 1; match <= RoundData::MatchCount; ++match) {
-        kept.Game[match] = vote.Game[match];
-        writeNames(kept.Game[match]);
+        kept.game[match] = vote.game[match];
+        writeNames(kept.game[match]);
     }
     return kept;
 }
@@ -57,30 +57,30 @@ VoteData asWritten(VoteData vote)
 ResultData asWritten(ResultData result)
 {
     ResultData kept;
-    kept.Kaisaikai = result.Kaisaikai;
+    kept.roundNumber = result.roundNumber;
     for (int match = 1; match <= RoundData::MatchCount; ++match) {
-        ResultGame &game = kept.Game[match];
-        game = result.Game[match];
-        game.GameDate = OleDate();
-        game.Stadium.clear();
+        ResultGame &game = kept.game[match];
+        game = result.game[match];
+        game.gameDate = OleDate();
+        game.stadium.clear();
         writeNames(game);
     }
     kept.Cancelled = result.Cancelled;
-    kept.ResultDate = result.ResultDate;
-    kept.RefundStart = result.RefundStart;
-    kept.RefundEnd = result.RefundEnd;
+    kept.resultDate = result.resultDate;
+    kept.refundStart = result.refundStart;
+    kept.refundEnd = result.refundEnd;
     if (result.Cancelled)
         return kept;
-    for (int grade = 1; grade <= clsToto::GetMaxGrade(result.Kaisaikai); ++grade) {
-        kept.Prize[grade] = result.Prize[grade];
-        kept.Winners[grade] = result.Winners[grade];
-        kept.CarryOver[grade] = result.CarryOver[grade];
+    for (int grade = 1; grade <= LotteryRules::getMaxGrade(result.roundNumber); ++grade) {
+        kept.prize[grade] = result.prize[grade];
+        kept.winners[grade] = result.winners[grade];
+        kept.carryOver[grade] = result.carryOver[grade];
     }
-    kept.SaleStart = result.SaleStart;
-    kept.SaleEnd = result.SaleEnd;
-    kept.Sales = result.Sales;
-    kept.Units = result.Units;
-    kept.Sheets = result.Sheets;
+    kept.saleStart = result.saleStart;
+    kept.saleEnd = result.saleEnd;
+    kept.sales = result.sales;
+    kept.units = result.units;
+    kept.sheets = result.sheets;
     return kept;
 }
 

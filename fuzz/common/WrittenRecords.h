@@ -25,9 +25,9 @@ void checkSavedAndLoaded(const Record &record, void (XmlFile::*setRecord)(const 
     const QString path = Fuzz::app().filePath(QStringLiteral("SysData/") + name);
     XmlFile writer;
     (writer.*setRecord)(record);
-    FUZZ_CHECK(writer.XmlSave(path));
+    FUZZ_CHECK(writer.xmlSave(path));
     XmlFile reader;
-    FUZZ_CHECK(reader.XmlLoad(path));
+    FUZZ_CHECK(reader.xmlLoad(path));
     FUZZ_CHECK((reader.*getRecord)() == asWritten(record));
 }
 
@@ -43,7 +43,7 @@ void checkRoundFile(const QByteArray &input, const Record &held, void (XmlFile::
     Fuzz::app().writeFile(name, input);
     XmlFile xml;
     (xml.*setRecord)(held);
-    if (!xml.XmlLoad(Fuzz::app().filePath(name))) {
+    if (!xml.xmlLoad(Fuzz::app().filePath(name))) {
         FUZZ_CHECK((xml.*getRecord)() == held);
         FUZZ_CHECK(!ui.boxes().isEmpty());
         return;

@@ -46,9 +46,9 @@ constexpr qint32 currentVersion = 1;
 
 // The download limits: read when the user has added them, never written.
 const std::array<std::pair<qint32 BigSettings::*, const char *>, 3> limits{{
-    {&BigSettings::ConnectTimeout, "ConnectTimeout"},
-    {&BigSettings::ReceiveTimeout, "ReceiveTimeout"},
-    {&BigSettings::TransferTimeout, "TransferTimeout"},
+    {&BigSettings::connectTimeout, "ConnectTimeout"},
+    {&BigSettings::receiveTimeout, "ReceiveTimeout"},
+    {&BigSettings::transferTimeout, "TransferTimeout"},
 }};
 
 void reportCorruptFile()
@@ -70,26 +70,26 @@ QString bigSettingsPath()
     return AppFolder::path() + QStringLiteral("\\SysData\\bigSettings.ini");
 }
 
-void SetBigSettingsDefaults()
+void setBigSettingsDefaults()
 {
     BigSettings &settings = bigSettings();
     settings = BigSettings();
-    settings.Version = currentVersion;
+    settings.version = currentVersion;
     for (const Entry &entry : entries())
         settings.*entry.field = entry.defaultValue;
 }
 
-void ReadBigSettings()
+void readBigSettings()
 {
     BigSettings &settings = bigSettings();
-    clsIniFile ini;
-    ini.Initialize(bigSettingsPath());
+    IniFile ini;
+    ini.initialize(bigSettingsPath());
     for (const Entry &entry : entries())
-        settings.*entry.field = ini.GetItem(QLatin1String(entry.key), entry.defaultValue);
+        settings.*entry.field = ini.getItem(QLatin1String(entry.key), entry.defaultValue);
     try {
-        settings.Version = Convert::toLong(ini.GetItem(QStringLiteral("Version"), QStringLiteral("0")));
+        settings.version = Convert::toLong(ini.getItem(QStringLiteral("Version"), QStringLiteral("0")));
         for (const auto &[field, key] : limits)
-            settings.*field = Convert::toLong(ini.GetItem(QLatin1String(key), QString::number(settings.*field)));
+            settings.*field = Convert::toLong(ini.getItem(QLatin1String(key), QString::number(settings.*field)));
     } catch (const RuntimeError &) {
         reportCorruptFile();
     }
@@ -102,7 +102,7 @@ QString bigSettingsText(const BigSettings &settings)
 
     QString text = QStringLiteral(";Quorvel Toto Settings Ini File (bigSettings.ini)") + crlf
                    + u';' + AppInfo::legalNotice() + crlf + crlf
-                   + line(QStringLiteral("Version"), QString::number(settings.Version)) + crlf;
+                   + line(QStringLiteral("Version"), QString::number(settings.version)) + crlf;
     for (std::size_t i = 0; i < entries().size(); ++i) {
         const Entry &entry = entries()[i];
         if (i == 6)   // the toto addresses stand apart from the BIG ones
@@ -112,21 +112,21 @@ QString bigSettingsText(const BigSettings &settings)
     return text;
 }
 
-bool SaveBigSettings()
+bool saveBigSettings()
 {
-    return clsFileStream().SaveToFile(bigSettingsPath(), bigSettingsText(bigSettings()));
+    return TextFile().saveToFile(bigSettingsPath(), bigSettingsText(bigSettings()));
 }
 
-void LoadBigSettings()
+void loadBigSettings()
 {
-    SetBigSettingsDefaults();
-    if (!clsFileSystemObject::FileExists(bigSettingsPath())) {
-        SaveBigSettings();
+    setBigSettingsDefaults();
+    if (!PathRules::fileExists(bigSettingsPath())) {
+        saveBigSettings();
         return;
     }
-    ReadBigSettings();
-    if (bigSettings().Version < currentVersion) {
-        SetBigSettingsDefaults();
-        SaveBigSettings();
+    readBigSettings();
+    if (bigSettings().version < currentVersion) {
+        setBigSettingsDefaults();
+        saveBigSettings();
     }
 }

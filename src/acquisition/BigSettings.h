@@ -8,12 +8,12 @@
 struct BigSettings
 {
     // Milliseconds. The written file does not carry them; a line
-    // "TransferTimeout = 90000" added by hand is read (likewise the other two).
-    qint32 ConnectTimeout = 15000;
-    qint32 ReceiveTimeout = 30000;
-    qint32 TransferTimeout = 60000;
+    // "transferTimeout = 90000" added by hand is read (likewise the other two).
+    qint32 connectTimeout = 15000;
+    qint32 receiveTimeout = 30000;
+    qint32 transferTimeout = 60000;
 
-    qint32 Version = 0;
+    qint32 version = 0;
     QString bigOfficialScheduleUrl;
     QString bigOfficialResultUrl;
     QString bigOfficialBigUrl;
@@ -29,10 +29,10 @@ BigSettings &bigSettings();
 
 // The whole load at start-up: defaults, then the file over them; a missing or
 // outdated file is written anew from the defaults.
-void LoadBigSettings();
-void SetBigSettingsDefaults();
-void ReadBigSettings();
-bool SaveBigSettings();
+void loadBigSettings();
+void setBigSettingsDefaults();
+void readBigSettings();
+bool saveBigSettings();
 
 // The file's text for the given values, in its fixed 22-line layout.
 QString bigSettingsText(const BigSettings &settings);

@@ -75,14 +75,14 @@ bool isLineBreakName(QStringView name)
 
 } // namespace
 
-qint32 clsHtmlData::GetHtmlData(const QString &strHtml)
+qint32 HtmlItemList::getHtmlData(const QString &html)
 {
     m_pieces.clear();
     m_inComment = false;
     m_inBody = false;
     // Items address the page with 32-bit positions; the HTTP client never
     // gives a page near that size.
-    m_html = strHtml.size() <= std::numeric_limits<qint32>::max() ? strHtml : QString();
+    m_html = html.size() <= std::numeric_limits<qint32>::max() ? html : QString();
 
     // Counted first, so that the list is made once at its size.
     qsizetype candidates = 0;
@@ -94,15 +94,15 @@ qint32 clsHtmlData::GetHtmlData(const QString &strHtml)
     forEachPiece(m_html, [this](qsizetype start, qsizetype length, bool cutAsTag) {
         addPiece(start, length, cutAsTag);
     });
-    return Count();
+    return count();
 }
 
-QString clsHtmlData::CleanText(QStringView strText)
+QString HtmlItemList::cleanText(QStringView raw)
 {
-    QString text(strText.size(), Qt::Uninitialized);
+    QString text(raw.size(), Qt::Uninitialized);
     QChar *out = text.data();
     QChar *const begin = out;
-    for (const QChar ch : strText) {
+    for (const QChar ch : raw) {
         const QChar c = ch.unicode() < 32 ? QChar(u' ') : ch;
         if (c == u' ' && out != begin && out[-1] == u' ')
             continue;
@@ -123,27 +123,27 @@ QString clsHtmlData::CleanText(QStringView strText)
     return first == 0 && last == text.size() ? text : text.sliced(first, last - first);
 }
 
-QString clsHtmlData::TextOf(const Piece &piece) const
+QString HtmlItemList::textOf(const Piece &piece) const
 {
-    return CleanText(QStringView(m_html).sliced(piece.Start, piece.Length));
+    return cleanText(QStringView(m_html).sliced(piece.start, piece.length));
 }
 
-HtmlItem clsHtmlData::Item(qint32 index) const
+HtmlItem HtmlItemList::item(qint32 index) const
 {
-    if (index < 0 || index >= Count())
+    if (index < 0 || index >= count())
         return HtmlItem();
     const Piece &piece = m_pieces.at(index);
-    return makeItem(TextOf(piece), piece.Kind);
+    return makeItem(textOf(piece), piece.kind);
 }
 
-void clsHtmlData::addPiece(qsizetype start, qsizetype length, bool cutAsTag)
+void HtmlItemList::addPiece(qsizetype start, qsizetype length, bool cutAsTag)
 {
     // Most runs between tags are line breaks and indentation: they clean
     // to nothing, and are passed over without making any text.
     const QStringView piece = QStringView(m_html).sliced(start, length);
     if (std::all_of(piece.begin(), piece.end(), isBlankOrControl))
         return;
-    const QString text = CleanText(piece);
+    const QString text = cleanText(piece);
 
     quint8 kind = 0;
     bool bodyTag = false;
@@ -174,33 +174,33 @@ void clsHtmlData::addPiece(qsizetype start, qsizetype length, bool cutAsTag)
     m_pieces.append(Piece{qint32(start), qint32(length), kind});
 }
 
-HtmlItem clsHtmlData::makeItem(const QString &text, quint8 kind)
+HtmlItem HtmlItemList::makeItem(const QString &text, quint8 kind)
 {
     HtmlItem item;
     item.Text = text;
-    item.Tag = kind & TagBit;
-    item.Comment = kind & CommentBit;
-    item.Body = kind & BodyBit;
-    if (item.Tag)
+    item.tag = kind & TagBit;
+    item.comment = kind & CommentBit;
+    item.body = kind & BodyBit;
+    if (item.tag)
         makeTag(item);
-    else if (!item.Comment)
-        item.Name = text;
+    else if (!item.comment)
+        item.name = text;
     return item;
 }
 
-void clsHtmlData::makeTag(HtmlItem &item)
+void HtmlItemList::makeTag(HtmlItem &item)
 {
     const QString &text = item.Text;
-    if (item.Comment) {
+    if (item.comment) {
         if (text.endsWith(commentClose))
-            item.Name = text.size() >= 7 ? text.sliced(4, text.size() - 7).trimmed() : QString();
+            item.name = text.size() >= 7 ? text.sliced(4, text.size() - 7).trimmed() : QString();
         return;
     }
-    item.Attributes = text.sliced(1, text.size() - 2).split(u' ');
-    item.AttributeCount = qint32(item.Attributes.size()) - 1;
-    item.Name = item.Attributes.first();
-    if (item.Name.startsWith(u'/')) {
-        item.EndTag = true;
-        item.Name.remove(0, 1);
+    item.attributes = text.sliced(1, text.size() - 2).split(u' ');
+    item.attributeCount = qint32(item.attributes.size()) - 1;
+    item.name = item.attributes.first();
+    if (item.name.startsWith(u'/')) {
+        item.endTag = true;
+        item.name.remove(0, 1);
     }
 }

@@ -8,13 +8,13 @@
 struct HtmlItem
 {
     QString Text;            // as cut from the page and cleaned; a tag keeps its brackets
-    bool Tag = false;        // a tag or the start of a comment
-    bool EndTag = false;     // a tag whose name began with "/"
-    bool Comment = false;    // a comment, or a piece inside a comment cut at an inner ">"
-    bool Body = false;       // inside the page body
-    QString Name;            // tag name without "/", comment body, or the text itself
-    QStringList Attributes;  // a tag's inner text split at single spaces; [0] is the name
-    qint32 AttributeCount = -1;  // upper index of Attributes
+    bool tag = false;        // a tag or the start of a comment
+    bool endTag = false;     // a tag whose name began with "/"
+    bool comment = false;    // a comment, or a piece inside a comment cut at an inner ">"
+    bool body = false;       // inside the page body
+    QString name;            // tag name without "/", comment body, or the text itself
+    QStringList attributes;  // a tag's inner text split at single spaces; [0] is the name
+    qint32 attributeCount = -1;  // upper index of Attributes
 };
 
 Q_DECLARE_TYPEINFO(HtmlItem, Q_RELOCATABLE_TYPE);
@@ -26,7 +26,7 @@ Q_DECLARE_TYPEINFO(HtmlItem, Q_RELOCATABLE_TYPE);
 // items are therefore kept as where they lie in the page and what they are
 // (a few bytes each), and an HtmlItem with its texts is made only when asked
 // for. The cutting then takes a few times the page's size, not tens of times.
-class clsHtmlData
+class HtmlItemList
 {
 public:
     // What an item is, as bits of Kind.
@@ -41,24 +41,24 @@ public:
     // One item of the page: its piece of the page text and its kind.
     struct Piece
     {
-        qint32 Start = 0;
-        qint32 Length = 0;
-        quint8 Kind = 0;
+        qint32 start = 0;
+        qint32 length = 0;
+        quint8 kind = 0;
     };
 
-    // The number of items cut from strHtml.
-    qint32 GetHtmlData(const QString &strHtml);
+    // The number of items cut from html.
+    qint32 getHtmlData(const QString &html);
 
-    qint32 Count() const { return qint32(m_pieces.size()); }
-    const QList<Piece> &Pieces() const { return m_pieces; }
-    // Item index (0 .. Count() - 1) with its texts.
-    HtmlItem Item(qint32 index) const;
+    qint32 count() const { return qint32(m_pieces.size()); }
+    const QList<Piece> &pieces() const { return m_pieces; }
+    // Item index (0 .. count() - 1) with its texts.
+    HtmlItem item(qint32 index) const;
     // The cleaned text of a piece.
-    QString TextOf(const Piece &piece) const;
+    QString textOf(const Piece &piece) const;
 
     // Control characters become spaces, runs of spaces one space, the few
     // entities the pages use their characters; no spaces at the ends.
-    static QString CleanText(QStringView strText);
+    static QString cleanText(QStringView raw);
 
 private:
     void addPiece(qsizetype start, qsizetype length, bool cutAsTag);

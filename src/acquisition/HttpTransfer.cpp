@@ -92,11 +92,11 @@ void HttpTransfer::fail(Failure failure)
         m_loop->quit();
 }
 
-bool HttpTransfer::setProxy(const QString &strProxy)
+bool HttpTransfer::setProxy(const QString &proxy)
 {
-    if (strProxy.isEmpty())
+    if (proxy.isEmpty())
         return true;   // the system's configuration, set up at construction
-    const QUrl url(strProxy.contains(QLatin1String("://")) ? strProxy : QStringLiteral("http://") + strProxy);
+    const QUrl url(proxy.contains(QLatin1String("://")) ? proxy : QStringLiteral("http://") + proxy);
     if (!url.isValid() || url.host().isEmpty())
         return false;
     m_manager.setProxy(QNetworkProxy(QNetworkProxy::HttpProxy, url.host(), quint16(url.port(80))));
@@ -109,9 +109,9 @@ void HttpTransfer::setTimeouts(qint32 connectTimeout, qint32 receiveTimeout)
     m_receiveTimeout = receiveTimeout;
 }
 
-bool HttpTransfer::open(const QString &strUrl)
+bool HttpTransfer::open(const QString &address)
 {
-    const QUrl url(strUrl);
+    const QUrl url(address);
     const QString scheme = url.scheme().toLower();
     if (!url.isValid() || url.host().isEmpty() || (scheme != QLatin1String("http") && scheme != QLatin1String("https"))) {
         m_failure = Failure::Other;

@@ -45,7 +45,7 @@ public:
     // Empty: the system's proxy configuration. Otherwise "host:port" (or a
     // URL naming host and port) of the proxy to use. False when the text
     // names no proxy.
-    bool setProxy(const QString &strProxy);
+    bool setProxy(const QString &proxy);
     // Milliseconds; 0 or less waits without limit.
     void setTimeouts(qint32 connectTimeout, qint32 receiveTimeout);
     // Milliseconds from open to the end of the body; 0 or less: no deadline.
@@ -57,7 +57,7 @@ public:
     // Sends the request and waits for the head of the answer, whatever its
     // status. False when no answer came: a bad address, no server, a
     // time-out, a refused redirect.
-    bool open(const QString &strUrl);
+    bool open(const QString &address);
     // Up to maxBytes of the body, less only at its end; empty at the end.
     // Empty optional when the transfer failed (time-out, connection lost).
     std::optional<QByteArray> read(qint64 maxBytes);

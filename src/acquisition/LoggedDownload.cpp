@@ -14,7 +14,7 @@ namespace {
 
 constexpr qint64 pieceSize = 1024;
 
-clsWinInet::LogSession *logSession = nullptr;
+LoggedDownload::LogSession *logSession = nullptr;
 
 // Lets the user reach the connection log's stop button while a transfer runs.
 class StoppableTransfer
@@ -39,7 +39,7 @@ private:
 
 } // namespace
 
-clsWinInet::LogSession::LogSession(bool open)
+LoggedDownload::LogSession::LogSession(bool open)
     : m_outermost(logSession == nullptr)
     , m_open(open)
 {
@@ -47,7 +47,7 @@ clsWinInet::LogSession::LogSession(bool open)
         logSession = this;
 }
 
-clsWinInet::LogSession::~LogSession()
+LoggedDownload::LogSession::~LogSession()
 {
     if (!m_outermost)
         return;
@@ -56,24 +56,24 @@ clsWinInet::LogSession::~LogSession()
         Ui::instance().closeConnectionLog();
 }
 
-bool clsWinInet::showsLog() const
+bool LoggedDownload::showsLog() const
 {
     return logSession ? logSession->m_open : m_progressOpen;
 }
 
-bool clsWinInet::closesLog() const
+bool LoggedDownload::closesLog() const
 {
     return !logSession && m_progressClose;
 }
 
-clsWinInet::clsWinInet()
-    : m_connectTimeout(bigSettings().ConnectTimeout)
-    , m_receiveTimeout(bigSettings().ReceiveTimeout)
-    , m_transferTimeout(bigSettings().TransferTimeout)
+LoggedDownload::LoggedDownload()
+    : m_connectTimeout(bigSettings().connectTimeout)
+    , m_receiveTimeout(bigSettings().receiveTimeout)
+    , m_transferTimeout(bigSettings().transferTimeout)
 {
 }
 
-bool clsWinInet::Connection() const
+bool LoggedDownload::connection() const
 {
     const QList<QNetworkInterface> interfaces = QNetworkInterface::allInterfaces();
     // A platform that lists no interfaces cannot tell: let the transfer try.
@@ -82,18 +82,18 @@ bool clsWinInet::Connection() const
            });
 }
 
-void clsWinInet::setProgressClose(bool close)
+void LoggedDownload::setProgressClose(bool close)
 {
     m_progressClose = close;
     if (close)
         Ui::instance().closeConnectionLog();
 }
 
-qint32 clsWinInet::GetHttpData(const QString &strUrl, QByteArray &bytRecvData, const QString &strProxy)
+qint32 LoggedDownload::getHttpData(const QString &url, QByteArray &received, const QString &proxy)
 {
     BusyPointer busy;
-    bytRecvData.clear();
-    if (strUrl.isEmpty())
+    received.clear();
+    if (url.isEmpty())
         return 0;
     if (showsLog()) {
         Ui::instance().showConnectionLog();
@@ -101,58 +101,58 @@ qint32 clsWinInet::GetHttpData(const QString &strUrl, QByteArray &bytRecvData, c
             logSession->m_shown = true;
     }
     if (!m_progressDialogMessage.isEmpty())
-        AddLog(m_progressDialogMessage, true);
+        addLog(m_progressDialogMessage, true);
 
-    bytRecvData = transfer(strUrl, strProxy);
+    received = transfer(url, proxy);
 
     if (showsLog() && closesLog())
         Ui::instance().closeConnectionLog();
-    return qint32(bytRecvData.size());
+    return qint32(received.size());
 }
 
-QByteArray clsWinInet::transfer(const QString &strUrl, const QString &strProxy)
+QByteArray LoggedDownload::transfer(const QString &url, const QString &proxy)
 {
     HttpTransfer http;
     m_status = 0;
-    if (!http.setProxy(strProxy))
+    if (!http.setProxy(proxy))
         return {};
     http.setTimeouts(m_connectTimeout, m_receiveTimeout);
     http.setDeadline(m_transferTimeout);
     http.setUserCanStop(showsLog());
     const StoppableTransfer stoppable(showsLog());
-    AddLog(QStringLiteral("[コネクション開始]"), true);
-    AddLog(strUrl, true);
-    if (!http.open(strUrl)) {
+    addLog(QStringLiteral("[コネクション開始]"), true);
+    addLog(url, true);
+    if (!http.open(url)) {
         logFailure(http);
         return {};
     }
     const QByteArray body = receive(http);
     m_status = http.status();
     logFailure(http);
-    AddLog(QStringLiteral("[コネクション終了]"), true);
+    addLog(QStringLiteral("[コネクション終了]"), true);
     return body;
 }
 
 // Why a transfer ended early, when it is not the server's usual silence.
-void clsWinInet::logFailure(const HttpTransfer &http) const
+void LoggedDownload::logFailure(const HttpTransfer &http) const
 {
     using Failure = HttpTransfer::Failure;
     switch (http.failure()) {
     case Failure::Deadline:
-        AddLog(QStringLiteral("受信が") + QString::number(m_transferTimeout / 1000)
+        addLog(QStringLiteral("受信が") + QString::number(m_transferTimeout / 1000)
                    + QStringLiteral("秒以内に終わらないため中止しました"), true);
         break;
     case Failure::Stopped:
-        AddLog(QStringLiteral("中止しました"), true);
+        addLog(QStringLiteral("中止しました"), true);
         break;
     case Failure::RedirectElsewhere:
-        AddLog(QStringLiteral("別のサイトへの転送を断りました：") + http.refusedRedirect().toString(), true);
+        addLog(QStringLiteral("別のサイトへの転送を断りました：") + http.refusedRedirect().toString(), true);
         break;
     case Failure::TooManyRedirects:
-        AddLog(QStringLiteral("転送が多すぎるため中止しました"), true);
+        addLog(QStringLiteral("転送が多すぎるため中止しました"), true);
         break;
     case Failure::NoPageAfterRedirect:
-        AddLog(QStringLiteral("転送の先にページがないため中止しました"), true);
+        addLog(QStringLiteral("転送の先にページがないため中止しました"), true);
         break;
     case Failure::None:
     case Failure::Other:
@@ -161,13 +161,13 @@ void clsWinInet::logFailure(const HttpTransfer &http) const
     }
 }
 
-QByteArray clsWinInet::receive(HttpTransfer &http)
+QByteArray LoggedDownload::receive(HttpTransfer &http)
 {
     QByteArray body;
-    AddLog(QStringLiteral("受信中 "), true);
+    addLog(QStringLiteral("受信中 "), true);
     for (;;) {
         const std::optional<QByteArray> piece = http.read(pieceSize);
-        AddLog(QStringLiteral("."), false);
+        addLog(QStringLiteral("."), false);
         // A body cut short (time-out, lost connection) is no page, and a
         // body beyond any page's size is not read on.
         if (!piece || body.size() + piece->size() > MaxBodyBytes)
@@ -178,38 +178,38 @@ QByteArray clsWinInet::receive(HttpTransfer &http)
     }
 }
 
-QString clsWinInet::GetHttpDataString(const QString &strUrl, const QString &strProxy,
-                                      quint8 bytCode)
+QString LoggedDownload::getHttpDataString(const QString &url, const QString &proxy,
+                                      quint8 encoding)
 {
     const QString procedure = QStringLiteral("GetHttpDataString");
     return m_err.guard(procedure, QString(), [&] {
         QByteArray bytes;
-        if (GetHttpData(strUrl, bytes, strProxy) == 0)
+        if (getHttpData(url, bytes, proxy) == 0)
             return QString();
-        switch (bytCode) {
+        switch (encoding) {
         case CodeAnsi: return TextCodec::decodeSjis(bytes);
-        case CodeUtf8: return Utf8ToText(bytes);
+        case CodeUtf8: return utf8ToText(bytes);
         }
-        m_err.report(procedure, QStringLiteral("コード番号が異常です（") + QString::number(bytCode) + u'）');
+        m_err.report(procedure, QStringLiteral("コード番号が異常です（") + QString::number(encoding) + u'）');
         return QString();
     });
 }
 
-QString clsWinInet::GetHttpDataStringUTF8(const QString &strUrl, const QString &strProxy)
+QString LoggedDownload::getHttpDataStringUtf8(const QString &url, const QString &proxy)
 {
     return m_err.guard(QStringLiteral("GetHttpDataStringUTF8"), QString(), [&] {
         QByteArray bytes;
-        GetHttpData(strUrl, bytes, strProxy);
-        return Utf8ToText(bytes);
+        getHttpData(url, bytes, proxy);
+        return utf8ToText(bytes);
     });
 }
 
-void clsWinInet::AddLog(const QString &strText, bool blnNewLine) const
+void LoggedDownload::addLog(const QString &text, bool newLine) const
 {
     if (!showsLog())
         return;
-    if (blnNewLine)
-        Ui::instance().addConnectionLogLine(u' ' + strText);
+    if (newLine)
+        Ui::instance().addConnectionLogLine(u' ' + text);
     else
-        Ui::instance().appendConnectionLogText(strText);
+        Ui::instance().appendConnectionLogText(text);
 }

@@ -11,15 +11,15 @@
 // What the three official-page readers share: fetching a page as its body
 // text lines, the value conversions, the connection log's lines and the flag
 // that the last page did not show the round. The log window's switch belongs
-// to the download (clsWinInet::LogSession).
+// to the download (LoggedDownload::LogSession).
 class OfficialPage
 {
 public:
     // True when the last page did not show the round (or said it cannot).
     bool Unpublished() const { return m_unpublished; }
 
-    // Adds a line to the connection log (nothing while ProgressOpen is False).
-    void addLogLine(const QString &line) const { m_html.AddLogLine(line); }
+    // Adds a line to the connection log (nothing while progressOpen is False).
+    void addLogLine(const QString &line) const { m_html.addLogLine(line); }
 
 protected:
     explicit OfficialPage(const QString &className) : m_err(className) {}
@@ -28,14 +28,14 @@ protected:
     // The body text lines of the page at url, fetched as UTF-8 without proxy;
     // the connection log opens with "第<round>回 <what>取得中 (オフィシャル)".
     // Empty when nothing came.
-    QStringList fetchLines(qint32 lngKaisaikai, const QString &what, const QString &url);
-    // A date with a weekday and trailing text (StringToDateEx) of a page line.
-    OleDate dateOf(QString line) const { return m_toto.StringToDateEx(line); }
+    QStringList fetchLines(qint32 roundNumber, const QString &what, const QString &url);
+    // A date with a weekday and trailing text (stringToDateEx) of a page line.
+    OleDate dateOf(QString line) const { return m_toto.stringToDateEx(line); }
 
     ErrorReporter m_err;
-    clsHtmlToto m_toto;
+    PageValues m_toto;
     bool m_unpublished = false;
 
 private:
-    clsHtmlGet m_html;
+    PageFetcher m_html;
 };

@@ -16,45 +16,45 @@ QString withoutBlanks(QString name)
 
 } // namespace
 
-qint32 clsHtmlGet::GetHttp(const QString &strUrl, const QString &strProxy, quint8 bytCode)
+qint32 PageFetcher::getHttp(const QString &url, const QString &proxy, quint8 encoding)
 {
     clear();
-    if (!m_inet.Connection())
+    if (!m_inet.connection())
         return 0;
-    m_url = strUrl;
-    return ParseHtml(m_inet.GetHttpDataString(strUrl, strProxy, bytCode));
+    m_url = url;
+    return parseHtml(m_inet.getHttpDataString(url, proxy, encoding));
 }
 
-qint32 clsHtmlGet::ParseHtml(const QString &strHtml)
+qint32 PageFetcher::parseHtml(const QString &html)
 {
-    return m_data.GetHtmlData(strHtml);
+    return m_data.getHtmlData(html);
 }
 
-qint32 clsHtmlGet::GetTextData(QStringList &strList) const
+qint32 PageFetcher::getTextData(QStringList &lines) const
 {
-    strList.clear();
+    lines.clear();
     bool lineBreakPending = false;
-    for (const clsHtmlData::Piece &piece : m_data.Pieces()) {
-        if (!(piece.Kind & clsHtmlData::BodyBit))
+    for (const HtmlItemList::Piece &piece : m_data.pieces()) {
+        if (!(piece.kind & HtmlItemList::BodyBit))
             continue;
-        if (piece.Kind & clsHtmlData::TagBit)
-            lineBreakPending = piece.Kind & clsHtmlData::LineBreakBit;
+        if (piece.kind & HtmlItemList::TagBit)
+            lineBreakPending = piece.kind & HtmlItemList::LineBreakBit;
         else if (!lineBreakPending)
-            strList.append(withoutBlanks(m_data.TextOf(piece)));
-        else if (!strList.isEmpty())
-            strList.last() += withoutBlanks(m_data.TextOf(piece));
+            lines.append(withoutBlanks(m_data.textOf(piece)));
+        else if (!lines.isEmpty())
+            lines.last() += withoutBlanks(m_data.textOf(piece));
     }
-    return qint32(strList.size());
+    return qint32(lines.size());
 }
 
-HtmlItem clsHtmlGet::Item(qint32 index) const
+HtmlItem PageFetcher::item(qint32 index) const
 {
-    HtmlItem item = m_data.Item(index - 1);
-    item.Name = withoutBlanks(item.Name);
+    HtmlItem item = m_data.item(index - 1);
+    item.name = withoutBlanks(item.name);
     return item;
 }
 
-void clsHtmlGet::clear()
+void PageFetcher::clear()
 {
-    m_data.GetHtmlData(QString());
+    m_data.getHtmlData(QString());
 }

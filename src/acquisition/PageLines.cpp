@@ -26,23 +26,23 @@ namespace PageValue {
 
 namespace {
 
-OleDate dayOf(const clsHtmlToto &toto, int year, const QString &text)
+OleDate dayOf(const PageValues &toto, int year, const QString &text)
 {
     // Only a month and day: a bare number would read as a month of the year.
     if (!text.contains(u'/'))
         return OleDate();
-    const OleDate day = toto.StringToDate(QString::number(year) + u'/' + text);
+    const OleDate day = toto.stringToDate(QString::number(year) + u'/' + text);
     return day.isTimeOnly() ? OleDate() : day;
 }
 
 } // namespace
 
-bool isMatchDay(const clsHtmlToto &toto, int year, const QString &text)
+bool isMatchDay(const PageValues &toto, int year, const QString &text)
 {
     return dayOf(toto, year, text).isSet();
 }
 
-OleDate matchDay(const clsHtmlToto &toto, int year, const QString &text)
+OleDate matchDay(const PageValues &toto, int year, const QString &text)
 {
     const OleDate day = dayOf(toto, year, text);
     if (!day.isSet())
@@ -54,7 +54,7 @@ OleDate kickOff(const QString &text)
 {
     // Midnight is a time too, though its value is the one of "no date": the
     // parser tells a time that is not there from 0:00.
-    const std::optional<OleDate> time = DateText::parse(clsHtmlToto::Narrow(text));
+    const std::optional<OleDate> time = DateText::parse(PageValues::narrow(text));
     if (!time || !time->isTimeOnly())
         throw RuntimeError::fromNumber(RuntimeError::TypeMismatch);
     return *time;

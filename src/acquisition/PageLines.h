@@ -5,7 +5,7 @@
 #include <QString>
 #include <QStringList>
 
-class clsHtmlToto;
+class PageValues;
 
 // The text lines of an official page as the page readers walk them: numbered
 // from 0 here, and empty past the last line, so that a page cut short reads as
@@ -34,10 +34,10 @@ private:
 namespace PageValue {
 
 // Whether the text is a month and day such as 3/9 of the given year.
-bool isMatchDay(const clsHtmlToto &toto, int year, const QString &text);
+bool isMatchDay(const PageValues &toto, int year, const QString &text);
 // The date of year, "/", text (2024/3/9); a run-time failure (type mismatch)
 // when that is not a date.
-OleDate matchDay(const clsHtmlToto &toto, int year, const QString &text);
+OleDate matchDay(const PageValues &toto, int year, const QString &text);
 // A kick-off such as 19:00 (full width too); 0:00 is the time zero. A
 // run-time failure (type mismatch) when the text is not a time of day.
 OleDate kickOff(const QString &text);

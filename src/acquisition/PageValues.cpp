@@ -35,43 +35,43 @@ bool isDecimal(const QString &text)
 
 } // namespace
 
-bool clsHtmlToto::Kaisaikai(const QString &strText, qint32 &lngKaisaikai) const
+bool PageValues::parseRoundNumber(const QString &line, qint32 &roundNumber) const
 {
-    const qsizetype end = strText.indexOf(u'回');
-    if (!strText.startsWith(u'第') || end < 0)
+    const qsizetype end = line.indexOf(u'回');
+    if (!line.startsWith(u'第') || end < 0)
         return false;
-    lngKaisaikai = Convert::toLong(Narrow(strText.mid(1, end - 1)));
+    roundNumber = Convert::toLong(narrow(line.mid(1, end - 1)));
     return true;
 }
 
-bool clsHtmlToto::GetKaisaikai(const QString &strText, qint32 &lngKaisaikai, const QString &strCheck) const
+bool PageValues::readRoundNumber(const QString &line, qint32 &roundNumber, const QString &expected) const
 {
-    return strText.contains(strCheck) && Kaisaikai(strText, lngKaisaikai);
+    return line.contains(expected) && parseRoundNumber(line, roundNumber);
 }
 
-bool clsHtmlToto::GetValue2(const QString &strText, Money &curValue1, Money &curValue2) const
+bool PageValues::getValue2(const QString &line, Money &amount1, Money &amount2) const
 {
-    QString text = Narrow(strText.trimmed());
+    QString text = narrow(line.trimmed());
     text.remove(u',');
     const qsizetype open = text.indexOf(u'(');
     if (!text.contains(u')') || open < 0)
         return false;
     QString rate = text.mid(open);
     rate.remove(u'(').remove(u')').remove(u'%');
-    curValue1 = ReadCurrency(text.left(open));
-    curValue2 = ReadCurrency(rate);
+    amount1 = readCurrency(text.left(open));
+    amount2 = readCurrency(rate);
     return true;
 }
 
-Money clsHtmlToto::StringToCurrency(const QString &strText) const
+Money PageValues::stringToCurrency(const QString &line) const
 {
-    return m_err.guard(QStringLiteral("StringToCurrency"), Money(), [&] { return ReadCurrency(strText); });
+    return m_err.guard(QStringLiteral("StringToCurrency"), Money(), [&] { return readCurrency(line); });
 }
 
-Money clsHtmlToto::ReadCurrency(const QString &strText)
+Money PageValues::readCurrency(const QString &line)
 {
     QString digits;
-    for (const QChar ch : strText) {
+    for (const QChar ch : line) {
         if ((ch >= u'0' && ch <= u'9') || ch == u'.')
             digits.append(ch);
     }
@@ -83,41 +83,41 @@ Money clsHtmlToto::ReadCurrency(const QString &strText)
     return *value;
 }
 
-OleDate clsHtmlToto::StringToDate(const QString &strText) const
+OleDate PageValues::stringToDate(const QString &line) const
 {
     return m_err.guard(QStringLiteral("StringToDate"), OleDate(), [&] {
-        return DateText::parse(Narrow(strText)).value_or(OleDate());
+        return DateText::parse(narrow(line)).value_or(OleDate());
     });
 }
 
-OleDate clsHtmlToto::StringToDateEx(QString &strText) const
+OleDate PageValues::stringToDateEx(QString &line) const
 {
     return m_err.guard(QStringLiteral("StringToDateEx"), OleDate(), [&] {
-        strText = Narrow(strText);
-        const qsizetype open = strText.indexOf(u'(', 1);
-        const qsizetype close = strText.indexOf(u')', 1);
+        line = narrow(line);
+        const qsizetype open = line.indexOf(u'(', 1);
+        const qsizetype close = line.indexOf(u')', 1);
         if (open < 0 || close < open)
-            return StringToDate(strText);
-        QString text = strText.left(open) + strText.mid(close + 1);
+            return stringToDate(line);
+        QString text = line.left(open) + line.mid(close + 1);
         if (const qsizetype colon = text.indexOf(u':'); colon >= 0)
             text.truncate(colon + 3);
-        return StringToDate(text);
+        return stringToDate(text);
     });
 }
 
-OleDate clsHtmlToto::StringToDateEx2(const QString &strText) const
+OleDate PageValues::stringToDateEx2(const QString &line) const
 {
     return m_err.guard(QStringLiteral("StringToDateEx2"), OleDate(), [&] {
-        const qsizetype day = strText.indexOf(u'日');
+        const qsizetype day = line.indexOf(u'日');
         if (day < 0)
             return OleDate();
-        return StringToDate(strText.left(day + 1) + u' ' + GetLatestTime(strText));
+        return stringToDate(line.left(day + 1) + u' ' + getLatestTime(line));
     });
 }
 
-QString clsHtmlToto::GetLatestTime(const QString &strText) const
+QString PageValues::getLatestTime(const QString &line) const
 {
-    const QString text = Narrow(strText);
+    const QString text = narrow(line);
     const auto isTime = [](const QString &candidate) {
         const std::optional<OleDate> time = DateText::parse(candidate);
         return time && time->isTimeOnly() && !candidate.contains(u' ');
@@ -139,46 +139,46 @@ QString clsHtmlToto::GetLatestTime(const QString &strText) const
     return latest;
 }
 
-void clsHtmlToto::DateString2(const QString &strText, OleDate &dtmDate1, OleDate &dtmDate2) const
+void PageValues::dateString2(const QString &line, OleDate &date1, OleDate &date2) const
 {
     m_err.guard(QStringLiteral("DateString2"), 0, [&] {
-        QString text = strText;
+        QString text = line;
         text.remove(QStringLiteral("まで"));
         const qsizetype mark = text.indexOf(periodMark);
         if (mark < 0)
             return 0;
         QString first = text.left(mark);
         QString second = text.mid(mark + 1).trimmed();
-        dtmDate1 = StringToDateEx(first);
-        dtmDate2 = StringToDateEx(second);
+        date1 = stringToDateEx(first);
+        date2 = stringToDateEx(second);
         return 0;
     });
 }
 
-bool clsHtmlToto::GetStringToDateNow(const QString &strText, OleDate &dtmDate1, bool &blnFinal) const
+bool PageValues::getStringToDateNow(const QString &line, OleDate &date1, bool &isFinal) const
 {
     return m_err.guard(QStringLiteral("GetStringToDateNow"), false, [&] {
         // The site writes its brackets and digits in either width.
-        const QString text = Narrow(strText);
+        const QString text = narrow(line);
         if (!text.startsWith(u'('))
             return false;
-        blnFinal = true;
+        isFinal = true;
         qsizetype marker = text.indexOf(QStringLiteral("販売終了時点)"));
         if (marker < 0) {
-            blnFinal = false;
+            isFinal = false;
             marker = text.indexOf(QStringLiteral("時点)"));
         }
         if (marker < 0)
             return false;
         QString date = withColonTime(text.mid(1, marker - 1));
-        dtmDate1 = StringToDateEx(date);
+        date1 = stringToDateEx(date);
         return true;
     });
 }
 
-QString clsHtmlToto::Narrow(const QString &strText)
+QString PageValues::narrow(const QString &line)
 {
-    QString text = strText;
+    QString text = line;
     for (QChar &ch : text) {
         const char16_t code = ch.unicode();
         if (code >= fullWidthFirst && code <= fullWidthLast)

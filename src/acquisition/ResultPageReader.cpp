@@ -13,10 +13,10 @@ const QString notAvailable = QStringLiteral("ご指定のくじ結果は表示�
 const QString cancelledNotice = QStringLiteral("くじは中止になりました。");
 const QString calledOff = QStringLiteral("中止");
 
-QString headingKey(const QString &strKumi)
+QString headingKey(const QString &group)
 {
-    return strKumi.isEmpty() ? QStringLiteral("回BIGくじ結果")
-                             : QStringLiteral("BIG-") + strKumi + QStringLiteral("組くじ結果");
+    return group.isEmpty() ? QStringLiteral("回BIGくじ結果")
+                             : QStringLiteral("BIG-") + group + QStringLiteral("組くじ結果");
 }
 
 // The first line of the prize block: an amount in yen that is not part of the
@@ -28,38 +28,38 @@ bool startsPrizes(const QString &line)
 
 } // namespace
 
-clsHtmlResult::clsHtmlResult()
+ResultPageReader::ResultPageReader()
     : OfficialPage(QStringLiteral("clsHtmlResult"))
     , m_urlHead(bigSettings().bigOfficialResultUrl)
 {
 }
 
-QString clsHtmlResult::Url(qint32 lngKaisaikai) const
+QString ResultPageReader::url(qint32 roundNumber) const
 {
-    return m_urlHead + Format::zeroPadded(lngKaisaikai, 4);
+    return m_urlHead + Format::zeroPadded(roundNumber, 4);
 }
 
-bool clsHtmlResult::GetResult(qint32 lngKaisaikai, const QString &strKumi)
+bool ResultPageReader::getResult(qint32 roundNumber, const QString &group)
 {
     m_result = ResultData();
     m_unpublished = false;
     const QStringList lines = m_err.guard(QStringLiteral("GetResult"), QStringList(), [&] {
-        return fetchLines(lngKaisaikai, QStringLiteral("結果情報"), Url(lngKaisaikai));
+        return fetchLines(roundNumber, QStringLiteral("結果情報"), url(roundNumber));
     });
-    return !lines.isEmpty() && ReadLines(lines, strKumi);
+    return !lines.isEmpty() && readLines(lines, group);
 }
 
-bool clsHtmlResult::ReadLines(const QStringList &lines, const QString &strKumi)
+bool ResultPageReader::readLines(const QStringList &lines, const QString &group)
 {
     m_result = ResultData();
     m_unpublished = false;
-    return m_err.guard(QStringLiteral("GetResult"), false, [&] { return read(PageLines(lines), strKumi); });
+    return m_err.guard(QStringLiteral("GetResult"), false, [&] { return read(PageLines(lines), group); });
 }
 
-bool clsHtmlResult::read(const PageLines &lines, const QString &strKumi)
+bool ResultPageReader::read(const PageLines &lines, const QString &group)
 {
     enum class Phase { Heading, Prizes, Matches };
-    const QString key = headingKey(strKumi);
+    const QString key = headingKey(group);
     ResultData result;
     Phase phase = Phase::Heading;
     for (int i = 0; i < lines.count(); ++i) {
@@ -67,10 +67,10 @@ bool clsHtmlResult::read(const PageLines &lines, const QString &strKumi)
         if (phase == Phase::Heading) {
             if (line == notAvailable)
                 break;
-            if (!m_toto.GetKaisaikai(line, result.Kaisaikai, key))
+            if (!m_toto.readRoundNumber(line, result.roundNumber, key))
                 continue;
-            if (!strKumi.isEmpty())
-                result.Kumi = strKumi;
+            if (!group.isEmpty())
+                result.group = group;
             phase = Phase::Prizes;
         }
         if (phase == Phase::Prizes) {
@@ -84,7 +84,7 @@ bool clsHtmlResult::read(const PageLines &lines, const QString &strKumi)
             continue;
         }
         if (const int match = lines.matchNumber(i, RoundData::MatchCount)) {
-            readMatch(lines, i, result.Game[match]);
+            readMatch(lines, i, result.game[match]);
             if (match == RoundData::MatchCount)
                 break;
             i += 4;
@@ -96,7 +96,7 @@ bool clsHtmlResult::read(const PageLines &lines, const QString &strKumi)
     }
     result.Cancelled = true;
     for (int match = 1; match <= RoundData::MatchCount; ++match)
-        result.Cancelled = result.Cancelled && result.Game[match].Outcome == ResultGame::OutcomeCancelled;
+        result.Cancelled = result.Cancelled && result.game[match].Outcome == ResultGame::OutcomeCancelled;
     m_result = result;
     return true;
 }
@@ -106,31 +106,31 @@ bool clsHtmlResult::read(const PageLines &lines, const QString &strKumi)
 // "投票枚数", the sales dates after "結果発表日" and the payout dates after
 // "払戻期限". i ends on the block's last line. False when an anchor is
 // missing: the walk ends there.
-bool clsHtmlResult::readPrizes(const PageLines &lines, int &i, ResultData &result)
+bool ResultPageReader::readPrizes(const PageLines &lines, int &i, ResultData &result)
 {
     int position = i;
-    for (int grade = 1; grade <= clsToto::GetMaxGrade(result.Kaisaikai); ++grade) {
-        result.Prize[grade] = clsHtmlToto::ReadCurrency(lines.at(position));
-        result.Winners[grade] = clsHtmlToto::ReadCurrency(lines.at(position + 1));
-        result.CarryOver[grade] = clsHtmlToto::ReadCurrency(lines.at(position + 2));
+    for (int grade = 1; grade <= LotteryRules::getMaxGrade(result.roundNumber); ++grade) {
+        result.prize[grade] = PageValues::readCurrency(lines.at(position));
+        result.winners[grade] = PageValues::readCurrency(lines.at(position + 1));
+        result.carryOver[grade] = PageValues::readCurrency(lines.at(position + 2));
         position += 4;
     }
     if (!lines.find(position, QStringLiteral("投票枚数")))
         return false;
-    result.Sales = clsHtmlToto::ReadCurrency(lines.at(position + 1));
-    result.Units = clsHtmlToto::ReadCurrency(lines.at(position + 2));
-    result.Sheets = clsHtmlToto::ReadCurrency(lines.at(position + 3));
+    result.sales = PageValues::readCurrency(lines.at(position + 1));
+    result.units = PageValues::readCurrency(lines.at(position + 2));
+    result.sheets = PageValues::readCurrency(lines.at(position + 3));
     position += 4;
     if (!lines.find(position, QStringLiteral("結果発表日")))
         return false;
-    result.SaleStart = dateOf(lines.at(position + 1));
-    result.SaleEnd = dateOf(lines.at(position + 2));
-    result.ResultDate = dateOf(lines.at(position + 3));
+    result.saleStart = dateOf(lines.at(position + 1));
+    result.saleEnd = dateOf(lines.at(position + 2));
+    result.resultDate = dateOf(lines.at(position + 3));
     position += 4;
     if (!lines.find(position, QStringLiteral("払戻期限")))
         return false;
-    result.RefundStart = dateOf(lines.at(position + 1));
-    result.RefundEnd = dateOf(lines.at(position + 2));
+    result.refundStart = dateOf(lines.at(position + 1));
+    result.refundEnd = dateOf(lines.at(position + 2));
     i = position + 2;
     return true;
 }
@@ -138,21 +138,21 @@ bool clsHtmlResult::readPrizes(const PageLines &lines, int &i, ResultData &resul
 // A match row from its number at row: home, score ("H-A" or "中止"), away,
 // outcome. A score or outcome that is not a number from 0 to 255, or a score
 // without "-", is a run-time failure.
-void clsHtmlResult::readMatch(const PageLines &lines, int row, ResultGame &game)
+void ResultPageReader::readMatch(const PageLines &lines, int row, ResultGame &game)
 {
-    game.Home = lines.at(row + 1);
+    game.home = lines.at(row + 1);
     const QString score = lines.at(row + 2);
     const bool cancelled = score == calledOff;
     if (cancelled) {
-        game.HomeScore = 0;
-        game.AwayScore = 0;
+        game.homeScore = 0;
+        game.awayScore = 0;
     } else {
         const QStringList goals = score.split(u'-');
         if (goals.size() < 2)
             throw RuntimeError::fromNumber(RuntimeError::SubscriptOutOfRange);
-        game.HomeScore = Convert::toByte(goals.at(0));
-        game.AwayScore = Convert::toByte(goals.at(1));
+        game.homeScore = Convert::toByte(goals.at(0));
+        game.awayScore = Convert::toByte(goals.at(1));
     }
-    game.Away = lines.at(row + 3);
+    game.away = lines.at(row + 3);
     game.Outcome = cancelled ? ResultGame::OutcomeCancelled : Convert::toByte(lines.at(row + 4));
 }

@@ -10,22 +10,22 @@ class PageLines;
 // Reads the BIG block of the official result page of one round (the page also
 // holds the other products of the BIG family): prizes, winners and carry-over
 // per grade, sales figures, dates, and score and outcome of the 14 matches.
-class clsHtmlResult : public OfficialPage
+class ResultPageReader : public OfficialPage
 {
 public:
     // Copies the page address from the settings.
-    clsHtmlResult();
+    ResultPageReader();
 
     // Downloads and reads the page; on success the held record is replaced.
-    bool GetResult(qint32 lngKaisaikai, const QString &strKumi);
-    // Reads a page already reduced to its text lines, as GetResult does after
+    bool getResult(qint32 roundNumber, const QString &group);
+    // Reads a page already reduced to its text lines, as getResult does after
     // the fetch; on success the held record is replaced.
-    bool ReadLines(const QStringList &lines, const QString &strKumi);
-    const ResultData &Result() const { return m_result; }
-    QString Url(qint32 lngKaisaikai) const;
+    bool readLines(const QStringList &lines, const QString &group);
+    const ResultData &result() const { return m_result; }
+    QString url(qint32 roundNumber) const;
 
 private:
-    bool read(const PageLines &lines, const QString &strKumi);
+    bool read(const PageLines &lines, const QString &group);
     bool readPrizes(const PageLines &lines, int &i, ResultData &result);
     static void readMatch(const PageLines &lines, int row, ResultGame &game);
 

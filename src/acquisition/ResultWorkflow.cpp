@@ -9,61 +9,61 @@ constexpr int maxGoals = 30;
 
 } // namespace
 
-clsResult::clsResult()
+ResultWorkflow::ResultWorkflow()
     : RoundWorkflow(QStringLiteral("clsResult"), QStringLiteral("くじ結果"))
 {
 }
 
-bool clsResult::GetResult(qint32 lngKaisaikai, const QString &strKumi, int lngDType, bool blnDQuestion)
+bool ResultWorkflow::getResult(qint32 roundNumber, const QString &group, int downloadType, bool askBeforeDownload)
 {
     if (!checkInitialized(QStringLiteral("GetResult")))
         return false;
     return m_err.guard(QStringLiteral("GetResult"), false, [&] {
-        fetch(lngKaisaikai, lngDType, blnDQuestion, m_result,
-              [&](ResultData &result) { return loadRoundFile(m_xml, lngKaisaikai, strKumi, result, &clsXmlResult::Result); },
-              [&](ResultData &result) { return download(lngKaisaikai, strKumi, result); });
-        return IsResultValid(m_result);
+        fetch(roundNumber, downloadType, askBeforeDownload, m_result,
+              [&](ResultData &result) { return loadRoundFile(m_xml, roundNumber, group, result, &ResultFile::result); },
+              [&](ResultData &result) { return download(roundNumber, group, result); });
+        return isResultValid(m_result);
     });
 }
 
-bool clsResult::download(qint32 lngKaisaikai, const QString &strKumi, ResultData &result)
+bool ResultWorkflow::download(qint32 roundNumber, const QString &group, ResultData &result)
 {
-    const bool parsed = m_html.GetResult(lngKaisaikai, strKumi);
+    const bool parsed = m_html.getResult(roundNumber, group);
     m_unpublished = m_html.Unpublished();
     if (!parsed)
         return false;
-    result = m_html.Result();
-    if (IsResultValid(result))
-        keepAsNewRoundFile(m_xml, result, &clsXmlResult::setResult, m_html);
+    result = m_html.result();
+    if (isResultValid(result))
+        keepAsNewRoundFile(m_xml, result, &ResultFile::setResult, m_html);
     return true;
 }
 
-ResultData clsResult::Result() const
+ResultData ResultWorkflow::result() const
 {
     return checkInitialized(QStringLiteral("Result")) ? m_result : ResultData();
 }
 
-bool clsResult::CheckResultFile(qint32 lngKaisaikai, const QString &strKumi) const
+bool ResultWorkflow::checkResultFile(qint32 roundNumber, const QString &group) const
 {
-    return clsFileSystemObject::FileExists(m_xml.GetFileName(lngKaisaikai, strKumi));
+    return PathRules::fileExists(m_xml.getFileName(roundNumber, group));
 }
 
-bool clsResult::IsResultValid(const ResultData &result)
+bool ResultWorkflow::isResultValid(const ResultData &result)
 {
-    if (result.Kaisaikai < 1)
+    if (result.roundNumber < 1)
         return false;
     for (int match = 1; match <= RoundData::MatchCount; ++match) {
-        const ResultGame &game = result.Game[match];
-        if (game.Home.isEmpty() || game.Away.isEmpty() || game.HomeScore > maxGoals
-            || game.AwayScore > maxGoals || game.Outcome > ResultGame::OutcomeCancelled)
+        const ResultGame &game = result.game[match];
+        if (game.home.isEmpty() || game.away.isEmpty() || game.homeScore > maxGoals
+            || game.awayScore > maxGoals || game.Outcome > ResultGame::OutcomeCancelled)
             return false;
     }
     if (result.Cancelled)
         return true;
-    for (int grade = 1; grade <= clsToto::GetMaxGrade(result.Kaisaikai); ++grade) {
-        if (result.Prize[grade] < Money() || result.Winners[grade] < Money() || result.CarryOver[grade] < Money())
+    for (int grade = 1; grade <= LotteryRules::getMaxGrade(result.roundNumber); ++grade) {
+        if (result.prize[grade] < Money() || result.winners[grade] < Money() || result.carryOver[grade] < Money())
             return false;
     }
-    return result.RefundStart.isSet() && result.RefundEnd.isSet() && !result.Sales.isZero()
-        && !result.Units.isZero() && !result.Sheets.isZero();
+    return result.refundStart.isSet() && result.refundEnd.isSet() && !result.sales.isZero()
+        && !result.units.isZero() && !result.sheets.isZero();
 }

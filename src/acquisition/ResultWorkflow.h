@@ -8,23 +8,23 @@
 // The lottery result of one round for the rest of the program: the round file
 // first, then, when allowed and confirmed, the official result page, whose
 // complete record becomes the round file when there is none yet.
-class clsResult : public RoundWorkflow
+class ResultWorkflow : public RoundWorkflow
 {
 public:
-    clsResult();
+    ResultWorkflow();
 
     // True when the held record is complete.
-    bool GetResult(qint32 lngKaisaikai, const QString &strKumi, int lngDType, bool blnDQuestion);
-    ResultData Result() const;
+    bool getResult(qint32 roundNumber, const QString &group, int downloadType, bool askBeforeDownload);
+    ResultData result() const;
 
-    bool CheckResultFile(qint32 lngKaisaikai, const QString &strKumi) const;
+    bool checkResultFile(qint32 roundNumber, const QString &group) const;
 
-    static bool IsResultValid(const ResultData &result);
+    static bool isResultValid(const ResultData &result);
 
 private:
-    bool download(qint32 lngKaisaikai, const QString &strKumi, ResultData &result);
+    bool download(qint32 roundNumber, const QString &group, ResultData &result);
 
-    clsXmlResult m_xml;
-    clsHtmlResult m_html;
+    ResultFile m_xml;
+    ResultPageReader m_html;
     ResultData m_result;
 };

@@ -9,7 +9,7 @@ RoundWorkflow::RoundWorkflow(const QString &className, const QString &kindWord)
 {
 }
 
-void RoundWorkflow::Initialize()
+void RoundWorkflow::initialize()
 {
     m_initialized = true;
 }
@@ -38,7 +38,7 @@ bool RoundWorkflow::askDownload() const
                                        + QStringLiteral(" をダウンロードします。よろしいですか？"));
 }
 
-void RoundWorkflow::FalseDialog(qint32 lngKaisaikai) const
+void RoundWorkflow::falseDialog(qint32 roundNumber) const
 {
     // A download stopped because the program is ending tells nothing.
     if (m_cancel || HttpTransfer::exiting())
@@ -46,7 +46,7 @@ void RoundWorkflow::FalseDialog(qint32 lngKaisaikai) const
     const QString title = u' ' + m_kindWord;
     if (m_unpublished)
         Ui::instance().showMessage(Ui::Icon::Information, title,
-                                   u'第' + QString::number(lngKaisaikai) + QStringLiteral("回 ") + m_kindWord
+                                   u'第' + QString::number(roundNumber) + QStringLiteral("回 ") + m_kindWord
                                        + QStringLiteral("は発表されていません。"));
     else
         Ui::instance().showMessage(Ui::Icon::Warning, title,
@@ -58,12 +58,12 @@ bool RoundWorkflow::setAsideUnreadable(const QString &fileName, const OfficialPa
     if (fileName != m_unreadableFile)
         return false;
     const QString brokenName = fileName + QStringLiteral(".broken");
-    const QString shownName = clsFileSystemObject::GetFileName(fileName);
-    if (!clsFileSystemObject::MoveFile(fileName, brokenName)) {
+    const QString shownName = PathRules::getFileName(fileName);
+    if (!PathRules::moveFile(fileName, brokenName)) {
         page.addLogLine(QStringLiteral("読み込めない ") + shownName + QStringLiteral(" を移せないため、置き換えません"));
         return false;
     }
     page.addLogLine(QStringLiteral("読み込めない ") + shownName + QStringLiteral(" を ")
-                    + clsFileSystemObject::GetFileName(brokenName) + QStringLiteral(" に移して置き換えます"));
+                    + PathRules::getFileName(brokenName) + QStringLiteral(" に移して置き換えます"));
     return true;
 }

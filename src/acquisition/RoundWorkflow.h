@@ -16,19 +16,19 @@ public:
     // The bits of the download type: read the round file, download the page.
     enum DType : int { FromFile = 1, FromSite = 2 };
 
-    void Initialize();
+    void initialize();
 
     bool Cancel() const;
     bool Unpublished() const;
 
     // Whether a download shows the connection log; set before it starts.
-    bool ProgressOpen() const { return m_progressOpen; }
+    bool progressOpen() const { return m_progressOpen; }
     void setProgressOpen(bool open) { m_progressOpen = open; }
 
     // Tells the user why the last get operation returned False: nothing after
     // a declined question, "not published" for an unpublished round, otherwise
     // a download failure.
-    void FalseDialog(qint32 lngKaisaikai) const;
+    void falseDialog(qint32 roundNumber) const;
 
 protected:
     RoundWorkflow(const QString &className, const QString &kindWord);
@@ -43,21 +43,21 @@ protected:
     // loadFile(record) and download(record) fill the candidate and tell
     // whether they did; download sets m_unpublished and keeps the round file.
     template<typename Record, typename LoadFile, typename Download>
-    void fetch(qint32 lngKaisaikai, int lngDType, bool blnDQuestion, Record &held,
+    void fetch(qint32 roundNumber, int downloadType, bool askBeforeDownload, Record &held,
                LoadFile &&loadFile, Download &&download)
     {
         m_cancel = false;
         m_unpublished = false;
         m_unreadableFile.clear();
         Record candidate{};
-        if (lngKaisaikai > 0) {
-            const bool loaded = (lngDType & FromFile) && loadFile(candidate);
-            if (!loaded && (lngDType & FromSite)) {
-                if (blnDQuestion && !askDownload()) {
+        if (roundNumber > 0) {
+            const bool loaded = (downloadType & FromFile) && loadFile(candidate);
+            if (!loaded && (downloadType & FromSite)) {
+                if (askBeforeDownload && !askDownload()) {
                     m_cancel = true;
                 } else {
                     // One log for the transfer and the round file kept after it.
-                    const clsWinInet::LogSession log(m_progressOpen);
+                    const LoggedDownload::LogSession log(m_progressOpen);
                     if (!download(candidate))
                         candidate = Record{};
                 }
@@ -69,12 +69,12 @@ protected:
     // Loads the round file of the round and group into record. A file that
     // is there but does not read is remembered: a download may replace it.
     template<typename XmlFile, typename Record>
-    bool loadRoundFile(XmlFile &xml, qint32 lngKaisaikai, const QString &strKumi, Record &record,
+    bool loadRoundFile(XmlFile &xml, qint32 roundNumber, const QString &group, Record &record,
                        Record (XmlFile::*getRecord)() const)
     {
-        const QString fileName = xml.GetFileName(lngKaisaikai, strKumi);
-        if (!xml.XmlLoad(fileName)) {
-            if (clsFileSystemObject::FileExists(fileName))
+        const QString fileName = xml.getFileName(roundNumber, group);
+        if (!xml.xmlLoad(fileName)) {
+            if (PathRules::fileExists(fileName))
                 m_unreadableFile = fileName;
             return false;
         }
@@ -89,11 +89,11 @@ protected:
     void keepAsNewRoundFile(XmlFile &xml, const Record &record, void (XmlFile::*setRecord)(const Record &),
                             const OfficialPage &page)
     {
-        const QString fileName = xml.GetFileName(record.Kaisaikai, record.Kumi);
-        if (clsFileSystemObject::FileExists(fileName) && !setAsideUnreadable(fileName, page))
+        const QString fileName = xml.getFileName(record.roundNumber, record.group);
+        if (PathRules::fileExists(fileName) && !setAsideUnreadable(fileName, page))
             return;
         (xml.*setRecord)(record);
-        xml.XmlSave(fileName);
+        xml.xmlSave(fileName);
     }
 
     ErrorReporter m_err;

@@ -11,28 +11,28 @@ class PageLines;
 // Reads the official designated-match page of one BIG round: the round, the
 // 14 matches with short team names, the sales and payout dates and whether
 // the round was called off.
-class clsHtmlSchedule : public OfficialPage
+class SchedulePageReader : public OfficialPage
 {
 public:
     // Copies the page address from the settings.
-    clsHtmlSchedule();
+    SchedulePageReader();
 
     // Downloads and reads the page; on success the held record is replaced.
-    bool GetSchedule(qint32 lngKaisaikai, const QString &strKumi);
-    // Reads a page already reduced to its text lines, as GetSchedule does
+    bool getSchedule(qint32 roundNumber, const QString &group);
+    // Reads a page already reduced to its text lines, as getSchedule does
     // after the fetch; on success the held record is replaced.
-    bool ReadLines(const QStringList &lines, qint32 lngKaisaikai, const QString &strKumi);
+    bool readLines(const QStringList &lines, qint32 roundNumber, const QString &group);
     // The last record read (empty after a failed read).
-    const ScheduleData &Schedule() const { return m_schedule; }
-    QString Url(qint32 lngKaisaikai) const;
+    const ScheduleData &schedule() const { return m_schedule; }
+    QString url(qint32 roundNumber) const;
 
 private:
-    bool read(const PageLines &lines, qint32 lngKaisaikai, const QString &strKumi);
+    bool read(const PageLines &lines, qint32 roundNumber, const QString &group);
     bool readMatch(const PageLines &lines, int row, int year, const ScheduleData &schedule,
-                   qint32 lngKaisaikai, ScheduleGame &game);
-    QString shortTeamName(const QString &officialName, qint32 lngKaisaikai);
+                   qint32 roundNumber, ScheduleGame &game);
+    QString shortTeamName(const QString &officialName, qint32 roundNumber);
 
-    clsTotoData m_teams;
+    TeamNames m_teams;
     QString m_urlHead;
     QString m_urlTail;
     ScheduleData m_schedule;

@@ -2,68 +2,68 @@
 
 #include "support/PathRules.h"
 
-clsSchedule::clsSchedule()
+ScheduleWorkflow::ScheduleWorkflow()
     : RoundWorkflow(QStringLiteral("clsSchedule"), QStringLiteral("開催情報"))
 {
 }
 
-bool clsSchedule::GetSchedule(qint32 lngKaisaikai, const QString &strKumi, int lngDType, bool blnDQuestion)
+bool ScheduleWorkflow::getSchedule(qint32 roundNumber, const QString &group, int downloadType, bool askBeforeDownload)
 {
     if (!checkInitialized(QStringLiteral("GetSchedule")))
         return false;
     return m_err.guard(QStringLiteral("GetSchedule"), false, [&] {
         m_noGame = false;
-        fetch(lngKaisaikai, lngDType, blnDQuestion, m_schedule,
-              [&](ScheduleData &schedule) { return loadFile(lngKaisaikai, strKumi, schedule); },
-              [&](ScheduleData &schedule) { return download(lngKaisaikai, strKumi, schedule); });
-        return IsScheduleValid(m_schedule);
+        fetch(roundNumber, downloadType, askBeforeDownload, m_schedule,
+              [&](ScheduleData &schedule) { return loadFile(roundNumber, group, schedule); },
+              [&](ScheduleData &schedule) { return download(roundNumber, group, schedule); });
+        return isScheduleValid(m_schedule);
     });
 }
 
-bool clsSchedule::loadFile(qint32 lngKaisaikai, const QString &strKumi, ScheduleData &schedule)
+bool ScheduleWorkflow::loadFile(qint32 roundNumber, const QString &group, ScheduleData &schedule)
 {
-    if (!loadRoundFile(m_xml, lngKaisaikai, strKumi, schedule, &clsXmlSchedule::Schedule))
+    if (!loadRoundFile(m_xml, roundNumber, group, schedule, &ScheduleFile::schedule))
         return false;
     m_noGame = schedule.State == ScheduleData::StateNotHeld;
     return true;
 }
 
-bool clsSchedule::download(qint32 lngKaisaikai, const QString &strKumi, ScheduleData &schedule)
+bool ScheduleWorkflow::download(qint32 roundNumber, const QString &group, ScheduleData &schedule)
 {
-    const bool parsed = m_html.GetSchedule(lngKaisaikai, strKumi);
+    const bool parsed = m_html.getSchedule(roundNumber, group);
     m_unpublished = m_html.Unpublished();
     if (!parsed)
         return false;
-    schedule = m_html.Schedule();
-    if (IsScheduleValid(schedule))
-        keepAsNewRoundFile(m_xml, schedule, &clsXmlSchedule::setSchedule, m_html);
+    schedule = m_html.schedule();
+    if (isScheduleValid(schedule))
+        keepAsNewRoundFile(m_xml, schedule, &ScheduleFile::setSchedule, m_html);
     return true;
 }
 
-ScheduleData clsSchedule::Schedule() const
+ScheduleData ScheduleWorkflow::schedule() const
 {
     return checkInitialized(QStringLiteral("Schedule")) ? m_schedule : ScheduleData();
 }
 
-bool clsSchedule::NoGame() const
+bool ScheduleWorkflow::noGame() const
 {
     return checkInitialized(QStringLiteral("NoGame")) && m_noGame;
 }
 
-bool clsSchedule::CheckScheduleFile(qint32 lngKaisaikai, const QString &strKumi) const
+bool ScheduleWorkflow::checkScheduleFile(qint32 roundNumber, const QString &group) const
 {
-    return clsFileSystemObject::FileExists(m_xml.GetFileName(lngKaisaikai, strKumi));
+    return PathRules::fileExists(m_xml.getFileName(roundNumber, group));
 }
 
-bool clsSchedule::IsScheduleValid(const ScheduleData &schedule)
+bool ScheduleWorkflow::isScheduleValid(const ScheduleData &schedule)
 {
-    if (schedule.Kaisaikai < 1)
+    if (schedule.roundNumber < 1)
         return false;
     for (int match = 1; match <= RoundData::MatchCount; ++match) {
-        const ScheduleGame &game = schedule.Game[match];
-        if (game.Home.isEmpty() || game.Away.isEmpty() || game.Stadium.isEmpty() || !game.GameDate.isSet())
+        const ScheduleGame &game = schedule.game[match];
+        if (game.home.isEmpty() || game.away.isEmpty() || game.stadium.isEmpty() || !game.gameDate.isSet())
             return false;
     }
     return schedule.State != ScheduleData::StateHeld
-        || (schedule.SaleStart.isSet() && schedule.SaleEnd.isSet() && schedule.ResultDate.isSet());
+        || (schedule.saleStart.isSet() && schedule.saleEnd.isSet() && schedule.resultDate.isSet());
 }

@@ -8,27 +8,27 @@
 // The schedule of one round for the rest of the program: the round file
 // first, then, when allowed and confirmed, the official designated-match page,
 // whose complete record becomes the round file when there is none yet.
-class clsSchedule : public RoundWorkflow
+class ScheduleWorkflow : public RoundWorkflow
 {
 public:
-    clsSchedule();
+    ScheduleWorkflow();
 
     // True when the held record is complete.
-    bool GetSchedule(qint32 lngKaisaikai, const QString &strKumi, int lngDType, bool blnDQuestion);
-    ScheduleData Schedule() const;
+    bool getSchedule(qint32 roundNumber, const QString &group, int downloadType, bool askBeforeDownload);
+    ScheduleData schedule() const;
     // True when the last get operation loaded a not-held marker file.
-    bool NoGame() const;
+    bool noGame() const;
 
-    bool CheckScheduleFile(qint32 lngKaisaikai, const QString &strKumi) const;
+    bool checkScheduleFile(qint32 roundNumber, const QString &group) const;
 
-    static bool IsScheduleValid(const ScheduleData &schedule);
+    static bool isScheduleValid(const ScheduleData &schedule);
 
 private:
-    bool loadFile(qint32 lngKaisaikai, const QString &strKumi, ScheduleData &schedule);
-    bool download(qint32 lngKaisaikai, const QString &strKumi, ScheduleData &schedule);
+    bool loadFile(qint32 roundNumber, const QString &group, ScheduleData &schedule);
+    bool download(qint32 roundNumber, const QString &group, ScheduleData &schedule);
 
-    clsXmlSchedule m_xml;
-    clsHtmlSchedule m_html;
+    ScheduleFile m_xml;
+    SchedulePageReader m_html;
     ScheduleData m_schedule;
     bool m_noGame = false;
 };

@@ -31,148 +31,148 @@ bool isVersionPart(const QString &part)
 
 } // namespace
 
-QString clsQuorvelDownload::BaseAddress()
+QString TeamNameUpdate::baseAddress()
 {
     const QString host = s_serverHost.isEmpty() ? QStringLiteral(QUDO_UPDATE_HOST) : s_serverHost;
     return QStringLiteral("http://") + host + QStringLiteral("/download/2021/");
 }
 
-void clsQuorvelDownload::setServerHost(const QString &host)
+void TeamNameUpdate::setServerHost(const QString &host)
 {
     s_serverHost = host;
 }
 
-bool clsQuorvelDownload::DownloadTeamName2(bool blnDQuestion)
+bool TeamNameUpdate::downloadTeamName2(bool askBeforeDownload)
 {
-    if (blnDQuestion
+    if (askBeforeDownload
         && !Ui::instance().askYesNo(QStringLiteral("  Quorvel"),
                                     QStringLiteral("Quorvelより ") + kind + QStringLiteral(" をダウンロードします。よろしいですか？")))
         return false;
-    if (m_manifest.entries().isEmpty() && !GetFileVersion())
+    if (m_manifest.entries().isEmpty() && !getFileVersion())
         return false;
-    const qint32 server = GetVersionNumber(GetItem(fileName, QString()));
+    const qint32 server = getVersionNumber(getItem(fileName, QString()));
     if (server == 0) {
-        ShowError(QStringLiteral("海外チーム名のバージョン取得に失敗しました。"), false);
+        showError(QStringLiteral("海外チーム名のバージョン取得に失敗しました。"), false);
         return false;
     }
-    const qint32 local = GetVersionNumber(clsTotoData().GetTeamName2Version());
+    const qint32 local = getVersionNumber(TeamNames().getTeamName2Version());
     if (local == 0) {
-        ShowError(QStringLiteral("海外チーム名のバージョンが不明です。"), false);
+        showError(QStringLiteral("海外チーム名のバージョンが不明です。"), false);
         return false;
     }
     if (server < local) {
-        ShowError(QStringLiteral("海外チーム名のバージョンが異常です。"), false);
+        showError(QStringLiteral("海外チーム名のバージョンが異常です。"), false);
         return false;
     }
     if (server == local) {
-        ShowInfo(QStringLiteral("海外チーム名の情報は最新です。"));
+        showInfo(QStringLiteral("海外チーム名の情報は最新です。"));
         return true;
     }
-    if (!GetTeamName2(local))
+    if (!getTeamName2(local))
         return false;
-    ShowInfo(QStringLiteral("海外チーム名を最新版に更新しました。"));
+    showInfo(QStringLiteral("海外チーム名を最新版に更新しました。"));
     return true;
 }
 
-QString clsQuorvelDownload::GetItem(const QString &strKey, const QString &strDefault) const
+QString TeamNameUpdate::getItem(const QString &key, const QString &defaultValue) const
 {
-    return m_manifest.Enabled() ? m_manifest.GetItem(strKey, strDefault) : strDefault;
+    return m_manifest.enabled() ? m_manifest.getItem(key, defaultValue) : defaultValue;
 }
 
-qint32 clsQuorvelDownload::GetVersionNumber(const QString &strVersion)
+qint32 TeamNameUpdate::getVersionNumber(const QString &version)
 {
-    const qsizetype dot = strVersion.indexOf(u'.');
+    const qsizetype dot = version.indexOf(u'.');
     if (dot < 0)
         return 0;
-    const QString major = trimSpaces(QStringView(strVersion).left(dot));
-    const QString minor = trimSpaces(QStringView(strVersion).mid(dot + 1));
+    const QString major = trimSpaces(QStringView(version).left(dot));
+    const QString minor = trimSpaces(QStringView(version).mid(dot + 1));
     if (!isVersionPart(major) || !isVersionPart(minor))
         return 0;
     return major.toInt() * 1000 + minor.toInt();
 }
 
-bool clsQuorvelDownload::GetFileVersion()
+bool TeamNameUpdate::getFileVersion()
 {
     return m_err.guard(QStringLiteral("GetFileVersion"), false, [&] {
-        m_manifest = clsIniFile();
+        m_manifest = IniFile();
         m_winInet.setProgressDialogMessage(QStringLiteral("ファイルバージョン取得中 (Quorvel)"));
-        const QString text = m_winInet.Connection()
-                                 ? m_winInet.GetHttpDataString(BaseAddress() + QStringLiteral("version.dat"), QString(),
-                                                               clsWinInet::CodeAnsi)
+        const QString text = m_winInet.connection()
+                                 ? m_winInet.getHttpDataString(baseAddress() + QStringLiteral("version.dat"), QString(),
+                                                               LoggedDownload::CodeAnsi)
                                  : QString();
-        return ReadFileVersion(text);
+        return readFileVersion(text);
     });
 }
 
-bool clsQuorvelDownload::ReadFileVersion(const QString &strText)
+bool TeamNameUpdate::readFileVersion(const QString &text)
 {
-    m_manifest = clsIniFile();
-    if (!CheckResponse(strText))
+    m_manifest = IniFile();
+    if (!checkResponse(text))
         return false;
-    if (!strText.contains(QStringLiteral("[VersionEnd]"))) {
-        ShowError(QStringLiteral("原因：ダウンロード内容(version.dat)が異常です"), true);
+    if (!text.contains(QStringLiteral("[VersionEnd]"))) {
+        showError(QStringLiteral("原因：ダウンロード内容(version.dat)が異常です"), true);
         return false;
     }
-    m_manifest.InitializeFromText(strText);
+    m_manifest.initializeFromText(text);
     return true;
 }
 
-bool clsQuorvelDownload::GetTeamName2(qint32 lngLocalNumber)
+bool TeamNameUpdate::getTeamName2(qint32 localNumber)
 {
     return m_err.guard(QStringLiteral("GetTeamName2"), false, [&] {
         m_winInet.setProgressDialogMessage(QStringLiteral("海外チーム名取得中 (Quorvel)"));
-        const QString text = m_winInet.GetHttpDataString(BaseAddress() + fileName, QString(), clsWinInet::CodeAnsi);
-        return CheckTeamName2(text, lngLocalNumber)
-               && m_fileStream.SaveToFile(QStringLiteral("SysData\\") + fileName, text);
+        const QString text = m_winInet.getHttpDataString(baseAddress() + fileName, QString(), LoggedDownload::CodeAnsi);
+        return checkTeamName2(text, localNumber)
+               && m_fileStream.saveToFile(QStringLiteral("SysData\\") + fileName, text);
     });
 }
 
-bool clsQuorvelDownload::CheckTeamName2(const QString &strText, qint32 lngLocalNumber) const
+bool TeamNameUpdate::checkTeamName2(const QString &text, qint32 localNumber) const
 {
-    if (!CheckResponse(strText))
+    if (!checkResponse(text))
         return false;
-    if (strText.isEmpty()) {
-        ShowError(QStringLiteral("原因：") + fileName + QStringLiteral(" の取得に失敗しました"), true);
+    if (text.isEmpty()) {
+        showError(QStringLiteral("原因：") + fileName + QStringLiteral(" の取得に失敗しました"), true);
         return false;
     }
     // A file cut short lacks its end mark; a file without a version newer
     // than the installed one is no update and would spoil the next
     // comparison. Both are judged in the text as the installed file will be
     // read: up to its first NUL.
-    const QString readable = strText.left(strText.indexOf(QChar(0)));
-    clsIniFile downloaded;
-    downloaded.InitializeFromText(readable);
-    const bool newer = GetVersionNumber(clsTotoData::TeamName2VersionOf(downloaded)) > lngLocalNumber;
+    const QString readable = text.left(text.indexOf(QChar(0)));
+    IniFile downloaded;
+    downloaded.initializeFromText(readable);
+    const bool newer = getVersionNumber(TeamNames::teamName2VersionOf(downloaded)) > localNumber;
     if (!readable.contains(QStringLiteral("[End]")) || !newer) {
-        ShowError(QStringLiteral("原因：") + fileName + QStringLiteral(" が異常です"), true);
+        showError(QStringLiteral("原因：") + fileName + QStringLiteral(" が異常です"), true);
         return false;
     }
     return true;
 }
 
-bool clsQuorvelDownload::CheckResponse(const QString &strText) const
+bool TeamNameUpdate::checkResponse(const QString &text) const
 {
-    if (strText.isEmpty()) {
-        ShowError(QStringLiteral("原因：サイトが見つかりません"), true);
+    if (text.isEmpty()) {
+        showError(QStringLiteral("原因：サイトが見つかりません"), true);
         return false;
     }
-    if (strText.contains(QStringLiteral("The requested URL was not found on this server"))) {
-        ShowError(QStringLiteral("原因：アドレスが見つかりません"), true);
+    if (text.contains(QStringLiteral("The requested URL was not found on this server"))) {
+        showError(QStringLiteral("原因：アドレスが見つかりません"), true);
         return false;
     }
     return true;
 }
 
-void clsQuorvelDownload::ShowError(const QString &strMessage, bool blnDownload) const
+void TeamNameUpdate::showError(const QString &message, bool allowDownload) const
 {
     // A download stopped because the program is ending tells nothing.
     if (HttpTransfer::exiting())
         return;
-    const QString text = blnDownload ? QStringLiteral("インターネットよりダウンロードに失敗しました。\r\n") + strMessage : strMessage;
+    const QString text = allowDownload ? QStringLiteral("インターネットよりダウンロードに失敗しました。\r\n") + message : message;
     Ui::instance().showMessage(Ui::Icon::Warning, title, text);
 }
 
-void clsQuorvelDownload::ShowInfo(const QString &strMessage) const
+void TeamNameUpdate::showInfo(const QString &message) const
 {
-    Ui::instance().showMessage(Ui::Icon::Information, title, strMessage);
+    Ui::instance().showMessage(Ui::Icon::Information, title, message);
 }

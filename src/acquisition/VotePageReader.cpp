@@ -28,32 +28,32 @@ bool isDateLabel(const QString &line)
 
 } // namespace
 
-clsHtmlVote::clsHtmlVote()
+VotePageReader::VotePageReader()
     : OfficialPage(QStringLiteral("clsHtmlVote"))
     , m_urlHead(bigSettings().totoOfficialVoteUrl)
     , m_urlTail(bigSettings().totoOfficialTotoUrl)
 {
 }
 
-QString clsHtmlVote::Url(qint32 lngKaisaikai) const
+QString VotePageReader::url(qint32 roundNumber) const
 {
-    return m_urlHead + Format::zeroPadded(lngKaisaikai, 4) + m_urlTail;
+    return m_urlHead + Format::zeroPadded(roundNumber, 4) + m_urlTail;
 }
 
-bool clsHtmlVote::GetVote(qint32 lngKaisaikai, const QString &strKumi, const ScheduleData &schedule, bool &blnFinal)
+bool VotePageReader::getVote(qint32 roundNumber, const QString &group, const ScheduleData &schedule, bool &isFinal)
 {
     m_vote = VoteData();
     m_unpublished = false;
-    blnFinal = false;
+    isFinal = false;
     return m_err.guard(QStringLiteral("GetVote"), false, [&] {
         // The 13 toto matches are placed by the teams of the BIG matches.
-        if (schedule.Kaisaikai != lngKaisaikai || !clsSchedule::IsScheduleValid(schedule))
+        if (schedule.roundNumber != roundNumber || !ScheduleWorkflow::isScheduleValid(schedule))
             return false;
 
         // The team files as they are now: the user may have added a name.
-        m_teams = clsTotoData();
+        m_teams = TeamNames();
         const QStringList lines
-            = fetchLines(lngKaisaikai, QStringLiteral("投票状況情報"), Url(lngKaisaikai));
+            = fetchLines(roundNumber, QStringLiteral("投票状況情報"), url(roundNumber));
         TotoPage page;
         if (lines.isEmpty())
             return false;
@@ -61,13 +61,13 @@ bool clsHtmlVote::GetVote(qint32 lngKaisaikai, const QString &strKumi, const Sch
         m_unpublished = outcome == Outcome::Unpublished;
         if (outcome != Outcome::Read)
             return false;
-        blnFinal = page.Final;
-        m_vote = CarryOver(page, schedule, strKumi);
+        isFinal = page.final;
+        m_vote = carryOver(page, schedule, group);
         return true;
     });
 }
 
-clsHtmlVote::Outcome clsHtmlVote::ReadLines(const QStringList &lines, TotoPage &page)
+VotePageReader::Outcome VotePageReader::readLines(const QStringList &lines, TotoPage &page)
 {
     page = TotoPage();
     m_unpublished = false;
@@ -77,7 +77,7 @@ clsHtmlVote::Outcome clsHtmlVote::ReadLines(const QStringList &lines, TotoPage &
     return outcome;
 }
 
-clsHtmlVote::Outcome clsHtmlVote::read(const PageLines &lines, TotoPage &page)
+VotePageReader::Outcome VotePageReader::read(const PageLines &lines, TotoPage &page)
 {
     bool headingFound = false;
     bool stampFound = false;
@@ -89,24 +89,24 @@ clsHtmlVote::Outcome clsHtmlVote::read(const PageLines &lines, TotoPage &page)
         if (!headingFound) {
             if (line == notAvailable)
                 break;
-            if (!m_toto.Kaisaikai(line, page.Kaisaikai))
+            if (!m_toto.parseRoundNumber(line, page.roundNumber))
                 continue;
             headingFound = true;
         }
         if (!stampFound) {
             // A stamp without a day is no stamp: the page stays unpublished.
-            if (!m_toto.GetStringToDateNow(line, page.VoteTime, page.Final) || page.VoteTime.isTimeOnly()) {
-                page.VoteTime = OleDate();
+            if (!m_toto.getStringToDateNow(line, page.voteTime, page.final) || page.voteTime.isTimeOnly()) {
+                page.voteTime = OleDate();
                 continue;
             }
             stampFound = true;
-            year = page.VoteTime.date().year();
+            year = page.voteTime.date().year();
         }
         if (isFigureLabel(line)) {
             i += 3;
         } else if (line == QStringLiteral("販売期間")) {
             OleDate saleStart;
-            m_toto.DateString2(lines.at(++i), saleStart, page.SaleEnd);
+            m_toto.dateString2(lines.at(++i), saleStart, page.saleEnd);
         } else if (isDateLabel(line)) {
             ++i;
         } else if (!readMatch(lines, i, year, day, time, page)) {
@@ -125,7 +125,7 @@ clsHtmlVote::Outcome clsHtmlVote::read(const PageLines &lines, TotoPage &page)
 // number ("中止" in front of it for a called-off match), the home team, the
 // three vote shares in the order home win, other, home loss, and the away
 // team. i ends on the last line taken. False when a share cannot be read.
-bool clsHtmlVote::readMatch(const PageLines &lines, int &i, int year, OleDate &day, OleDate &time, TotoPage &page)
+bool VotePageReader::readMatch(const PageLines &lines, int &i, int year, OleDate &day, OleDate &time, TotoPage &page)
 {
     if (PageValue::isMatchDay(m_toto, year, lines.at(i))) {
         day = PageValue::matchDay(m_toto, year, lines.at(i));
@@ -139,73 +139,73 @@ bool clsHtmlVote::readMatch(const PageLines &lines, int &i, int year, OleDate &d
     if (match == 0)
         return true;
 
-    TotoGame &game = page.Game[match];
-    game.GameDate = day;
-    game.StartTime = time;
-    game.Home = lines.at(i + 1);
+    TotoGame &game = page.game[match];
+    game.gameDate = day;
+    game.startTime = time;
+    game.home = lines.at(i + 1);
     for (int column = 0; column < RoundData::MarkCount; ++column) {
-        VoteShare &vote = game.Votes[shareColumns[column]];
-        if (!m_toto.GetValue2(lines.at(i + 2 + column), vote.Count, vote.Rate))
+        VoteShare &vote = game.votes[shareColumns[column]];
+        if (!m_toto.getValue2(lines.at(i + 2 + column), vote.count, vote.rate))
             return false;
     }
-    game.Away = lines.at(i + 5);
+    game.away = lines.at(i + 5);
     page.Read[match] = true;
     i += 5;
     return true;
 }
 
-VoteData clsHtmlVote::CarryOver(const TotoPage &page, const ScheduleData &schedule, const QString &strKumi) const
+VoteData VotePageReader::carryOver(const TotoPage &page, const ScheduleData &schedule, const QString &group) const
 {
     VoteData vote;
-    vote.Kaisaikai = page.Kaisaikai;
-    vote.Kumi = strKumi;
+    vote.roundNumber = page.roundNumber;
+    vote.group = group;
     // A final status is dated at the end of sales, not when it was printed.
-    vote.VoteTime = page.Final ? page.SaleEnd : page.VoteTime;
+    vote.voteTime = page.final ? page.saleEnd : page.voteTime;
     QStringList scheduleClubs;
     for (int match = 1; match <= RoundData::MatchCount; ++match)
-        scheduleClubs << club(schedule.Game[match].Home) << club(schedule.Game[match].Away);
+        scheduleClubs << club(schedule.game[match].home) << club(schedule.game[match].away);
     std::array<std::pair<QString, QString>, TotoMatchCount + 1> totoClubs;
     for (int toto = 1; toto <= TotoMatchCount; ++toto)
-        totoClubs[toto] = {club(page.Game[toto].Home), club(page.Game[toto].Away)};
+        totoClubs[toto] = {club(page.game[toto].home), club(page.game[toto].away)};
     std::array<bool, TotoMatchCount + 1> placed{};
     for (int match = 1; match <= RoundData::MatchCount; ++match) {
-        const ScheduleGame &big = schedule.Game[match];
-        VoteGame &game = vote.Game[match];
-        game.Home = big.Home;
-        game.Away = big.Away;
-        game.GameDate = big.GameDate;
-        game.StartTime = big.StartTime;
+        const ScheduleGame &big = schedule.game[match];
+        VoteGame &game = vote.game[match];
+        game.home = big.home;
+        game.away = big.away;
+        game.gameDate = big.gameDate;
+        game.startTime = big.startTime;
         const std::pair<QString, QString> clubs{scheduleClubs.at(2 * match - 2), scheduleClubs.at(2 * match - 1)};
         for (int toto = 1; toto <= TotoMatchCount; ++toto) {
             if (totoClubs[toto] == clubs) {
-                game.Votes = page.Game[toto].Votes;
+                game.votes = page.game[toto].votes;
                 placed[toto] = true;
                 break;
             }
         }
     }
     for (int toto = 1; toto <= TotoMatchCount; ++toto) {
-        if (!placed[toto] && !page.Game[toto].Home.isEmpty())
-            logUnplaced(toto, page.Game[toto], scheduleClubs);
+        if (!placed[toto] && !page.game[toto].home.isEmpty())
+            logUnplaced(toto, page.game[toto], scheduleClubs);
     }
     return vote;
 }
 
-QString clsHtmlVote::club(const QString &name) const
+QString VotePageReader::club(const QString &name) const
 {
-    const QString shortName = m_teams.FindShortTeamName(name);
-    return clsTotoData::FoldTeamName(shortName.isEmpty() ? name : shortName);
+    const QString shortName = m_teams.findShortTeamName(name);
+    return TeamNames::foldTeamName(shortName.isEmpty() ? name : shortName);
 }
 
-void clsHtmlVote::logUnplaced(int toto, const TotoGame &game, const QStringList &scheduleClubs) const
+void VotePageReader::logUnplaced(int toto, const TotoGame &game, const QStringList &scheduleClubs) const
 {
     QStringList missing;
-    for (const QString &name : {game.Home, game.Away}) {
+    for (const QString &name : {game.home, game.away}) {
         if (!scheduleClubs.contains(club(name)))
             missing << name;
     }
-    QString line = QStringLiteral("toto ") + QString::number(toto) + QStringLiteral("：") + game.Home
-                   + QStringLiteral(" - ") + game.Away + QStringLiteral(" はBIGの指定試合にありません");
+    QString line = QStringLiteral("toto ") + QString::number(toto) + QStringLiteral("：") + game.home
+                   + QStringLiteral(" - ") + game.away + QStringLiteral(" はBIGの指定試合にありません");
     if (!missing.isEmpty())
         line += QStringLiteral("（見つからないチーム名：") + missing.join(u'、') + u'）';
     addLogLine(line);

@@ -12,18 +12,18 @@ class PageLines;
 // Reads the official toto vote-status page of one round and carries the vote
 // shares of its 13 toto matches over to the 14 BIG matches of the round's
 // schedule file, matching home and away team names.
-class clsHtmlVote : public OfficialPage
+class VotePageReader : public OfficialPage
 {
 public:
     // Copies the page address from the settings.
-    clsHtmlVote();
+    VotePageReader();
 
     // Downloads and reads the page; on success the held record is replaced.
-    // blnFinal tells whether the status is the final one, taken at the end of
+    // isFinal tells whether the status is the final one, taken at the end of
     // sales. The toto matches are placed on the round's complete schedule.
-    bool GetVote(qint32 lngKaisaikai, const QString &strKumi, const ScheduleData &schedule, bool &blnFinal);
-    const VoteData &Vote() const { return m_vote; }
-    QString Url(qint32 lngKaisaikai) const;
+    bool getVote(qint32 roundNumber, const QString &group, const ScheduleData &schedule, bool &isFinal);
+    const VoteData &vote() const { return m_vote; }
+    QString url(qint32 roundNumber) const;
 
     // toto's matches per round, numbered 1 to 13.
     static constexpr int TotoMatchCount = 13;
@@ -31,35 +31,35 @@ public:
     // One toto match as the page writes it.
     struct TotoGame
     {
-        QString Home;
-        QString Away;
-        OleDate GameDate;
-        OleDate StartTime;
-        std::array<VoteShare, RoundData::MarkCount> Votes{};
+        QString home;
+        QString away;
+        OleDate gameDate;
+        OleDate startTime;
+        std::array<VoteShare, RoundData::MarkCount> votes{};
     };
     // What the page gives before it is carried over to the BIG matches.
     struct TotoPage
     {
-        qint32 Kaisaikai = 0;
-        OleDate VoteTime;
-        bool Final = false;
-        OleDate SaleEnd;
-        std::array<TotoGame, TotoMatchCount + 1> Game{};   // index 1..13
+        qint32 roundNumber = 0;
+        OleDate voteTime;
+        bool final = false;
+        OleDate saleEnd;
+        std::array<TotoGame, TotoMatchCount + 1> game{};   // index 1..13
         std::array<bool, TotoMatchCount + 1> Read{};       // which toto matches the page gave
     };
 
     enum class Outcome { Read, Unpublished, Failed };
 
-    // Reads a page already reduced to its text lines into page, as GetVote
+    // Reads a page already reduced to its text lines into page, as getVote
     // does after the fetch. Unpublished also sets Unpublished().
-    Outcome ReadLines(const QStringList &lines, TotoPage &page);
+    Outcome readLines(const QStringList &lines, TotoPage &page);
     // The vote record of the round: the BIG matches of the schedule, each with
     // the shares of the toto match of the same home and away clubs (none when
     // toto does not have it). The page writes names its own way (FC東京,
     // 横浜FM): both sides are compared as the short names the team files give
     // them, in their folded forms. A toto match that finds no BIG match is
     // told in the connection log, with the names the schedule lacks.
-    VoteData CarryOver(const TotoPage &page, const ScheduleData &schedule, const QString &strKumi) const;
+    VoteData carryOver(const TotoPage &page, const ScheduleData &schedule, const QString &group) const;
 
 private:
     Outcome read(const PageLines &lines, TotoPage &page);
@@ -69,7 +69,7 @@ private:
     QString club(const QString &name) const;
     void logUnplaced(int toto, const TotoGame &game, const QStringList &scheduleClubs) const;
 
-    clsTotoData m_teams;
+    TeamNames m_teams;
     QString m_urlHead;
     QString m_urlTail;
     VoteData m_vote;

@@ -2,55 +2,55 @@
 
 #include "support/PathRules.h"
 
-clsVote::clsVote()
+VoteWorkflow::VoteWorkflow()
     : RoundWorkflow(QStringLiteral("clsVote"), QStringLiteral("投票状況"))
 {
 }
 
-bool clsVote::GetVote(qint32 lngKaisaikai, const QString &strKumi, int lngDType, bool blnDQuestion,
+bool VoteWorkflow::getVote(qint32 roundNumber, const QString &group, int downloadType, bool askBeforeDownload,
                       const ScheduleData &schedule)
 {
     if (!checkInitialized(QStringLiteral("GetVote")))
         return false;
     return m_err.guard(QStringLiteral("GetVote"), false, [&] {
-        fetch(lngKaisaikai, lngDType, blnDQuestion, m_vote,
-              [&](VoteData &vote) { return loadRoundFile(m_xml, lngKaisaikai, strKumi, vote, &clsXmlVote::Vote); },
-              [&](VoteData &vote) { return download(lngKaisaikai, strKumi, schedule, vote); });
-        return IsVoteValid(m_vote);
+        fetch(roundNumber, downloadType, askBeforeDownload, m_vote,
+              [&](VoteData &vote) { return loadRoundFile(m_xml, roundNumber, group, vote, &VoteFile::vote); },
+              [&](VoteData &vote) { return download(roundNumber, group, schedule, vote); });
+        return isVoteValid(m_vote);
     });
 }
 
-bool clsVote::download(qint32 lngKaisaikai, const QString &strKumi, const ScheduleData &schedule, VoteData &vote)
+bool VoteWorkflow::download(qint32 roundNumber, const QString &group, const ScheduleData &schedule, VoteData &vote)
 {
     bool final = false;
-    const bool parsed = m_html.GetVote(lngKaisaikai, strKumi, schedule, final);
+    const bool parsed = m_html.getVote(roundNumber, group, schedule, final);
     m_unpublished = m_html.Unpublished();
     if (!parsed)
         return false;
-    vote = m_html.Vote();
+    vote = m_html.vote();
     // Only the final status is kept: an earlier one is shown, never stored.
-    if (final && IsVoteValid(vote))
-        keepAsNewRoundFile(m_xml, vote, &clsXmlVote::setVote, m_html);
+    if (final && isVoteValid(vote))
+        keepAsNewRoundFile(m_xml, vote, &VoteFile::setVote, m_html);
     return true;
 }
 
-VoteData clsVote::Vote() const
+VoteData VoteWorkflow::vote() const
 {
     return checkInitialized(QStringLiteral("Vote")) ? m_vote : VoteData();
 }
 
-bool clsVote::CheckVoteFile(qint32 lngKaisaikai, const QString &strKumi) const
+bool VoteWorkflow::checkVoteFile(qint32 roundNumber, const QString &group) const
 {
-    return clsFileSystemObject::FileExists(m_xml.GetFileName(lngKaisaikai, strKumi));
+    return PathRules::fileExists(m_xml.getFileName(roundNumber, group));
 }
 
-bool clsVote::IsVoteValid(const VoteData &vote)
+bool VoteWorkflow::isVoteValid(const VoteData &vote)
 {
-    if (!(vote.VoteTime.value() > 0.0) || vote.Kaisaikai < 1)
+    if (!(vote.voteTime.value() > 0.0) || vote.roundNumber < 1)
         return false;
     for (int match = 1; match <= RoundData::MatchCount; ++match) {
-        const VoteGame &game = vote.Game[match];
-        if (!game.GameDate.isSet() || game.Home.isEmpty() || game.Away.isEmpty())
+        const VoteGame &game = vote.game[match];
+        if (!game.gameDate.isSet() || game.home.isEmpty() || game.away.isEmpty())
             return false;
     }
     return true;

@@ -9,25 +9,25 @@
 // first, then, when allowed and confirmed, the official vote-status page. A
 // downloaded status is kept as the round file only when it is the final one,
 // taken at the end of sales, so that a later download can still fetch it.
-class clsVote : public RoundWorkflow
+class VoteWorkflow : public RoundWorkflow
 {
 public:
-    clsVote();
+    VoteWorkflow();
 
     // True when the held record is complete. A download places the toto
     // matches on schedule, the round's schedule record the caller holds.
-    bool GetVote(qint32 lngKaisaikai, const QString &strKumi, int lngDType, bool blnDQuestion,
+    bool getVote(qint32 roundNumber, const QString &group, int downloadType, bool askBeforeDownload,
                  const ScheduleData &schedule);
-    VoteData Vote() const;
+    VoteData vote() const;
 
-    bool CheckVoteFile(qint32 lngKaisaikai, const QString &strKumi) const;
+    bool checkVoteFile(qint32 roundNumber, const QString &group) const;
 
-    static bool IsVoteValid(const VoteData &vote);
+    static bool isVoteValid(const VoteData &vote);
 
 private:
-    bool download(qint32 lngKaisaikai, const QString &strKumi, const ScheduleData &schedule, VoteData &vote);
+    bool download(qint32 roundNumber, const QString &group, const ScheduleData &schedule, VoteData &vote);
 
-    clsXmlVote m_xml;
-    clsHtmlVote m_html;
+    VoteFile m_xml;
+    VotePageReader m_html;
     VoteData m_vote;
 };

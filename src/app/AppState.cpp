@@ -12,18 +12,18 @@
 
 namespace {
 
-const QString kaisaikaiKey = QStringLiteral("Kaisaikai");
+const QString roundNumberKey = QStringLiteral("Kaisaikai");
 const QString downloadMessageKey = QStringLiteral("DownloadMessage");
 const QString resultAllKey = QStringLiteral("ResultAll");
 
 // Converts the entry named key, when the file has one, into field.
 template<typename Field, typename Conversion>
-void readEntry(const clsIniFile &ini, const QString &key, Field &field, Conversion convert)
+void readEntry(const IniFile &ini, const QString &key, Field &field, Conversion convert)
 {
-    if (!ini.ItemExists(key))
+    if (!ini.itemExists(key))
         return;
     try {
-        field = convert(ini.GetItem(key, QString()));
+        field = convert(ini.getItem(key, QString()));
     } catch (const RuntimeError &) {
         Ui::instance().showMessage(Ui::Icon::Error, AppInfo::title(),
                                    QStringLiteral("QUDO.iniファイルが破損しています。"));
@@ -37,16 +37,16 @@ QString appStatePath()
     return AppFolder::path() + QStringLiteral("\\SysData\\QUDO.ini");
 }
 
-AppState LoadAppState()
+AppState loadAppState()
 {
     AppState state;
-    if (!clsFileSystemObject::FileExists(appStatePath()))
+    if (!PathRules::fileExists(appStatePath()))
         return state;
-    clsIniFile ini;
-    ini.Initialize(appStatePath());
-    readEntry(ini, kaisaikaiKey, state.Kaisaikai, Convert::toLong);
-    readEntry(ini, downloadMessageKey, state.DownloadMessage, Convert::toBoolean);
-    readEntry(ini, resultAllKey, state.ResultAll, Convert::toBoolean);
+    IniFile ini;
+    ini.initialize(appStatePath());
+    readEntry(ini, roundNumberKey, state.roundNumber, Convert::toLong);
+    readEntry(ini, downloadMessageKey, state.downloadMessage, Convert::toBoolean);
+    readEntry(ini, resultAllKey, state.resultAll, Convert::toBoolean);
     return state;
 }
 
@@ -55,12 +55,12 @@ QString appStateText(const AppState &state)
     const QString crlf = QStringLiteral("\r\n");
     const auto line = [&](const QString &key, const QString &value) { return key + QStringLiteral(" = ") + value + crlf; };
     return QStringLiteral(";Quorvel QUDO Ini File (QUDO.ini)") + crlf + u';' + AppInfo::legalNotice() + crlf + crlf
-           + line(kaisaikaiKey, QString::number(state.Kaisaikai))
-           + line(downloadMessageKey, clsStringConvert::BooleanToString(state.DownloadMessage))
-           + line(resultAllKey, clsStringConvert::BooleanToString(state.ResultAll));
+           + line(roundNumberKey, QString::number(state.roundNumber))
+           + line(downloadMessageKey, BoolText::booleanToString(state.downloadMessage))
+           + line(resultAllKey, BoolText::booleanToString(state.resultAll));
 }
 
-bool SaveAppState(const AppState &state)
+bool saveAppState(const AppState &state)
 {
-    return clsFileStream().SaveToFile(appStatePath(), appStateText(state));
+    return TextFile().saveToFile(appStatePath(), appStateText(state));
 }

@@ -24,28 +24,28 @@ HistoryCommands::HistoryCommands(MainDocument &document, FileDialogs &dialogs, Q
 void HistoryCommands::setBusy(bool busy)
 {
     m_busy = busy;
-    Q_EMIT BusyChanged(busy);
+    Q_EMIT busyChanged(busy);
 }
 
-QStringList HistoryCommands::Folders() const
+QStringList HistoryCommands::folders() const
 {
     if (!m_chosenFolder.isEmpty())
         return {m_chosenFolder};
-    return HistoryFiles::DefaultFolders(m_document.UserFolder(), m_document.CurrentFile());
+    return HistoryFiles::defaultFolders(m_document.userFolder(), m_document.currentFile());
 }
 
-QString HistoryCommands::FoldersText() const
+QString HistoryCommands::foldersText() const
 {
-    const QDir program(clsFileSystemObject::toNativePath(AppFolder::path()));
+    const QDir program(PathRules::toNativePath(AppFolder::path()));
     QStringList shown;
-    for (const QString &folder : Folders()) {
+    for (const QString &folder : folders()) {
         const QString relative = program.relativeFilePath(folder);
         shown.append(relative.startsWith(QStringLiteral("..")) || QDir::isAbsolutePath(relative) ? folder : relative);
     }
     return shown.join(QStringLiteral("、"));
 }
 
-void HistoryCommands::Refresh()
+void HistoryCommands::refresh()
 {
     if (!startWork())
         return;
@@ -57,7 +57,7 @@ void HistoryCommands::Refresh()
 // take this window with it), nor start long work of its own, meanwhile.
 bool HistoryCommands::startWork()
 {
-    if (m_busy || m_document.Busy())
+    if (m_busy || m_document.busy())
         return false;
     m_documentBusy.emplace(m_document);
     setBusy(true);
@@ -72,55 +72,55 @@ void HistoryCommands::endWork()
 
 void HistoryCommands::rebuild()
 {
-    m_rows = HistoryReport::Build(HistoryFiles::Find(Folders()));
-    m_table.SetRows(m_rows);
-    m_chart.SetRows(m_rows);
+    m_rows = HistoryReport::build(HistoryFiles::find(folders()));
+    m_table.setRows(m_rows);
+    m_chart.setRows(m_rows);
     Q_EMIT Changed();
 }
 
-void HistoryCommands::ChooseFolder()
+void HistoryCommands::chooseFolder()
 {
     if (m_busy)
         return;
-    const QString folder = m_dialogs.folderName(QStringLiteral("フォルダの選択"), Folders().value(0));
+    const QString folder = m_dialogs.folderName(QStringLiteral("フォルダの選択"), folders().value(0));
     if (folder.isEmpty())
         return;
-    m_chosenFolder = QFileInfo(clsFileSystemObject::toNativePath(folder)).absoluteFilePath();
-    Refresh();
+    m_chosenFolder = QFileInfo(PathRules::toNativePath(folder)).absoluteFilePath();
+    refresh();
 }
 
-QList<qint32> HistoryCommands::RoundsWithoutResult() const
+QList<qint32> HistoryCommands::roundsWithoutResult() const
 {
     QList<qint32> rounds;
     for (const HistoryRow &row : m_rows)
-        if (row.state == HistoryRow::State::NoResult && !rounds.contains(row.Kaisaikai))
-            rounds.append(row.Kaisaikai);
+        if (row.state == HistoryRow::State::NoResult && !rounds.contains(row.roundNumber))
+            rounds.append(row.roundNumber);
     std::sort(rounds.begin(), rounds.end());
     return rounds;
 }
 
-void HistoryCommands::DownloadResults()
+void HistoryCommands::downloadResults()
 {
     if (!startWork())
         return;
     const auto idle = qScopeGuard([this] { endWork(); });
-    m_download.Run(RoundsWithoutResult());
+    m_download.Run(roundsWithoutResult());
     rebuild();
 }
 
-void HistoryCommands::SaveCsv()
+void HistoryCommands::saveCsv()
 {
     if (m_busy)
         return;
     QString path = m_dialogs.saveFileName(QStringLiteral("CSVに保存"), QStringLiteral("CSVファイル(*.csv)"),
-                                          Folders().value(0), QStringLiteral("収支履歴.csv"));
+                                          folders().value(0), QStringLiteral("収支履歴.csv"));
     if (path.isEmpty())
         return;
-    HistoryCsv::Save(clsFileSystemObject::ExtensionCheck(path, QStringLiteral("csv")), m_rows);
+    HistoryCsv::save(PathRules::extensionCheck(path, QStringLiteral("csv")), m_rows);
 }
 
-QString HistoryCommands::FileAtGridRow(int gridRow) const
+QString HistoryCommands::fileAtGridRow(int gridRow) const
 {
-    const int index = m_table.RowAt(gridRow);
-    return index >= 0 ? m_rows[index].Path : QString();
+    const int index = m_table.rowAt(gridRow);
+    return index >= 0 ? m_rows[index].path : QString();
 }

@@ -28,29 +28,29 @@ class HistoryCommands : public QObject
 public:
     HistoryCommands(MainDocument &document, FileDialogs &dialogs, QObject *parent = nullptr);
 
-    HistoryTable &Table() { return m_table; }
-    HistoryChart &Chart() { return m_chart; }
-    HistoryDownload &Download() { return m_download; }
-    const QList<HistoryRow> &Rows() const { return m_rows; }
-    bool Busy() const { return m_busy; }
+    HistoryTable &table() { return m_table; }
+    HistoryChart &chart() { return m_chart; }
+    HistoryDownload &download() { return m_download; }
+    const QList<HistoryRow> &rows() const { return m_rows; }
+    bool busy() const { return m_busy; }
     // The folders looked at now, native.
-    QStringList Folders() const;
+    QStringList folders() const;
     // The folders as the window names them: below the program's folder
     // relative to it ("UserData/QUDO"), elsewhere in full.
-    QString FoldersText() const;
+    QString foldersText() const;
 
-    void Refresh();
-    void ChooseFolder();
+    void refresh();
+    void chooseFolder();
     // Every listed round without a readable result file, once each, in order.
-    QList<qint32> RoundsWithoutResult() const;
-    void DownloadResults();
-    void SaveCsv();
+    QList<qint32> roundsWithoutResult() const;
+    void downloadResults();
+    void saveCsv();
     // The file of the table's grid row, or empty.
-    QString FileAtGridRow(int gridRow) const;
+    QString fileAtGridRow(int gridRow) const;
 
 Q_SIGNALS:
     void Changed();
-    void BusyChanged(bool busy);
+    void busyChanged(bool busy);
 
 private:
     void setBusy(bool busy);

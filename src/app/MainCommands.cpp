@@ -24,10 +24,10 @@ const QString csvFilter = QStringLiteral("CSVファイル(*.csv)");
 // takes its place only once ".csv" is added is asked about here.
 bool mayReplace(const QString &path)
 {
-    using FSO = clsFileSystemObject;
-    return !FSO::FileExists(path)
+    using FSO = PathRules;
+    return !FSO::fileExists(path)
            || Ui::instance().askYesNo(QStringLiteral("名前を付けて保存"),
-                                      QStringLiteral("%1 は既に存在します。\r\n上書きしますか？").arg(FSO::GetFileName(path)),
+                                      QStringLiteral("%1 は既に存在します。\r\n上書きしますか？").arg(FSO::getFileName(path)),
                                       Ui::Icon::Warning, Ui::Answer::No);
 }
 
@@ -45,71 +45,71 @@ MainCommands::MainCommands(MainDocument &document, FileDialogs &dialogs, Clipboa
 {
 }
 
-void MainCommands::New()
+void MainCommands::newFile()
 {
-    if (m_document.Busy())
+    if (m_document.busy())
         return;   // a long operation runs: its progress window lets the menus work
     MainDocument::CommandScope command(m_document);
-    m_document.SelectPage(MainDocument::PageHome);
-    m_document.ClearDocument();
+    m_document.selectPage(MainDocument::PageHome);
+    m_document.clearDocument();
 }
 
-void MainCommands::Open()
+void MainCommands::open()
 {
-    if (m_document.Busy())
+    if (m_document.busy())
         return;
-    const QString proposed = clsTFileCSV::GetCsvFileName(m_document.Kaisaikai(), m_document.Kumi());
-    const QString path = m_dialogs.openFileName(QStringLiteral("ファイルを開く"), csvFilter, m_document.UserFolder(), proposed);
+    const QString proposed = SinglesCsvFile::getCsvFileName(m_document.roundNumber(), m_document.group());
+    const QString path = m_dialogs.openFileName(QStringLiteral("ファイルを開く"), csvFilter, m_document.userFolder(), proposed);
     if (!path.isEmpty())
-        OpenPath(path);
+        openPath(path);
 }
 
-void MainCommands::OpenPath(const QString &chosen)
+void MainCommands::openPath(const QString &chosen)
 {
-    if (m_document.Busy())
+    if (m_document.busy())
         return;
     MainDocument::CommandScope command(m_document);
-    const QString path = clsFileSystemObject::ExtensionCheck(chosen, QStringLiteral("csv"));
-    m_document.ClearDocument();
+    const QString path = PathRules::extensionCheck(chosen, QStringLiteral("csv"));
+    m_document.clearDocument();
     bool loaded = false;
     {
         MainDocument::BusyScope busy(m_document);
         qint32 count = 0;
         std::vector<qint32> singles;
-        loaded = clsTFileCSV().CsvLoad(path, count, singles);
+        loaded = SinglesCsvFile().csvLoad(path, count, singles);
         if (loaded)
-            m_document.ReplaceSingles(toList(singles));
+            m_document.replaceSingles(toList(singles));
     }
-    if (const qint32 round = clsTFileCSV::GetKaisaikai(path); round > 0)
-        m_document.RoundSelection().SetKaisaikai(round);
-    m_document.SelectPage(MainDocument::PageSingles);
+    if (const qint32 round = SinglesCsvFile::readRoundNumber(path); round > 0)
+        m_document.roundSelection().setRoundNumber(round);
+    m_document.selectPage(MainDocument::PageSingles);
     // A file that could not be read must not become the file that 上書き保存
     // replaces with an empty list.
     if (loaded)
         m_document.setCurrentFile(path);
 }
 
-void MainCommands::Save()
+void MainCommands::save()
 {
-    if (m_document.Busy())
+    if (m_document.busy())
         return;
-    if (m_document.CurrentFile().isEmpty())
-        SaveAs();
+    if (m_document.currentFile().isEmpty())
+        saveAs();
     else
-        saveTo(m_document.CurrentFile());
+        saveTo(m_document.currentFile());
 }
 
-void MainCommands::SaveAs()
+void MainCommands::saveAs()
 {
-    if (m_document.Busy())
+    if (m_document.busy())
         return;
-    const QString proposed = m_document.CurrentFile().isEmpty()
-                                 ? clsTFileCSV::GetCsvFileName(m_document.Kaisaikai(), m_document.Kumi())
-                                 : m_document.CurrentFile();
-    const QString chosen = m_dialogs.saveFileName(QStringLiteral("名前を付けて保存"), csvFilter, m_document.UserFolder(), proposed);
+    const QString proposed = m_document.currentFile().isEmpty()
+                                 ? SinglesCsvFile::getCsvFileName(m_document.roundNumber(), m_document.group())
+                                 : m_document.currentFile();
+    const QString chosen = m_dialogs.saveFileName(QStringLiteral("名前を付けて保存"), csvFilter, m_document.userFolder(), proposed);
     if (chosen.isEmpty())
         return;
-    const QString path = clsFileSystemObject::ExtensionCheck(chosen, QStringLiteral("csv"));
+    const QString path = PathRules::extensionCheck(chosen, QStringLiteral("csv"));
     if (path != chosen && !mayReplace(path))
         return;
     MainDocument::CommandScope command(m_document);
@@ -121,108 +121,108 @@ bool MainCommands::saveTo(const QString &path)
 {
     // The writer lets window events run; its own share of the list stays as
     // it is whatever happens to the document's meanwhile.
-    const QList<qint32> singles = m_document.Singles();
+    const QList<qint32> singles = m_document.singles();
     MainDocument::BusyScope busy(m_document);
-    return clsTFileCSV().CsvSave(path, singles);
+    return SinglesCsvFile().csvSave(path, singles);
 }
 
-void MainCommands::Sort(SortKind kind, int item, bool ascending)
+void MainCommands::sort(SortKind kind, int item, bool ascending)
 {
-    if (m_document.Busy())
+    if (m_document.busy())
         return;
-    if (m_document.Singles().isEmpty())
+    if (m_document.singles().isEmpty())
         return;
     MainDocument::CommandScope command(m_document);
-    QList<qint32> singles = m_document.Singles();
+    QList<qint32> singles = m_document.singles();
     {
         MainDocument::BusyScope busy(m_document);
-        clsTSingleSort sorter;
-        sorter.SetVoteData(m_document.Vote());
+        SingleSorter sorter;
+        sorter.setVoteData(m_document.vote());
         switch (kind) {
-        case ByEstimate: sorter.MoneySort(singles, item, ascending); break;
-        case ByMark: sorter.MarkSort(singles, item, ascending); break;
-        case ByPopularity: sorter.NinkiSort(singles, item, ascending); break;
+        case ByEstimate: sorter.moneySort(singles, item, ascending); break;
+        case ByMark: sorter.markSort(singles, item, ascending); break;
+        case ByPopularity: sorter.popularitySort(singles, item, ascending); break;
         }
     }
-    m_document.ReplaceSingles(singles);
-    if (m_document.CurrentPage() != MainDocument::PageHome)
-        m_document.SelectPage(m_document.CurrentPage());
+    m_document.replaceSingles(singles);
+    if (m_document.currentPage() != MainDocument::PageHome)
+        m_document.selectPage(m_document.currentPage());
 }
 
-void MainCommands::SortByHits(bool ascending)
+void MainCommands::sortByHits(bool ascending)
 {
-    if (m_document.Busy())
+    if (m_document.busy())
         return;
-    if (m_document.Singles().isEmpty())
+    if (m_document.singles().isEmpty())
         return;
     MainDocument::CommandScope command(m_document);
-    QList<qint32> singles = m_document.Singles();
-    clsTResult &result = m_document.ResultEvaluation();
-    result.GradeSort(singles, ascending);
-    m_document.ReplaceSingles(singles);
+    QList<qint32> singles = m_document.singles();
+    CheckPageController &result = m_document.resultEvaluation();
+    result.gradeSort(singles, ascending);
+    m_document.replaceSingles(singles);
     MainDocument::BusyScope busy(m_document);
-    result.SetSingle(qint32(singles.size()), singles);
+    result.setSingle(qint32(singles.size()), singles);
 }
 
-void MainCommands::RemoveDuplicates()
+void MainCommands::removeDuplicates()
 {
     BusyPointer wait;
-    if (m_document.Busy())
+    if (m_document.busy())
         return;
-    if (m_document.Singles().isEmpty())
+    if (m_document.singles().isEmpty())
         return;
     MainDocument::CommandScope command(m_document);
-    if (const auto kept = DuplicateSingles::Remove(m_document.Singles()))
-        m_document.ReplaceSingles(*kept);
-    m_document.SelectPage(MainDocument::PageCheck);
+    if (const auto kept = DuplicateSingles::remove(m_document.singles()))
+        m_document.replaceSingles(*kept);
+    m_document.selectPage(MainDocument::PageCheck);
 }
 
-void MainCommands::CopyToClipboard(int layout)
+void MainCommands::copyToClipboard(int layout)
 {
-    clsTClipboard(m_clipboard).ClipExport(qint16(layout), m_document.Singles());
+    ClipboardExport(m_clipboard).clipExport(qint16(layout), m_document.singles());
 }
 
-void MainCommands::ImportFromClipboard()
+void MainCommands::importFromClipboard()
 {
-    if (m_document.Busy())
+    if (m_document.busy())
         return;
     MainDocument::CommandScope command(m_document);
     qint32 count = 0;
     std::vector<qint32> singles;
-    clsTClipImport(m_clipboard).ClipImport(0, count, singles);
+    ClipboardImport(m_clipboard).clipImport(0, count, singles);
     if (count <= 0)
         return;
-    m_document.ReplaceSingles(toList(singles));
-    m_document.SelectPage(MainDocument::PageCheck);
+    m_document.replaceSingles(toList(singles));
+    m_document.selectPage(MainDocument::PageCheck);
     Ui::instance().showMessage(Ui::Icon::Information, AppInfo::title(),
                                QString::number(count) + QStringLiteral("口取り込みしました"));
 }
 
-QString MainCommands::ManualAddress()
+QString MainCommands::manualAddress()
 {
     const QString page = AppInfo::title().toLower().remove(u' ') + QStringLiteral(".html");
-    return QUrl::fromLocalFile(clsFileSystemObject::toNativePath(AppFolder::path() + QStringLiteral("\\manual\\") + page))
+    return QUrl::fromLocalFile(PathRules::toNativePath(AppFolder::path() + QStringLiteral("\\manual\\") + page))
         .toString();
 }
 
-void MainCommands::OpenManual()
+void MainCommands::openManual()
 {
-    Ui::instance().openAddress(ManualAddress());
+    Ui::instance().openAddress(manualAddress());
 }
 
-void MainCommands::UpdateTeamNames(bool askFirst)
+void MainCommands::updateTeamNames(bool askFirst)
 {
-    if (m_document.Busy() || !ProtectedFolder::CheckUpdateAllowed(AppFolder::path()))
+    if (m_document.busy() || !ProtectedFolder::checkUpdateAllowed(AppFolder::path()))
         return;
-    if (clsQuorvelDownload().DownloadTeamName2(askFirst))
-        m_document.RoundSelection().ScheduleInitialize();
+    if (TeamNameUpdate().downloadTeamName2(askFirst))
+        m_document.roundSelection().scheduleInitialize();
 }
 
-MainCommands::SortItems MainCommands::EnabledSortItems() const
+MainCommands::SortItems MainCommands::enabledSortItems() const
 {
     SortItems items;
-    items.estimatesAndPopularity = m_document.Vote().Kaisaikai != 0;
-    items.hits = m_document.CurrentPage() == MainDocument::PageCheck;
-    items.singlesEditing = m_document.CurrentPage() == MainDocument::PageSingles;
+    items.estimatesAndPopularity = m_document.vote().roundNumber != 0;
+    items.hits = m_document.currentPage() == MainDocument::PageCheck;
+    items.singlesEditing = m_document.currentPage() == MainDocument::PageSingles;
     return items;
 }

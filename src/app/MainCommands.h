@@ -14,26 +14,26 @@ class MainCommands
 public:
     MainCommands(MainDocument &document, FileDialogs &dialogs, Clipboard &clipboard);
 
-    void New();
-    void Open();
+    void newFile();
+    void open();
     // What 開く does with the file the dialog gave: load it, select its round,
     // show the singles page and make it the current file.
-    void OpenPath(const QString &path);
-    void Save();
-    void SaveAs();
+    void openPath(const QString &path);
+    void save();
+    void saveAs();
 
     // Sort kinds of the シングル並べ替え menu.
     enum SortKind { ByEstimate = 1, ByMark = 2, ByPopularity = 3 };
-    void Sort(SortKind kind, int item, bool ascending);
-    void SortByHits(bool ascending);
-    void RemoveDuplicates();
+    void sort(SortKind kind, int item, bool ascending);
+    void sortByHits(bool ascending);
+    void removeDuplicates();
 
     // 3: one single a line, 4: one single a column.
-    void CopyToClipboard(int layout);
-    void ImportFromClipboard();
+    void copyToClipboard(int layout);
+    void importFromClipboard();
 
-    static void OpenManual();
-    void UpdateTeamNames(bool askFirst);
+    static void openManual();
+    void updateTeamNames(bool askFirst);
 
     // Which sort items can be used now.
     struct SortItems
@@ -42,9 +42,9 @@ public:
         bool hits = false;                     // on the check page
         bool singlesEditing = false;           // on the singles page
     };
-    SortItems EnabledSortItems() const;
+    SortItems enabledSortItems() const;
 
-    static QString ManualAddress();
+    static QString manualAddress();
 
 private:
     bool saveTo(const QString &path);

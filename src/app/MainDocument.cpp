@@ -12,45 +12,45 @@
 MainDocument::MainDocument(QObject *parent)
     : QObject(parent)
 {
-    connect(&m_main, &clsTMain::KaisaikaiChange, this, &MainDocument::onKaisaikaiChange);
-    connect(&m_main, &clsTMain::RoundTextChange, this, [this] { notify(RoundTextNotice); });
-    connect(&m_matchList, &clsTGame::VoteClick, this, [this] { m_resultEvaluation.SetCountVisible(true); });
+    connect(&m_main, &RoundSelection::roundNumberChange, this, &MainDocument::onRoundNumberChange);
+    connect(&m_main, &RoundSelection::roundTextChange, this, [this] { notify(RoundTextNotice); });
+    connect(&m_matchList, &MatchList::VoteClick, this, [this] { m_resultEvaluation.setCountVisible(true); });
     initializeControllers();
 }
 
 // The controllers draw nothing until the pages attach their views.
 void MainDocument::initializeControllers()
 {
-    m_singleGame.Initialize(nullptr, 26);
-    m_singlesView.Initialize(nullptr, nullptr, nullptr);
-    m_matchList.Initialize(nullptr, nullptr, nullptr, false);
-    m_resultEvaluation.Initialize(nullptr, nullptr, nullptr, nullptr, nullptr, nullptr);
-    m_resultEvaluation.SetCountVisible(false);
+    m_singleGame.initialize(nullptr, 26);
+    m_singlesView.initialize(nullptr, nullptr, nullptr);
+    m_matchList.initialize(nullptr, nullptr, nullptr, false);
+    m_resultEvaluation.initialize(nullptr, nullptr, nullptr, nullptr, nullptr, nullptr);
+    m_resultEvaluation.setCountVisible(false);
 }
 
-void MainDocument::Load()
+void MainDocument::load()
 {
-    m_state = LoadAppState();
-    m_main.Initialize();
+    m_state = loadAppState();
+    m_main.initialize();
     m_userFolder = AppFolder::path() + QStringLiteral("\\UserData\\QUDO");
-    clsFileSystemObject::FolderCheck(m_userFolder);
+    PathRules::folderCheck(m_userFolder);
 }
 
-void MainDocument::ShowSavedRound()
+void MainDocument::showSavedRound()
 {
-    m_main.SetKaisaikai(m_state.Kaisaikai);
+    m_main.setRoundNumber(m_state.roundNumber);
 }
 
-bool MainDocument::SaveAppState()
+bool MainDocument::saveAppState()
 {
-    m_state.Kaisaikai = Kaisaikai();
-    return ::SaveAppState(m_state);
+    m_state.roundNumber = roundNumber();
+    return ::saveAppState(m_state);
 }
 
-bool MainDocument::SelectPage(int page)
+bool MainDocument::selectPage(int page)
 {
-    BusyPointer busy;
-    if (Busy())
+    BusyPointer pointer;
+    if (busy())
         return false;
     m_page = page;
     refreshPage(page);
@@ -68,97 +68,97 @@ void MainDocument::refreshPage(int page)
 
 void MainDocument::showSinglesPage()
 {
-    m_singleGame.SetScheduleData(Schedule());
-    m_singlesView.SetVoteData(Vote());
-    m_singlesView.Show();
+    m_singleGame.setScheduleData(schedule());
+    m_singlesView.setVoteData(vote());
+    m_singlesView.show();
 }
 
 void MainDocument::showCheckPage()
 {
-    m_matchList.Schedure(Schedule());
-    m_matchList.Vote(Vote());
+    m_matchList.showSchedule(schedule());
+    m_matchList.vote(vote());
     {
         BusyScope busy(*this);
-        const QList<qint32> singles = m_singles.Codes();
-        m_resultEvaluation.ShowRound(Kaisaikai(), Kumi(), Result(), m_state.ResultAll,
+        const QList<qint32> singles = m_singles.codes();
+        m_resultEvaluation.showRound(roundNumber(), group(), result(), m_state.resultAll,
                                      std::span<const qint32>(singles.constData(), std::size_t(singles.size())),
-                                     m_singles.Generation());
+                                     m_singles.generation());
     }
-    m_resultEvaluation.SetSingleFrame(m_singles.Frame(), m_singles.Visible());
+    m_resultEvaluation.setSingleFrame(m_singles.frame(), m_singles.visible());
     notify(ResultButtonsNotice);
 }
 
-bool MainDocument::RevealEnabled() const
+bool MainDocument::revealEnabled() const
 {
-    return Result().Kaisaikai > 0 && !m_resultEvaluation.FullResult();
+    return result().roundNumber > 0 && !m_resultEvaluation.fullResult();
 }
 
 void MainDocument::RevealNext()
 {
-    m_resultEvaluation.SetNextData();
+    m_resultEvaluation.setNextData();
     notify(ResultButtonsNotice);
 }
 
 void MainDocument::RevealAll()
 {
-    m_resultEvaluation.SetAlltData();
+    m_resultEvaluation.setAllData();
     notify(ResultButtonsNotice);
 }
 
-void MainDocument::ShowFullResult()
+void MainDocument::showFullResult()
 {
-    if (SelectPage(PageCheck))
+    if (selectPage(PageCheck))
         RevealAll();
 }
 
-void MainDocument::SetPercentView(bool percent)
+void MainDocument::setPercentView(bool percent)
 {
     m_percentView = percent;
-    m_singlesView.SetSinglePercent(percent);
-    m_resultEvaluation.SetPercent(percent);
+    m_singlesView.setSinglePercent(percent);
+    m_resultEvaluation.setPercent(percent);
 }
 
-void MainDocument::ReplaceSingles(const QList<qint32> &singles)
+void MainDocument::replaceSingles(const QList<qint32> &singles)
 {
-    m_singles.Replace(singles);
+    m_singles.replace(singles);
 }
 
-void MainDocument::onKaisaikaiChange(qint32 lngKaisaikai, const QString &strKumi)
+void MainDocument::onRoundNumberChange(qint32 roundNumber, const QString &group)
 {
     m_roundLoaded = true;
-    m_roundCaption = RoundInfoText::roundCaption(lngKaisaikai, strKumi);
+    m_roundCaption = RoundInfoText::roundCaption(roundNumber, group);
     notify(Notice(RoundNotice | DownloadNotice));
 }
 
-QString MainDocument::StatusBarText() const
+QString MainDocument::statusBarText() const
 {
-    return RoundInfoText::statusBarText(m_roundCaption, Vote());
+    return RoundInfoText::statusBarText(m_roundCaption, vote());
 }
 
-std::array<bool, 3> MainDocument::OfficialDownloadEnabled() const
+std::array<bool, 3> MainDocument::officialDownloadEnabled() const
 {
     // A round file that exists but could not be read is replaced by a
     // download, so its button stays usable.
-    const bool round = Kaisaikai() > 0 && !m_main.NoGame();
-    return {!m_main.CheckScheduleFile() || (round && Schedule().Kaisaikai <= 0),
-            !m_main.CheckVoteFile() || (round && Vote().Kaisaikai <= 0),
-            !m_main.CheckResultFile() || (round && Result().Kaisaikai <= 0)};
+    const bool round = roundNumber() > 0 && !m_main.noGame();
+    return {!m_main.checkScheduleFile() || (round && schedule().roundNumber <= 0),
+            !m_main.checkVoteFile() || (round && vote().roundNumber <= 0),
+            !m_main.checkResultFile() || (round && result().roundNumber <= 0)};
 }
 
-void MainDocument::OfficialDownload(int index)
+void MainDocument::officialDownload(int index)
 {
-    if (Busy())
+    if (busy())
         return;
     CommandScope command(*this);
     // An empty round box (-1) names no round either.
-    if (Kaisaikai() <= 0) {
+    if (roundNumber() <= 0) {
         Ui::instance().showMessage(Ui::Icon::Information, AppInfo::title(), QStringLiteral("開催回を設定して下さい"));
     } else {
-        const bool ask = m_state.DownloadMessage;
+        const bool ask = m_state.downloadMessage;
         switch (index) {
-        case 0: m_main.GetSchedule(ask); break;
-        case 1: m_main.GetVote(ask); break;
-        case 2: m_main.GetResult(ask); break;
+        case 0: m_main.getSchedule(ask); break;
+        case 1: m_main.getVote(ask); break;
+        case 2: m_main.getResult(ask); break;
         default: break;
         }
     }
@@ -171,24 +171,24 @@ void MainDocument::setCurrentFile(const QString &path)
     notify(TitleNotice);
 }
 
-void MainDocument::ClearDocument()
+void MainDocument::clearDocument()
 {
-    m_singles.Clear();
-    m_resultEvaluation.Clear();
+    m_singles.clear();
+    m_resultEvaluation.clear();
     setCurrentFile(QString());
 }
 
-QString MainDocument::Title() const
+QString MainDocument::title() const
 {
     QString title = AppInfo::mainWindowCaption();
     if (!m_currentFile.isEmpty())
-        title += QStringLiteral(" - [") + clsFileSystemObject::GetFileName(m_currentFile) + u']';
+        title += QStringLiteral(" - [") + PathRules::getFileName(m_currentFile) + u']';
     return title;
 }
 
-QString MainDocument::VersionText()
+QString MainDocument::versionText()
 {
-    return QStringLiteral("Version ") + AppInfo::GetVersionString();
+    return QStringLiteral("Version ") + AppInfo::getVersionString();
 }
 
 void MainDocument::notify(Notice notice)
@@ -203,17 +203,17 @@ void MainDocument::tellPending()
     while (m_pending != 0) {
         const unsigned pending = std::exchange(m_pending, 0);
         if (pending & RoundTextNotice)
-            Q_EMIT RoundTextChange(m_main.RoundText());
+            Q_EMIT roundTextChange(m_main.roundText());
         if (pending & RoundNotice)
-            Q_EMIT RoundChange();
+            Q_EMIT roundChange();
         if (pending & DownloadNotice)
-            Q_EMIT DownloadStatesChange();
+            Q_EMIT downloadStatesChange();
         if (pending & ResultButtonsNotice)
-            Q_EMIT ResultButtonsChange();
+            Q_EMIT resultButtonsChange();
         if (pending & PageNotice)
-            Q_EMIT PageChange(m_page);
+            Q_EMIT pageChange(m_page);
         if (pending & TitleNotice)
-            Q_EMIT TitleChange(Title());
+            Q_EMIT titleChange(title());
     }
 }
 
@@ -221,13 +221,13 @@ MainDocument::BusyScope::BusyScope(MainDocument &document)
     : m_document(document)
 {
     ++m_document.m_busyDepth;
-    m_document.m_singles.SetLocked(true);
+    m_document.m_singles.setLocked(true);
 }
 
 MainDocument::BusyScope::~BusyScope()
 {
     --m_document.m_busyDepth;
-    m_document.m_singles.SetLocked(m_document.Busy());
+    m_document.m_singles.setLocked(m_document.busy());
 }
 
 MainDocument::CommandScope::~CommandScope()

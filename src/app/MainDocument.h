@@ -32,70 +32,70 @@ public:
 
     explicit MainDocument(QObject *parent = nullptr);
 
-    clsTMain &RoundSelection() { return m_main; }
+    RoundSelection &roundSelection() { return m_main; }
 
     // Reads QUDO.ini, readies the round selection and creates the user folder.
-    void Load();
+    void load();
     // Puts the round kept in QUDO.ini into the round box, which loads it.
-    void ShowSavedRound();
+    void showSavedRound();
     // Writes QUDO.ini with what the window shows now.
-    bool SaveAppState();
+    bool saveAppState();
 
     const AppState &State() const { return m_state; }
-    void setDownloadMessage(bool ask) { m_state.DownloadMessage = ask; }
-    void setResultAll(bool all) { m_state.ResultAll = all; }
+    void setDownloadMessage(bool ask) { m_state.downloadMessage = ask; }
+    void setResultAll(bool all) { m_state.resultAll = all; }
 
-    bool Busy() const { return m_busyDepth > 0; }
+    bool busy() const { return m_busyDepth > 0; }
     // Refused (false) while busy; otherwise the page becomes current.
-    bool SelectPage(int page);
-    int CurrentPage() const { return m_page; }
-    bool CanClose() const { return !Busy(); }
+    bool selectPage(int page);
+    int currentPage() const { return m_page; }
+    bool canClose() const { return !busy(); }
 
     // Until the round box has loaded a round, the round kept in QUDO.ini.
-    qint32 Kaisaikai() const { return m_roundLoaded ? m_main.Kaisaikai() : m_state.Kaisaikai; }
-    QString Kumi() const { return m_main.Kumi(); }
-    const ScheduleData &Schedule() const { return m_main.Schedule(); }
-    const VoteData &Vote() const { return m_main.Vote(); }
-    const ResultData &Result() const { return m_main.Result(); }
-    QString RoundCaption() const { return m_roundCaption; }
-    QString StatusBarText() const;
+    qint32 roundNumber() const { return m_roundLoaded ? m_main.roundNumber() : m_state.roundNumber; }
+    QString group() const { return m_main.group(); }
+    const ScheduleData &schedule() const { return m_main.schedule(); }
+    const VoteData &vote() const { return m_main.vote(); }
+    const ResultData &result() const { return m_main.result(); }
+    QString roundCaption() const { return m_roundCaption; }
+    QString statusBarText() const;
 
     // Which of 開催情報, 投票状況 and くじ結果 can be downloaded: those whose
     // round file does not exist yet or cannot be read.
-    std::array<bool, 3> OfficialDownloadEnabled() const;
-    void OfficialDownload(int index);
+    std::array<bool, 3> officialDownloadEnabled() const;
+    void officialDownload(int index);
 
-    SingleListStore &SinglesStore() { return m_singles; }
-    const QList<qint32> &Singles() const { return m_singles.Codes(); }
-    const MarkCounts &SingleFrame() const { return m_singles.Frame(); }
+    SingleListStore &singlesStore() { return m_singles; }
+    const QList<qint32> &singles() const { return m_singles.codes(); }
+    const MarkCounts &singleFrame() const { return m_singles.frame(); }
     // A whole-list replacement (file, clipboard, sorting, duplicates): the
     // list and its recounted frame.
-    void ReplaceSingles(const QList<qint32> &singles);
+    void replaceSingles(const QList<qint32> &singles);
 
     // The controllers of the singles page and the check page; the pages
     // attach their views to them.
-    clsTSingleGame &SingleGame() { return m_singleGame; }
-    clsTSingle &SinglesView() { return m_singlesView; }
-    clsTGame &MatchList() { return m_matchList; }
-    clsTResult &ResultEvaluation() { return m_resultEvaluation; }
+    SheetMatchGrid &singleGame() { return m_singleGame; }
+    SinglesPageController &singlesView() { return m_singlesView; }
+    MatchList &matchList() { return m_matchList; }
+    CheckPageController &resultEvaluation() { return m_resultEvaluation; }
 
     // The check page's 次の結果を表示 and 全ての結果を表示 can be used: the
     // round has its result and not all of it is shown yet.
-    bool RevealEnabled() const;
+    bool revealEnabled() const;
     void RevealNext();
     void RevealAll();
     // The check page with every official outcome of the round shown.
-    void ShowFullResult();
-    bool PercentView() const { return m_percentView; }
-    void SetPercentView(bool percent);
-    QString CurrentFile() const { return m_currentFile; }
+    void showFullResult();
+    bool percentView() const { return m_percentView; }
+    void setPercentView(bool percent);
+    QString currentFile() const { return m_currentFile; }
     void setCurrentFile(const QString &path);
-    QString UserFolder() const { return m_userFolder; }
+    QString userFolder() const { return m_userFolder; }
     // Forgets the singles and the file.
-    void ClearDocument();
+    void clearDocument();
 
-    QString Title() const;
-    static QString VersionText();
+    QString title() const;
+    static QString versionText();
 
     // Sets the busy flag for as long as it lives; scopes nest, and the flag
     // stays set until the outermost one ends. While it is set the list takes
@@ -128,15 +128,15 @@ public:
 
 Q_SIGNALS:
     // The round box must show this text.
-    void RoundTextChange(const QString &text);
+    void roundTextChange(const QString &text);
     // The round's records were reloaded: refresh what shows them.
-    void RoundChange();
+    void roundChange();
     // The official download buttons must be refreshed.
-    void DownloadStatesChange();
-    void PageChange(int page);
-    void TitleChange(const QString &title);
+    void downloadStatesChange();
+    void pageChange(int page);
+    void titleChange(const QString &title);
     // The check page's reveal buttons must be refreshed.
-    void ResultButtonsChange();
+    void resultButtonsChange();
 
 private:
     enum Notice : unsigned {
@@ -149,14 +149,14 @@ private:
     };
 
     void initializeControllers();
-    void onKaisaikaiChange(qint32 lngKaisaikai, const QString &strKumi);
+    void onRoundNumberChange(qint32 roundNumber, const QString &group);
     void refreshPage(int page);
     void showSinglesPage();
     void showCheckPage();
     void notify(Notice notice);
     void tellPending();
 
-    clsTMain m_main;
+    RoundSelection m_main;
     AppState m_state;
     int m_busyDepth = 0;
     int m_commandDepth = 0;
@@ -166,10 +166,10 @@ private:
     bool m_roundLoaded = false;
     SingleListStore m_singles;
     bool m_percentView = false;
-    clsTSingleGame m_singleGame;
-    clsTSingle m_singlesView{m_singles};
-    clsTGame m_matchList;
-    clsTResult m_resultEvaluation;
+    SheetMatchGrid m_singleGame;
+    SinglesPageController m_singlesView{m_singles};
+    MatchList m_matchList;
+    CheckPageController m_resultEvaluation;
     QString m_currentFile;
     QString m_userFolder;
 };

@@ -23,12 +23,12 @@ bool acceptsKey(QChar character)
 
 bool okEnabled(const QString &text)
 {
-    return text.size() == Length;
+    return text.size() == length;
 }
 
 QString accept(const QString &text)
 {
-    if (text.size() != Length) {
+    if (text.size() != length) {
         Ui::instance().showMessage(Ui::Icon::Information, AppInfo::title(), QStringLiteral("すべてのデータを入力して下さい"));
         return QString();
     }

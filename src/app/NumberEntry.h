@@ -7,7 +7,7 @@
 // marks: "0", "1" and "2" only, OK once all 14 are there.
 namespace NumberEntry {
 
-inline constexpr int Length = 14;
+inline constexpr int length = 14;
 
 // Only the three marks and Backspace can be typed.
 bool acceptsKey(QChar character);

@@ -26,10 +26,10 @@ bool underWindowsProtectedFolder(const QString &folder)
 bool isProtected(const QString &folder)
 {
     return underWindowsProtectedFolder(folder)
-           || !QFileInfo(clsFileSystemObject::toNativePath(folder)).isWritable();
+           || !QFileInfo(PathRules::toNativePath(folder)).isWritable();
 }
 
-bool CheckUpdateAllowed(const QString &folder)
+bool checkUpdateAllowed(const QString &folder)
 {
     if (!isProtected(folder) || userIsAdministrator())
         return true;

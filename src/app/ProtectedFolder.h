@@ -10,6 +10,6 @@ namespace ProtectedFolder {
 bool isProtected(const QString &folder);
 bool userIsAdministrator();
 // Tells the user with the warning box when the update cannot be written.
-bool CheckUpdateAllowed(const QString &folder);
+bool checkUpdateAllowed(const QString &folder);
 
 } // namespace ProtectedFolder

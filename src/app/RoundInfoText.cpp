@@ -33,22 +33,22 @@ OleDate now()
     return OleDate::fromDateTime(moment);
 }
 
-QString roundCaption(qint32 lngKaisaikai, const QString &strKumi)
+QString roundCaption(qint32 roundNumber, const QString &group)
 {
-    QString caption = QStringLiteral(" 第 ") + (lngKaisaikai > 0 ? QString::number(lngKaisaikai) : QStringLiteral(" "))
+    QString caption = QStringLiteral(" 第 ") + (roundNumber > 0 ? QString::number(roundNumber) : QStringLiteral(" "))
                       + QStringLiteral(" 回 ");
-    if (!strKumi.isEmpty())
-        caption += QStringLiteral(" [ ") + strKumi + QStringLiteral("組 ] ");
+    if (!group.isEmpty())
+        caption += QStringLiteral(" [ ") + group + QStringLiteral("組 ] ");
     return caption;
 }
 
 QString salesStatus(const ScheduleData &schedule, OleDate now)
 {
-    if (now > schedule.SaleEnd)
+    if (now > schedule.saleEnd)
         return QStringLiteral("販売終了");
-    if (schedule.SaleStart > now)
-        return QStringLiteral("販売開始まで あと ") + countdown(now, schedule.SaleStart);
-    return QStringLiteral("販売締切まで あと ") + countdown(now, schedule.SaleEnd);
+    if (schedule.saleStart > now)
+        return QStringLiteral("販売開始まで あと ") + countdown(now, schedule.saleStart);
+    return QStringLiteral("販売締切まで あと ") + countdown(now, schedule.saleEnd);
 }
 
 QString countdown(OleDate from, OleDate to)
@@ -80,15 +80,15 @@ QString longDate(OleDate value)
 
 QString voteSource(const VoteData &vote)
 {
-    if (vote.Kaisaikai <= 0)
+    if (vote.roundNumber <= 0)
         return QString();
     const QString head = QStringLiteral("　使用投票率：");
-    if (vote.VoteTime.value() <= 0)
+    if (vote.voteTime.value() <= 0)
         return head + QStringLiteral("ユーザー定義");
-    if (vote.VoteTime == vote.SaleEnd)
-        return head + Format::date(vote.VoteTime) + QStringLiteral(" (最終)");
-    const QTime time = vote.VoteTime.time();
-    return head + Format::date(vote.VoteTime) + u' ' + twoDigits(time.hour()) + u':' + twoDigits(time.minute());
+    if (vote.voteTime == vote.saleEnd)
+        return head + Format::date(vote.voteTime) + QStringLiteral(" (最終)");
+    const QTime time = vote.voteTime.time();
+    return head + Format::date(vote.voteTime) + u' ' + twoDigits(time.hour()) + u':' + twoDigits(time.minute());
 }
 
 QString statusBarText(const QString &roundCaption, const VoteData &vote)

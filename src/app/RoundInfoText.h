@@ -15,7 +15,7 @@ OleDate now();
 
 // " 第 12 回 ", the number replaced by a space for 0 and below, and
 // " [ A組 ] " after it when there is a group.
-QString roundCaption(qint32 lngKaisaikai, const QString &strKumi);
+QString roundCaption(qint32 roundNumber, const QString &group);
 
 // "販売終了", "販売開始まで あと …" or "販売締切まで あと …".
 QString salesStatus(const ScheduleData &schedule, OleDate now);

@@ -4,137 +4,137 @@
 #include "support/AppInfo.h"
 #include "support/Ui.h"
 
-clsTMain::clsTMain(QObject *parent)
+RoundSelection::RoundSelection(QObject *parent)
     : QObject(parent)
-    , m_scheduleWorkflow(std::make_unique<clsSchedule>())
+    , m_scheduleWorkflow(std::make_unique<ScheduleWorkflow>())
 {
 }
 
-clsTMain::~clsTMain() = default;
+RoundSelection::~RoundSelection() = default;
 
-void clsTMain::Initialize()
+void RoundSelection::initialize()
 {
     setText(QStringLiteral("0"));
     m_groupIndex = 0;
-    m_scheduleWorkflow->Initialize();
-    m_voteWorkflow.Initialize();
-    m_resultWorkflow.Initialize();
+    m_scheduleWorkflow->initialize();
+    m_voteWorkflow.initialize();
+    m_resultWorkflow.initialize();
     m_initialized = true;
 }
 
-void clsTMain::setText(const QString &text)
+void RoundSelection::setText(const QString &text)
 {
     m_roundText = text;
-    Q_EMIT RoundTextChange(text);
+    Q_EMIT roundTextChange(text);
 }
 
-void clsTMain::SetRoundText(const QString &text)
+void RoundSelection::setRoundText(const QString &text)
 {
     const QString shown = RoundNumberText::normalized(text);
     setText(shown);
     if (m_initialized)
-        LoadRoundData();
+        loadRoundData();
 }
 
-void clsTMain::StepRound(int delta)
+void RoundSelection::stepRound(int delta)
 {
-    SetRoundText(RoundNumberText::stepped(m_roundText, delta));
+    setRoundText(RoundNumberText::stepped(m_roundText, delta));
 }
 
-void clsTMain::SetKaisaikai(qint32 lngKaisaikai)
+void RoundSelection::setRoundNumber(qint32 roundNumber)
 {
-    SetRoundText(QString::number(lngKaisaikai));
+    setRoundText(QString::number(roundNumber));
 }
 
-QStringList clsTMain::Groups()
+QStringList RoundSelection::groups()
 {
     return {QStringLiteral("Ａ組"), QStringLiteral("Ｂ組")};
 }
 
-void clsTMain::GroupClick(int index)
+void RoundSelection::groupClick(int index)
 {
     m_groupIndex = index;
     if (m_initialized)
-        LoadRoundData();
+        loadRoundData();
 }
 
-void clsTMain::LoadRoundData()
+void RoundSelection::loadRoundData()
 {
-    m_kaisaikai = RoundNumberText::roundOf(m_roundText);
-    const bool scheduleRead = m_scheduleWorkflow->GetSchedule(m_kaisaikai, m_kumi, RoundWorkflow::FromFile, false);
-    m_schedule = scheduleRead ? m_scheduleWorkflow->Schedule() : ScheduleData();
-    m_noGame = m_scheduleWorkflow->NoGame();
-    const bool voteRead = m_voteWorkflow.GetVote(m_kaisaikai, m_kumi, RoundWorkflow::FromFile, false, m_schedule);
-    m_vote = voteRead ? m_voteWorkflow.Vote() : VoteData();
-    const bool resultRead = m_resultWorkflow.GetResult(m_kaisaikai, m_kumi, RoundWorkflow::FromFile, false);
-    m_result = resultRead ? m_resultWorkflow.Result() : ResultData();
-    Q_EMIT KaisaikaiChange(m_kaisaikai, m_kumi);
+    m_roundNumber = RoundNumberText::roundOf(m_roundText);
+    const bool scheduleRead = m_scheduleWorkflow->getSchedule(m_roundNumber, m_group, RoundWorkflow::FromFile, false);
+    m_schedule = scheduleRead ? m_scheduleWorkflow->schedule() : ScheduleData();
+    m_noGame = m_scheduleWorkflow->noGame();
+    const bool voteRead = m_voteWorkflow.getVote(m_roundNumber, m_group, RoundWorkflow::FromFile, false, m_schedule);
+    m_vote = voteRead ? m_voteWorkflow.vote() : VoteData();
+    const bool resultRead = m_resultWorkflow.getResult(m_roundNumber, m_group, RoundWorkflow::FromFile, false);
+    m_result = resultRead ? m_resultWorkflow.result() : ResultData();
+    Q_EMIT roundNumberChange(m_roundNumber, m_group);
 }
 
 // A download's record is what its round file now holds: the round takes it
 // without reading the files again.
-void clsTMain::GetSchedule(bool blnAskFirst)
+void RoundSelection::getSchedule(bool askFirst)
 {
     if (m_noGame)
         return;
     const int both = RoundWorkflow::FromFile | RoundWorkflow::FromSite;
-    if (!m_scheduleWorkflow->GetSchedule(m_kaisaikai, m_kumi, both, blnAskFirst)) {
-        m_scheduleWorkflow->FalseDialog(m_kaisaikai);
+    if (!m_scheduleWorkflow->getSchedule(m_roundNumber, m_group, both, askFirst)) {
+        m_scheduleWorkflow->falseDialog(m_roundNumber);
         return;
     }
-    m_schedule = m_scheduleWorkflow->Schedule();
-    m_noGame = m_scheduleWorkflow->NoGame();
-    Q_EMIT KaisaikaiChange(m_kaisaikai, m_kumi);
+    m_schedule = m_scheduleWorkflow->schedule();
+    m_noGame = m_scheduleWorkflow->noGame();
+    Q_EMIT roundNumberChange(m_roundNumber, m_group);
 }
 
-void clsTMain::GetVote(bool blnAskFirst)
+void RoundSelection::getVote(bool askFirst)
 {
     if (m_noGame)
         return;
-    if (!CheckScheduleFile()) {
+    if (!checkScheduleFile()) {
         Ui::instance().showMessage(Ui::Icon::Information, AppInfo::title(),
                                    QStringLiteral("開催情報を先にダウンロードして下さい。"));
         return;
     }
     const int both = RoundWorkflow::FromFile | RoundWorkflow::FromSite;
-    if (!m_voteWorkflow.GetVote(m_kaisaikai, m_kumi, both, blnAskFirst, m_schedule)) {
-        m_voteWorkflow.FalseDialog(m_kaisaikai);
+    if (!m_voteWorkflow.getVote(m_roundNumber, m_group, both, askFirst, m_schedule)) {
+        m_voteWorkflow.falseDialog(m_roundNumber);
         return;
     }
-    m_vote = m_voteWorkflow.Vote();
-    Q_EMIT KaisaikaiChange(m_kaisaikai, m_kumi);
+    m_vote = m_voteWorkflow.vote();
+    Q_EMIT roundNumberChange(m_roundNumber, m_group);
 }
 
-void clsTMain::GetResult(bool blnAskFirst)
+void RoundSelection::getResult(bool askFirst)
 {
     if (m_noGame)
         return;
     const int both = RoundWorkflow::FromFile | RoundWorkflow::FromSite;
-    if (!m_resultWorkflow.GetResult(m_kaisaikai, m_kumi, both, blnAskFirst)) {
-        m_resultWorkflow.FalseDialog(m_kaisaikai);
+    if (!m_resultWorkflow.getResult(m_roundNumber, m_group, both, askFirst)) {
+        m_resultWorkflow.falseDialog(m_roundNumber);
         return;
     }
-    m_result = m_resultWorkflow.Result();
-    Q_EMIT KaisaikaiChange(m_kaisaikai, m_kumi);
+    m_result = m_resultWorkflow.result();
+    Q_EMIT roundNumberChange(m_roundNumber, m_group);
 }
 
-bool clsTMain::CheckScheduleFile() const
+bool RoundSelection::checkScheduleFile() const
 {
-    return m_scheduleWorkflow->CheckScheduleFile(m_kaisaikai, m_kumi);
+    return m_scheduleWorkflow->checkScheduleFile(m_roundNumber, m_group);
 }
 
-bool clsTMain::CheckVoteFile() const
+bool RoundSelection::checkVoteFile() const
 {
-    return m_voteWorkflow.CheckVoteFile(m_kaisaikai, m_kumi);
+    return m_voteWorkflow.checkVoteFile(m_roundNumber, m_group);
 }
 
-bool clsTMain::CheckResultFile() const
+bool RoundSelection::checkResultFile() const
 {
-    return m_resultWorkflow.CheckResultFile(m_kaisaikai, m_kumi);
+    return m_resultWorkflow.checkResultFile(m_roundNumber, m_group);
 }
 
-void clsTMain::ScheduleInitialize()
+void RoundSelection::scheduleInitialize()
 {
-    m_scheduleWorkflow = std::make_unique<clsSchedule>();
-    m_scheduleWorkflow->Initialize();
+    m_scheduleWorkflow = std::make_unique<ScheduleWorkflow>();
+    m_scheduleWorkflow->initialize();
 }

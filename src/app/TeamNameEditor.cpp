@@ -34,28 +34,28 @@ bool isUnreadableLongName(const QString &longName)
 
 } // namespace
 
-QString TeamNameEditor::PresetRyakusho()
+QString TeamNameEditor::presetShortName()
 {
-    return TextWidth::toHalfWidth(clsTotoData::MissingTeamName());
+    return TextWidth::toHalfWidth(TeamNames::missingTeamName());
 }
 
-QString TeamNameEditor::PresetMeisho()
+QString TeamNameEditor::presetFullName()
 {
-    return clsTotoData::MissingTeamName();
+    return TeamNames::missingTeamName();
 }
 
-bool TeamNameEditor::Add(const QString &strRyakusho, const QString &strMeisho) const
+bool TeamNameEditor::add(const QString &enteredShortName, const QString &enteredLongName) const
 {
     QString text;
     if (!readUserFile(text))
         return false;
 
-    const clsTotoData totoData;
-    const QString shortName = trimSpaces(strRyakusho);
-    const QString longName = trimSpaces(strMeisho);
+    const TeamNames totoData;
+    const QString shortName = trimSpaces(enteredShortName);
+    const QString longName = trimSpaces(enteredLongName);
 
-    QString message = invalidInputMessage(strRyakusho, shortName, longName);
-    if (message.isEmpty() && totoData.ExistsLongTeamName(longName))
+    QString message = invalidInputMessage(enteredShortName, shortName, longName);
+    if (message.isEmpty() && totoData.existsLongTeamName(longName))
         message = QStringLiteral("名称(") + longName + QStringLiteral(")は既に登録されています。");
     if (!message.isEmpty()) {
         Ui::instance().showMessage(Ui::Icon::Warning, QStringLiteral("入力エラー"), message);
@@ -65,12 +65,12 @@ bool TeamNameEditor::Add(const QString &strRyakusho, const QString &strMeisho) c
     // A file edited by hand may lack the line end after its last line.
     if (!text.isEmpty() && !text.endsWith(crlf))
         text += crlf;
-    if (!clsFileStream().SaveToFile(clsTotoData::UserFileName(), text + entryLine(shortName, longName)))
+    if (!TextFile().saveToFile(TeamNames::userFileName(), text + entryLine(shortName, longName)))
         return false;
 
-    clsTotoData::ClearMissingTeamName();
+    TeamNames::clearMissingTeamName();
     Ui::instance().showMessage(Ui::Icon::Information, QStringLiteral("チーム名追加"),
-                               QStringLiteral("チーム名(") + strMeisho + QStringLiteral(")を追加しました。"));
+                               QStringLiteral("チーム名(") + enteredLongName + QStringLiteral(")を追加しました。"));
     return true;
 }
 
@@ -79,23 +79,23 @@ bool TeamNameEditor::Add(const QString &strRyakusho, const QString &strMeisho) c
 // the user's additions in it would be lost.
 bool TeamNameEditor::readUserFile(QString &text)
 {
-    const QString fileName = clsTotoData::UserFileName();
-    clsFileStream stream;
+    const QString fileName = TeamNames::userFileName();
+    TextFile stream;
     stream.setErrMessage(false);
-    if (clsFileSystemObject::FileExists(fileName))
-        return stream.LoadFromFile(fileName, text);
+    if (PathRules::fileExists(fileName))
+        return stream.loadFromFile(fileName, text);
     text = QStringLiteral(";Quorvel TeamName User Data File (TeamName3.dat)") + crlf;
-    return stream.SaveToFile(fileName, text);
+    return stream.saveToFile(fileName, text);
 }
 
-QString TeamNameEditor::invalidInputMessage(const QString &strRyakusho, const QString &shortName,
+QString TeamNameEditor::invalidInputMessage(const QString &enteredShortName, const QString &shortName,
                                             const QString &longName)
 {
     if (shortName.isEmpty())
         return QStringLiteral("略称を入力して下さい。");
     if (longName.isEmpty())
         return QStringLiteral("名称を入力して下さい。");
-    if (strRyakusho.size() > maxRyakushoLength)
+    if (enteredShortName.size() > maxShortNameLength)
         return QStringLiteral("略称は6文字以内で入力して下さい。");
     if (isUnreadableShortName(shortName))
         return QStringLiteral("略称に使用できない文字が含まれています。");
@@ -106,5 +106,5 @@ QString TeamNameEditor::invalidInputMessage(const QString &strRyakusho, const QS
 
 QString TeamNameEditor::entryLine(const QString &shortName, const QString &longName)
 {
-    return shortName.leftJustified(maxRyakushoLength, u' ') + QStringLiteral(" = ") + longName + crlf;
+    return shortName.leftJustified(maxShortNameLength, u' ') + QStringLiteral(" = ") + longName + crlf;
 }

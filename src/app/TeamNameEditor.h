@@ -8,20 +8,20 @@ class TeamNameEditor
 {
 public:
     // 略称 preset: the missing team name in half-width characters.
-    static QString PresetRyakusho();
+    static QString presetShortName();
     // 名称 preset: the missing team name as the official site wrote it.
-    static QString PresetMeisho();
+    static QString presetFullName();
 
     // Checks the input as typed and appends the pair. True when the pair was
     // added and the dialog may close; false after an input error box or a
     // file error, with the dialog left open.
-    bool Add(const QString &strRyakusho, const QString &strMeisho) const;
+    bool add(const QString &enteredShortName, const QString &enteredLongName) const;
 
-    static constexpr int maxRyakushoLength = 6;
+    static constexpr int maxShortNameLength = 6;
 
 private:
     static bool readUserFile(QString &text);
-    static QString invalidInputMessage(const QString &strRyakusho, const QString &shortName,
+    static QString invalidInputMessage(const QString &enteredShortName, const QString &shortName,
                                        const QString &longName);
     static QString entryLine(const QString &shortName, const QString &longName);
 };

@@ -6,109 +6,109 @@
 
 #include <algorithm>
 
-clsGrid::clsGrid(QObject *parent)
+CellGrid::CellGrid(QObject *parent)
     : QObject(parent)
 {
 }
 
-clsGrid::~clsGrid()
+CellGrid::~CellGrid()
 {
     m_holder.detach();
 }
 
-void clsGrid::Initialize(GridSurface *objPictureBox)
+void CellGrid::initialize(GridSurface *surface)
 {
-    m_holder.attach(objPictureBox, this);
+    m_holder.attach(surface, this);
     m_initialized = true;
     m_holder.setSurfaceVisible(true);
-    SetGridColRow(1, 1, 30, 20);
+    setGridColRow(1, 1, 30, 20);
 }
 
-void clsGrid::AttachSurface(GridSurface *area)
+void CellGrid::attachSurface(GridSurface *area)
 {
     m_holder.attach(area, this);
     for (Cell &each : m_cells)
         each.changed = true;
-    Refresh();
+    refresh();
 }
 
-void clsGrid::SetGridColRow(int lngCol, int lngRow, int lngDefCol, int lngDefRow)
+void CellGrid::setGridColRow(int column, int row, int defaultColumn, int defaultRow)
 {
-    if (lngCol < 0 || lngRow < 0)
+    if (column < 0 || row < 0)
         throw RuntimeError::fromNumber(RuntimeError::SubscriptOutOfRange);
-    const int width = GridStyle::pixelsX(lngDefCol);
-    const int height = GridStyle::pixelsY(lngDefRow);
-    m_cols = lngCol;
-    m_rows = lngRow;
-    m_colWidth.assign(std::size_t(lngCol), width);
-    m_rowHeight.assign(std::size_t(lngRow), height);
-    m_cells.assign(std::size_t(lngCol) * std::size_t(lngRow), Cell{});
+    const int width = GridStyle::pixelsX(defaultColumn);
+    const int height = GridStyle::pixelsY(defaultRow);
+    m_cols = column;
+    m_rows = row;
+    m_colWidth.assign(std::size_t(column), width);
+    m_rowHeight.assign(std::size_t(row), height);
+    m_cells.assign(std::size_t(column) * std::size_t(row), Cell{});
     m_pressedCell = {};
     recomputePositions();
 }
 
-void clsGrid::checkIndex(int index, int count)
+void CellGrid::checkIndex(int index, int count)
 {
     if (index < 1 || index > count)
         throw RuntimeError::fromNumber(RuntimeError::SubscriptOutOfRange);
 }
 
-clsGrid::Cell &clsGrid::cell(int col, int row)
+CellGrid::Cell &CellGrid::cell(int col, int row)
 {
     checkIndex(col, m_cols);
     checkIndex(row, m_rows);
     return m_cells[std::size_t(col - 1) * std::size_t(m_rows) + std::size_t(row - 1)];
 }
 
-const clsGrid::Cell &clsGrid::cell(int col, int row) const
+const CellGrid::Cell &CellGrid::cell(int col, int row) const
 {
-    return const_cast<clsGrid *>(this)->cell(col, row);
+    return const_cast<CellGrid *>(this)->cell(col, row);
 }
 
-int clsGrid::ColWidth(int Index) const
+int CellGrid::colWidth(int Index) const
 {
     checkIndex(Index, m_cols);
     return m_colWidth[std::size_t(Index - 1)];
 }
 
-void clsGrid::SetColWidth(int Index, int lngValue)
+void CellGrid::setColWidth(int Index, int value)
 {
     checkIndex(Index, m_cols);
-    m_colWidth[std::size_t(Index - 1)] = lngValue < 1 ? 0 : lngValue;
+    m_colWidth[std::size_t(Index - 1)] = value < 1 ? 0 : value;
     markColumnsFrom(Index);
     recomputePositions();
 }
 
-int clsGrid::RowHeight(int Index) const
+int CellGrid::rowHeight(int Index) const
 {
     checkIndex(Index, m_rows);
     return m_rowHeight[std::size_t(Index - 1)];
 }
 
-void clsGrid::SetRowHeight(int Index, int lngValue)
+void CellGrid::setRowHeight(int Index, int value)
 {
     checkIndex(Index, m_rows);
     // A negative height would fold the rows below over this one.
-    m_rowHeight[std::size_t(Index - 1)] = std::max(lngValue, 0);
+    m_rowHeight[std::size_t(Index - 1)] = std::max(value, 0);
     markRowsFrom(Index);
     recomputePositions();
 }
 
-void clsGrid::markColumnsFrom(int col)
+void CellGrid::markColumnsFrom(int col)
 {
     for (int c = col; c <= m_cols; ++c)
         for (int r = 1; r <= m_rows; ++r)
             cell(c, r).changed = true;
 }
 
-void clsGrid::markRowsFrom(int row)
+void CellGrid::markRowsFrom(int row)
 {
     for (int c = 1; c <= m_cols; ++c)
         for (int r = row; r <= m_rows; ++r)
             cell(c, r).changed = true;
 }
 
-void clsGrid::recomputePositions()
+void CellGrid::recomputePositions()
 {
     m_colLeft.assign(std::size_t(m_cols), 0);
     for (int c = 1; c < m_cols; ++c) {
@@ -121,19 +121,19 @@ void clsGrid::recomputePositions()
     m_layoutChanged = true;
 }
 
-int clsGrid::ColLeft(int Index) const
+int CellGrid::colLeft(int Index) const
 {
     checkIndex(Index, m_cols);
     return m_colLeft[std::size_t(Index - 1)];
 }
 
-int clsGrid::RowTop(int Index) const
+int CellGrid::rowTop(int Index) const
 {
     checkIndex(Index, m_rows);
     return m_rowTop[std::size_t(Index - 1)];
 }
 
-int clsGrid::LayoutWidth() const
+int CellGrid::layoutWidth() const
 {
     int width = 1;
     for (const int w : m_colWidth)
@@ -141,7 +141,7 @@ int clsGrid::LayoutWidth() const
     return width;
 }
 
-int clsGrid::LayoutHeight() const
+int CellGrid::layoutHeight() const
 {
     int height = 1;
     for (const int h : m_rowHeight)
@@ -150,7 +150,7 @@ int clsGrid::LayoutHeight() const
 }
 
 template<typename Value>
-void clsGrid::store(Value Cell::*field, int col, int row, const Value &value)
+void CellGrid::store(Value Cell::*field, int col, int row, const Value &value)
 {
     Cell &target = cell(col, row);
     if (target.*field == value)
@@ -159,68 +159,68 @@ void clsGrid::store(Value Cell::*field, int col, int row, const Value &value)
     target.changed = true;
 }
 
-quint32 clsGrid::ForeColor(int lngCol, int lngRow) const
+quint32 CellGrid::foreColor(int column, int row) const
 {
-    return cell(lngCol, lngRow).foreColor;
+    return cell(column, row).foreColor;
 }
 
-void clsGrid::SetForeColor(int lngCol, int lngRow, quint32 lngValue)
+void CellGrid::setForeColor(int column, int row, quint32 value)
 {
-    store(&Cell::foreColor, lngCol, lngRow, lngValue);
+    store(&Cell::foreColor, column, row, value);
 }
 
-quint32 clsGrid::BackColor(int lngCol, int lngRow) const
+quint32 CellGrid::backColor(int column, int row) const
 {
-    return cell(lngCol, lngRow).backColor;
+    return cell(column, row).backColor;
 }
 
-void clsGrid::SetBackColor(int lngCol, int lngRow, quint32 lngValue)
+void CellGrid::setBackColor(int column, int row, quint32 value)
 {
-    store(&Cell::backColor, lngCol, lngRow, lngValue);
+    store(&Cell::backColor, column, row, value);
 }
 
-QString clsGrid::Caption(int lngCol, int lngRow) const
+QString CellGrid::caption(int column, int row) const
 {
-    return cell(lngCol, lngRow).caption;
+    return cell(column, row).caption;
 }
 
-void clsGrid::SetCaption(int lngCol, int lngRow, const QString &strValue)
+void CellGrid::setCaption(int column, int row, const QString &value)
 {
-    store(&Cell::caption, lngCol, lngRow, strValue);
+    store(&Cell::caption, column, row, value);
 }
 
-qint16 clsGrid::Alignment(int lngCol, int lngRow) const
+qint16 CellGrid::Alignment(int column, int row) const
 {
-    return cell(lngCol, lngRow).alignment;
+    return cell(column, row).alignment;
 }
 
-void clsGrid::SetAlignment(int lngCol, int lngRow, qint16 intValue)
+void CellGrid::setAlignment(int column, int row, qint16 value)
 {
-    store(&Cell::alignment, lngCol, lngRow, intValue);
+    store(&Cell::alignment, column, row, value);
 }
 
-void clsGrid::ForeColorAll(quint32 lngValue)
+void CellGrid::foreColorAll(quint32 value)
 {
     for (int c = 1; c <= m_cols; ++c)
         for (int r = 1; r <= m_rows; ++r)
-            SetForeColor(c, r, lngValue);
+            setForeColor(c, r, value);
 }
 
-void clsGrid::ForeColorRow(int lngRow, quint32 lngValue)
+void CellGrid::foreColorRow(int row, quint32 value)
 {
-    checkIndex(lngRow, m_rows);
+    checkIndex(row, m_rows);
     for (int c = 1; c <= m_cols; ++c)
-        SetForeColor(c, lngRow, lngValue);
+        setForeColor(c, row, value);
 }
 
-void clsGrid::BackColorRow(int lngRow, quint32 lngValue)
+void CellGrid::backColorRow(int row, quint32 value)
 {
-    checkIndex(lngRow, m_rows);
+    checkIndex(row, m_rows);
     for (int c = 1; c <= m_cols; ++c)
-        SetBackColor(c, lngRow, lngValue);
+        setBackColor(c, row, value);
 }
 
-bool clsGrid::requireSurface(const QString &procedure) const
+bool CellGrid::requireSurface(const QString &procedure) const
 {
     if (m_initialized)
         return true;
@@ -228,77 +228,77 @@ bool clsGrid::requireSurface(const QString &procedure) const
     return false;
 }
 
-void clsGrid::SetFontSize(double sngValue)
+void CellGrid::setFontSize(double value)
 {
     if (requireSurface(QStringLiteral("FontSize")))
-        m_holder.setFontSize(sngValue);
+        m_holder.setFontSize(value);
 }
 
-void clsGrid::SetVisible(bool blnValue)
+void CellGrid::setVisible(bool on)
 {
     if (requireSurface(QStringLiteral("Visible")))
-        m_holder.setSurfaceVisible(blnValue);
+        m_holder.setSurfaceVisible(on);
 }
 
-int clsGrid::Left() const
+int CellGrid::left() const
 {
     return requireSurface(QStringLiteral("Left")) ? m_holder.surfaceLeft() : 0;
 }
 
-void clsGrid::SetLeft(int lngValue)
+void CellGrid::setLeft(int value)
 {
     if (requireSurface(QStringLiteral("Left")))
-        m_holder.moveSurface(lngValue, m_holder.surfaceTop());
+        m_holder.moveSurface(value, m_holder.surfaceTop());
 }
 
-int clsGrid::Top() const
+int CellGrid::top() const
 {
     return requireSurface(QStringLiteral("Top")) ? m_holder.surfaceTop() : 0;
 }
 
-void clsGrid::SetTop(int lngValue)
+void CellGrid::setTop(int value)
 {
     if (requireSurface(QStringLiteral("Top")))
-        m_holder.moveSurface(m_holder.surfaceLeft(), lngValue);
+        m_holder.moveSurface(m_holder.surfaceLeft(), value);
 }
 
-int clsGrid::Width()
+int CellGrid::width()
 {
     if (!requireSurface(QStringLiteral("Width")))
         return 0;
     applyLayout();
-    return LayoutWidth();
+    return layoutWidth();
 }
 
-int clsGrid::Height()
+int CellGrid::height()
 {
     if (!requireSurface(QStringLiteral("Height")))
         return 0;
     applyLayout();
-    return LayoutHeight();
+    return layoutHeight();
 }
 
-void clsGrid::applyLayout()
+void CellGrid::applyLayout()
 {
     if (!m_layoutChanged || !m_initialized)
         return;
-    m_holder.resizeSurface(LayoutWidth(), LayoutHeight());
+    m_holder.resizeSurface(layoutWidth(), layoutHeight());
     m_layoutChanged = false;
 }
 
-void clsGrid::SetColorImage(const QVariant &objImage, quint32 lngColor)
+void CellGrid::setColorImage(const QVariant &image, quint32 color)
 {
-    m_colorImages.append({objImage, lngColor});
+    m_colorImages.append({image, color});
     m_colorImagesOn = true;
 }
 
-void clsGrid::ClearColorImages()
+void CellGrid::clearColorImages()
 {
     m_colorImages.clear();
     m_colorImagesOn = false;
 }
 
-QVariant clsGrid::pictureFor(quint32 backColor) const
+QVariant CellGrid::pictureFor(quint32 backColor) const
 {
     if (!m_colorImagesOn)
         return {};
@@ -308,18 +308,18 @@ QVariant clsGrid::pictureFor(quint32 backColor) const
     return {};
 }
 
-GridCellDrawing clsGrid::drawing(int col, int row) const
+GridCellDrawing CellGrid::drawing(int col, int row) const
 {
     const Cell &source = cell(col, row);
     GridCellDrawing cellDrawing;
     cellDrawing.col = col;
     cellDrawing.row = row;
-    cellDrawing.left = ColLeft(col);
-    cellDrawing.top = RowTop(row);
-    cellDrawing.right = cellDrawing.left + ColWidth(col);
-    cellDrawing.bottom = cellDrawing.top + RowHeight(row);
-    cellDrawing.contentWidth = std::max(ColWidth(col), 1);
-    cellDrawing.contentHeight = std::max(RowHeight(row), 1);
+    cellDrawing.left = colLeft(col);
+    cellDrawing.top = rowTop(row);
+    cellDrawing.right = cellDrawing.left + colWidth(col);
+    cellDrawing.bottom = cellDrawing.top + rowHeight(row);
+    cellDrawing.contentWidth = std::max(colWidth(col), 1);
+    cellDrawing.contentHeight = std::max(rowHeight(row), 1);
     cellDrawing.backColor = source.backColor;
     cellDrawing.picture = pictureFor(source.backColor);
     cellDrawing.contentColor = cellDrawing.picture.isValid() ? WinColor::White : source.backColor;
@@ -329,7 +329,7 @@ GridCellDrawing clsGrid::drawing(int col, int row) const
     return cellDrawing;
 }
 
-void clsGrid::Refresh()
+void CellGrid::refresh()
 {
     if (!m_initialized)
         return;
@@ -341,19 +341,19 @@ void clsGrid::Refresh()
             if (!target.changed)
                 continue;
             target.changed = false;
-            if (ColWidth(c) > 0)
+            if (colWidth(c) > 0)
                 changed.append(drawing(c, r));
         }
     }
     m_holder.drawCells(changed);
 }
 
-bool clsGrid::IsChanged(int lngCol, int lngRow) const
+bool CellGrid::isChanged(int column, int row) const
 {
-    return cell(lngCol, lngRow).changed;
+    return cell(column, row).changed;
 }
 
-QPoint clsGrid::HitTest(int x, int y) const
+QPoint CellGrid::hitTest(int x, int y) const
 {
     int col = 1;
     for (int c = 1; c <= m_cols; ++c) {
@@ -373,28 +373,28 @@ QPoint clsGrid::HitTest(int x, int y) const
     return {col, row};
 }
 
-void clsGrid::MouseDown(int Button, int Shift, int x, int y)
+void CellGrid::mouseDown(int Button, int Shift, int x, int y)
 {
     Q_UNUSED(Shift);
     if (m_cols < 1 || m_rows < 1)
         return;
-    m_pressedCell = HitTest(x, y);
+    m_pressedCell = hitTest(x, y);
     m_pressedButton = Button;
 }
 
-void clsGrid::MouseUp(int Button, int Shift, int x, int y)
+void CellGrid::mouseUp(int Button, int Shift, int x, int y)
 {
     const QPoint pressed = m_pressedCell;
     const int pressedButton = m_pressedButton;
-    MouseCancel();
+    mouseCancel();
     if (pressed.isNull() || Button != pressedButton || m_cols < 1 || m_rows < 1)
         return;
-    const QPoint released = HitTest(x, y);
+    const QPoint released = hitTest(x, y);
     if (released == pressed)
         Q_EMIT MouseClick(Button, Shift, released.x(), released.y());
 }
 
-void clsGrid::MouseCancel()
+void CellGrid::mouseCancel()
 {
     m_pressedCell = {};
     m_pressedButton = 0;

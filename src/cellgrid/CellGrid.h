@@ -18,89 +18,89 @@
 // with the column and row under the mouse. Columns and rows count from 1.
 //
 // This is the model; the window layer's GridSurface does the painting.
-class clsGrid : public QObject
+class CellGrid : public QObject
 {
     Q_OBJECT
 
 public:
     enum Alignment : qint16 { AlignLeft = 0, AlignRight = 1, AlignCenter = 2 };
 
-    explicit clsGrid(QObject *parent = nullptr);
-    ~clsGrid() override;
+    explicit CellGrid(QObject *parent = nullptr);
+    ~CellGrid() override;
 
     // Without a picture area the grid works all the same and draws nothing
     // until one is attached.
-    void Initialize(GridSurface *objPictureBox);
-    bool IsInitialized() const { return m_initialized; }
+    void initialize(GridSurface *surface);
+    bool isInitialized() const { return m_initialized; }
     // The page's picture area: it takes the grid's place, size and cells.
-    void AttachSurface(GridSurface *area);
+    void attachSurface(GridSurface *area);
     // The surface is going away; the grid keeps its cells and draws nothing more.
-    void DetachSurface() { m_holder.detach(); }
+    void detachSurface() { m_holder.detach(); }
     // What the owner moves, sizes or asks for a pop-up menu: the attached area
     // or, before there is one, what stands in for it.
-    GridSurface *Surface() { return &m_holder; }
-    const GridSurface *Surface() const { return &m_holder; }
+    GridSurface *surface() { return &m_holder; }
+    const GridSurface *surface() const { return &m_holder; }
 
     // Discards every cell; widths and heights are layout pixels at 96 dpi,
     // scaled to the display.
-    void SetGridColRow(int lngCol, int lngRow, int lngDefCol, int lngDefRow);
-    int Cols() const { return m_cols; }
-    int Rows() const { return m_rows; }
+    void setGridColRow(int column, int row, int defaultColumn, int defaultRow);
+    int cols() const { return m_cols; }
+    int rows() const { return m_rows; }
 
     // Widths and heights set here are display pixels, not scaled. A width below
     // 1 hides the column.
-    int ColWidth(int Index) const;
-    void SetColWidth(int Index, int lngValue);
-    int RowHeight(int Index) const;
-    void SetRowHeight(int Index, int lngValue);
+    int colWidth(int Index) const;
+    void setColWidth(int Index, int value);
+    int rowHeight(int Index) const;
+    void setRowHeight(int Index, int value);
 
-    quint32 ForeColor(int lngCol, int lngRow) const;
-    void SetForeColor(int lngCol, int lngRow, quint32 lngValue);
-    quint32 BackColor(int lngCol, int lngRow) const;
-    void SetBackColor(int lngCol, int lngRow, quint32 lngValue);
-    QString Caption(int lngCol, int lngRow) const;
-    void SetCaption(int lngCol, int lngRow, const QString &strValue);
-    qint16 Alignment(int lngCol, int lngRow) const;
-    void SetAlignment(int lngCol, int lngRow, qint16 intValue);
+    quint32 foreColor(int column, int row) const;
+    void setForeColor(int column, int row, quint32 value);
+    quint32 backColor(int column, int row) const;
+    void setBackColor(int column, int row, quint32 value);
+    QString caption(int column, int row) const;
+    void setCaption(int column, int row, const QString &value);
+    qint16 Alignment(int column, int row) const;
+    void setAlignment(int column, int row, qint16 value);
 
-    void ForeColorAll(quint32 lngValue);
-    void ForeColorRow(int lngRow, quint32 lngValue);
-    void BackColorRow(int lngRow, quint32 lngValue);
+    void foreColorAll(quint32 value);
+    void foreColorRow(int row, quint32 value);
+    void backColorRow(int row, quint32 value);
 
-    void SetFontSize(double sngValue);
-    void SetVisible(bool blnValue);
-    int Left() const;
-    void SetLeft(int lngValue);
-    int Top() const;
-    void SetTop(int lngValue);
+    void setFontSize(double value);
+    void setVisible(bool on);
+    int left() const;
+    void setLeft(int value);
+    int top() const;
+    void setTop(int value);
     // The surface size; a pending layout change is applied first.
-    int Width();
-    int Height();
+    int width();
+    int height();
 
-    // A cell whose back colour is lngColor shows this picture, centred on white.
-    void SetColorImage(const QVariant &objImage, quint32 lngColor);
-    void ClearColorImages();
+    // A cell whose back colour is color shows this picture, centred on white.
+    void setColorImage(const QVariant &image, quint32 color);
+    void clearColorImages();
 
-    void Refresh();
+    void refresh();
 
     // Layout, in pixels of the surface.
-    int ColLeft(int Index) const;
-    int RowTop(int Index) const;
-    int LayoutWidth() const;
-    int LayoutHeight() const;
+    int colLeft(int Index) const;
+    int rowTop(int Index) const;
+    int layoutWidth() const;
+    int layoutHeight() const;
     // The cell under (x, y): {column, row}; beyond the last column or row, 1.
-    QPoint HitTest(int x, int y) const;
-    bool IsChanged(int lngCol, int lngRow) const;
+    QPoint hitTest(int x, int y) const;
+    bool isChanged(int column, int row) const;
 
     // Mouse notifications of the surface: a press and a release over the same
     // cell make one MouseClick.
-    void MouseDown(int Button, int Shift, int x, int y);
-    void MouseUp(int Button, int Shift, int x, int y);
-    void MouseCancel();
+    void mouseDown(int Button, int Shift, int x, int y);
+    void mouseUp(int Button, int Shift, int x, int y);
+    void mouseCancel();
 
 Q_SIGNALS:
     // Button: 1 left, 2 right, 4 middle; Shift: 1 Shift, 2 Ctrl, 4 Alt.
-    void MouseClick(int Button, int Shift, int lngCol, int lngRow);
+    void MouseClick(int Button, int Shift, int column, int row);
 
 private:
     struct Cell

@@ -19,32 +19,32 @@ int pixelsY(double layoutPixels)
     return Convert::roundToLong(DisplayScale::scaleY(layoutPixels));
 }
 
-void headerRow(clsGrid &grid)
+void headerRow(CellGrid &grid)
 {
-    grid.BackColorRow(1, WinColor::ButtonFace);
-    grid.SetRowHeight(1, pixelsY(20));
+    grid.backColorRow(1, WinColor::ButtonFace);
+    grid.setRowHeight(1, pixelsY(20));
 }
 
-void bandRows(clsGrid &grid, int firstRow)
+void bandRows(CellGrid &grid, int firstRow)
 {
-    for (int row = firstRow; row <= grid.Rows(); row += 2)
-        grid.BackColorRow(row, WinColor::LightYellow);
+    for (int row = firstRow; row <= grid.rows(); row += 2)
+        grid.backColorRow(row, WinColor::LightYellow);
 }
 
-void fitArea(clsGrid &grid)
+void fitArea(CellGrid &grid)
 {
-    grid.Surface()->resizeSurface(grid.Width(), grid.Height());
+    grid.surface()->resizeSurface(grid.width(), grid.height());
 }
 
-void markColumns(clsGrid &grid, int columnWidth, int rowHeight)
+void markColumns(CellGrid &grid, int columnWidth, int rowHeight)
 {
     constexpr int Matches = 14;
     constexpr int MarkOfColumn[3] = {1, 0, 2};
-    grid.SetGridColRow(3, Matches + 1, columnWidth, rowHeight);
+    grid.setGridColRow(3, Matches + 1, columnWidth, rowHeight);
     headerRow(grid);
-    grid.SetFontSize(11);
+    grid.setFontSize(11);
     for (int col = 1; col <= 3; ++col)
-        grid.SetCaption(col, 1, QString::number(MarkOfColumn[col - 1]));
+        grid.setCaption(col, 1, QString::number(MarkOfColumn[col - 1]));
 }
 
 } // namespace GridStyle

@@ -1,6 +1,6 @@
 #pragma once
 
-class clsGrid;
+class CellGrid;
 class GridSurface;
 
 // The look the program's tables share: lengths in layout pixels scaled to the
@@ -13,13 +13,13 @@ int pixelsX(double layoutPixels);
 int pixelsY(double layoutPixels);
 
 // Row 1 on the button face, 20 layout pixels high.
-void headerRow(clsGrid &grid);
+void headerRow(CellGrid &grid);
 // Light yellow on every second row from firstRow to the last.
-void bandRows(clsGrid &grid, int firstRow);
+void bandRows(CellGrid &grid, int firstRow);
 // The picture area takes the grid's width and height.
-void fitArea(clsGrid &grid);
+void fitArea(CellGrid &grid);
 // The three columns of the marks "1", "0", "2" under a header row, one row
 // per match, in the 11-point font.
-void markColumns(clsGrid &grid, int columnWidth, int rowHeight);
+void markColumns(CellGrid &grid, int columnWidth, int rowHeight);
 
 } // namespace GridStyle

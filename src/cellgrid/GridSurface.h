@@ -7,7 +7,7 @@
 #include <QStringList>
 #include <QVariant>
 
-class clsGrid;
+class CellGrid;
 
 // One cell as a refresh hands it to the window layer.
 //
@@ -49,7 +49,7 @@ public:
     virtual ~GridSurface() = default;
 
     // The grid that draws here and receives the mouse; nullptr detaches it.
-    virtual void attachGrid(clsGrid *grid) = 0;
+    virtual void attachGrid(CellGrid *grid) = 0;
 
     virtual void resizeSurface(int width, int height) = 0;
     virtual bool isSurfaceVisible() const = 0;

@@ -1,6 +1,6 @@
 #include "cellgrid/GridSurfaceHolder.h"
 
-void GridSurfaceHolder::attach(GridSurface *area, clsGrid *grid)
+void GridSurfaceHolder::attach(GridSurface *area, CellGrid *grid)
 {
     if (m_area == area)
         return;

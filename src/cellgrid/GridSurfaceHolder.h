@@ -12,12 +12,12 @@ class GridSurfaceHolder final : public GridSurface
 {
 public:
     // Gives the area everything asked of it so far; the grid draws its cells again.
-    void attach(GridSurface *area, clsGrid *grid);
+    void attach(GridSurface *area, CellGrid *grid);
     // The area is going away: its place and visibility are kept.
     void detach();
     GridSurface *area() const { return m_area; }
 
-    void attachGrid(clsGrid *) override {}
+    void attachGrid(CellGrid *) override {}
     void resizeSurface(int width, int height) override;
     bool isSurfaceVisible() const override;
     void setSurfaceVisible(bool visible) override;

@@ -3,7 +3,7 @@
 #include <QList>
 #include <QtGlobal>
 
-class clsTGraphEx;
+class VoteBars;
 
 // One segment of a bar: its place from the bar's left edge, and the colour of
 // each pixel row from the top (Windows colour values, &HBBGGRR).
@@ -37,7 +37,7 @@ public:
     virtual ~BarSurface() = default;
 
     // The strip that draws here and receives the clicks; nullptr detaches it.
-    virtual void attachBars(clsTGraphEx *bars) = 0;
+    virtual void attachBars(VoteBars *bars) = 0;
     // Every bar of the strip, drawn together.
     virtual void drawBars(const QList<BarDrawing> &bars) = 0;
 };

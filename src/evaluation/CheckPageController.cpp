@@ -38,110 +38,110 @@ int decidedMatches(const GameStateTable &state)
 {
     return int(std::count_if(state.begin(), state.end(), [](const auto &values) {
         return std::any_of(values.begin(), values.end(), [](qint32 value) {
-            return value == clsTMultiResult::Official || value == clsTMultiResult::Cancelled;
+            return value == OutcomeSelector::Official || value == OutcomeSelector::Cancelled;
         });
     }));
 }
 
 } // namespace
 
-clsTResult::clsTResult(QObject *parent)
+CheckPageController::CheckPageController(QObject *parent)
     : QObject(parent)
 {
-    connect(&m_multi, &clsTMultiResult::Change, this, &clsTResult::onSelectorChange);
-    connect(&m_count, &clsTCount::Click, this, &clsTResult::onCountClick);
+    connect(&m_multi, &OutcomeSelector::Change, this, &CheckPageController::onSelectorChange);
+    connect(&m_count, &MarkCountTable::Click, this, &CheckPageController::onCountClick);
 }
 
-void clsTResult::Initialize(GridSurface *objPictureBox, GridSurface *picGrade, GridSurface *picMulti,
-                            GridSurface *picCount, GridSurface *picKakutei, GridSurface *, const QList<QVariant> &imgResult)
+void CheckPageController::initialize(GridSurface *surface, GridSurface *gradeSurface, GridSurface *selectorSurface,
+                            GridSurface *countSurface, GridSurface *confirmedSurface, GridSurface *, const QList<QVariant> &resultImage)
 {
-    m_resultGrid.Initialize(objPictureBox, 25, 21);
-    m_gradeTable.Initialize(picGrade, 40, 21);
-    m_multi.Initialize(picMulti, 30, 21);
-    m_count.Initialize(picCount, 67, 21);
-    m_kakutei.Initialize(picKakutei, 40, 21);
-    m_count.Move(countTableLeft(), m_resultGrid.Grid().Top());
-    m_resultGrid.Clear();
-    setPictures(imgResult);
+    m_resultGrid.initialize(surface, 25, 21);
+    m_gradeTable.initialize(gradeSurface, 40, 21);
+    m_multi.initialize(selectorSurface, 30, 21);
+    m_count.initialize(countSurface, 67, 21);
+    m_confirmedPrizes.initialize(confirmedSurface, 40, 21);
+    m_count.move(countTableLeft(), m_resultGrid.grid().top());
+    m_resultGrid.clear();
+    setPictures(resultImage);
     m_initialized = true;
 }
 
-void clsTResult::Attach(GridSurface *objPictureBox, GridSurface *picGrade, GridSurface *picMulti, GridSurface *picCount,
-                        GridSurface *picKakutei, const QList<QVariant> &imgResult)
+void CheckPageController::attach(GridSurface *surface, GridSurface *gradeSurface, GridSurface *selectorSurface, GridSurface *countSurface,
+                        GridSurface *confirmedSurface, const QList<QVariant> &resultImage)
 {
-    setPictures(imgResult);
-    m_resultGrid.Attach(objPictureBox);
-    m_gradeTable.Attach(picGrade);
-    m_multi.Attach(picMulti);
-    m_count.Attach(picCount);
-    m_kakutei.Attach(picKakutei);
+    setPictures(resultImage);
+    m_resultGrid.attach(surface);
+    m_gradeTable.attach(gradeSurface);
+    m_multi.attach(selectorSurface);
+    m_count.attach(countSurface);
+    m_confirmedPrizes.attach(confirmedSurface);
 }
 
-void clsTResult::setPictures(const QList<QVariant> &imgResult)
+void CheckPageController::setPictures(const QList<QVariant> &resultImage)
 {
-    if (imgResult.isEmpty())
+    if (resultImage.isEmpty())
         return;
-    m_resultGrid.ClearColorImages();
-    for (qsizetype i = 0; i < std::min<qsizetype>(imgResult.size(), std::size(PictureKeys)); ++i)
-        m_resultGrid.SetColorImage(imgResult[i], PictureKeys[i]);
+    m_resultGrid.clearColorImages();
+    for (qsizetype i = 0; i < std::min<qsizetype>(resultImage.size(), std::size(PictureKeys)); ++i)
+        m_resultGrid.setColorImage(resultImage[i], PictureKeys[i]);
 }
 
-bool clsTResult::requireInitialized(const QString &procedure) const
+bool CheckPageController::requireInitialized(const QString &procedure) const
 {
     if (!m_initialized)
         m_err.reportInitializeError(procedure);
     return m_initialized;
 }
 
-void clsTResult::SetPercent(bool blnValue)
+void CheckPageController::setPercent(bool on)
 {
     if (requireInitialized(QStringLiteral("Percent")))
-        m_count.SetPercent(blnValue);
+        m_count.setPercent(on);
 }
 
-void clsTResult::SetCountVisible(bool blnValue)
+void CheckPageController::setCountVisible(bool on)
 {
-    m_count.SetVisible(blnValue);
+    m_count.setVisible(on);
 }
 
-void clsTResult::SetSingleFrame(const MarkCounts &lngValue, const MatchFlags &blnVisible)
+void CheckPageController::setSingleFrame(const MarkCounts &value, const MatchFlags &visible)
 {
     if (!requireInitialized(QStringLiteral("SetSingleFrame")))
         return;
-    m_count.SetVisible(blnVisible);
-    m_count.SetValue(lngValue);
+    m_count.setVisible(visible);
+    m_count.setValue(value);
 }
 
-void clsTResult::SetResultData(qint32 lngKaisaikai, const QString &strKumi, const ResultData &result, bool blnAll)
+void CheckPageController::setResultData(qint32 roundNumber, const QString &group, const ResultData &result, bool all)
 {
     if (!requireInitialized(QStringLiteral("SetResultData")))
         return;
-    m_kaisaikai = lngKaisaikai;
-    m_kumi = strKumi;
-    m_resultLoaded = result.Kaisaikai > 0;
-    m_multi.SetResult(result);
+    m_roundNumber = roundNumber;
+    m_group = group;
+    m_resultLoaded = result.roundNumber > 0;
+    m_multi.setResult(result);
     m_result = result;
     m_revealed = 0;
-    RevealResult(blnAll ? RevealAll : RevealNone);
+    revealResult(all ? RevealAll : RevealNone);
 }
 
-void clsTResult::SetNextData()
+void CheckPageController::setNextData()
 {
     if (requireInitialized(QStringLiteral("SetNextData")))
-        RevealResult(RevealNext);
+        revealResult(RevealNext);
 }
 
-void clsTResult::SetAlltData()
+void CheckPageController::setAllData()
 {
     if (requireInitialized(QStringLiteral("SetAlltData")))
-        RevealResult(RevealAll);
+        revealResult(RevealAll);
 }
 
-void clsTResult::RevealResult(int mode)
+void CheckPageController::revealResult(int mode)
 {
     GameStateTable table{};
-    LoadResultTemp(table);
-    if (m_result.Kaisaikai > 0) {
+    loadResultTemp(table);
+    if (m_result.roundNumber > 0) {
         int last = -1;
         if (mode == RevealNext) {
             last = std::min(m_revealed, Matches - 1);
@@ -150,28 +150,28 @@ void clsTResult::RevealResult(int mode)
             last = Matches - 1;
             m_revealed = Matches;
         }
-        MarkOfficialOutcomes(table, m_result, last + 1);
+        markOfficialOutcomes(table, m_result, last + 1);
     }
     // The selector reports a change, and the singles are graded again, only
     // when the table differs from the one it shows.
-    m_multi.SetValue(table);
+    m_multi.setValue(table);
 }
 
-void clsTResult::MarkOfficialOutcomes(GameStateTable &table, const ResultData &result, int matches)
+void CheckPageController::markOfficialOutcomes(GameStateTable &table, const ResultData &result, int matches)
 {
     for (int match = 0; match < std::min(matches, Matches); ++match) {
-        const quint8 outcome = result.Game[std::size_t(match + 1)].Outcome;
+        const quint8 outcome = result.game[std::size_t(match + 1)].Outcome;
         auto &values = table[std::size_t(match)];
         if (outcome <= 2)
-            values[outcome] = clsTMultiResult::Official;
+            values[outcome] = OutcomeSelector::Official;
         else if (outcome == ResultGame::OutcomeCancelled)
-            values.fill(clsTMultiResult::Cancelled);
+            values.fill(OutcomeSelector::Cancelled);
     }
 }
 
-void clsTResult::LoadResultTemp(GameStateTable &table) const
+void CheckPageController::loadResultTemp(GameStateTable &table) const
 {
-    const ResultAssumptionFile file(m_kaisaikai, m_kumi);
+    const ResultAssumptionFile file(m_roundNumber, m_group);
     if (!file.exists())
         return;
     m_err.guard(QStringLiteral("LoadResultTemp"), 0, [&] {
@@ -184,114 +184,114 @@ void clsTResult::LoadResultTemp(GameStateTable &table) const
     });
 }
 
-void clsTResult::SaveResultTemp() const
+void CheckPageController::saveResultTemp() const
 {
-    if (m_resultLoaded || m_kaisaikai <= 0)
+    if (m_resultLoaded || m_roundNumber <= 0)
         return;
-    ResultAssumptionFile(m_kaisaikai, m_kumi).write(m_multi.GetValue());
+    ResultAssumptionFile(m_roundNumber, m_group).write(m_multi.getValue());
 }
 
-void clsTResult::onSelectorChange(bool click)
+void CheckPageController::onSelectorChange(bool click)
 {
     if (m_gradingHeld) {
         m_gradingPending = true;
         return;
     }
-    EvaluateSingles(m_revealed == Matches);
-    ShowPage(m_page);
+    evaluateSingles(m_revealed == Matches);
+    showPage(m_page);
     if (click)
-        SaveResultTemp();
+        saveResultTemp();
 }
 
-void clsTResult::onCountClick()
+void CheckPageController::onCountClick()
 {
     // Counts, percentages, hidden: the third click puts the table away.
-    if (!m_count.Percent())
-        m_count.SetVisible(false);
+    if (!m_count.percent())
+        m_count.setVisible(false);
 }
 
-void clsTResult::EvaluateSingles(bool updateConfirmed)
+void CheckPageController::evaluateSingles(bool updateConfirmed)
 {
     ++m_gradingCount;
-    const GameStateTable state = m_multi.GetValue();
-    m_counts = m_grader.grade(ResultGrader::MakeHitTable(state));
-    m_gradeTable.SetValue(m_counts, m_kaisaikai);
+    const GameStateTable state = m_multi.getValue();
+    m_counts = m_grader.grade(ResultGrader::makeHitTable(state));
+    m_gradeTable.setValue(m_counts, m_roundNumber);
     if (updateConfirmed) {
         if (decidedMatches(state) == Matches) {
-            m_kakutei.SetResult(m_result);
-            m_kakutei.SetValue(m_counts);
+            m_confirmedPrizes.setResult(m_result);
+            m_confirmedPrizes.setValue(m_counts);
         } else {
-            m_kakutei.Clear();
+            m_confirmedPrizes.clear();
         }
     }
-    m_count.SetColor(m_multi.GetVisible());
-    m_count.Refresh();
+    m_count.setColor(m_multi.getVisible());
+    m_count.refresh();
 }
 
-void clsTResult::ShowPage(int lngPage)
+void CheckPageController::showPage(int page)
 {
     if (!m_initialized)
         return;
-    m_page = lngPage;
-    const HitTable hits = ResultGrader::MakeHitTable(m_multi.GetValue());
+    m_page = page;
+    const HitTable hits = ResultGrader::makeHitTable(m_multi.getValue());
     for (int no = 0; no < SinglesPerPage; ++no) {
-        const qint64 single = qint64(lngPage) * SinglesPerPage + no;
+        const qint64 single = qint64(page) * SinglesPerPage + no;
         if (single < 0 || single >= m_grader.count()) {
-            m_resultGrid.SetClear(no);
+            m_resultGrid.setClear(no);
             continue;
         }
-        clsTResultGrid::Marks marks{};
-        clsTResultGrid::Hits colors{};
+        ResultGrid::Marks marks{};
+        ResultGrid::Hits colors{};
         for (int match = 0; match < Matches; ++match) {
             marks[std::size_t(match)] = m_grader.mark(qint32(single), match);
             colors[std::size_t(match)] = hits[std::size_t(match)][marks[std::size_t(match)]];
         }
         marks[Matches] = m_grader.gradeCode(qint32(single));
-        m_resultGrid.SetValue(no, marks, colors, m_kaisaikai);
+        m_resultGrid.setValue(no, marks, colors, m_roundNumber);
     }
-    m_resultGrid.Refresh();
-    setPage(lngPage);
+    m_resultGrid.refresh();
+    setPage(page);
 }
 
 // Told every time, so that a page bound late still shows the current state.
-void clsTResult::setPage(int page)
+void CheckPageController::setPage(int page)
 {
     m_pageText = QString::number(page + 1) + QStringLiteral("／") + QString::number(m_lastPage + 1);
     m_previousEnabled = page != 0;
     m_nextEnabled = page != m_lastPage;
-    Q_EMIT PageTextChanged(m_pageText);
-    Q_EMIT PageArrowsChanged(m_previousEnabled, m_nextEnabled);
+    Q_EMIT pageTextChanged(m_pageText);
+    Q_EMIT pageArrowsChanged(m_previousEnabled, m_nextEnabled);
 }
 
-void clsTResult::MovePrevious()
+void CheckPageController::movePrevious()
 {
-    ShowPage(std::max(m_page - 1, 0));
+    showPage(std::max(m_page - 1, 0));
 }
 
-void clsTResult::MoveNext()
+void CheckPageController::moveNext()
 {
-    ShowPage(std::min(m_page + 1, m_lastPage));
+    showPage(std::min(m_page + 1, m_lastPage));
 }
 
-void clsTResult::setSingleCountText(const QString &text)
+void CheckPageController::setSingleCountText(const QString &text)
 {
     m_singleCountText = text;
     Q_EMIT SingleCountTextChanged(m_singleCountText);
 }
 
-void clsTResult::SetSingle(qint32 lngSingleCount, std::span<const qint32> lngSingle)
+void CheckPageController::setSingle(qint32 singleCount, std::span<const qint32> singles)
 {
     if (!requireInitialized(QStringLiteral("SetSingle")))
         return;
     BusyPointer busy;
     m_decodedList = 0;
     const quint64 generation = ++m_generation;
-    m_singleCount = std::max(lngSingleCount, 0);
+    m_singleCount = std::max(singleCount, 0);
     setSingleCountText(Format::grouped(m_singleCount));
     m_lastPage = 0;
     m_grader.clear();
     const bool decoded = m_err.guard(QStringLiteral("SetSingle_Sub"), false,
-                                     [&] { return decodeSingles(lngSingle, generation); });
+                                     [&] { return decodeSingles(singles, generation); });
     if (generation != m_generation)
         return;   // a list handed over while events ran has taken this one's place
     if (!decoded) {
@@ -301,32 +301,32 @@ void clsTResult::SetSingle(qint32 lngSingleCount, std::span<const qint32> lngSin
         setSingleCountText(Format::grouped(0));
     }
     m_lastPage = m_singleCount > 0 ? (m_singleCount - 1) / SinglesPerPage : 0;
-    EvaluateSingles(true);
-    ShowPage(0);
+    evaluateSingles(true);
+    showPage(0);
 }
 
-void clsTResult::ShowRound(qint32 lngKaisaikai, const QString &strKumi, const ResultData &result, bool blnAll,
+void CheckPageController::showRound(qint32 roundNumber, const QString &group, const ResultData &result, bool all,
                            std::span<const qint32> singles, quint64 generation)
 {
     if (!requireInitialized(QStringLiteral("SetResultData")))
         return;
     m_gradingHeld = true;
     m_gradingPending = false;
-    SetResultData(lngKaisaikai, strKumi, result, blnAll);
+    setResultData(roundNumber, group, result, all);
     m_gradingHeld = false;
     if (generation == 0 || generation != m_decodedList || std::size_t(m_singleCount) != singles.size()) {
         const quint64 handedOver = m_generation + 1;
-        SetSingle(qint32(singles.size()), singles);
+        setSingle(qint32(singles.size()), singles);
         // Not when the decoding failed or a later list took its place.
         if (m_generation == handedOver && std::size_t(m_singleCount) == singles.size())
             m_decodedList = generation;
         return;
     }
-    EvaluateSingles(true);
-    ShowPage(0);
+    evaluateSingles(true);
+    showPage(0);
 }
 
-bool clsTResult::decodeSingles(std::span<const qint32> codes, quint64 generation)
+bool CheckPageController::decodeSingles(std::span<const qint32> codes, quint64 generation)
 {
     const qint32 count = m_singleCount;
     if (count == 0) {
@@ -335,7 +335,7 @@ bool clsTResult::decodeSingles(std::span<const qint32> codes, quint64 generation
     }
     if (codes.size() < std::size_t(count))
         throw RuntimeError::fromNumber(RuntimeError::SubscriptOutOfRange);
-    std::optional<clsWaitDialog> progress;
+    std::optional<ProgressScope> progress;
     if (count > ProgressThreshold)
         progress.emplace(QStringLiteral("シングル構成の解析中"), count - 1);
     // The caller's list may change while pending events run; this copy cannot.
@@ -357,14 +357,14 @@ bool clsTResult::decodeSingles(std::span<const qint32> codes, quint64 generation
             return false;
     }
     if (progress)
-        progress->setValue(progress->Max());
+        progress->setValue(progress->max());
     return true;
 }
 
-void clsTResult::GradeSort(std::span<qint32> lngSingle, bool Sorted)
+void CheckPageController::gradeSort(std::span<qint32> singles, bool Sorted)
 {
     BusyPointer busy;
-    if (lngSingle.size() != std::size_t(m_grader.count())) {
+    if (singles.size() != std::size_t(m_grader.count())) {
         m_err.report(QStringLiteral("GradeSort_Sub"), QStringLiteral("シングル数が一致しません"));
         return;
     }
@@ -373,27 +373,27 @@ void clsTResult::GradeSort(std::span<qint32> lngSingle, bool Sorted)
         std::vector<qint32> keys(grades.begin(), grades.end());
         std::vector<qint32> index(keys.size());
         std::iota(index.begin(), index.end(), 0);
-        clsQuickSort().LongIndexSort(keys, index, Sorted);
-        const std::vector<qint32> before(lngSingle.begin(), lngSingle.end());
+        QuickSort().longIndexSort(keys, index, Sorted);
+        const std::vector<qint32> before(singles.begin(), singles.end());
         for (std::size_t j = 0; j < index.size(); ++j)
-            lngSingle[j] = before[std::size_t(index[j])];
+            singles[j] = before[std::size_t(index[j])];
         return 0;
     });
 }
 
-void clsTResult::SetPopup(int Index)
+void CheckPageController::setPopup(int Index)
 {
     if (requireInitialized(QStringLiteral("SetPopup")))
-        m_multi.SetPopup(Index);
+        m_multi.setPopup(Index);
 }
 
-void clsTResult::Clear()
+void CheckPageController::clear()
 {
     if (!requireInitialized(QStringLiteral("Clear")))
         return;
-    SetSingle(0, {});
-    m_multi.Clear();
-    m_resultGrid.Clear();
-    m_gradeTable.Clear(m_kaisaikai);
-    m_kakutei.Clear();
+    setSingle(0, {});
+    m_multi.clear();
+    m_resultGrid.clear();
+    m_gradeTable.clear(m_roundNumber);
+    m_confirmedPrizes.clear();
 }

@@ -28,14 +28,14 @@ class GridSurface;
 //
 // It draws only through the picture areas given to Initialize; what the
 // page's labels and page arrows show comes out as properties and signals.
-class clsTResult : public QObject
+class CheckPageController : public QObject
 {
     Q_OBJECT
-    Q_PROPERTY(QString SingleCountText READ SingleCountText NOTIFY SingleCountTextChanged)
-    Q_PROPERTY(QString PageText READ PageText NOTIFY PageTextChanged)
-    Q_PROPERTY(bool PreviousEnabled READ PreviousEnabled NOTIFY PageArrowsChanged)
-    Q_PROPERTY(bool NextEnabled READ NextEnabled NOTIFY PageArrowsChanged)
-    Q_PROPERTY(bool FullResult READ FullResult)
+    Q_PROPERTY(QString singleCountText READ singleCountText NOTIFY SingleCountTextChanged)
+    Q_PROPERTY(QString pageText READ pageText NOTIFY pageTextChanged)
+    Q_PROPERTY(bool previousEnabled READ previousEnabled NOTIFY pageArrowsChanged)
+    Q_PROPERTY(bool nextEnabled READ nextEnabled NOTIFY pageArrowsChanged)
+    Q_PROPERTY(bool fullResult READ fullResult)
 
 public:
     // How revealing proceeds: none, one more match, all matches.
@@ -46,94 +46,94 @@ public:
     // Pending window events run after every so many decoded singles.
     static constexpr qint32 EventInterval = 1001;
 
-    explicit clsTResult(QObject *parent = nullptr);
+    explicit CheckPageController(QObject *parent = nullptr);
 
-    // The tables on their picture areas; picSuitei is not used. The count
-    // table's area is moved to the top of objPictureBox, in the same parent,
-    // beside the result view. imgResult: the result grid's pictures for a hit,
+    // The tables on their picture areas; estimateSurface is not used. The count
+    // table's area is moved to the top of surface, in the same parent,
+    // beside the result view. resultImage: the result grid's pictures for a hit,
     // a cancelled match, a miss and a winning grade code, in that order.
-    void Initialize(GridSurface *objPictureBox, GridSurface *picGrade, GridSurface *picMulti, GridSurface *picCount,
-                    GridSurface *picKakutei, GridSurface *picSuitei, const QList<QVariant> &imgResult = {});
+    void initialize(GridSurface *surface, GridSurface *gradeSurface, GridSurface *selectorSurface, GridSurface *countSurface,
+                    GridSurface *confirmedSurface, GridSurface *estimateSurface, const QList<QVariant> &resultImage = {});
 
     // The page's picture areas take the tables as they stand (the same
-    // areas and pictures as Initialize, without picSuitei).
-    void Attach(GridSurface *objPictureBox, GridSurface *picGrade, GridSurface *picMulti, GridSurface *picCount,
-                GridSurface *picKakutei, const QList<QVariant> &imgResult);
+    // areas and pictures as Initialize, without estimateSurface).
+    void attach(GridSurface *surface, GridSurface *gradeSurface, GridSurface *selectorSurface, GridSurface *countSurface,
+                GridSurface *confirmedSurface, const QList<QVariant> &resultImage);
 
-    bool Percent() const { return m_count.Percent(); }
-    void SetPercent(bool blnValue);
-    bool CountVisible() const { return m_count.Visible(); }
-    void SetCountVisible(bool blnValue);
+    bool percent() const { return m_count.percent(); }
+    void setPercent(bool on);
+    bool countVisible() const { return m_count.visible(); }
+    void setCountVisible(bool on);
     // All 14 official outcomes are revealed.
-    bool FullResult() const { return m_revealed == Matches; }
+    bool fullResult() const { return m_revealed == Matches; }
 
     // The count table's visible flags, then its counts.
-    void SetSingleFrame(const MarkCounts &lngValue, const MatchFlags &blnVisible);
-    // A new round, group or result; blnAll reveals every outcome at once.
-    void SetResultData(qint32 lngKaisaikai, const QString &strKumi, const ResultData &result, bool blnAll);
-    void SetNextData();
-    void SetAlltData();
+    void setSingleFrame(const MarkCounts &value, const MatchFlags &visible);
+    // A new round, group or result; all reveals every outcome at once.
+    void setResultData(qint32 roundNumber, const QString &group, const ResultData &result, bool all);
+    void setNextData();
+    void setAllData();
     // Marks the official outcomes of the first matches of the result in the
     // table: the outcome of each as the official result, a cancelled match on
     // all three outcomes. Outcomes of no known kind leave the match open.
-    static void MarkOfficialOutcomes(GameStateTable &table, const ResultData &result, int matches);
+    static void markOfficialOutcomes(GameStateTable &table, const ResultData &result, int matches);
     // Replaces the singles (codes in list order) and grades them.
-    void SetSingle(qint32 lngSingleCount, std::span<const qint32> lngSingle);
+    void setSingle(qint32 singleCount, std::span<const qint32> singles);
     // What showing the check page does: a round and a list together, graded
     // once. The list is decoded again only when its generation (the list
     // store's) differs from the one decoded last.
-    void ShowRound(qint32 lngKaisaikai, const QString &strKumi, const ResultData &result, bool blnAll,
+    void showRound(qint32 roundNumber, const QString &group, const ResultData &result, bool all,
                    std::span<const qint32> singles, quint64 generation);
     // How often the singles were graded, for those who check that one change
     // grades once.
-    quint64 GradingCount() const { return m_gradingCount; }
+    quint64 gradingCount() const { return m_gradingCount; }
     // Reorders the caller's singles by grade code; Sorted = true ascending.
-    // The caller hands the reordered list back through SetSingle.
-    void GradeSort(std::span<qint32> lngSingle, bool Sorted);
+    // The caller hands the reordered list back through setSingle.
+    void gradeSort(std::span<qint32> singles, bool Sorted);
     // The pop-up menu's choice for the match last clicked in the selector.
-    void SetPopup(int Index);
-    void Clear();
+    void setPopup(int Index);
+    void clear();
 
-    void ShowPage(int lngPage);
+    void showPage(int page);
     // The page arrows (click or double click).
-    void MovePrevious();
-    void MoveNext();
+    void movePrevious();
+    void moveNext();
 
-    QString SingleCountText() const { return m_singleCountText; }
-    QString PageText() const { return m_pageText; }
-    bool PreviousEnabled() const { return m_previousEnabled; }
-    bool NextEnabled() const { return m_nextEnabled; }
+    QString singleCountText() const { return m_singleCountText; }
+    QString pageText() const { return m_pageText; }
+    bool previousEnabled() const { return m_previousEnabled; }
+    bool nextEnabled() const { return m_nextEnabled; }
 
-    qint32 Kaisaikai() const { return m_kaisaikai; }
-    int Revealed() const { return m_revealed; }
+    qint32 roundNumber() const { return m_roundNumber; }
+    int revealed() const { return m_revealed; }
     int Page() const { return m_page; }
-    int LastPage() const { return m_lastPage; }
-    qint32 SingleCount() const { return m_singleCount; }
+    int lastPage() const { return m_lastPage; }
+    qint32 singleCount() const { return m_singleCount; }
     // Of the last grading.
-    const GradeCounts &Counts() const { return m_counts; }
-    quint8 GradeCode(qint32 single) const { return m_grader.gradeCode(single); }
-    const ResultGrader &Grader() const { return m_grader; }
+    const GradeCounts &counts() const { return m_counts; }
+    quint8 gradeCode(qint32 single) const { return m_grader.gradeCode(single); }
+    const ResultGrader &grader() const { return m_grader; }
 
-    const clsTResultGrid &ResultGrid() const { return m_resultGrid; }
-    const clsTResultGrade &GradeTable() const { return m_gradeTable; }
-    const clsTMultiResult &MultiResult() const { return m_multi; }
-    const clsTCount &CountTable() const { return m_count; }
-    const clsTResultKakutei &KakuteiTable() const { return m_kakutei; }
+    const ResultGrid &resultGrid() const { return m_resultGrid; }
+    const GradeTable &gradeTable() const { return m_gradeTable; }
+    const OutcomeSelector &multiResult() const { return m_multi; }
+    const MarkCountTable &countTable() const { return m_count; }
+    const ConfirmedPrizeTable &confirmedPrizeTable() const { return m_confirmedPrizes; }
 
 Q_SIGNALS:
     void SingleCountTextChanged(const QString &text);
-    void PageTextChanged(const QString &text);
-    void PageArrowsChanged(bool previousEnabled, bool nextEnabled);
+    void pageTextChanged(const QString &text);
+    void pageArrowsChanged(bool previousEnabled, bool nextEnabled);
 
 private:
     static constexpr int Matches = ResultGrader::Matches;
 
     bool requireInitialized(const QString &procedure) const;
-    void setPictures(const QList<QVariant> &imgResult);
-    void RevealResult(int mode);
-    void LoadResultTemp(GameStateTable &table) const;
-    void SaveResultTemp() const;
-    void EvaluateSingles(bool updateConfirmed);
+    void setPictures(const QList<QVariant> &resultImage);
+    void revealResult(int mode);
+    void loadResultTemp(GameStateTable &table) const;
+    void saveResultTemp() const;
+    void evaluateSingles(bool updateConfirmed);
     bool decodeSingles(std::span<const qint32> codes, quint64 generation);
     void onSelectorChange(bool click);
     void onCountClick();
@@ -141,15 +141,15 @@ private:
     void setPage(int page);
 
     ErrorReporter m_err{QStringLiteral("clsTResult")};
-    clsTResultGrid m_resultGrid;
-    clsTResultGrade m_gradeTable;
-    clsTResultKakutei m_kakutei;
-    clsTMultiResult m_multi;
-    clsTCount m_count;
+    ResultGrid m_resultGrid;
+    GradeTable m_gradeTable;
+    ConfirmedPrizeTable m_confirmedPrizes;
+    OutcomeSelector m_multi;
+    MarkCountTable m_count;
     ResultGrader m_grader;
 
-    qint32 m_kaisaikai = 0;
-    QString m_kumi;
+    qint32 m_roundNumber = 0;
+    QString m_group;
     bool m_resultLoaded = false;
     ResultData m_result;
     int m_revealed = 0;

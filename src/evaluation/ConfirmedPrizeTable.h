@@ -10,26 +10,26 @@ class GridSurface;
 // The confirmed prize table: per grade the official prize, winning units and
 // carry-over, beside the user's singles in that grade and what they win,
 // with totals. A table of nothing but zeros shows only its headings.
-class clsTResultKakutei
+class ConfirmedPrizeTable
 {
 public:
-    void Initialize(GridSurface *objPictureBox, int lngWidth, int lngHeight);
+    void initialize(GridSurface *surface, int width, int height);
     // The page's picture area takes the table as it stands.
-    void Attach(GridSurface *area) { m_grid.AttachSurface(area); }
-    void SetResult(const ResultData &result);
-    void SetValue(const GradeCounts &lngValue);
-    void Clear();
+    void attach(GridSurface *area) { m_grid.attachSurface(area); }
+    void setResult(const ResultData &result);
+    void setValue(const GradeCounts &value);
+    void clear();
 
     // "#,##0" and a space; "0 " for zero and below.
-    static QString AmountText(Money amount);
+    static QString amountText(Money amount);
 
-    const clsGrid &Grid() const { return m_grid; }
+    const CellGrid &grid() const { return m_grid; }
 
 private:
     void redraw();
 
     ErrorReporter m_err{QStringLiteral("clsTResultKakutei")};
-    clsGrid m_grid;
+    CellGrid m_grid;
     ResultData m_result;
     GradeCounts m_count{};
 };

@@ -9,7 +9,7 @@
 
 namespace {
 
-constexpr int GradeCodes = 15;
+constexpr int gradeCodes = 15;
 // Only the grades the lottery can have are ever recoloured.
 constexpr int HighestPossibleGrade = 6;
 
@@ -27,55 +27,55 @@ QString percentText(qint32 count, qint64 total)
 
 } // namespace
 
-void clsTResultGrade::Initialize(GridSurface *objPictureBox, int lngWidth, int lngHeight)
+void GradeTable::initialize(GridSurface *surface, int width, int height)
 {
     m_err.guard(QStringLiteral("Initialize"), 0, [&] {
-        m_grid.Initialize(objPictureBox);
-        m_grid.SetGridColRow(3, GradeCodes + 1, lngWidth, lngHeight);
+        m_grid.initialize(surface);
+        m_grid.setGridColRow(3, gradeCodes + 1, width, height);
         GridStyle::headerRow(m_grid);
-        m_grid.SetColWidth(1, GridStyle::pixelsX(40));
-        m_grid.SetColWidth(2, GridStyle::pixelsX(70));
-        m_grid.SetColWidth(3, GridStyle::pixelsX(40));
-        m_grid.SetFontSize(11);
-        m_grid.SetCaption(2, 1, QStringLiteral("口数"));
-        m_grid.SetCaption(3, 1, QStringLiteral("比率"));
-        for (int grade = 1; grade <= GradeCodes; ++grade) {
-            m_grid.SetCaption(1, rowOfGrade(grade), QString::number(grade) + u'等');
-            m_grid.SetAlignment(2, rowOfGrade(grade), clsGrid::AlignRight);
-            m_grid.SetAlignment(3, rowOfGrade(grade), clsGrid::AlignRight);
+        m_grid.setColWidth(1, GridStyle::pixelsX(40));
+        m_grid.setColWidth(2, GridStyle::pixelsX(70));
+        m_grid.setColWidth(3, GridStyle::pixelsX(40));
+        m_grid.setFontSize(11);
+        m_grid.setCaption(2, 1, QStringLiteral("口数"));
+        m_grid.setCaption(3, 1, QStringLiteral("比率"));
+        for (int grade = 1; grade <= gradeCodes; ++grade) {
+            m_grid.setCaption(1, rowOfGrade(grade), QString::number(grade) + u'等');
+            m_grid.setAlignment(2, rowOfGrade(grade), CellGrid::AlignRight);
+            m_grid.setAlignment(3, rowOfGrade(grade), CellGrid::AlignRight);
         }
         GridStyle::bandRows(m_grid, 3);
         GridStyle::fitArea(m_grid);
-        m_grid.Refresh();
+        m_grid.refresh();
         return 0;
     });
 }
 
-void clsTResultGrade::SetValue(const GradeCounts &lngValue, int lngKaisaikai)
+void GradeTable::setValue(const GradeCounts &value, int roundNumber)
 {
-    m_count = lngValue;
-    redraw(lngKaisaikai);
+    m_count = value;
+    redraw(roundNumber);
 }
 
-void clsTResultGrade::Clear(int lngKaisaikai)
+void GradeTable::clear(int roundNumber)
 {
     m_count.fill(0);
-    redraw(lngKaisaikai);
+    redraw(roundNumber);
 }
 
-void clsTResultGrade::redraw(int kaisaikai)
+void GradeTable::redraw(int roundNumber)
 {
     m_err.guard(QStringLiteral("SetValue"), 0, [&] {
         const qint64 total = std::accumulate(m_count.begin(), m_count.end(), qint64(0));
-        for (int grade = 1; grade <= GradeCodes; ++grade) {
+        for (int grade = 1; grade <= gradeCodes; ++grade) {
             const qint32 count = m_count[std::size_t(grade - 1)];
-            m_grid.SetCaption(2, rowOfGrade(grade), Format::grouped(count));
-            m_grid.SetCaption(3, rowOfGrade(grade), percentText(count, total));
+            m_grid.setCaption(2, rowOfGrade(grade), Format::grouped(count));
+            m_grid.setCaption(3, rowOfGrade(grade), percentText(count, total));
         }
-        const int maxGrade = clsToto::GetMaxGrade(kaisaikai);
+        const int maxGrade = LotteryRules::getMaxGrade(roundNumber);
         for (int grade = 1; grade <= HighestPossibleGrade; ++grade)
-            m_grid.ForeColorRow(rowOfGrade(grade), grade <= maxGrade ? WinColor::Blue : WinColor::Black);
-        m_grid.Refresh();
+            m_grid.foreColorRow(rowOfGrade(grade), grade <= maxGrade ? WinColor::Blue : WinColor::Black);
+        m_grid.refresh();
         return 0;
     });
 }

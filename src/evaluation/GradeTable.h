@@ -8,21 +8,21 @@ class GridSurface;
 
 // The grade table of the result page: how many singles fall into each grade
 // code (1等 … 15等) and their share; the winning grades of the round in blue.
-class clsTResultGrade
+class GradeTable
 {
 public:
-    void Initialize(GridSurface *objPictureBox, int lngWidth, int lngHeight);
+    void initialize(GridSurface *surface, int width, int height);
     // The page's picture area takes the table as it stands.
-    void Attach(GridSurface *area) { m_grid.AttachSurface(area); }
-    void SetValue(const GradeCounts &lngValue, int lngKaisaikai);
-    void Clear(int lngKaisaikai);
+    void attach(GridSurface *area) { m_grid.attachSurface(area); }
+    void setValue(const GradeCounts &value, int roundNumber);
+    void clear(int roundNumber);
 
-    const clsGrid &Grid() const { return m_grid; }
+    const CellGrid &grid() const { return m_grid; }
 
 private:
-    void redraw(int kaisaikai);
+    void redraw(int roundNumber);
 
     ErrorReporter m_err{QStringLiteral("clsTResultGrade")};
-    clsGrid m_grid;
+    CellGrid m_grid;
     GradeCounts m_count{};
 };

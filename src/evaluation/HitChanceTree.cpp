@@ -54,7 +54,7 @@ private:
 
     static qint32 highDigit(int match, int mark)
     {
-        return mark * clsTNumber::Power[match - HitChanceTree::LowMatches];
+        return mark * SingleCode::Power[match - HitChanceTree::LowMatches];
     }
 
     void multiply(const Products &product, int match, int mark, Products &out) const

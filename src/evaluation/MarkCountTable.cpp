@@ -13,72 +13,72 @@ constexpr int MarkOfColumn[3] = {1, 0, 2};
 
 } // namespace
 
-clsTCount::clsTCount(QObject *parent)
+MarkCountTable::MarkCountTable(QObject *parent)
     : QObject(parent)
 {
-    connect(&m_grid, &clsGrid::MouseClick, this, &clsTCount::onMouseClick);
+    connect(&m_grid, &CellGrid::MouseClick, this, &MarkCountTable::onMouseClick);
 }
 
-void clsTCount::Initialize(GridSurface *objPictureBox, int lngWidth, int lngHeight)
+void MarkCountTable::initialize(GridSurface *surface, int width, int height)
 {
     m_err.guard(QStringLiteral("Initialize"), 0, [&] {
-        m_grid.Initialize(objPictureBox);
-        GridStyle::markColumns(m_grid, lngWidth, lngHeight);
+        m_grid.initialize(surface);
+        GridStyle::markColumns(m_grid, width, height);
         GridStyle::fitArea(m_grid);
         return 0;
     });
 }
 
-void clsTCount::Attach(GridSurface *area)
+void MarkCountTable::attach(GridSurface *area)
 {
-    m_grid.AttachSurface(area);
+    m_grid.attachSurface(area);
 }
 
-void clsTCount::Move(int left, int top)
+void MarkCountTable::move(int left, int top)
 {
-    m_grid.Surface()->moveSurface(left, top);
+    m_grid.surface()->moveSurface(left, top);
 }
 
-bool clsTCount::Visible() const
+bool MarkCountTable::visible() const
 {
-    return m_grid.IsInitialized() && m_grid.Surface()->isSurfaceVisible();
+    return m_grid.isInitialized() && m_grid.surface()->isSurfaceVisible();
 }
 
-void clsTCount::SetVisible(bool blnValue)
+void MarkCountTable::setVisible(bool on)
 {
-    if (m_grid.IsInitialized())
-        m_grid.Surface()->setSurfaceVisible(blnValue);
+    if (m_grid.isInitialized())
+        m_grid.surface()->setSurfaceVisible(on);
 }
 
-void clsTCount::SetPercent(bool blnValue)
+void MarkCountTable::setPercent(bool on)
 {
-    m_percent = blnValue;
-    Refresh();
+    m_percent = on;
+    refresh();
 }
 
-void clsTCount::SetValue(const MarkCounts &lngValue)
+void MarkCountTable::setValue(const MarkCounts &value)
 {
-    m_count = lngValue;
-    Refresh();
+    m_count = value;
+    refresh();
 }
 
-void clsTCount::SetVisible(const MatchFlags &blnVisible)
+void MarkCountTable::setVisible(const MatchFlags &visible)
 {
-    m_visible = blnVisible;
+    m_visible = visible;
 }
 
-void clsTCount::SetColor(const MatchFlags &blnColor)
+void MarkCountTable::setColor(const MatchFlags &coloured)
 {
-    m_color = blnColor;
+    m_color = coloured;
 }
 
-void clsTCount::Clear()
+void MarkCountTable::clear()
 {
     m_count = {};
-    Refresh();
+    refresh();
 }
 
-QString clsTCount::cellText(int match, int mark) const
+QString MarkCountTable::cellText(int match, int mark) const
 {
     const qint32 count = m_count[std::size_t(mark)][std::size_t(match)];
     QString text;
@@ -96,28 +96,28 @@ QString clsTCount::cellText(int match, int mark) const
     return text.rightJustified(TextWidth, u' ').right(TextWidth);
 }
 
-void clsTCount::Refresh()
+void MarkCountTable::refresh()
 {
     m_err.guard(QStringLiteral("Refresh"), 0, [&] {
         for (int match = 0; match < Matches; ++match) {
             const int row = rowOfMatch(match);
-            m_grid.BackColorRow(row, match % 2 == 0 ? WinColor::White : WinColor::LightYellow);
+            m_grid.backColorRow(row, match % 2 == 0 ? WinColor::White : WinColor::LightYellow);
             for (int col = 1; col <= 3; ++col) {
                 const int mark = MarkOfColumn[col - 1];
-                m_grid.SetCaption(col, row, cellText(match, mark));
+                m_grid.setCaption(col, row, cellText(match, mark));
                 const bool blue = m_color[std::size_t(match)][std::size_t(mark)];
-                m_grid.SetForeColor(col, row, blue ? WinColor::Blue : WinColor::Black);
+                m_grid.setForeColor(col, row, blue ? WinColor::Blue : WinColor::Black);
             }
         }
-        m_grid.Refresh();
+        m_grid.refresh();
         return 0;
     });
 }
 
-void clsTCount::onMouseClick(int button, int shift, int col, int row)
+void MarkCountTable::onMouseClick(int button, int shift, int col, int row)
 {
     if (row < 2)
         return;
-    SetPercent(!m_percent);
+    setPercent(!m_percent);
     Q_EMIT Click(button, shift, col, row);
 }

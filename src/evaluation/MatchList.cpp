@@ -33,99 +33,99 @@ int scaledDown(double layoutPixels)
 
 } // namespace
 
-clsTGame::clsTGame(QObject *parent)
+MatchList::MatchList(QObject *parent)
     : QObject(parent)
 {
-    connect(&m_voteGrid, &clsGrid::MouseClick, this, &clsTGame::VoteClick);
-    connect(&m_bars, &clsTGraphEx::Click, this, &clsTGame::VoteClick);
+    connect(&m_voteGrid, &CellGrid::MouseClick, this, &MatchList::VoteClick);
+    connect(&m_bars, &VoteBars::Click, this, &MatchList::VoteClick);
 }
 
-void clsTGame::Initialize(GridSurface *objPictureBox, GridSurface *voteArea, BarSurface *voteBars, bool blnType)
+void MatchList::initialize(GridSurface *surface, GridSurface *voteArea, BarSurface *voteBars, bool byColumn)
 {
     m_err.guard(QStringLiteral("Initialize"), 0, [&] {
-        initializeMatchGrid(objPictureBox, blnType);
+        initializeMatchGrid(surface, byColumn);
         initializeVoteGrid(voteArea);
-        m_bars.Initialize(voteBars);
+        m_bars.initialize(voteBars);
         m_initialized = true;
         return 0;
     });
 }
 
-void clsTGame::initializeMatchGrid(GridSurface *area, bool showLeague)
+void MatchList::initializeMatchGrid(GridSurface *area, bool showLeague)
 {
-    m_grid.Initialize(area);
-    m_grid.SetGridColRow(6, Matches + 1, 50, 21);
+    m_grid.initialize(area);
+    m_grid.setGridColRow(6, Matches + 1, 50, 21);
     GridStyle::headerRow(m_grid);
-    m_grid.SetColWidth(LeagueColumn, showLeague ? GridStyle::pixelsX(20) : 0);
-    m_grid.SetColWidth(NumberColumn, GridStyle::pixelsX(20));
-    m_grid.SetColWidth(VoteColumn, GridStyle::pixelsX(203));
+    m_grid.setColWidth(LeagueColumn, showLeague ? GridStyle::pixelsX(20) : 0);
+    m_grid.setColWidth(NumberColumn, GridStyle::pixelsX(20));
+    m_grid.setColWidth(VoteColumn, GridStyle::pixelsX(203));
     const QString headings[] = {QStringLiteral("開催日"), QStringLiteral("Jx"),     QStringLiteral("No"),
                                 QStringLiteral("ホーム"), QStringLiteral("アウェイ"), QStringLiteral("投 票 率")};
     for (int col = DateColumn; col <= VoteColumn; ++col)
-        m_grid.SetCaption(col, 1, headings[col - 1]);
+        m_grid.setCaption(col, 1, headings[col - 1]);
     colorMatchRows();
     GridStyle::fitArea(m_grid);
-    m_grid.Refresh();
+    m_grid.refresh();
 }
 
-void clsTGame::initializeVoteGrid(GridSurface *area)
+void MatchList::initializeVoteGrid(GridSurface *area)
 {
-    const QRect place = VoteAreaRect();
-    m_voteGrid.Initialize(area);
-    m_voteGrid.Surface()->moveSurface(place.left(), place.top());
-    m_voteGrid.SetGridColRow(3, 2 * Matches, Convert::roundToLong(200.0 / 3.0), 14);
+    const QRect place = voteAreaRect();
+    m_voteGrid.initialize(area);
+    m_voteGrid.surface()->moveSurface(place.left(), place.top());
+    m_voteGrid.setGridColRow(3, 2 * Matches, Convert::roundToLong(200.0 / 3.0), 14);
     // Per match a row of rates and under it the place of the bar: together
     // as high as a row of the match grid.
     const int rateRow = scaledDown(14);
     const int barRow = scaledDown(21) - scaledDown(15);
     for (int match = 1; match <= Matches; ++match) {
-        m_voteGrid.SetRowHeight(2 * match - 1, rateRow);
-        m_voteGrid.SetRowHeight(2 * match, barRow);
+        m_voteGrid.setRowHeight(2 * match - 1, rateRow);
+        m_voteGrid.setRowHeight(2 * match, barRow);
     }
     colorVoteRows();
-    m_voteGrid.Refresh();
+    m_voteGrid.refresh();
     // The area covers the vote column and no more; the grid's last line
     // beyond it is cut off.
-    m_voteGrid.Surface()->resizeSurface(place.width(), place.height());
+    m_voteGrid.surface()->resizeSurface(place.width(), place.height());
 }
 
-void clsTGame::Attach(GridSurface *objPictureBox, GridSurface *voteArea, BarSurface *voteBars)
+void MatchList::attach(GridSurface *surface, GridSurface *voteArea, BarSurface *voteBars)
 {
-    m_grid.AttachSurface(objPictureBox);
-    m_voteGrid.AttachSurface(voteArea);
-    m_bars.AttachSurface(voteBars);
+    m_grid.attachSurface(surface);
+    m_voteGrid.attachSurface(voteArea);
+    m_bars.attachSurface(voteBars);
 }
 
-QRect clsTGame::VoteAreaRect() const
+QRect MatchList::voteAreaRect() const
 {
-    if (m_grid.Cols() < VoteColumn)
+    if (m_grid.cols() < VoteColumn)
         return {};
     const double one = DisplayScale::scaleX(1);
     int left = 0;
     for (int col = DateColumn; col < VoteColumn; ++col)
-        if (m_grid.ColWidth(col) > 0)
-            left = Convert::roundToLong(left + m_grid.ColWidth(col) + one);
-    const int top = Convert::roundToLong(DisplayScale::scaleY(1) + m_grid.RowHeight(1));
-    const int width = Convert::roundToLong(one + m_grid.ColWidth(VoteColumn));
-    const int height = Convert::roundToLong(m_grid.LayoutHeight() - m_grid.RowHeight(1) - DisplayScale::scaleY(1));
+        if (m_grid.colWidth(col) > 0)
+            left = Convert::roundToLong(left + m_grid.colWidth(col) + one);
+    const int top = Convert::roundToLong(DisplayScale::scaleY(1) + m_grid.rowHeight(1));
+    const int width = Convert::roundToLong(one + m_grid.colWidth(VoteColumn));
+    const int height = Convert::roundToLong(m_grid.layoutHeight() - m_grid.rowHeight(1) - DisplayScale::scaleY(1));
     return {left, top, width, height};
 }
 
-void clsTGame::colorMatchRows()
+void MatchList::colorMatchRows()
 {
     for (int match = 1; match <= Matches; ++match)
-        m_grid.BackColorRow(matchRow(match), matchColor(match));
+        m_grid.backColorRow(matchRow(match), matchColor(match));
 }
 
-void clsTGame::colorVoteRows()
+void MatchList::colorVoteRows()
 {
     for (int match = 1; match <= Matches; ++match) {
-        m_voteGrid.BackColorRow(2 * match - 1, matchColor(match));
-        m_voteGrid.BackColorRow(2 * match, matchColor(match));
+        m_voteGrid.backColorRow(2 * match - 1, matchColor(match));
+        m_voteGrid.backColorRow(2 * match, matchColor(match));
     }
 }
 
-void clsTGame::Schedure(const ScheduleData &schedule)
+void MatchList::showSchedule(const ScheduleData &schedule)
 {
     if (!m_initialized) {
         m_err.reportInitializeError(QStringLiteral("Schedure"));
@@ -133,21 +133,21 @@ void clsTGame::Schedure(const ScheduleData &schedule)
     }
     m_err.guard(QStringLiteral("Schedure"), 0, [&] {
         for (int match = 1; match <= Matches; ++match) {
-            const ScheduleGame &game = schedule.Game[std::size_t(match)];
+            const ScheduleGame &game = schedule.game[std::size_t(match)];
             const int row = matchRow(match);
-            m_grid.SetCaption(DateColumn, row, game.GameDate.isSet() ? Format::monthDay(game.GameDate) : QString());
-            m_grid.SetCaption(LeagueColumn, row, m_totoData.GetShortToJ1J2String(game.Home, game.GameDate.date().year()));
-            m_grid.SetCaption(NumberColumn, row, QString::number(match));
-            m_grid.SetCaption(HomeColumn, row, game.Home);
-            m_grid.SetCaption(AwayColumn, row, game.Away);
+            m_grid.setCaption(DateColumn, row, game.gameDate.isSet() ? Format::monthDay(game.gameDate) : QString());
+            m_grid.setCaption(LeagueColumn, row, m_totoData.getShortToJ1J2String(game.home, game.gameDate.date().year()));
+            m_grid.setCaption(NumberColumn, row, QString::number(match));
+            m_grid.setCaption(HomeColumn, row, game.home);
+            m_grid.setCaption(AwayColumn, row, game.away);
         }
         colorMatchRows();
-        m_grid.Refresh();
+        m_grid.refresh();
         return 0;
     });
 }
 
-void clsTGame::Vote(const VoteData &vote)
+void MatchList::vote(const VoteData &vote)
 {
     if (!m_initialized) {
         m_err.reportInitializeError(QStringLiteral("Vote"));
@@ -155,28 +155,28 @@ void clsTGame::Vote(const VoteData &vote)
     }
     m_err.guard(QStringLiteral("Vote"), 0, [&] {
         for (int match = 1; match <= Matches; ++match) {
-            const auto &votes = vote.Game[std::size_t(match)].Votes;
+            const auto &votes = vote.game[std::size_t(match)].votes;
             for (int col = 1; col <= 3; ++col)
-                m_voteGrid.SetCaption(col, 2 * match - 1,
-                                      Format::fixed(votes[std::size_t(OutcomeOfColumn[col - 1])].Rate.toDouble(), 2));
-            m_bars.SetVisible(match - 1, true);
-            m_bars.SetValue(match - 1, Convert::roundToLong(votes[1].Count.toDouble()),
-                            Convert::roundToLong(votes[0].Count.toDouble()),
-                            Convert::roundToLong(votes[2].Count.toDouble()));
+                m_voteGrid.setCaption(col, 2 * match - 1,
+                                      Format::fixed(votes[std::size_t(OutcomeOfColumn[col - 1])].rate.toDouble(), 2));
+            m_bars.setVisible(match - 1, true);
+            m_bars.setValue(match - 1, Convert::roundToLong(votes[1].count.toDouble()),
+                            Convert::roundToLong(votes[0].count.toDouble()),
+                            Convert::roundToLong(votes[2].count.toDouble()));
         }
         colorVoteRows();
-        m_voteGrid.Refresh();
-        m_bars.Refresh();
-        m_grid.SetCaption(VoteColumn, 1, VoteHeading(vote));
-        m_grid.Refresh();
+        m_voteGrid.refresh();
+        m_bars.refresh();
+        m_grid.setCaption(VoteColumn, 1, voteHeading(vote));
+        m_grid.refresh();
         return 0;
     });
 }
 
-QString clsTGame::VoteHeading(const VoteData &vote)
+QString MatchList::voteHeading(const VoteData &vote)
 {
-    if (vote.VoteTime.isSet())
-        return QStringLiteral("投票 ") + Format::dateHourMinute(vote.VoteTime) + u' '
-            + (vote.VoteTime == vote.SaleEnd ? QStringLiteral("[最終]") : QString());
-    return QStringLiteral("投 票 率") + (vote.Kaisaikai > 0 ? QStringLiteral(" (ユーザー定義)") : QString());
+    if (vote.voteTime.isSet())
+        return QStringLiteral("投票 ") + Format::dateHourMinute(vote.voteTime) + u' '
+            + (vote.voteTime == vote.saleEnd ? QStringLiteral("[最終]") : QString());
+    return QStringLiteral("投 票 率") + (vote.roundNumber > 0 ? QStringLiteral(" (ユーザー定義)") : QString());
 }

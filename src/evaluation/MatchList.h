@@ -16,34 +16,34 @@ class GridSurface;
 // of the 14 matches, and over the last column the vote area, which shows the
 // toto vote rates of "1", "0" and "2" as numbers and as a three-segment bar
 // per match. A click on the vote area raises VoteClick.
-class clsTGame : public QObject
+class MatchList : public QObject
 {
     Q_OBJECT
 
 public:
-    explicit clsTGame(QObject *parent = nullptr);
+    explicit MatchList(QObject *parent = nullptr);
 
-    // objPictureBox holds the match grid. voteArea is laid over the vote
-    // column: it is moved and sized here, in pixels of objPictureBox, and
-    // holds the vote grid; voteBars paints the bars over it. blnType shows
+    // surface holds the match grid. voteArea is laid over the vote
+    // column: it is moved and sized here, in pixels of surface, and
+    // holds the vote grid; voteBars paints the bars over it. byColumn shows
     // the league column.
-    void Initialize(GridSurface *objPictureBox, GridSurface *voteArea, BarSurface *voteBars, bool blnType);
+    void initialize(GridSurface *surface, GridSurface *voteArea, BarSurface *voteBars, bool byColumn);
     // The page's picture areas take the list as it stands.
-    void Attach(GridSurface *objPictureBox, GridSurface *voteArea, BarSurface *voteBars);
+    void attach(GridSurface *surface, GridSurface *voteArea, BarSurface *voteBars);
     // Date, league, number and teams of the 14 matches.
-    void Schedure(const ScheduleData &schedule);
+    void showSchedule(const ScheduleData &schedule);
     // Rates, bars and the heading of the vote column.
-    void Vote(const VoteData &vote);
+    void vote(const VoteData &vote);
 
     // "投票 yyyy/mm/dd hh:nn " and "[最終]" for the status at the end of sales;
     // "投 票 率", and " (ユーザー定義)" for a round's rates without a time stamp.
-    static QString VoteHeading(const VoteData &vote);
+    static QString voteHeading(const VoteData &vote);
     // Where the vote area lies over the match grid.
-    QRect VoteAreaRect() const;
+    QRect voteAreaRect() const;
 
-    const clsGrid &Grid() const { return m_grid; }
-    const clsGrid &VoteGrid() const { return m_voteGrid; }
-    const clsTGraphEx &Bars() const { return m_bars; }
+    const CellGrid &grid() const { return m_grid; }
+    const CellGrid &voteGrid() const { return m_voteGrid; }
+    const VoteBars &bars() const { return m_bars; }
 
 Q_SIGNALS:
     void VoteClick();
@@ -55,9 +55,9 @@ private:
     void colorVoteRows();
 
     ErrorReporter m_err{QStringLiteral("clsTGame")};
-    clsGrid m_grid;
-    clsGrid m_voteGrid;
-    clsTGraphEx m_bars;
-    clsTotoData m_totoData;
+    CellGrid m_grid;
+    CellGrid m_voteGrid;
+    VoteBars m_bars;
+    TeamNames m_totoData;
     bool m_initialized = false;
 };

@@ -11,9 +11,9 @@ constexpr int OutcomeOfColumn[3] = {1, 0, 2};
 QString markText(qint32 value)
 {
     switch (value) {
-    case clsTMultiResult::Official: return QStringLiteral("◎");
-    case clsTMultiResult::Assumed: return QStringLiteral("○");
-    case clsTMultiResult::Cancelled:
+    case OutcomeSelector::Official: return QStringLiteral("◎");
+    case OutcomeSelector::Assumed: return QStringLiteral("○");
+    case OutcomeSelector::Cancelled:
     case 4: return QStringLiteral("－");
     default: return QString();
     }
@@ -21,46 +21,46 @@ QString markText(qint32 value)
 
 } // namespace
 
-clsTMultiResult::clsTMultiResult(QObject *parent)
+OutcomeSelector::OutcomeSelector(QObject *parent)
     : QObject(parent)
 {
-    connect(&m_grid, &clsGrid::MouseClick, this, &clsTMultiResult::onMouseClick);
+    connect(&m_grid, &CellGrid::MouseClick, this, &OutcomeSelector::onMouseClick);
 }
 
-QStringList clsTMultiResult::PopupItems()
+QStringList OutcomeSelector::popupItems()
 {
     return {QStringLiteral("中止")};
 }
 
-void clsTMultiResult::Initialize(GridSurface *objPictureBox, int lngWidth, int lngHeight)
+void OutcomeSelector::initialize(GridSurface *surface, int width, int height)
 {
     m_err.guard(QStringLiteral("Initialize"), 0, [&] {
-        m_grid.Initialize(objPictureBox);
-        GridStyle::markColumns(m_grid, lngWidth, lngHeight);
+        m_grid.initialize(surface);
+        GridStyle::markColumns(m_grid, width, height);
         GridStyle::bandRows(m_grid, 3);
         GridStyle::fitArea(m_grid);
-        m_grid.Refresh();
+        m_grid.refresh();
         return 0;
     });
 }
 
-void clsTMultiResult::Attach(GridSurface *area)
+void OutcomeSelector::attach(GridSurface *area)
 {
-    m_grid.AttachSurface(area);
+    m_grid.attachSurface(area);
 }
 
-void clsTMultiResult::SetResult(const ResultData &result)
+void OutcomeSelector::setResult(const ResultData &result)
 {
     m_result = result;
 }
 
-void clsTMultiResult::SetValue(const GameStateTable &lngValue)
+void OutcomeSelector::setValue(const GameStateTable &value)
 {
-    m_value = lngValue;
+    m_value = value;
     redraw(false);
 }
 
-MatchFlags clsTMultiResult::GetVisible() const
+MatchFlags OutcomeSelector::getVisible() const
 {
     MatchFlags visible{};
     for (int match = 0; match < Matches; ++match)
@@ -69,20 +69,20 @@ MatchFlags clsTMultiResult::GetVisible() const
     return visible;
 }
 
-void clsTMultiResult::SetPopup(int Index)
+void OutcomeSelector::setPopup(int Index)
 {
     if (Index == 0 && m_clickedMatch >= 0 && m_clickedMatch < Matches)
         m_value[std::size_t(m_clickedMatch)].fill(Cancelled);
     redraw(true);
 }
 
-void clsTMultiResult::Clear()
+void OutcomeSelector::clear()
 {
     m_value = {};
     redraw(false);
 }
 
-void clsTMultiResult::onMouseClick(int button, int, int col, int row)
+void OutcomeSelector::onMouseClick(int button, int, int col, int row)
 {
     m_clickedMatch = row - 2;
     m_clickedOutcome = OutcomeOfColumn[col - 1];
@@ -92,31 +92,31 @@ void clsTMultiResult::onMouseClick(int button, int, int col, int row)
         toggle(m_clickedMatch, m_clickedOutcome);
         redraw(true);
     } else if (button == 2) {
-        const int chosen = m_grid.Surface()->popupMenu(PopupItems());
+        const int chosen = m_grid.surface()->popupMenu(popupItems());
         if (chosen >= 0)
-            SetPopup(chosen);
+            setPopup(chosen);
     }
 }
 
-void clsTMultiResult::toggle(int match, int outcome)
+void OutcomeSelector::toggle(int match, int outcome)
 {
     auto &states = m_value[std::size_t(match)];
     const qint32 old = states[std::size_t(outcome)];
     states.fill(None);
     if (old != None)
         return;   // a second click on a marked cell empties the match
-    const bool official = m_result.Kaisaikai >= 1 && m_result.Game[std::size_t(match + 1)].Outcome == outcome;
+    const bool official = m_result.roundNumber >= 1 && m_result.game[std::size_t(match + 1)].Outcome == outcome;
     states[std::size_t(outcome)] = official ? Official : Assumed;
 }
 
-void clsTMultiResult::redraw(bool click)
+void OutcomeSelector::redraw(bool click)
 {
     m_err.guard(QStringLiteral("Redraw"), 0, [&] {
         for (int match = 0; match < Matches; ++match)
             for (int col = 1; col <= 3; ++col)
-                m_grid.SetCaption(col, rowOfMatch(match),
+                m_grid.setCaption(col, rowOfMatch(match),
                                   markText(m_value[std::size_t(match)][std::size_t(OutcomeOfColumn[col - 1])]));
-        m_grid.Refresh();
+        m_grid.refresh();
         return 0;
     });
     if (m_value == m_reported)

@@ -12,7 +12,7 @@ class GridSurface;
 // The game-state selector: per match which outcome is the official result
 // (◎), which one the user assumes (○), or that the match is cancelled (－).
 // The user edits it with the mouse; every change is reported with Change.
-class clsTMultiResult : public QObject
+class OutcomeSelector : public QObject
 {
     Q_OBJECT
 
@@ -20,25 +20,25 @@ public:
     // Values of the game-state table.
     enum State : qint32 { None = 0, Official = 1, Assumed = 2, Cancelled = 3 };
 
-    explicit clsTMultiResult(QObject *parent = nullptr);
+    explicit OutcomeSelector(QObject *parent = nullptr);
 
-    void Initialize(GridSurface *objPictureBox, int lngWidth, int lngHeight);
+    void initialize(GridSurface *surface, int width, int height);
     // The page's picture area takes the table as it stands.
-    void Attach(GridSurface *area);
+    void attach(GridSurface *area);
     // The round's result tells an official outcome (◎) from an assumption (○).
-    void SetResult(const ResultData &result);
-    GameStateTable GetValue() const { return m_value; }
-    void SetValue(const GameStateTable &lngValue);
+    void setResult(const ResultData &result);
+    GameStateTable getValue() const { return m_value; }
+    void setValue(const GameStateTable &value);
     // True where the game-state value is greater than 0.
-    MatchFlags GetVisible() const;
+    MatchFlags getVisible() const;
     // The pop-up menu's choice for the clicked match: 0 is "中止".
-    void SetPopup(int Index);
-    void Clear();
+    void setPopup(int Index);
+    void clear();
 
     // The items of the pop-up menu of a match row.
-    static QStringList PopupItems();
+    static QStringList popupItems();
 
-    const clsGrid &Grid() const { return m_grid; }
+    const CellGrid &grid() const { return m_grid; }
 
 Q_SIGNALS:
     // The table differs from the one last reported; Click when the mouse or
@@ -51,7 +51,7 @@ private:
     void redraw(bool click);
 
     ErrorReporter m_err{QStringLiteral("clsTMultiResult")};
-    clsGrid m_grid;
+    CellGrid m_grid;
     GameStateTable m_value{};
     GameStateTable m_reported{};
     ResultData m_result;

@@ -13,7 +13,7 @@
 
 namespace {
 
-constexpr int Matches = clsTMoney::MatchCount;
+constexpr int Matches = PrizeEstimator::MatchCount;
 
 // A product of 14 percentages times this is a product of 14 fractions.
 constexpr double PercentProductScale = 1e28; // 100^14
@@ -25,10 +25,10 @@ Money hundredths(qint64 value)
 
 // Pool slice per ticket of grades 1 to 3: fixed parts of 100 × 0.5 yen,
 // exact in money arithmetic.
-std::array<double, 3> numerators(qint32 kaisaikai)
+std::array<double, 3> numerators(qint32 roundNumber)
 {
     const Money base = Money::fromWhole(100) * hundredths(50);
-    const bool newRules = clsToto::HasFifthGradeShares(kaisaikai);
+    const bool newRules = LotteryRules::hasFifthGradeShares(roundNumber);
     const std::array<Money, 3> parts{hundredths(newRules ? 78 : 80), hundredths(10),
                                      hundredths(newRules ? 4 : 5)};
     std::array<double, 3> result{};
@@ -144,12 +144,12 @@ QString procedureName(int grade)
 
 } // namespace
 
-clsTMoney::clsTMoney()
+PrizeEstimator::PrizeEstimator()
 {
     clearVoteData();
 }
 
-void clsTMoney::clearVoteData()
+void PrizeEstimator::clearVoteData()
 {
     m_numerator = numerators(0);
     for (auto &match : m_share)
@@ -158,24 +158,24 @@ void clsTMoney::clearVoteData()
         match.fill(100.0);
 }
 
-void clsTMoney::SetVoteData(const VoteData &vote)
+void PrizeEstimator::setVoteData(const VoteData &vote)
 {
     const bool ok = m_err.guard(QStringLiteral("SetVoteData"), false, [&] {
         MarkTable share{};
         for (int match = 0; match < Matches; ++match) {
-            const auto &votes = vote.Game[match + 1].Votes;
+            const auto &votes = vote.game[match + 1].votes;
             // The total is kept as a 32-bit count: an absurd one is refused.
             qint32 total = 0;
             for (const VoteShare &mark : votes)
-                total = Convert::roundToLong(double(total) + mark.Count.toDouble());
+                total = Convert::roundToLong(double(total) + mark.count.toDouble());
             for (size_t mark = 0; mark < votes.size(); ++mark) {
                 if (total != 0)
-                    share[match][mark] = votes[mark].Count.toDouble() / total * 100;
+                    share[match][mark] = votes[mark].count.toDouble() / total * 100;
                 else
-                    share[match][mark] = vote.Kaisaikai != 0 ? 100.0 / 3 : 0.0;
+                    share[match][mark] = vote.roundNumber != 0 ? 100.0 / 3 : 0.0;
             }
         }
-        m_numerator = numerators(vote.Kaisaikai);
+        m_numerator = numerators(vote.roundNumber);
         m_share = share;
         for (int match = 0; match < Matches; ++match)
             for (size_t mark = 0; mark < share[match].size(); ++mark)
@@ -187,29 +187,29 @@ void clsTMoney::SetVoteData(const VoteData &vote)
         clearVoteData();
 }
 
-Money clsTMoney::GetMoney1(std::span<const qint32> lngKousei) const
+Money PrizeEstimator::getMoney1(std::span<const qint32> marks) const
 {
-    return getMoney(1, lngKousei);
+    return getMoney(1, marks);
 }
 
-Money clsTMoney::GetMoney2(std::span<const qint32> lngKousei) const
+Money PrizeEstimator::getMoney2(std::span<const qint32> marks) const
 {
-    return getMoney(2, lngKousei);
+    return getMoney(2, marks);
 }
 
-Money clsTMoney::GetMoney3(std::span<const qint32> lngKousei) const
+Money PrizeEstimator::getMoney3(std::span<const qint32> marks) const
 {
-    return getMoney(3, lngKousei);
+    return getMoney(3, marks);
 }
 
-Money clsTMoney::getMoney(int grade, std::span<const qint32> lngKousei) const
+Money PrizeEstimator::getMoney(int grade, std::span<const qint32> marks) const
 {
     return m_err.guard(procedureName(grade), Money(), [&] {
-        if (lngKousei.size() < size_t(Matches))
+        if (marks.size() < size_t(Matches))
             throw RuntimeError::fromNumber(RuntimeError::SubscriptOutOfRange);
         HitChance<1> chance;
         for (int match = 0; match < Matches; ++match) {
-            const qint32 mark = lngKousei[match];
+            const qint32 mark = marks[match];
             if (mark < 0 || mark > 2)
                 throw RuntimeError::fromNumber(RuntimeError::SubscriptOutOfRange);
             chance.hit[match][0] = m_share[match][mark];
@@ -219,7 +219,7 @@ Money clsTMoney::getMoney(int grade, std::span<const qint32> lngKousei) const
     });
 }
 
-Money clsTMoney::toEstimate(int grade, double hitChance) const
+Money PrizeEstimator::toEstimate(int grade, double hitChance) const
 {
     const double estimate = hitChance > 0 ? m_numerator[grade - 1] / hitChance : 0.0;
     if (estimate > double(Ceiling))
@@ -229,7 +229,7 @@ Money clsTMoney::toEstimate(int grade, double hitChance) const
     return Money::fromWhole(Money::fromDouble(estimate).wholeUnits());
 }
 
-void clsTMoney::GetMoneyList(int grade, std::span<const qint32> singles, std::span<Money> estimates) const
+void PrizeEstimator::getMoneyList(int grade, std::span<const qint32> singles, std::span<Money> estimates) const
 {
     m_err.guard(procedureName(grade), false, [&] {
         if (grade < 1 || grade > 3 || estimates.size() < singles.size())
@@ -242,11 +242,11 @@ void clsTMoney::GetMoneyList(int grade, std::span<const qint32> singles, std::sp
     });
 }
 
-bool clsTMoney::estimateByLanes(int grade, std::span<const qint32> singles, std::span<Money> estimates) const
+bool PrizeEstimator::estimateByLanes(int grade, std::span<const qint32> singles, std::span<Money> estimates) const
 {
     constexpr int Lanes = 8;
-    const clsTNumber number;
-    std::array<qint32, Matches> kousei{};
+    const SingleCode number;
+    std::array<qint32, Matches> marks{};
     bool badCode = false;
     for (size_t first = 0; first < singles.size(); first += Lanes) {
         const int used = int(std::min<size_t>(Lanes, singles.size() - first));
@@ -254,13 +254,13 @@ bool clsTMoney::estimateByLanes(int grade, std::span<const qint32> singles, std:
         for (int l = 0; l < Lanes; ++l) {
             // Unused lanes repeat the last single; their results are dropped.
             const qint32 code = singles[first + std::min(l, used - 1)];
-            const bool valid = clsTNumber::isValidCode(code);
+            const bool valid = SingleCode::isValidCode(code);
             badCode = badCode || !valid;
-            number.NoToLong(valid ? code : 0, kousei);
+            number.codeToInts(valid ? code : 0, marks);
             for (int match = 0; match < Matches; ++match) {
                 // An invalid code gets no hit chance, hence no estimate.
-                chance.hit[match][l] = valid ? m_share[match][kousei[match]] : 0.0;
-                chance.miss[match][l] = m_miss[match][kousei[match]];
+                chance.hit[match][l] = valid ? m_share[match][marks[match]] : 0.0;
+                chance.miss[match][l] = m_miss[match][marks[match]];
             }
         }
         const auto hitChance = chance.forGrade(grade);
@@ -272,14 +272,14 @@ bool clsTMoney::estimateByLanes(int grade, std::span<const qint32> singles, std:
 
 // Estimates every single of the space, indexed by code, straight into the
 // list when it is the space in code order, else into a table read per single.
-bool clsTMoney::estimateByTree(int grade, std::span<const qint32> singles, std::span<Money> estimates) const
+bool PrizeEstimator::estimateByTree(int grade, std::span<const qint32> singles, std::span<Money> estimates) const
 {
-    bool inCodeOrder = singles.size() == size_t(clsTNumber::CodeCount);
+    bool inCodeOrder = singles.size() == size_t(SingleCode::CodeCount);
     for (size_t i = 0; inCodeOrder && i < singles.size(); ++i)
         inCodeOrder = singles[i] == qint32(i);
     std::vector<Money, LargeTableAllocator<Money>> table;
     if (!inCodeOrder)
-        table.resize(size_t(clsTNumber::CodeCount));
+        table.resize(size_t(SingleCode::CodeCount));
     const std::span<Money> byCode = inCodeOrder ? estimates.first(singles.size()) : std::span<Money>(table);
 
     const HitChanceTree tree(grade, m_share, m_miss);
@@ -296,7 +296,7 @@ bool clsTMoney::estimateByTree(int grade, std::span<const qint32> singles, std::
     std::atomic<bool> badCode = false;
     runHalvesOnTwoThreads(singles.size(), [&](size_t begin, size_t end) {
         for (size_t i = begin; i < end; ++i) {
-            const bool valid = clsTNumber::isValidCode(singles[i]);
+            const bool valid = SingleCode::isValidCode(singles[i]);
             if (!valid)
                 badCode = true;
             estimates[i] = valid ? table[size_t(singles[i])] : Money();

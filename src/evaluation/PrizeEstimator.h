@@ -17,26 +17,26 @@
 //
 // Estimates are whole yen, at most Ceiling; 0 means no estimate (no vote data,
 // or an outcome nobody voted for).
-class clsTMoney
+class PrizeEstimator
 {
 public:
     static constexpr int MatchCount = RoundData::MatchCount;
     static constexpr qint64 Ceiling = 99'999'999'999;
 
-    clsTMoney();
+    PrizeEstimator();
 
     // Recomputes the pool slices and the vote shares from the record.
-    void SetVoteData(const VoteData &vote);
+    void setVoteData(const VoteData &vote);
 
-    // lngKousei: the mark codes (0, 1, 2) of matches No. 1 to 14.
-    Money GetMoney1(std::span<const qint32> lngKousei) const;
-    Money GetMoney2(std::span<const qint32> lngKousei) const;
-    Money GetMoney3(std::span<const qint32> lngKousei) const;
+    // marks: the mark codes (0, 1, 2) of matches No. 1 to 14.
+    Money getMoney1(std::span<const qint32> marks) const;
+    Money getMoney2(std::span<const qint32> marks) const;
+    Money getMoney3(std::span<const qint32> marks) const;
 
     // The estimate of one grade (1 to 3) for every single code of a list,
-    // equal to GetMoney1/2/3 of its marks; several singles are worked at
+    // equal to getMoney1/2/3 of its marks; several singles are worked at
     // once. A code outside 0..4,782,968 is reported once and gets 0.
-    void GetMoneyList(int grade, std::span<const qint32> singles, std::span<Money> estimates) const;
+    void getMoneyList(int grade, std::span<const qint32> singles, std::span<Money> estimates) const;
 
 private:
     using MarkTable = std::array<std::array<double, RoundData::MarkCount>, MatchCount>;
@@ -45,7 +45,7 @@ private:
     // walked as a tree, which costs about as much as a quarter of it singly.
     static constexpr size_t TreeListSize = 4782969 / 4;
 
-    Money getMoney(int grade, std::span<const qint32> lngKousei) const;
+    Money getMoney(int grade, std::span<const qint32> marks) const;
     // Both return true when a code of the list stands for no single.
     bool estimateByLanes(int grade, std::span<const qint32> singles, std::span<Money> estimates) const;
     bool estimateByTree(int grade, std::span<const qint32> singles, std::span<Money> estimates) const;

@@ -39,36 +39,36 @@ qint32 gameState(const QString &text)
 
 } // namespace
 
-ResultAssumptionFile::ResultAssumptionFile(qint32 lngKaisaikai, const QString &strKumi)
-    : m_path(QStringLiteral("SysData\\Temp\\BIG_Result_") + Format::zeroPadded(lngKaisaikai, 3)
-             + (strKumi.isEmpty() ? QString() : u'_' + strKumi) + QStringLiteral(".dat"))
+ResultAssumptionFile::ResultAssumptionFile(qint32 roundNumber, const QString &group)
+    : m_path(QStringLiteral("SysData\\Temp\\BIG_Result_") + Format::zeroPadded(roundNumber, 3)
+             + (group.isEmpty() ? QString() : u'_' + group) + QStringLiteral(".dat"))
 {
 }
 
 bool ResultAssumptionFile::exists() const
 {
-    return clsFileSystemObject::FileExists(m_path);
+    return PathRules::fileExists(m_path);
 }
 
 void ResultAssumptionFile::remove() const
 {
-    if (!clsFileSystemObject::DeleteFile(m_path))
+    if (!PathRules::deleteFile(m_path))
         throw RuntimeError::fromNumber(RuntimeError::PermissionDenied);
 }
 
 void ResultAssumptionFile::read(GameStateTable &table) const
 {
-    clsFileStream stream;
+    TextFile stream;
     QString text;
     // An unreadable file has been reported by the stream; it reads as no lines.
-    if (!stream.LoadFromFile(m_path, text))
+    if (!stream.loadFromFile(m_path, text))
         text.clear();
     parse(text, table);
 }
 
 bool ResultAssumptionFile::write(const GameStateTable &table) const
 {
-    return clsFileStream().SaveToFile(m_path, render(table));
+    return TextFile().saveToFile(m_path, render(table));
 }
 
 QString ResultAssumptionFile::render(const GameStateTable &table)

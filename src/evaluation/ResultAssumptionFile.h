@@ -10,7 +10,7 @@
 class ResultAssumptionFile
 {
 public:
-    ResultAssumptionFile(qint32 lngKaisaikai, const QString &strKumi);
+    ResultAssumptionFile(qint32 roundNumber, const QString &group);
 
     // Relative to the application folder: SysData\Temp\BIG_Result_005.dat,
     // SysData\Temp\BIG_Result_512_A.dat.

@@ -129,14 +129,14 @@ std::array<quint8, HalfCodes> halfMisses(const HitTable &hits, int first)
 
 } // namespace
 
-GradeCounts ResultGrader::GradeCodes(std::span<const qint32> codes, const HitTable &hits)
+GradeCounts ResultGrader::gradeCodes(std::span<const qint32> codes, const HitTable &hits)
 {
     const std::array<quint8, HalfCodes> low = halfMisses(hits, 0);
     const std::array<quint8, HalfCodes> high = halfMisses(hits, HalfMatches);
     std::array<std::array<qint32, 16>, 4> tallies{};
     std::size_t at = 0;
     const auto missesOf = [&](qint32 code) {
-        if (code < 0 || code > clsTNumber::MaxCode)
+        if (code < 0 || code > SingleCode::MaxCode)
             throw RuntimeError::fromNumber(RuntimeError::InvalidCall);
         const quint32 upper = quint32(code) / HalfCodes;
         return low[quint32(code) - upper * HalfCodes] + high[upper];
@@ -153,7 +153,7 @@ GradeCounts ResultGrader::GradeCodes(std::span<const qint32> codes, const HitTab
     return counts;
 }
 
-HitTable ResultGrader::MakeHitTable(const GameStateTable &state)
+HitTable ResultGrader::makeHitTable(const GameStateTable &state)
 {
     HitTable hits{};
     for (int match = 0; match < Matches; ++match) {
@@ -197,15 +197,15 @@ void ResultGrader::resize(qint32 count)
 
 void ResultGrader::decode(std::span<const qint32> codes, qint32 from, qint32 to)
 {
-    std::array<quint8, Matches> kousei{};
+    std::array<quint8, Matches> marks{};
     for (qint32 single = from; single < to; ++single) {
         const qint32 code = codes[std::size_t(single)];
-        if (code < 0 || code > clsTNumber::MaxCode)
+        if (code < 0 || code > SingleCode::MaxCode)
             throw RuntimeError::fromNumber(RuntimeError::InvalidCall);
-        m_number.NoToByte(code, kousei);
+        m_number.codeToBytes(code, marks);
         quint8 *row = m_marks.data() + single;
         for (int match = 0; match < Matches; ++match, row += m_count)
-            *row = kousei[std::size_t(match)];
+            *row = marks[std::size_t(match)];
     }
 }
 

@@ -17,11 +17,11 @@
 class ResultGrader
 {
 public:
-    static constexpr int Matches = clsTNumber::MatchCount;
+    static constexpr int Matches = SingleCode::MatchCount;
 
     // A match with nothing known or assumed is open: every mark hits (4).
     // Otherwise each mark hits where its game-state value is not 0.
-    static HitTable MakeHitTable(const GameStateTable &state);
+    static HitTable makeHitTable(const GameStateTable &state);
 
     // Forgets every single; the room stays for the next list.
     void clear();
@@ -45,7 +45,7 @@ public:
     // mark table. A code splits into two halves of seven matches whose
     // misses come from two tables made from the hit table. A code that
     // stands for no single throws RuntimeError.
-    static GradeCounts GradeCodes(std::span<const qint32> codes, const HitTable &hits);
+    static GradeCounts gradeCodes(std::span<const qint32> codes, const HitTable &hits);
 
     quint8 mark(qint32 single, int match) const
     {
@@ -57,7 +57,7 @@ public:
     std::span<const quint8> marksOfMatch(int match) const;
 
 private:
-    clsTNumber m_number;
+    SingleCode m_number;
     qint32 m_count = 0;
     std::vector<quint8, LargeTableAllocator<quint8>> m_marks; // match by match: match m at m × count
     std::vector<quint8, LargeTableAllocator<quint8>> m_grades;

@@ -21,63 +21,63 @@ constexpr quint32 HitColor[5] = {
 
 } // namespace
 
-void clsTResultGrid::Initialize(GridSurface *objPictureBox, int lngWidth, int lngHeight)
+void ResultGrid::initialize(GridSurface *surface, int width, int height)
 {
     m_err.guard(QStringLiteral("Initialize"), 0, [&] {
-        m_grid.Initialize(objPictureBox);
-        m_grid.SetGridColRow(Columns, GradeRow, lngWidth, lngHeight);
-        m_grid.SetFontSize(11);
+        m_grid.initialize(surface);
+        m_grid.setGridColRow(Columns, GradeRow, width, height);
+        m_grid.setFontSize(11);
         for (int col = 1; col <= Columns; ++col)
-            m_grid.SetCaption(col, 1, QString::number(col));
+            m_grid.setCaption(col, 1, QString::number(col));
         GridStyle::headerRow(m_grid);
         GridStyle::fitArea(m_grid);
-        m_grid.Refresh();
+        m_grid.refresh();
         return 0;
     });
 }
 
-void clsTResultGrid::SetColorImage(const QVariant &objImage, quint32 lngColor)
+void ResultGrid::setColorImage(const QVariant &image, quint32 color)
 {
-    m_grid.SetColorImage(objImage, lngColor);
+    m_grid.setColorImage(image, color);
 }
 
-void clsTResultGrid::SetValue(int lngNo, const Marks &bytValue, const Hits &bytColor, int lngKaisaikai)
+void ResultGrid::setValue(int code, const Marks &byteValue, const Hits &colorIndex, int roundNumber)
 {
     m_err.guard(QStringLiteral("SetValue"), 0, [&] {
-        const int col = lngNo + 1;
+        const int col = code + 1;
         for (int match = 1; match <= Matches; ++match) {
-            m_grid.SetCaption(col, match + 1, QString::number(bytValue[std::size_t(match - 1)]));
-            const quint8 hit = bytColor[std::size_t(match - 1)];
+            m_grid.setCaption(col, match + 1, QString::number(byteValue[std::size_t(match - 1)]));
+            const quint8 hit = colorIndex[std::size_t(match - 1)];
             if (hit < std::size(HitColor))
-                m_grid.SetBackColor(col, match + 1, HitColor[hit]);
+                m_grid.setBackColor(col, match + 1, HitColor[hit]);
         }
-        const int gradeCode = bytValue[Matches];
-        m_grid.SetCaption(col, GradeRow, QString::number(gradeCode));
-        m_grid.SetBackColor(col, GradeRow,
-                            gradeCode <= clsToto::GetMaxGrade(lngKaisaikai) ? WinColor::Green : WinColor::White);
+        const int gradeCode = byteValue[Matches];
+        m_grid.setCaption(col, GradeRow, QString::number(gradeCode));
+        m_grid.setBackColor(col, GradeRow,
+                            gradeCode <= LotteryRules::getMaxGrade(roundNumber) ? WinColor::Green : WinColor::White);
         return 0;
     });
 }
 
-void clsTResultGrid::SetClear(int lngNo)
+void ResultGrid::setClear(int code)
 {
     m_err.guard(QStringLiteral("SetClear"), 0, [&] {
         for (int row = 2; row <= GradeRow; ++row) {
-            m_grid.SetCaption(lngNo + 1, row, QString());
-            m_grid.SetBackColor(lngNo + 1, row, WinColor::White);
+            m_grid.setCaption(code + 1, row, QString());
+            m_grid.setBackColor(code + 1, row, WinColor::White);
         }
         return 0;
     });
 }
 
-void clsTResultGrid::Clear()
+void ResultGrid::clear()
 {
     for (int no = 0; no < Columns; ++no)
-        SetClear(no);
-    Refresh();
+        setClear(no);
+    refresh();
 }
 
-void clsTResultGrid::Refresh()
+void ResultGrid::refresh()
 {
-    m_grid.Refresh();
+    m_grid.refresh();
 }

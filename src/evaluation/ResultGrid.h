@@ -11,7 +11,7 @@ class GridSurface;
 
 // The result grid: ten singles side by side, one column each, every mark
 // coloured by whether it hits, and the single's grade code at the bottom.
-class clsTResultGrid
+class ResultGrid
 {
 public:
     // Per match the mark code, then the grade code.
@@ -20,21 +20,21 @@ public:
     // official result, 2 hits an assumption, 3 cancelled, 4 open.
     using Hits = std::array<quint8, 14>;
 
-    void Initialize(GridSurface *objPictureBox, int lngWidth, int lngHeight);
+    void initialize(GridSurface *surface, int width, int height);
     // The page's picture area takes the table as it stands.
-    void Attach(GridSurface *area) { m_grid.AttachSurface(area); }
-    void SetColorImage(const QVariant &objImage, quint32 lngColor);
-    void ClearColorImages() { m_grid.ClearColorImages(); }
-    // Fills column lngNo + 1; no refresh.
-    void SetValue(int lngNo, const Marks &bytValue, const Hits &bytColor, int lngKaisaikai);
-    // Empties column lngNo + 1; no refresh.
-    void SetClear(int lngNo);
-    void Clear();
-    void Refresh();
+    void attach(GridSurface *area) { m_grid.attachSurface(area); }
+    void setColorImage(const QVariant &image, quint32 color);
+    void clearColorImages() { m_grid.clearColorImages(); }
+    // Fills column code + 1; no refresh.
+    void setValue(int code, const Marks &byteValue, const Hits &colorIndex, int roundNumber);
+    // Empties column code + 1; no refresh.
+    void setClear(int code);
+    void clear();
+    void refresh();
 
-    const clsGrid &Grid() const { return m_grid; }
+    const CellGrid &grid() const { return m_grid; }
 
 private:
     ErrorReporter m_err{QStringLiteral("clsTResultGrid")};
-    clsGrid m_grid;
+    CellGrid m_grid;
 };

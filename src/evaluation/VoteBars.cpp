@@ -40,18 +40,18 @@ int scaledDown(double layoutPixels)
 
 } // namespace
 
-clsTGraphEx::clsTGraphEx(QObject *parent)
+VoteBars::VoteBars(QObject *parent)
     : QObject(parent)
 {
 }
 
-clsTGraphEx::~clsTGraphEx()
+VoteBars::~VoteBars()
 {
     if (m_surface)
         m_surface->attachBars(nullptr);
 }
 
-void clsTGraphEx::Initialize(BarSurface *surface)
+void VoteBars::initialize(BarSurface *surface)
 {
     if (m_surface)
         m_surface->attachBars(nullptr);
@@ -59,10 +59,10 @@ void clsTGraphEx::Initialize(BarSurface *surface)
     m_bars = {};
     if (m_surface)
         m_surface->attachBars(this);
-    Refresh();
+    refresh();
 }
 
-void clsTGraphEx::AttachSurface(BarSurface *surface)
+void VoteBars::attachSurface(BarSurface *surface)
 {
     if (m_surface == surface)
         return;
@@ -71,45 +71,45 @@ void clsTGraphEx::AttachSurface(BarSurface *surface)
     m_surface = surface;
     if (m_surface)
         m_surface->attachBars(this);
-    Refresh();
+    refresh();
 }
 
-void clsTGraphEx::SetValue(int lngIndex, qint32 count1, qint32 count0, qint32 count2)
+void VoteBars::setValue(int index, qint32 count1, qint32 count0, qint32 count2)
 {
-    m_bars.at(std::size_t(lngIndex)).counts = {count1, count0, count2};
+    m_bars.at(std::size_t(index)).counts = {count1, count0, count2};
 }
 
-void clsTGraphEx::SetVisible(int lngIndex, bool blnValue)
+void VoteBars::setVisible(int index, bool on)
 {
-    m_bars.at(std::size_t(lngIndex)).visible = blnValue;
+    m_bars.at(std::size_t(index)).visible = on;
 }
 
-void clsTGraphEx::Refresh()
+void VoteBars::refresh()
 {
     if (!m_surface)
         return;
     QList<BarDrawing> bars;
     for (int index = 0; index < BarCount; ++index)
-        bars.append(Bar(index));
+        bars.append(bar(index));
     m_surface->drawBars(bars);
 }
 
-BarDrawing clsTGraphEx::Bar(int lngIndex) const
+BarDrawing VoteBars::bar(int index) const
 {
-    const auto &bar = m_bars.at(std::size_t(lngIndex));
+    const auto &bar = m_bars.at(std::size_t(index));
     BarDrawing drawing;
-    drawing.index = lngIndex;
+    drawing.index = index;
     drawing.visible = bar.visible;
     drawing.left = GridStyle::pixelsX(1);
     // Under the rates of its match: one match row (and its grid line) per bar.
-    drawing.top = scaledDown(15) + int(std::floor(DisplayScale::scaleY(21) + 1)) * lngIndex;
+    drawing.top = scaledDown(15) + int(std::floor(DisplayScale::scaleY(21) + 1)) * index;
     drawing.width = GridStyle::pixelsX(BarWidth);
     drawing.height = GridStyle::pixelsY(BarHeight);
-    drawing.segments = Segments(drawing.width, drawing.height, bar.counts);
+    drawing.segments = segments(drawing.width, drawing.height, bar.counts);
     return drawing;
 }
 
-QList<BarSegmentDrawing> clsTGraphEx::Segments(int width, int height, const std::array<qint32, 3> &counts)
+QList<BarSegmentDrawing> VoteBars::segments(int width, int height, const std::array<qint32, 3> &counts)
 {
     const qint64 total = qint64(counts[0]) + counts[1] + counts[2];
     if (total == 0)
@@ -120,13 +120,13 @@ QList<BarSegmentDrawing> clsTGraphEx::Segments(int width, int height, const std:
     QList<BarSegmentDrawing> segments;
     int left = 0;
     for (int segment = 0; segment < 3; ++segment) {
-        segments.append({left, widths[segment], Shading(SegmentColor[segment], height)});
+        segments.append({left, widths[segment], shading(SegmentColor[segment], height)});
         left += widths[segment];
     }
     return segments;
 }
 
-QList<quint32> clsTGraphEx::Shading(quint32 base, int height)
+QList<quint32> VoteBars::shading(quint32 base, int height)
 {
     QList<quint32> rows;
     int by = 0;
@@ -137,8 +137,8 @@ QList<quint32> clsTGraphEx::Shading(quint32 base, int height)
     return rows;
 }
 
-void clsTGraphEx::BarClick(int lngIndex)
+void VoteBars::barClick(int index)
 {
-    if (lngIndex >= 0 && lngIndex < BarCount)
-        Q_EMIT Click(lngIndex + 1);
+    if (index >= 0 && index < BarCount)
+        Q_EMIT Click(index + 1);
 }

@@ -10,7 +10,7 @@
 // rates, split left to right into the shares of the votes for "1", "0" and
 // "2", each segment shaded from the top. A bar without votes is grey. The
 // strip works out every pixel's colour; its surface only fills rectangles.
-class clsTGraphEx : public QObject
+class VoteBars : public QObject
 {
     Q_OBJECT
 
@@ -20,34 +20,34 @@ public:
     static constexpr int BarWidth = 203;
     static constexpr int BarHeight = 7;
 
-    explicit clsTGraphEx(QObject *parent = nullptr);
-    ~clsTGraphEx() override;
+    explicit VoteBars(QObject *parent = nullptr);
+    ~VoteBars() override;
 
     // Places the bars on the surface, every count 0 and every bar hidden.
-    void Initialize(BarSurface *surface);
+    void initialize(BarSurface *surface);
     // The page's bar area takes the bars as they stand.
-    void AttachSurface(BarSurface *surface);
+    void attachSurface(BarSurface *surface);
     // The surface is going away; the strip keeps its bars and draws nothing more.
-    void DetachSurface() { m_surface = nullptr; }
-    // Counts of the votes for "1", "0" and "2" of bar lngIndex (0-based).
-    void SetValue(int lngIndex, qint32 count1, qint32 count0, qint32 count2);
-    void SetVisible(int lngIndex, bool blnValue);
-    void Refresh();
+    void detachSurface() { m_surface = nullptr; }
+    // Counts of the votes for "1", "0" and "2" of bar index (0-based).
+    void setValue(int index, qint32 count1, qint32 count0, qint32 count2);
+    void setVisible(int index, bool on);
+    void refresh();
 
-    BarDrawing Bar(int lngIndex) const;
+    BarDrawing bar(int index) const;
     // Segments of a bar of the given size: three shares of the counts, or one
     // grey segment when there are no votes.
-    static QList<BarSegmentDrawing> Segments(int width, int height, const std::array<qint32, 3> &counts);
+    static QList<BarSegmentDrawing> segments(int width, int height, const std::array<qint32, 3> &counts);
     // The pixel rows of a segment: the base colour, 30 lighter, then 12 and
     // every further row 18 darker than the row above.
-    static QList<quint32> Shading(quint32 base, int height);
+    static QList<quint32> shading(quint32 base, int height);
 
-    // A click on bar lngIndex (0-based), from the surface.
-    void BarClick(int lngIndex);
+    // A click on bar index (0-based), from the surface.
+    void barClick(int index);
 
 Q_SIGNALS:
     // The 1-based match of the clicked bar.
-    void Click(int lngIndex);
+    void Click(int index);
 
 private:
     struct BarState

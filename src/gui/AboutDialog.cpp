@@ -13,7 +13,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-frmAbout::frmAbout(QWidget *owner, const QString &version)
+AboutDialog::AboutDialog(QWidget *owner, const QString &version)
     : QDialog(owner)
 {
     setObjectName(QStringLiteral("frmAbout"));
@@ -59,7 +59,7 @@ frmAbout::frmAbout(QWidget *owner, const QString &version)
     setFixedSize(sizeHint());
 }
 
-QLabel *frmAbout::link(const QString &name, const QString &address, const QString &shown)
+QLabel *AboutDialog::link(const QString &name, const QString &address, const QString &shown)
 {
     auto *label = new QLabel(QStringLiteral("<a href=\"%1\">%2</a>").arg(address.toHtmlEscaped(), shown.toHtmlEscaped()), this);
     label->setObjectName(name);
@@ -68,8 +68,8 @@ QLabel *frmAbout::link(const QString &name, const QString &address, const QStrin
     return label;
 }
 
-void frmAbout::ShowForm(QWidget *owner, const QString &version)
+void AboutDialog::showForm(QWidget *owner, const QString &version)
 {
-    frmAbout about(owner, version);
+    AboutDialog about(owner, version);
     about.exec();
 }

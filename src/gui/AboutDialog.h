@@ -6,15 +6,15 @@ class QLabel;
 
 // The About window: the program's picture, title, version, legal notice and
 // the publisher's mail and web links.
-class frmAbout : public QDialog
+class AboutDialog : public QDialog
 {
     Q_OBJECT
 
 public:
-    frmAbout(QWidget *owner, const QString &version);
+    AboutDialog(QWidget *owner, const QString &version);
 
     // Shows the window modally over owner, on top when the owner is.
-    static void ShowForm(QWidget *owner, const QString &version);
+    static void showForm(QWidget *owner, const QString &version);
 
 private:
     QLabel *link(const QString &name, const QString &address, const QString &shown);

@@ -44,7 +44,7 @@ CheckPage::CheckPage(MainDocument &document, const MainActions &actions, QWidget
     , m_resultGrid(gridView(QStringLiteral("picResult"), m_resultBase))
     , m_counts(gridView(QStringLiteral("picCount"), m_resultBase))
     , m_grades(gridView(QStringLiteral("picGrade"), this))
-    , m_kakutei(gridView(QStringLiteral("picKakutei"), this))
+    , m_confirmedPrizes(gridView(QStringLiteral("picKakutei"), this))
     , m_matches(gridView(QStringLiteral("picGame"), this))
 {
     setObjectName(QStringLiteral("picPage_2"));
@@ -52,13 +52,13 @@ CheckPage::CheckPage(MainDocument &document, const MainActions &actions, QWidget
     QList<QVariant> pictures;
     for (int picture = 0; picture < 4; ++picture)
         pictures.append(Pictures::resultState(picture, devicePixelRatioF()));
-    m_document.ResultEvaluation().Attach(m_resultGrid, m_grades, m_multi, m_counts, m_kakutei, pictures);
+    m_document.resultEvaluation().attach(m_resultGrid, m_grades, m_multi, m_counts, m_confirmedPrizes, pictures);
     auto *voteArea = new VoteAreaView(m_matches);
-    m_document.MatchList().Attach(m_matches, voteArea, voteArea);
+    m_document.matchList().attach(m_matches, voteArea, voteArea);
 
     m_resultView = createResultView();
     m_pageControls = createPageControls(actions);
-    connect(&m_document, &MainDocument::ResultButtonsChange, this, &CheckPage::refreshRevealButtons);
+    connect(&m_document, &MainDocument::resultButtonsChange, this, &CheckPage::refreshRevealButtons);
     refreshRevealButtons();
     placeParts();
 }
@@ -67,19 +67,19 @@ QWidget *CheckPage::createResultView()
 {
     auto *view = new QWidget(this);
     view->setObjectName(QStringLiteral("picResultView"));
-    m_cmdNext = button(QStringLiteral("次の結果を表示"), QStringLiteral("cmdNextResult"), view);
-    m_cmdAll = button(QStringLiteral("全ての結果を表示"), QStringLiteral("cmdAllResult"), view);
-    m_chkResultAll = new QCheckBox(QStringLiteral("常に全ての結果を表示する"), view);
-    m_chkResultAll->setObjectName(QStringLiteral("chkResultAll"));
-    m_chkResultAll->setChecked(m_document.State().ResultAll);
-    connect(m_cmdNext, &QPushButton::clicked, &m_document, &MainDocument::RevealNext);
-    connect(m_cmdAll, &QPushButton::clicked, &m_document, &MainDocument::RevealAll);
-    connect(m_chkResultAll, &QCheckBox::toggled, &m_document, &MainDocument::setResultAll);
+    m_nextButton = button(QStringLiteral("次の結果を表示"), QStringLiteral("cmdNextResult"), view);
+    m_allButton = button(QStringLiteral("全ての結果を表示"), QStringLiteral("cmdAllResult"), view);
+    m_resultAllCheck = new QCheckBox(QStringLiteral("常に全ての結果を表示する"), view);
+    m_resultAllCheck->setObjectName(QStringLiteral("chkResultAll"));
+    m_resultAllCheck->setChecked(m_document.State().resultAll);
+    connect(m_nextButton, &QPushButton::clicked, &m_document, &MainDocument::RevealNext);
+    connect(m_allButton, &QPushButton::clicked, &m_document, &MainDocument::RevealAll);
+    connect(m_resultAllCheck, &QCheckBox::toggled, &m_document, &MainDocument::setResultAll);
     auto *layout = new QHBoxLayout(view);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(m_cmdNext);
-    layout->addWidget(m_cmdAll);
-    layout->addWidget(m_chkResultAll);
+    layout->addWidget(m_nextButton);
+    layout->addWidget(m_allButton);
+    layout->addWidget(m_resultAllCheck);
     return view;
 }
 
@@ -87,25 +87,25 @@ QWidget *CheckPage::createPageControls(const MainActions &actions)
 {
     auto *controls = new QWidget(this);
     controls->setObjectName(QStringLiteral("picResultPage"));
-    clsTResult &result = m_document.ResultEvaluation();
-    auto *count = new QLabel(result.SingleCountText(), controls);
+    CheckPageController &result = m_document.resultEvaluation();
+    auto *count = new QLabel(result.singleCountText(), controls);
     count->setObjectName(QStringLiteral("lblResultCount"));
-    auto *page = new QLabel(result.PageText(), controls);
+    auto *page = new QLabel(result.pageText(), controls);
     page->setObjectName(QStringLiteral("lblResultPage"));
     QToolButton *previous = PageParts::arrow(Qt::LeftArrow, QStringLiteral("imgResultPrevious"), controls);
     QToolButton *next = PageParts::arrow(Qt::RightArrow, QStringLiteral("imgResultNext"), controls);
-    previous->setEnabled(result.PreviousEnabled());
-    next->setEnabled(result.NextEnabled());
-    connect(&result, &clsTResult::SingleCountTextChanged, count, &QLabel::setText);
-    connect(&result, &clsTResult::PageTextChanged, page, &QLabel::setText);
-    connect(&result, &clsTResult::PageArrowsChanged, this, [previous, next](bool back, bool forward) {
+    previous->setEnabled(result.previousEnabled());
+    next->setEnabled(result.nextEnabled());
+    connect(&result, &CheckPageController::SingleCountTextChanged, count, &QLabel::setText);
+    connect(&result, &CheckPageController::pageTextChanged, page, &QLabel::setText);
+    connect(&result, &CheckPageController::pageArrowsChanged, this, [previous, next](bool back, bool forward) {
         previous->setEnabled(back);
         next->setEnabled(forward);
     });
-    connect(previous, &QToolButton::clicked, &result, &clsTResult::MovePrevious);
-    connect(next, &QToolButton::clicked, &result, &clsTResult::MoveNext);
-    m_cmdGradeSort = button(QStringLiteral("当せん数順"), QStringLiteral("cmdGradeSort"), controls);
-    connect(m_cmdGradeSort, &QPushButton::clicked, actions.sortByHits, &QAction::trigger);
+    connect(previous, &QToolButton::clicked, &result, &CheckPageController::movePrevious);
+    connect(next, &QToolButton::clicked, &result, &CheckPageController::moveNext);
+    m_gradeSortButton = button(QStringLiteral("当せん数順"), QStringLiteral("cmdGradeSort"), controls);
+    connect(m_gradeSortButton, &QPushButton::clicked, actions.sortByHits, &QAction::trigger);
 
     auto *layout = new QHBoxLayout(controls);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -116,7 +116,7 @@ QWidget *CheckPage::createPageControls(const MainActions &actions)
     layout->addWidget(page);
     layout->addWidget(next);
     layout->addStretch();
-    layout->addWidget(m_cmdGradeSort);
+    layout->addWidget(m_gradeSortButton);
     return controls;
 }
 
@@ -140,12 +140,12 @@ void CheckPage::placeParts()
     m_pageControls->setGeometry(margin, rowBottom + gap, controlsWidth, m_pageControls->sizeHint().height());
     const int viewTop = m_pageControls->geometry().bottom() + 1 + gap;
     m_resultView->setGeometry(margin, viewTop, controlsWidth, m_resultView->sizeHint().height());
-    m_kakutei->move(margin, m_resultView->geometry().bottom() + 1 + scaled(10));
+    m_confirmedPrizes->move(margin, m_resultView->geometry().bottom() + 1 + scaled(10));
 }
 
 void CheckPage::refreshRevealButtons()
 {
-    const bool enabled = m_document.RevealEnabled();
-    m_cmdNext->setEnabled(enabled);
-    m_cmdAll->setEnabled(enabled);
+    const bool enabled = m_document.revealEnabled();
+    m_nextButton->setEnabled(enabled);
+    m_allButton->setEnabled(enabled);
 }

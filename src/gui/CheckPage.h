@@ -20,7 +20,7 @@ class CheckPage : public QWidget
 public:
     CheckPage(MainDocument &document, const MainActions &actions, QWidget *parent = nullptr);
 
-    QPushButton *gradeSortButton() const { return m_cmdGradeSort; }
+    QPushButton *gradeSortButton() const { return m_gradeSortButton; }
 
 private:
     QWidget *createResultView();
@@ -34,12 +34,12 @@ private:
     GridView *m_resultGrid;
     GridView *m_counts;
     GridView *m_grades;
-    GridView *m_kakutei;
+    GridView *m_confirmedPrizes;
     GridView *m_matches;
     QWidget *m_resultView = nullptr;
     QWidget *m_pageControls = nullptr;
-    QPushButton *m_cmdNext = nullptr;
-    QPushButton *m_cmdAll = nullptr;
-    QCheckBox *m_chkResultAll = nullptr;
-    QPushButton *m_cmdGradeSort = nullptr;
+    QPushButton *m_nextButton = nullptr;
+    QPushButton *m_allButton = nullptr;
+    QCheckBox *m_resultAllCheck = nullptr;
+    QPushButton *m_gradeSortButton = nullptr;
 };

@@ -22,39 +22,39 @@ QFont logFont()
 
 } // namespace
 
-frmWinInet::frmWinInet(QWidget *parent)
+ConnectionWindow::ConnectionWindow(QWidget *parent)
     : QWidget(parent, Qt::Tool)
-    , m_lstMsg(new QListWidget)
-    , m_cmdStop(new QPushButton(QStringLiteral("中止")))
+    , m_messageList(new QListWidget)
+    , m_stopButton(new QPushButton(QStringLiteral("中止")))
 {
     setObjectName(QStringLiteral("frmWinInet"));
     setWindowTitle(QStringLiteral(" インターネット接続"));
 
-    auto *picBase = new QFrame;
-    picBase->setObjectName(QStringLiteral("picBase"));
-    auto *imgEarthAni = new QLabel;
-    imgEarthAni->setObjectName(QStringLiteral("imgEarthAni"));
-    imgEarthAni->setPixmap(style()->standardIcon(QStyle::SP_DriveNetIcon).pixmap(32, 32));
-    imgEarthAni->setAlignment(Qt::AlignTop);
-    m_lstMsg->setObjectName(QStringLiteral("lstMsg"));
-    m_lstMsg->setFont(logFont());
-    m_cmdStop->setObjectName(QStringLiteral("cmdStop"));
-    m_cmdStop->setEnabled(false);
-    connect(m_cmdStop, &QPushButton::clicked, this, &frmWinInet::stopRequested);
+    auto *baseSurface = new QFrame;
+    baseSurface->setObjectName(QStringLiteral("picBase"));
+    auto *earthAnimation = new QLabel;
+    earthAnimation->setObjectName(QStringLiteral("imgEarthAni"));
+    earthAnimation->setPixmap(style()->standardIcon(QStyle::SP_DriveNetIcon).pixmap(32, 32));
+    earthAnimation->setAlignment(Qt::AlignTop);
+    m_messageList->setObjectName(QStringLiteral("lstMsg"));
+    m_messageList->setFont(logFont());
+    m_stopButton->setObjectName(QStringLiteral("cmdStop"));
+    m_stopButton->setEnabled(false);
+    connect(m_stopButton, &QPushButton::clicked, this, &ConnectionWindow::stopRequested);
 
     auto *right = new QVBoxLayout;
-    right->addWidget(m_lstMsg, 1);
-    right->addWidget(m_cmdStop, 0, Qt::AlignRight);
-    auto *baseLayout = new QHBoxLayout(picBase);
-    baseLayout->addWidget(imgEarthAni);
+    right->addWidget(m_messageList, 1);
+    right->addWidget(m_stopButton, 0, Qt::AlignRight);
+    auto *baseLayout = new QHBoxLayout(baseSurface);
+    baseLayout->addWidget(earthAnimation);
     baseLayout->addLayout(right, 1);
     auto *layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(picBase);
+    layout->addWidget(baseSurface);
     resize(int(DisplayScale::scaleX(420)), int(DisplayScale::scaleY(190)));
 }
 
-void frmWinInet::showOver(QWidget *owner)
+void ConnectionWindow::showOver(QWidget *owner)
 {
     const bool onTop = owner && owner->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
     if (parentWidget() != owner || windowFlags().testFlag(Qt::WindowStaysOnTopHint) != onTop)
@@ -64,42 +64,42 @@ void frmWinInet::showOver(QWidget *owner)
     update();
 }
 
-void frmWinInet::addLine(const QString &line)
+void ConnectionWindow::addLine(const QString &line)
 {
-    m_lstMsg->addItem(line);
-    m_lstMsg->setCurrentRow(m_lstMsg->count() - 1);
-    m_lstMsg->scrollToBottom();
-    m_lstMsg->update();
+    m_messageList->addItem(line);
+    m_messageList->setCurrentRow(m_messageList->count() - 1);
+    m_messageList->scrollToBottom();
+    m_messageList->update();
 }
 
-void frmWinInet::appendToLastLine(const QString &text)
+void ConnectionWindow::appendToLastLine(const QString &text)
 {
-    if (m_lstMsg->count() == 0) {
+    if (m_messageList->count() == 0) {
         addLine(text);
         return;
     }
-    QListWidgetItem *last = m_lstMsg->item(m_lstMsg->count() - 1);
+    QListWidgetItem *last = m_messageList->item(m_messageList->count() - 1);
     last->setText(last->text() + text);
-    m_lstMsg->update();
+    m_messageList->update();
 }
 
-void frmWinInet::closeLog(QWidget *owner)
+void ConnectionWindow::closeLog(QWidget *owner)
 {
     hide();
-    m_lstMsg->clear();
+    m_messageList->clear();
     if (owner)
         owner->update();
 }
 
-void frmWinInet::setStopEnabled(bool enabled)
+void ConnectionWindow::setStopEnabled(bool enabled)
 {
-    m_cmdStop->setEnabled(enabled);
+    m_stopButton->setEnabled(enabled);
 }
 
-QStringList frmWinInet::lines() const
+QStringList ConnectionWindow::lines() const
 {
     QStringList result;
-    for (int row = 0; row < m_lstMsg->count(); ++row)
-        result << m_lstMsg->item(row)->text();
+    for (int row = 0; row < m_messageList->count(); ++row)
+        result << m_messageList->item(row)->text();
     return result;
 }

@@ -8,12 +8,12 @@ class QPushButton;
 // The connection log window: the lines of the current downloads, the newest
 // in view, and 中止, which ends the running transfer. One exists per process;
 // closing it clears its lines.
-class frmWinInet : public QWidget
+class ConnectionWindow : public QWidget
 {
     Q_OBJECT
 
 public:
-    explicit frmWinInet(QWidget *parent = nullptr);
+    explicit ConnectionWindow(QWidget *parent = nullptr);
 
     // Shows the window non-modal over owner (may be null), kept above it
     // when the owner stays on top.
@@ -32,6 +32,6 @@ Q_SIGNALS:
     void stopRequested();
 
 private:
-    QListWidget *m_lstMsg;
-    QPushButton *m_cmdStop;
+    QListWidget *m_messageList;
+    QPushButton *m_stopButton;
 };

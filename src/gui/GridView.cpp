@@ -46,10 +46,10 @@ GridView::GridView(QWidget *parent)
 GridView::~GridView()
 {
     if (m_grid)
-        m_grid->DetachSurface();
+        m_grid->detachSurface();
 }
 
-void GridView::attachGrid(clsGrid *grid)
+void GridView::attachGrid(CellGrid *grid)
 {
     m_grid = grid;
 }
@@ -166,7 +166,7 @@ void GridView::mousePressEvent(QMouseEvent *event)
 {
     const QPoint at = event->position().toPoint();
     if (m_grid)
-        m_grid->MouseDown(MouseCodes::button(event->button()), MouseCodes::shift(event->modifiers()), at.x(), at.y());
+        m_grid->mouseDown(MouseCodes::button(event->button()), MouseCodes::shift(event->modifiers()), at.x(), at.y());
 }
 
 void GridView::mouseReleaseEvent(QMouseEvent *event)
@@ -176,10 +176,10 @@ void GridView::mouseReleaseEvent(QMouseEvent *event)
     const QPoint at = event->position().toPoint();
     // A release after dragging off the area is no click on it.
     if (!rect().contains(at)) {
-        m_grid->MouseCancel();
+        m_grid->mouseCancel();
         return;
     }
-    m_grid->MouseUp(MouseCodes::button(event->button()), MouseCodes::shift(event->modifiers()), at.x(), at.y());
+    m_grid->mouseUp(MouseCodes::button(event->button()), MouseCodes::shift(event->modifiers()), at.x(), at.y());
 }
 
 void GridView::mouseDoubleClickEvent(QMouseEvent *event)
@@ -191,6 +191,6 @@ void GridView::mouseDoubleClickEvent(QMouseEvent *event)
     const QPoint at = event->position().toPoint();
     if (!rect().contains(at))
         return;
-    const QPoint cell = m_grid->HitTest(at.x(), at.y());
+    const QPoint cell = m_grid->hitTest(at.x(), at.y());
     Q_EMIT cellDoubleClicked(cell.x(), cell.y());
 }

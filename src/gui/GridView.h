@@ -7,10 +7,10 @@
 #include <QPointer>
 #include <QWidget>
 
-class clsGrid;
+class CellGrid;
 class QPainter;
 
-// The picture area a clsGrid draws on. It keeps its drawing in an image of
+// The picture area a CellGrid draws on. It keeps its drawing in an image of
 // its own, so a refresh paints the changed cells there first and the screen
 // only ever shows whole tables. Presses and releases go to the grid, which
 // turns them into clicks on cells.
@@ -22,7 +22,7 @@ public:
     explicit GridView(QWidget *parent = nullptr);
     ~GridView() override;
 
-    void attachGrid(clsGrid *grid) override;
+    void attachGrid(CellGrid *grid) override;
     void resizeSurface(int width, int height) override;
     bool isSurfaceVisible() const override;
     void setSurfaceVisible(bool visible) override;
@@ -51,7 +51,7 @@ private:
     QImage blankCanvas(int width, int height) const;
     void drawCell(QPainter &painter, const GridCellDrawing &cell) const;
 
-    QPointer<clsGrid> m_grid;
+    QPointer<CellGrid> m_grid;
     QImage m_canvas;
     QFont m_font;
 };

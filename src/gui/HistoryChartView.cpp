@@ -13,8 +13,8 @@ namespace {
 Qt::Alignment toQt(int alignment)
 {
     switch (alignment) {
-    case clsGrid::AlignRight: return Qt::AlignRight | Qt::AlignVCenter;
-    case clsGrid::AlignCenter: return Qt::AlignHCenter | Qt::AlignVCenter;
+    case CellGrid::AlignRight: return Qt::AlignRight | Qt::AlignVCenter;
+    case CellGrid::AlignCenter: return Qt::AlignHCenter | Qt::AlignVCenter;
     default: return Qt::AlignLeft | Qt::AlignVCenter;
     }
 }
@@ -76,5 +76,5 @@ void HistoryChartView::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
     if (m_chart)
-        m_chart->Refresh();
+        m_chart->refresh();
 }

@@ -21,18 +21,18 @@ class QScrollArea;
 // folder, download the missing results and save the table. One per main
 // window; closing it hides it, so the folder picked stays while the program
 // runs. A double click on a row asks for that file to be opened.
-class frmHistory : public QWidget
+class HistoryWindow : public QWidget
 {
     Q_OBJECT
 
 public:
     // dialogs null: the platform's dialogs.
-    frmHistory(MainDocument &document, FileDialogs *dialogs, QWidget *owner);
-    ~frmHistory() override;
+    HistoryWindow(MainDocument &document, FileDialogs *dialogs, QWidget *owner);
+    ~HistoryWindow() override;
 
     // Shows the owner's one window, made at the first call, and refreshes it.
     // openFile opens a file as 開く does and shows its check page.
-    static frmHistory *ShowForm(QWidget *owner, MainDocument &document,
+    static HistoryWindow *showForm(QWidget *owner, MainDocument &document,
                                 const std::function<void(const QString &path)> &openFile);
 
     HistoryCommands &commands() { return m_commands; }
@@ -52,13 +52,13 @@ private:
 
     std::unique_ptr<FileDialogs> m_ownDialogs;
     HistoryCommands m_commands;
-    QLabel *m_lblFolder;
+    QLabel *m_folderLabel;
     QScrollArea *m_scroller;
     GridView *m_table;
     HistoryChartView *m_chart;
-    QPushButton *m_cmdFolder = nullptr;
-    QPushButton *m_cmdDownload = nullptr;
-    QPushButton *m_cmdSave = nullptr;
+    QPushButton *m_folderButton = nullptr;
+    QPushButton *m_downloadButton = nullptr;
+    QPushButton *m_saveButton = nullptr;
     QAction *m_actRefresh;
     QLabel *m_headings;
 };

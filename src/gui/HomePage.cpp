@@ -60,10 +60,10 @@ HomePage::HomePage(MainDocument &document, const MainActions &actions, QWidget *
     right->setSpacing(scaledY(8));
     right->addWidget(createDownloadFrame());
     QWidget *quorvel = createTeamNameFrame(QStringLiteral("Quorvelよりダウンロード"),
-                                           QStringLiteral("cmdQuorvelDownload"), m_cmdQuorvelDownload);
+                                           QStringLiteral("cmdQuorvelDownload"), m_teamNameUpdateButton);
     right->addWidget(quorvel);
-    connect(m_cmdQuorvelDownload, &QPushButton::clicked, actions.updateTeamNames, &QAction::trigger);
-    right->addWidget(createTeamNameFrame(QStringLiteral("ユーザー定義"), QStringLiteral("cmdUser2"), m_cmdUser2));
+    connect(m_teamNameUpdateButton, &QPushButton::clicked, actions.updateTeamNames, &QAction::trigger);
+    right->addWidget(createTeamNameFrame(QStringLiteral("ユーザー定義"), QStringLiteral("cmdUser2"), m_user2Button));
     right->addWidget(createVersionFrame());
     right->addStretch();
 
@@ -78,8 +78,8 @@ HomePage::HomePage(MainDocument &document, const MainActions &actions, QWidget *
     layout->addLayout(right);
     layout->addStretch();
 
-    connect(m_cmdUser2, &QPushButton::clicked, this, &HomePage::openTeamNameDialog);
-    connect(&m_document, &MainDocument::DownloadStatesChange, this, &HomePage::refreshDownloadButtons);
+    connect(m_user2Button, &QPushButton::clicked, this, &HomePage::openTeamNameDialog);
+    connect(&m_document, &MainDocument::downloadStatesChange, this, &HomePage::refreshDownloadButtons);
     setTabOrder();
 }
 
@@ -89,19 +89,19 @@ QWidget *HomePage::createRoundFrame()
     box->setObjectName(QStringLiteral("fraKaisai"));
     box->setFixedWidth(scaledX(430));
 
-    m_roundBox = new RoundBox(m_document.RoundSelection(), box);
+    m_roundBox = new RoundBox(m_document.roundSelection(), box);
     m_roundBox->followDocument(m_document);
-    m_cmbKumi = new QComboBox(box);
-    m_cmbKumi->setObjectName(QStringLiteral("cmbKumi"));
-    m_cmbKumi->addItems(clsTMain::Groups());
-    m_cmbKumi->setMinimumWidth(scaledX(64));
-    connect(m_cmbKumi, &QComboBox::activated, &m_document.RoundSelection(), &clsTMain::GroupClick);
+    m_groupBox = new QComboBox(box);
+    m_groupBox->setObjectName(QStringLiteral("cmbKumi"));
+    m_groupBox->addItems(RoundSelection::groups());
+    m_groupBox->setMinimumWidth(scaledX(64));
+    connect(m_groupBox, &QComboBox::activated, &m_document.roundSelection(), &RoundSelection::groupClick);
 
-    m_lblSchedule = label(QStringLiteral("<a href=\"schedule\">販売スケジュールを確認する</a>"), box,
+    m_scheduleLabel = label(QStringLiteral("<a href=\"schedule\">販売スケジュールを確認する</a>"), box,
                           QStringLiteral("lblSchedule"));
-    m_lblSchedule->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
-    m_lblSchedule->setFocusPolicy(Qt::TabFocus);
-    connect(m_lblSchedule, &QLabel::linkActivated, this,
+    m_scheduleLabel->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
+    m_scheduleLabel->setFocusPolicy(Qt::TabFocus);
+    connect(m_scheduleLabel, &QLabel::linkActivated, this,
             [] { Ui::instance().openAddress(RoundInfoText::salesScheduleUrl()); });
 
     auto *row = new QHBoxLayout;
@@ -110,9 +110,9 @@ QWidget *HomePage::createRoundFrame()
     row->addWidget(m_roundBox);
     row->addWidget(label(QStringLiteral("回"), box));
     row->addSpacing(scaledX(8));
-    row->addWidget(m_cmbKumi);
+    row->addWidget(m_groupBox);
     row->addStretch();
-    row->addWidget(m_lblSchedule);
+    row->addWidget(m_scheduleLabel);
     box->layout()->addItem(row);
     box->layout()->addWidget(createInformationPanel());
     return box;
@@ -120,31 +120,31 @@ QWidget *HomePage::createRoundFrame()
 
 QWidget *HomePage::createInformationPanel()
 {
-    m_picKaisai = new QFrame(this);
-    m_picKaisai->setObjectName(QStringLiteral("picKaisai"));
-    m_picKaisai->setFrameShape(QFrame::StyledPanel);
-    m_picKaisai->setAutoFillBackground(true);
-    QPalette white = m_picKaisai->palette();
+    m_roundPicture = new QFrame(this);
+    m_roundPicture->setObjectName(QStringLiteral("picKaisai"));
+    m_roundPicture->setFrameShape(QFrame::StyledPanel);
+    m_roundPicture->setAutoFillBackground(true);
+    QPalette white = m_roundPicture->palette();
     white.setColor(QPalette::Window, Qt::white);
-    m_picKaisai->setPalette(white);
+    m_roundPicture->setPalette(white);
 
-    auto *grid = new QGridLayout(m_picKaisai);
+    auto *grid = new QGridLayout(m_roundPicture);
     grid->setContentsMargins(scaledX(12), scaledY(10), scaledX(12), scaledY(10));
     grid->setHorizontalSpacing(scaledX(8));
     grid->setVerticalSpacing(scaledY(6));
-    m_lblKaisaiStatus = label(QStringLiteral("販売状態"), m_picKaisai, QStringLiteral("lblKaisaiStatus"));
-    QFont bold = m_lblKaisaiStatus->font();
+    m_roundStatusLabel = label(QStringLiteral("販売状態"), m_roundPicture, QStringLiteral("lblKaisaiStatus"));
+    QFont bold = m_roundStatusLabel->font();
     bold.setBold(true);
-    m_lblKaisaiStatus->setFont(bold);
-    grid->addWidget(m_lblKaisaiStatus, 0, 0, 1, 2);
+    m_roundStatusLabel->setFont(bold);
+    grid->addWidget(m_roundStatusLabel, 0, 0, 1, 2);
     const QStringList titles{QStringLiteral("販売開始日："), QStringLiteral("販売終了日："), QStringLiteral("結果発表日：")};
     for (int row = 0; row < 3; ++row) {
-        grid->addWidget(label(titles[row], m_picKaisai), row + 1, 0);
-        m_lblKaisaiList[row] = label(QStringLiteral("0000/00/00"), m_picKaisai, QStringLiteral("lblKaisaiList_%1").arg(row));
-        grid->addWidget(m_lblKaisaiList[row], row + 1, 1);
+        grid->addWidget(label(titles[row], m_roundPicture), row + 1, 0);
+        m_roundListLabel[row] = label(QStringLiteral("0000/00/00"), m_roundPicture, QStringLiteral("lblKaisaiList_%1").arg(row));
+        grid->addWidget(m_roundListLabel[row], row + 1, 1);
     }
     grid->setColumnStretch(1, 1);
-    return m_picKaisai;
+    return m_roundPicture;
 }
 
 QWidget *HomePage::createDownloadFrame()
@@ -153,17 +153,17 @@ QWidget *HomePage::createDownloadFrame()
     auto *row = new QHBoxLayout;
     const QStringList captions{QStringLiteral("開催情報"), QStringLiteral("投票状況"), QStringLiteral("くじ結果")};
     for (int index = 0; index < 3; ++index) {
-        m_cmdOfficialDownload[index] = button(captions[index], QStringLiteral("cmdOfficialDownload_%1").arg(index), box);
-        connect(m_cmdOfficialDownload[index], &QPushButton::clicked, &m_document,
-                [this, index] { m_document.OfficialDownload(index); });
-        row->addWidget(m_cmdOfficialDownload[index]);
+        m_officialDownloadButton[index] = button(captions[index], QStringLiteral("cmdOfficialDownload_%1").arg(index), box);
+        connect(m_officialDownloadButton[index], &QPushButton::clicked, &m_document,
+                [this, index] { m_document.officialDownload(index); });
+        row->addWidget(m_officialDownloadButton[index]);
     }
     box->layout()->addItem(row);
-    m_chkDownload = new QCheckBox(QStringLiteral("ダウンロード時に確認"), box);
-    m_chkDownload->setObjectName(QStringLiteral("chkDownload"));
-    m_chkDownload->setChecked(m_document.State().DownloadMessage);
-    connect(m_chkDownload, &QCheckBox::toggled, &m_document, &MainDocument::setDownloadMessage);
-    box->layout()->addWidget(m_chkDownload);
+    m_downloadCheck = new QCheckBox(QStringLiteral("ダウンロード時に確認"), box);
+    m_downloadCheck->setObjectName(QStringLiteral("chkDownload"));
+    m_downloadCheck->setChecked(m_document.State().downloadMessage);
+    connect(m_downloadCheck, &QCheckBox::toggled, &m_document, &MainDocument::setDownloadMessage);
+    box->layout()->addWidget(m_downloadCheck);
     return box;
 }
 
@@ -179,41 +179,41 @@ QWidget *HomePage::createTeamNameFrame(const QString &title, const QString &butt
 QWidget *HomePage::createVersionFrame()
 {
     QGroupBox *box = frame(QStringLiteral("ソフトウェア情報"), this);
-    box->layout()->addWidget(label(MainDocument::VersionText(), box, QStringLiteral("lblVersion")));
+    box->layout()->addWidget(label(MainDocument::versionText(), box, QStringLiteral("lblVersion")));
     return box;
 }
 
 void HomePage::setTabOrder()
 {
-    QWidget *order[] = {m_roundBox->txtScheduleNo(), m_cmbKumi, m_lblSchedule, m_cmdOfficialDownload[0],
-                        m_cmdOfficialDownload[1], m_cmdOfficialDownload[2], m_chkDownload, m_cmdQuorvelDownload,
-                        m_cmdUser2};
+    QWidget *order[] = {m_roundBox->scheduleNumberEdit(), m_groupBox, m_scheduleLabel, m_officialDownloadButton[0],
+                        m_officialDownloadButton[1], m_officialDownloadButton[2], m_downloadCheck, m_teamNameUpdateButton,
+                        m_user2Button};
     for (std::size_t i = 1; i < std::size(order); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
 }
 
-void HomePage::ShowSalesStatus()
+void HomePage::showSalesStatus()
 {
-    const ScheduleData &schedule = m_document.Schedule();
-    m_picKaisai->setVisible(schedule.Kaisaikai >= 1);
-    if (schedule.Kaisaikai < 1)
+    const ScheduleData &schedule = m_document.schedule();
+    m_roundPicture->setVisible(schedule.roundNumber >= 1);
+    if (schedule.roundNumber < 1)
         return;
-    m_lblKaisaiStatus->setText(RoundInfoText::salesStatus(schedule, RoundInfoText::now()));
-    const OleDate dates[] = {schedule.SaleStart, schedule.SaleEnd, schedule.ResultDate};
+    m_roundStatusLabel->setText(RoundInfoText::salesStatus(schedule, RoundInfoText::now()));
+    const OleDate dates[] = {schedule.saleStart, schedule.saleEnd, schedule.resultDate};
     for (int row = 0; row < 3; ++row)
-        m_lblKaisaiList[row]->setText(RoundInfoText::longDate(dates[row]));
+        m_roundListLabel[row]->setText(RoundInfoText::longDate(dates[row]));
 }
 
 void HomePage::refreshDownloadButtons()
 {
-    const std::array<bool, 3> enabled = m_document.OfficialDownloadEnabled();
+    const std::array<bool, 3> enabled = m_document.officialDownloadEnabled();
     for (int index = 0; index < 3; ++index)
-        m_cmdOfficialDownload[index]->setEnabled(enabled[index]);
+        m_officialDownloadButton[index]->setEnabled(enabled[index]);
 }
 
 void HomePage::openTeamNameDialog()
 {
-    frmTeamName dialog(window());
+    TeamNameDialog dialog(window());
     dialog.exec();
-    m_document.RoundSelection().ScheduleInitialize();
+    m_document.roundSelection().scheduleInitialize();
 }

@@ -23,9 +23,9 @@ public:
     HomePage(MainDocument &document, const MainActions &actions, QWidget *parent = nullptr);
 
     RoundBox *roundBox() const { return m_roundBox; }
-    QPushButton *quorvelButton() const { return m_cmdQuorvelDownload; }
+    QPushButton *quorvelButton() const { return m_teamNameUpdateButton; }
     // Refreshes the information panel with the time left now.
-    void ShowSalesStatus();
+    void showSalesStatus();
     void refreshDownloadButtons();
 
 private:
@@ -39,13 +39,13 @@ private:
 
     MainDocument &m_document;
     RoundBox *m_roundBox = nullptr;
-    QComboBox *m_cmbKumi = nullptr;
-    QLabel *m_lblSchedule = nullptr;
-    QFrame *m_picKaisai = nullptr;
-    QLabel *m_lblKaisaiStatus = nullptr;
-    std::array<QLabel *, 3> m_lblKaisaiList{};
-    std::array<QPushButton *, 3> m_cmdOfficialDownload{};
-    QCheckBox *m_chkDownload = nullptr;
-    QPushButton *m_cmdQuorvelDownload = nullptr;
-    QPushButton *m_cmdUser2 = nullptr;
+    QComboBox *m_groupBox = nullptr;
+    QLabel *m_scheduleLabel = nullptr;
+    QFrame *m_roundPicture = nullptr;
+    QLabel *m_roundStatusLabel = nullptr;
+    std::array<QLabel *, 3> m_roundListLabel{};
+    std::array<QPushButton *, 3> m_officialDownloadButton{};
+    QCheckBox *m_downloadCheck = nullptr;
+    QPushButton *m_teamNameUpdateButton = nullptr;
+    QPushButton *m_user2Button = nullptr;
 };

@@ -83,10 +83,10 @@ void MainMenus::buildSort(QMenu *edit)
         (m_actions.sortByMark[std::size_t(i)] = addItem(sort, QStringLiteral("mnuEdit_Sort_Mark_%1").arg(i), marks[i]))
             ->setVisible(i < 3);
     sort->addSeparator();
-    const QStringList ninki{QStringLiteral("１番人気"), QStringLiteral("２番人気"), QStringLiteral("３番人気"),
+    const QStringList popularity{QStringLiteral("１番人気"), QStringLiteral("２番人気"), QStringLiteral("３番人気"),
                             QStringLiteral("４番人気")};
-    for (int i = 0; i < ninki.size(); ++i)
-        (m_actions.sortByPopularity[std::size_t(i)] = addItem(sort, QStringLiteral("mnuEdit_Sort_Ninki_%1").arg(i), ninki[i]))
+    for (int i = 0; i < popularity.size(); ++i)
+        (m_actions.sortByPopularity[std::size_t(i)] = addItem(sort, QStringLiteral("mnuEdit_Sort_Ninki_%1").arg(i), popularity[i]))
             ->setVisible(i < 3);
     sort->addSeparator();
     m_actions.sortByHits = addItem(sort, QStringLiteral("mnuEdit_Sort_Result"), QStringLiteral("当せん数"));

@@ -39,7 +39,7 @@ void paint(QWidget *widget, const QColor &color)
 
 } // namespace
 
-frmMain::frmMain(WindowPorts ports, QWidget *parent)
+MainWindow::MainWindow(WindowPorts ports, QWidget *parent)
     : QMainWindow(parent)
 {
     setObjectName(QStringLiteral("frmMain"));
@@ -52,7 +52,7 @@ frmMain::frmMain(WindowPorts ports, QWidget *parent)
         ports.clipboard = (m_ownClipboard = std::make_unique<QtClipboard>()).get();
     m_commands = new MenuCommands(m_document, *m_menus, *ports.fileDialogs, *ports.clipboard, this);
 
-    m_document.Load();
+    m_document.load();
     m_client = new ClientPanel;
     auto *scroller = new QScrollArea(this);
     scroller->setObjectName(QStringLiteral("scrMain"));
@@ -64,34 +64,34 @@ frmMain::frmMain(WindowPorts ports, QWidget *parent)
     applyColours();
     sizeAndCentre();
 
-    SelectPage(MainDocument::PageHome);
-    setWindowTitle(m_document.Title());
-    m_document.ShowSavedRound();
+    selectPage(MainDocument::PageHome);
+    setWindowTitle(m_document.title());
+    m_document.showSavedRound();
     m_homePage->roundBox()->selectNumber();
-    m_homePage->roundBox()->txtScheduleNo()->setFocus();
+    m_homePage->roundBox()->scheduleNumberEdit()->setFocus();
 }
 
-frmMain::~frmMain() = default;
+MainWindow::~MainWindow() = default;
 
-const MainActions &frmMain::actions() const
+const MainActions &MainWindow::actions() const
 {
     return m_menus->actions();
 }
 
-void frmMain::createPages()
+void MainWindow::createPages()
 {
     m_homePage = new HomePage(m_document, actions(), m_client->pages());
     m_client->pages()->addWidget(m_homePage);
-    connect(m_client->iconStrip(), &IconStrip::pageClicked, this, &frmMain::SelectPage);
-    connect(&m_document, &MainDocument::PageChange, this, &frmMain::showPage);
-    connect(&m_document, &MainDocument::RoundChange, this, &frmMain::onRoundChange);
-    connect(&m_document, &MainDocument::TitleChange, this, &QWidget::setWindowTitle);
+    connect(m_client->iconStrip(), &IconStrip::pageClicked, this, &MainWindow::selectPage);
+    connect(&m_document, &MainDocument::pageChange, this, &MainWindow::showPage);
+    connect(&m_document, &MainDocument::roundChange, this, &MainWindow::onRoundChange);
+    connect(&m_document, &MainDocument::titleChange, this, &QWidget::setWindowTitle);
 }
 
 // The singles and check pages hold most of the window's controls: they are
 // made when first shown, so that the window opens sooner. Their controllers
 // work from the start; a page attaches its views to them when it is made.
-QWidget *frmMain::page(int page)
+QWidget *MainWindow::page(int page)
 {
     QWidget *built = nullptr;
     if (page == MainDocument::PageSingles && !m_singlesPage) {
@@ -111,19 +111,19 @@ QWidget *frmMain::page(int page)
     }
 }
 
-QAction *frmMain::action(const QString &name) const
+QAction *MainWindow::action(const QString &name) const
 {
     return m_menus->action(name);
 }
 
-void frmMain::applyColours()
+void MainWindow::applyColours()
 {
     paint(m_client, Qt::white);
     paint(m_client->iconStrip(), Qt::white);
     paint(m_homePage, Qt::white);
 }
 
-void frmMain::sizeAndCentre()
+void MainWindow::sizeAndCentre()
 {
     const QScreen *screen = QGuiApplication::primaryScreen();
     const QRect work = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
@@ -135,46 +135,46 @@ void frmMain::sizeAndCentre()
     move(work.left() + (work.width() - width) / 2, work.top() + (work.height() - height) / 2);
 }
 
-void frmMain::SelectPage(int page)
+void MainWindow::selectPage(int page)
 {
     m_commands->selectPage(page);
 }
 
-void frmMain::showPage(int page)
+void MainWindow::showPage(int page)
 {
     actions().showPage[std::size_t(page)]->setChecked(true);
     m_client->iconStrip()->setCurrent(page);
     if (page == MainDocument::PageHome)
-        m_homePage->ShowSalesStatus();
+        m_homePage->showSalesStatus();
     m_client->pages()->setCurrentWidget(this->page(page));
 }
 
-void frmMain::onRoundChange()
+void MainWindow::onRoundChange()
 {
-    m_client->statusText()->setText(m_document.StatusBarText());
-    m_homePage->ShowSalesStatus();
+    m_client->statusText()->setText(m_document.statusBarText());
+    m_homePage->showSalesStatus();
 }
 
-void frmMain::closeEvent(QCloseEvent *event)
+void MainWindow::closeEvent(QCloseEvent *event)
 {
     if (stopDownloadToClose()) {
         event->accept();
         return;
     }
-    if (!m_document.CanClose()) {
+    if (!m_document.canClose()) {
         event->ignore();
         return;
     }
-    m_document.SaveAppState();
+    m_document.saveAppState();
     event->accept();
 }
 
-bool frmMain::stopDownloadToClose()
+bool MainWindow::stopDownloadToClose()
 {
     // A download never holds the program: it is stopped, and ending asks nothing.
     if (!HttpTransfer::isRunning())
         return false;
     HttpTransfer::stopForExit();
-    m_document.SaveAppState();
+    m_document.saveAppState();
     return true;
 }

@@ -28,13 +28,13 @@ struct WindowPorts
 // The main window: menus, the icon strip, the three pages and the status bar
 // around the document they share. Closing it ends the program; it cannot
 // close while a long operation runs.
-class frmMain : public QMainWindow
+class MainWindow : public QMainWindow
 {
     Q_OBJECT
 
 public:
-    explicit frmMain(WindowPorts ports = {}, QWidget *parent = nullptr);
-    ~frmMain() override;
+    explicit MainWindow(WindowPorts ports = {}, QWidget *parent = nullptr);
+    ~MainWindow() override;
 
     MainDocument &document() { return m_document; }
     const MainActions &actions() const;
@@ -45,7 +45,7 @@ public:
     QAction *action(const QString &name) const;
 
     // Switches to page 0 (home), 1 (singles) or 2 (check), unless busy.
-    void SelectPage(int page);
+    void selectPage(int page);
 
 protected:
     void closeEvent(QCloseEvent *event) override;

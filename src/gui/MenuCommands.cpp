@@ -27,17 +27,17 @@ MenuCommands::MenuCommands(MainDocument &document, MainMenus &menus, FileDialogs
     bindView();
     bindTools();
     connect(m_menus.editMenu(), &QMenu::aboutToShow, this, &MenuCommands::applyEditRules);
-    connect(&m_document, &MainDocument::PageChange, this, &MenuCommands::applyEditRules);
-    connect(&m_document, &MainDocument::RoundChange, this, &MenuCommands::applyEditRules);
+    connect(&m_document, &MainDocument::pageChange, this, &MenuCommands::applyEditRules);
+    connect(&m_document, &MainDocument::roundChange, this, &MenuCommands::applyEditRules);
     applyEditRules();
 }
 
 void MenuCommands::bindFile()
 {
-    connect(m_actions.fileNew, &QAction::triggered, this, [this] { m_commands.New(); });
-    connect(m_actions.fileOpen, &QAction::triggered, this, [this] { m_commands.Open(); });
-    connect(m_actions.fileSave, &QAction::triggered, this, [this] { m_commands.Save(); });
-    connect(m_actions.fileSaveAs, &QAction::triggered, this, [this] { m_commands.SaveAs(); });
+    connect(m_actions.fileNew, &QAction::triggered, this, [this] { m_commands.newFile(); });
+    connect(m_actions.fileOpen, &QAction::triggered, this, [this] { m_commands.open(); });
+    connect(m_actions.fileSave, &QAction::triggered, this, [this] { m_commands.save(); });
+    connect(m_actions.fileSaveAs, &QAction::triggered, this, [this] { m_commands.saveAs(); });
     connect(m_actions.fileEnd, &QAction::triggered, m_window, &QWidget::close);
 }
 
@@ -46,61 +46,61 @@ void MenuCommands::bindSort()
     const auto bindItems = [this](const auto &items, MainCommands::SortKind kind) {
         for (int item = 0; item < int(items.size()); ++item)
             connect(items[std::size_t(item)], &QAction::triggered, this,
-                    [this, kind, item] { m_commands.Sort(kind, item, ascending()); });
+                    [this, kind, item] { m_commands.sort(kind, item, ascending()); });
     };
     bindItems(m_actions.sortByEstimate, MainCommands::ByEstimate);
     bindItems(m_actions.sortByMark, MainCommands::ByMark);
     bindItems(m_actions.sortByPopularity, MainCommands::ByPopularity);
-    connect(m_actions.sortByHits, &QAction::triggered, this, [this] { m_commands.SortByHits(ascending()); });
-    connect(m_actions.removeDuplicates, &QAction::triggered, this, [this] { m_commands.RemoveDuplicates(); });
+    connect(m_actions.sortByHits, &QAction::triggered, this, [this] { m_commands.sortByHits(ascending()); });
+    connect(m_actions.removeDuplicates, &QAction::triggered, this, [this] { m_commands.removeDuplicates(); });
 }
 
 void MenuCommands::bindEdit()
 {
-    clsTSingle &singles = m_document.SinglesView();
-    connect(m_actions.selectAll, &QAction::triggered, &singles, [&singles] { singles.SetAllSelect(true); });
-    connect(m_actions.selectNone, &QAction::triggered, &singles, [&singles] { singles.SetAllSelect(false); });
-    connect(m_actions.addSingle, &QAction::triggered, &singles, &clsTSingle::Add);
+    SinglesPageController &singles = m_document.singlesView();
+    connect(m_actions.selectAll, &QAction::triggered, &singles, [&singles] { singles.setAllSelect(true); });
+    connect(m_actions.selectNone, &QAction::triggered, &singles, [&singles] { singles.setAllSelect(false); });
+    connect(m_actions.addSingle, &QAction::triggered, &singles, &SinglesPageController::add);
     connect(m_actions.addSingleByNumbers, &QAction::triggered, this, [this, &singles] {
-        const QString marks = frmNumbers::ShowDialog(m_window);
+        const QString marks = NumberEntryDialog::showDialog(m_window);
         if (!marks.isEmpty())
-            singles.AddEx(marks);
+            singles.addEx(marks);
     });
-    connect(m_actions.deleteSelected, &QAction::triggered, &singles, &clsTSingle::SelectDelete);
+    connect(m_actions.deleteSelected, &QAction::triggered, &singles, &SinglesPageController::selectDelete);
 }
 
 void MenuCommands::bindView()
 {
     for (int page = 0; page < int(m_actions.showPage.size()); ++page)
         connect(m_actions.showPage[std::size_t(page)], &QAction::triggered, this, [this, page] { selectPage(page); });
-    connect(m_actions.percentView, &QAction::toggled, &m_document, &MainDocument::SetPercentView);
+    connect(m_actions.percentView, &QAction::toggled, &m_document, &MainDocument::setPercentView);
 }
 
 void MenuCommands::bindTools()
 {
-    connect(m_actions.copyOnePerLine, &QAction::triggered, this, [this] { m_commands.CopyToClipboard(3); });
-    connect(m_actions.copyOnePerColumn, &QAction::triggered, this, [this] { m_commands.CopyToClipboard(4); });
-    connect(m_actions.importOnePerLine, &QAction::triggered, this, [this] { m_commands.ImportFromClipboard(); });
+    connect(m_actions.copyOnePerLine, &QAction::triggered, this, [this] { m_commands.copyToClipboard(3); });
+    connect(m_actions.copyOnePerColumn, &QAction::triggered, this, [this] { m_commands.copyToClipboard(4); });
+    connect(m_actions.importOnePerLine, &QAction::triggered, this, [this] { m_commands.importFromClipboard(); });
     connect(m_actions.updateTeamNames, &QAction::triggered, this,
-            [this] { m_commands.UpdateTeamNames(m_document.State().DownloadMessage); });
+            [this] { m_commands.updateTeamNames(m_document.State().downloadMessage); });
     connect(m_actions.history, &QAction::triggered, this, [this] {
-        frmHistory::ShowForm(m_window, m_document, [this](const QString &path) {
-            if (m_document.Busy())
+        HistoryWindow::showForm(m_window, m_document, [this](const QString &path) {
+            if (m_document.busy())
                 return;
-            m_commands.OpenPath(path);
-            m_document.ShowFullResult();
+            m_commands.openPath(path);
+            m_document.showFullResult();
         });
     });
-    connect(m_actions.manual, &QAction::triggered, this, [] { MainCommands::OpenManual(); });
+    connect(m_actions.manual, &QAction::triggered, this, [] { MainCommands::openManual(); });
     connect(m_actions.about, &QAction::triggered, this,
-            [this] { frmAbout::ShowForm(m_window, AppInfo::GetVersionString()); });
+            [this] { AboutDialog::showForm(m_window, AppInfo::getVersionString()); });
 }
 
 void MenuCommands::selectPage(int page)
 {
     // A refused switch keeps the check mark the menu has just moved.
-    if (!m_document.SelectPage(page))
-        m_actions.showPage[std::size_t(m_document.CurrentPage())]->setChecked(true);
+    if (!m_document.selectPage(page))
+        m_actions.showPage[std::size_t(m_document.currentPage())]->setChecked(true);
 }
 
 bool MenuCommands::ascending() const
@@ -110,7 +110,7 @@ bool MenuCommands::ascending() const
 
 void MenuCommands::applyEditRules()
 {
-    const MainCommands::SortItems items = m_commands.EnabledSortItems();
+    const MainCommands::SortItems items = m_commands.enabledSortItems();
     for (int item = 0; item < 4; ++item) {
         if (item < int(m_actions.sortByEstimate.size()))
             m_actions.sortByEstimate[std::size_t(item)]->setEnabled(items.estimatesAndPopularity);

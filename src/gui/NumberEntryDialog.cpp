@@ -11,49 +11,49 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-frmNumbers::frmNumbers(QWidget *owner)
+NumberEntryDialog::NumberEntryDialog(QWidget *owner)
     : QDialog(owner)
-    , m_txtNumber(new QLineEdit(this))
+    , m_numberEdit(new QLineEdit(this))
     , m_cmdOK(new QPushButton(QStringLiteral("O K"), this))
-    , m_cmdCancel(new QPushButton(QStringLiteral("キャンセル"), this))
+    , m_cancelButton(new QPushButton(QStringLiteral("キャンセル"), this))
 {
     setObjectName(QStringLiteral("frmNumbers"));
     setFont(JapaneseFont::make(9));
     setWindowTitle(QStringLiteral(" 数値入力"));
-    m_txtNumber->setObjectName(QStringLiteral("txtNumber"));
-    m_txtNumber->setMaxLength(NumberEntry::Length);
-    m_txtNumber->setMinimumWidth(int(DisplayScale::scaleX(180)));
-    m_txtNumber->installEventFilter(this);
+    m_numberEdit->setObjectName(QStringLiteral("txtNumber"));
+    m_numberEdit->setMaxLength(NumberEntry::length);
+    m_numberEdit->setMinimumWidth(int(DisplayScale::scaleX(180)));
+    m_numberEdit->installEventFilter(this);
     m_cmdOK->setObjectName(QStringLiteral("cmdOK"));
     m_cmdOK->setDefault(true);
     m_cmdOK->setEnabled(false);
-    m_cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
+    m_cancelButton->setObjectName(QStringLiteral("cmdCancel"));
 
-    connect(m_txtNumber, &QLineEdit::textChanged, this,
+    connect(m_numberEdit, &QLineEdit::textChanged, this,
             [this](const QString &text) { m_cmdOK->setEnabled(NumberEntry::okEnabled(text)); });
-    connect(m_cmdOK, &QPushButton::clicked, this, &frmNumbers::cmdOK_Click);
-    connect(m_cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(m_cmdOK, &QPushButton::clicked, this, &NumberEntryDialog::onOkClicked);
+    connect(m_cancelButton, &QPushButton::clicked, this, &QDialog::reject);
 
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(m_cmdOK);
-    buttons->addWidget(m_cmdCancel);
+    buttons->addWidget(m_cancelButton);
     auto *layout = new QVBoxLayout(this);
-    layout->addWidget(m_txtNumber);
+    layout->addWidget(m_numberEdit);
     layout->addLayout(buttons);
     setFixedSize(sizeHint());
 }
 
-QString frmNumbers::ShowDialog(QWidget *owner)
+QString NumberEntryDialog::showDialog(QWidget *owner)
 {
-    frmNumbers dialog(owner);
+    NumberEntryDialog dialog(owner);
     dialog.exec();
     return dialog.result();
 }
 
-bool frmNumbers::eventFilter(QObject *watched, QEvent *event)
+bool NumberEntryDialog::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_txtNumber && event->type() == QEvent::KeyPress) {
+    if (watched == m_numberEdit && event->type() == QEvent::KeyPress) {
         const auto *key = static_cast<QKeyEvent *>(event);
         if (typesCharacter(*key) && !NumberEntry::acceptsKey(key->text().front()))
             return true;
@@ -61,11 +61,11 @@ bool frmNumbers::eventFilter(QObject *watched, QEvent *event)
     return QDialog::eventFilter(watched, event);
 }
 
-void frmNumbers::cmdOK_Click()
+void NumberEntryDialog::onOkClicked()
 {
-    const QString text = NumberEntry::accept(m_txtNumber->text());
+    const QString text = NumberEntry::accept(m_numberEdit->text());
     if (text.isEmpty()) {
-        m_txtNumber->setFocus();
+        m_numberEdit->setFocus();
         return;
     }
     m_result = text;

@@ -6,29 +6,29 @@ class QLineEdit;
 class QPushButton;
 
 // The number-entry dialog: a single typed as its 14 marks.
-class frmNumbers : public QDialog
+class NumberEntryDialog : public QDialog
 {
     Q_OBJECT
 
 public:
-    explicit frmNumbers(QWidget *owner = nullptr);
+    explicit NumberEntryDialog(QWidget *owner = nullptr);
 
     // Shows the dialog modally; the 14 marks, or empty when cancelled.
-    static QString ShowDialog(QWidget *owner);
+    static QString showDialog(QWidget *owner);
 
     QString result() const { return m_result; }
-    QLineEdit *txtNumber() const { return m_txtNumber; }
-    QPushButton *cmdOK() const { return m_cmdOK; }
-    QPushButton *cmdCancel() const { return m_cmdCancel; }
+    QLineEdit *numberEdit() const { return m_numberEdit; }
+    QPushButton *okButton() const { return m_cmdOK; }
+    QPushButton *cancelButton() const { return m_cancelButton; }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void cmdOK_Click();
+    void onOkClicked();
 
     QString m_result;
-    QLineEdit *m_txtNumber;
+    QLineEdit *m_numberEdit;
     QPushButton *m_cmdOK;
-    QPushButton *m_cmdCancel;
+    QPushButton *m_cancelButton;
 };

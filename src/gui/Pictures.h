@@ -21,7 +21,7 @@ QImage resultState(int index, qreal pixelRatio = 1.0);
 
 // A mark box of the single sheet: the digit of its mark code ("1", "0", "2")
 // in a red frame, or filled in when marked.
-constexpr QSize MarkBoxSize = clsTSingleDraw::MarkBoxSize;
+constexpr QSize MarkBoxSize = MarkSheet::MarkBoxSize;
 QImage markBox(int markCode, bool marked, qreal pixelRatio = 1.0);
 
 } // namespace Pictures

@@ -8,12 +8,12 @@ class QPushButton;
 
 // The progress window of long operations: shown without blocking, on top of
 // the main window, repainted at once on every change that shows.
-class frmWaitDialog : public QWidget
+class ProgressWindow : public QWidget
 {
     Q_OBJECT
 
 public:
-    explicit frmWaitDialog(QWidget *owner = nullptr);
+    explicit ProgressWindow(QWidget *owner = nullptr);
 
     void setMessage(const QString &message);
     // The bar is filled value / max; a max below 1 fills nothing.
@@ -27,11 +27,11 @@ public:
     void setStoppable(bool stoppable);
     bool stopRequested() const { return m_stopRequested; }
     void resetStop();
-    QPushButton *stopButton() const { return m_cmdStop; }
+    QPushButton *stopButton() const { return m_stopButton; }
 
 private:
-    QLabel *m_lblMsg;
+    QLabel *m_messageLabel;
     QProgressBar *m_bar;
-    QPushButton *m_cmdStop;
+    QPushButton *m_stopButton;
     bool m_stopRequested = false;
 };

@@ -13,10 +13,10 @@ namespace {
 // The proposed name in the start folder, or a path the proposal already names.
 QString startPath(const QString &folder, const QString &proposed)
 {
-    const QString native = clsFileSystemObject::toNativePath(proposed);
+    const QString native = PathRules::toNativePath(proposed);
     if (QDir::isAbsolutePath(native))
         return native;
-    return QDir(clsFileSystemObject::toNativePath(folder)).filePath(native);
+    return QDir(PathRules::toNativePath(folder)).filePath(native);
 }
 
 // The extension of the filter's first pattern: "csv" for "CSVファイル(*.csv)".
@@ -75,5 +75,5 @@ QString QtFileDialogs::saveFileName(const QString &title, const QString &filter,
 
 QString QtFileDialogs::folderName(const QString &title, const QString &folder)
 {
-    return QFileDialog::getExistingDirectory(m_owner, title, clsFileSystemObject::toNativePath(folder));
+    return QFileDialog::getExistingDirectory(m_owner, title, PathRules::toNativePath(folder));
 }

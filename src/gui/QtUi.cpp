@@ -100,11 +100,11 @@ QtUi::~QtUi()
     delete m_progress;
 }
 
-frmWinInet &QtUi::connectionLog()
+ConnectionWindow &QtUi::connectionLog()
 {
     if (!m_connectionLog) {
-        m_connectionLog = new frmWinInet;
-        QObject::connect(m_connectionLog, &frmWinInet::stopRequested, &HttpTransfer::stopRunning);
+        m_connectionLog = new ConnectionWindow;
+        QObject::connect(m_connectionLog, &ConnectionWindow::stopRequested, &HttpTransfer::stopRunning);
     }
     return *m_connectionLog;
 }
@@ -134,7 +134,7 @@ void QtUi::closeConnectionLog()
 
 void QtUi::beginTransfer()
 {
-    frmWinInet &log = connectionLog();
+    ConnectionWindow &log = connectionLog();
     log.setStopEnabled(true);
     m_transferHold = std::make_unique<TransferInputHold>(&log, m_mainWindow);
 }
@@ -146,16 +146,16 @@ void QtUi::endTransfer()
         m_connectionLog->setStopEnabled(false);
 }
 
-frmWaitDialog &QtUi::progressWindow()
+ProgressWindow &QtUi::progressWindow()
 {
     if (!m_progress)
-        m_progress = new frmWaitDialog(m_mainWindow);
+        m_progress = new ProgressWindow(m_mainWindow);
     return *m_progress;
 }
 
 void QtUi::showProgress(const QString &message)
 {
-    frmWaitDialog &window = progressWindow();
+    ProgressWindow &window = progressWindow();
     window.resetStop();
     window.setMessage(message);
     window.setMax(1);

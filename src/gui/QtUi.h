@@ -8,8 +8,8 @@
 
 #include <memory>
 
-class frmWaitDialog;
-class frmWinInet;
+class ProgressWindow;
+class ConnectionWindow;
 class TransferInputHold;
 
 // The Ui port on Qt's widgets: real message boxes, the wait cursor and the
@@ -46,14 +46,14 @@ public:
     void openAddress(const QString &address) override;
 
 private:
-    frmWinInet &connectionLog();
+    ConnectionWindow &connectionLog();
     // The progress window " 処理中 . . .", made at its first use.
-    frmWaitDialog &progressWindow();
+    ProgressWindow &progressWindow();
 
     // Owned by its owner window while shown over one, else by this port.
-    QPointer<frmWinInet> m_connectionLog;
+    QPointer<ConnectionWindow> m_connectionLog;
     QPointer<QWidget> m_mainWindow;
-    QPointer<frmWaitDialog> m_progress;
+    QPointer<ProgressWindow> m_progress;
     EventPacer m_eventPacer;
     std::unique_ptr<TransferInputHold> m_transferHold;
 };

@@ -56,7 +56,7 @@ QToolButton *arrowButton(Qt::ArrowType arrow, const QString &name, QWidget *pare
 
 } // namespace
 
-RoundBox::RoundBox(clsTMain &main, QWidget *parent)
+RoundBox::RoundBox(RoundSelection &main, QWidget *parent)
     : QWidget(parent)
     , m_main(main)
     , m_text(new QLineEdit(this))
@@ -81,11 +81,11 @@ RoundBox::RoundBox(clsTMain &main, QWidget *parent)
     layout->addWidget(m_text);
     layout->addLayout(arrows);
 
-    connect(m_text, &QLineEdit::textEdited, &m_main, &clsTMain::SetRoundText);
-    m_textFollow = connect(&m_main, &clsTMain::RoundTextChange, this, &RoundBox::show);
-    connect(m_up, &QToolButton::clicked, &m_main, [this] { m_main.StepRound(1); });
-    connect(m_down, &QToolButton::clicked, &m_main, [this] { m_main.StepRound(-1); });
-    show(m_main.RoundText());
+    connect(m_text, &QLineEdit::textEdited, &m_main, &RoundSelection::setRoundText);
+    m_textFollow = connect(&m_main, &RoundSelection::roundTextChange, this, &RoundBox::show);
+    connect(m_up, &QToolButton::clicked, &m_main, [this] { m_main.stepRound(1); });
+    connect(m_down, &QToolButton::clicked, &m_main, [this] { m_main.stepRound(-1); });
+    show(m_main.roundText());
 }
 
 void RoundBox::show(const QString &text)
@@ -106,7 +106,7 @@ bool RoundBox::eventFilter(QObject *watched, QEvent *event)
         return QWidget::eventFilter(watched, event);
     const auto *key = static_cast<QKeyEvent *>(event);
     if (const int step = stepOf(key->key())) {
-        m_main.StepRound(step);
+        m_main.stepRound(step);
         return true;
     }
     return typesCharacter(*key) && !RoundNumberText::acceptsKey(key->text().front());
@@ -115,5 +115,5 @@ bool RoundBox::eventFilter(QObject *watched, QEvent *event)
 void RoundBox::followDocument(MainDocument &document)
 {
     disconnect(m_textFollow);
-    m_textFollow = connect(&document, &MainDocument::RoundTextChange, this, &RoundBox::show);
+    m_textFollow = connect(&document, &MainDocument::roundTextChange, this, &RoundBox::show);
 }

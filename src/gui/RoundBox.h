@@ -5,7 +5,7 @@
 class QLineEdit;
 class QToolButton;
 class MainDocument;
-class clsTMain;
+class RoundSelection;
 
 // The round box with its spin arrows, bound to the round selection: only
 // digits and Backspace can be typed, pasted or input text keeps its digits
@@ -17,12 +17,12 @@ class RoundBox : public QWidget
     Q_OBJECT
 
 public:
-    RoundBox(clsTMain &main, QWidget *parent = nullptr);
+    RoundBox(RoundSelection &main, QWidget *parent = nullptr);
     // In the main window the box shows the round text the document tells,
     // which a command tells once it ends.
     void followDocument(MainDocument &document);
 
-    QLineEdit *txtScheduleNo() const { return m_text; }
+    QLineEdit *scheduleNumberEdit() const { return m_text; }
     // Selects the first four characters so that typing replaces the number.
     void selectNumber();
 
@@ -32,7 +32,7 @@ protected:
 private:
     void show(const QString &text);
 
-    clsTMain &m_main;
+    RoundSelection &m_main;
     QMetaObject::Connection m_textFollow;
     QLineEdit *m_text;
     QToolButton *m_up;

@@ -27,7 +27,7 @@ QImage toImage(const QVariant &picture)
 
 SingleSheetView::SingleSheetView(QWidget *parent)
     : QWidget(parent)
-    , m_numberFont(JapaneseFont::make(clsTSingleDraw::NumberFontSize))
+    , m_numberFont(JapaneseFont::make(MarkSheet::NumberFontSize))
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::NoFocus);
@@ -36,17 +36,17 @@ SingleSheetView::SingleSheetView(QWidget *parent)
 SingleSheetView::~SingleSheetView()
 {
     if (m_sheet)
-        m_sheet->DetachSurface();
+        m_sheet->detachSurface();
 }
 
-void SingleSheetView::giveMarkPictures(clsTSingleDraw &sheet) const
+void SingleSheetView::giveMarkPictures(MarkSheet &sheet) const
 {
-    for (int mark = 0; mark < clsTSingleDraw::Marks; ++mark)
+    for (int mark = 0; mark < MarkSheet::Marks; ++mark)
         for (const bool marked : {false, true})
-            sheet.SetImage(mark, marked ? 1 : 0, Pictures::markBox(mark, marked, devicePixelRatioF()));
+            sheet.setImage(mark, marked ? 1 : 0, Pictures::markBox(mark, marked, devicePixelRatioF()));
 }
 
-void SingleSheetView::attachSheet(clsTSingleDraw *sheet)
+void SingleSheetView::attachSheet(MarkSheet *sheet)
 {
     m_sheet = sheet;
 }
@@ -142,13 +142,13 @@ void SingleSheetView::paintEvent(QPaintEvent *event)
 void SingleSheetView::mousePressEvent(QMouseEvent *event)
 {
     if (m_sheet)
-        m_sheet->PressAt(MouseCodes::button(event->button()), event->position());
+        m_sheet->pressAt(MouseCodes::button(event->button()), event->position());
 }
 
 void SingleSheetView::mouseReleaseEvent(QMouseEvent *event)
 {
     if (m_sheet)
-        m_sheet->ReleaseAt(MouseCodes::button(event->button()), event->position());
+        m_sheet->releaseAt(MouseCodes::button(event->button()), event->position());
 }
 
 void SingleSheetView::mouseDoubleClickEvent(QMouseEvent *event)

@@ -10,7 +10,7 @@
 
 #include <array>
 
-class clsTSingleDraw;
+class MarkSheet;
 
 // The picture area of the single sheet: the painted background with its
 // bands and red lines, the ten number labels on top and the 420 mark boxes,
@@ -25,9 +25,9 @@ public:
     ~SingleSheetView() override;
 
     // Gives a sheet the program's six mark pictures, drawn for this view's screen.
-    void giveMarkPictures(clsTSingleDraw &sheet) const;
+    void giveMarkPictures(MarkSheet &sheet) const;
 
-    void attachSheet(clsTSingleDraw *sheet) override;
+    void attachSheet(MarkSheet *sheet) override;
     void paintBackground(const SheetBackground &background) override;
     void placeNumber(int slot, const QRectF &rect, double fontPoints) override;
     void showNumber(int slot, const QString &text, quint32 foreColor, quint32 backColor) override;
@@ -65,7 +65,7 @@ private:
     static QPoint pixels(QPointF point);
     static QRect pixels(const QRectF &rect);
 
-    QPointer<clsTSingleDraw> m_sheet;
+    QPointer<MarkSheet> m_sheet;
     QImage m_background;
     QFont m_numberFont;
     std::array<Number, 10> m_numbers;

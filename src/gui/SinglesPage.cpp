@@ -41,10 +41,10 @@ SinglesPage::SinglesPage(MainDocument &document, const MainActions &actions, QWi
     m_counts->setObjectName(QStringLiteral("picSingleCount"));
     m_estimates->setObjectName(QStringLiteral("picSingleList"));
 
-    clsTSingle &singles = m_document.SinglesView();
-    m_document.SingleGame().Attach(m_games);
-    m_sheet->giveMarkPictures(singles.Sheet());
-    singles.Attach(m_sheet, m_counts, m_estimates);
+    SinglesPageController &singles = m_document.singlesView();
+    m_document.singleGame().attach(m_games);
+    m_sheet->giveMarkPictures(singles.sheet());
+    singles.attach(m_sheet, m_counts, m_estimates);
 
     m_controls = createControls(actions);
     m_comment = new QLabel(QStringLiteral("　推定金額とは、もしtotoであった場合の推定金額を計算しています。（投票率が存在しない試合は各1/3で計算)"),
@@ -59,44 +59,44 @@ QWidget *SinglesPage::createControls(const MainActions &actions)
 {
     auto *controls = new QWidget(this);
     controls->setObjectName(QStringLiteral("picSingleBase"));
-    clsTSingle &singles = m_document.SinglesView();
-    m_lblSingleCount = new QLabel(singles.CountText(), controls);
-    m_lblSingleCount->setObjectName(QStringLiteral("lblSingleCount"));
-    m_lblSinglePage = new QLabel(singles.PageText(), controls);
-    m_lblSinglePage->setObjectName(QStringLiteral("lblSinglePage"));
-    m_imgPrevious = arrow(Qt::LeftArrow, QStringLiteral("imgMovePrevious"), controls);
-    m_imgNext = arrow(Qt::RightArrow, QStringLiteral("imgMoveNext"), controls);
-    m_imgPrevious->setEnabled(singles.PreviousUsable());
-    m_imgNext->setEnabled(singles.NextUsable());
-    connect(&singles, &clsTSingle::CountTextChanged, m_lblSingleCount, &QLabel::setText);
-    connect(&singles, &clsTSingle::PageTextChanged, m_lblSinglePage, &QLabel::setText);
-    connect(&singles, &clsTSingle::ArrowsChanged, this, [this](bool previous, bool next) {
-        m_imgPrevious->setEnabled(previous);
-        m_imgNext->setEnabled(next);
+    SinglesPageController &singles = m_document.singlesView();
+    m_singleCountLabel = new QLabel(singles.countText(), controls);
+    m_singleCountLabel->setObjectName(QStringLiteral("lblSingleCount"));
+    m_singlePageLabel = new QLabel(singles.pageText(), controls);
+    m_singlePageLabel->setObjectName(QStringLiteral("lblSinglePage"));
+    m_previousArrow = arrow(Qt::LeftArrow, QStringLiteral("imgMovePrevious"), controls);
+    m_nextArrow = arrow(Qt::RightArrow, QStringLiteral("imgMoveNext"), controls);
+    m_previousArrow->setEnabled(singles.previousUsable());
+    m_nextArrow->setEnabled(singles.nextUsable());
+    connect(&singles, &SinglesPageController::CountTextChanged, m_singleCountLabel, &QLabel::setText);
+    connect(&singles, &SinglesPageController::pageTextChanged, m_singlePageLabel, &QLabel::setText);
+    connect(&singles, &SinglesPageController::arrowsChanged, this, [this](bool previous, bool next) {
+        m_previousArrow->setEnabled(previous);
+        m_nextArrow->setEnabled(next);
     });
-    connect(m_imgPrevious, &QToolButton::clicked, &singles, &clsTSingle::MovePrevious);
-    connect(m_imgNext, &QToolButton::clicked, &singles, &clsTSingle::MoveNext);
+    connect(m_previousArrow, &QToolButton::clicked, &singles, &SinglesPageController::movePrevious);
+    connect(m_nextArrow, &QToolButton::clicked, &singles, &SinglesPageController::moveNext);
 
     QPushButton *add = button(QStringLiteral("シングルを追加"), QStringLiteral("cmdSingleAdd"), controls);
     QPushButton *addByNumbers = button(QStringLiteral("数値で追加"), QStringLiteral("cmdSingleAdd2"), controls);
     QPushButton *remove = button(QStringLiteral("選択シングルを削除"), QStringLiteral("cmdSingleDel"), controls);
-    m_cmdSort = button(QStringLiteral("並び替え"), QStringLiteral("cmdSort"), controls);
+    m_sortButton = button(QStringLiteral("並び替え"), QStringLiteral("cmdSort"), controls);
     connect(add, &QPushButton::clicked, actions.addSingle, &QAction::trigger);
     connect(addByNumbers, &QPushButton::clicked, actions.addSingleByNumbers, &QAction::trigger);
     connect(remove, &QPushButton::clicked, actions.deleteSelected, &QAction::trigger);
-    connect(m_cmdSort, &QPushButton::clicked, this, &SinglesPage::sortMenuRequested);
+    connect(m_sortButton, &QPushButton::clicked, this, &SinglesPage::sortMenuRequested);
 
     auto *layout = new QHBoxLayout(controls);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(new QLabel(QStringLiteral("シングル総数："), controls));
-    layout->addWidget(m_lblSingleCount);
+    layout->addWidget(m_singleCountLabel);
     layout->addSpacing(scaled(16));
     layout->addWidget(new QLabel(QStringLiteral("シングルページ："), controls));
-    layout->addWidget(m_imgPrevious);
-    layout->addWidget(m_lblSinglePage);
-    layout->addWidget(m_imgNext);
+    layout->addWidget(m_previousArrow);
+    layout->addWidget(m_singlePageLabel);
+    layout->addWidget(m_nextArrow);
     layout->addStretch();
-    for (QPushButton *item : {add, addByNumbers, remove, m_cmdSort})
+    for (QPushButton *item : {add, addByNumbers, remove, m_sortButton})
         layout->addWidget(item);
     return controls;
 }
@@ -106,10 +106,10 @@ QWidget *SinglesPage::createControls(const MainActions &actions)
 // columns; each further part 5 pixels below the one above.
 void SinglesPage::placeParts()
 {
-    const clsTSingleDraw &sheet = m_document.SinglesView().Sheet();
+    const MarkSheet &sheet = m_document.singlesView().sheet();
     const int margin = scaled(8);
     const int gap = scaled(5);
-    const int rowOffset = sheet.RowTop(0) - (m_games->height() - 14 * (sheet.RowHeight() + 1) - 1);
+    const int rowOffset = sheet.rowTop(0) - (m_games->height() - 14 * (sheet.rowHeight() + 1) - 1);
     const int sheetLeft = margin + m_games->width() + gap;
     m_games->move(margin, margin + rowOffset);
     m_sheet->move(sheetLeft, margin);

@@ -22,7 +22,7 @@ public:
     SinglesPage(MainDocument &document, const MainActions &actions, QWidget *parent = nullptr);
 
     SingleSheetView *sheetView() const { return m_sheet; }
-    QPushButton *sortButton() const { return m_cmdSort; }
+    QPushButton *sortButton() const { return m_sortButton; }
 
 Q_SIGNALS:
     // 並び替え: the sort menu at the mouse pointer.
@@ -39,9 +39,9 @@ private:
     GridView *m_estimates;
     QWidget *m_controls = nullptr;
     QLabel *m_comment = nullptr;
-    QLabel *m_lblSingleCount = nullptr;
-    QLabel *m_lblSinglePage = nullptr;
-    QToolButton *m_imgPrevious = nullptr;
-    QToolButton *m_imgNext = nullptr;
-    QPushButton *m_cmdSort = nullptr;
+    QLabel *m_singleCountLabel = nullptr;
+    QLabel *m_singlePageLabel = nullptr;
+    QToolButton *m_previousArrow = nullptr;
+    QToolButton *m_nextArrow = nullptr;
+    QPushButton *m_sortButton = nullptr;
 };

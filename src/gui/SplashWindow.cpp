@@ -7,7 +7,7 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-frmLoad::frmLoad(QWidget *parent)
+SplashWindow::SplashWindow(QWidget *parent)
     : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint)
 {
     setObjectName(QStringLiteral("frmLoad"));
@@ -26,17 +26,17 @@ frmLoad::frmLoad(QWidget *parent)
     title->setFont(titleFont);
     title->setAlignment(Qt::AlignCenter);
 
-    auto *subtitle = new QLabel(QStringLiteral("BIG くじ結果チェッカー  Ver ") + AppInfo::GetVersionString(), this);
+    auto *subtitle = new QLabel(QStringLiteral("BIG くじ結果チェッカー  Ver ") + AppInfo::getVersionString(), this);
     subtitle->setAlignment(Qt::AlignCenter);
 
-    m_lblCopyright = new QLabel(AppInfo::legalNotice(), this);
-    m_lblCopyright->setObjectName(QStringLiteral("lblCopyright"));
-    m_lblCopyright->setAlignment(Qt::AlignCenter);
+    m_copyrightLabel = new QLabel(AppInfo::legalNotice(), this);
+    m_copyrightLabel->setObjectName(QStringLiteral("lblCopyright"));
+    m_copyrightLabel->setAlignment(Qt::AlignCenter);
 
     auto *layout = new QVBoxLayout(this);
     layout->addStretch();
     layout->addWidget(title);
     layout->addWidget(subtitle);
     layout->addStretch();
-    layout->addWidget(m_lblCopyright);
+    layout->addWidget(m_copyrightLabel);
 }

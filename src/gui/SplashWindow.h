@@ -5,15 +5,15 @@
 class QLabel;
 
 // The splash window shown while the main window builds itself.
-class frmLoad : public QWidget
+class SplashWindow : public QWidget
 {
     Q_OBJECT
 
 public:
-    explicit frmLoad(QWidget *parent = nullptr);
+    explicit SplashWindow(QWidget *parent = nullptr);
 
-    QLabel *lblCopyright() const { return m_lblCopyright; }
+    QLabel *copyrightLabel() const { return m_copyrightLabel; }
 
 private:
-    QLabel *m_lblCopyright;
+    QLabel *m_copyrightLabel;
 };

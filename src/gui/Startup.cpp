@@ -10,28 +10,28 @@
 
 #include <QLabel>
 
-namespace basMain {
+namespace Startup {
 
-std::unique_ptr<frmMain> Main()
+std::unique_ptr<MainWindow> showMainWindow()
 {
     if (const QString failure = StartupCheck::firstFailure(); !failure.isEmpty()) {
         Ui::instance().showMessage(Ui::Icon::Error, AppInfo::title(), failure);
         return nullptr;
     }
 
-    LoadBigSettings();
-    clsToto::shared();
+    loadBigSettings();
+    LotteryRules::shared();
 
-    frmLoad splash;
-    splash.lblCopyright()->setText(AppInfo::legalNotice());
+    SplashWindow splash;
+    splash.copyrightLabel()->setText(AppInfo::legalNotice());
     splash.show();
     splash.repaint();
     Ui::instance().processEvents();
 
-    auto window = std::make_unique<frmMain>();
+    auto window = std::make_unique<MainWindow>();
     window->show();
     splash.close();
     return window;
 }
 
-} // namespace basMain
+} // namespace Startup

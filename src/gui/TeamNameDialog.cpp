@@ -28,12 +28,12 @@ QPushButton *namedButton(const QString &name, const QString &text, QWidget *pare
 
 } // namespace
 
-frmTeamName::frmTeamName(QWidget *parent)
+TeamNameDialog::TeamNameDialog(QWidget *parent)
     : QDialog(parent)
-    , m_txtRyakusho(namedLineEdit(QStringLiteral("txtRyakusho"), TeamNameEditor::PresetRyakusho(), this))
-    , m_txtMeisho(namedLineEdit(QStringLiteral("txtMeisho"), TeamNameEditor::PresetMeisho(), this))
-    , m_cmdAdd(namedButton(QStringLiteral("cmdAdd"), QStringLiteral("追加"), this))
-    , m_cmdCancel(namedButton(QStringLiteral("cmdCancel"), QStringLiteral("キャンセル"), this))
+    , m_shortNameEdit(namedLineEdit(QStringLiteral("txtRyakusho"), TeamNameEditor::presetShortName(), this))
+    , m_fullNameEdit(namedLineEdit(QStringLiteral("txtMeisho"), TeamNameEditor::presetFullName(), this))
+    , m_addButton(namedButton(QStringLiteral("cmdAdd"), QStringLiteral("追加"), this))
+    , m_cancelButton(namedButton(QStringLiteral("cmdCancel"), QStringLiteral("キャンセル"), this))
 {
     setObjectName(QStringLiteral("frmTeamName"));
     setWindowTitle(QStringLiteral(" チーム名（ユーザー定義）"));
@@ -41,13 +41,13 @@ frmTeamName::frmTeamName(QWidget *parent)
     setMinimumWidth(int(DisplayScale::scaleX(360)));
 
     auto *fields = new QFormLayout;
-    fields->addRow(QStringLiteral("略称"), m_txtRyakusho);
-    fields->addRow(QStringLiteral("名称"), m_txtMeisho);
+    fields->addRow(QStringLiteral("略称"), m_shortNameEdit);
+    fields->addRow(QStringLiteral("名称"), m_fullNameEdit);
 
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(m_cmdAdd);
-    buttons->addWidget(m_cmdCancel);
+    buttons->addWidget(m_addButton);
+    buttons->addWidget(m_cancelButton);
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(new QLabel(QStringLiteral("追加するチーム名を入力して下さい"), this));
@@ -55,12 +55,12 @@ frmTeamName::frmTeamName(QWidget *parent)
     layout->addWidget(new QLabel(QStringLiteral("略称は最大6文字です。海外チーム名は半角カナで入力して下さい。"), this));
     layout->addLayout(buttons);
 
-    connect(m_cmdAdd, &QPushButton::clicked, this, &frmTeamName::cmdAdd_Click);
-    connect(m_cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(m_addButton, &QPushButton::clicked, this, &TeamNameDialog::onAddClicked);
+    connect(m_cancelButton, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-void frmTeamName::cmdAdd_Click()
+void TeamNameDialog::onAddClicked()
 {
-    if (m_editor.Add(m_txtRyakusho->text(), m_txtMeisho->text()))
+    if (m_editor.add(m_shortNameEdit->text(), m_fullNameEdit->text()))
         accept();
 }

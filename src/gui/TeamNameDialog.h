@@ -9,24 +9,24 @@ class QPushButton;
 
 // The modal dialog in which the user adds a club the reference files lack:
 // short name (略称) and official name (名称), appended to TeamName3.dat.
-class frmTeamName : public QDialog
+class TeamNameDialog : public QDialog
 {
     Q_OBJECT
 
 public:
-    explicit frmTeamName(QWidget *parent = nullptr);
+    explicit TeamNameDialog(QWidget *parent = nullptr);
 
-    QLineEdit *txtRyakusho() const { return m_txtRyakusho; }
-    QLineEdit *txtMeisho() const { return m_txtMeisho; }
-    QPushButton *cmdAdd() const { return m_cmdAdd; }
-    QPushButton *cmdCancel() const { return m_cmdCancel; }
+    QLineEdit *shortNameEdit() const { return m_shortNameEdit; }
+    QLineEdit *fullNameEdit() const { return m_fullNameEdit; }
+    QPushButton *addButton() const { return m_addButton; }
+    QPushButton *cancelButton() const { return m_cancelButton; }
 
 private:
-    void cmdAdd_Click();
+    void onAddClicked();
 
     TeamNameEditor m_editor;
-    QLineEdit *m_txtRyakusho;
-    QLineEdit *m_txtMeisho;
-    QPushButton *m_cmdAdd;
-    QPushButton *m_cmdCancel;
+    QLineEdit *m_shortNameEdit;
+    QLineEdit *m_fullNameEdit;
+    QPushButton *m_addButton;
+    QPushButton *m_cancelButton;
 };

@@ -16,10 +16,10 @@ VoteAreaView::VoteAreaView(QWidget *parent)
 VoteAreaView::~VoteAreaView()
 {
     if (m_bars)
-        m_bars->DetachSurface();
+        m_bars->detachSurface();
 }
 
-void VoteAreaView::attachBars(clsTGraphEx *bars)
+void VoteAreaView::attachBars(VoteBars *bars)
 {
     m_bars = bars;
 }
@@ -80,5 +80,5 @@ void VoteAreaView::mouseReleaseEvent(QMouseEvent *event)
         return;
     }
     if (m_bars && barAt(event->position().toPoint()) == pressed)
-        m_bars->BarClick(pressed);
+        m_bars->barClick(pressed);
 }

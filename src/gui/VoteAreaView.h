@@ -7,7 +7,7 @@
 #include <QList>
 #include <QPointer>
 
-class clsTGraphEx;
+class VoteBars;
 
 // The vote area of the match list: the picture area of the vote grid with the
 // vote bars painted over it. A press and a release on the same bar is a click
@@ -21,7 +21,7 @@ public:
     explicit VoteAreaView(QWidget *parent = nullptr);
     ~VoteAreaView() override;
 
-    void attachBars(clsTGraphEx *bars) override;
+    void attachBars(VoteBars *bars) override;
     void drawBars(const QList<BarDrawing> &bars) override;
 
     // What the area shows: the grid with the bars over it.
@@ -36,7 +36,7 @@ private:
     int barAt(QPoint at) const;
     void paintBars(QPainter &painter) const;
 
-    QPointer<clsTGraphEx> m_bars;
+    QPointer<VoteBars> m_bars;
     QList<BarDrawing> m_drawings;
     int m_pressedBar = -1;
 };

@@ -19,7 +19,7 @@ int main(int argc, char *argv[])
                       : DisplayScale::Dpi{};
     });
 
-    const auto window = basMain::Main();
+    const auto window = Startup::showMainWindow();
     if (!window)
         return 1;
     ui.setMainWindow(window.get());

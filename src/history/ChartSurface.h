@@ -25,7 +25,7 @@ struct ChartDrawing
     {
         QRect box;
         QString text;
-        int alignment = 0;   // as clsGrid: 0 left, 1 right, 2 centred
+        int alignment = 0;   // as CellGrid: 0 left, 1 right, 2 centred
         quint32 color = 0;
     };
 

@@ -36,8 +36,8 @@ struct Scale
     explicit Scale(const QList<HistoryChart::Round> &rounds)
     {
         for (const HistoryChart::Round &round : rounds) {
-            low = std::min({low, round.Balance, round.Running});
-            high = std::max({high, round.Balance, round.Running});
+            low = std::min({low, round.balance, round.running});
+            high = std::max({high, round.balance, round.running});
         }
         step = roundStep(double(std::max<qint64>(high - low, 1)) / ScaleSteps);
         low = qint64(std::floor(double(low) / double(step))) * step;
@@ -47,42 +47,42 @@ struct Scale
 
 } // namespace
 
-void HistoryChart::Initialize(ChartSurface *surface)
+void HistoryChart::initialize(ChartSurface *surface)
 {
     m_surface = surface;
-    Refresh();
+    refresh();
 }
 
-void HistoryChart::SetRows(const QList<HistoryRow> &rows)
+void HistoryChart::setRows(const QList<HistoryRow> &rows)
 {
-    m_rounds = RoundsOf(rows);
-    Refresh();
+    m_rounds = roundsOf(rows);
+    refresh();
 }
 
-void HistoryChart::Refresh()
+void HistoryChart::refresh()
 {
     if (m_surface)
-        m_surface->drawChart(Layout(m_rounds, *m_surface));
+        m_surface->drawChart(layout(m_rounds, *m_surface));
 }
 
-QList<HistoryChart::Round> HistoryChart::RoundsOf(const QList<HistoryRow> &rows)
+QList<HistoryChart::Round> HistoryChart::roundsOf(const QList<HistoryRow> &rows)
 {
     QMap<qint32, Round> byRound;
     for (const HistoryRow &row : rows) {
         if (!row.inTotals())
             continue;
-        Round &round = byRound[row.Kaisaikai];
-        round.Kaisaikai = row.Kaisaikai;
-        round.Balance += row.Balance.roundedWholeUnits();
+        Round &round = byRound[row.roundNumber];
+        round.roundNumber = row.roundNumber;
+        round.balance += row.balance.roundedWholeUnits();
     }
     QList<Round> rounds = byRound.values();
     qint64 running = 0;
     for (Round &round : rounds)
-        round.Running = running += round.Balance;
+        round.running = running += round.balance;
     return rounds;
 }
 
-ChartDrawing HistoryChart::Layout(const QList<Round> &rounds, const ChartSurface &metrics)
+ChartDrawing HistoryChart::layout(const QList<Round> &rounds, const ChartSurface &metrics)
 {
     ChartDrawing drawing;
     drawing.size = metrics.chartSize();
@@ -117,7 +117,7 @@ ChartDrawing HistoryChart::Layout(const QList<Round> &rounds, const ChartSurface
     const int barWidth = std::max(1, int(slot * 0.6));
     int roundWidth = 0;
     for (const Round &round : rounds)
-        roundWidth = std::max(roundWidth, metrics.textWidth(QString::number(round.Kaisaikai)));
+        roundWidth = std::max(roundWidth, metrics.textWidth(QString::number(round.roundNumber)));
     roundWidth += pad;
     const int every = std::max(1, int(std::ceil(double(roundWidth) / slot)));
     const int zero = yOf(0);
@@ -125,18 +125,18 @@ ChartDrawing HistoryChart::Layout(const QList<Round> &rounds, const ChartSurface
         const Round &round = rounds[i];
         const int centre = left + int(slot * (i + 0.5));
         const int barLeft = centre - barWidth / 2;
-        const int y = yOf(round.Balance);
+        const int y = yOf(round.balance);
         // Every gain and loss shows, however small beside the others.
-        if (round.Balance > 0)
+        if (round.balance > 0)
             drawing.boxes.append(
                 {QRect(QPoint(barLeft, std::min(y, zero - 1)), QPoint(barLeft + barWidth - 1, zero - 1)), GainColor});
-        else if (round.Balance < 0)
+        else if (round.balance < 0)
             drawing.boxes.append(
                 {QRect(QPoint(barLeft, zero + 1), QPoint(barLeft + barWidth - 1, std::max(y, zero + 1))), LossColor});
-        drawing.running.append({centre, yOf(round.Running)});
+        drawing.running.append({centre, yOf(round.running)});
         if (i % every == 0)
             drawing.texts.append({QRect(centre - roundWidth / 2, bottom + pad, roundWidth, textHeight),
-                                  QString::number(round.Kaisaikai), 2, WinColor::Black});
+                                  QString::number(round.roundNumber), 2, WinColor::Black});
     }
 
     // The legend over the chart: a gain and a loss box for 収支, a stroke for 累計収支.

@@ -15,21 +15,21 @@ class HistoryChart
 public:
     struct Round
     {
-        qint32 Kaisaikai = 0;
-        qint64 Balance = 0;   // yen
-        qint64 Running = 0;
+        qint32 roundNumber = 0;
+        qint64 balance = 0;   // yen
+        qint64 running = 0;
     };
 
-    void Initialize(ChartSurface *surface);
+    void initialize(ChartSurface *surface);
     // The surface is going away.
-    void DetachSurface() { m_surface = nullptr; }
-    void SetRows(const QList<HistoryRow> &rows);
+    void detachSurface() { m_surface = nullptr; }
+    void setRows(const QList<HistoryRow> &rows);
     // Draws again at the surface's present size.
-    void Refresh();
+    void refresh();
 
-    const QList<Round> &Rounds() const { return m_rounds; }
-    static QList<Round> RoundsOf(const QList<HistoryRow> &rows);
-    static ChartDrawing Layout(const QList<Round> &rounds, const ChartSurface &metrics);
+    const QList<Round> &rounds() const { return m_rounds; }
+    static QList<Round> roundsOf(const QList<HistoryRow> &rows);
+    static ChartDrawing layout(const QList<Round> &rounds, const ChartSurface &metrics);
 
 private:
     ChartSurface *m_surface = nullptr;

@@ -31,17 +31,17 @@ QString line(const QStringList &fields)
 
 QString Text(const QList<HistoryRow> &rows)
 {
-    const int grades = HistoryReport::GradeColumns(rows);
-    QString text = line(HistoryReport::Headings(grades));
+    const int grades = HistoryReport::gradeColumns(rows);
+    QString text = line(HistoryReport::headings(grades));
     for (const HistoryRow &row : rows)
-        text += line(HistoryReport::Fields(row, grades, HistoryReport::PlainNumber));
-    text += line(HistoryReport::TotalFields(HistoryReport::Totals(rows), grades, HistoryReport::PlainNumber));
+        text += line(HistoryReport::fields(row, grades, HistoryReport::plainNumber));
+    text += line(HistoryReport::totalFields(HistoryReport::totals(rows), grades, HistoryReport::plainNumber));
     return text;
 }
 
-bool Save(const QString &path, const QList<HistoryRow> &rows)
+bool save(const QString &path, const QList<HistoryRow> &rows)
 {
-    return clsFileStream().SaveToFile(path, Text(rows));
+    return TextFile().saveToFile(path, Text(rows));
 }
 
 } // namespace HistoryCsv

@@ -11,6 +11,6 @@ namespace HistoryCsv {
 
 QString Text(const QList<HistoryRow> &rows);
 // Replaces the file at once; false after the failure was reported.
-bool Save(const QString &path, const QList<HistoryRow> &rows);
+bool save(const QString &path, const QList<HistoryRow> &rows);
 
 } // namespace HistoryCsv

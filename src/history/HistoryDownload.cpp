@@ -26,19 +26,19 @@ HistoryDownload::Summary HistoryDownload::Run(const QList<qint32> &rounds)
         return {};
     }
     const Summary summary = download(rounds);
-    Ui::instance().showMessage(summary.Unreachable ? Ui::Icon::Warning : Ui::Icon::Information, title,
-                               SummaryText(summary));
+    Ui::instance().showMessage(summary.unreachable ? Ui::Icon::Warning : Ui::Icon::Information, title,
+                               summaryText(summary));
     return summary;
 }
 
-QString HistoryDownload::SummaryText(const Summary &summary)
+QString HistoryDownload::summaryText(const Summary &summary)
 {
-    QString text = summary.Unreachable ? QStringLiteral("インターネットよりダウンロードに失敗しました。\r\n"
+    QString text = summary.unreachable ? QStringLiteral("インターネットよりダウンロードに失敗しました。\r\n"
                                                         "サーバーに接続できないため、残りの開催回は取得していません。")
                    : summary.Stopped   ? QStringLiteral("くじ結果の一括ダウンロードを中止しました。")
                                        : QStringLiteral("くじ結果の一括ダウンロードが終わりました。");
     text += QStringLiteral("\r\n\r\nダウンロードした開催回：%1\r\n発表されていない開催回：%2\r\n失敗した開催回：%3")
-                .arg(summary.Downloaded)
+                .arg(summary.downloaded)
                 .arg(summary.Unpublished)
                 .arg(summary.Failed);
     return text;
@@ -47,15 +47,15 @@ QString HistoryDownload::SummaryText(const Summary &summary)
 HistoryDownload::Summary HistoryDownload::download(const QList<qint32> &rounds)
 {
     Summary summary;
-    if (!clsWinInet().Connection()) {
-        summary.Unreachable = true;
+    if (!LoggedDownload().connection()) {
+        summary.unreachable = true;
         return summary;
     }
     BusyPointer busy;
-    clsWaitDialog progress(QStringLiteral("くじ結果のダウンロード中"), qint32(rounds.size()));
+    ProgressScope progress(QStringLiteral("くじ結果のダウンロード中"), qint32(rounds.size()));
     progress.allowStop();
-    clsResult workflow;
-    workflow.Initialize();
+    ResultWorkflow workflow;
+    workflow.initialize();
     // The progress window tells which round is fetched; no log window per round.
     workflow.setProgressOpen(false);
     int failuresInARow = 0;
@@ -72,11 +72,11 @@ HistoryDownload::Summary HistoryDownload::download(const QList<qint32> &rounds)
             // A box about a damaged old file or a failed save would stop
             // the run; how the round went is told by its file.
             const HeldMessages quiet;
-            kept = workflow.GetResult(round, QString(), clsResult::FromFile | clsResult::FromSite, false)
-                   && HistoryResults::HasReadableFile(round);
+            kept = workflow.getResult(round, QString(), ResultWorkflow::FromFile | ResultWorkflow::FromSite, false)
+                   && HistoryResults::hasReadableFile(round);
         }
         if (kept)
-            ++summary.Downloaded;
+            ++summary.downloaded;
         else if (workflow.Unpublished())
             ++summary.Unpublished;
         else
@@ -84,7 +84,7 @@ HistoryDownload::Summary HistoryDownload::download(const QList<qint32> &rounds)
         failuresInARow = kept || workflow.Unpublished() ? 0 : failuresInARow + 1;
         progress.setValue(qint32(i + 1));
         if (failuresInARow >= FailuresOfDeadServer) {
-            summary.Unreachable = true;
+            summary.unreachable = true;
             break;
         }
     }

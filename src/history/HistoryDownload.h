@@ -15,11 +15,11 @@ class HistoryDownload
 public:
     struct Summary
     {
-        int Downloaded = 0;
+        int downloaded = 0;
         int Unpublished = 0;
         int Failed = 0;
         bool Stopped = false;      // the user pressed 中止
-        bool Unreachable = false;  // offline, or the server stopped answering
+        bool unreachable = false;  // offline, or the server stopped answering
     };
 
     // Two failures in a row mean the server is not answering: the rest is
@@ -32,7 +32,7 @@ public:
     // The rounds in the order given; then the box. Without rounds, a box
     // says there is nothing to download.
     Summary Run(const QList<qint32> &rounds);
-    static QString SummaryText(const Summary &summary);
+    static QString summaryText(const Summary &summary);
 
 private:
     Summary download(const QList<qint32> &rounds);

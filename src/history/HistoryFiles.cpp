@@ -9,7 +9,7 @@
 
 namespace HistoryFiles {
 
-QList<HistoryFile> Find(const QStringList &nativeFolders)
+QList<HistoryFile> find(const QStringList &nativeFolders)
 {
     QList<HistoryFile> files;
     QSet<QString> seen;
@@ -24,22 +24,22 @@ QList<HistoryFile> Find(const QStringList &nativeFolders)
         seen.insert(identity);
         const QFileInfoList entries = dir.entryInfoList({QStringLiteral("*.csv")}, QDir::Files | QDir::Hidden, QDir::Name);
         for (const QFileInfo &entry : entries) {
-            const qint32 round = clsTFileCSV::GetKaisaikai(entry.fileName());
+            const qint32 round = SinglesCsvFile::readRoundNumber(entry.fileName());
             if (round > 0)
-                files.append({entry.absoluteFilePath(), entry.fileName(), round, clsTFileCSV::GetKumi(entry.fileName()),
+                files.append({entry.absoluteFilePath(), entry.fileName(), round, SinglesCsvFile::groupOfFileName(entry.fileName()),
                               entry.size()});
         }
     }
     return files;
 }
 
-QStringList DefaultFolders(const QString &userFolder, const QString &currentFile)
+QStringList defaultFolders(const QString &userFolder, const QString &currentFile)
 {
-    QStringList folders{clsFileSystemObject::toNativePath(clsFileSystemObject::GetFullPath(userFolder))};
+    QStringList folders{PathRules::toNativePath(PathRules::getFullPath(userFolder))};
     if (currentFile.isEmpty())
         return folders;
     const QString fileFolder
-        = QFileInfo(clsFileSystemObject::toNativePath(clsFileSystemObject::GetFullPath(currentFile))).absolutePath();
+        = QFileInfo(PathRules::toNativePath(PathRules::getFullPath(currentFile))).absolutePath();
     if (QDir(fileFolder).canonicalPath() != QDir(folders[0]).canonicalPath())
         folders.append(fileFolder);
     return folders;

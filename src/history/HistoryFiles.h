@@ -8,11 +8,11 @@
 // name gives.
 struct HistoryFile
 {
-    QString Path;       // native
-    QString FileName;   // the name alone
-    qint32 Kaisaikai = 0;
-    QString Kumi;
-    qint64 Bytes = 0;
+    QString path;       // native
+    QString fileName;   // the name alone
+    qint32 roundNumber = 0;
+    QString group;
+    qint64 bytes = 0;
 };
 
 // The singles files of some folders: every *.csv file directly in one of
@@ -20,11 +20,11 @@ struct HistoryFile
 // that 開く uses. A folder named twice (or by two paths) is looked at once.
 namespace HistoryFiles {
 
-QList<HistoryFile> Find(const QStringList &nativeFolders);
+QList<HistoryFile> find(const QStringList &nativeFolders);
 
 // The folders looked at unless the user picks one: the user folder, and
 // the folder of the current file when there is one. Both in the program's
 // path form; the result is native.
-QStringList DefaultFolders(const QString &userFolder, const QString &currentFile);
+QStringList defaultFolders(const QString &userFolder, const QString &currentFile);
 
 } // namespace HistoryFiles

@@ -5,11 +5,11 @@
 
 namespace HistoryGrader {
 
-GradeCounts Grade(std::span<const qint32> singles, const ResultData &result)
+GradeCounts grade(std::span<const qint32> singles, const ResultData &result)
 {
     GameStateTable state{};
-    clsTResult::MarkOfficialOutcomes(state, result, RoundData::MatchCount);
-    return ResultGrader::GradeCodes(singles, ResultGrader::MakeHitTable(state));
+    CheckPageController::markOfficialOutcomes(state, result, RoundData::MatchCount);
+    return ResultGrader::gradeCodes(singles, ResultGrader::makeHitTable(state));
 }
 
 } // namespace HistoryGrader

@@ -10,6 +10,6 @@
 // match hits every mark. The user's assumptions play no part.
 namespace HistoryGrader {
 
-GradeCounts Grade(std::span<const qint32> singles, const ResultData &result);
+GradeCounts grade(std::span<const qint32> singles, const ResultData &result);
 
 } // namespace HistoryGrader

@@ -33,54 +33,54 @@ qint64 likelySingles(const QList<HistoryFile> &files)
 {
     qint64 bytes = 0;
     for (const HistoryFile &file : files)
-        bytes += file.Bytes;
+        bytes += file.bytes;
     return bytes / CsvLine::LineBytes;
 }
 
 HistoryRow unreadable(HistoryRow row, const QString &reason)
 {
     row.state = HistoryRow::State::Unreadable;
-    row.Reason = reason;
-    row.Singles = 0;
-    row.Purchase = row.Prize = row.Balance = Money();
-    row.Winners.fill(0);
+    row.reason = reason;
+    row.singles = 0;
+    row.purchase = row.prize = row.balance = Money();
+    row.winners.fill(0);
     return row;
 }
 
 void grade(HistoryRow &row, const std::vector<qint32> &singles, const ResultData &result)
 {
-    if (result.Kaisaikai <= 0) {
+    if (result.roundNumber <= 0) {
         row.state = HistoryRow::State::NoResult;
         return;
     }
     if (result.Cancelled) {
         row.state = HistoryRow::State::Refunded;
-        row.Prize = row.Purchase;
+        row.prize = row.purchase;
         return;
     }
     row.state = HistoryRow::State::Graded;
-    const GradeCounts counts = HistoryGrader::Grade(singles, result);
-    for (int g = 1; g <= row.Grades; ++g) {
-        row.Winners[std::size_t(g - 1)] = counts[std::size_t(g - 1)];
-        row.Prize += result.Prize[std::size_t(g)] * Money::fromWhole(counts[std::size_t(g - 1)]);
+    const GradeCounts counts = HistoryGrader::grade(singles, result);
+    for (int g = 1; g <= row.grades; ++g) {
+        row.winners[std::size_t(g - 1)] = counts[std::size_t(g - 1)];
+        row.prize += result.prize[std::size_t(g)] * Money::fromWhole(counts[std::size_t(g - 1)]);
     }
-    row.Balance = row.Prize - row.Purchase;
+    row.balance = row.prize - row.purchase;
 }
 
 HistoryRow rowOf(const HistoryFile &file, HistoryResults &results)
 {
     HistoryRow row;
-    row.Kaisaikai = file.Kaisaikai;
-    row.Kumi = file.Kumi;
-    row.FileName = file.FileName;
-    row.Path = file.Path;
-    row.Grades = clsToto::GetMaxGrade(file.Kaisaikai);
+    row.roundNumber = file.roundNumber;
+    row.group = file.group;
+    row.fileName = file.fileName;
+    row.path = file.path;
+    row.grades = LotteryRules::getMaxGrade(file.roundNumber);
     try {
         const std::vector<qint32> singles
-            = clsTFileCSV().ReadSingles(file.Path, [](qint64) { Ui::instance().processEvents(); });
-        row.Singles = qint64(singles.size());
-        row.Purchase = Price(row.Singles);
-        grade(row, singles, results.Of(file.Kaisaikai));
+            = SinglesCsvFile().readSingles(file.path, [](qint64) { Ui::instance().processEvents(); });
+        row.singles = qint64(singles.size());
+        row.purchase = price(row.singles);
+        grade(row, singles, results.of(file.roundNumber));
     } catch (const RuntimeError &error) {
         row = unreadable(std::move(row), reasonOf(error));
     } catch (const std::bad_alloc &) {
@@ -91,10 +91,10 @@ HistoryRow rowOf(const HistoryFile &file, HistoryResults &results)
 
 } // namespace
 
-QList<HistoryRow> Build(const QList<HistoryFile> &files)
+QList<HistoryRow> build(const QList<HistoryFile> &files)
 {
     BusyPointer busy;
-    std::optional<clsWaitDialog> progress;
+    std::optional<ProgressScope> progress;
     if (likelySingles(files) > ProgressThreshold)
         progress.emplace(QStringLiteral("収支履歴の集計中"), qint32(files.size()));
     HistoryResults results;
@@ -105,52 +105,52 @@ QList<HistoryRow> Build(const QList<HistoryFile> &files)
             progress->setValue(qint32(rows.size()));
         Ui::instance().processEvents();
     }
-    Order(rows);
+    order(rows);
     return rows;
 }
 
-void Order(QList<HistoryRow> &rows)
+void order(QList<HistoryRow> &rows)
 {
     std::stable_sort(rows.begin(), rows.end(), [](const HistoryRow &a, const HistoryRow &b) {
-        if (a.Kaisaikai != b.Kaisaikai)
-            return a.Kaisaikai < b.Kaisaikai;
-        return a.FileName.compare(b.FileName, Qt::CaseInsensitive) < 0;
+        if (a.roundNumber != b.roundNumber)
+            return a.roundNumber < b.roundNumber;
+        return a.fileName.compare(b.fileName, Qt::CaseInsensitive) < 0;
     });
     Money running;
     for (HistoryRow &row : rows) {
         if (!row.inTotals())
             continue;
-        running += row.Balance;
-        row.Running = running;
+        running += row.balance;
+        row.running = running;
     }
 }
 
-HistoryTotals Totals(const QList<HistoryRow> &rows)
+HistoryTotals totals(const QList<HistoryRow> &rows)
 {
     HistoryTotals totals;
     for (const HistoryRow &row : rows) {
         if (!row.inTotals())
             continue;
-        totals.Singles += row.Singles;
-        totals.Purchase += row.Purchase;
-        for (std::size_t g = 0; g < totals.Winners.size(); ++g)
-            totals.Winners[g] += row.Winners[g];
-        totals.Prize += row.Prize;
-        totals.Balance += row.Balance;
+        totals.singles += row.singles;
+        totals.purchase += row.purchase;
+        for (std::size_t g = 0; g < totals.winners.size(); ++g)
+            totals.winners[g] += row.winners[g];
+        totals.prize += row.prize;
+        totals.balance += row.balance;
     }
     return totals;
 }
 
-int GradeColumns(const QList<HistoryRow> &rows)
+int gradeColumns(const QList<HistoryRow> &rows)
 {
     if (rows.isEmpty())
         return RoundData::GradeCount;
     return std::max_element(rows.begin(), rows.end(), [](const HistoryRow &a, const HistoryRow &b) {
-               return a.Grades < b.Grades;
-           })->Grades;
+               return a.grades < b.grades;
+           })->grades;
 }
 
-QStringList Headings(int gradeColumns)
+QStringList headings(int gradeColumns)
 {
     QStringList headings{QStringLiteral("開催回"), QStringLiteral("組"), QStringLiteral("ファイル"),
                          QStringLiteral("口数"), QStringLiteral("購入金額")};
@@ -161,56 +161,56 @@ QStringList Headings(int gradeColumns)
     return headings;
 }
 
-QString Note(const HistoryRow &row)
+QString note(const HistoryRow &row)
 {
     switch (row.state) {
     case HistoryRow::State::Refunded: return QStringLiteral("払戻");
     case HistoryRow::State::NoResult: return QStringLiteral("結果なし");
-    case HistoryRow::State::Unreadable: return row.Reason;
+    case HistoryRow::State::Unreadable: return row.reason;
     case HistoryRow::State::Graded: break;
     }
     return QString();
 }
 
-QString PlainNumber(qint64 value)
+QString plainNumber(qint64 value)
 {
     return QString::number(value);
 }
 
-QString GroupedNumber(qint64 value)
+QString groupedNumber(qint64 value)
 {
     return Format::grouped(value) + u' ';
 }
 
-QStringList Fields(const HistoryRow &row, int gradeColumns, NumberText number)
+QStringList fields(const HistoryRow &row, int gradeColumns, NumberText number)
 {
     const bool read = row.state != HistoryRow::State::Unreadable;
-    QStringList fields{QString::number(row.Kaisaikai), row.Kumi, row.FileName,
-                       read ? number(row.Singles) : QString(), read ? number(row.Purchase.roundedWholeUnits()) : QString()};
+    QStringList fields{QString::number(row.roundNumber), row.group, row.fileName,
+                       read ? number(row.singles) : QString(), read ? number(row.purchase.roundedWholeUnits()) : QString()};
     for (int g = 1; g <= gradeColumns; ++g)
-        fields.append(row.state == HistoryRow::State::Graded && g <= row.Grades
-                          ? number(row.Winners[std::size_t(g - 1)])
+        fields.append(row.state == HistoryRow::State::Graded && g <= row.grades
+                          ? number(row.winners[std::size_t(g - 1)])
                           : QString());
-    for (const Money amount : {row.Prize, row.Balance, row.Running})
+    for (const Money amount : {row.prize, row.balance, row.running})
         fields.append(row.inTotals() ? number(amount.roundedWholeUnits()) : QString());
-    fields.append(Note(row));
+    fields.append(note(row));
     return fields;
 }
 
-QStringList TotalFields(const HistoryTotals &totals, int gradeColumns, NumberText number)
+QStringList totalFields(const HistoryTotals &totals, int gradeColumns, NumberText number)
 {
-    QStringList fields{QStringLiteral("合計"), QString(), QString(), number(totals.Singles),
-                       number(totals.Purchase.roundedWholeUnits())};
+    QStringList fields{QStringLiteral("合計"), QString(), QString(), number(totals.singles),
+                       number(totals.purchase.roundedWholeUnits())};
     for (int g = 1; g <= gradeColumns; ++g)
-        fields.append(number(totals.Winners[std::size_t(g - 1)]));
-    fields << number(totals.Prize.roundedWholeUnits()) << number(totals.Balance.roundedWholeUnits()) << QString()
+        fields.append(number(totals.winners[std::size_t(g - 1)]));
+    fields << number(totals.prize.roundedWholeUnits()) << number(totals.balance.roundedWholeUnits()) << QString()
            << QString();
     return fields;
 }
 
-Money Price(qint64 singles)
+Money price(qint64 singles)
 {
-    return Money::fromWhole(singles * clsToto::SinglePrice);
+    return Money::fromWhole(singles * LotteryRules::SinglePrice);
 }
 
 } // namespace HistoryReport

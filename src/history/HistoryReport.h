@@ -15,27 +15,27 @@ namespace HistoryReport {
 inline constexpr qint64 ProgressThreshold = 10000;
 
 // Reads and grades every file. Pending window events run every 1,001 lines.
-QList<HistoryRow> Build(const QList<HistoryFile> &files);
+QList<HistoryRow> build(const QList<HistoryFile> &files);
 
 // Sorts the rows and sets their running balance.
-void Order(QList<HistoryRow> &rows);
-HistoryTotals Totals(const QList<HistoryRow> &rows);
+void order(QList<HistoryRow> &rows);
+HistoryTotals totals(const QList<HistoryRow> &rows);
 // The most grades any row's round has; 6 without rows.
-int GradeColumns(const QList<HistoryRow> &rows);
+int gradeColumns(const QList<HistoryRow> &rows);
 // The column headings of the table and its CSV file.
-QStringList Headings(int gradeColumns);
+QStringList headings(int gradeColumns);
 // What the last column says of a row: "払戻", "結果なし" or why the file
 // did not read; empty for a graded row.
-QString Note(const HistoryRow &row);
+QString note(const HistoryRow &row);
 // How a number is written in a cell: plain for the CSV file, grouped for the table.
 using NumberText = QString (*)(qint64 value);
-QString PlainNumber(qint64 value);
+QString plainNumber(qint64 value);
 // "#,##0 " as the confirmed prize table writes its amounts.
-QString GroupedNumber(qint64 value);
+QString groupedNumber(qint64 value);
 // The cells of a row and of the total line under the headings.
-QStringList Fields(const HistoryRow &row, int gradeColumns, NumberText number);
-QStringList TotalFields(const HistoryTotals &totals, int gradeColumns, NumberText number);
+QStringList fields(const HistoryRow &row, int gradeColumns, NumberText number);
+QStringList totalFields(const HistoryTotals &totals, int gradeColumns, NumberText number);
 // The purchase of a number of singles.
-Money Price(qint64 singles);
+Money price(qint64 singles);
 
 } // namespace HistoryReport

@@ -3,29 +3,29 @@
 #include "acquisition/ResultWorkflow.h"
 #include "support/HeldMessages.h"
 
-const ResultData &HistoryResults::Of(qint32 lngKaisaikai)
+const ResultData &HistoryResults::of(qint32 roundNumber)
 {
-    auto found = m_results.constFind(lngKaisaikai);
+    auto found = m_results.constFind(roundNumber);
     if (found == m_results.constEnd())
-        found = m_results.insert(lngKaisaikai, read(lngKaisaikai));
+        found = m_results.insert(roundNumber, read(roundNumber));
     return *found;
 }
 
-bool HistoryResults::HasReadableFile(qint32 lngKaisaikai)
+bool HistoryResults::hasReadableFile(qint32 roundNumber)
 {
-    return read(lngKaisaikai).Kaisaikai > 0;
+    return read(roundNumber).roundNumber > 0;
 }
 
-ResultData HistoryResults::read(qint32 lngKaisaikai)
+ResultData HistoryResults::read(qint32 roundNumber)
 {
     // The singles files carry no group the round selection would use: the
     // check page shows the round's result without one, and so does this.
-    clsXmlResult xml;
+    ResultFile xml;
     const HeldMessages quiet;
-    if (!xml.XmlLoad(xml.GetFileName(lngKaisaikai, QString())))
+    if (!xml.xmlLoad(xml.getFileName(roundNumber, QString())))
         return {};
-    const ResultData result = xml.Result();
-    if (result.Kaisaikai != lngKaisaikai || !clsResult::IsResultValid(result))
+    const ResultData result = xml.result();
+    if (result.roundNumber != roundNumber || !ResultWorkflow::isResultValid(result))
         return {};
     return result;
 }

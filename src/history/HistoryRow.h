@@ -18,21 +18,21 @@ struct HistoryRow
         Unreadable,   // the file could not be read: Reason says why
     };
 
-    qint32 Kaisaikai = 0;
-    QString Kumi;
-    QString FileName;
-    QString Path;
+    qint32 roundNumber = 0;
+    QString group;
+    QString fileName;
+    QString path;
     State state = State::NoResult;
-    qint64 Singles = 0;
-    Money Purchase;
+    qint64 singles = 0;
+    Money purchase;
     // The grades the round has (4, 5 or 6) and the winning singles of grade
     // g at index g - 1.
-    int Grades = 4;
-    std::array<qint64, RoundData::GradeCount> Winners{};
-    Money Prize;
-    Money Balance;
-    Money Running;
-    QString Reason;
+    int grades = 4;
+    std::array<qint64, RoundData::GradeCount> winners{};
+    Money prize;
+    Money balance;
+    Money running;
+    QString reason;
 
     bool inTotals() const { return state == State::Graded || state == State::Refunded; }
 };
@@ -40,9 +40,9 @@ struct HistoryRow
 // The total line: the rows in the totals summed.
 struct HistoryTotals
 {
-    qint64 Singles = 0;
-    Money Purchase;
-    std::array<qint64, RoundData::GradeCount> Winners{};
-    Money Prize;
-    Money Balance;
+    qint64 singles = 0;
+    Money purchase;
+    std::array<qint64, RoundData::GradeCount> winners{};
+    Money prize;
+    Money balance;
 };

@@ -14,18 +14,18 @@ class GridSurface;
 class HistoryTable
 {
 public:
-    void Initialize(GridSurface *objPictureBox);
-    void SetRows(const QList<HistoryRow> &rows);
+    void initialize(GridSurface *surface);
+    void setRows(const QList<HistoryRow> &rows);
 
-    // The row shown on grid row lngRow (from 2), or -1 on the headings and the total line.
-    int RowAt(int lngRow) const;
-    const clsGrid &Grid() const { return m_grid; }
-    clsGrid &Grid() { return m_grid; }
+    // The row shown on grid row row (from 2), or -1 on the headings and the total line.
+    int rowAt(int row) const;
+    const CellGrid &grid() const { return m_grid; }
+    CellGrid &grid() { return m_grid; }
 
 private:
     void layOut(int gradeColumns, int rows);
     void colourAmount(int col, int row, const QString &text);
 
-    clsGrid m_grid;
+    CellGrid m_grid;
     int m_rowCount = 0;
 };

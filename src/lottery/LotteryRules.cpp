@@ -1,7 +1,7 @@
 #include "lottery/LotteryRules.h"
 
-clsToto &clsToto::shared()
+LotteryRules &LotteryRules::shared()
 {
-    static clsToto rules;
+    static LotteryRules rules;
     return rules;
 }

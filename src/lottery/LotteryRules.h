@@ -4,7 +4,7 @@
 
 // The lottery's rules: how many prize grades a round has, which share of the
 // pool each grade gets, and what one single costs.
-class clsToto
+class LotteryRules
 {
 public:
     // One BIG single costs 300 yen.
@@ -16,18 +16,18 @@ public:
     static constexpr int FirstRoundOfSixGrades = 609;
 
     // 4 below round 435, 5 up to round 608, 6 from round 609.
-    static constexpr int GetMaxGrade(int lngKaisaikai)
+    static constexpr int getMaxGrade(int roundNumber)
     {
-        return lngKaisaikai < FirstRoundOfFiveGrades ? 4 : lngKaisaikai < FirstRoundOfSixGrades ? 5 : 6;
+        return roundNumber < FirstRoundOfFiveGrades ? 4 : roundNumber < FirstRoundOfSixGrades ? 5 : 6;
     }
 
     // Whether the round pays its grades 1 to 3 by the pool shares that came
     // with the fifth grade.
-    static constexpr bool HasFifthGradeShares(int lngKaisaikai)
+    static constexpr bool hasFifthGradeShares(int roundNumber)
     {
-        return lngKaisaikai >= FirstRoundOfFiveGrades;
+        return roundNumber >= FirstRoundOfFiveGrades;
     }
 
     // The one object created at start-up and shared by every user of the rules.
-    static clsToto &shared();
+    static LotteryRules &shared();
 };

@@ -26,24 +26,24 @@ void checkIndex(std::size_t index, std::size_t size)
 }
 
 template<typename Mark>
-bool decodeDigitByDigit(qint32 code, std::span<Mark> kousei)
+bool decodeDigitByDigit(qint32 code, std::span<Mark> marks)
 {
     qint32 rest = code;
-    for (int i = clsTNumber::MatchCount - 1; i >= 0; --i) {
-        checkIndex(std::size_t(i), kousei.size());
-        kousei[std::size_t(i)] = toMark<Mark>(rest / clsTNumber::Power[i]);
-        rest %= clsTNumber::Power[i];
+    for (int i = SingleCode::MatchCount - 1; i >= 0; --i) {
+        checkIndex(std::size_t(i), marks.size());
+        marks[std::size_t(i)] = toMark<Mark>(rest / SingleCode::Power[i]);
+        rest %= SingleCode::Power[i];
     }
     return true;
 }
 
 template<typename Mark>
-bool encodeDigitByDigit(std::span<const Mark> kousei, qint32 &code)
+bool encodeDigitByDigit(std::span<const Mark> marks, qint32 &code)
 {
     code = 0;
-    for (int i = 0; i < clsTNumber::MatchCount; ++i) {
-        checkIndex(std::size_t(i), kousei.size());
-        const qint64 sum = code + qint64(kousei[std::size_t(i)]) * clsTNumber::Power[i];
+    for (int i = 0; i < SingleCode::MatchCount; ++i) {
+        checkIndex(std::size_t(i), marks.size());
+        const qint64 sum = code + qint64(marks[std::size_t(i)]) * SingleCode::Power[i];
         if (sum < std::numeric_limits<qint32>::min() || sum > std::numeric_limits<qint32>::max())
             throw RuntimeError::fromNumber(RuntimeError::Overflow);
         code = qint32(sum);
@@ -53,22 +53,22 @@ bool encodeDigitByDigit(std::span<const Mark> kousei, qint32 &code)
 
 } // namespace
 
-void clsTNumber::decodeChecked(qint32 lngNo, std::span<quint8> bytKousei) const
+void SingleCode::decodeChecked(qint32 code, std::span<quint8> marks) const
 {
-    m_err.guard(QStringLiteral("NoToArray"), false, [&] { return decodeDigitByDigit(lngNo, bytKousei); });
+    m_err.guard(QStringLiteral("NoToArray"), false, [&] { return decodeDigitByDigit(code, marks); });
 }
 
-void clsTNumber::decodeChecked(qint32 lngNo, std::span<qint32> lngKousei) const
+void SingleCode::decodeChecked(qint32 code, std::span<qint32> marks) const
 {
-    m_err.guard(QStringLiteral("NoToArray_Long"), false, [&] { return decodeDigitByDigit(lngNo, lngKousei); });
+    m_err.guard(QStringLiteral("NoToArray_Long"), false, [&] { return decodeDigitByDigit(code, marks); });
 }
 
-void clsTNumber::encodeChecked(std::span<const quint8> bytKousei, qint32 &lngNo) const
+void SingleCode::encodeChecked(std::span<const quint8> marks, qint32 &code) const
 {
-    m_err.guard(QStringLiteral("ArrayToNo"), false, [&] { return encodeDigitByDigit(bytKousei, lngNo); });
+    m_err.guard(QStringLiteral("ArrayToNo"), false, [&] { return encodeDigitByDigit(marks, code); });
 }
 
-void clsTNumber::encodeChecked(std::span<const qint32> lngKousei, qint32 &lngNo) const
+void SingleCode::encodeChecked(std::span<const qint32> marks, qint32 &code) const
 {
-    m_err.guard(QStringLiteral("ArrayToNo_Long"), false, [&] { return encodeDigitByDigit(lngKousei, lngNo); });
+    m_err.guard(QStringLiteral("ArrayToNo_Long"), false, [&] { return encodeDigitByDigit(marks, code); });
 }

@@ -8,7 +8,7 @@
 #include <span>
 #include <utility>
 
-// Converts between a single code and its composition (kousei): the 14 mark
+// Converts between a single code and its composition (marks): the 14 mark
 // codes of matches No. 1 to 14 at index 0 to 13. The code is the composition
 // read as a base-3 number with match No. 1 as the least significant digit,
 // 0 to 4,782,968.
@@ -19,7 +19,7 @@
 // entries, a code outside 0..4,782,968, a composition whose code overflows)
 // takes the checked path, which fills the output up to the point of failure
 // and reports the failure as an error box.
-class clsTNumber
+class SingleCode
 {
 public:
     static constexpr int MatchCount = 14;
@@ -40,47 +40,47 @@ public:
     // True for the code of a single: 0 … 4,782,968.
     static constexpr bool isValidCode(qint32 code) { return code >= 0 && code <= MaxCode; }
 
-    void NoToByte(qint32 lngNo, std::span<quint8> bytKousei) const { NoToArray(lngNo, bytKousei); }
-    void NoToLong(qint32 lngNo, std::span<qint32> lngKousei) const { NoToArray_Long(lngNo, lngKousei); }
-    void ByteToNo(std::span<const quint8> bytKousei, qint32 &lngNo) const { ArrayToNo(bytKousei, lngNo); }
-    void LongToNo(std::span<const qint32> lngKousei, qint32 &lngNo) const { ArrayToNo_Long(lngKousei, lngNo); }
+    void codeToBytes(qint32 code, std::span<quint8> marks) const { toBytes(code, marks); }
+    void codeToInts(qint32 code, std::span<qint32> marks) const { toInts(code, marks); }
+    void bytesToCode(std::span<const quint8> marks, qint32 &code) const { fromBytes(marks, code); }
+    void intsToCode(std::span<const qint32> marks, qint32 &code) const { fromInts(marks, code); }
 
 private:
-    void NoToArray(qint32 lngNo, std::span<quint8> bytKousei) const
+    void toBytes(qint32 code, std::span<quint8> marks) const
     {
-        if (isValidCode(lngNo) && bytKousei.size() >= MatchCount)
-            decode(lngNo, bytKousei.data());
+        if (isValidCode(code) && marks.size() >= MatchCount)
+            decode(code, marks.data());
         else
-            decodeChecked(lngNo, bytKousei);
+            decodeChecked(code, marks);
     }
 
-    void NoToArray_Long(qint32 lngNo, std::span<qint32> lngKousei) const
+    void toInts(qint32 code, std::span<qint32> marks) const
     {
-        if (isValidCode(lngNo) && lngKousei.size() >= MatchCount)
-            decode(lngNo, lngKousei.data());
+        if (isValidCode(code) && marks.size() >= MatchCount)
+            decode(code, marks.data());
         else
-            decodeChecked(lngNo, lngKousei);
+            decodeChecked(code, marks);
     }
 
     // Bytes cannot overflow the code: 14 entries of 255 stay far inside 32 bits.
-    void ArrayToNo(std::span<const quint8> bytKousei, qint32 &lngNo) const
+    void fromBytes(std::span<const quint8> marks, qint32 &code) const
     {
-        if (bytKousei.size() >= MatchCount)
-            lngNo = qint32(encode(bytKousei.data()));
+        if (marks.size() >= MatchCount)
+            code = qint32(encode(marks.data()));
         else
-            encodeChecked(bytKousei, lngNo);
+            encodeChecked(marks, code);
     }
 
-    void ArrayToNo_Long(std::span<const qint32> lngKousei, qint32 &lngNo) const
+    void fromInts(std::span<const qint32> marks, qint32 &code) const
     {
-        if (lngKousei.size() >= MatchCount) {
-            const qint64 code = encode(lngKousei.data());
-            if (code >= 0 && code <= MaxCode) {
-                lngNo = qint32(code);
+        if (marks.size() >= MatchCount) {
+            const qint64 wide = encode(marks.data());
+            if (wide >= 0 && wide <= MaxCode) {
+                code = qint32(wide);
                 return;
             }
         }
-        encodeChecked(lngKousei, lngNo);
+        encodeChecked(marks, code);
     }
 
     // A valid code splits into two codes of seven matches each, whose marks
@@ -119,10 +119,10 @@ private:
         return half(in) + qint64(HalfCount) * half(in + HalfMatches);
     }
 
-    void decodeChecked(qint32 lngNo, std::span<quint8> bytKousei) const;
-    void decodeChecked(qint32 lngNo, std::span<qint32> lngKousei) const;
-    void encodeChecked(std::span<const quint8> bytKousei, qint32 &lngNo) const;
-    void encodeChecked(std::span<const qint32> lngKousei, qint32 &lngNo) const;
+    void decodeChecked(qint32 code, std::span<quint8> marks) const;
+    void decodeChecked(qint32 code, std::span<qint32> marks) const;
+    void encodeChecked(std::span<const quint8> marks, qint32 &code) const;
+    void encodeChecked(std::span<const qint32> marks, qint32 &code) const;
 
     ErrorReporter m_err{QStringLiteral("clsTNumber")};
 };

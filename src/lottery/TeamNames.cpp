@@ -20,116 +20,116 @@ QString s_missingTeamName;
 
 } // namespace
 
-clsTotoData::clsTotoData()
+TeamNames::TeamNames()
 {
-    m_teamName.Initialize(QStringLiteral("SysData\\TeamName.dat"));
-    m_teamName1.Initialize(QStringLiteral("SysData\\TeamName1.dat"));
-    m_teamName2.Initialize(QStringLiteral("SysData\\TeamName2.dat"));
-    m_teamName3.Initialize(UserFileName());
-    m_j1j2.Initialize(QStringLiteral("SysData\\J1J2.dat"));
+    m_teamName.initialize(QStringLiteral("SysData\\TeamName.dat"));
+    m_teamName1.initialize(QStringLiteral("SysData\\TeamName1.dat"));
+    m_teamName2.initialize(QStringLiteral("SysData\\TeamName2.dat"));
+    m_teamName3.initialize(userFileName());
+    m_j1j2.initialize(QStringLiteral("SysData\\J1J2.dat"));
 }
 
-QString clsTotoData::UserFileName()
+QString TeamNames::userFileName()
 {
     return QStringLiteral("SysData\\TeamName3.dat");
 }
 
-QString clsTotoData::MissingTeamName()
+QString TeamNames::missingTeamName()
 {
     return s_missingTeamName;
 }
 
-void clsTotoData::ClearMissingTeamName()
+void TeamNames::clearMissingTeamName()
 {
     s_missingTeamName.clear();
 }
 
-QString clsTotoData::GetShortTeamName(const QString &strLongTeamName, qint32 lngKaisaikai) const
+QString TeamNames::getShortTeamName(const QString &longTeamName, qint32 roundNumber) const
 {
     return m_err.guard(QStringLiteral("GetShortTeamName"), QString(), [&] {
-        if (lngKaisaikai == 0) {
+        if (roundNumber == 0) {
             Ui::instance().showMessage(Ui::Icon::Warning, QStringLiteral("GetShortTeamName"),
                                        QStringLiteral("開催回が不明です"));
             return QString();
         }
-        const QString shortName = lookUp(strLongTeamName, lngKaisaikai);
+        const QString shortName = lookUp(longTeamName, roundNumber);
         if (shortName.isEmpty()) {
             Ui::instance().showMessage(Ui::Icon::Warning, AppInfo::title(),
-                                       QStringLiteral("チーム名：") + strLongTeamName
+                                       QStringLiteral("チーム名：") + longTeamName
                                            + QStringLiteral(" が見つかりません。\r\n")
                                            + QStringLiteral("最新のチーム名データをダウンロードするかチーム名を追加して下さい。"));
-            s_missingTeamName = strLongTeamName;
+            s_missingTeamName = longTeamName;
         }
         return shortName;
     });
 }
 
-QString clsTotoData::lookUp(const QString &strLongTeamName, qint32 lngKaisaikai) const
+QString TeamNames::lookUp(const QString &longTeamName, qint32 roundNumber) const
 {
-    QString shortName = m_teamName.GetKey(strLongTeamName);
+    QString shortName = m_teamName.getKey(longTeamName);
     if (shortName.isEmpty())
-        shortName = (lngKaisaikai < firstOverseasRound ? m_teamName1 : m_teamName2).GetKey(strLongTeamName);
-    if (shortName.isEmpty() && m_teamName3.Enabled())
-        shortName = m_teamName3.GetKey(strLongTeamName);
+        shortName = (roundNumber < firstOverseasRound ? m_teamName1 : m_teamName2).getKey(longTeamName);
+    if (shortName.isEmpty() && m_teamName3.enabled())
+        shortName = m_teamName3.getKey(longTeamName);
     return shortName;
 }
 
-QString clsTotoData::GetShortToJ1J2String(const QString &strShortTeamName, qint32 lngYear) const
+QString TeamNames::getShortToJ1J2String(const QString &shortTeamName, qint32 year) const
 {
     // Every text contains the empty text: a club without a name has no league.
-    if (strShortTeamName.isEmpty())
+    if (shortTeamName.isEmpty())
         return QString();
     return m_err.guard(QStringLiteral("GetShortToJ1J2String"), QString(), [&] {
         for (int league = 1; league <= leagueCount; ++league) {
             const QString tag = QStringLiteral("J") + QString::number(league);
-            const QString members = m_j1j2.GetItem(QString::number(lngYear) + tag, QString());
-            if (members.contains(strShortTeamName))
+            const QString members = m_j1j2.getItem(QString::number(year) + tag, QString());
+            if (members.contains(shortTeamName))
                 return tag;
         }
         return QString();
     });
 }
 
-QString clsTotoData::GetTeamName2Version() const
+QString TeamNames::getTeamName2Version() const
 {
-    return m_err.guard(QStringLiteral("GetTeamName2Version"), QString(), [&] { return TeamName2VersionOf(m_teamName2); });
+    return m_err.guard(QStringLiteral("GetTeamName2Version"), QString(), [&] { return teamName2VersionOf(m_teamName2); });
 }
 
-QString clsTotoData::TeamName2VersionOf(const clsIniFile &file)
+QString TeamNames::teamName2VersionOf(const IniFile &file)
 {
-    return file.GetItem(QStringLiteral("Version"), QString()) + u'.' + file.GetItem(QStringLiteral("Revision"), QString());
+    return file.getItem(QStringLiteral("Version"), QString()) + u'.' + file.getItem(QStringLiteral("Revision"), QString());
 }
 
-bool clsTotoData::ExistsLongTeamName(const QString &strLongTeamName) const
+bool TeamNames::existsLongTeamName(const QString &longTeamName) const
 {
     return m_err.guard(QStringLiteral("ExistsLongTeamName"), false, [&] {
-        return m_teamName.KeyExists(strLongTeamName) || m_teamName2.KeyExists(strLongTeamName)
-               || (m_teamName3.Enabled() && m_teamName3.KeyExists(strLongTeamName));
+        return m_teamName.keyExists(longTeamName) || m_teamName2.keyExists(longTeamName)
+               || (m_teamName3.enabled() && m_teamName3.keyExists(longTeamName));
     });
 }
 
-QString clsTotoData::FoldTeamName(const QString &strTeamName)
+QString TeamNames::foldTeamName(const QString &teamName)
 {
-    return strTeamName.normalized(QString::NormalizationForm_KC).toCaseFolded();
+    return teamName.normalized(QString::NormalizationForm_KC).toCaseFolded();
 }
 
-QString clsTotoData::FindShortTeamName(const QString &strTeamName) const
+QString TeamNames::findShortTeamName(const QString &teamName) const
 {
-    return foldedNames().value(FoldTeamName(strTeamName.trimmed()));
+    return foldedNames().value(foldTeamName(teamName.trimmed()));
 }
 
-const QHash<QString, QString> &clsTotoData::foldedNames() const
+const QHash<QString, QString> &TeamNames::foldedNames() const
 {
     if (m_foldedNames)
         return *m_foldedNames;
     QHash<QString, QString> names;
-    const clsIniFile *const files[] = {&m_teamName, &m_teamName1, &m_teamName2, &m_teamName3};
+    const IniFile *const files[] = {&m_teamName, &m_teamName1, &m_teamName2, &m_teamName3};
     // The first entry wins, and a club's own short name wins over another
     // club's official name.
     for (const bool byShortName : {true, false}) {
-        for (const clsIniFile *file : files) {
+        for (const IniFile *file : files) {
             for (const auto &[shortName, officialName] : file->entries()) {
-                const QString folded = FoldTeamName(byShortName ? shortName : officialName);
+                const QString folded = foldTeamName(byShortName ? shortName : officialName);
                 if (!isVersionEntry(shortName) && !names.contains(folded))
                     names.insert(folded, shortName);
             }

@@ -9,20 +9,20 @@
 // score of every match; prize, winners and carry-over of each grade the
 // round has; sales figures and payout dates. A cancelled round keeps its
 // refund dates instead of prizes and sales.
-class clsXmlResult
+class ResultFile
 {
 public:
     // "一等" … "六等" for grades 1 to 6, empty for any other number.
-    static QString GetGradeName(int lngGrade);
+    static QString getGradeName(int grade);
 
-    QString GetFileName(qint32 lngKaisaikai, const QString &strKumi) const;
+    QString getFileName(qint32 roundNumber, const QString &group) const;
 
     // Writes the held record; never changes it.
-    bool XmlSave(const QString &strFileName) const;
+    bool xmlSave(const QString &fileName) const;
     // Replaces the held record with the file's only when the whole file reads.
-    bool XmlLoad(const QString &strFileName);
+    bool xmlLoad(const QString &fileName);
 
-    ResultData Result() const { return m_result; }
+    ResultData result() const { return m_result; }
     void setResult(const ResultData &result) { m_result = result; }
 
 private:

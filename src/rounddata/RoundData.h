@@ -32,12 +32,12 @@ using GradeAmounts = std::array<Money, RoundData::GradeCount + 1>;
 
 struct ScheduleGame
 {
-    QString Home;
-    QString Away;
-    OleDate GameDate;   // date part only
-    OleDate StartTime;  // time part only
-    QString Stadium;
-    QString Status;     // "VS" to be played, "中止" cancelled
+    QString home;
+    QString away;
+    OleDate gameDate;   // date part only
+    OleDate startTime;  // time part only
+    QString stadium;
+    QString status;     // "VS" to be played, "中止" cancelled
 
     bool operator==(const ScheduleGame &) const = default;
 };
@@ -49,14 +49,14 @@ struct ScheduleData
     static constexpr qint32 StateNotHeld = 1;   // 未開催: only the marker file carries it
     static constexpr qint32 StateCancelled = 2; // 中止
 
-    qint32 Kaisaikai = 0;
-    QString Kumi;
-    RoundGames<ScheduleGame> Game{};
-    OleDate SaleStart;
-    OleDate SaleEnd;
-    OleDate ResultDate;
-    OleDate RefundStart;
-    OleDate RefundEnd;
+    qint32 roundNumber = 0;
+    QString group;
+    RoundGames<ScheduleGame> game{};
+    OleDate saleStart;
+    OleDate saleEnd;
+    OleDate resultDate;
+    OleDate refundStart;
+    OleDate refundEnd;
     qint32 State = StateHeld;
 
     bool operator==(const ScheduleData &) const = default;
@@ -64,44 +64,44 @@ struct ScheduleData
 
 struct VoteShare
 {
-    Money Count; // number of votes
-    Money Rate;  // share in percent (45.67 for 45.67 %)
+    Money count; // number of votes
+    Money rate;  // share in percent (45.67 for 45.67 %)
 
     bool operator==(const VoteShare &) const = default;
 };
 
 struct VoteGame
 {
-    QString Home;
-    QString Away;
-    OleDate GameDate;
-    OleDate StartTime;
-    std::array<VoteShare, RoundData::MarkCount> Votes{}; // by mark: 0 other, 1 home win, 2 home loss
+    QString home;
+    QString away;
+    OleDate gameDate;
+    OleDate startTime;
+    std::array<VoteShare, RoundData::MarkCount> votes{}; // by mark: 0 other, 1 home win, 2 home loss
 
     bool operator==(const VoteGame &) const = default;
 };
 
 struct VoteData
 {
-    qint32 Kaisaikai = 0;
-    QString Kumi;
-    OleDate VoteTime; // moment of the status (end of sales for a final status)
-    RoundGames<VoteGame> Game{};
+    qint32 roundNumber = 0;
+    QString group;
+    OleDate voteTime; // moment of the status (end of sales for a final status)
+    RoundGames<VoteGame> game{};
     // Totals and round dates: read from files that carry them, never written.
-    Money SalesTotal;
-    Money SalesMulti;
-    Money SalesSingle;
-    Money UnitsTotal;
-    Money UnitsMulti;
-    Money UnitsSingle;
-    Money SheetsTotal;
-    Money SheetsMulti;
-    Money SheetsSingle;
-    OleDate SaleStart;
-    OleDate SaleEnd;
-    OleDate ResultDate;
-    OleDate RefundStart;
-    OleDate RefundEnd;
+    Money salesTotal;
+    Money salesMulti;
+    Money salesSingle;
+    Money unitsTotal;
+    Money unitsMulti;
+    Money unitsSingle;
+    Money sheetsTotal;
+    Money sheetsMulti;
+    Money sheetsSingle;
+    OleDate saleStart;
+    OleDate saleEnd;
+    OleDate resultDate;
+    OleDate refundStart;
+    OleDate refundEnd;
 
     bool operator==(const VoteData &) const = default;
 };
@@ -111,33 +111,33 @@ struct ResultGame
     // Values of Outcome besides the marks 0, 1 and 2.
     static constexpr quint8 OutcomeCancelled = 3; // 中止
 
-    OleDate GameDate;     // read from files that carry it; not written
+    OleDate gameDate;     // read from files that carry it; not written
     quint8 Outcome = 0;   // 1 home win, 0 other, 2 home loss, 3 cancelled
-    QString Stadium;      // read from files that carry it; not written
-    QString Home;
-    QString Away;
-    quint8 HomeScore = 0;
-    quint8 AwayScore = 0;
+    QString stadium;      // read from files that carry it; not written
+    QString home;
+    QString away;
+    quint8 homeScore = 0;
+    quint8 awayScore = 0;
 
     bool operator==(const ResultGame &) const = default;
 };
 
 struct ResultData
 {
-    qint32 Kaisaikai = 0;
-    QString Kumi;
-    RoundGames<ResultGame> Game{};
-    GradeAmounts Prize{};     // prize per winning unit, yen
-    GradeAmounts Winners{};   // winning units
-    GradeAmounts CarryOver{}; // carried over to the next round, yen
-    OleDate SaleStart;
-    OleDate SaleEnd;
-    OleDate ResultDate;  // or the day the refund was decided, when cancelled
-    OleDate RefundStart;
-    OleDate RefundEnd;
-    Money Sales;
-    Money Units;
-    Money Sheets;
+    qint32 roundNumber = 0;
+    QString group;
+    RoundGames<ResultGame> game{};
+    GradeAmounts prize{};     // prize per winning unit, yen
+    GradeAmounts winners{};   // winning units
+    GradeAmounts carryOver{}; // carried over to the next round, yen
+    OleDate saleStart;
+    OleDate saleEnd;
+    OleDate resultDate;  // or the day the refund was decided, when cancelled
+    OleDate refundStart;
+    OleDate refundEnd;
+    Money sales;
+    Money units;
+    Money sheets;
     bool Cancelled = false;
 
     bool operator==(const ResultData &) const = default;

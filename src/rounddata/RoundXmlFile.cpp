@@ -14,11 +14,11 @@ RoundXmlFile::RoundXmlFile(const QString &className)
 {
 }
 
-QString RoundXmlFile::fileName(QStringView folder, QStringView prefix, qint32 kaisaikai, const QString &kumi)
+QString RoundXmlFile::fileName(QStringView folder, QStringView prefix, qint32 roundNumber, const QString &group)
 {
-    QString name = prefix.toString() + Format::zeroPadded(kaisaikai, 3);
-    if (!kumi.isEmpty())
-        name += u'_' + kumi;
+    QString name = prefix.toString() + Format::zeroPadded(roundNumber, 3);
+    if (!group.isEmpty())
+        name += u'_' + group;
     name += QStringLiteral(".xml");
     return AppFolder::path() + QStringLiteral("\\SysData\\") + folder.toString() + u'\\' + name;
 }
@@ -26,7 +26,7 @@ QString RoundXmlFile::fileName(QStringView folder, QStringView prefix, qint32 ka
 bool RoundXmlFile::save(const QString &path, const std::function<QString()> &render) const
 {
     try {
-        return m_stream.SaveToFile(path, render());
+        return m_stream.saveToFile(path, render());
     } catch (const std::exception &) {
         m_err.report(saveProcedure, path + QStringLiteral("\r\nファイルの保存に失敗しました。"));
         return false;
@@ -36,7 +36,7 @@ bool RoundXmlFile::save(const QString &path, const std::function<QString()> &ren
 bool RoundXmlFile::load(const QString &path, const std::function<bool(const QString &text)> &parse) const
 {
     QString text;
-    if (path.isEmpty() || !clsFileSystemObject::FileExists(path) || !m_stream.LoadFromFile(path, text))
+    if (path.isEmpty() || !PathRules::fileExists(path) || !m_stream.loadFromFile(path, text))
         return false;
     return m_err.guard(loadProcedure, false, [&] { return parse(text); });
 }

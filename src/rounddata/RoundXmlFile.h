@@ -18,7 +18,7 @@ public:
     explicit RoundXmlFile(const QString &className);
 
     // <application folder>\SysData\<folder>\<prefix><round, at least 3 digits>[_<group>].xml
-    static QString fileName(QStringView folder, QStringView prefix, qint32 kaisaikai, const QString &kumi);
+    static QString fileName(QStringView folder, QStringView prefix, qint32 roundNumber, const QString &group);
 
     // Renders and saves the text. A run-time failure shows the path and
     // "ファイルの保存に失敗しました。"; a folder that cannot be created gives
@@ -52,5 +52,5 @@ private:
     bool read(QStringView text, QStringView recordElement, const RoundXmlReader::FieldSetter &setField) const;
 
     ErrorReporter m_err;
-    clsFileStream m_stream;
+    TextFile m_stream;
 };

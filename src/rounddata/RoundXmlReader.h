@@ -48,7 +48,7 @@ struct RoundReading
     auto &game()
     {
         checkMatch();
-        return record.Game[std::size_t(match)];
+        return record.game[std::size_t(match)];
     }
 
 private:
@@ -72,17 +72,17 @@ void addCommonSetters(RoundFieldSetters<Record> &setters)
     using Reading = RoundReading<Record>;
     using namespace RoundXmlValue;
     const RoundFieldSetters<Record> common{
-        {QStringLiteral("<開催回>"), [](Reading &r, QStringView v) { r.record.Kaisaikai = toLong(v); }},
-        {QStringLiteral("<販売開始日>"), [](Reading &r, QStringView v) { r.record.SaleStart = toDate(v); }},
-        {QStringLiteral("<販売終了日>"), [](Reading &r, QStringView v) { r.record.SaleEnd = toDate(v); }},
-        {QStringLiteral("<結果発表日>"), [](Reading &r, QStringView v) { r.record.ResultDate = toDate(v); }},
-        {QStringLiteral("<結果速報発表日>"), [](Reading &r, QStringView v) { r.record.ResultDate = toDate(v); }},
-        {QStringLiteral("<払戻開始日>"), [](Reading &r, QStringView v) { r.record.RefundStart = toDate(v); }},
-        {QStringLiteral("<払戻期限>"), [](Reading &r, QStringView v) { r.record.RefundEnd = toDate(v); }},
+        {QStringLiteral("<開催回>"), [](Reading &r, QStringView v) { r.record.roundNumber = toLong(v); }},
+        {QStringLiteral("<販売開始日>"), [](Reading &r, QStringView v) { r.record.saleStart = toDate(v); }},
+        {QStringLiteral("<販売終了日>"), [](Reading &r, QStringView v) { r.record.saleEnd = toDate(v); }},
+        {QStringLiteral("<結果発表日>"), [](Reading &r, QStringView v) { r.record.resultDate = toDate(v); }},
+        {QStringLiteral("<結果速報発表日>"), [](Reading &r, QStringView v) { r.record.resultDate = toDate(v); }},
+        {QStringLiteral("<払戻開始日>"), [](Reading &r, QStringView v) { r.record.refundStart = toDate(v); }},
+        {QStringLiteral("<払戻期限>"), [](Reading &r, QStringView v) { r.record.refundEnd = toDate(v); }},
         {QStringLiteral("<指定試合><番号>"), [](Reading &r, QStringView v) { r.selectMatch(v); }},
-        {QStringLiteral("<指定試合><ホーム>"), [](Reading &r, QStringView v) { r.game().Home = v.toString(); }},
-        {QStringLiteral("<指定試合><アウェイ>"), [](Reading &r, QStringView v) { r.game().Away = v.toString(); }},
-        {QStringLiteral("<指定試合><試合開催日>"), [](Reading &r, QStringView v) { r.game().GameDate = toDate(v); }},
+        {QStringLiteral("<指定試合><ホーム>"), [](Reading &r, QStringView v) { r.game().home = v.toString(); }},
+        {QStringLiteral("<指定試合><アウェイ>"), [](Reading &r, QStringView v) { r.game().away = v.toString(); }},
+        {QStringLiteral("<指定試合><試合開催日>"), [](Reading &r, QStringView v) { r.game().gameDate = toDate(v); }},
     };
     setters.insert(common);
 }

@@ -39,7 +39,7 @@ RoundXmlWriter::RoundXmlWriter(QStringView stylesheet, QStringView recordElement
     open(m_recordElement);
 }
 
-QString RoundXmlWriter::GetTagValue(QStringView name, QStringView value)
+QString RoundXmlWriter::getTagValue(QStringView name, QStringView value)
 {
     QString text;
     appendTag(text, u"<", name);
@@ -63,14 +63,14 @@ void RoundXmlWriter::close(QStringView name)
 
 void RoundXmlWriter::leaf(QStringView name, QStringView value)
 {
-    m_text.append(GetTagValue(name, value));
+    m_text.append(getTagValue(name, value));
 }
 
-void RoundXmlWriter::round(qint32 kaisaikai, const QString &kumi)
+void RoundXmlWriter::round(qint32 roundNumber, const QString &group)
 {
-    leaf(u"開催回", kaisaikai);
-    if (!kumi.isEmpty())
-        leaf(u"組", kumi);
+    leaf(u"開催回", roundNumber);
+    if (!group.isEmpty())
+        leaf(u"組", group);
 }
 
 QString RoundXmlWriter::finish()

@@ -17,7 +17,7 @@ public:
 
     // One leaf line: "<name>value</name>" and CR LF, the value's "<" and ">"
     // written as "＜" and "＞".
-    static QString GetTagValue(QStringView name, QStringView value);
+    static QString getTagValue(QStringView name, QStringView value);
 
     void open(QStringView name);
     void close(QStringView name);
@@ -28,7 +28,7 @@ public:
     void leaf(QStringView name, OleDate value) { leaf(name, RoundXmlValue::text(value)); }
 
     // <開催回>, and <組> when the round has a group.
-    void round(qint32 kaisaikai, const QString &kumi);
+    void round(qint32 roundNumber, const QString &group);
 
     // The 14 <指定試合> blocks, each opening with its <番号>; writeGame
     // writes the rest of one block.

@@ -21,12 +21,12 @@ void setState(Reading &reading, QStringView value)
 FieldSetters buildFieldSetters()
 {
     FieldSetters setters{
-        {QStringLiteral("<組>"), [](Reading &r, QStringView v) { r.record.Kumi = v.toString(); }},
+        {QStringLiteral("<組>"), [](Reading &r, QStringView v) { r.record.group = v.toString(); }},
         {QStringLiteral("<開催状態>"), setState},
         {QStringLiteral("<指定試合><試合開始予定時間>"),
-         [](Reading &r, QStringView v) { r.game().StartTime = toDate(v); }},
-        {QStringLiteral("<指定試合><競技場>"), [](Reading &r, QStringView v) { r.game().Stadium = v.toString(); }},
-        {QStringLiteral("<指定試合><状態>"), [](Reading &r, QStringView v) { r.game().Status = v.toString(); }},
+         [](Reading &r, QStringView v) { r.game().startTime = toDate(v); }},
+        {QStringLiteral("<指定試合><競技場>"), [](Reading &r, QStringView v) { r.game().stadium = v.toString(); }},
+        {QStringLiteral("<指定試合><状態>"), [](Reading &r, QStringView v) { r.game().status = v.toString(); }},
     };
     addCommonSetters(setters);
     return setters;
@@ -40,51 +40,51 @@ const FieldSetters &fieldSetters()
 
 } // namespace
 
-QString clsXmlSchedule::GetFileName(qint32 lngKaisaikai, const QString &strKumi) const
+QString ScheduleFile::getFileName(qint32 roundNumber, const QString &group) const
 {
-    return RoundXmlFile::fileName(u"BIG_Schedule", u"big_schedule_", lngKaisaikai, strKumi);
+    return RoundXmlFile::fileName(u"BIG_Schedule", u"big_schedule_", roundNumber, group);
 }
 
-bool clsXmlSchedule::XmlSave(const QString &strFileName) const
+bool ScheduleFile::xmlSave(const QString &fileName) const
 {
-    return m_file.save(strFileName, [this] { return render(); });
+    return m_file.save(fileName, [this] { return render(); });
 }
 
-bool clsXmlSchedule::XmlSaveNotHeld(qint32 lngKaisaikai, const QString &strFileName) const
+bool ScheduleFile::xmlSaveNotHeld(qint32 roundNumber, const QString &fileName) const
 {
-    return m_file.save(strFileName, [lngKaisaikai] {
+    return m_file.save(fileName, [roundNumber] {
         RoundXmlWriter xml(u"style.xsl", u"開催");
-        xml.leaf(u"開催回", lngKaisaikai);
+        xml.leaf(u"開催回", roundNumber);
         xml.leaf(u"開催状態", ScheduleData::StateNotHeld);
         return xml.finish();
     });
 }
 
-bool clsXmlSchedule::XmlLoad(const QString &strFileName)
+bool ScheduleFile::xmlLoad(const QString &fileName)
 {
-    return m_file.load(strFileName, [this](const QString &text) {
+    return m_file.load(fileName, [this](const QString &text) {
         return m_file.readRecord(text, u"<開催>", fieldSetters(), m_schedule);
     });
 }
 
-QString clsXmlSchedule::render() const
+QString ScheduleFile::render() const
 {
     const ScheduleData &schedule = m_schedule;
     RoundXmlWriter xml(u"big_schedule.xsl", u"開催");
-    xml.round(schedule.Kaisaikai, schedule.Kumi);
-    xml.matches(schedule.Game, [&xml](const ScheduleGame &game) {
-        xml.leaf(u"試合開催日", game.GameDate);
-        xml.leaf(u"試合開始予定時間", game.StartTime);
-        xml.leaf(u"競技場", game.Stadium);
-        xml.leaf(u"状態", game.Status);
-        xml.leaf(u"ホーム", game.Home);
-        xml.leaf(u"アウェイ", game.Away);
+    xml.round(schedule.roundNumber, schedule.group);
+    xml.matches(schedule.game, [&xml](const ScheduleGame &game) {
+        xml.leaf(u"試合開催日", game.gameDate);
+        xml.leaf(u"試合開始予定時間", game.startTime);
+        xml.leaf(u"競技場", game.stadium);
+        xml.leaf(u"状態", game.status);
+        xml.leaf(u"ホーム", game.home);
+        xml.leaf(u"アウェイ", game.away);
     });
-    xml.leaf(u"販売開始日", schedule.SaleStart);
-    xml.leaf(u"販売終了日", schedule.SaleEnd);
+    xml.leaf(u"販売開始日", schedule.saleStart);
+    xml.leaf(u"販売終了日", schedule.saleEnd);
     if (schedule.State == ScheduleData::StateCancelled)
         xml.leaf(u"開催状態", cancelledState);
     else
-        xml.leaf(u"結果発表日", schedule.ResultDate);
+        xml.leaf(u"結果発表日", schedule.resultDate);
     return xml.finish();
 }

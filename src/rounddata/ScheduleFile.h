@@ -9,19 +9,19 @@
 // designated matches, the sales and result dates and the round state. It
 // also reads, and can write, the not-held marker: a minimal schedule file
 // recording that the round will not take place (State 1).
-class clsXmlSchedule
+class ScheduleFile
 {
 public:
-    QString GetFileName(qint32 lngKaisaikai, const QString &strKumi) const;
+    QString getFileName(qint32 roundNumber, const QString &group) const;
 
     // Writes the held record; never changes it.
-    bool XmlSave(const QString &strFileName) const;
+    bool xmlSave(const QString &fileName) const;
     // Replaces the held record with the file's only when the whole file reads.
-    bool XmlLoad(const QString &strFileName);
+    bool xmlLoad(const QString &fileName);
     // Writes the not-held marker of the round.
-    bool XmlSaveNotHeld(qint32 lngKaisaikai, const QString &strFileName) const;
+    bool xmlSaveNotHeld(qint32 roundNumber, const QString &fileName) const;
 
-    ScheduleData Schedule() const { return m_schedule; }
+    ScheduleData schedule() const { return m_schedule; }
     void setSchedule(const ScheduleData &schedule) { m_schedule = schedule; }
 
 private:

@@ -18,13 +18,13 @@ const std::array<QString, RoundData::MarkCount> shareElements{
 template<int Mark>
 void setCount(Reading &reading, QStringView value)
 {
-    reading.game().Votes[Mark].Count = toMoney(value);
+    reading.game().votes[Mark].count = toMoney(value);
 }
 
 template<int Mark>
 void setRate(Reading &reading, QStringView value)
 {
-    reading.game().Votes[Mark].Rate = toMoney(value);
+    reading.game().votes[Mark].rate = toMoney(value);
 }
 
 template<int Mark>
@@ -38,19 +38,19 @@ void addShareSetters(FieldSetters &setters)
 FieldSetters buildFieldSetters()
 {
     FieldSetters setters{
-        {QStringLiteral("<販売終了時点>"), [](Reading &r, QStringView v) { r.record.VoteTime = toDate(v); }},
-        {QStringLiteral("<売上金額><合計>"), [](Reading &r, QStringView v) { r.record.SalesTotal = toMoney(v); }},
-        {QStringLiteral("<売上金額><マルチ>"), [](Reading &r, QStringView v) { r.record.SalesMulti = toMoney(v); }},
-        {QStringLiteral("<売上金額><シングル>"), [](Reading &r, QStringView v) { r.record.SalesSingle = toMoney(v); }},
-        {QStringLiteral("<投票口数><合計>"), [](Reading &r, QStringView v) { r.record.UnitsTotal = toMoney(v); }},
-        {QStringLiteral("<投票口数><マルチ>"), [](Reading &r, QStringView v) { r.record.UnitsMulti = toMoney(v); }},
-        {QStringLiteral("<投票口数><シングル>"), [](Reading &r, QStringView v) { r.record.UnitsSingle = toMoney(v); }},
-        {QStringLiteral("<投票枚数><合計>"), [](Reading &r, QStringView v) { r.record.SheetsTotal = toMoney(v); }},
-        {QStringLiteral("<投票枚数><マルチ>"), [](Reading &r, QStringView v) { r.record.SheetsMulti = toMoney(v); }},
+        {QStringLiteral("<販売終了時点>"), [](Reading &r, QStringView v) { r.record.voteTime = toDate(v); }},
+        {QStringLiteral("<売上金額><合計>"), [](Reading &r, QStringView v) { r.record.salesTotal = toMoney(v); }},
+        {QStringLiteral("<売上金額><マルチ>"), [](Reading &r, QStringView v) { r.record.salesMulti = toMoney(v); }},
+        {QStringLiteral("<売上金額><シングル>"), [](Reading &r, QStringView v) { r.record.salesSingle = toMoney(v); }},
+        {QStringLiteral("<投票口数><合計>"), [](Reading &r, QStringView v) { r.record.unitsTotal = toMoney(v); }},
+        {QStringLiteral("<投票口数><マルチ>"), [](Reading &r, QStringView v) { r.record.unitsMulti = toMoney(v); }},
+        {QStringLiteral("<投票口数><シングル>"), [](Reading &r, QStringView v) { r.record.unitsSingle = toMoney(v); }},
+        {QStringLiteral("<投票枚数><合計>"), [](Reading &r, QStringView v) { r.record.sheetsTotal = toMoney(v); }},
+        {QStringLiteral("<投票枚数><マルチ>"), [](Reading &r, QStringView v) { r.record.sheetsMulti = toMoney(v); }},
         {QStringLiteral("<投票枚数><シングル>"),
-         [](Reading &r, QStringView v) { r.record.SheetsSingle = toMoney(v); }},
+         [](Reading &r, QStringView v) { r.record.sheetsSingle = toMoney(v); }},
         {QStringLiteral("<指定試合><試合開始予定時間>"),
-         [](Reading &r, QStringView v) { r.game().StartTime = toDate(v); }},
+         [](Reading &r, QStringView v) { r.game().startTime = toDate(v); }},
     };
     addCommonSetters(setters);
     addShareSetters<0>(setters);
@@ -67,44 +67,44 @@ const FieldSetters &fieldSetters()
 
 } // namespace
 
-QString clsXmlVote::GetFileName(qint32 lngKaisaikai, const QString &strKumi) const
+QString VoteFile::getFileName(qint32 roundNumber, const QString &group) const
 {
-    return RoundXmlFile::fileName(u"BIG_Vote", u"big_vote_", lngKaisaikai, strKumi);
+    return RoundXmlFile::fileName(u"BIG_Vote", u"big_vote_", roundNumber, group);
 }
 
-bool clsXmlVote::XmlSave(const QString &strFileName) const
+bool VoteFile::xmlSave(const QString &fileName) const
 {
-    return m_file.save(strFileName, [this] { return GetXmlString(); });
+    return m_file.save(fileName, [this] { return getXmlString(); });
 }
 
-bool clsXmlVote::XmlLoad(const QString &strFileName)
+bool VoteFile::xmlLoad(const QString &fileName)
 {
-    return m_file.load(strFileName, [this](const QString &text) { return SetXmlString(text); });
+    return m_file.load(fileName, [this](const QString &text) { return setXmlString(text); });
 }
 
-QString clsXmlVote::GetXmlString() const
+QString VoteFile::getXmlString() const
 {
     const VoteData &vote = m_vote;
     RoundXmlWriter xml(u"big_vote.xsl", u"投票状況");
-    xml.round(vote.Kaisaikai, vote.Kumi);
-    xml.leaf(u"販売終了時点", vote.VoteTime);
-    xml.matches(vote.Game, [&xml](const VoteGame &game) {
-        xml.leaf(u"試合開催日", game.GameDate);
-        xml.leaf(u"試合開始予定時間", game.StartTime);
-        xml.leaf(u"ホーム", game.Home);
-        xml.leaf(u"アウェイ", game.Away);
+    xml.round(vote.roundNumber, vote.group);
+    xml.leaf(u"販売終了時点", vote.voteTime);
+    xml.matches(vote.game, [&xml](const VoteGame &game) {
+        xml.leaf(u"試合開催日", game.gameDate);
+        xml.leaf(u"試合開始予定時間", game.startTime);
+        xml.leaf(u"ホーム", game.home);
+        xml.leaf(u"アウェイ", game.away);
         for (int mark = 0; mark < RoundData::MarkCount; ++mark) {
-            const VoteShare &share = game.Votes[std::size_t(mark)];
+            const VoteShare &share = game.votes[std::size_t(mark)];
             xml.open(shareElements[std::size_t(mark)]);
-            xml.leaf(u"投票口数", share.Count);
-            xml.leaf(u"投票率", share.Rate);
+            xml.leaf(u"投票口数", share.count);
+            xml.leaf(u"投票率", share.rate);
             xml.close(shareElements[std::size_t(mark)]);
         }
     });
     return xml.finish();
 }
 
-bool clsXmlVote::SetXmlString(const QString &strXML)
+bool VoteFile::setXmlString(const QString &xml)
 {
-    return m_file.readRecord(strXML, u"<投票状況>", fieldSetters(), m_vote);
+    return m_file.readRecord(xml, u"<投票状況>", fieldSetters(), m_vote);
 }

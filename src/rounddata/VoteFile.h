@@ -9,25 +9,25 @@
 // the 14 BIG matches the toto votes and vote rates of home win, other and
 // home loss, and the moment the status was taken. Totals and round dates are
 // read from files that carry them but never written.
-class clsXmlVote
+class VoteFile
 {
 public:
-    QString GetFileName(qint32 lngKaisaikai, const QString &strKumi) const;
+    QString getFileName(qint32 roundNumber, const QString &group) const;
 
     // Writes the held record; never changes it.
-    bool XmlSave(const QString &strFileName) const;
+    bool xmlSave(const QString &fileName) const;
     // Replaces the held record with the file's only when the whole file reads.
-    bool XmlLoad(const QString &strFileName);
+    bool xmlLoad(const QString &fileName);
 
     // The held record in the file's layout.
-    QString GetXmlString() const;
+    QString getXmlString() const;
     // Replaces the held record with the one read from the text. A malformed
     // text is reported and gives false; a value that cannot be converted (or
     // a match number outside 1..14) throws RuntimeError to the caller, as the
     // load reports it. The record is unchanged in both cases.
-    bool SetXmlString(const QString &strXML);
+    bool setXmlString(const QString &xml);
 
-    VoteData Vote() const { return m_vote; }
+    VoteData vote() const { return m_vote; }
     void setVote(const VoteData &vote) { m_vote = vote; }
 
 private:

@@ -9,25 +9,25 @@
 
 namespace {
 
-constexpr int matches = clsTNumber::MatchCount;
+constexpr int matches = SingleCode::MatchCount;
 // Singles between two spaces of a column line.
 constexpr qsizetype columnGroup = 10;
 const QString lineEnd = QStringLiteral("\r\n");
 
 } // namespace
 
-clsTClipboard::clsTClipboard(Clipboard &clipboard)
+ClipboardExport::ClipboardExport(Clipboard &clipboard)
     : m_clipboard(clipboard)
 {
 }
 
-void clsTClipboard::ClipExport(qint16 intClass, std::span<const qint32> lngSingle) const
+void ClipboardExport::clipExport(qint16 league, std::span<const qint32> singles) const
 {
     QString text;
-    if (intClass == LayoutRows)
-        text = GetRowText(lngSingle);
-    else if (intClass == LayoutColumns)
-        text = GetColumnText(lngSingle);
+    if (league == LayoutRows)
+        text = getRowText(singles);
+    else if (league == LayoutColumns)
+        text = getColumnText(singles);
     if (text.isEmpty())
         return;
     m_clipboard.clear();
@@ -35,25 +35,25 @@ void clsTClipboard::ClipExport(qint16 intClass, std::span<const qint32> lngSingl
     Ui::instance().showMessage(Ui::Icon::Information, AppInfo::title(), QStringLiteral("クリップボードへコピーしました"));
 }
 
-bool clsTClipboard::withinLimit(std::span<const qint32> lngSingle)
+bool ClipboardExport::withinLimit(std::span<const qint32> singles)
 {
-    if (qsizetype(lngSingle.size()) <= MaxSingles)
+    if (qsizetype(singles.size()) <= MaxSingles)
         return true;
     Ui::instance().showMessage(Ui::Icon::Warning, AppInfo::title(), QStringLiteral("1万口以上は出力出来ません"));
     return false;
 }
 
-QString clsTClipboard::GetRowText(std::span<const qint32> lngSingle) const
+QString ClipboardExport::getRowText(std::span<const qint32> singles) const
 {
     BusyPointer busy;
-    if (!withinLimit(lngSingle))
+    if (!withinLimit(singles))
         return QString();
-    const int width = int(QString::number(lngSingle.size()).size());
+    const int width = int(QString::number(singles.size()).size());
     QString text;
-    text.reserve(qsizetype(lngSingle.size()) * (width + 1 + matches + 2));
+    text.reserve(qsizetype(singles.size()) * (width + 1 + matches + 2));
     std::array<qint32, matches> marks{};
-    for (std::size_t i = 0; i < lngSingle.size(); ++i) {
-        m_number.NoToLong(lngSingle[i], marks);
+    for (std::size_t i = 0; i < singles.size(); ++i) {
+        m_number.codeToInts(singles[i], marks);
         text += Format::zeroPadded(qint64(i) + 1, width) + u':';
         for (const qint32 mark : marks)
             text += QChar(u'0' + mark);
@@ -62,17 +62,17 @@ QString clsTClipboard::GetRowText(std::span<const qint32> lngSingle) const
     return text;
 }
 
-QString clsTClipboard::GetColumnText(std::span<const qint32> lngSingle) const
+QString ClipboardExport::getColumnText(std::span<const qint32> singles) const
 {
     BusyPointer busy;
-    if (!withinLimit(lngSingle))
+    if (!withinLimit(singles))
         return QString();
     std::array<QString, matches> lines;
     for (int g = 0; g < matches; ++g)
         lines[std::size_t(g)] = Format::zeroPadded(g + 1, 2) + u' ';
     std::array<qint32, matches> marks{};
-    for (std::size_t i = 0; i < lngSingle.size(); ++i) {
-        m_number.NoToLong(lngSingle[i], marks);
+    for (std::size_t i = 0; i < singles.size(); ++i) {
+        m_number.codeToInts(singles[i], marks);
         const bool groupEnds = (qsizetype(i) + 1) % columnGroup == 0;
         for (int g = 0; g < matches; ++g) {
             lines[std::size_t(g)] += QChar(u'0' + marks[std::size_t(g)]);

@@ -11,35 +11,35 @@ const QString lineEnd = QStringLiteral("\r\n");
 
 } // namespace
 
-clsTClipImport::clsTClipImport(Clipboard &clipboard)
+ClipboardImport::ClipboardImport(Clipboard &clipboard)
     : m_clipboard(clipboard)
 {
 }
 
-void clsTClipImport::ClipImport(qint16 intIndex, qint32 &lngSCount, std::vector<qint32> &lngSingle) const
+void ClipboardImport::clipImport(qint16 index, qint32 &singleCount, std::vector<qint32> &singles) const
 {
-    if (intIndex != FormatLines)
+    if (index != FormatLines)
         return;
     BusyPointer busy;
-    lngSingle = singlesOfText(m_clipboard.text());
-    lngSCount = qint32(lngSingle.size());
+    singles = singlesOfText(m_clipboard.text());
+    singleCount = qint32(singles.size());
 }
 
-std::vector<qint32> clsTClipImport::singlesOfText(const QString &text) const
+std::vector<qint32> ClipboardImport::singlesOfText(const QString &text) const
 {
     std::vector<qint32> singles;
-    std::array<qint32, clsTNumber::MatchCount> marks{};
+    std::array<qint32, SingleCode::MatchCount> marks{};
     qsizetype begin = 0;
     while (begin <= text.size()) {
         qsizetype end = text.indexOf(lineEnd, begin);
         if (end < 0)
             end = text.size();
         const QString line = cleanedLine(QStringView(text).mid(begin, end - begin));
-        if (line.size() == clsTNumber::MatchCount && IsMarkLine(line)) {
-            for (int i = 0; i < clsTNumber::MatchCount; ++i)
+        if (line.size() == SingleCode::MatchCount && isMarkLine(line)) {
+            for (int i = 0; i < SingleCode::MatchCount; ++i)
                 marks[std::size_t(i)] = line[i].unicode() - u'0';
             qint32 code = 0;
-            m_number.LongToNo(marks, code);
+            m_number.intsToCode(marks, code);
             singles.push_back(code);
         }
         begin = end + lineEnd.size();
@@ -47,7 +47,7 @@ std::vector<qint32> clsTClipImport::singlesOfText(const QString &text) const
     return singles;
 }
 
-QString clsTClipImport::cleanedLine(QStringView line)
+QString ClipboardImport::cleanedLine(QStringView line)
 {
     QString cleaned = line.toString();
     if (cleaned.contains(u' '))
@@ -57,7 +57,7 @@ QString clsTClipImport::cleanedLine(QStringView line)
     return cleaned;
 }
 
-bool clsTClipImport::IsMarkLine(QStringView line)
+bool ClipboardImport::isMarkLine(QStringView line)
 {
     for (const QChar mark : line)
         if (mark != u'0' && mark != u'1' && mark != u'2')

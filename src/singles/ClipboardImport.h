@@ -16,18 +16,18 @@ class Clipboard;
 // a label ending in a half-width colon in front of the marks
 // ("0001:10211102201121", "No.5 : 1021 1102 2011 21"); every other line is
 // passed over without a word.
-class clsTClipImport
+class ClipboardImport
 {
 public:
     // The one format: one single per line.
     static constexpr qint16 FormatLines = 0;
 
-    explicit clsTClipImport(Clipboard &clipboard);
+    explicit ClipboardImport(Clipboard &clipboard);
 
     // For FormatLines: the singles of the clipboard's lines in their order
     // (count 0 and an empty list when there are none). Any other format
     // leaves both alone.
-    void ClipImport(qint16 intIndex, qint32 &lngSCount, std::vector<qint32> &lngSingle) const;
+    void clipImport(qint16 index, qint32 &singleCount, std::vector<qint32> &singles) const;
 
     // The singles of a text by the same rules.
     std::vector<qint32> singlesOfText(const QString &text) const;
@@ -36,8 +36,8 @@ private:
     // The line without its half-width spaces and without anything up to its
     // first half-width colon.
     static QString cleanedLine(QStringView line);
-    static bool IsMarkLine(QStringView line);
+    static bool isMarkLine(QStringView line);
 
     Clipboard &m_clipboard;
-    clsTNumber m_number;
+    SingleCode m_number;
 };

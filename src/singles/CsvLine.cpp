@@ -11,7 +11,7 @@ namespace CsvLine {
 
 namespace {
 
-constexpr int matches = clsTNumber::MatchCount;
+constexpr int matches = SingleCode::MatchCount;
 constexpr std::size_t plainLineBytes = std::size_t(LineBytes) - 2;   // without CR LF
 
 // The line as the program writes it: one digit 0, 1 or 2 per field.

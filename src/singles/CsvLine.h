@@ -9,10 +9,10 @@
 // digits separated by ",", ended by CR LF.
 namespace CsvLine {
 
-using Marks = std::array<quint8, clsTNumber::MatchCount>;
+using Marks = std::array<quint8, SingleCode::MatchCount>;
 
 // The bytes of one written line, its CR LF included.
-inline constexpr qsizetype LineBytes = 2 * clsTNumber::MatchCount + 1;
+inline constexpr qsizetype LineBytes = 2 * SingleCode::MatchCount + 1;
 
 // Room a written line needs at out: a little more than the line itself.
 inline constexpr qsizetype WriteRoom = 32;

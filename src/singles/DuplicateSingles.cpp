@@ -15,14 +15,14 @@ class SingleFlags
 {
 public:
     SingleFlags()
-        : m_bits((std::size_t(clsTNumber::CodeCount) + 63) / 64, 0)
+        : m_bits((std::size_t(SingleCode::CodeCount) + 63) / 64, 0)
     {
     }
 
     // Sets the flag of a code; true when it was not set before.
     bool set(qint32 code)
     {
-        if (!clsTNumber::isValidCode(code))
+        if (!SingleCode::isValidCode(code))
             return true;
         quint64 &word = m_bits[quint32(code) / 64];
         const quint64 bit = quint64(1) << (quint32(code) % 64);
@@ -34,7 +34,7 @@ public:
     // Clears the flag of a code; 1 when it was set before, else 0.
     int take(qint32 code)
     {
-        if (!clsTNumber::isValidCode(code))
+        if (!SingleCode::isValidCode(code))
             return 1;
         quint64 &word = m_bits[quint32(code) / 64];
         const int shift = int(quint32(code) % 64);
@@ -49,7 +49,7 @@ private:
 
 } // namespace
 
-QList<qint32> DuplicateSingles::Without(const QList<qint32> &singles)
+QList<qint32> DuplicateSingles::without(const QList<qint32> &singles)
 {
     // The first walk flags every single and counts the different ones, so the
     // new list is allocated once at its final size. The second walk keeps a
@@ -75,9 +75,9 @@ QList<qint32> DuplicateSingles::Without(const QList<qint32> &singles)
     return result;
 }
 
-std::optional<QList<qint32>> DuplicateSingles::Remove(const QList<qint32> &singles)
+std::optional<QList<qint32>> DuplicateSingles::remove(const QList<qint32> &singles)
 {
-    QList<qint32> result = Without(singles);
+    QList<qint32> result = without(singles);
     if (result.size() == singles.size()) {
         Ui::instance().showMessage(Ui::Icon::Information, AppInfo::title(),
                                    QStringLiteral("重複したシングルは存在しません"));

@@ -14,9 +14,9 @@ public:
     // The list without later copies, and the information box that tells the
     // user what happened: nothing when every single occurs once, otherwise
     // the new list and the count before and after.
-    static std::optional<QList<qint32>> Remove(const QList<qint32> &singles);
+    static std::optional<QList<qint32>> remove(const QList<qint32> &singles);
 
     // The same walk without any message; the list itself (shared, not copied)
     // when nothing is dropped. A code that is no single is kept where it stands.
-    static QList<qint32> Without(const QList<qint32> &singles);
+    static QList<qint32> without(const QList<qint32> &singles);
 };

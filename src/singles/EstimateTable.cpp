@@ -33,16 +33,16 @@ qint64 wholeYen(qint64 raw)
 
 } // namespace
 
-QString clsTSingleList::GetMoneyText(Money curValue)
+QString EstimateTable::getMoneyText(Money amount)
 {
     constexpr qint64 Yen = Money::Scale;
     constexpr qint64 Man = 10'000 * Yen;
     constexpr qint64 Oku = 100'000'000 * Yen;
-    const qint64 raw = curValue.raw();
+    const qint64 raw = amount.raw();
     if (raw == 0)
         return {};
     if (raw < Man)
-        return curValue.toString() + u'円';
+        return amount.toString() + u'円';
     if (raw < 10 * Man) {
         const qint64 hundredths = roundedDiv(raw, Man / 100);
         return QString::number(hundredths / 100) + u'.' + QString::number(hundredths % 100).rightJustified(2, u'0')
@@ -62,54 +62,54 @@ QString clsTSingleList::GetMoneyText(Money curValue)
         }
         return text + u'億';
     }
-    if (raw < clsTMoney::Ceiling * Yen)
+    if (raw < PrizeEstimator::Ceiling * Yen)
         return QString::number(raw / Oku) + u'億';
     return QStringLiteral("****億");
 }
 
-void clsTSingleList::Initialize(GridSurface *objPictureBox, int lngWidth, int lngHeight)
+void EstimateTable::initialize(GridSurface *surface, int width, int height)
 {
     m_err.guard(QStringLiteral("Initialize"), 0, [&] {
-        m_grid.Initialize(objPictureBox);
-        m_grid.SetGridColRow(Slots + 1, RankRow, lngWidth, lngHeight);
-        m_grid.SetColWidth(1, GridStyle::pixelsX(112));
-        m_grid.SetFontSize(10);
+        m_grid.initialize(surface);
+        m_grid.setGridColRow(Slots + 1, RankRow, width, height);
+        m_grid.setColWidth(1, GridStyle::pixelsX(112));
+        m_grid.setFontSize(10);
         for (int grade = 1; grade <= 3; ++grade)
-            m_grid.SetCaption(1, grade, TextWidth::toFullWidth(QString::number(grade) + QStringLiteral("等推定金額")));
-        m_grid.SetCaption(1, MarkRow, QStringLiteral("1-0-2マーク"));
-        m_grid.SetCaption(1, RankRow, QStringLiteral("1-2-3番人気"));
+            m_grid.setCaption(1, grade, TextWidth::toFullWidth(QString::number(grade) + QStringLiteral("等推定金額")));
+        m_grid.setCaption(1, MarkRow, QStringLiteral("1-0-2マーク"));
+        m_grid.setCaption(1, RankRow, QStringLiteral("1-2-3番人気"));
         for (int col = 2; col <= Slots + 1; ++col)
             for (int row = Money1Row; row <= Money3Row; ++row)
-                m_grid.SetAlignment(col, row, clsGrid::AlignRight);
-        m_grid.BackColorRow(Money2Row, WinColor::LightYellow);
-        m_grid.BackColorRow(MarkRow, WinColor::LightYellow);
+                m_grid.setAlignment(col, row, CellGrid::AlignRight);
+        m_grid.backColorRow(Money2Row, WinColor::LightYellow);
+        m_grid.backColorRow(MarkRow, WinColor::LightYellow);
         GridStyle::fitArea(m_grid);
-        m_grid.Refresh();
+        m_grid.refresh();
         return 0;
     });
 }
 
-void clsTSingleList::SetData(int lngSlot, qint32 lngValue)
+void EstimateTable::setData(int slot, qint32 value)
 {
     m_err.guard(QStringLiteral("SetData_Sub"), 0, [&] {
-        fillColumn(lngSlot + 2, lngValue);
+        fillColumn(slot + 2, value);
         return 0;
     });
-    m_grid.Refresh();
+    m_grid.refresh();
 }
 
-void clsTSingleList::fillColumn(int col, qint32 single)
+void EstimateTable::fillColumn(int col, qint32 single)
 {
     if (single < 0) {
         for (int row = Money1Row; row <= RankRow; ++row)
-            m_grid.SetCaption(col, row, QString());
+            m_grid.setCaption(col, row, QString());
         return;
     }
     std::array<qint32, Matches> marks{};
-    m_number.NoToLong(single, marks);
-    m_grid.SetCaption(col, Money1Row, GetMoneyText(m_money.GetMoney1(marks)));
-    m_grid.SetCaption(col, Money2Row, GetMoneyText(m_money.GetMoney2(marks)));
-    m_grid.SetCaption(col, Money3Row, GetMoneyText(m_money.GetMoney3(marks)));
+    m_number.codeToInts(single, marks);
+    m_grid.setCaption(col, Money1Row, getMoneyText(m_money.getMoney1(marks)));
+    m_grid.setCaption(col, Money2Row, getMoneyText(m_money.getMoney2(marks)));
+    m_grid.setCaption(col, Money3Row, getMoneyText(m_money.getMoney3(marks)));
 
     std::array<int, 3> byMark{};
     std::array<int, 3> byRank{};
@@ -118,23 +118,23 @@ void clsTSingleList::fillColumn(int col, qint32 single)
         ++byMark.at(mark);
         ++byRank.at(m_rank[std::size_t(match)].at(mark));
     }
-    m_grid.SetCaption(col, MarkRow, joinCounts({byMark[1], byMark[0], byMark[2]}));
-    m_grid.SetCaption(col, RankRow, m_ranksPresent ? joinCounts(byRank) : QString());
+    m_grid.setCaption(col, MarkRow, joinCounts({byMark[1], byMark[0], byMark[2]}));
+    m_grid.setCaption(col, RankRow, m_ranksPresent ? joinCounts(byRank) : QString());
 }
 
-void clsTSingleList::SetVoteData(const VoteData &vote)
+void EstimateTable::setVoteData(const VoteData &vote)
 {
-    m_money.SetVoteData(vote);
+    m_money.setVoteData(vote);
     m_rank = {};
-    m_ranksPresent = vote.Kaisaikai != 0;
+    m_ranksPresent = vote.roundNumber != 0;
     if (!m_ranksPresent)
         return;
-    clsQuickSort sorter;
+    QuickSort sorter;
     std::vector<qint32> order;
     for (int match = 0; match < Matches; ++match) {
-        const auto &votes = vote.Game[std::size_t(match + 1)].Votes;
-        std::array<Money, RoundData::MarkCount> counts{votes[0].Count, votes[1].Count, votes[2].Count};
-        sorter.CurrencyIndexSort(counts, order, true);
+        const auto &votes = vote.game[std::size_t(match + 1)].votes;
+        std::array<Money, RoundData::MarkCount> counts{votes[0].count, votes[1].count, votes[2].count};
+        sorter.currencyIndexSort(counts, order, true);
         // Ascending: the least voted outcome comes first and gets rank 2.
         for (int position = 0; position < RoundData::MarkCount; ++position)
             m_rank[std::size_t(match)][std::size_t(order[std::size_t(position)])] = quint8(2 - position);

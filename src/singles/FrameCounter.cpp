@@ -2,16 +2,16 @@
 
 #include <algorithm>
 
-void clsTSingleFrame::GetSingleFrame(qint32 lngSCount, std::span<const qint32> lngSingle, MarkCounts &lngSingleFrame)
+void FrameCounter::getSingleFrame(qint32 singleCount, std::span<const qint32> singles, MarkCounts &frame)
 {
-    const std::size_t count = std::min(std::size_t(std::max(lngSCount, 0)), lngSingle.size());
-    clsTSingleFrame counter;
-    for (const qint32 code : lngSingle.first(count))
-        counter.Add(code);
-    lngSingleFrame = counter.Frame();
+    const std::size_t count = std::min(std::size_t(std::max(singleCount, 0)), singles.size());
+    FrameCounter counter;
+    for (const qint32 code : singles.first(count))
+        counter.add(code);
+    frame = counter.frame();
 }
 
-MarkCounts clsTSingleFrame::Frame() const
+MarkCounts FrameCounter::frame() const
 {
     MarkCounts frame{};
     const auto addHalves = [&frame](const std::array<qint32, HalfCount> &occurrences, int firstMatch) {

@@ -16,29 +16,29 @@
 // A code splits into two halves of seven matches each (matches 1 … 7 and
 // 8 … 14). Counting how often each half occurs and unpacking every half once
 // at the end keeps the walk over a long list at two increments per single.
-class clsTSingleFrame
+class FrameCounter
 {
 public:
-    // The frame of the first lngSCount singles (at most the whole list); a
+    // The frame of the first singleCount singles (at most the whole list); a
     // code that is no single (outside 0 … 3^14 − 1) is not counted.
-    static void GetSingleFrame(qint32 lngSCount, std::span<const qint32> lngSingle, MarkCounts &lngSingleFrame);
-    static void GetSingleFrame(qint32 lngSCount, const QList<qint32> &lngSingle, MarkCounts &lngSingleFrame)
+    static void getSingleFrame(qint32 singleCount, std::span<const qint32> singles, MarkCounts &frame);
+    static void getSingleFrame(qint32 singleCount, const QList<qint32> &singles, MarkCounts &frame)
     {
-        GetSingleFrame(lngSCount, std::span<const qint32>(lngSingle.constData(), std::size_t(lngSingle.size())),
-                       lngSingleFrame);
+        getSingleFrame(singleCount, std::span<const qint32>(singles.constData(), std::size_t(singles.size())),
+                       frame);
     }
 
     // Counting one single at a time.
-    void Add(qint32 code)
+    void add(qint32 code)
     {
-        if (!clsTNumber::isValidCode(code))
+        if (!SingleCode::isValidCode(code))
             return;
         const quint32 upper = quint32(code) / HalfCount;
         ++m_high[upper];
         ++m_low[quint32(code) - upper * HalfCount];
     }
     // The frame of the singles counted so far.
-    MarkCounts Frame() const;
+    MarkCounts frame() const;
 
 private:
     static constexpr int HalfMatches = 7;

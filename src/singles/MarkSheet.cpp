@@ -23,12 +23,12 @@ int column(double x, double pitch)
 
 bool isSlot(int slot)
 {
-    return slot >= 0 && slot < clsTSingleDraw::Slots;
+    return slot >= 0 && slot < MarkSheet::Slots;
 }
 
 } // namespace
 
-clsTSingleDraw::clsTSingleDraw(QObject *parent)
+MarkSheet::MarkSheet(QObject *parent)
     : QObject(parent)
 {
     for (auto &column : m_shown)
@@ -36,45 +36,45 @@ clsTSingleDraw::clsTSingleDraw(QObject *parent)
     layOut();
 }
 
-clsTSingleDraw::~clsTSingleDraw()
+MarkSheet::~MarkSheet()
 {
     if (m_surface)
         m_surface->attachSheet(nullptr);
 }
 
-int clsTSingleDraw::GetSy(double length)
+int MarkSheet::scaledY(double length)
 {
     // A hair added before cutting keeps 24 × 100/96 at 25, not 24.999….
     return int(std::floor(DisplayScale::scaleY(length) + 1e-9));
 }
 
-void clsTSingleDraw::layOut()
+void MarkSheet::layOut()
 {
     m_factorX = DisplayScale::factorX();
     m_factorY = DisplayScale::factorY();
     m_width = SheetWidth * m_factorX;
-    m_header = GetSy(21);
-    m_row = GetSy(26);
-    m_top = GetSy(24);
-    m_height = GetSy(23) + Matches * m_row + Matches;
+    m_header = scaledY(21);
+    m_row = scaledY(26);
+    m_top = scaledY(24);
+    m_height = scaledY(23) + Matches * m_row + Matches;
 }
 
-QRectF clsTSingleDraw::NumberRect(int slot) const
+QRectF MarkSheet::numberRect(int slot) const
 {
     const double height = NumberHeight * m_factorY;
     const double top = std::floor((m_header - height) / 2) + 1;
     return {(ColumnPitch * slot + 2) * m_factorX, top, NumberWidth * m_factorX, height};
 }
 
-QRectF clsTSingleDraw::MarkBoxRect(int slot, int mark, int match) const
+QRectF MarkSheet::markBoxRect(int slot, int mark, int match) const
 {
     const double height = MarkBoxSize.height() * m_factorY;
     const double left = ColumnPitch * slot + MarkPitch * positionOfMark(mark) + MarkInset;
-    const double top = RowTop(match) + std::floor((m_row - height) / 2);
+    const double top = rowTop(match) + std::floor((m_row - height) / 2);
     return {left * m_factorX, top, MarkBoxSize.width() * m_factorX, height};
 }
 
-SheetBackground clsTSingleDraw::Background() const
+SheetBackground MarkSheet::background() const
 {
     SheetBackground background;
     background.size = QSizeF(m_width, m_height);
@@ -105,7 +105,7 @@ SheetBackground clsTSingleDraw::Background() const
     return background;
 }
 
-void clsTSingleDraw::Initialize(SingleSheetSurface *objPictureBox)
+void MarkSheet::initialize(SingleSheetSurface *surface)
 {
     m_pressedNumber = -1;
     layOut();
@@ -113,13 +113,13 @@ void clsTSingleDraw::Initialize(SingleSheetSurface *objPictureBox)
         column.fill(NoMark);
     for (int slot = 0; slot < Slots; ++slot)
         m_numbers[std::size_t(slot)] = {slot + 1, false};
-    if (m_surface != objPictureBox)
-        AttachSurface(objPictureBox);
+    if (m_surface != surface)
+        attachSurface(surface);
     else if (m_surface)
         drawAll();
 }
 
-void clsTSingleDraw::AttachSurface(SingleSheetSurface *surface)
+void MarkSheet::attachSurface(SingleSheetSurface *surface)
 {
     if (m_surface == surface)
         return;
@@ -132,41 +132,41 @@ void clsTSingleDraw::AttachSurface(SingleSheetSurface *surface)
     drawAll();
 }
 
-void clsTSingleDraw::drawAll()
+void MarkSheet::drawAll()
 {
     for (int slot = 0; slot < Slots; ++slot)
-        m_surface->placeNumber(slot, NumberRect(slot), NumberFontSize);
+        m_surface->placeNumber(slot, numberRect(slot), NumberFontSize);
     for (int slot = 0; slot < Slots; ++slot)
         for (int mark = 0; mark < Marks; ++mark)
             for (int match = 0; match < Matches; ++match)
                 showBox(slot, mark, match, m_shown[std::size_t(slot)][std::size_t(match)] == mark);
     for (int slot = 0; slot < Slots; ++slot)
         drawNumber(slot);
-    SetBackMode();
+    setBackMode();
 }
 
-void clsTSingleDraw::SetImage(int lngNo, int lngMark, const QVariant &picture)
+void MarkSheet::setImage(int code, int mark, const QVariant &picture)
 {
-    if (lngNo >= 0 && lngNo < Marks && (lngMark == 0 || lngMark == 1))
-        m_pictures[std::size_t(lngNo)][std::size_t(lngMark)] = picture;
+    if (code >= 0 && code < Marks && (mark == 0 || mark == 1))
+        m_pictures[std::size_t(code)][std::size_t(mark)] = picture;
 }
 
-void clsTSingleDraw::SetBackMode()
+void MarkSheet::setBackMode()
 {
     if (m_surface)
-        m_surface->paintBackground(Background());
+        m_surface->paintBackground(background());
 }
 
-void clsTSingleDraw::SetNo(int lngSlot, qint32 lngValue, bool blnSelect)
+void MarkSheet::setNo(int slot, qint32 value, bool selected)
 {
-    if (!isSlot(lngSlot))
+    if (!isSlot(slot))
         return;
-    m_numbers[std::size_t(lngSlot)] = {lngValue, blnSelect};
+    m_numbers[std::size_t(slot)] = {value, selected};
     if (m_surface)
-        drawNumber(lngSlot);
+        drawNumber(slot);
 }
 
-void clsTSingleDraw::drawNumber(int slot)
+void MarkSheet::drawNumber(int slot)
 {
     const Number &number = m_numbers[std::size_t(slot)];
     m_surface->showNumber(slot, number.value < 0 ? QString() : QString::number(number.value),
@@ -174,69 +174,69 @@ void clsTSingleDraw::drawNumber(int slot)
                           number.selected ? WinColor::Black : WinColor::White);
 }
 
-void clsTSingleDraw::SetMark(int lngSlot, qint32 lngValue)
+void MarkSheet::setMark(int slot, qint32 value)
 {
-    if (!isSlot(lngSlot))
+    if (!isSlot(slot))
         return;
     std::array<quint8, Matches> wanted;
     // A code that is no single shows like an empty slot.
-    if (!clsTNumber::isValidCode(lngValue))
+    if (!SingleCode::isValidCode(value))
         wanted.fill(NoMark);
     else
-        m_number.NoToByte(lngValue, wanted);
-    auto &shown = m_shown[std::size_t(lngSlot)];
+        m_number.codeToBytes(value, wanted);
+    auto &shown = m_shown[std::size_t(slot)];
     for (int match = 0; match < Matches; ++match) {
         const quint8 mark = wanted[std::size_t(match)];
         quint8 &cached = shown[std::size_t(match)];
         if (mark == cached)
             continue;
         if (m_surface && cached != NoMark)
-            showBox(lngSlot, cached, match, false);
+            showBox(slot, cached, match, false);
         if (m_surface && mark != NoMark)
-            showBox(lngSlot, mark, match, true);
+            showBox(slot, mark, match, true);
         cached = mark;
     }
 }
 
-void clsTSingleDraw::showBox(int slot, int mark, int match, bool marked)
+void MarkSheet::showBox(int slot, int mark, int match, bool marked)
 {
-    m_surface->showMarkBox(MarkTag(slot, mark, match), MarkBoxRect(slot, mark, match),
+    m_surface->showMarkBox(markTag(slot, mark, match), markBoxRect(slot, mark, match),
                            m_pictures[std::size_t(mark)][marked ? 1 : 0]);
 }
 
-int clsTSingleDraw::NumberAt(QPointF point) const
+int MarkSheet::numberAt(QPointF point) const
 {
     const int slot = column(point.x(), ColumnPitch * m_factorX);
-    return isSlot(slot) && NumberRect(slot).contains(point) ? slot : -1;
+    return isSlot(slot) && numberRect(slot).contains(point) ? slot : -1;
 }
 
-int clsTSingleDraw::MarkBoxAt(QPointF point) const
+int MarkSheet::markBoxAt(QPointF point) const
 {
     const int slot = column(point.x(), ColumnPitch * m_factorX);
     const int match = int(std::floor((point.y() - m_top) / (m_row + 1)));
     if (!isSlot(slot) || match < 0 || match >= Matches)
         return -1;
     for (int mark = 0; mark < Marks; ++mark)
-        if (MarkBoxRect(slot, mark, match).contains(point))
-            return MarkTag(slot, mark, match);
+        if (markBoxRect(slot, mark, match).contains(point))
+            return markTag(slot, mark, match);
     return -1;
 }
 
-void clsTSingleDraw::PressAt(int button, QPointF point)
+void MarkSheet::pressAt(int button, QPointF point)
 {
     m_pressedNumber = -1;
-    if (const int tag = MarkBoxAt(point); tag >= 0) {
-        Q_EMIT MouseDown(SlotOfTag(tag), MarkOfTag(tag), MatchOfTag(tag), button);
+    if (const int tag = markBoxAt(point); tag >= 0) {
+        Q_EMIT mouseDown(slotOfTag(tag), markOfTag(tag), matchOfTag(tag), button);
         return;
     }
     if (button == 1)
-        m_pressedNumber = NumberAt(point);
+        m_pressedNumber = numberAt(point);
 }
 
-void clsTSingleDraw::ReleaseAt(int button, QPointF point)
+void MarkSheet::releaseAt(int button, QPointF point)
 {
     const int pressed = m_pressedNumber;
     m_pressedNumber = -1;
-    if (pressed >= 0 && button == 1 && NumberAt(point) == pressed)
+    if (pressed >= 0 && button == 1 && numberAt(point) == pressed)
         Q_EMIT NoClick(pressed);
 }

@@ -14,15 +14,15 @@
 // with its number at the top and for every match the three mark boxes "1",
 // "0", "2", the single's mark shown marked. It lays the sheet out at the
 // display scale, tells its surface what to draw and turns presses on the
-// surface into NoClick and MouseDown. Only the boxes whose state changes are
+// surface into NoClick and mouseDown. Only the boxes whose state changes are
 // drawn again.
-class clsTSingleDraw : public QObject
+class MarkSheet : public QObject
 {
     Q_OBJECT
 
 public:
     static constexpr int Slots = 10;
-    static constexpr int Matches = clsTNumber::MatchCount;
+    static constexpr int Matches = SingleCode::MatchCount;
     static constexpr int Marks = 3;
     // The displayed-mark cache's value for a column and match without a mark.
     static constexpr quint8 NoMark = 255;
@@ -32,61 +32,61 @@ public:
     static constexpr QSize MarkBoxSize{12, 20};
     static constexpr double NumberFontSize = 12;
 
-    explicit clsTSingleDraw(QObject *parent = nullptr);
-    ~clsTSingleDraw() override;
+    explicit MarkSheet(QObject *parent = nullptr);
+    ~MarkSheet() override;
 
     // Lays the sheet out at the display scale, shows ten numbers and every
     // box unmarked, and paints the background.
-    void Initialize(SingleSheetSurface *objPictureBox);
+    void initialize(SingleSheetSurface *surface);
     // The page's sheet area takes the sheet as it stands.
-    void AttachSurface(SingleSheetSurface *surface);
+    void attachSurface(SingleSheetSurface *surface);
     // The surface is going away; the sheet draws nothing more.
-    void DetachSurface() { m_surface = nullptr; }
-    // The picture of a mark code's box: lngMark 0 unmarked, 1 marked.
-    void SetImage(int lngNo, int lngMark, const QVariant &picture);
+    void detachSurface() { m_surface = nullptr; }
+    // The picture of a mark code's box: mark 0 unmarked, 1 marked.
+    void setImage(int code, int mark, const QVariant &picture);
     // A number label: the number, or nothing for -1; white on black when selected.
-    void SetNo(int lngSlot, qint32 lngValue, bool blnSelect);
+    void setNo(int slot, qint32 value, bool selected);
     // A column shows the marks of a single, or none for -1.
-    void SetMark(int lngSlot, qint32 lngValue);
-    void SetBackMode();
+    void setMark(int slot, qint32 value);
+    void setBackMode();
     // A vertical layout length scaled to the display, cut to whole pixels.
-    static int GetSy(double length);
+    static int scaledY(double length);
 
     // Geometry, in pixels of the sheet area.
-    double Width() const { return m_width; }
-    int Height() const { return m_height; }
-    int HeaderHeight() const { return m_header; }
-    int RowHeight() const { return m_row; }
+    double width() const { return m_width; }
+    int height() const { return m_height; }
+    int headerHeight() const { return m_header; }
+    int rowHeight() const { return m_row; }
     // Top of the row of a match (0 … 13).
-    int RowTop(int match) const { return m_top + match * (m_row + 1); }
-    QRectF NumberRect(int slot) const;
-    QRectF MarkBoxRect(int slot, int mark, int match) const;
-    SheetBackground Background() const;
+    int rowTop(int match) const { return m_top + match * (m_row + 1); }
+    QRectF numberRect(int slot) const;
+    QRectF markBoxRect(int slot, int mark, int match) const;
+    SheetBackground background() const;
 
     // Tags map a label or a box back to what it shows: a number label's tag
     // is its slot, a mark box's tag slot × 1000 + mark × 100 + match.
-    static int MarkTag(int slot, int mark, int match) { return slot * 1000 + mark * 100 + match; }
-    static int SlotOfTag(int tag) { return tag / 1000; }
-    static int MarkOfTag(int tag) { return tag / 100 % 10; }
-    static int MatchOfTag(int tag) { return tag % 100; }
+    static int markTag(int slot, int mark, int match) { return slot * 1000 + mark * 100 + match; }
+    static int slotOfTag(int tag) { return tag / 1000; }
+    static int markOfTag(int tag) { return tag / 100 % 10; }
+    static int matchOfTag(int tag) { return tag % 100; }
     // The tag of the number label under a point; -1 for none.
-    int NumberAt(QPointF point) const;
+    int numberAt(QPointF point) const;
     // The tag of the mark box under a point; -1 for none.
-    int MarkBoxAt(QPointF point) const;
+    int markBoxAt(QPointF point) const;
 
     // The mark drawn marked in a column and match, NoMark for none.
-    quint8 DisplayedMark(int slot, int match) const { return m_shown[std::size_t(slot)][std::size_t(match)]; }
+    quint8 displayedMark(int slot, int match) const { return m_shown[std::size_t(slot)][std::size_t(match)]; }
 
     // The surface's mouse. A press on a mark box with any button is a
-    // MouseDown at once; a left press and release on the same number label
+    // mouseDown at once; a left press and release on the same number label
     // is a NoClick.
-    void PressAt(int button, QPointF point);
-    void ReleaseAt(int button, QPointF point);
+    void pressAt(int button, QPointF point);
+    void releaseAt(int button, QPointF point);
 
 Q_SIGNALS:
     void NoClick(int slot);
     // Button: 1 left, 2 right, 4 middle.
-    void MouseDown(int slot, int mark, int match, int button);
+    void mouseDown(int slot, int mark, int match, int button);
 
 private:
     struct Number
@@ -102,7 +102,7 @@ private:
     // Left to right the boxes show the marks "1", "0", "2".
     static int positionOfMark(int mark) { return mark == 1 ? 0 : mark == 0 ? 1 : 2; }
 
-    clsTNumber m_number;
+    SingleCode m_number;
     SingleSheetSurface *m_surface = nullptr;
     std::array<std::array<QVariant, 2>, Marks> m_pictures;
     std::array<std::array<quint8, Matches>, Slots> m_shown{};

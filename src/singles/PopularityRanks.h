@@ -18,11 +18,11 @@ class PopularityRanks
 {
 public:
     static constexpr int MatchCount = RoundData::MatchCount;
-    using Kousei = std::array<qint32, MatchCount>;
+    using MatchMarks = std::array<qint32, MatchCount>;
 
     // Ranks the vote counts of every match. A record with round number 0
     // carries no vote data: no ranks, every rank 0.
-    void SetVoteData(const VoteData &vote);
+    void setVoteData(const VoteData &vote);
 
     // True after vote data of a round (round number not 0).
     bool isPresent() const { return m_present; }
@@ -30,10 +30,10 @@ public:
     quint8 rank(int match, int mark) const { return m_rank[match][mark]; }
     // How many marks of the single fall on outcomes of rank 0, 1 and 2; a
     // mark outside 0 … 2 is not counted.
-    std::array<int, 3> countByRank(const Kousei &kousei) const;
+    std::array<int, 3> countByRank(const MatchMarks &marks) const;
 
 private:
     std::array<std::array<quint8, RoundData::MarkCount>, MatchCount> m_rank{};
     bool m_present = false;
-    clsQuickSort m_sort;
+    QuickSort m_sort;
 };

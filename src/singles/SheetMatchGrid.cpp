@@ -15,40 +15,40 @@ QString gameDay(const OleDate &date)
 
 } // namespace
 
-void clsTSingleGame::Initialize(GridSurface *objPictureBox, int lngHeight)
+void SheetMatchGrid::initialize(GridSurface *surface, int height)
 {
     m_err.guard(QStringLiteral("Initialize"), 0, [&] {
-        m_grid.Initialize(objPictureBox);
-        m_grid.SetGridColRow(4, Matches + 1, 50, lngHeight);
+        m_grid.initialize(surface);
+        m_grid.setGridColRow(4, Matches + 1, 50, height);
         GridStyle::headerRow(m_grid);
-        m_grid.SetColWidth(NoColumn, GridStyle::pixelsX(20));
+        m_grid.setColWidth(NoColumn, GridStyle::pixelsX(20));
         const QString headers[] = {QStringLiteral("開催日"), QStringLiteral("No"), QStringLiteral("ホーム"),
                                    QStringLiteral("アウェイ")};
         for (int col = DateColumn; col <= AwayColumn; ++col)
-            m_grid.SetCaption(col, 1, headers[col - 1]);
+            m_grid.setCaption(col, 1, headers[col - 1]);
         for (int match = 1; match <= Matches; ++match)
-            m_grid.SetCaption(NoColumn, match + 1, QString::number(match));
+            m_grid.setCaption(NoColumn, match + 1, QString::number(match));
         GridStyle::bandRows(m_grid, 3);
         GridStyle::fitArea(m_grid);
-        m_grid.Refresh();
+        m_grid.refresh();
         return 0;
     });
 }
 
-void clsTSingleGame::SetScheduleData(const ScheduleData &schedule)
+void SheetMatchGrid::setScheduleData(const ScheduleData &schedule)
 {
-    if (!m_grid.IsInitialized()) {
+    if (!m_grid.isInitialized()) {
         m_err.reportInitializeError(QStringLiteral("Schedure"));
         return;
     }
     m_err.guard(QStringLiteral("Schedure"), 0, [&] {
         for (int match = 1; match <= Matches; ++match) {
-            const ScheduleGame &game = schedule.Game[std::size_t(match)];
-            m_grid.SetCaption(DateColumn, match + 1, gameDay(game.GameDate));
-            m_grid.SetCaption(HomeColumn, match + 1, game.Home);
-            m_grid.SetCaption(AwayColumn, match + 1, game.Away);
+            const ScheduleGame &game = schedule.game[std::size_t(match)];
+            m_grid.setCaption(DateColumn, match + 1, gameDay(game.gameDate));
+            m_grid.setCaption(HomeColumn, match + 1, game.home);
+            m_grid.setCaption(AwayColumn, match + 1, game.away);
         }
-        m_grid.Refresh();
+        m_grid.refresh();
         return 0;
     });
 }

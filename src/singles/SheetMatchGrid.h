@@ -8,19 +8,19 @@ class GridSurface;
 
 // The match grid beside the single sheet: the round's 14 designated matches
 // with date, number and teams, one row per match in the sheet's order.
-class clsTSingleGame
+class SheetMatchGrid
 {
 public:
-    // lngHeight: the height of a match row in layout pixels (the sheet's rows are 26).
-    void Initialize(GridSurface *objPictureBox, int lngHeight);
+    // height: the height of a match row in layout pixels (the sheet's rows are 26).
+    void initialize(GridSurface *surface, int height);
     // The page's picture area takes the table as it stands.
-    void Attach(GridSurface *area) { m_grid.AttachSurface(area); }
+    void attach(GridSurface *area) { m_grid.attachSurface(area); }
     // Dates ("mm/dd", empty when not set) and teams of the round's matches.
-    void SetScheduleData(const ScheduleData &schedule);
+    void setScheduleData(const ScheduleData &schedule);
 
-    const clsGrid &Grid() const { return m_grid; }
+    const CellGrid &grid() const { return m_grid; }
 
 private:
     ErrorReporter m_err{QStringLiteral("clsTSingleGame")};
-    clsGrid m_grid;
+    CellGrid m_grid;
 };

@@ -19,34 +19,34 @@ class SingleListStore : public QObject
 public:
     explicit SingleListStore(QObject *parent = nullptr);
 
-    qint32 Count() const { return qint32(m_codes.size()); }
+    qint32 count() const { return qint32(m_codes.size()); }
     // Shared, not copied: a copy taken now stays as it is whatever the list becomes.
-    const QList<qint32> &Codes() const { return m_codes; }
-    const MarkCounts &Frame() const { return m_frame; }
+    const QList<qint32> &codes() const { return m_codes; }
+    const MarkCounts &frame() const { return m_frame; }
     // Handed with the frame to the count tables; never set.
-    const MatchFlags &Visible() const { return m_visible; }
+    const MatchFlags &visible() const { return m_visible; }
     // Changes with every change of the list, so that work on the whole list
     // is done once per change.
-    quint64 Generation() const { return m_generation; }
+    quint64 generation() const { return m_generation; }
 
     // The list and its recounted frame.
-    void Replace(const QList<qint32> &codes);
-    void Clear();
+    void replace(const QList<qint32> &codes);
+    void clear();
 
-    bool Locked() const { return m_locked; }
-    void SetLocked(bool locked) { m_locked = locked; }
+    bool locked() const { return m_locked; }
+    void setLocked(bool locked) { m_locked = locked; }
     // False, and nothing changed, while locked, outside the list or for a
     // code that is no single.
-    bool SetAt(qint32 index, qint32 code);
-    bool Append(qint32 code);
+    bool setAt(qint32 index, qint32 code);
+    bool append(qint32 code);
     // Removes the singles whose flag is set (one flag per single); false
     // while locked or when the flags do not match the list.
-    bool RemoveSelected(const std::vector<bool> &selected);
+    bool removeSelected(const std::vector<bool> &selected);
 
 Q_SIGNALS:
     void ChangeValue(qint32 index, qint32 code);
-    void ChangeCount(qint32 count);
-    void ChangeFrame(const MarkCounts &frame);
+    void changeCount(qint32 count);
+    void changeFrame(const MarkCounts &frame);
 
 private:
     void addToFrame(qint32 code, int delta);

@@ -7,7 +7,7 @@
 #include <QString>
 #include <QVariant>
 
-class clsTSingleDraw;
+class MarkSheet;
 
 // The sheet's background: filled bands first, then the lines over them, on
 // the sheet's back colour. Lengths are pixels of the sheet area; scaled
@@ -41,7 +41,7 @@ public:
     virtual ~SingleSheetSurface() = default;
 
     // The sheet that draws here and receives the mouse; nullptr detaches it.
-    virtual void attachSheet(clsTSingleDraw *sheet) = 0;
+    virtual void attachSheet(MarkSheet *sheet) = 0;
     // The area takes the size of the background and keeps its picture; the
     // number labels and mark boxes stay on top of it.
     virtual void paintBackground(const SheetBackground &background) = 0;

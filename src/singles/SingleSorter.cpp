@@ -7,67 +7,67 @@
 
 #include <numeric>
 
-void clsTSingleSort::SetVoteData(const VoteData &vote)
+void SingleSorter::setVoteData(const VoteData &vote)
 {
-    m_money.SetVoteData(vote);
-    m_ranks.SetVoteData(vote);
+    m_money.setVoteData(vote);
+    m_ranks.setVoteData(vote);
 }
 
-void clsTSingleSort::MoneySort(std::span<qint32> lngSingle, int SortType, bool Sorted)
+void SingleSorter::moneySort(std::span<qint32> singles, int SortType, bool Sorted)
 {
     BusyPointer busy;
-    std::vector<Money, LargeTableAllocator<Money>> keys(lngSingle.size());
+    std::vector<Money, LargeTableAllocator<Money>> keys(singles.size());
     if (SortType >= 0 && SortType <= 2)
-        m_money.GetMoneyList(SortType + 1, lngSingle, keys);
+        m_money.getMoneyList(SortType + 1, singles, keys);
     // The singles move with their estimates: nothing is lost, nothing is copied.
-    m_sort.CurrencySort(keys, lngSingle, Sorted);
+    m_sort.currencySort(keys, singles, Sorted);
 }
 
-void clsTSingleSort::MarkSort(std::span<qint32> lngSingle, int SortType, bool Sorted)
+void SingleSorter::markSort(std::span<qint32> singles, int SortType, bool Sorted)
 {
     // The menus list the marks as "1", "0", "2".
     constexpr std::array<int, 3> markOfSortType{1, 0, 2};
     const int mark = SortType >= 0 && SortType <= 2 ? markOfSortType[SortType] : -1;
-    sortByCount(QStringLiteral("MarkSort"), lngSingle, Sorted, [&](const Kousei &kousei) {
-        return mark < 0 ? 0 : markTally(kousei)[mark];
+    sortByCount(QStringLiteral("MarkSort"), singles, Sorted, [&](const MatchMarks &marks) {
+        return mark < 0 ? 0 : markTally(marks)[mark];
     });
 }
 
-void clsTSingleSort::NinkiSort(std::span<qint32> lngSingle, int SortType, bool Sorted)
+void SingleSorter::popularitySort(std::span<qint32> singles, int SortType, bool Sorted)
 {
     const bool known = SortType >= 0 && SortType <= 2;
-    sortByCount(QStringLiteral("NinkiSort"), lngSingle, Sorted, [&](const Kousei &kousei) {
-        return known ? m_ranks.countByRank(kousei)[SortType] : 0;
+    sortByCount(QStringLiteral("NinkiSort"), singles, Sorted, [&](const MatchMarks &marks) {
+        return known ? m_ranks.countByRank(marks)[SortType] : 0;
     });
 }
 
 template<typename Key>
-void clsTSingleSort::sortByCount(const QString &procedure, std::span<qint32> singles, bool ascending, Key key)
+void SingleSorter::sortByCount(const QString &procedure, std::span<qint32> singles, bool ascending, Key key)
 {
     BusyPointer busy;
     std::vector<qint32> keys(singles.size());
-    Kousei kousei{};
+    MatchMarks marks{};
     bool badCode = false;
     for (size_t i = 0; i < singles.size(); ++i) {
         // A code that stands for no single gets the key 0, reported once below.
-        if (singles[i] < 0 || singles[i] > clsTNumber::MaxCode) {
+        if (singles[i] < 0 || singles[i] > SingleCode::MaxCode) {
             badCode = true;
             continue;
         }
-        m_number.NoToLong(singles[i], kousei);
-        keys[i] = key(kousei);
+        m_number.codeToInts(singles[i], marks);
+        keys[i] = key(marks);
     }
     if (badCode)
         m_err.report(procedure, RuntimeError::fromNumber(RuntimeError::SubscriptOutOfRange));
     std::vector<qint32> index(singles.size());
     std::iota(index.begin(), index.end(), 0);
-    m_sort.LongIndexSort(keys, index, ascending);
+    m_sort.longIndexSort(keys, index, ascending);
     reorder(singles, index);
 }
 
 // Position k receives the single that stood at index[k]. The list is only
 // replaced by a whole permutation of itself, so no single is lost.
-void clsTSingleSort::reorder(std::span<qint32> singles, std::span<const qint32> index) const
+void SingleSorter::reorder(std::span<qint32> singles, std::span<const qint32> index) const
 {
     if (index.size() != singles.size())
         return;

@@ -15,30 +15,30 @@
 // its prize estimates, the number of its marks of one kind, or the number of
 // its marks on the most, second or third most voted outcome. Sorted = true
 // sorts ascending. Equal keys end up where the index sorts leave them.
-class clsTSingleSort
+class SingleSorter
 {
 public:
     // Hands the record to the estimator and ranks the outcomes by votes.
-    void SetVoteData(const VoteData &vote);
+    void setVoteData(const VoteData &vote);
 
     // SortType 0, 1, 2: estimate of grade 1, 2, 3 (any other: every key 0).
-    void MoneySort(std::span<qint32> lngSingle, int SortType, bool Sorted);
+    void moneySort(std::span<qint32> singles, int SortType, bool Sorted);
     // SortType 0, 1, 2: number of marks "1", "0", "2".
-    void MarkSort(std::span<qint32> lngSingle, int SortType, bool Sorted);
+    void markSort(std::span<qint32> singles, int SortType, bool Sorted);
     // SortType 0, 1, 2: number of marks on the outcome of rank 0, 1, 2.
-    void NinkiSort(std::span<qint32> lngSingle, int SortType, bool Sorted);
+    void popularitySort(std::span<qint32> singles, int SortType, bool Sorted);
 
 private:
-    using Kousei = PopularityRanks::Kousei;
+    using MatchMarks = PopularityRanks::MatchMarks;
 
     // A 32-bit key per single from its marks, then the exchange sort.
     template<typename Key>
     void sortByCount(const QString &procedure, std::span<qint32> singles, bool ascending, Key key);
     void reorder(std::span<qint32> singles, std::span<const qint32> index) const;
 
-    clsTNumber m_number;
-    clsTMoney m_money;
-    clsQuickSort m_sort;
+    SingleCode m_number;
+    PrizeEstimator m_money;
+    QuickSort m_sort;
     PopularityRanks m_ranks;
     ErrorReporter m_err{QStringLiteral("clsTSingleSort")};
 };

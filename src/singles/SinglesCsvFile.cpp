@@ -28,9 +28,9 @@ qint32 clampedToLong(qint64 value)
 }
 
 // Every ProgressStep lines: the bar at value, and pending events run.
-void stepProgress(clsWaitDialog &progress, qint64 lines, qint64 value)
+void stepProgress(ProgressScope &progress, qint64 lines, qint64 value)
 {
-    if (lines % clsTFileCSV::ProgressStep != 0)
+    if (lines % SinglesCsvFile::ProgressStep != 0)
         return;
     progress.setValue(clampedToLong(value));
     Ui::instance().processEvents();
@@ -46,22 +46,22 @@ qint64 mostSingles(qint64 lines, const QString &nativePath)
 
 } // namespace
 
-bool clsTFileCSV::CsvSave(const QString &strFileName, std::span<const qint32> lngSingle)
+bool SinglesCsvFile::csvSave(const QString &fileName, std::span<const qint32> singles)
 {
     BusyPointer busy;
-    const QString full = clsFileSystemObject::GetFullPath(strFileName);
+    const QString full = PathRules::getFullPath(fileName);
     return m_err.guard(QStringLiteral("CsvSave_Sub"), false, [&] {
-        if (!clsFileSystemObject::FolderCheck(clsFileSystemObject::GetParentFolderName(full)))
+        if (!PathRules::folderCheck(PathRules::getParentFolderName(full)))
             throw RuntimeError::fromNumber(RuntimeError::PathNotFound);
-        CsvSave_Sub(full, lngSingle);
+        csvSaveLines(full, singles);
         return true;
     });
 }
 
-void clsTFileCSV::CsvSave_Sub(const QString &fullPath, std::span<const qint32> singles)
+void SinglesCsvFile::csvSaveLines(const QString &fullPath, std::span<const qint32> singles)
 {
-    clsWaitDialog progress(QStringLiteral("CSVファイルに保存中"), clampedToLong(qint64(singles.size()) - 1));
-    AtomicFileWriter file(clsFileSystemObject::toNativePath(fullPath));
+    ProgressScope progress(QStringLiteral("CSVファイルに保存中"), clampedToLong(qint64(singles.size()) - 1));
+    AtomicFileWriter file(PathRules::toNativePath(fullPath));
     // A short list needs no chunk of a megabyte.
     const qsizetype chunkBytes
         = std::min(writeChunkBytes, std::max(minChunkBytes, qsizetype(singles.size()) * CsvLine::LineBytes + CsvLine::WriteRoom));
@@ -70,7 +70,7 @@ void clsTFileCSV::CsvSave_Sub(const QString &fullPath, std::span<const qint32> s
     char *out = begin;
     for (std::size_t i = 0; i < singles.size(); ++i) {
         // A code outside the list's range has no line: the file is not written.
-        if (singles[i] < 0 || singles[i] > clsTNumber::MaxCode)
+        if (singles[i] < 0 || singles[i] > SingleCode::MaxCode)
             throw RuntimeError::fromNumber(RuntimeError::InvalidCall);
         out = CsvLine::write(out, singles[i]);
         if (out - begin > chunkBytes - CsvLine::WriteRoom) {
@@ -80,25 +80,25 @@ void clsTFileCSV::CsvSave_Sub(const QString &fullPath, std::span<const qint32> s
         stepProgress(progress, qint64(i) + 1, qint64(i));
     }
     file.write(begin, out - begin);
-    progress.setValue(progress.Max());
+    progress.setValue(progress.max());
     file.commit();
 }
 
-bool clsTFileCSV::CsvLoad(const QString &strFileName, qint32 &lngSCount, std::vector<qint32> &lngSingle)
+bool SinglesCsvFile::csvLoad(const QString &fileName, qint32 &singleCount, std::vector<qint32> &singles)
 {
     BusyPointer busy;
-    const QString full = clsFileSystemObject::GetFullPath(strFileName);
+    const QString full = PathRules::getFullPath(fileName);
     return m_err.guard(QStringLiteral("CsvLoad_Sub"), false, [&] {
-        std::vector<qint32> loaded = CsvLoad_Sub(full);
-        lngSCount = qint32(loaded.size());
-        lngSingle.swap(loaded);
+        std::vector<qint32> loaded = csvLoadLines(full);
+        singleCount = qint32(loaded.size());
+        singles.swap(loaded);
         return true;
     });
 }
 
-std::vector<qint32> clsTFileCSV::CsvLoad_Sub(const QString &fullPath) const
+std::vector<qint32> SinglesCsvFile::csvLoadLines(const QString &fullPath) const
 {
-    clsWaitDialog progress(QStringLiteral("CSVデータ数の取得中"), 1);
+    ProgressScope progress(QStringLiteral("CSVデータ数の取得中"), 1);
     bool counted = false;
     std::vector<qint32> singles = readSingles(
         fullPath,
@@ -109,19 +109,19 @@ std::vector<qint32> clsTFileCSV::CsvLoad_Sub(const QString &fullPath) const
         },
         [&](qint64 read) { stepProgress(progress, read, read); });
     if (counted)
-        progress.setValue(progress.Max());
+        progress.setValue(progress.max());
     return singles;
 }
 
-std::vector<qint32> clsTFileCSV::ReadSingles(const QString &strFileName, const LineStep &step) const
+std::vector<qint32> SinglesCsvFile::readSingles(const QString &fileName, const LineStep &step) const
 {
-    return readSingles(clsFileSystemObject::GetFullPath(strFileName), {}, step);
+    return readSingles(PathRules::getFullPath(fileName), {}, step);
 }
 
-std::vector<qint32> clsTFileCSV::readSingles(const QString &fullPath, const LineStep &counted,
+std::vector<qint32> SinglesCsvFile::readSingles(const QString &fullPath, const LineStep &counted,
                                              const LineStep &step) const
 {
-    const QString native = clsFileSystemObject::toNativePath(fullPath);
+    const QString native = PathRules::toNativePath(fullPath);
     if (!QFileInfo(native).isFile())
         throw RuntimeError::fromNumber(RuntimeError::FileNotFound);
     TextLineReader reader(native);
@@ -154,7 +154,7 @@ std::vector<qint32> clsTFileCSV::readSingles(const QString &fullPath, const Line
     return singles;
 }
 
-qint64 clsTFileCSV::readWrittenLines(TextLineReader &reader, std::vector<qint32> &singles, qint64 most)
+qint64 SinglesCsvFile::readWrittenLines(TextLineReader &reader, std::vector<qint32> &singles, qint64 most)
 {
     const std::string_view held = reader.held(CsvLine::LineBytes * most);
     const qint64 whole = std::min<qint64>(most, qint64(held.size()) / CsvLine::LineBytes);
@@ -168,7 +168,7 @@ qint64 clsTFileCSV::readWrittenLines(TextLineReader &reader, std::vector<qint32>
     return taken;
 }
 
-bool clsTFileCSV::readLine(TextLineReader &reader, std::vector<qint32> &singles) const
+bool SinglesCsvFile::readLine(TextLineReader &reader, std::vector<qint32> &singles) const
 {
     qint32 code = 0;
     std::string_view line;
@@ -177,44 +177,44 @@ bool clsTFileCSV::readLine(TextLineReader &reader, std::vector<qint32> &singles)
         return false;
     CsvLine::Marks marks{};
     if (!overlong && CsvLine::read(line, marks)) {
-        m_number.ByteToNo(marks, code);
+        m_number.bytesToCode(marks, code);
         singles.push_back(code);
     }
     return true;
 }
 
-QString clsTFileCSV::GetCsvFileName(qint32 lngKaisaikai, const QString &strKumi)
+QString SinglesCsvFile::getCsvFileName(qint32 roundNumber, const QString &group)
 {
-    return QStringLiteral("A-") + Format::zeroPadded(lngKaisaikai, 3) + strKumi + QStringLiteral(".csv");
+    return QStringLiteral("A-") + Format::zeroPadded(roundNumber, 3) + group + QStringLiteral(".csv");
 }
 
-qint32 clsTFileCSV::GetKaisaikai(const QString &strFileName)
+qint32 SinglesCsvFile::readRoundNumber(const QString &fileName)
 {
-    return GetKaisaikai_Sub(strFileName);
+    return roundNumberDigits(fileName);
 }
 
-qint32 clsTFileCSV::GetKaisaikai_Sub(const QString &strFileName)
+qint32 SinglesCsvFile::roundNumberDigits(const QString &fileName)
 {
-    const QString name = clsFileSystemObject::GetFileName(strFileName);
+    const QString name = PathRules::getFileName(fileName);
     qint32 round = 0;
     if (name.startsWith(QStringLiteral("A-"), Qt::CaseInsensitive))
-        round = GetNumberAt(name, 3);
+        round = getNumberAt(name, 3);
     if (round == 0) {
         const bool marked = name.startsWith(u'X', Qt::CaseInsensitive);
-        round = GetNumberAt(name, marked ? 2 : 1);
+        round = getNumberAt(name, marked ? 2 : 1);
     }
     return round;
 }
 
-QString clsTFileCSV::GetKumi(const QString &strFileName)
+QString SinglesCsvFile::groupOfFileName(const QString &fileName)
 {
     static const QRegularExpression conventionName(QStringLiteral("^A-[0-9]{3,}([AB])\\.csv$"),
                                                    QRegularExpression::CaseInsensitiveOption);
-    const QRegularExpressionMatch match = conventionName.match(clsFileSystemObject::GetFileName(strFileName));
+    const QRegularExpressionMatch match = conventionName.match(PathRules::getFileName(fileName));
     return match.hasMatch() ? match.captured(1).toUpper() : QString();
 }
 
-qint32 clsTFileCSV::GetNumberAt(const QString &text, qsizetype start)
+qint32 SinglesCsvFile::getNumberAt(const QString &text, qsizetype start)
 {
     if (start < 1)
         return 0;

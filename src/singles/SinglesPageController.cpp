@@ -9,7 +9,7 @@
 
 namespace {
 
-constexpr int Matches = clsTNumber::MatchCount;
+constexpr int Matches = SingleCode::MatchCount;
 
 const QString &deleteTitle()
 {
@@ -19,143 +19,143 @@ const QString &deleteTitle()
 
 } // namespace
 
-clsTSingle::clsTSingle(SingleListStore &list, QObject *parent)
+SinglesPageController::SinglesPageController(SingleListStore &list, QObject *parent)
     : QObject(parent)
     , m_list(list)
 {
-    connect(&m_sheet, &clsTSingleDraw::NoClick, this, &clsTSingle::onNumberClick);
-    connect(&m_sheet, &clsTSingleDraw::MouseDown, this,
+    connect(&m_sheet, &MarkSheet::NoClick, this, &SinglesPageController::onNumberClick);
+    connect(&m_sheet, &MarkSheet::mouseDown, this,
             [this](int slot, int mark, int match, int) { onMarkClick(slot, mark, match); });
-    connect(&m_list, &SingleListStore::ChangeCount, this, &clsTSingle::onCountChange);
-    connect(&m_list, &SingleListStore::ChangeValue, this, &clsTSingle::onValueChange);
-    connect(&m_list, &SingleListStore::ChangeFrame, this, &clsTSingle::showFrame);
+    connect(&m_list, &SingleListStore::changeCount, this, &SinglesPageController::onCountChange);
+    connect(&m_list, &SingleListStore::ChangeValue, this, &SinglesPageController::onValueChange);
+    connect(&m_list, &SingleListStore::changeFrame, this, &SinglesPageController::showFrame);
 }
 
-void clsTSingle::Initialize(SingleSheetSurface *objPictureBox, GridSurface *picCount, GridSurface *picSList)
+void SinglesPageController::initialize(SingleSheetSurface *surface, GridSurface *countSurface, GridSurface *estimateSurface)
 {
-    m_sheet.Initialize(objPictureBox);
-    m_countTable.Initialize(picCount, 60, 26);
-    m_estimates.Initialize(picSList, 52, 28);
+    m_sheet.initialize(surface);
+    m_countTable.initialize(countSurface, 60, 26);
+    m_estimates.initialize(estimateSurface, 52, 28);
 }
 
-void clsTSingle::Attach(SingleSheetSurface *objPictureBox, GridSurface *picCount, GridSurface *picSList)
+void SinglesPageController::attach(SingleSheetSurface *surface, GridSurface *countSurface, GridSurface *estimateSurface)
 {
-    m_sheet.AttachSurface(objPictureBox);
-    m_countTable.Attach(picCount);
-    m_estimates.Attach(picSList);
+    m_sheet.attachSurface(surface);
+    m_countTable.attach(countSurface);
+    m_estimates.attach(estimateSurface);
 }
 
-void clsTSingle::Show()
+void SinglesPageController::show()
 {
     m_page = 0;
-    onCountChange(m_list.Count());
+    onCountChange(m_list.count());
     showFrame();
 }
 
-void clsTSingle::showFrame()
+void SinglesPageController::showFrame()
 {
-    m_countTable.SetVisible(m_list.Visible());
-    m_countTable.SetValue(m_list.Frame());
+    m_countTable.setVisible(m_list.visible());
+    m_countTable.setValue(m_list.frame());
 }
 
 // Every single unselected; the page stays where it can.
-void clsTSingle::onCountChange(qint32 count)
+void SinglesPageController::onCountChange(qint32 count)
 {
     BusyPointer busy;
     m_countText = Format::grouped(count);
     Q_EMIT CountTextChanged(m_countText);
     m_selected.assign(std::size_t(count), false);
     m_lastPage = (count - 1) / PageSize;
-    MovePage(m_page);
+    movePage(m_page);
 }
 
-void clsTSingle::onValueChange(qint32 index)
+void SinglesPageController::onValueChange(qint32 index)
 {
     const qint32 slot = index - m_page * PageSize;
     if (slot >= 0 && slot < PageSize)
         showSlot(int(slot));
 }
 
-void clsTSingle::MovePage(qint32 lngPage)
+void SinglesPageController::movePage(qint32 page)
 {
     // A page beyond the list would leave the arrows pointing nowhere.
-    m_page = std::clamp(lngPage, 0, m_lastPage);
+    m_page = std::clamp(page, 0, m_lastPage);
     for (int slot = 0; slot < PageSize; ++slot)
         showSlot(slot);
     m_pageText = QString::number(m_page + 1) + u'／' + QString::number(m_lastPage + 1);
-    Q_EMIT PageTextChanged(m_pageText);
-    Q_EMIT ArrowsChanged(PreviousUsable(), NextUsable());
+    Q_EMIT pageTextChanged(m_pageText);
+    Q_EMIT arrowsChanged(previousUsable(), nextUsable());
 }
 
-void clsTSingle::showSlot(int slot)
+void SinglesPageController::showSlot(int slot)
 {
     const qint32 index = indexOfSlot(slot);
-    if (index < m_list.Count()) {
-        const qint32 code = m_list.Codes().at(index);
-        m_sheet.SetNo(slot, index + 1, m_selected[std::size_t(index)]);
-        m_sheet.SetMark(slot, code);
-        m_estimates.SetData(slot, code);
+    if (index < m_list.count()) {
+        const qint32 code = m_list.codes().at(index);
+        m_sheet.setNo(slot, index + 1, m_selected[std::size_t(index)]);
+        m_sheet.setMark(slot, code);
+        m_estimates.setData(slot, code);
     } else {
-        m_sheet.SetNo(slot, -1, false);
-        m_sheet.SetMark(slot, -1);
-        m_estimates.SetData(slot, -1);
+        m_sheet.setNo(slot, -1, false);
+        m_sheet.setMark(slot, -1);
+        m_estimates.setData(slot, -1);
     }
 }
 
-void clsTSingle::MovePrevious()
+void SinglesPageController::movePrevious()
 {
-    MovePage(std::max(m_page - 1, 0));
+    movePage(std::max(m_page - 1, 0));
 }
 
-void clsTSingle::MoveNext()
+void SinglesPageController::moveNext()
 {
-    MovePage(std::min(m_page + 1, m_lastPage));
+    movePage(std::min(m_page + 1, m_lastPage));
 }
 
-void clsTSingle::SetAllSelect(bool blnValue)
+void SinglesPageController::setAllSelect(bool on)
 {
-    std::fill(m_selected.begin(), m_selected.end(), blnValue);
+    std::fill(m_selected.begin(), m_selected.end(), on);
     for (int slot = 0; slot < PageSize; ++slot)
-        if (const qint32 index = indexOfSlot(slot); index < m_list.Count())
-            m_sheet.SetNo(slot, index + 1, blnValue);
+        if (const qint32 index = indexOfSlot(slot); index < m_list.count())
+            m_sheet.setNo(slot, index + 1, on);
 }
 
-void clsTSingle::onNumberClick(int slot)
+void SinglesPageController::onNumberClick(int slot)
 {
     const qint32 index = indexOfSlot(slot);
-    if (slot < 0 || slot >= PageSize || index >= m_list.Count())
+    if (slot < 0 || slot >= PageSize || index >= m_list.count())
         return;
     const bool selected = !m_selected[std::size_t(index)];
     m_selected[std::size_t(index)] = selected;
-    m_sheet.SetNo(slot, index + 1, selected);
+    m_sheet.setNo(slot, index + 1, selected);
 }
 
-void clsTSingle::onMarkClick(int slot, int mark, int match)
+void SinglesPageController::onMarkClick(int slot, int mark, int match)
 {
     const qint32 index = indexOfSlot(slot);
-    if (index >= m_list.Count()) {
+    if (index >= m_list.count()) {
         // An empty slot takes a new single; the clicked mark is not applied.
-        Add();
+        add();
         return;
     }
-    const qint32 old = m_list.Codes().at(index);
-    if (mark < 0 || mark > 2 || match < 0 || match >= Matches || !clsTNumber::isValidCode(old))
+    const qint32 old = m_list.codes().at(index);
+    if (mark < 0 || mark > 2 || match < 0 || match >= Matches || !SingleCode::isValidCode(old))
         return;
     std::array<qint32, Matches> marks{};
-    m_number.NoToLong(old, marks);
+    m_number.codeToInts(old, marks);
     marks[std::size_t(match)] = mark;
     qint32 code = 0;
-    m_number.LongToNo(marks, code);
-    m_list.SetAt(index, code);
+    m_number.intsToCode(marks, code);
+    m_list.setAt(index, code);
 }
 
-void clsTSingle::Add()
+void SinglesPageController::add()
 {
-    if (m_list.Append(0))
-        MovePageLast();
+    if (m_list.append(0))
+        movePageLast();
 }
 
-bool clsTSingle::AddEx(const QString &text)
+bool SinglesPageController::addEx(const QString &text)
 {
     if (text.size() != Matches)
         return false;
@@ -167,15 +167,15 @@ bool clsTSingle::AddEx(const QString &text)
         marks[std::size_t(match)] = digit.unicode() - u'0';
     }
     qint32 code = 0;
-    m_number.LongToNo(marks, code);
-    if (m_list.Append(code))
-        MovePageLast();
+    m_number.intsToCode(marks, code);
+    if (m_list.append(code))
+        movePageLast();
     return true;
 }
 
-void clsTSingle::SelectDelete()
+void SinglesPageController::selectDelete()
 {
-    if (m_list.Locked())
+    if (m_list.locked())
         return;
     const auto selectedCount = std::count(m_selected.begin(), m_selected.end(), true);
     if (selectedCount == 0) {
@@ -186,6 +186,6 @@ void clsTSingle::SelectDelete()
     if (!Ui::instance().askYesNo(deleteTitle(), QStringLiteral("選択シングルを削除します。よろしいですか？"),
                                  Ui::Icon::Question, Ui::Answer::No))
         return;
-    if (m_list.RemoveSelected(m_selected))
-        MovePage(m_page);
+    if (m_list.removeSelected(m_selected))
+        movePage(m_page);
 }

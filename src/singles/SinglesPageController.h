@@ -24,67 +24,67 @@ class SingleSheetSurface;
 // its selection, and follows every change of the store at once, so it never
 // shows singles the list no longer holds. Edits go to the store, which
 // refuses them while a long operation runs.
-class clsTSingle : public QObject
+class SinglesPageController : public QObject
 {
     Q_OBJECT
-    Q_PROPERTY(QString countText READ CountText NOTIFY CountTextChanged)
-    Q_PROPERTY(QString pageText READ PageText NOTIFY PageTextChanged)
+    Q_PROPERTY(QString countText READ countText NOTIFY CountTextChanged)
+    Q_PROPERTY(QString pageText READ pageText NOTIFY pageTextChanged)
 
 public:
-    static constexpr int PageSize = clsTSingleDraw::Slots;
+    static constexpr int PageSize = MarkSheet::Slots;
 
-    explicit clsTSingle(SingleListStore &list, QObject *parent = nullptr);
+    explicit SinglesPageController(SingleListStore &list, QObject *parent = nullptr);
 
-    // The sheet (its six mark pictures given first through Sheet().SetImage),
+    // The sheet (its six mark pictures given first through sheet().setImage),
     // the count table (columns 60, rows 26) and the estimate table
     // (columns 52, rows 28) in their areas; without areas the controller
     // works all the same and draws when the page attaches them.
-    void Initialize(SingleSheetSurface *objPictureBox, GridSurface *picCount, GridSurface *picSList);
-    void Attach(SingleSheetSurface *objPictureBox, GridSurface *picCount, GridSurface *picSList);
+    void initialize(SingleSheetSurface *surface, GridSurface *countSurface, GridSurface *estimateSurface);
+    void attach(SingleSheetSurface *surface, GridSurface *countSurface, GridSurface *estimateSurface);
 
-    bool SinglePercent() const { return m_countTable.Percent(); }
-    void SetSinglePercent(bool blnValue) { m_countTable.SetPercent(blnValue); }
+    bool singlePercent() const { return m_countTable.percent(); }
+    void setSinglePercent(bool on) { m_countTable.setPercent(on); }
     // What showing the page does: the first page and the count table of the frame.
-    void Show();
-    void MovePage(qint32 lngPage);
-    void MovePageLast() { MovePage(m_lastPage); }
-    void SetAllSelect(bool blnValue);
+    void show();
+    void movePage(qint32 page);
+    void movePageLast() { movePage(m_lastPage); }
+    void setAllSelect(bool on);
     // Appends a single with every mark "0".
-    void Add();
+    void add();
     // Appends the single written as 14 digits "0", "1", "2", match 1 first;
     // false (and nothing done) for any other text.
-    bool AddEx(const QString &text);
+    bool addEx(const QString &text);
     // Deletes the selected singles after asking.
-    void SelectDelete();
-    void SetVoteData(const VoteData &vote) { m_estimates.SetVoteData(vote); }
+    void selectDelete();
+    void setVoteData(const VoteData &vote) { m_estimates.setVoteData(vote); }
 
     // What the page's labels and arrows show.
-    QString CountText() const { return m_countText; }
-    QString PageText() const { return m_pageText; }
-    bool PreviousUsable() const { return m_page != 0; }
-    bool NextUsable() const { return m_page != m_lastPage; }
+    QString countText() const { return m_countText; }
+    QString pageText() const { return m_pageText; }
+    bool previousUsable() const { return m_page != 0; }
+    bool nextUsable() const { return m_page != m_lastPage; }
 
-    qint32 Count() const { return m_list.Count(); }
-    const QList<qint32> &Singles() const { return m_list.Codes(); }
-    bool IsSelected(qint32 index) const { return m_selected.at(std::size_t(index)); }
-    const MarkCounts &Frame() const { return m_list.Frame(); }
+    qint32 count() const { return m_list.count(); }
+    const QList<qint32> &singles() const { return m_list.codes(); }
+    bool isSelected(qint32 index) const { return m_selected.at(std::size_t(index)); }
+    const MarkCounts &frame() const { return m_list.frame(); }
     qint32 Page() const { return m_page; }
-    qint32 LastPage() const { return m_lastPage; }
+    qint32 lastPage() const { return m_lastPage; }
 
-    clsTSingleDraw &Sheet() { return m_sheet; }
-    clsTCount &CountTable() { return m_countTable; }
-    clsTSingleList &EstimateTable() { return m_estimates; }
+    MarkSheet &sheet() { return m_sheet; }
+    MarkCountTable &countTable() { return m_countTable; }
+    EstimateTable &estimateTable() { return m_estimates; }
 
 public Q_SLOTS:
     // The arrows: a page back or forward, staying at the ends.
-    void MovePrevious();
-    void MoveNext();
+    void movePrevious();
+    void moveNext();
 
 Q_SIGNALS:
     void CountTextChanged(const QString &text);
-    void PageTextChanged(const QString &text);
+    void pageTextChanged(const QString &text);
     // Which arrows can be used: enabled picture and the hand pointer.
-    void ArrowsChanged(bool previousUsable, bool nextUsable);
+    void arrowsChanged(bool previousUsable, bool nextUsable);
 
 private:
     void onCountChange(qint32 count);
@@ -96,10 +96,10 @@ private:
     qint32 indexOfSlot(int slot) const { return m_page * PageSize + slot; }
 
     SingleListStore &m_list;
-    clsTNumber m_number;
-    clsTSingleDraw m_sheet;
-    clsTCount m_countTable;
-    clsTSingleList m_estimates;
+    SingleCode m_number;
+    MarkSheet m_sheet;
+    MarkCountTable m_countTable;
+    EstimateTable m_estimates;
     std::vector<bool> m_selected;
     qint32 m_page = 0;
     qint32 m_lastPage = 0;

@@ -37,7 +37,7 @@ QString versionString(int major, int minor, int revision)
     return text;
 }
 
-QString GetVersionString()
+QString getVersionString()
 {
     return versionString(versionMajor, versionMinor, versionRevision);
 }

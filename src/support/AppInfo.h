@@ -22,6 +22,6 @@ QString publisherWeb();
 
 // Major, ".", minor with two digits, and ".revision" when the revision is above 0.
 QString versionString(int major, int minor, int revision);
-QString GetVersionString();
+QString getVersionString();
 
 } // namespace AppInfo

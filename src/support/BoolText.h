@@ -3,8 +3,8 @@
 #include <QString>
 
 // The Boolean as the state file stores it.
-class clsStringConvert
+class BoolText
 {
 public:
-    static QString BooleanToString(bool value) { return value ? QStringLiteral("1") : QStringLiteral("0"); }
+    static QString booleanToString(bool value) { return value ? QStringLiteral("1") : QStringLiteral("0"); }
 };

@@ -28,11 +28,11 @@ public:
     // Runs body; a run-time error thrown inside is reported under the procedure
     // name and the fallback is returned instead, as every operation does at its
     // boundary.
-    template<typename Result, typename Body>
-    Result guard(const QString &procedure, Result fallback, Body &&body) const
+    template<typename Value, typename Work>
+    Value guard(const QString &procedure, Value fallback, Work &&body) const
     {
         try {
-            return std::forward<Body>(body)();
+            return std::forward<Work>(body)();
         } catch (const std::exception &error) {
             report(procedure, error);
             return fallback;

@@ -12,23 +12,23 @@ bool sameText(const QString &a, const QString &b)
 
 } // namespace
 
-bool clsIniFile::Initialize(const QString &fileName)
+bool IniFile::initialize(const QString &fileName)
 {
     m_fileName = fileName;
     m_entries.clear();
     m_enabled = false;
 
-    clsFileStream stream;
+    TextFile stream;
     stream.setErrMessage(false);
     QString text;
-    if (!stream.LoadFromFile(fileName, text))
+    if (!stream.loadFromFile(fileName, text))
         return false;
     parse(text);
     m_enabled = true;
     return true;
 }
 
-void clsIniFile::InitializeFromText(const QString &text)
+void IniFile::initializeFromText(const QString &text)
 {
     m_fileName.clear();
     m_entries.clear();
@@ -36,7 +36,7 @@ void clsIniFile::InitializeFromText(const QString &text)
     m_enabled = true;
 }
 
-void clsIniFile::parse(const QString &text)
+void IniFile::parse(const QString &text)
 {
     for (const QStringView rawLine : QStringView(text).split(QStringLiteral("\r\n"))) {
         const QString line = trimSpaces(rawLine);
@@ -50,7 +50,7 @@ void clsIniFile::parse(const QString &text)
     }
 }
 
-qsizetype clsIniFile::findName(const QString &name) const
+qsizetype IniFile::findName(const QString &name) const
 {
     if (!name.isEmpty())
         for (qsizetype i = 0; i < m_entries.size(); ++i)
@@ -59,7 +59,7 @@ qsizetype clsIniFile::findName(const QString &name) const
     return -1;
 }
 
-qsizetype clsIniFile::findValue(const QString &value) const
+qsizetype IniFile::findValue(const QString &value) const
 {
     if (!value.isEmpty())
         for (qsizetype i = 0; i < m_entries.size(); ++i)
@@ -68,7 +68,7 @@ qsizetype clsIniFile::findValue(const QString &value) const
     return -1;
 }
 
-bool clsIniFile::ItemExists(const QString &name) const
+bool IniFile::itemExists(const QString &name) const
 {
     if (!m_enabled) {
         m_err.reportInitializeError(QStringLiteral("ItemExists"));
@@ -77,7 +77,7 @@ bool clsIniFile::ItemExists(const QString &name) const
     return findName(name) >= 0;
 }
 
-QString clsIniFile::GetItem(const QString &name, const QString &defaultValue) const
+QString IniFile::getItem(const QString &name, const QString &defaultValue) const
 {
     if (!m_enabled) {
         m_err.reportInitializeError(QStringLiteral("GetItem"));
@@ -87,12 +87,12 @@ QString clsIniFile::GetItem(const QString &name, const QString &defaultValue) co
     return at < 0 ? defaultValue : m_entries[at].second;
 }
 
-QString clsIniFile::GetItem(const QString &name, qint64 defaultValue) const
+QString IniFile::getItem(const QString &name, qint64 defaultValue) const
 {
-    return GetItem(name, QString::number(defaultValue));
+    return getItem(name, QString::number(defaultValue));
 }
 
-bool clsIniFile::KeyExists(const QString &value) const
+bool IniFile::keyExists(const QString &value) const
 {
     if (!m_enabled) {
         m_err.reportInitializeError(QStringLiteral("KeyExists"));
@@ -101,7 +101,7 @@ bool clsIniFile::KeyExists(const QString &value) const
     return findValue(value) >= 0;
 }
 
-QString clsIniFile::GetKey(const QString &value) const
+QString IniFile::getKey(const QString &value) const
 {
     if (!m_enabled) {
         m_err.reportInitializeError(QStringLiteral("GetKey"));

@@ -8,20 +8,20 @@
 
 // Reads a small file of "name = value" lines once and answers lookups in both
 // directions. Comparisons ignore letter case; the first entry in file order wins.
-class clsIniFile
+class IniFile
 {
 public:
-    bool Initialize(const QString &fileName);
+    bool initialize(const QString &fileName);
     // The entries of a text already in memory (a downloaded file, say).
-    void InitializeFromText(const QString &text);
-    bool Enabled() const { return m_enabled; }
+    void initializeFromText(const QString &text);
+    bool enabled() const { return m_enabled; }
     const QString &fileName() const { return m_fileName; }
 
-    bool ItemExists(const QString &name) const;
-    QString GetItem(const QString &name, const QString &defaultValue) const;
-    QString GetItem(const QString &name, qint64 defaultValue) const;
-    bool KeyExists(const QString &value) const;
-    QString GetKey(const QString &value) const;
+    bool itemExists(const QString &name) const;
+    QString getItem(const QString &name, const QString &defaultValue) const;
+    QString getItem(const QString &name, qint64 defaultValue) const;
+    bool keyExists(const QString &value) const;
+    QString getKey(const QString &value) const;
 
     // The entries in file order; for owners that list a whole file.
     const QList<QPair<QString, QString>> &entries() const { return m_entries; }

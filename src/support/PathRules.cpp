@@ -37,48 +37,48 @@ bool wildcardMatches(const QString &nativePath, QDir::Filters kinds)
 
 } // namespace
 
-QString clsFileSystemObject::GetFullPath(const QString &path)
+QString PathRules::getFullPath(const QString &path)
 {
     if (path.contains(u':') || path.startsWith(QStringLiteral("\\\\")) || path.startsWith(u'/'))
         return path;
-    return BuildPath(AppFolder::path(), path);
+    return buildPath(AppFolder::path(), path);
 }
 
-QString clsFileSystemObject::BuildPath(const QString &folder, const QString &name)
+QString PathRules::buildPath(const QString &folder, const QString &name)
 {
     if (folder.endsWith(u'\\') || folder.endsWith(u':') || folder.endsWith(u'/'))
         return folder + name;
     return folder + u'\\' + name;
 }
 
-bool clsFileSystemObject::FileExists(const QString &path)
+bool PathRules::fileExists(const QString &path)
 {
-    const QString native = toNativePath(GetFullPath(path));
-    if (hasWildcard(GetFileName(path)))
+    const QString native = toNativePath(getFullPath(path));
+    if (hasWildcard(getFileName(path)))
         return wildcardMatches(native, QDir::Files);
     return QFileInfo(native).isFile();
 }
 
-bool clsFileSystemObject::FolderExists(const QString &path)
+bool PathRules::folderExists(const QString &path)
 {
-    const QString native = toNativePath(GetFullPath(path));
-    if (hasWildcard(GetFileName(path)))
+    const QString native = toNativePath(getFullPath(path));
+    if (hasWildcard(getFileName(path)))
         return wildcardMatches(native, QDir::Files | QDir::Dirs);
     return QFileInfo::exists(native);
 }
 
-bool clsFileSystemObject::FolderCheck(const QString &path)
+bool PathRules::folderCheck(const QString &path)
 {
-    const QString full = GetFullPath(path);
-    if (FolderExists(full))
+    const QString full = getFullPath(path);
+    if (folderExists(full))
         return true;
     return QDir().mkpath(toNativePath(full));
 }
 
-bool clsFileSystemObject::MoveFile(const QString &from, const QString &to)
+bool PathRules::moveFile(const QString &from, const QString &to)
 {
-    const QString source = toNativePath(GetFullPath(from));
-    const QString target = toNativePath(GetFullPath(to));
+    const QString source = toNativePath(getFullPath(from));
+    const QString target = toNativePath(getFullPath(to));
     if (!QFileInfo(source).isFile() || QFileInfo(target).isDir())
         return false;
     // QFile::rename never replaces a file: the old one goes first.
@@ -87,13 +87,13 @@ bool clsFileSystemObject::MoveFile(const QString &from, const QString &to)
     return QFile::rename(source, target);
 }
 
-bool clsFileSystemObject::DeleteFile(const QString &path)
+bool PathRules::deleteFile(const QString &path)
 {
-    const QString native = toNativePath(GetFullPath(path));
+    const QString native = toNativePath(getFullPath(path));
     return QFile::remove(native) || !QFileInfo::exists(native);
 }
 
-QString clsFileSystemObject::GetFileName(const QString &path)
+QString PathRules::getFileName(const QString &path)
 {
     for (qsizetype i = path.size() - 1; i >= 0; --i)
         if (isSeparator(path[i]) || path[i] == u':')
@@ -101,14 +101,14 @@ QString clsFileSystemObject::GetFileName(const QString &path)
     return path;
 }
 
-QString clsFileSystemObject::GetExtensionName(const QString &path)
+QString PathRules::getExtensionName(const QString &path)
 {
-    const QString name = GetFileName(path);
+    const QString name = getFileName(path);
     const qsizetype dot = name.lastIndexOf(u'.');
     return dot < 0 ? QString() : name.mid(dot + 1);
 }
 
-QString clsFileSystemObject::GetParentFolderName(const QString &path)
+QString PathRules::getParentFolderName(const QString &path)
 {
     QString trimmed = path;
     if (!trimmed.isEmpty() && isSeparator(trimmed.back()))
@@ -117,14 +117,14 @@ QString clsFileSystemObject::GetParentFolderName(const QString &path)
     return at < 0 ? QString() : trimmed.left(at);
 }
 
-QString clsFileSystemObject::ExtensionCheck(const QString &path, const QString &extension)
+QString PathRules::extensionCheck(const QString &path, const QString &extension)
 {
-    if (GetExtensionName(path).compare(extension, Qt::CaseInsensitive) == 0)
+    if (getExtensionName(path).compare(extension, Qt::CaseInsensitive) == 0)
         return path;
     return path + u'.' + extension;
 }
 
-QString clsFileSystemObject::toNativePath(const QString &path)
+QString PathRules::toNativePath(const QString &path)
 {
     QString native = path;
     native.replace(u'\\', u'/');

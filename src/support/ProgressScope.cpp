@@ -2,7 +2,7 @@
 
 #include "support/Ui.h"
 
-clsWaitDialog::clsWaitDialog(const QString &message, qint32 max)
+ProgressScope::ProgressScope(const QString &message, qint32 max)
     : m_max(max)
 {
     Ui &ui = Ui::instance();
@@ -10,33 +10,33 @@ clsWaitDialog::clsWaitDialog(const QString &message, qint32 max)
     ui.setProgressMax(max);
 }
 
-clsWaitDialog::~clsWaitDialog()
+ProgressScope::~ProgressScope()
 {
     Ui::instance().closeProgress();
 }
 
-void clsWaitDialog::setMessage(const QString &message)
+void ProgressScope::setMessage(const QString &message)
 {
     Ui::instance().setProgressMessage(message);
 }
 
-void clsWaitDialog::setMax(qint32 max)
+void ProgressScope::setMax(qint32 max)
 {
     m_max = max;
     Ui::instance().setProgressMax(max);
 }
 
-void clsWaitDialog::setValue(qint32 value)
+void ProgressScope::setValue(qint32 value)
 {
     Ui::instance().setProgressValue(value);
 }
 
-void clsWaitDialog::allowStop()
+void ProgressScope::allowStop()
 {
     Ui::instance().setProgressStoppable(true);
 }
 
-bool clsWaitDialog::stopRequested() const
+bool ProgressScope::stopRequested() const
 {
     return Ui::instance().progressStopRequested();
 }

@@ -5,16 +5,16 @@
 // The progress window of a long operation for as long as this object lives:
 // shown over the main window with its first message when created, updated at
 // once by every change, closed when destroyed. Drawn by the installed Ui port.
-class clsWaitDialog
+class ProgressScope
 {
 public:
-    explicit clsWaitDialog(const QString &message, qint32 max = 0);
-    ~clsWaitDialog();
-    clsWaitDialog(const clsWaitDialog &) = delete;
-    clsWaitDialog &operator=(const clsWaitDialog &) = delete;
+    explicit ProgressScope(const QString &message, qint32 max = 0);
+    ~ProgressScope();
+    ProgressScope(const ProgressScope &) = delete;
+    ProgressScope &operator=(const ProgressScope &) = delete;
 
     void setMessage(const QString &message);
-    qint32 Max() const { return m_max; }
+    qint32 max() const { return m_max; }
     void setMax(qint32 max);
     // The bar is filled value / Max.
     void setValue(qint32 value);

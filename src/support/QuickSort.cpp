@@ -332,7 +332,7 @@ void inDirection(bool ascending, Sort sort)
 
 } // namespace
 
-void clsQuickSort::LongIndexSort(std::span<qint32> myArray, std::span<qint32> index, bool Sorted)
+void QuickSort::longIndexSort(std::span<qint32> myArray, std::span<qint32> index, bool Sorted)
 {
     m_err.guard(QStringLiteral("LongIndexSort"), false, [&] {
         if (index.size() < myArray.size())
@@ -343,19 +343,19 @@ void clsQuickSort::LongIndexSort(std::span<qint32> myArray, std::span<qint32> in
     });
 }
 
-void clsQuickSort::CurrencyIndexSort(std::span<Money> curArray, std::vector<qint32> &index, bool Sorted)
+void QuickSort::currencyIndexSort(std::span<Money> amounts, std::vector<qint32> &index, bool Sorted)
 {
-    index.resize(curArray.size());
+    index.resize(amounts.size());
     std::iota(index.begin(), index.end(), 0);
-    CurrencySort(curArray, index, Sorted);
+    currencySort(amounts, index, Sorted);
 }
 
-void clsQuickSort::CurrencySort(std::span<Money> curArray, std::span<qint32> values, bool Sorted)
+void QuickSort::currencySort(std::span<Money> amounts, std::span<qint32> values, bool Sorted)
 {
     m_err.guard(QStringLiteral("CurrencyIndexSort"), false, [&] {
-        if (values.size() < curArray.size())
+        if (values.size() < amounts.size())
             throw RuntimeError::fromNumber(RuntimeError::SubscriptOutOfRange);
-        SplitEntries<Money> entries{curArray, values};
+        SplitEntries<Money> entries{amounts, values};
         inDirection(Sorted, [&](auto before) { pivotFirstSort(entries, before); });
         return true;
     });

@@ -29,17 +29,17 @@
 // From a million keys on it shares its ranges between two threads, with
 // guards that depend only on each range, so the order is the same however
 // the threads run.
-class clsQuickSort
+class QuickSort
 {
 public:
     // Exchange sort of 32-bit keys; the caller fills index, one entry per key.
-    void LongIndexSort(std::span<qint32> myArray, std::span<qint32> index, bool Sorted);
+    void longIndexSort(std::span<qint32> myArray, std::span<qint32> index, bool Sorted);
     // Pivot-first sort of money keys; index is resized and filled with the
     // keys' positions 0 … n − 1 first.
-    void CurrencyIndexSort(std::span<Money> curArray, std::vector<qint32> &index, bool Sorted);
+    void currencyIndexSort(std::span<Money> amounts, std::vector<qint32> &index, bool Sorted);
     // The same steps moving the caller's own values with the keys, in place
     // of their positions: a list of millions sorts with no table beside it.
-    void CurrencySort(std::span<Money> curArray, std::span<qint32> values, bool Sorted);
+    void currencySort(std::span<Money> amounts, std::span<qint32> values, bool Sorted);
 
 private:
     ErrorReporter m_err{QStringLiteral("clsQuickSort")};

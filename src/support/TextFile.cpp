@@ -7,19 +7,19 @@
 
 #include <QFile>
 
-clsFileStream::clsFileStream() = default;
+TextFile::TextFile() = default;
 
-bool clsFileStream::loadBytes(const QString &path, QByteArray &bytes) const
+bool TextFile::loadBytes(const QString &path, QByteArray &bytes) const
 {
-    const QString full = clsFileSystemObject::GetFullPath(path);
-    if (!clsFileSystemObject::FileExists(full)) {
+    const QString full = PathRules::getFullPath(path);
+    if (!PathRules::fileExists(full)) {
         if (m_errMessage)
             m_err.report(QStringLiteral("LoadFromFile"),
                          QStringLiteral("ファイルが存在しません。\r\n") + full);
         return false;
     }
     return m_err.guard(QStringLiteral("LoadFromFile"), false, [&] {
-        QFile file(clsFileSystemObject::toNativePath(full));
+        QFile file(PathRules::toNativePath(full));
         if (!file.open(QIODevice::ReadOnly))
             throw fileErrorOf(file.error());
         bytes = file.readAll();
@@ -29,7 +29,7 @@ bool clsFileStream::loadBytes(const QString &path, QByteArray &bytes) const
     });
 }
 
-bool clsFileStream::LoadFromFile(const QString &path, QString &text) const
+bool TextFile::loadFromFile(const QString &path, QString &text) const
 {
     QByteArray bytes;
     if (!loadBytes(path, bytes))
@@ -40,20 +40,20 @@ bool clsFileStream::LoadFromFile(const QString &path, QString &text) const
     return true;
 }
 
-bool clsFileStream::saveBytes(const QString &path, const QByteArray &bytes) const
+bool TextFile::saveBytes(const QString &path, const QByteArray &bytes) const
 {
-    const QString full = clsFileSystemObject::GetFullPath(path);
-    if (!clsFileSystemObject::FolderCheck(clsFileSystemObject::GetParentFolderName(full)))
+    const QString full = PathRules::getFullPath(path);
+    if (!PathRules::folderCheck(PathRules::getParentFolderName(full)))
         return false;
     return m_err.guard(QStringLiteral("SaveToFile"), false, [&] {
-        AtomicFileWriter file(clsFileSystemObject::toNativePath(full));
+        AtomicFileWriter file(PathRules::toNativePath(full));
         file.write(bytes);
         file.commit();
         return true;
     });
 }
 
-bool clsFileStream::SaveToFile(const QString &path, const QString &text) const
+bool TextFile::saveToFile(const QString &path, const QString &text) const
 {
     return saveBytes(path, TextCodec::encodeSjis(text));
 }

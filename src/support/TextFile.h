@@ -6,19 +6,19 @@
 
 // Whole-file text I/O in windows-31j. A save replaces the old file atomically:
 // a save that fails part-way leaves the old file exactly as it was.
-class clsFileStream
+class TextFile
 {
 public:
-    clsFileStream();
+    TextFile();
 
-    // Whether LoadFromFile warns about a missing file (on when created).
-    bool ErrMessage() const { return m_errMessage; }
+    // Whether loadFromFile warns about a missing file (on when created).
+    bool errMessage() const { return m_errMessage; }
     void setErrMessage(bool warn) { m_errMessage = warn; }
 
     // Reads the whole file; the text ends at its first NUL character.
-    bool LoadFromFile(const QString &path, QString &text) const;
+    bool loadFromFile(const QString &path, QString &text) const;
     // Replaces the file with the text, creating missing folders first.
-    bool SaveToFile(const QString &path, const QString &text) const;
+    bool saveToFile(const QString &path, const QString &text) const;
 
     // The same for raw bytes, for files that are not text of the program's own.
     bool loadBytes(const QString &path, QByteArray &bytes) const;

@@ -42,13 +42,13 @@ void runOnTwoThreads(Share share)
 
 // Runs work(begin, end) over either half of the positions 0 … count − 1, the
 // halves on two threads.
-template<typename Count, typename Work>
-void runHalvesOnTwoThreads(Count count, Work work)
+template<typename Size, typename Work>
+void runHalvesOnTwoThreads(Size count, Work work)
 {
     runOnTwoThreads([&](int share) {
-        const Count half = count / 2;
+        const Size half = count / 2;
         if (share == 0)
-            work(Count(0), half);
+            work(Size(0), half);
         else
             work(half, count);
     });

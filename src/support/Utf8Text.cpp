@@ -1,6 +1,6 @@
 #include "support/Utf8Text.h"
 
-QString Utf8ToText(const QByteArray &bytes)
+QString utf8ToText(const QByteArray &bytes)
 {
     return QString::fromUtf8(bytes);
 }

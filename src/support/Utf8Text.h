@@ -5,4 +5,4 @@
 
 // The bytes of a downloaded page decoded as UTF-8; empty text when nothing
 // could be decoded.
-QString Utf8ToText(const QByteArray &bytes);
+QString utf8ToText(const QByteArray &bytes);

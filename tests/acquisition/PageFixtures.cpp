@@ -8,18 +8,18 @@ namespace PageFixtures {
 
 QStringList linesOf(const QString &pageFile)
 {
-    clsHtmlGet html;
-    html.ParseHtml(OfficialSite::pageText(pageFile));
+    PageFetcher html;
+    html.parseHtml(OfficialSite::pageText(pageFile));
     QStringList lines;
-    html.GetTextData(lines);
+    html.getTextData(lines);
     return lines;
 }
 
 ScheduleData scheduleOf(int round)
 {
-    clsHtmlSchedule page;
-    page.ReadLines(linesOf(QStringLiteral("schedule_%1.html").arg(round)), round, QString());
-    return page.Schedule();
+    SchedulePageReader page;
+    page.readLines(linesOf(QStringLiteral("schedule_%1.html").arg(round)), round, QString());
+    return page.schedule();
 }
 
 } // namespace PageFixtures

@@ -26,10 +26,10 @@ QByteArray fileOf(const TestAppFolder &app, const Record &record, void (XmlFile:
     (xml.*setRecord)(record);
     const QString name = QStringLiteral("SysData/written.xml");
     const QString again = QStringLiteral("SysData/written_again.xml");
-    if (!xml.XmlSave(name))
+    if (!xml.xmlSave(name))
         return {};
     XmlFile reader;
-    if (!reader.XmlLoad(name) || !reader.XmlSave(again) || app.readFile(again) != app.readFile(name))
+    if (!reader.xmlLoad(name) || !reader.xmlSave(again) || app.readFile(again) != app.readFile(name))
         return {};
     return app.readFile(name);
 }

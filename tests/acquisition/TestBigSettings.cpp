@@ -59,9 +59,9 @@ void TestBigSettings::cleanup()
 
 void TestBigSettings::missingFileIsWrittenInItsLayout()
 {
-    LoadBigSettings();
+    loadBigSettings();
     QCOMPARE(m_app->readFile(settingsFile), defaultFile());
-    QCOMPARE(bigSettings().Version, 1);
+    QCOMPARE(bigSettings().version, 1);
     QCOMPARE(bigSettings().bigOfficialBigUrl, QStringLiteral("&commodityId=09"));
     QVERIFY(m_ui->boxes().isEmpty());
 }
@@ -79,7 +79,7 @@ void TestBigSettings::oldVersionIsReplacedByDefaults()
     QFETCH(QString, versionLine);
     m_app->writeFile(settingsFile, TestFiles::sjis(TestFiles::crlfLines(
                                        {";old", versionLine, QStringLiteral("bigOfficialResultUrl = ") + customResultUrl})));
-    LoadBigSettings();
+    loadBigSettings();
     QCOMPARE(m_app->readFile(settingsFile), defaultFile());
     QVERIFY(bigSettings().bigOfficialResultUrl.startsWith(QStringLiteral("https://store.toto-dream.com/")));
     QVERIFY(m_ui->boxes().isEmpty());
@@ -90,7 +90,7 @@ void TestBigSettings::currentVersionIsReadAndKept()
     const QByteArray file = TestFiles::sjis(TestFiles::crlfLines(
         {"Version = 1", QStringLiteral("bigOfficialResultUrl = ") + customResultUrl, "bigOfficialBigUrl =", "extra line"}));
     m_app->writeFile(settingsFile, file);
-    LoadBigSettings();
+    loadBigSettings();
     QCOMPARE(bigSettings().bigOfficialResultUrl, customResultUrl);
     QCOMPARE(bigSettings().bigOfficialBigUrl, QStringLiteral("&commodityId=09"));   // empty value: default
     QCOMPARE(bigSettings().totoOfficialTotoUrl, QStringLiteral("&commodityId=01"));
@@ -103,12 +103,12 @@ void TestBigSettings::versionNotANumber()
     const QByteArray file = TestFiles::sjis(TestFiles::crlfLines(
         {"Version = abc", QStringLiteral("bigOfficialResultUrl = ") + customResultUrl}));
     m_app->writeFile(settingsFile, file);
-    LoadBigSettings();
+    loadBigSettings();
     QCOMPARE(m_ui->boxes().size(), 1);
     QCOMPARE(m_ui->boxes()[0].icon, Ui::Icon::Error);
     QCOMPARE(m_ui->boxes()[0].title, QStringLiteral("QUDO"));
     QCOMPARE(m_ui->boxes()[0].text, corruptMessage);
-    QCOMPARE(bigSettings().Version, 1);
+    QCOMPARE(bigSettings().version, 1);
     QCOMPARE(bigSettings().bigOfficialResultUrl, customResultUrl);
     QCOMPARE(m_app->readFile(settingsFile), file);
 }
@@ -132,19 +132,19 @@ void TestBigSettings::downloadLimitsAddedByHand()
     QFETCH(int, boxes);
     const QByteArray file = defaultFile() + lines;
     m_app->writeFile(settingsFile, file);
-    LoadBigSettings();
-    QCOMPARE(bigSettings().TransferTimeout, transfer);
-    QCOMPARE(bigSettings().ReceiveTimeout, receive);
-    QCOMPARE(bigSettings().ConnectTimeout, 15000);
+    loadBigSettings();
+    QCOMPARE(bigSettings().transferTimeout, transfer);
+    QCOMPARE(bigSettings().receiveTimeout, receive);
+    QCOMPARE(bigSettings().connectTimeout, 15000);
     QCOMPARE(m_ui->boxes().size(), boxes);
     if (boxes > 0)
         QCOMPARE(m_ui->boxes()[0].text, corruptMessage);
     // The file is the user's: never rewritten for them.
     QCOMPARE(m_app->readFile(settingsFile), file);
-    const clsWinInet inet;
-    QCOMPARE(inet.TransferTimeout(), transfer);
-    QCOMPARE(inet.ReceiveTimeout(), receive);
-    SetBigSettingsDefaults();
+    const LoggedDownload inet;
+    QCOMPARE(inet.transferTimeout(), transfer);
+    QCOMPARE(inet.receiveTimeout(), receive);
+    setBigSettingsDefaults();
 }
 
 void TestBigSettings::unusualBytesAreRead_data()
@@ -167,7 +167,7 @@ void TestBigSettings::unusualBytesAreRead()
     QFETCH(bool, rewritten);
     QFETCH(QString, resultUrl);
     m_app->writeFile(settingsFile, file);
-    LoadBigSettings();
+    loadBigSettings();
     QCOMPARE(m_app->readFile(settingsFile), rewritten ? defaultFile() : file);
     if (!resultUrl.isEmpty())
         QCOMPARE(bigSettings().bigOfficialResultUrl, resultUrl);
@@ -183,7 +183,7 @@ void TestBigSettings::unreadableFile()
         m_app->writeFile(settingsFile, defaultFile());
         QFile::setPermissions(path, QFile::WriteOwner);
     }
-    LoadBigSettings();
+    loadBigSettings();
 
     // The read failure, "Initialize Err" for every lookup, and the corruption message.
     const auto &boxes = m_ui->boxes();
@@ -191,7 +191,7 @@ void TestBigSettings::unreadableFile()
     QCOMPARE(boxes.first().title, QStringLiteral("QUDO / clsFileStream / LoadFromFile"));
     QCOMPARE(std::count_if(boxes.begin(), boxes.end(), [](const RecordingUi::Box &box) { return box.text == corruptMessage; }), 1);
     QCOMPARE(std::count_if(boxes.begin(), boxes.end(), [](const RecordingUi::Box &box) { return box.text == u"Initialize Err"; }), 9);
-    QCOMPARE(bigSettings().Version, 1);
+    QCOMPARE(bigSettings().version, 1);
     QVERIFY(bigSettings().bigOfficialScheduleUrl.isEmpty());
     QVERIFY(bigSettings().totoOfficialTotoUrl.isEmpty());
     QVERIFY(QFileInfo(path).isSymLink() || QFileInfo(path).size() == defaultFile().size());
@@ -201,10 +201,10 @@ void TestBigSettings::unwritableFileIsReportedAndStartGoesOn()
 {
     // A folder where the file should be: the file can be neither read nor written.
     QVERIFY(QDir(m_app->filePath(QStringLiteral("SysData"))).mkdir(QStringLiteral("bigSettings.ini")));
-    LoadBigSettings();
+    loadBigSettings();
     QCOMPARE(m_ui->boxes().size(), 1);
     QCOMPARE(m_ui->boxes()[0].title, QStringLiteral("QUDO / clsFileStream / SaveToFile"));
-    QCOMPARE(bigSettings().Version, 1);
+    QCOMPARE(bigSettings().version, 1);
     QCOMPARE(bigSettings().bigOfficialBigUrl, QStringLiteral("&commodityId=09"));
 }
 

@@ -9,10 +9,10 @@ namespace {
 
 QStringList linesOf(const QString &html)
 {
-    clsHtmlGet page;
-    page.ParseHtml(html);
+    PageFetcher page;
+    page.parseHtml(html);
     QStringList lines;
-    const qint32 count = page.GetTextData(lines);
+    const qint32 count = page.getTextData(lines);
     if (count != lines.size())
         return {QStringLiteral("count %1 for %2 lines").arg(count).arg(lines.size())};
     return lines;
@@ -118,64 +118,64 @@ void TestHtmlGet::cleanText()
 {
     QFETCH(QString, text);
     QFETCH(QString, expected);
-    QCOMPARE(clsHtmlData::CleanText(text), expected);
+    QCOMPARE(HtmlItemList::cleanText(text), expected);
 }
 
 void TestHtmlGet::items()
 {
-    clsHtmlGet page;
-    QCOMPARE(page.ParseHtml(QStringLiteral("<html><body id=\"b\"><!-- note --><a href=\"x\" >t e</a></BODY>")), 7);
+    PageFetcher page;
+    QCOMPARE(page.parseHtml(QStringLiteral("<html><body id=\"b\"><!-- note --><a href=\"x\" >t e</a></BODY>")), 7);
 
-    const HtmlItem html = page.Item(1);
+    const HtmlItem html = page.item(1);
     QCOMPARE(html.Text, QStringLiteral("<html>"));
-    QVERIFY(html.Tag && !html.Body && !html.EndTag && !html.Comment);
+    QVERIFY(html.tag && !html.body && !html.endTag && !html.comment);
 
-    const HtmlItem body = page.Item(2);
-    QCOMPARE(body.Name, QStringLiteral("body"));
-    QCOMPARE(body.Attributes, QStringList({"body", "id=\"b\""}));
-    QCOMPARE(body.AttributeCount, 1);
-    QVERIFY(!body.Body);
+    const HtmlItem body = page.item(2);
+    QCOMPARE(body.name, QStringLiteral("body"));
+    QCOMPARE(body.attributes, QStringList({"body", "id=\"b\""}));
+    QCOMPARE(body.attributeCount, 1);
+    QVERIFY(!body.body);
 
-    const HtmlItem comment = page.Item(3);
-    QVERIFY(comment.Tag && comment.Comment && comment.Body);
-    QCOMPARE(comment.Name, QStringLiteral("note"));
+    const HtmlItem comment = page.item(3);
+    QVERIFY(comment.tag && comment.comment && comment.body);
+    QCOMPARE(comment.name, QStringLiteral("note"));
 
-    const HtmlItem anchor = page.Item(4);
-    QCOMPARE(anchor.Name, QStringLiteral("a"));
-    QCOMPARE(anchor.Attributes, QStringList({"a", "href=\"x\"", ""}));
-    QCOMPARE(anchor.AttributeCount, 2);
+    const HtmlItem anchor = page.item(4);
+    QCOMPARE(anchor.name, QStringLiteral("a"));
+    QCOMPARE(anchor.attributes, QStringList({"a", "href=\"x\"", ""}));
+    QCOMPARE(anchor.attributeCount, 2);
 
-    const HtmlItem text = page.Item(5);
-    QVERIFY(!text.Tag && text.Body);
+    const HtmlItem text = page.item(5);
+    QVERIFY(!text.tag && text.body);
     QCOMPARE(text.Text, QStringLiteral("t e"));
-    QCOMPARE(text.Name, QStringLiteral("te"));
-    QCOMPARE(text.AttributeCount, -1);
+    QCOMPARE(text.name, QStringLiteral("te"));
+    QCOMPARE(text.attributeCount, -1);
 
-    const HtmlItem endAnchor = page.Item(6);
-    QVERIFY(endAnchor.EndTag && endAnchor.Body);
-    QCOMPARE(endAnchor.Name, QStringLiteral("a"));
+    const HtmlItem endAnchor = page.item(6);
+    QVERIFY(endAnchor.endTag && endAnchor.body);
+    QCOMPARE(endAnchor.name, QStringLiteral("a"));
 
-    const HtmlItem endBody = page.Item(7);
-    QVERIFY(endBody.EndTag && !endBody.Body);
+    const HtmlItem endBody = page.item(7);
+    QVERIFY(endBody.endTag && !endBody.body);
 
     for (qint32 outside : {0, 8, -1}) {
-        const HtmlItem none = page.Item(outside);
-        QVERIFY(none.Text.isEmpty() && !none.Tag && !none.Body);
+        const HtmlItem none = page.item(outside);
+        QVERIFY(none.Text.isEmpty() && !none.tag && !none.body);
     }
 }
 
 void TestHtmlGet::commentCutAtInnerBracket()
 {
-    clsHtmlGet page;
-    QCOMPARE(page.ParseHtml(QStringLiteral("<body><!-- a > b --> c<p>d</p></body>")), 7);
-    const HtmlItem first = page.Item(2);
-    QVERIFY(first.Tag && first.Comment && first.Body);
-    const HtmlItem rest = page.Item(3);
+    PageFetcher page;
+    QCOMPARE(page.parseHtml(QStringLiteral("<body><!-- a > b --> c<p>d</p></body>")), 7);
+    const HtmlItem first = page.item(2);
+    QVERIFY(first.tag && first.comment && first.body);
+    const HtmlItem rest = page.item(3);
     QCOMPARE(rest.Text, QStringLiteral("b --> c"));
-    QVERIFY(rest.Comment && !rest.Tag && !rest.Body);
+    QVERIFY(rest.comment && !rest.tag && !rest.body);
     // The comment is closed: the paragraph is a line again.
     QStringList lines;
-    page.GetTextData(lines);
+    page.getTextData(lines);
     QCOMPARE(lines, QStringList{"d"});
 }
 
@@ -198,20 +198,20 @@ void TestHtmlGet::itemsAreMadeWhenAskedFor()
     for (int i = 0; i < 100000; ++i)
         html += QStringLiteral("<a>");
     html += QStringLiteral("x<!-- c -->y</body>");
-    clsHtmlGet page;
-    QCOMPARE(page.ParseHtml(html), 100005);
-    const HtmlItem anchor = page.Item(50000);
+    PageFetcher page;
+    QCOMPARE(page.parseHtml(html), 100005);
+    const HtmlItem anchor = page.item(50000);
     QCOMPARE(anchor.Text, QStringLiteral("<a>"));
-    QCOMPARE(anchor.Name, QStringLiteral("a"));
-    QCOMPARE(anchor.Attributes, QStringList{"a"});
-    QVERIFY(anchor.Tag && anchor.Body && !anchor.EndTag && !anchor.Comment);
-    const HtmlItem comment = page.Item(100003);
-    QVERIFY(comment.Tag && comment.Comment && comment.Body);
-    QCOMPARE(comment.Name, QStringLiteral("c"));
-    QCOMPARE(page.Item(100004).Name, QStringLiteral("y"));
-    QVERIFY(page.Item(100005).EndTag);
+    QCOMPARE(anchor.name, QStringLiteral("a"));
+    QCOMPARE(anchor.attributes, QStringList{"a"});
+    QVERIFY(anchor.tag && anchor.body && !anchor.endTag && !anchor.comment);
+    const HtmlItem comment = page.item(100003);
+    QVERIFY(comment.tag && comment.comment && comment.body);
+    QCOMPARE(comment.name, QStringLiteral("c"));
+    QCOMPARE(page.item(100004).name, QStringLiteral("y"));
+    QVERIFY(page.item(100005).endTag);
     QStringList lines;
-    QCOMPARE(page.GetTextData(lines), 2);
+    QCOMPARE(page.getTextData(lines), 2);
     QCOMPARE(lines, QStringList({"x", "y"}));
 }
 
@@ -225,14 +225,14 @@ void TestHtmlGet::fetchesOverHttp()
     server.setResponse(QStringLiteral("/sjis"), TestFiles::sjis(html));
 
     const QStringList expected{"第1478回BIGくじ指定試合", "販売開始日2024年3月4日"};
-    for (const auto &[address, code] : {std::pair{QStringLiteral("/utf8"), clsWinInet::CodeUtf8},
-                                        std::pair{QStringLiteral("/sjis"), clsWinInet::CodeAnsi}}) {
-        clsHtmlGet page;
+    for (const auto &[address, code] : {std::pair{QStringLiteral("/utf8"), LoggedDownload::CodeUtf8},
+                                        std::pair{QStringLiteral("/sjis"), LoggedDownload::CodeAnsi}}) {
+        PageFetcher page;
         page.setProgressDialogMessage(QStringLiteral("page"));
-        QCOMPARE(page.GetHttp(server.url(address), QString(), code), 10);
-        QCOMPARE(page.Url(), server.url(address));
+        QCOMPARE(page.getHttp(server.url(address), QString(), code), 10);
+        QCOMPARE(page.url(), server.url(address));
         QStringList lines;
-        QCOMPARE(page.GetTextData(lines), 2);
+        QCOMPARE(page.getTextData(lines), 2);
         QCOMPARE(lines, expected);
     }
     QCOMPARE(ui.closedConnectionLogs().size(), 2);
@@ -243,14 +243,14 @@ void TestHtmlGet::fetchesOverHttp()
 void TestHtmlGet::failedFetchClearsThePage()
 {
     RecordingUi ui;
-    clsHtmlGet page;
-    page.ParseHtml(QStringLiteral("<body>old</body>"));
+    PageFetcher page;
+    page.parseHtml(QStringLiteral("<body>old</body>"));
     const QString dead = QStringLiteral("http://127.0.0.1:%1/").arg(LoopbackHttpServer::unusedPort());
-    QCOMPARE(page.GetHttp(dead, QString(), clsWinInet::CodeUtf8), 0);
-    QCOMPARE(page.Count(), 0);
-    QCOMPARE(page.Url(), dead);
+    QCOMPARE(page.getHttp(dead, QString(), LoggedDownload::CodeUtf8), 0);
+    QCOMPARE(page.count(), 0);
+    QCOMPARE(page.url(), dead);
     QStringList lines{"stale"};
-    QCOMPARE(page.GetTextData(lines), 0);
+    QCOMPARE(page.getTextData(lines), 0);
     QVERIFY(lines.isEmpty());
     QVERIFY(ui.boxes().isEmpty());
 }

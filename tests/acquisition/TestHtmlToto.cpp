@@ -29,11 +29,11 @@ private Q_SLOTS:
     void init();
     void cleanup();
 
-    void kaisaikai_data();
-    void kaisaikai();
-    void kaisaikaiWithoutNumberFails_data();
-    void kaisaikaiWithoutNumberFails();
-    void getKaisaikai();
+    void roundNumber_data();
+    void roundNumber();
+    void roundNumberWithoutNumberFails_data();
+    void roundNumberWithoutNumberFails();
+    void readRoundNumber();
     void stringToCurrency_data();
     void stringToCurrency();
     void stringToCurrencyOverflowIsReported();
@@ -52,7 +52,7 @@ private Q_SLOTS:
 
 private:
     std::unique_ptr<RecordingUi> m_ui;
-    clsHtmlToto m_toto;
+    PageValues m_toto;
 };
 
 void TestHtmlToto::init()
@@ -68,7 +68,7 @@ void TestHtmlToto::cleanup()
     m_ui.reset();
 }
 
-void TestHtmlToto::kaisaikai_data()
+void TestHtmlToto::roundNumber_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<bool>("found");
@@ -82,39 +82,39 @@ void TestHtmlToto::kaisaikai_data()
     QTest::newRow("empty") << "" << false << -7;
 }
 
-void TestHtmlToto::kaisaikai()
+void TestHtmlToto::roundNumber()
 {
     QFETCH(QString, text);
     QFETCH(bool, found);
     QFETCH(int, round);
     qint32 value = -7;
-    QCOMPARE(m_toto.Kaisaikai(text, value), found);
+    QCOMPARE(m_toto.parseRoundNumber(text, value), found);
     QCOMPARE(value, round);
 }
 
-void TestHtmlToto::kaisaikaiWithoutNumberFails_data()
+void TestHtmlToto::roundNumberWithoutNumberFails_data()
 {
     QTest::addColumn<QString>("text");
     QTest::newRow("nothing between") << "第回";
     QTest::newRow("letters between") << "第一二三回";
 }
 
-void TestHtmlToto::kaisaikaiWithoutNumberFails()
+void TestHtmlToto::roundNumberWithoutNumberFails()
 {
     QFETCH(QString, text);
     qint32 value = -7;
     // The calling page reader reports it.
-    QVERIFY_THROWS_EXCEPTION(RuntimeError, m_toto.Kaisaikai(text, value));
+    QVERIFY_THROWS_EXCEPTION(RuntimeError, m_toto.parseRoundNumber(text, value));
     QCOMPARE(value, -7);
 }
 
-void TestHtmlToto::getKaisaikai()
+void TestHtmlToto::readRoundNumber()
 {
     qint32 round = 0;
-    QVERIFY(m_toto.GetKaisaikai(QStringLiteral("第1478回BIGくじ指定試合"), round, QStringLiteral("BIGくじ指定試合")));
+    QVERIFY(m_toto.readRoundNumber(QStringLiteral("第1478回BIGくじ指定試合"), round, QStringLiteral("BIGくじ指定試合")));
     QCOMPARE(round, 1478);
-    QVERIFY(!m_toto.GetKaisaikai(QStringLiteral("第1479回totoくじ指定試合"), round, QStringLiteral("BIGくじ指定試合")));
-    QVERIFY(!m_toto.GetKaisaikai(QStringLiteral("BIGくじ指定試合"), round, QStringLiteral("BIGくじ指定試合")));
+    QVERIFY(!m_toto.readRoundNumber(QStringLiteral("第1479回totoくじ指定試合"), round, QStringLiteral("BIGくじ指定試合")));
+    QVERIFY(!m_toto.readRoundNumber(QStringLiteral("BIGくじ指定試合"), round, QStringLiteral("BIGくじ指定試合")));
     QCOMPARE(round, 1478);
 }
 
@@ -140,12 +140,12 @@ void TestHtmlToto::stringToCurrency()
 {
     QFETCH(QString, text);
     QFETCH(Money, expected);
-    QCOMPARE(m_toto.StringToCurrency(text), expected);
+    QCOMPARE(m_toto.stringToCurrency(text), expected);
 }
 
 void TestHtmlToto::stringToCurrencyOverflowIsReported()
 {
-    QCOMPARE(m_toto.StringToCurrency(QStringLiteral("99,999,999,999,999,999,999円")), Money());
+    QCOMPARE(m_toto.stringToCurrency(QStringLiteral("99,999,999,999,999,999,999円")), Money());
     QCOMPARE(m_ui->boxes().size(), 1);
     QCOMPARE(m_ui->boxes().first().icon, Ui::Icon::Error);
     QCOMPARE(m_ui->boxes().first().title, QStringLiteral("QUDO / clsHtmlToto / StringToCurrency"));
@@ -176,7 +176,7 @@ void TestHtmlToto::getValue2()
     QFETCH(Money, rate);
     Money value1 = untouchedMoney;
     Money value2 = untouchedMoney;
-    QCOMPARE(m_toto.GetValue2(text, value1, value2), read);
+    QCOMPARE(m_toto.getValue2(text, value1, value2), read);
     QCOMPARE(value1, count);
     QCOMPARE(value2, rate);
 }
@@ -202,7 +202,7 @@ void TestHtmlToto::stringToDate()
 {
     QFETCH(QString, text);
     QFETCH(OleDate, expected);
-    QCOMPARE(m_toto.StringToDate(text), expected);
+    QCOMPARE(m_toto.stringToDate(text), expected);
 }
 
 void TestHtmlToto::stringToDateEx_data()
@@ -229,7 +229,7 @@ void TestHtmlToto::stringToDateEx()
     QFETCH(QString, text);
     QFETCH(OleDate, expected);
     QFETCH(QString, narrowed);
-    QCOMPARE(m_toto.StringToDateEx(text), expected);
+    QCOMPARE(m_toto.stringToDateEx(text), expected);
     QCOMPARE(text, narrowed);
 }
 
@@ -255,7 +255,7 @@ void TestHtmlToto::stringToDateEx2()
 {
     QFETCH(QString, text);
     QFETCH(OleDate, expected);
-    QCOMPARE(m_toto.StringToDateEx2(text), expected);
+    QCOMPARE(m_toto.stringToDateEx2(text), expected);
 }
 
 void TestHtmlToto::dateString2_data()
@@ -282,7 +282,7 @@ void TestHtmlToto::dateString2()
     QFETCH(OleDate, second);
     OleDate date1 = untouched;
     OleDate date2 = untouched;
-    m_toto.DateString2(text, date1, date2);
+    m_toto.dateString2(text, date1, date2);
     QCOMPARE(date1, first);
     QCOMPARE(date2, second);
 }
@@ -326,10 +326,10 @@ void TestHtmlToto::getStringToDateNow()
     QFETCH(OleDate, date);
     QFETCH(bool, final);
     OleDate stamp = untouched;
-    bool blnFinal = true;
-    QCOMPARE(m_toto.GetStringToDateNow(text, stamp, blnFinal), read);
+    bool isFinal = true;
+    QCOMPARE(m_toto.getStringToDateNow(text, stamp, isFinal), read);
     QCOMPARE(stamp, date);
-    QCOMPARE(blnFinal, final);
+    QCOMPARE(isFinal, final);
 }
 
 QTEST_GUILESS_MAIN(TestHtmlToto)

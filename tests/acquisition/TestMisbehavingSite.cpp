@@ -79,19 +79,19 @@ void TestMisbehavingSite::init()
 void TestMisbehavingSite::cleanup()
 {
     m_bed.reset();
-    SetBigSettingsDefaults();
+    setBigSettingsDefaults();
 }
 
 void TestMisbehavingSite::shortLimits()
 {
-    bigSettings().ReceiveTimeout = receiveTimeout;
-    bigSettings().TransferTimeout = deadline;
+    bigSettings().receiveTimeout = receiveTimeout;
+    bigSettings().transferTimeout = deadline;
 }
 
 void TestMisbehavingSite::longLimits()
 {
-    bigSettings().ReceiveTimeout = longReceiveTimeout;
-    bigSettings().TransferTimeout = longDeadline;
+    bigSettings().receiveTimeout = longReceiveTimeout;
+    bigSettings().transferTimeout = longDeadline;
 }
 
 void TestMisbehavingSite::misbehaviours()
@@ -149,14 +149,14 @@ void TestMisbehavingSite::pageDownloadFailsInTime()
     const QStringList filesBefore = sysDataFiles(m_bed->app);
     if (atLeast > 0)
         shortLimits();
-    auto schedule = std::make_unique<clsSchedule>();
-    schedule->Initialize();
+    auto schedule = std::make_unique<ScheduleWorkflow>();
+    schedule->initialize();
 
     QElapsedTimer clock;
     clock.start();
-    QVERIFY(!schedule->GetSchedule(1478, QString(), 3, false));
+    QVERIFY(!schedule->getSchedule(1478, QString(), 3, false));
     const qint64 elapsed = clock.elapsed();
-    schedule->FalseDialog(1478);
+    schedule->falseDialog(1478);
     qInfo("%s: failed after %lld ms", QTest::currentDataTag(), elapsed);
     QVERIFY2(elapsed >= atLeast && elapsed < below, qPrintable(QString::number(elapsed)));
 
@@ -175,11 +175,11 @@ void TestMisbehavingSite::pageDownloadFailsInTime()
     // machine can end this download.
     if (atLeast > 0) {
         longLimits();
-        schedule = std::make_unique<clsSchedule>();
-        schedule->Initialize();
+        schedule = std::make_unique<ScheduleWorkflow>();
+        schedule->initialize();
     }
     m_bed->ui.clear();
-    QVERIFY(schedule->GetSchedule(1476, QString(), 3, false));
+    QVERIFY(schedule->getSchedule(1476, QString(), 3, false));
     QVERIFY(m_bed->ui.boxes().isEmpty());
     QVERIFY(m_bed->app.exists(QStringLiteral("SysData/BIG_Schedule/big_schedule_1476.xml")));
 }
@@ -203,7 +203,7 @@ void TestMisbehavingSite::teamNameUpdateFailsInTime()
 
     QElapsedTimer clock;
     clock.start();
-    QVERIFY(!clsQuorvelDownload().DownloadTeamName2(false));
+    QVERIFY(!TeamNameUpdate().downloadTeamName2(false));
     const qint64 elapsed = clock.elapsed();
     qInfo("%s: failed after %lld ms", QTest::currentDataTag(), elapsed);
     QVERIFY2(elapsed >= atLeast && elapsed < below, qPrintable(QString::number(elapsed)));
@@ -218,9 +218,9 @@ void TestMisbehavingSite::decompressionBombGivesNothing()
     // Not even the compressed bytes: they are no page.
     const QString address = QStringLiteral("/bomb");
     m_bed->site.serve(address, LoopbackHttpServer::zeroBomb());
-    clsWinInet inet;
+    LoggedDownload inet;
     QByteArray data("old");
-    QCOMPARE(inet.GetHttpData(m_bed->site.origin() + address, data, QString()), 0);
+    QCOMPARE(inet.getHttpData(m_bed->site.origin() + address, data, QString()), 0);
     QVERIFY(data.isEmpty());
 }
 
@@ -229,37 +229,37 @@ void TestMisbehavingSite::stopEndsTheTransferAtOnce()
     // What 中止 in the connection log does, half a second into a page that
     // never ends, under the long limits that init() sets.
     m_bed->site.serve(OfficialSite::scheduleAddress(1478), LoopbackHttpServer::trickle());
-    clsSchedule schedule;
-    schedule.Initialize();
+    ScheduleWorkflow schedule;
+    schedule.initialize();
     QTimer::singleShot(500, [] { HttpTransfer::stopRunning(); });
 
     QElapsedTimer clock;
     clock.start();
-    QVERIFY(!schedule.GetSchedule(1478, QString(), 3, false));
+    QVERIFY(!schedule.getSchedule(1478, QString(), 3, false));
     QVERIFY(clock.elapsed() < 30000);
     QVERIFY(!HttpTransfer::isRunning());
-    schedule.FalseDialog(1478);
+    schedule.falseDialog(1478);
     QCOMPARE(boxLines(m_bed->ui), QStringList{failureBox(kind)});
     QVERIFY(!m_bed->app.exists(QStringLiteral("SysData/BIG_Schedule/big_schedule_1478.xml")));
     QVERIFY(m_bed->ui.closedConnectionLogs().value(0).contains(QStringLiteral(" 中止しました")));
 
     m_bed->ui.clear();
-    QVERIFY(schedule.GetSchedule(1476, QString(), 3, false));
+    QVERIFY(schedule.getSchedule(1476, QString(), 3, false));
 }
 
 void TestMisbehavingSite::endingTheProgramStopsAndTellsNothing()
 {
     // Under the long limits that init() sets: only the end of the program stops it.
     m_bed->site.serve(OfficialSite::scheduleAddress(1478), LoopbackHttpServer::trickle());
-    clsSchedule schedule;
-    schedule.Initialize();
+    ScheduleWorkflow schedule;
+    schedule.initialize();
     QTimer::singleShot(300, [] { HttpTransfer::stopForExit(); });
 
-    QVERIFY(!schedule.GetSchedule(1478, QString(), 3, false));
-    schedule.FalseDialog(1478);
+    QVERIFY(!schedule.getSchedule(1478, QString(), 3, false));
+    schedule.falseDialog(1478);
     QVERIFY(m_bed->ui.boxes().isEmpty());
     // Nothing starts any more.
-    QVERIFY(!schedule.GetSchedule(1476, QString(), 3, false));
+    QVERIFY(!schedule.getSchedule(1476, QString(), 3, false));
     QCOMPARE(m_bed->site.requestsFor(OfficialSite::scheduleAddress(1476)), 0);
 }
 

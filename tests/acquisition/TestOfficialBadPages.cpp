@@ -177,23 +177,23 @@ bool TestOfficialBadPages::download(const Kind &kind, bool &unpublished)
                          OfficialSite::expectedFile(QStringLiteral("big_schedule_1478.xml")));
 
     const auto run = [&](auto &workflow, auto get) {
-        workflow.Initialize();
+        workflow.initialize();
         const bool complete = get(workflow);
         unpublished = workflow.Unpublished();
         if (!complete)
-            workflow.FalseDialog(round1478);
+            workflow.falseDialog(round1478);
         return complete;
     };
     if (kind.name == QStringLiteral("schedule")) {
-        clsSchedule schedule;
-        return run(schedule, [](clsSchedule &w) { return w.GetSchedule(round1478, QString(), 3, false); });
+        ScheduleWorkflow schedule;
+        return run(schedule, [](ScheduleWorkflow &w) { return w.getSchedule(round1478, QString(), 3, false); });
     }
     if (kind.name == QStringLiteral("vote")) {
-        clsVote vote;
-        return run(vote, [](clsVote &w) { return w.GetVote(round1478, QString(), 3, false, heldSchedule(round1478)); });
+        VoteWorkflow vote;
+        return run(vote, [](VoteWorkflow &w) { return w.getVote(round1478, QString(), 3, false, heldSchedule(round1478)); });
     }
-    clsResult result;
-    return run(result, [](clsResult &w) { return w.GetResult(round1478, QString(), 3, false); });
+    ResultWorkflow result;
+    return run(result, [](ResultWorkflow &w) { return w.getResult(round1478, QString(), 3, false); });
 }
 
 void TestOfficialBadPages::damagedPage_data()

@@ -71,10 +71,10 @@ void TestPageReaders::schedulePage()
 {
     QFETCH(int, round);
     QFETCH(QString, pageFile);
-    clsHtmlSchedule page;
-    QVERIFY(page.ReadLines(linesOf(pageFile), round, QString()));
+    SchedulePageReader page;
+    QVERIFY(page.readLines(linesOf(pageFile), round, QString()));
     QVERIFY(!page.Unpublished());
-    QCOMPARE(fileOf(*m_app, page.Schedule(), &clsXmlSchedule::setSchedule),
+    QCOMPARE(fileOf(*m_app, page.schedule(), &ScheduleFile::setSchedule),
              OfficialSite::expectedFile(QStringLiteral("big_schedule_%1.xml").arg(round)));
     QVERIFY(m_ui.boxes().isEmpty());
 }
@@ -100,15 +100,15 @@ void TestPageReaders::votePage()
     QFETCH(int, round);
     QFETCH(QString, pageFile);
     QFETCH(bool, final);
-    clsHtmlVote page;
-    clsHtmlVote::TotoPage toto;
-    QCOMPARE(page.ReadLines(linesOf(pageFile), toto), clsHtmlVote::Outcome::Read);
-    QCOMPARE(toto.Kaisaikai, round);
-    QCOMPARE(toto.Final, final);
-    QCOMPARE(std::count(toto.Read.begin() + 1, toto.Read.end(), true), clsHtmlVote::TotoMatchCount);
+    VotePageReader page;
+    VotePageReader::TotoPage toto;
+    QCOMPARE(page.readLines(linesOf(pageFile), toto), VotePageReader::Outcome::Read);
+    QCOMPARE(toto.roundNumber, round);
+    QCOMPARE(toto.final, final);
+    QCOMPARE(std::count(toto.Read.begin() + 1, toto.Read.end(), true), VotePageReader::TotoMatchCount);
 
-    const VoteData vote = page.CarryOver(toto, scheduleOf(round), QString());
-    QCOMPARE(fileOf(*m_app, vote, &clsXmlVote::setVote),
+    const VoteData vote = page.carryOver(toto, scheduleOf(round), QString());
+    QCOMPARE(fileOf(*m_app, vote, &VoteFile::setVote),
              OfficialSite::expectedFile(QStringLiteral("big_vote_%1.xml").arg(round)));
 }
 
@@ -127,10 +127,10 @@ void TestPageReaders::resultPage()
 {
     QFETCH(int, round);
     QFETCH(QString, pageFile);
-    clsHtmlResult page;
-    QVERIFY(page.ReadLines(linesOf(pageFile), QString()));
-    QCOMPARE(page.Result().Kaisaikai, round);
-    QCOMPARE(fileOf(*m_app, page.Result(), &clsXmlResult::setResult),
+    ResultPageReader page;
+    QVERIFY(page.readLines(linesOf(pageFile), QString()));
+    QCOMPARE(page.result().roundNumber, round);
+    QCOMPARE(fileOf(*m_app, page.result(), &ResultFile::setResult),
              OfficialSite::expectedFile(QStringLiteral("big_result_%1.xml").arg(round)));
 }
 
@@ -150,18 +150,18 @@ void TestPageReaders::pagesThatDoNotShowTheRound()
     const QStringList lines = linesOf(pageFile);
     QVERIFY(!lines.isEmpty());
     if (kind == QStringLiteral("schedule")) {
-        clsHtmlSchedule page;
-        QVERIFY(!page.ReadLines(lines, 1490, QString()));
+        SchedulePageReader page;
+        QVERIFY(!page.readLines(lines, 1490, QString()));
         QVERIFY(page.Unpublished());
-        QCOMPARE(page.Schedule().Kaisaikai, 0);
+        QCOMPARE(page.schedule().roundNumber, 0);
     } else if (kind == QStringLiteral("vote")) {
-        clsHtmlVote page;
-        clsHtmlVote::TotoPage toto;
-        QCOMPARE(page.ReadLines(lines, toto), clsHtmlVote::Outcome::Unpublished);
+        VotePageReader page;
+        VotePageReader::TotoPage toto;
+        QCOMPARE(page.readLines(lines, toto), VotePageReader::Outcome::Unpublished);
         QVERIFY(page.Unpublished());
     } else {
-        clsHtmlResult page;
-        QVERIFY(!page.ReadLines(lines, QString()));
+        ResultPageReader page;
+        QVERIFY(!page.readLines(lines, QString()));
         QVERIFY(page.Unpublished());
     }
     QVERIFY(m_ui.boxes().isEmpty());
@@ -174,37 +174,37 @@ void TestPageReaders::votePageCutShortFails()
     const qsizetype row13 = lines.lastIndexOf(QStringLiteral("13"));
     QVERIFY(row13 > 0);
     lines = lines.mid(0, row13);
-    clsHtmlVote page;
-    clsHtmlVote::TotoPage toto;
-    QCOMPARE(page.ReadLines(lines, toto), clsHtmlVote::Outcome::Failed);
+    VotePageReader page;
+    VotePageReader::TotoPage toto;
+    QCOMPARE(page.readLines(lines, toto), VotePageReader::Outcome::Failed);
     QVERIFY(!page.Unpublished());
 }
 
 void TestPageReaders::totoMatchesArePlacedByTeams()
 {
-    clsHtmlVote::TotoPage toto;
-    toto.Kaisaikai = 1478;
-    toto.Game[3].Home = QStringLiteral("鹿島");
-    toto.Game[3].Away = QStringLiteral("浦和");
-    toto.Game[3].Votes[1].Count = Money::fromWhole(10);
-    toto.Game[4].Home = QStringLiteral("浦和");   // the same clubs the other way round
-    toto.Game[4].Away = QStringLiteral("鹿島");
-    toto.Game[4].Votes[2].Count = Money::fromWhole(20);
+    VotePageReader::TotoPage toto;
+    toto.roundNumber = 1478;
+    toto.game[3].home = QStringLiteral("鹿島");
+    toto.game[3].away = QStringLiteral("浦和");
+    toto.game[3].votes[1].count = Money::fromWhole(10);
+    toto.game[4].home = QStringLiteral("浦和");   // the same clubs the other way round
+    toto.game[4].away = QStringLiteral("鹿島");
+    toto.game[4].votes[2].count = Money::fromWhole(20);
     ScheduleData schedule;
-    schedule.Game[7].Home = QStringLiteral("鹿島");
-    schedule.Game[7].Away = QStringLiteral("浦和");
-    schedule.Game[9].Home = QStringLiteral("柏");
-    schedule.Game[9].Away = QStringLiteral("浦和");
+    schedule.game[7].home = QStringLiteral("鹿島");
+    schedule.game[7].away = QStringLiteral("浦和");
+    schedule.game[9].home = QStringLiteral("柏");
+    schedule.game[9].away = QStringLiteral("浦和");
 
-    const VoteData vote = clsHtmlVote().CarryOver(toto, schedule, QStringLiteral("A"));
-    QCOMPARE(vote.Kaisaikai, 1478);
-    QCOMPARE(vote.Kumi, QStringLiteral("A"));
-    QCOMPARE(vote.Game[7].Home, QStringLiteral("鹿島"));
-    QCOMPARE(vote.Game[7].Votes[1].Count, Money::fromWhole(10));
-    QVERIFY(vote.Game[7].Votes[2].Count.isZero());
-    QCOMPARE(vote.Game[9].Home, QStringLiteral("柏"));
-    QVERIFY(vote.Game[9].Votes[1].Count.isZero());
-    QVERIFY(vote.Game[9].Votes[2].Count.isZero());
+    const VoteData vote = VotePageReader().carryOver(toto, schedule, QStringLiteral("A"));
+    QCOMPARE(vote.roundNumber, 1478);
+    QCOMPARE(vote.group, QStringLiteral("A"));
+    QCOMPARE(vote.game[7].home, QStringLiteral("鹿島"));
+    QCOMPARE(vote.game[7].votes[1].count, Money::fromWhole(10));
+    QVERIFY(vote.game[7].votes[2].count.isZero());
+    QCOMPARE(vote.game[9].home, QStringLiteral("柏"));
+    QVERIFY(vote.game[9].votes[1].count.isZero());
+    QVERIFY(vote.game[9].votes[2].count.isZero());
 }
 
 QTEST_GUILESS_MAIN(TestPageReaders)

@@ -75,30 +75,30 @@ private Q_SLOTS:
 
 void TestQuorvelDownload::cleanup()
 {
-    clsQuorvelDownload::setServerHost(QString());
+    TeamNameUpdate::setServerHost(QString());
 }
 
 void TestQuorvelDownload::buildSettingIsReservedHost()
 {
-    const QUrl base(clsQuorvelDownload::BaseAddress());
+    const QUrl base(TeamNameUpdate::baseAddress());
     QCOMPARE(base.scheme(), QStringLiteral("http"));
     QCOMPARE(base.path(), QStringLiteral("/download/2021/"));
     QVERIFY(base.host().endsWith(QLatin1String(".invalid")));
-    clsQuorvelDownload::setServerHost(QStringLiteral("127.0.0.1:8080"));
-    QCOMPARE(clsQuorvelDownload::BaseAddress(), QStringLiteral("http://127.0.0.1:8080/download/2021/"));
+    TeamNameUpdate::setServerHost(QStringLiteral("127.0.0.1:8080"));
+    QCOMPARE(TeamNameUpdate::baseAddress(), QStringLiteral("http://127.0.0.1:8080/download/2021/"));
 }
 
 void TestQuorvelDownload::newerFileReplacesInstalledOne()
 {
     DownloadTestBed bed;
     bed.site.pointUpdateHere();
-    QCOMPARE(clsTotoData().GetTeamName2Version(), QStringLiteral("1.0"));
+    QCOMPARE(TeamNames().getTeamName2Version(), QStringLiteral("1.0"));
     bed.ui.scriptAnswers({Ui::Answer::Yes});
-    clsQuorvelDownload download;
-    QVERIFY(download.DownloadTeamName2(true));
+    TeamNameUpdate download;
+    QVERIFY(download.downloadTeamName2(true));
     QCOMPARE(boxLines(bed.ui), (QStringList{question(), info(updated)}));
     QCOMPARE(bed.app.readFile(teamName2), OfficialSite::updateFile(QStringLiteral("TeamName2.dat")));
-    QCOMPARE(clsTotoData().GetTeamName2Version(), QStringLiteral("1.1"));
+    QCOMPARE(TeamNames().getTeamName2Version(), QStringLiteral("1.1"));
     QCOMPARE(bed.site.requestsFor(versionAddress), 1);
     QCOMPARE(bed.site.requestsFor(fileAddress), 1);
     QCOMPARE(bed.ui.closedConnectionLogs().size(), 2);
@@ -107,7 +107,7 @@ void TestQuorvelDownload::newerFileReplacesInstalledOne()
 
     // The manifest is kept: the next call only compares.
     bed.ui.clear();
-    QVERIFY(download.DownloadTeamName2(false));
+    QVERIFY(download.downloadTeamName2(false));
     QCOMPARE(boxLines(bed.ui), QStringList{info(latest)});
     QCOMPARE(bed.site.requests(), 2);
 }
@@ -117,7 +117,7 @@ void TestQuorvelDownload::declinedQuestionAsksNothing()
     DownloadTestBed bed;
     bed.site.pointUpdateHere();
     bed.ui.scriptAnswers({Ui::Answer::No});
-    QVERIFY(!clsQuorvelDownload().DownloadTeamName2(true));
+    QVERIFY(!TeamNameUpdate().downloadTeamName2(true));
     QCOMPARE(boxLines(bed.ui), QStringList{question()});
     QCOMPARE(bed.site.requests(), 0);
 }
@@ -168,7 +168,7 @@ void TestQuorvelDownload::versions()
     bed.app.writeFile(teamName2, installed);
     bed.site.serve(versionAddress, manifest);
     bed.site.serve(fileAddress, served);
-    QCOMPARE(clsQuorvelDownload().DownloadTeamName2(false), result);
+    QCOMPARE(TeamNameUpdate().downloadTeamName2(false), result);
     QCOMPARE(boxLines(bed.ui), QStringList{box});
     QCOMPARE(bed.app.readFile(teamName2), replaced ? served : installed);
     QCOMPARE(bed.site.requestsFor(fileAddress), replaced ? 1 : 0);
@@ -228,13 +228,13 @@ void TestQuorvelDownload::badDownload()
     bed.site.serve(address, response);
     const QByteArray installed = bed.app.readFile(teamName2);
     const QStringList files = QDir(bed.app.filePath(QStringLiteral("SysData"))).entryList(QDir::Files | QDir::Hidden);
-    clsQuorvelDownload download;
-    QVERIFY(!download.DownloadTeamName2(false));
+    TeamNameUpdate download;
+    QVERIFY(!download.downloadTeamName2(false));
     QCOMPARE(boxLines(bed.ui), QStringList{downloadWarning(cause)});
     QCOMPARE(bed.app.readFile(teamName2), installed);
     QCOMPARE(QDir(bed.app.filePath(QStringLiteral("SysData"))).entryList(QDir::Files | QDir::Hidden), files);
     if (address == versionAddress) {
-        QCOMPARE(download.GetItem(QStringLiteral("TeamName2.dat"), QStringLiteral("none")), QStringLiteral("none"));
+        QCOMPARE(download.getItem(QStringLiteral("TeamName2.dat"), QStringLiteral("none")), QStringLiteral("none"));
         QCOMPARE(bed.site.requestsFor(fileAddress), 0);
     }
 }
@@ -244,15 +244,15 @@ void TestQuorvelDownload::noServerThenServer()
     DownloadTestBed bed;
     const QByteArray installed = bed.app.readFile(teamName2);
     OfficialSite::pointUpdateAtDeadServer();
-    clsQuorvelDownload download;
-    QVERIFY(!download.DownloadTeamName2(false));
+    TeamNameUpdate download;
+    QVERIFY(!download.downloadTeamName2(false));
     QCOMPARE(boxLines(bed.ui), QStringList{downloadWarning(QStringLiteral("原因：サイトが見つかりません"))});
     QCOMPARE(bed.app.readFile(teamName2), installed);
 
     // A failed manifest is not kept: the next call asks again.
     bed.ui.clear();
     bed.site.pointUpdateHere();
-    QVERIFY(download.DownloadTeamName2(false));
+    QVERIFY(download.downloadTeamName2(false));
     QCOMPARE(boxLines(bed.ui), QStringList{info(updated)});
 }
 
@@ -262,7 +262,7 @@ void TestQuorvelDownload::failedSaveKeepsFile()
     bed.site.pointUpdateHere();
     const QByteArray installed = bed.app.readFile(teamName2);
     bool result = true;
-    QVERIFY(TestFiles::runWithFileSizeLimit(1024, [&] { result = clsQuorvelDownload().DownloadTeamName2(false); }));
+    QVERIFY(TestFiles::runWithFileSizeLimit(1024, [&] { result = TeamNameUpdate().downloadTeamName2(false); }));
     QVERIFY(!result);
     QCOMPARE(bed.ui.boxes().size(), 1);
     QCOMPARE(bed.ui.boxes()[0].title, QStringLiteral("QUDO / clsFileStream / SaveToFile"));
@@ -293,7 +293,7 @@ void TestQuorvelDownload::versionNumber()
 {
     QFETCH(QString, text);
     QFETCH(qint32, number);
-    QCOMPARE(clsQuorvelDownload::GetVersionNumber(text), number);
+    QCOMPARE(TeamNameUpdate::getVersionNumber(text), number);
 }
 
 void TestQuorvelDownload::itemBeforeAndAfterLoad()
@@ -301,12 +301,12 @@ void TestQuorvelDownload::itemBeforeAndAfterLoad()
     DownloadTestBed bed;
     bed.site.pointUpdateHere();
     bed.site.serve(versionAddress, manifest("TeamName2.dat = 1.0\r\nOther.dat = 2.0"));
-    clsQuorvelDownload download;
-    QCOMPARE(download.GetItem(QStringLiteral("TeamName2.dat"), QStringLiteral("none")), QStringLiteral("none"));
-    QVERIFY(download.DownloadTeamName2(false));
-    QCOMPARE(download.GetItem(QStringLiteral("OTHER.DAT"), QStringLiteral("none")), QStringLiteral("2.0"));
-    QCOMPARE(download.GetItem(QString(), QStringLiteral("none")), QStringLiteral("none"));
-    QCOMPARE(download.GetItem(QStringLiteral("Missing.dat"), QString()), QString());
+    TeamNameUpdate download;
+    QCOMPARE(download.getItem(QStringLiteral("TeamName2.dat"), QStringLiteral("none")), QStringLiteral("none"));
+    QVERIFY(download.downloadTeamName2(false));
+    QCOMPARE(download.getItem(QStringLiteral("OTHER.DAT"), QStringLiteral("none")), QStringLiteral("2.0"));
+    QCOMPARE(download.getItem(QString(), QStringLiteral("none")), QStringLiteral("none"));
+    QCOMPARE(download.getItem(QStringLiteral("Missing.dat"), QString()), QString());
     QCOMPARE(boxLines(bed.ui), QStringList{info(latest)});
 }
 

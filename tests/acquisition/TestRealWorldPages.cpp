@@ -23,7 +23,7 @@ int matchesWithShares(const VoteData &vote)
 {
     int count = 0;
     for (int match = 1; match <= RoundData::MatchCount; ++match)
-        count += !vote.Game[match].Votes[1].Count.isZero();
+        count += !vote.game[match].votes[1].count.isZero();
     return count;
 }
 
@@ -105,59 +105,59 @@ void TestRealWorldPages::kickOff()
 
 void TestRealWorldPages::midnightKickOffsAreTimes()
 {
-    clsHtmlSchedule schedulePage;
-    QVERIFY(schedulePage.ReadLines(linesOf(QStringLiteral("schedule_1482.html")), 1482, QString()));
-    const ScheduleData schedule = schedulePage.Schedule();
-    QCOMPARE(schedule.Game[1].StartTime, OleDate());
-    QCOMPARE(schedule.Game[1].Home, QStringLiteral("ｱｰｾﾅﾙ"));
-    QCOMPARE(schedule.Game[6].StartTime.time(), QTime(2, 30));
+    SchedulePageReader schedulePage;
+    QVERIFY(schedulePage.readLines(linesOf(QStringLiteral("schedule_1482.html")), 1482, QString()));
+    const ScheduleData schedule = schedulePage.schedule();
+    QCOMPARE(schedule.game[1].startTime, OleDate());
+    QCOMPARE(schedule.game[1].home, QStringLiteral("ｱｰｾﾅﾙ"));
+    QCOMPARE(schedule.game[6].startTime.time(), QTime(2, 30));
 
-    clsHtmlVote votePage;
-    clsHtmlVote::TotoPage toto;
-    QCOMPARE(votePage.ReadLines(linesOf(QStringLiteral("vote_1482_final_midnight_kick_offs.html")), toto),
-             clsHtmlVote::Outcome::Read);
-    QCOMPARE(toto.Game[1].StartTime, OleDate());
-    QCOMPARE(toto.Game[1].GameDate.date(), QDate(2024, 12, 15));
-    QCOMPARE(toto.Game[1].Home, QStringLiteral("アーセナル"));
+    VotePageReader votePage;
+    VotePageReader::TotoPage toto;
+    QCOMPARE(votePage.readLines(linesOf(QStringLiteral("vote_1482_final_midnight_kick_offs.html")), toto),
+             VotePageReader::Outcome::Read);
+    QCOMPARE(toto.game[1].startTime, OleDate());
+    QCOMPARE(toto.game[1].gameDate.date(), QDate(2024, 12, 15));
+    QCOMPARE(toto.game[1].home, QStringLiteral("アーセナル"));
     // Full-width katakana on the page, half-width short names in the schedule.
-    QCOMPARE(matchesWithShares(votePage.CarryOver(toto, schedule, QString())), 13);
+    QCOMPARE(matchesWithShares(votePage.carryOver(toto, schedule, QString())), 13);
     QVERIFY(m_ui->boxes().isEmpty());
 }
 
 void TestRealWorldPages::totoSpellingsFindTheirBigMatches()
 {
-    clsHtmlVote page;
-    clsHtmlVote::TotoPage toto;
-    QCOMPARE(page.ReadLines(linesOf(QStringLiteral("vote_1483_final_names_written_by_toto.html")), toto),
-             clsHtmlVote::Outcome::Read);
-    QCOMPARE(toto.Game[1].Home, QStringLiteral("FC東京"));
-    QCOMPARE(toto.Game[1].Away, QStringLiteral("横浜FM"));
-    QCOMPARE(toto.Game[2].Home, QStringLiteral("横浜FC"));
-    QCOMPARE(toto.Game[2].Away, QStringLiteral("Ｇ大阪"));
-    QCOMPARE(toto.Game[3].Home, QStringLiteral("川崎Ｆ"));
+    VotePageReader page;
+    VotePageReader::TotoPage toto;
+    QCOMPARE(page.readLines(linesOf(QStringLiteral("vote_1483_final_names_written_by_toto.html")), toto),
+             VotePageReader::Outcome::Read);
+    QCOMPARE(toto.game[1].home, QStringLiteral("FC東京"));
+    QCOMPARE(toto.game[1].away, QStringLiteral("横浜FM"));
+    QCOMPARE(toto.game[2].home, QStringLiteral("横浜FC"));
+    QCOMPARE(toto.game[2].away, QStringLiteral("Ｇ大阪"));
+    QCOMPARE(toto.game[3].home, QStringLiteral("川崎Ｆ"));
     const ScheduleData schedule = scheduleOf(1483);
-    QCOMPARE(schedule.Game[1].Away, QStringLiteral("横浜Ｍ"));
+    QCOMPARE(schedule.game[1].away, QStringLiteral("横浜Ｍ"));
 
-    const VoteData vote = page.CarryOver(toto, schedule, QString());
+    const VoteData vote = page.carryOver(toto, schedule, QString());
     // toto's 13 matches are BIG matches 1 to 13, each with its own shares.
-    for (int match = 1; match <= clsHtmlVote::TotoMatchCount; ++match) {
-        QCOMPARE(vote.Game[match].Home, schedule.Game[match].Home);
-        QVERIFY2(vote.Game[match].Votes == toto.Game[match].Votes, qPrintable(QString::number(match)));
+    for (int match = 1; match <= VotePageReader::TotoMatchCount; ++match) {
+        QCOMPARE(vote.game[match].home, schedule.game[match].home);
+        QVERIFY2(vote.game[match].votes == toto.game[match].votes, qPrintable(QString::number(match)));
     }
-    QVERIFY(vote.Game[14].Votes[1].Count.isZero());
+    QVERIFY(vote.game[14].votes[1].count.isZero());
     QVERIFY(unplacedLines(*m_ui).isEmpty());
 }
 
 void TestRealWorldPages::unknownClubKeepsZeroShares()
 {
-    clsHtmlVote page;
-    clsHtmlVote::TotoPage toto;
-    QCOMPARE(page.ReadLines(linesOf(QStringLiteral("vote_1484_mid_sales_unknown_club.html")), toto),
-             clsHtmlVote::Outcome::Read);
-    const VoteData vote = page.CarryOver(toto, scheduleOf(1484), QString());
+    VotePageReader page;
+    VotePageReader::TotoPage toto;
+    QCOMPARE(page.readLines(linesOf(QStringLiteral("vote_1484_mid_sales_unknown_club.html")), toto),
+             VotePageReader::Outcome::Read);
+    const VoteData vote = page.carryOver(toto, scheduleOf(1484), QString());
     QCOMPARE(matchesWithShares(vote), 12);
-    QCOMPARE(vote.Game[13].Home, QStringLiteral("長崎"));
-    QVERIFY(vote.Game[13].Votes[1].Count.isZero());
+    QCOMPARE(vote.game[13].home, QStringLiteral("長崎"));
+    QVERIFY(vote.game[13].votes[1].count.isZero());
     QCOMPARE(unplacedLines(*m_ui),
              QStringList(QStringLiteral(" toto 13：長崎 - クオーヴェル架空ユナイテッド はBIGの指定試合にありません"
                                         "（見つからないチーム名：クオーヴェル架空ユナイテッド）")));
@@ -179,9 +179,9 @@ void TestRealWorldPages::stampThatDoesNotReadLeavesThePageUnpublished()
     const qsizetype at = lines.indexOf(QStringLiteral("(2024年3月9日13:00販売終了時点)"));
     QVERIFY(at > 0);
     lines[at] = stamp;
-    clsHtmlVote page;
-    clsHtmlVote::TotoPage toto;
-    QCOMPARE(page.ReadLines(lines, toto), clsHtmlVote::Outcome::Unpublished);
+    VotePageReader page;
+    VotePageReader::TotoPage toto;
+    QCOMPARE(page.readLines(lines, toto), VotePageReader::Outcome::Unpublished);
     QVERIFY(page.Unpublished());
     QVERIFY(m_ui->boxes().isEmpty());
 }
@@ -189,10 +189,10 @@ void TestRealWorldPages::stampThatDoesNotReadLeavesThePageUnpublished()
 void TestRealWorldPages::oversizedVoteCountsShowOneBox()
 {
     // 39 values too large for any amount: the page stops at the first.
-    clsHtmlVote page;
-    clsHtmlVote::TotoPage toto;
-    QCOMPARE(page.ReadLines(linesOf(QStringLiteral("vote_1486_final_oversized_numbers.html")), toto),
-             clsHtmlVote::Outcome::Failed);
+    VotePageReader page;
+    VotePageReader::TotoPage toto;
+    QCOMPARE(page.readLines(linesOf(QStringLiteral("vote_1486_final_oversized_numbers.html")), toto),
+             VotePageReader::Outcome::Failed);
     QVERIFY(!page.Unpublished());
     QCOMPARE(m_ui->boxes().size(), 1);
     QCOMPARE(m_ui->boxes()[0].icon, Ui::Icon::Error);
@@ -211,9 +211,9 @@ void TestRealWorldPages::oversizedPrizesShowOneBox()
         }
     }
     QVERIFY(replaced > 20);
-    clsHtmlResult page;
-    QVERIFY(!page.ReadLines(lines, QString()));
-    QCOMPARE(page.Result().Kaisaikai, 0);
+    ResultPageReader page;
+    QVERIFY(!page.readLines(lines, QString()));
+    QCOMPARE(page.result().roundNumber, 0);
     QCOMPARE(m_ui->boxes().size(), 1);
     QCOMPARE(m_ui->boxes()[0].title, QStringLiteral("QUDO / clsHtmlResult / GetResult"));
     QCOMPARE(m_ui->boxes()[0].text, overflowBox);
@@ -223,10 +223,10 @@ void TestRealWorldPages::angleBracketsInATeamAreText()
 {
     // The escaped "<" is text on the page; the round file keeps it full
     // width (the whole file is compared in TestPageReaders).
-    clsHtmlResult page;
-    QVERIFY(page.ReadLines(linesOf(QStringLiteral("result_1485_angle_brackets_in_a_team.html")), QString()));
-    QCOMPARE(page.Result().Game[1].Home, QStringLiteral("鹿島<B>"));
-    QCOMPARE(page.Result().Game[1].Away, QStringLiteral("湘南"));
+    ResultPageReader page;
+    QVERIFY(page.readLines(linesOf(QStringLiteral("result_1485_angle_brackets_in_a_team.html")), QString()));
+    QCOMPARE(page.result().game[1].home, QStringLiteral("鹿島<B>"));
+    QCOMPARE(page.result().game[1].away, QStringLiteral("湘南"));
     QVERIFY(m_ui->boxes().isEmpty());
 }
 

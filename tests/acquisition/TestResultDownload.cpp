@@ -71,11 +71,11 @@ void TestResultDownload::firstDownloadWritesTheRoundFile()
     QFETCH(int, round);
     QFETCH(bool, cancelled);
     QFETCH(int, outcome7);
-    clsResult result;
-    result.Initialize();
+    ResultWorkflow result;
+    result.initialize();
     m_bed->ui.scriptAnswers({Ui::Answer::Yes});
 
-    QVERIFY(result.GetResult(round, QString(), 3, true));
+    QVERIFY(result.getResult(round, QString(), 3, true));
     QCOMPARE(boxLines(m_bed->ui), QStringList{questionBox(kind)});
     QCOMPARE(m_bed->site.requestsFor(OfficialSite::resultAddress(round)), 1);
     QCOMPARE(connectionLogHead(m_bed->ui),
@@ -84,9 +84,9 @@ void TestResultDownload::firstDownloadWritesTheRoundFile()
                           u' ' + m_bed->site.origin() + OfficialSite::resultAddress(round)}));
     QCOMPARE(m_bed->app.readFile(resultFile(round)),
              OfficialSite::expectedFile(QStringLiteral("big_result_%1.xml").arg(round)));
-    QCOMPARE(result.Result().Kaisaikai, round);
-    QCOMPARE(result.Result().Cancelled, cancelled);
-    QCOMPARE(int(result.Result().Game[7].Outcome), outcome7);
+    QCOMPARE(result.result().roundNumber, round);
+    QCOMPARE(result.result().Cancelled, cancelled);
+    QCOMPARE(int(result.result().game[7].Outcome), outcome7);
 }
 
 void TestResultDownload::bigBlockAmongTheOtherProducts()
@@ -94,18 +94,18 @@ void TestResultDownload::bigBlockAmongTheOtherProducts()
     // mini BIG comes first on the page, BIG1000 and 100円BIG after BIG.
     const QString text = OfficialSite::pageText(QStringLiteral("result_1478_with_other_products.html"));
     QVERIFY(text.indexOf(QStringLiteral("mini BIGくじ結果")) < text.indexOf(QStringLiteral("回 BIGくじ結果")));
-    clsHtmlResult page;
-    QVERIFY(page.GetResult(1478, QString()));
-    const ResultData &result = page.Result();
-    QCOMPARE(result.Prize[1], Money::fromWhole(600000000));
-    QCOMPARE(result.Winners[6], Money::fromWhole(657432));
-    QCOMPARE(result.Sales, Money::fromWhole(1234567800));
-    QCOMPARE(result.RefundEnd.toDateTime(), QDateTime(QDate(2025, 3, 11), QTime(0, 0)));
-    QCOMPARE(result.Game[3].Home, QStringLiteral("柏"));
-    QCOMPARE(int(result.Game[3].HomeScore), 1);
-    QCOMPARE(int(result.Game[3].AwayScore), 3);
-    QCOMPARE(int(result.Game[3].Outcome), 2);
-    QCOMPARE(result.Game[14].Away, QStringLiteral("鹿児島"));
+    ResultPageReader page;
+    QVERIFY(page.getResult(1478, QString()));
+    const ResultData &result = page.result();
+    QCOMPARE(result.prize[1], Money::fromWhole(600000000));
+    QCOMPARE(result.winners[6], Money::fromWhole(657432));
+    QCOMPARE(result.sales, Money::fromWhole(1234567800));
+    QCOMPARE(result.refundEnd.toDateTime(), QDateTime(QDate(2025, 3, 11), QTime(0, 0)));
+    QCOMPARE(result.game[3].home, QStringLiteral("柏"));
+    QCOMPARE(int(result.game[3].homeScore), 1);
+    QCOMPARE(int(result.game[3].awayScore), 3);
+    QCOMPARE(int(result.game[3].Outcome), 2);
+    QCOMPARE(result.game[14].away, QStringLiteral("鹿児島"));
     QVERIFY(!result.Cancelled);
 }
 
@@ -119,26 +119,26 @@ void TestResultDownload::fiveGrades()
     text.replace(lastGrade, lastGrade + QStringLiteral("\n<tr><th>5等</th><td>1,000円</td><td>98,765口</td><td>0円</td></tr>"));
     m_bed->site.serve(OfficialSite::resultAddress(500), text.toUtf8());
 
-    clsHtmlResult page;
-    QVERIFY(page.GetResult(500, QString()));
-    QCOMPARE(page.Result().Kaisaikai, 500);
-    QCOMPARE(page.Result().Prize[4], Money::fromWhole(3100));
-    QCOMPARE(page.Result().Prize[5], Money::fromWhole(1000));
-    QCOMPARE(page.Result().Winners[5], Money::fromWhole(98765));
-    QVERIFY(page.Result().Prize[6].isZero());
-    QCOMPARE(page.Result().Sales, Money::fromWhole(893456700));
-    QCOMPARE(page.Result().Game[14].Home, QStringLiteral("水戸"));
+    ResultPageReader page;
+    QVERIFY(page.getResult(500, QString()));
+    QCOMPARE(page.result().roundNumber, 500);
+    QCOMPARE(page.result().prize[4], Money::fromWhole(3100));
+    QCOMPARE(page.result().prize[5], Money::fromWhole(1000));
+    QCOMPARE(page.result().winners[5], Money::fromWhole(98765));
+    QVERIFY(page.result().prize[6].isZero());
+    QCOMPARE(page.result().sales, Money::fromWhole(893456700));
+    QCOMPARE(page.result().game[14].home, QStringLiteral("水戸"));
 }
 
 void TestResultDownload::downloadKeepsAnExistingFile()
 {
     const QByteArray older = OfficialSite::expectedFile(QStringLiteral("big_result_1476.xml"));
     m_bed->app.writeFile(resultFile(1478), older);
-    clsResult result;
-    result.Initialize();
+    ResultWorkflow result;
+    result.initialize();
 
-    QVERIFY(result.GetResult(1478, QString(), RoundWorkflow::FromSite, false));
-    QCOMPARE(result.Result().Kaisaikai, 1478);
+    QVERIFY(result.getResult(1478, QString(), RoundWorkflow::FromSite, false));
+    QCOMPARE(result.result().roundNumber, 1478);
     QCOMPARE(m_bed->app.readFile(resultFile(1478)), older);
 }
 
@@ -150,10 +150,10 @@ void TestResultDownload::damagedFileIsReplacedByTheDownload()
         = TestFiles::fixture(QStringLiteral("official/damaged/SysData/BIG_Result/big_result_1478.xml"));
     QVERIFY(damaged.size() > 100000);
     m_bed->app.writeFile(resultFile(1478), damaged);
-    clsResult result;
-    result.Initialize();
+    ResultWorkflow result;
+    result.initialize();
 
-    QVERIFY(result.GetResult(1478, QString(), 3, false));
+    QVERIFY(result.getResult(1478, QString(), 3, false));
     QCOMPARE(m_bed->app.readFile(resultFile(1478)), OfficialSite::expectedFile(QStringLiteral("big_result_1478.xml")));
     QCOMPARE(m_bed->app.readFile(resultFile(1478) + QStringLiteral(".broken")), damaged);
     QCOMPARE(boxLines(m_bed->ui),
@@ -165,32 +165,32 @@ void TestResultDownload::damagedFileIsReplacedByTheDownload()
 
 void TestResultDownload::angleBracketsInATeamAreKeptFullWidth()
 {
-    clsResult result;
-    result.Initialize();
-    QVERIFY(result.GetResult(1485, QString(), 3, false));
+    ResultWorkflow result;
+    result.initialize();
+    QVERIFY(result.getResult(1485, QString(), 3, false));
     QCOMPARE(m_bed->app.readFile(resultFile(1485)), OfficialSite::expectedFile(QStringLiteral("big_result_1485.xml")));
     // The file reads back: the round shows from it from now on.
-    clsResult again;
-    again.Initialize();
-    QVERIFY(again.GetResult(1485, QString(), RoundWorkflow::FromFile, false));
-    QCOMPARE(again.Result().Game[1].Home, QStringLiteral("鹿島＜B＞"));
+    ResultWorkflow again;
+    again.initialize();
+    QVERIFY(again.getResult(1485, QString(), RoundWorkflow::FromFile, false));
+    QCOMPARE(again.result().game[1].home, QStringLiteral("鹿島＜B＞"));
     QVERIFY(m_bed->ui.boxes().isEmpty());
 }
 
 void TestResultDownload::prizeBlockEndingEarlyIsNotComplete()
 {
-    clsHtmlResult page;
-    QVERIFY(page.GetResult(1477, QString()));
-    QCOMPARE(page.Result().Prize[1], Money::fromWhole(300000000));
-    QVERIFY(page.Result().Sales.isZero());
-    QVERIFY(page.Result().Game[1].Home.isEmpty());
+    ResultPageReader page;
+    QVERIFY(page.getResult(1477, QString()));
+    QCOMPARE(page.result().prize[1], Money::fromWhole(300000000));
+    QVERIFY(page.result().sales.isZero());
+    QVERIFY(page.result().game[1].home.isEmpty());
 
-    clsResult result;
-    result.Initialize();
-    QVERIFY(!result.GetResult(1477, QString(), 3, false));
+    ResultWorkflow result;
+    result.initialize();
+    QVERIFY(!result.getResult(1477, QString(), 3, false));
     QVERIFY(!result.Unpublished());
     QVERIFY(!m_bed->app.exists(resultFile(1477)));
-    result.FalseDialog(1477);
+    result.falseDialog(1477);
     QCOMPARE(boxLines(m_bed->ui), QStringList{failureBox(kind)});
 }
 
@@ -202,36 +202,36 @@ void TestResultDownload::scoreAbove30IsNotComplete()
     QVERIFY(row > 0);
     text.replace(row, score.size(), QStringLiteral("<td class=\"score\">31 - 0</td>"));
     m_bed->site.serve(OfficialSite::resultAddress(1476), text.toUtf8());
-    clsResult result;
-    result.Initialize();
+    ResultWorkflow result;
+    result.initialize();
 
-    QVERIFY(!result.GetResult(1476, QString(), 3, false));
-    QCOMPARE(int(result.Result().Game[2].HomeScore), 31);
+    QVERIFY(!result.getResult(1476, QString(), 3, false));
+    QCOMPARE(int(result.result().game[2].homeScore), 31);
     QVERIFY(!m_bed->app.exists(resultFile(1476)));
 }
 
 void TestResultDownload::answerNoCancelsAndShowsNothing()
 {
-    clsResult result;
-    result.Initialize();
+    ResultWorkflow result;
+    result.initialize();
     m_bed->ui.scriptAnswers({Ui::Answer::No});
 
-    QVERIFY(!result.GetResult(1478, QString(), 3, true));
+    QVERIFY(!result.getResult(1478, QString(), 3, true));
     QVERIFY(result.Cancel());
-    result.FalseDialog(1478);
+    result.falseDialog(1478);
     QCOMPARE(boxLines(m_bed->ui), QStringList{questionBox(kind)});
     QCOMPARE(m_bed->site.requests(), 0);
 }
 
 void TestResultDownload::unpublishedRound()
 {
-    clsResult result;
-    result.Initialize();
+    ResultWorkflow result;
+    result.initialize();
 
-    QVERIFY(!result.GetResult(1479, QString(), 3, false));
+    QVERIFY(!result.getResult(1479, QString(), 3, false));
     QVERIFY(result.Unpublished());
     QCOMPARE(m_bed->site.requestsFor(OfficialSite::resultAddress(1479)), 1);
-    result.FalseDialog(1479);
+    result.falseDialog(1479);
     QCOMPARE(boxLines(m_bed->ui), QStringList{unpublishedBox(1479, kind)});
     QVERIFY(!m_bed->app.exists(resultFile(1479)));
 }
@@ -239,12 +239,12 @@ void TestResultDownload::unpublishedRound()
 void TestResultDownload::deadServer()
 {
     OfficialSite::pointSettingsAtDeadServer();
-    clsResult result;
-    result.Initialize();
+    ResultWorkflow result;
+    result.initialize();
 
-    QVERIFY(!result.GetResult(1478, QString(), 3, false));
+    QVERIFY(!result.getResult(1478, QString(), 3, false));
     QVERIFY(!result.Unpublished());
-    result.FalseDialog(1478);
+    result.falseDialog(1478);
     QCOMPARE(boxLines(m_bed->ui), QStringList{failureBox(kind)});
 }
 

@@ -13,11 +13,11 @@ namespace {
 
 const QString kind = QStringLiteral("開催情報");
 
-QString roundFile(int round, const QString &kumi = QString())
+QString roundFile(int round, const QString &group = QString())
 {
     return QStringLiteral("SysData/BIG_Schedule/big_schedule_%1%2.xml")
         .arg(round, 3, 10, QLatin1Char('0'))
-        .arg(kumi.isEmpty() ? QString() : u'_' + kumi);
+        .arg(group.isEmpty() ? QString() : u'_' + group);
 }
 
 QDateTime at(int year, int month, int day, int hour = 0, int minute = 0)
@@ -91,11 +91,11 @@ void TestScheduleDownload::firstDownloadWritesTheRoundFile()
     QFETCH(int, round);
     QFETCH(int, state);
     QFETCH(QString, lastHome);
-    clsSchedule schedule;
-    schedule.Initialize();
+    ScheduleWorkflow schedule;
+    schedule.initialize();
     m_bed->ui.scriptAnswers({Ui::Answer::Yes});
 
-    QVERIFY(schedule.GetSchedule(round, QString(), 3, true));
+    QVERIFY(schedule.getSchedule(round, QString(), 3, true));
     QCOMPARE(boxLines(m_bed->ui), QStringList{questionBox(kind)});
     QCOMPARE(m_bed->site.requestsFor(OfficialSite::scheduleAddress(round)), 1);
     QCOMPARE(connectionLogHead(m_bed->ui),
@@ -104,13 +104,13 @@ void TestScheduleDownload::firstDownloadWritesTheRoundFile()
                           u' ' + m_bed->site.origin() + OfficialSite::scheduleAddress(round)}));
     QCOMPARE(m_bed->app.readFile(roundFile(round)),
              OfficialSite::expectedFile(QStringLiteral("big_schedule_%1.xml").arg(round)));
-    const ScheduleData held = schedule.Schedule();
-    QCOMPARE(held.Kaisaikai, round);
+    const ScheduleData held = schedule.schedule();
+    QCOMPARE(held.roundNumber, round);
     QCOMPARE(held.State, state);
-    QCOMPARE(held.Game[14].Home, lastHome);
+    QCOMPARE(held.game[14].home, lastHome);
     QVERIFY(!schedule.Cancel());
     QVERIFY(!schedule.Unpublished());
-    QVERIFY(!schedule.NoGame());
+    QVERIFY(!schedule.noGame());
 }
 
 void TestScheduleDownload::downloadKeepsAnExistingFile()
@@ -118,33 +118,33 @@ void TestScheduleDownload::downloadKeepsAnExistingFile()
     QByteArray older = OfficialSite::expectedFile(QStringLiteral("big_schedule_1478.xml"));
     older.replace(TestFiles::sjis(QStringLiteral("<競技場>カシマ")), TestFiles::sjis(QStringLiteral("<競技場>旧カシマ")));
     m_bed->app.writeFile(roundFile(1478), older);
-    clsSchedule schedule;
-    schedule.Initialize();
+    ScheduleWorkflow schedule;
+    schedule.initialize();
 
-    QVERIFY(schedule.GetSchedule(1478, QString(), RoundWorkflow::FromSite, false));
-    QCOMPARE(schedule.Schedule().Game[1].Stadium, QStringLiteral("カシマ"));
+    QVERIFY(schedule.getSchedule(1478, QString(), RoundWorkflow::FromSite, false));
+    QCOMPARE(schedule.schedule().game[1].stadium, QStringLiteral("カシマ"));
     QCOMPARE(m_bed->app.readFile(roundFile(1478)), older);
     QVERIFY(m_bed->ui.boxes().isEmpty());
 }
 
 void TestScheduleDownload::addressesAreCopiedWhenCreated()
 {
-    clsSchedule schedule;
-    schedule.Initialize();
+    ScheduleWorkflow schedule;
+    schedule.initialize();
     OfficialSite::pointSettingsAtDeadServer();
 
-    QVERIFY(schedule.GetSchedule(1478, QString(), 3, false));
+    QVERIFY(schedule.getSchedule(1478, QString(), 3, false));
     QCOMPARE(m_bed->site.requestsFor(OfficialSite::scheduleAddress(1478)), 1);
 }
 
 void TestScheduleDownload::logWindowCanStayClosed()
 {
-    clsSchedule schedule;
-    schedule.Initialize();
+    ScheduleWorkflow schedule;
+    schedule.initialize();
     schedule.setProgressOpen(false);
 
-    QVERIFY(schedule.GetSchedule(1478, QString(), 3, false));
-    QVERIFY(!schedule.ProgressOpen());
+    QVERIFY(schedule.getSchedule(1478, QString(), 3, false));
+    QVERIFY(!schedule.progressOpen());
     QCOMPARE(m_bed->ui.connectionLogShows(), 0);
     QVERIFY(m_bed->ui.connectionLog().isEmpty());
 }
@@ -165,12 +165,12 @@ void TestScheduleDownload::unreadableFileIsReplacedByTheDownload()
     m_bed->app.writeFile(roundFile(1478), broken);
     if (olderBrokenCopy)
         m_bed->app.writeFile(brokenCopy, "an older broken file");
-    clsSchedule schedule;
-    schedule.Initialize();
+    ScheduleWorkflow schedule;
+    schedule.initialize();
     m_bed->ui.scriptAnswers({Ui::Answer::Yes});
 
-    QVERIFY(schedule.GetSchedule(1478, QString(), 3, true));
-    QCOMPARE(schedule.Schedule().Game[1].Home, QStringLiteral("鹿島"));
+    QVERIFY(schedule.getSchedule(1478, QString(), 3, true));
+    QCOMPARE(schedule.schedule().game[1].home, QStringLiteral("鹿島"));
     QCOMPARE(m_bed->app.readFile(roundFile(1478)), OfficialSite::expectedFile(QStringLiteral("big_schedule_1478.xml")));
     QCOMPARE(m_bed->app.readFile(brokenCopy), broken);
     // The loader's own warning, then the question.
@@ -183,7 +183,7 @@ void TestScheduleDownload::unreadableFileIsReplacedByTheDownload()
 
     // The new file reads: the next round change shows it without a word.
     m_bed->ui.clear();
-    QVERIFY(schedule.GetSchedule(1478, QString(), RoundWorkflow::FromFile, false));
+    QVERIFY(schedule.getSchedule(1478, QString(), RoundWorkflow::FromFile, false));
     QVERIFY(m_bed->ui.boxes().isEmpty());
 }
 
@@ -194,12 +194,12 @@ void TestScheduleDownload::readableFileIsNeverReplaced()
     QByteArray partial = OfficialSite::expectedFile(QStringLiteral("big_schedule_1478.xml"));
     partial.replace(TestFiles::sjis(QStringLiteral("<競技場>カシマ</競技場>\r\n")), QByteArray());
     m_bed->app.writeFile(roundFile(1478), partial);
-    clsSchedule schedule;
-    schedule.Initialize();
+    ScheduleWorkflow schedule;
+    schedule.initialize();
 
-    QVERIFY(!schedule.GetSchedule(1478, QString(), 3, false));
-    QCOMPARE(schedule.Schedule().Game[1].Home, QStringLiteral("鹿島"));
-    QCOMPARE(schedule.Schedule().Game[1].Stadium, QString());
+    QVERIFY(!schedule.getSchedule(1478, QString(), 3, false));
+    QCOMPARE(schedule.schedule().game[1].home, QStringLiteral("鹿島"));
+    QCOMPARE(schedule.schedule().game[1].stadium, QString());
     QCOMPARE(m_bed->site.requests(), 0);
     QCOMPARE(m_bed->app.readFile(roundFile(1478)), partial);
     QVERIFY(!m_bed->app.exists(roundFile(1478) + QStringLiteral(".broken")));
@@ -208,35 +208,35 @@ void TestScheduleDownload::readableFileIsNeverReplaced()
 void TestScheduleDownload::roundFileIsReadBeforeTheSite()
 {
     m_bed->app.writeFile(roundFile(1478), OfficialSite::expectedFile(QStringLiteral("big_schedule_1478.xml")));
-    clsSchedule schedule;
-    schedule.Initialize();
+    ScheduleWorkflow schedule;
+    schedule.initialize();
 
-    QVERIFY(schedule.GetSchedule(1478, QString(), 3, true));
-    QCOMPARE(schedule.Schedule().Game[7].Home, QStringLiteral("仙台"));
+    QVERIFY(schedule.getSchedule(1478, QString(), 3, true));
+    QCOMPARE(schedule.schedule().game[7].home, QStringLiteral("仙台"));
     QVERIFY(m_bed->ui.boxes().isEmpty());
     QCOMPARE(m_bed->site.requests(), 0);
 }
 
 void TestScheduleDownload::answerNoCancelsAndShowsNothing()
 {
-    clsSchedule schedule;
-    schedule.Initialize();
+    ScheduleWorkflow schedule;
+    schedule.initialize();
     m_bed->ui.scriptAnswers({Ui::Answer::No});
 
-    QVERIFY(!schedule.GetSchedule(1478, QString(), 3, true));
+    QVERIFY(!schedule.getSchedule(1478, QString(), 3, true));
     QVERIFY(schedule.Cancel());
     QVERIFY(!schedule.Unpublished());
-    schedule.FalseDialog(1478);
+    schedule.falseDialog(1478);
     QCOMPARE(boxLines(m_bed->ui), QStringList{questionBox(kind)});
     QCOMPARE(m_bed->site.requests(), 0);
     QVERIFY(!m_bed->app.exists(roundFile(1478)));
-    QCOMPARE(schedule.Schedule().Kaisaikai, 0);
+    QCOMPARE(schedule.schedule().roundNumber, 0);
 }
 
 void TestScheduleDownload::unpublishedRound_data()
 {
     QTest::addColumn<int>("round");
-    QTest::addColumn<QString>("kumi");
+    QTest::addColumn<QString>("group");
     QTest::newRow("round the site cannot show") << 1490 << QString();
     QTest::newRow("short round number") << 99 << QString();
     QTest::newRow("group heading not on the page") << 1478 << QStringLiteral("B");
@@ -245,25 +245,25 @@ void TestScheduleDownload::unpublishedRound_data()
 void TestScheduleDownload::unpublishedRound()
 {
     QFETCH(int, round);
-    QFETCH(QString, kumi);
-    clsSchedule schedule;
-    schedule.Initialize();
+    QFETCH(QString, group);
+    ScheduleWorkflow schedule;
+    schedule.initialize();
 
-    QVERIFY(!schedule.GetSchedule(round, kumi, 3, false));
+    QVERIFY(!schedule.getSchedule(round, group, 3, false));
     QVERIFY(schedule.Unpublished());
     QVERIFY(!schedule.Cancel());
     QCOMPARE(m_bed->site.requestsFor(OfficialSite::scheduleAddress(round)), 1);
-    schedule.FalseDialog(round);
+    schedule.falseDialog(round);
     QCOMPARE(boxLines(m_bed->ui), QStringList{unpublishedBox(round, kind)});
-    QVERIFY(!m_bed->app.exists(roundFile(round, kumi)));
+    QVERIFY(!m_bed->app.exists(roundFile(round, group)));
 }
 
 void TestScheduleDownload::pageOfTinyTags_data()
 {
     QTest::addColumn<qint64>("bytes");
     QTest::addColumn<bool>("unpublished");
-    QTest::newRow("just under the body cap") << clsWinInet::MaxBodyBytes << true;
-    QTest::newRow("just over the body cap") << clsWinInet::MaxBodyBytes + 1 << false;
+    QTest::newRow("just under the body cap") << LoggedDownload::MaxBodyBytes << true;
+    QTest::newRow("just over the body cap") << LoggedDownload::MaxBodyBytes + 1 << false;
 }
 
 // The worst page for cutting: an item every three bytes. Under the cap it is
@@ -277,12 +277,12 @@ void TestScheduleDownload::pageOfTinyTags()
     page += QByteArray(bytes - page.size(), ' ');
     QCOMPARE(page.size(), bytes);
     m_bed->site.serve(OfficialSite::scheduleAddress(1487), page);
-    clsSchedule schedule;
-    schedule.Initialize();
+    ScheduleWorkflow schedule;
+    schedule.initialize();
 
-    QVERIFY(!schedule.GetSchedule(1487, QString(), 3, false));
+    QVERIFY(!schedule.getSchedule(1487, QString(), 3, false));
     QCOMPARE(schedule.Unpublished(), unpublished);
-    schedule.FalseDialog(1487);
+    schedule.falseDialog(1487);
     QCOMPARE(boxLines(m_bed->ui),
              QStringList{unpublished ? unpublishedBox(1487, kind) : failureBox(kind)});
 }
@@ -290,45 +290,45 @@ void TestScheduleDownload::pageOfTinyTags()
 void TestScheduleDownload::deadServer()
 {
     OfficialSite::pointSettingsAtDeadServer();
-    clsSchedule schedule;
-    schedule.Initialize();
+    ScheduleWorkflow schedule;
+    schedule.initialize();
 
-    QVERIFY(!schedule.GetSchedule(1478, QString(), 3, false));
+    QVERIFY(!schedule.getSchedule(1478, QString(), 3, false));
     QVERIFY(!schedule.Unpublished());
-    schedule.FalseDialog(1478);
+    schedule.falseDialog(1478);
     QCOMPARE(boxLines(m_bed->ui), QStringList{failureBox(kind)});
     QVERIFY(!m_bed->app.exists(roundFile(1478)));
 }
 
 void TestScheduleDownload::payoutDeadlineBeforeTheMatchTable()
 {
-    clsHtmlSchedule page;
-    QVERIFY(page.GetSchedule(1480, QString()));
-    QCOMPARE(page.Schedule().Kaisaikai, 1480);
-    QCOMPARE(page.Schedule().RefundEnd.toDateTime(), at(2025, 4, 1));
-    QCOMPARE(page.Schedule().SaleEnd.toDateTime(), at(2024, 3, 30, 12, 50));
+    SchedulePageReader page;
+    QVERIFY(page.getSchedule(1480, QString()));
+    QCOMPARE(page.schedule().roundNumber, 1480);
+    QCOMPARE(page.schedule().refundEnd.toDateTime(), at(2025, 4, 1));
+    QCOMPARE(page.schedule().saleEnd.toDateTime(), at(2024, 3, 30, 12, 50));
     for (int match = 1; match <= 14; ++match)
-        QVERIFY(page.Schedule().Game[match].Home.isEmpty());
+        QVERIFY(page.schedule().game[match].home.isEmpty());
 
-    clsSchedule schedule;
-    schedule.Initialize();
-    QVERIFY(!schedule.GetSchedule(1480, QString(), 3, false));
+    ScheduleWorkflow schedule;
+    schedule.initialize();
+    QVERIFY(!schedule.getSchedule(1480, QString(), 3, false));
     QVERIFY(!m_bed->app.exists(roundFile(1480)));
-    schedule.FalseDialog(1480);
+    schedule.falseDialog(1480);
     QCOMPARE(boxLines(m_bed->ui), QStringList{failureBox(kind)});
 }
 
 void TestScheduleDownload::clubThatNoFileKnows()
 {
-    clsSchedule schedule;
-    schedule.Initialize();
+    ScheduleWorkflow schedule;
+    schedule.initialize();
 
-    QVERIFY(!schedule.GetSchedule(1481, QString(), 3, false));
+    QVERIFY(!schedule.getSchedule(1481, QString(), 3, false));
     QVERIFY(!schedule.Unpublished());
-    QCOMPARE(schedule.Schedule().Kaisaikai, 0);
+    QCOMPARE(schedule.schedule().roundNumber, 0);
     QVERIFY(!m_bed->app.exists(roundFile(1481)));
     // The team-name lookup names the club; then the workflow's failure.
-    schedule.FalseDialog(1481);
+    schedule.falseDialog(1481);
     QCOMPARE(m_bed->ui.boxes().size(), 2);
     QVERIFY(m_bed->ui.boxes()[0].text.contains(QStringLiteral("クオーヴェル架空ユナイテッド")));
     QCOMPARE(boxLines(m_bed->ui).last(), failureBox(kind));
@@ -342,16 +342,16 @@ void TestScheduleDownload::secondMatchTableFails()
     text.insert(end, text.mid(begin, end - begin));
     m_bed->site.serve(OfficialSite::scheduleAddress(1478), text.toUtf8());
 
-    clsHtmlSchedule page;
-    QVERIFY(!page.GetSchedule(1478, QString()));
+    SchedulePageReader page;
+    QVERIFY(!page.getSchedule(1478, QString()));
     QVERIFY(!page.Unpublished());
-    QCOMPARE(page.Schedule().Kaisaikai, 0);
+    QCOMPARE(page.schedule().roundNumber, 0);
     QVERIFY(m_bed->ui.boxes().isEmpty());
 }
 
 void TestScheduleDownload::groupHeading_data()
 {
-    QTest::addColumn<QString>("kumi");
+    QTest::addColumn<QString>("group");
     QTest::addColumn<bool>("found");
     QTest::newRow("group A") << QStringLiteral("A") << true;
     QTest::newRow("group B") << QStringLiteral("B") << false;
@@ -360,17 +360,17 @@ void TestScheduleDownload::groupHeading_data()
 
 void TestScheduleDownload::groupHeading()
 {
-    QFETCH(QString, kumi);
+    QFETCH(QString, group);
     QFETCH(bool, found);
     QString text = OfficialSite::pageText(QStringLiteral("schedule_1478.html"));
     text.replace(QStringLiteral("第1478回 BIGくじ指定試合"), QStringLiteral("第1478回 BIG-A組くじ情報"));
     m_bed->site.serve(OfficialSite::scheduleAddress(1478), text.toUtf8());
 
-    clsHtmlSchedule page;
-    QCOMPARE(page.GetSchedule(1478, kumi), found);
+    SchedulePageReader page;
+    QCOMPARE(page.getSchedule(1478, group), found);
     QCOMPARE(page.Unpublished(), !found);
-    QCOMPARE(page.Schedule().Kumi, found ? kumi : QString());
-    QCOMPARE(page.Schedule().Game[14].Away, found ? QStringLiteral("鹿児島") : QString());
+    QCOMPARE(page.schedule().group, found ? group : QString());
+    QCOMPARE(page.schedule().game[14].away, found ? QStringLiteral("鹿児島") : QString());
 }
 
 void TestScheduleDownload::matchDaysWithoutSaleStartTakeTheCurrentYear()
@@ -380,16 +380,16 @@ void TestScheduleDownload::matchDaysWithoutSaleStartTakeTheCurrentYear()
     text.remove(QRegularExpression(QStringLiteral("<tr><th>販売開始日</th>.*?</tr>")));
     m_bed->site.serve(OfficialSite::scheduleAddress(1478), text.toUtf8());
 
-    clsHtmlSchedule page;
-    // The page reader reads the clock too: across New Year's midnight it may
+    SchedulePageReader page;
+    // The page reader reads the clock too: across newFile Year's midnight it may
     // see the year before the call or the one after.
     const int yearBefore = QDate::currentDate().year();
-    QVERIFY(page.GetSchedule(1478, QString()));
+    QVERIFY(page.getSchedule(1478, QString()));
     const int yearAfter = QDate::currentDate().year();
-    const QDate matchDay = page.Schedule().Game[1].GameDate.date();
+    const QDate matchDay = page.schedule().game[1].gameDate.date();
     QVERIFY2(matchDay == QDate(yearBefore, 3, 9) || matchDay == QDate(yearAfter, 3, 9),
              qPrintable(matchDay.toString(Qt::ISODate)));
-    QVERIFY(!page.Schedule().SaleStart.isSet());
+    QVERIFY(!page.schedule().saleStart.isSet());
 }
 
 void TestScheduleDownload::matchDaysAfterNewYear()
@@ -400,17 +400,17 @@ void TestScheduleDownload::matchDaysAfterNewYear()
     text.replace(QStringLiteral(">3/10<"), QStringLiteral(">1/4<"));
     m_bed->site.serve(OfficialSite::scheduleAddress(1478), text.toUtf8());
 
-    clsHtmlSchedule page;
-    QVERIFY(page.GetSchedule(1478, QString()));
-    QCOMPARE(page.Schedule().Game[1].GameDate.date(), QDate(2023, 12, 30));
-    QCOMPARE(page.Schedule().Game[14].GameDate.date(), QDate(2024, 1, 4));
+    SchedulePageReader page;
+    QVERIFY(page.getSchedule(1478, QString()));
+    QCOMPARE(page.schedule().game[1].gameDate.date(), QDate(2023, 12, 30));
+    QCOMPARE(page.schedule().game[14].gameDate.date(), QDate(2024, 1, 4));
 }
 
 void TestScheduleDownload::roundZeroTouchesNothing()
 {
-    clsSchedule schedule;
-    schedule.Initialize();
-    QVERIFY(!schedule.GetSchedule(0, QString(), 3, true));
+    ScheduleWorkflow schedule;
+    schedule.initialize();
+    QVERIFY(!schedule.getSchedule(0, QString(), 3, true));
     QVERIFY(!schedule.Cancel());
     QVERIFY(!schedule.Unpublished());
     QVERIFY(m_bed->ui.boxes().isEmpty());
@@ -419,9 +419,9 @@ void TestScheduleDownload::roundZeroTouchesNothing()
 
 void TestScheduleDownload::fileOnlyWithoutFile()
 {
-    clsSchedule schedule;
-    schedule.Initialize();
-    QVERIFY(!schedule.GetSchedule(1478, QString(), RoundWorkflow::FromFile, true));
+    ScheduleWorkflow schedule;
+    schedule.initialize();
+    QVERIFY(!schedule.getSchedule(1478, QString(), RoundWorkflow::FromFile, true));
     QVERIFY(!schedule.Unpublished());
     QVERIFY(!schedule.Cancel());
     QVERIFY(m_bed->ui.boxes().isEmpty());
@@ -440,11 +440,11 @@ void TestScheduleDownload::notHeldMarker()
                                           QStringLiteral("</開催>"),
                                           QStringLiteral("</BIG>"),
                                       })));
-    clsSchedule schedule;
-    schedule.Initialize();
-    QVERIFY(!schedule.GetSchedule(1490, QString(), 3, true));
-    QVERIFY(schedule.NoGame());
-    QCOMPARE(schedule.Schedule().State, 1);
+    ScheduleWorkflow schedule;
+    schedule.initialize();
+    QVERIFY(!schedule.getSchedule(1490, QString(), 3, true));
+    QVERIFY(schedule.noGame());
+    QCOMPARE(schedule.schedule().State, 1);
     QVERIFY(m_bed->ui.boxes().isEmpty());
     QCOMPARE(m_bed->site.requests(), 0);
 }

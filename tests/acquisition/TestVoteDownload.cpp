@@ -90,11 +90,11 @@ void TestVoteDownload::finalStatusWritesTheRoundFile()
     QFETCH(int, round);
     QFETCH(int, matchWithoutShares);
     placeSchedule(round);
-    clsVote vote;
-    vote.Initialize();
+    VoteWorkflow vote;
+    vote.initialize();
     m_bed->ui.scriptAnswers({Ui::Answer::Yes});
 
-    QVERIFY(vote.GetVote(round, QString(), 3, true, heldSchedule(round)));
+    QVERIFY(vote.getVote(round, QString(), 3, true, heldSchedule(round)));
     QCOMPARE(boxLines(m_bed->ui), QStringList{questionBox(kind)});
     QCOMPARE(m_bed->site.requestsFor(OfficialSite::voteAddress(round)), 1);
     QCOMPARE(connectionLogHead(m_bed->ui),
@@ -102,46 +102,46 @@ void TestVoteDownload::finalStatusWritesTheRoundFile()
                           QStringLiteral(" [コネクション開始]"),
                           u' ' + m_bed->site.origin() + OfficialSite::voteAddress(round)}));
     QCOMPARE(m_bed->app.readFile(voteFile(round)), OfficialSite::expectedFile(QStringLiteral("big_vote_%1.xml").arg(round)));
-    const VoteGame game = vote.Vote().Game[matchWithoutShares];
-    for (const VoteShare &share : game.Votes) {
-        QVERIFY(share.Count.isZero());
-        QVERIFY(share.Rate.isZero());
+    const VoteGame game = vote.vote().game[matchWithoutShares];
+    for (const VoteShare &share : game.votes) {
+        QVERIFY(share.count.isZero());
+        QVERIFY(share.rate.isZero());
     }
-    QVERIFY(!vote.Vote().Game[1].Votes[1].Count.isZero());
+    QVERIFY(!vote.vote().game[1].votes[1].count.isZero());
 }
 
 void TestVoteDownload::finalStatusIsDatedAtTheEndOfSales()
 {
     placeSchedule(1478);
-    clsHtmlVote page;
+    VotePageReader page;
     bool final = false;
-    QVERIFY(page.GetVote(1478, QString(), heldSchedule(1478), final));
+    QVERIFY(page.getVote(1478, QString(), heldSchedule(1478), final));
     QVERIFY(final);
     // Printed: 13:00; the sales period ends at 12:50.
-    QCOMPARE(page.Vote().VoteTime.toDateTime(), QDateTime(QDate(2024, 3, 9), QTime(12, 50)));
-    QCOMPARE(page.Vote().Kaisaikai, 1478);
-    QCOMPARE(page.Vote().Game[1].Home, QStringLiteral("鹿島"));
-    QCOMPARE(page.Vote().Game[1].Votes[1].Count, Money::fromWhole(1251292));
-    QCOMPARE(page.Vote().Game[1].Votes[1].Rate, Money::fromRaw(547300));
-    QCOMPARE(page.Vote().Game[1].Votes[0].Count, Money::fromWhole(589518));
-    QCOMPARE(page.Vote().Game[1].Votes[2].Count, Money::fromWhole(445487));
+    QCOMPARE(page.vote().voteTime.toDateTime(), QDateTime(QDate(2024, 3, 9), QTime(12, 50)));
+    QCOMPARE(page.vote().roundNumber, 1478);
+    QCOMPARE(page.vote().game[1].home, QStringLiteral("鹿島"));
+    QCOMPARE(page.vote().game[1].votes[1].count, Money::fromWhole(1251292));
+    QCOMPARE(page.vote().game[1].votes[1].rate, Money::fromRaw(547300));
+    QCOMPARE(page.vote().game[1].votes[0].count, Money::fromWhole(589518));
+    QCOMPARE(page.vote().game[1].votes[2].count, Money::fromWhole(445487));
 }
 
 void TestVoteDownload::statusBeforeTheEndOfSalesIsNotStored()
 {
     placeSchedule(1479);
-    clsVote vote;
-    vote.Initialize();
+    VoteWorkflow vote;
+    vote.initialize();
     m_bed->ui.scriptAnswers({Ui::Answer::Yes, Ui::Answer::Yes});
 
-    QVERIFY(vote.GetVote(1479, QString(), 3, true, heldSchedule(1479)));
-    QCOMPARE(vote.Vote().VoteTime.toDateTime(), QDateTime(QDate(2024, 3, 14), QTime(10, 0)));
-    QCOMPARE(vote.Vote().Game[13].Away, QStringLiteral("秋田"));
-    QVERIFY(!vote.Vote().Game[13].Votes[0].Count.isZero());
+    QVERIFY(vote.getVote(1479, QString(), 3, true, heldSchedule(1479)));
+    QCOMPARE(vote.vote().voteTime.toDateTime(), QDateTime(QDate(2024, 3, 14), QTime(10, 0)));
+    QCOMPARE(vote.vote().game[13].away, QStringLiteral("秋田"));
+    QVERIFY(!vote.vote().game[13].votes[0].count.isZero());
     QVERIFY(!m_bed->app.exists(voteFile(1479)));
 
     // Nothing was kept, so the next request asks and downloads again.
-    QVERIFY(vote.GetVote(1479, QString(), 3, true, heldSchedule(1479)));
+    QVERIFY(vote.getVote(1479, QString(), 3, true, heldSchedule(1479)));
     QCOMPARE(boxLines(m_bed->ui), QStringList({questionBox(kind), questionBox(kind)}));
     QCOMPARE(m_bed->site.requestsFor(OfficialSite::voteAddress(1479)), 2);
     QVERIFY(!m_bed->app.exists(voteFile(1479)));
@@ -155,24 +155,24 @@ void TestVoteDownload::downloadKeepsAnExistingFile()
     text.replace(QStringLiteral("<投票口数>1251292</投票口数>"), QStringLiteral("<投票口数>1</投票口数>"));
     const QByteArray older = TestFiles::sjis(text);
     m_bed->app.writeFile(voteFile(1478), older);
-    clsVote vote;
-    vote.Initialize();
+    VoteWorkflow vote;
+    vote.initialize();
 
-    QVERIFY(vote.GetVote(1478, QString(), RoundWorkflow::FromSite, false, heldSchedule(1478)));
-    QCOMPARE(vote.Vote().Game[1].Votes[1].Count, Money::fromWhole(1251292));
+    QVERIFY(vote.getVote(1478, QString(), RoundWorkflow::FromSite, false, heldSchedule(1478)));
+    QCOMPARE(vote.vote().game[1].votes[1].count, Money::fromWhole(1251292));
     QCOMPARE(m_bed->app.readFile(voteFile(1478)), older);
 }
 
 void TestVoteDownload::withoutScheduleFileNothingIsDownloaded()
 {
-    clsVote vote;
-    vote.Initialize();
+    VoteWorkflow vote;
+    vote.initialize();
     m_bed->ui.scriptAnswers({Ui::Answer::Yes});
 
-    QVERIFY(!vote.GetVote(1478, QString(), 3, true, heldSchedule(1478)));
+    QVERIFY(!vote.getVote(1478, QString(), 3, true, heldSchedule(1478)));
     QVERIFY(!vote.Unpublished());
     QCOMPARE(m_bed->site.requests(), 0);
-    vote.FalseDialog(1478);
+    vote.falseDialog(1478);
     QCOMPARE(boxLines(m_bed->ui), QStringList({questionBox(kind), failureBox(kind)}));
     QVERIFY(!m_bed->app.exists(voteFile(1478)));
 }
@@ -180,13 +180,13 @@ void TestVoteDownload::withoutScheduleFileNothingIsDownloaded()
 void TestVoteDownload::answerNoCancelsAndShowsNothing()
 {
     placeSchedule(1478);
-    clsVote vote;
-    vote.Initialize();
+    VoteWorkflow vote;
+    vote.initialize();
     m_bed->ui.scriptAnswers({Ui::Answer::No});
 
-    QVERIFY(!vote.GetVote(1478, QString(), 3, true, heldSchedule(1478)));
+    QVERIFY(!vote.getVote(1478, QString(), 3, true, heldSchedule(1478)));
     QVERIFY(vote.Cancel());
-    vote.FalseDialog(1478);
+    vote.falseDialog(1478);
     QCOMPARE(boxLines(m_bed->ui), QStringList{questionBox(kind)});
     QCOMPARE(m_bed->site.requests(), 0);
 }
@@ -195,13 +195,13 @@ void TestVoteDownload::unpublishedRound()
 {
     // A schedule exists, but the site has no vote status for the round.
     placeSchedule(1162);
-    clsVote vote;
-    vote.Initialize();
+    VoteWorkflow vote;
+    vote.initialize();
 
-    QVERIFY(!vote.GetVote(1162, QString(), 3, false, heldSchedule(1162)));
+    QVERIFY(!vote.getVote(1162, QString(), 3, false, heldSchedule(1162)));
     QVERIFY(vote.Unpublished());
     QCOMPARE(m_bed->site.requestsFor(OfficialSite::voteAddress(1162)), 1);
-    vote.FalseDialog(1162);
+    vote.falseDialog(1162);
     QCOMPARE(boxLines(m_bed->ui), QStringList{unpublishedBox(1162, kind)});
     QVERIFY(!m_bed->app.exists(voteFile(1162)));
 }
@@ -210,12 +210,12 @@ void TestVoteDownload::deadServer()
 {
     placeSchedule(1478);
     OfficialSite::pointSettingsAtDeadServer();
-    clsVote vote;
-    vote.Initialize();
+    VoteWorkflow vote;
+    vote.initialize();
 
-    QVERIFY(!vote.GetVote(1478, QString(), 3, false, heldSchedule(1478)));
+    QVERIFY(!vote.getVote(1478, QString(), 3, false, heldSchedule(1478)));
     QVERIFY(!vote.Unpublished());
-    vote.FalseDialog(1478);
+    vote.falseDialog(1478);
     QCOMPARE(boxLines(m_bed->ui), QStringList{failureBox(kind)});
 }
 
@@ -238,10 +238,10 @@ void TestVoteDownload::homeTeamWrittenAnotherWay()
     QFETCH(bool, shares);
     QFETCH(QString, logLine);
     placeSchedule(1478);
-    clsHtmlVote page;
+    VotePageReader page;
     bool final = false;
-    QVERIFY(page.GetVote(1478, QString(), heldSchedule(1478), final));
-    const VoteGame asWritten = page.Vote().Game[1];
+    QVERIFY(page.getVote(1478, QString(), heldSchedule(1478), final));
+    const VoteGame asWritten = page.vote().game[1];
 
     QString text = OfficialSite::pageText(QStringLiteral("vote_1478_final.html"));
     text.replace(QStringLiteral("<td class=\"home\">鹿島</td>"), QStringLiteral("<td class=\"home\">") + home
@@ -250,13 +250,13 @@ void TestVoteDownload::homeTeamWrittenAnotherWay()
     {
         // One log for the download, as the workflow keeps it: the matches left
         // over are told after the transfer.
-        const clsWinInet::LogSession session(true);
-        QVERIFY(page.GetVote(1478, QString(), heldSchedule(1478), final));
+        const LoggedDownload::LogSession session(true);
+        QVERIFY(page.getVote(1478, QString(), heldSchedule(1478), final));
     }
-    QCOMPARE(page.Vote().Game[1].Home, QStringLiteral("鹿島"));
-    QCOMPARE(page.Vote().Game[1].Votes == asWritten.Votes, shares);
-    QCOMPARE(page.Vote().Game[1].Votes[1].Count.isZero(), !shares);
-    QVERIFY(!page.Vote().Game[2].Votes[1].Count.isZero());
+    QCOMPARE(page.vote().game[1].home, QStringLiteral("鹿島"));
+    QCOMPARE(page.vote().game[1].votes == asWritten.votes, shares);
+    QCOMPARE(page.vote().game[1].votes[1].count.isZero(), !shares);
+    QVERIFY(!page.vote().game[2].votes[1].count.isZero());
     const QStringList log = m_bed->ui.closedConnectionLogs().last();
     QCOMPARE(log.filter(QStringLiteral(" toto 1：")), logLine.isEmpty() ? QStringList() : QStringList(logLine));
     QVERIFY(m_bed->ui.boxes().isEmpty());
@@ -268,16 +268,16 @@ void TestVoteDownload::userAdditionCountsAtTheNextDownload()
     QString text = OfficialSite::pageText(QStringLiteral("vote_1478_final.html"));
     text.replace(QStringLiteral("<td class=\"home\">鹿島</td>"), QStringLiteral("<td class=\"home\">カシマＸ</td>"));
     m_bed->site.serve(OfficialSite::voteAddress(1478), text.toUtf8());
-    clsHtmlVote page;
+    VotePageReader page;
     bool final = false;
-    QVERIFY(page.GetVote(1478, QString(), heldSchedule(1478), final));
-    QVERIFY(page.Vote().Game[1].Votes[1].Count.isZero());
+    QVERIFY(page.getVote(1478, QString(), heldSchedule(1478), final));
+    QVERIFY(page.vote().game[1].votes[1].count.isZero());
 
     // The team-name dialog appends to the user's file while the reader lives.
     m_bed->app.writeFile(QStringLiteral("SysData/TeamName3.dat"),
                          TestFiles::sjis(QStringLiteral(";user\r\n鹿島     = カシマX\r\n")));
-    QVERIFY(page.GetVote(1478, QString(), heldSchedule(1478), final));
-    QVERIFY(!page.Vote().Game[1].Votes[1].Count.isZero());
+    QVERIFY(page.getVote(1478, QString(), heldSchedule(1478), final));
+    QVERIFY(!page.vote().game[1].votes[1].count.isZero());
 }
 
 void TestVoteDownload::oversizedNumbersFailWithOneBox()
@@ -285,11 +285,11 @@ void TestVoteDownload::oversizedNumbersFailWithOneBox()
     // Round 1486 has the matches of round 1478.
     m_bed->app.writeFile(scheduleFile(1486),
                          OfficialSite::expectedFile(QStringLiteral("big_schedule_1478.xml")).replace("1478", "1486"));
-    clsVote vote;
-    vote.Initialize();
+    VoteWorkflow vote;
+    vote.initialize();
 
-    QVERIFY(!vote.GetVote(1486, QString(), 3, false, heldSchedule(1486)));
-    vote.FalseDialog(1486);
+    QVERIFY(!vote.getVote(1486, QString(), 3, false, heldSchedule(1486)));
+    vote.falseDialog(1486);
     QCOMPARE(boxLines(m_bed->ui),
              QStringList({boxLine(Ui::Icon::Error, QStringLiteral("QUDO / clsHtmlVote / GetVote"),
                                   QStringLiteral("オーバーフローしました。 ( 6 )")),
@@ -304,11 +304,11 @@ void TestVoteDownload::finalStatusWithoutSalesPeriodIsNotComplete()
     QVERIFY(text.contains(QStringLiteral("<th>販売期間</th>")));
     text.remove(QRegularExpression(QStringLiteral("<tr><th>販売期間</th>.*?</tr>")));
     m_bed->site.serve(OfficialSite::voteAddress(1478), text.toUtf8());
-    clsVote vote;
-    vote.Initialize();
+    VoteWorkflow vote;
+    vote.initialize();
 
-    QVERIFY(!vote.GetVote(1478, QString(), 3, false, heldSchedule(1478)));
-    QVERIFY(!vote.Vote().VoteTime.isSet());
+    QVERIFY(!vote.getVote(1478, QString(), 3, false, heldSchedule(1478)));
+    QVERIFY(!vote.vote().voteTime.isSet());
     QVERIFY(!m_bed->app.exists(voteFile(1478)));
 }
 
@@ -317,13 +317,13 @@ void TestVoteDownload::calledOffMatchIsReadByItsNumber()
     placeSchedule(1476);
     QVERIFY(OfficialSite::pageText(QStringLiteral("vote_1476_final_cancelled_matches.html"))
                 .contains(QStringLiteral("中止<br>8")));
-    clsHtmlVote page;
+    VotePageReader page;
     bool final = false;
-    QVERIFY(page.GetVote(1476, QString(), heldSchedule(1476), final));
+    QVERIFY(page.getVote(1476, QString(), heldSchedule(1476), final));
     // toto 8 and 9 are BIG 7 and 8.
-    QCOMPARE(page.Vote().Game[7].Home, QStringLiteral("山形"));
-    QVERIFY(!page.Vote().Game[7].Votes[0].Count.isZero());
-    QVERIFY(!page.Vote().Game[8].Votes[2].Count.isZero());
+    QCOMPARE(page.vote().game[7].home, QStringLiteral("山形"));
+    QVERIFY(!page.vote().game[7].votes[0].count.isZero());
+    QVERIFY(!page.vote().game[8].votes[2].count.isZero());
 }
 
 QTEST_GUILESS_MAIN(TestVoteDownload)

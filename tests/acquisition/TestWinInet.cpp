@@ -93,21 +93,21 @@ QString TestWinInet::serve(const QString &address, const Response &r)
 
 void TestWinInet::defaults()
 {
-    clsWinInet inet;
-    QCOMPARE(inet.ConnectTimeout(), 15000);
-    QCOMPARE(inet.ReceiveTimeout(), 30000);
-    QVERIFY(inet.ProgressOpen());
-    QVERIFY(inet.ProgressClose());
-    QVERIFY(inet.ProgressDialogMessage().isEmpty());
+    LoggedDownload inet;
+    QCOMPARE(inet.connectTimeout(), 15000);
+    QCOMPARE(inet.receiveTimeout(), 30000);
+    QVERIFY(inet.progressOpen());
+    QVERIFY(inet.progressClose());
+    QVERIFY(inet.progressDialogMessage().isEmpty());
     // The loopback interface is always up.
-    QVERIFY(inet.Connection());
+    QVERIFY(inet.connection());
 }
 
 void TestWinInet::emptyUrlReturnsAtOnce()
 {
-    clsWinInet inet;
+    LoggedDownload inet;
     QByteArray data("old");
-    QCOMPARE(inet.GetHttpData(QString(), data, QString()), 0);
+    QCOMPARE(inet.getHttpData(QString(), data, QString()), 0);
     QVERIFY(data.isEmpty());
     QCOMPARE(m_ui->connectionLogShows(), 0);
     QVERIFY(m_ui->closedConnectionLogs().isEmpty());
@@ -139,14 +139,14 @@ void TestWinInet::bodies()
     QFETCH(int, dots);
     const QString url = serve(QStringLiteral("/page?round=1478"), served);
 
-    clsWinInet inet;
+    LoggedDownload inet;
     inet.setProgressDialogMessage(QStringLiteral("第1478回 開催情報取得中 (オフィシャル)"));
     QByteArray data("old");
-    QCOMPARE(inet.GetHttpData(url, data, QString()), served.body.size());
+    QCOMPARE(inet.getHttpData(url, data, QString()), served.body.size());
     QCOMPARE(data, served.body);
 
     QCOMPARE(m_ui->closedConnectionLogs().size(), 1);
-    QCOMPARE(m_ui->closedConnectionLogs().first(), fullLog(inet.ProgressDialogMessage(), url, dots));
+    QCOMPARE(m_ui->closedConnectionLogs().first(), fullLog(inet.progressDialogMessage(), url, dots));
     QVERIFY(!m_ui->connectionLogShown());
     QVERIFY(m_ui->boxes().isEmpty());
     QVERIFY(!m_ui->busy());
@@ -157,11 +157,11 @@ void TestWinInet::errorStatusBodyIsTheResult()
     const QByteArray page = QByteArrayLiteral("<html><body>お探しのページは見つかりません</body></html>");
     const QString missing = serve(QStringLiteral("/missing"), response(page, Delivery::Whole, 404));
     const QString broken = serve(QStringLiteral("/broken"), response(page, Delivery::Whole, 500));
-    clsWinInet inet;
+    LoggedDownload inet;
     QByteArray data;
-    QCOMPARE(inet.GetHttpData(missing, data, QString()), page.size());
+    QCOMPARE(inet.getHttpData(missing, data, QString()), page.size());
     QCOMPARE(data, page);
-    QCOMPARE(inet.GetHttpData(broken, data, QString()), page.size());
+    QCOMPARE(inet.getHttpData(broken, data, QString()), page.size());
     QCOMPARE(data, page);
     QVERIFY(m_ui->boxes().isEmpty());
 }
@@ -172,9 +172,9 @@ void TestWinInet::followsRedirect()
     moved.headers.append({"Location", m_server->url(QStringLiteral("/new")).toLatin1()});
     const QString url = serve(QStringLiteral("/old"), moved);
     serve(QStringLiteral("/new"), response("the page"));
-    clsWinInet inet;
+    LoggedDownload inet;
     QByteArray data;
-    QCOMPARE(inet.GetHttpData(url, data, QString()), 8);
+    QCOMPARE(inet.getHttpData(url, data, QString()), 8);
     QCOMPARE(data, QByteArray("the page"));
     QCOMPARE(m_server->requests(), QStringList({QStringLiteral("/old"), QStringLiteral("/new")}));
 }
@@ -182,9 +182,9 @@ void TestWinInet::followsRedirect()
 void TestWinInet::sendsTheRequestHeader()
 {
     const QString url = serve(QStringLiteral("/a?holdCntId=1478&commodityId=09"), response("x"));
-    clsWinInet inet;
+    LoggedDownload inet;
     QByteArray data;
-    inet.GetHttpData(url, data, QString());
+    inet.getHttpData(url, data, QString());
     QCOMPARE(m_server->requests(), QStringList(QStringLiteral("/a?holdCntId=1478&commodityId=09")));
     const auto &headers = m_server->requestDetails().first().headers;
     QCOMPARE(headers.value("accept-language"), QByteArray("ja-JP"));
@@ -229,13 +229,13 @@ void TestWinInet::failedTransfersGiveNothing()
     else
         url = address;
 
-    clsWinInet inet;
+    LoggedDownload inet;
     // Long enough that no stall of a busy machine ends a transfer before the
     // answer's head has come; the rows that stall wait this out.
     inet.setConnectTimeout(5000);
     inet.setReceiveTimeout(5000);
     QByteArray data("old");
-    QCOMPARE(inet.GetHttpData(url, data, QString()), 0);
+    QCOMPARE(inet.getHttpData(url, data, QString()), 0);
     QVERIFY(data.isEmpty());
     QVERIFY(m_ui->boxes().isEmpty());
 
@@ -253,15 +253,15 @@ void TestWinInet::failedTransfersGiveNothing()
 
 void TestWinInet::bodyAboveTheCapFails()
 {
-    const QByteArray full = bytes(clsWinInet::MaxBodyBytes);
+    const QByteArray full = bytes(LoggedDownload::MaxBodyBytes);
     const QString atCap = serve(QStringLiteral("/cap"), response(full));
     const QString aboveCap = serve(QStringLiteral("/above"), response(full + 'x'));
-    clsWinInet inet;
+    LoggedDownload inet;
     inet.setProgressOpen(false);
     QByteArray data;
-    QCOMPARE(inet.GetHttpData(atCap, data, QString()), clsWinInet::MaxBodyBytes);
-    QCOMPARE(data.size(), clsWinInet::MaxBodyBytes);
-    QCOMPARE(inet.GetHttpData(aboveCap, data, QString()), 0);
+    QCOMPARE(inet.getHttpData(atCap, data, QString()), LoggedDownload::MaxBodyBytes);
+    QCOMPARE(data.size(), LoggedDownload::MaxBodyBytes);
+    QCOMPARE(inet.getHttpData(aboveCap, data, QString()), 0);
     QVERIFY(data.isEmpty());
     QVERIFY(m_ui->boxes().isEmpty());
 }
@@ -272,19 +272,19 @@ void TestWinInet::decodesShiftJisAndUtf8()
     const QString sjisUrl = serve(QStringLiteral("/sjis"), response(TestFiles::sjis(text)));
     const QString utf8Url = serve(QStringLiteral("/utf8"), response(text.toUtf8()));
     const QString emptyUrl = serve(QStringLiteral("/empty"), response({}));
-    clsWinInet inet;
-    QCOMPARE(inet.GetHttpDataString(sjisUrl, QString(), clsWinInet::CodeAnsi), text);
-    QCOMPARE(inet.GetHttpDataString(utf8Url, QString(), clsWinInet::CodeUtf8), text);
-    QCOMPARE(inet.GetHttpDataStringUTF8(utf8Url, QString()), text);
-    QCOMPARE(inet.GetHttpDataString(emptyUrl, QString(), clsWinInet::CodeUtf8), QString());
+    LoggedDownload inet;
+    QCOMPARE(inet.getHttpDataString(sjisUrl, QString(), LoggedDownload::CodeAnsi), text);
+    QCOMPARE(inet.getHttpDataString(utf8Url, QString(), LoggedDownload::CodeUtf8), text);
+    QCOMPARE(inet.getHttpDataStringUtf8(utf8Url, QString()), text);
+    QCOMPARE(inet.getHttpDataString(emptyUrl, QString(), LoggedDownload::CodeUtf8), QString());
     QVERIFY(m_ui->boxes().isEmpty());
 }
 
 void TestWinInet::unknownCodeIsReported()
 {
     const QString url = serve(QStringLiteral("/page"), response("abc"));
-    clsWinInet inet;
-    QCOMPARE(inet.GetHttpDataString(url, QString(), 1), QString());
+    LoggedDownload inet;
+    QCOMPARE(inet.getHttpDataString(url, QString(), 1), QString());
     QCOMPARE(m_ui->boxes().size(), 1);
     const RecordingUi::Box box = m_ui->boxes().first();
     QCOMPARE(box.icon, Ui::Icon::Warning);
@@ -295,11 +295,11 @@ void TestWinInet::unknownCodeIsReported()
 void TestWinInet::nothingLoggedWithoutProgressOpen()
 {
     const QString url = serve(QStringLiteral("/page"), response("abc"));
-    clsWinInet inet;
+    LoggedDownload inet;
     inet.setProgressOpen(false);
     inet.setProgressDialogMessage(QStringLiteral("message"));
     QByteArray data;
-    QCOMPARE(inet.GetHttpData(url, data, QString()), 3);
+    QCOMPARE(inet.getHttpData(url, data, QString()), 3);
     QCOMPARE(m_ui->connectionLogShows(), 0);
     QCOMPARE(m_ui->connectionLogCloses(), 0);
     QVERIFY(m_ui->connectionLog().isEmpty());
@@ -310,14 +310,14 @@ void TestWinInet::logStaysOpenWithoutProgressClose()
 {
     const QString first = serve(QStringLiteral("/first"), response("abc"));
     const QString second = serve(QStringLiteral("/second"), response({}));
-    clsWinInet inet;
+    LoggedDownload inet;
     inet.setProgressClose(false);
     QByteArray data;
     inet.setProgressDialogMessage(QStringLiteral("one"));
-    inet.GetHttpData(first, data, QString());
+    inet.getHttpData(first, data, QString());
     QVERIFY(m_ui->connectionLogShown());
     inet.setProgressDialogMessage(QStringLiteral("two"));
-    inet.GetHttpData(second, data, QString());
+    inet.getHttpData(second, data, QString());
     QVERIFY(m_ui->connectionLogShown());
     QVERIFY(m_ui->closedConnectionLogs().isEmpty());
     QCOMPARE(m_ui->connectionLog(), fullLog(QStringLiteral("one"), first, 2) + fullLog(QStringLiteral("two"), second, 1));
@@ -333,10 +333,10 @@ void TestWinInet::namedProxyCarriesTheRequest()
 {
     // The loopback server plays the proxy: it sees the whole address.
     m_server->setResponse(QStringLiteral("/page?x=1"), response("through the proxy"));
-    clsWinInet inet;
+    LoggedDownload inet;
     QByteArray data;
     const QString proxy = QStringLiteral("127.0.0.1:%1").arg(m_server->port());
-    QCOMPARE(inet.GetHttpData(QStringLiteral("http://toto.example.invalid/page?x=1"), data, proxy), 17);
+    QCOMPARE(inet.getHttpData(QStringLiteral("http://toto.example.invalid/page?x=1"), data, proxy), 17);
     QCOMPARE(data, QByteArray("through the proxy"));
     QCOMPARE(m_server->requests(), QStringList(QStringLiteral("http://toto.example.invalid/page?x=1")));
 }
@@ -344,10 +344,10 @@ void TestWinInet::namedProxyCarriesTheRequest()
 void TestWinInet::unusableProxyGivesNothing()
 {
     const QString url = serve(QStringLiteral("/page"), response("abc"));
-    clsWinInet inet;
+    LoggedDownload inet;
     inet.setProgressDialogMessage(QStringLiteral("message"));
     QByteArray data;
-    QCOMPARE(inet.GetHttpData(url, data, QStringLiteral(":")), 0);
+    QCOMPARE(inet.getHttpData(url, data, QStringLiteral(":")), 0);
     // No connection was begun.
     QCOMPARE(m_ui->closedConnectionLogs().first(), QStringList(QStringLiteral(" message")));
     QVERIFY(m_server->requests().isEmpty());
@@ -359,9 +359,9 @@ void TestWinInet::systemProxyIsNotUsedForLoopback()
     const QString deadProxy = QStringLiteral("http://127.0.0.1:%1").arg(LoopbackHttpServer::unusedPort());
     const QByteArray saved = qgetenv("http_proxy");
     qputenv("http_proxy", deadProxy.toLatin1());
-    clsWinInet inet;
+    LoggedDownload inet;
     QByteArray data;
-    const qint32 received = inet.GetHttpData(url, data, QString());
+    const qint32 received = inet.getHttpData(url, data, QString());
     if (saved.isNull())
         qunsetenv("http_proxy");
     else

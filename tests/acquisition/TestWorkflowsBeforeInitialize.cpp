@@ -55,25 +55,25 @@ void TestWorkflowsBeforeInitialize::beforeInitialize_data()
     QTest::addColumn<Call>("call");
     QTest::addColumn<Call>("fileTest");
 
-    addRows<clsSchedule>(QStringLiteral("clsSchedule"), QStringLiteral("開催情報"),
-                         {{"GetSchedule", [](clsSchedule &w) { return w.GetSchedule(1478, QString(), 3, true); }},
-                          {"Schedule", [](clsSchedule &w) { return w.Schedule().Kaisaikai != 0; }},
-                          {"Cancel", [](clsSchedule &w) { return w.Cancel(); }},
-                          {"NoGame", [](clsSchedule &w) { return w.NoGame(); }},
-                          {"Unpublished", [](clsSchedule &w) { return w.Unpublished(); }}},
-                         [](const clsSchedule &w) { return w.CheckScheduleFile(1478, QString()); });
-    addRows<clsVote>(QStringLiteral("clsVote"), QStringLiteral("投票状況"),
-                     {{"GetVote", [](clsVote &w) { return w.GetVote(1478, QString(), 3, true, heldSchedule(1478)); }},
-                      {"Vote", [](clsVote &w) { return w.Vote().Kaisaikai != 0; }},
-                      {"Cancel", [](clsVote &w) { return w.Cancel(); }},
-                      {"Unpublished", [](clsVote &w) { return w.Unpublished(); }}},
-                     [](const clsVote &w) { return w.CheckVoteFile(1478, QString()); });
-    addRows<clsResult>(QStringLiteral("clsResult"), QStringLiteral("くじ結果"),
-                       {{"GetResult", [](clsResult &w) { return w.GetResult(1478, QString(), 3, true); }},
-                        {"Result", [](clsResult &w) { return w.Result().Kaisaikai != 0; }},
-                        {"Cancel", [](clsResult &w) { return w.Cancel(); }},
-                        {"Unpublished", [](clsResult &w) { return w.Unpublished(); }}},
-                       [](const clsResult &w) { return w.CheckResultFile(1478, QString()); });
+    addRows<ScheduleWorkflow>(QStringLiteral("clsSchedule"), QStringLiteral("開催情報"),
+                         {{"GetSchedule", [](ScheduleWorkflow &w) { return w.getSchedule(1478, QString(), 3, true); }},
+                          {"Schedule", [](ScheduleWorkflow &w) { return w.schedule().roundNumber != 0; }},
+                          {"Cancel", [](ScheduleWorkflow &w) { return w.Cancel(); }},
+                          {"NoGame", [](ScheduleWorkflow &w) { return w.noGame(); }},
+                          {"Unpublished", [](ScheduleWorkflow &w) { return w.Unpublished(); }}},
+                         [](const ScheduleWorkflow &w) { return w.checkScheduleFile(1478, QString()); });
+    addRows<VoteWorkflow>(QStringLiteral("clsVote"), QStringLiteral("投票状況"),
+                     {{"GetVote", [](VoteWorkflow &w) { return w.getVote(1478, QString(), 3, true, heldSchedule(1478)); }},
+                      {"Vote", [](VoteWorkflow &w) { return w.vote().roundNumber != 0; }},
+                      {"Cancel", [](VoteWorkflow &w) { return w.Cancel(); }},
+                      {"Unpublished", [](VoteWorkflow &w) { return w.Unpublished(); }}},
+                     [](const VoteWorkflow &w) { return w.checkVoteFile(1478, QString()); });
+    addRows<ResultWorkflow>(QStringLiteral("clsResult"), QStringLiteral("くじ結果"),
+                       {{"GetResult", [](ResultWorkflow &w) { return w.getResult(1478, QString(), 3, true); }},
+                        {"Result", [](ResultWorkflow &w) { return w.result().roundNumber != 0; }},
+                        {"Cancel", [](ResultWorkflow &w) { return w.Cancel(); }},
+                        {"Unpublished", [](ResultWorkflow &w) { return w.Unpublished(); }}},
+                       [](const ResultWorkflow &w) { return w.checkResultFile(1478, QString()); });
 }
 
 void TestWorkflowsBeforeInitialize::beforeInitialize()
@@ -94,7 +94,7 @@ void TestWorkflowsBeforeInitialize::beforeInitialize()
 
     bed.ui.clear();
     QVERIFY(!fileTest(*workflow));
-    workflow->FalseDialog(1478);
+    workflow->falseDialog(1478);
     QCOMPARE(boxLines(bed.ui), QStringList{failureBox(kind)});
 }
 

@@ -53,10 +53,10 @@ void TestAppState::readsEachEntry()
     if (!file.isEmpty())
         app.writeFile(iniPath, TestFiles::sjis(QStringLiteral(";Quorvel QUDO Ini File (QUDO.ini)\r\n") + file));
 
-    const AppState state = LoadAppState();
-    QCOMPARE(state.Kaisaikai, round);
-    QCOMPARE(state.DownloadMessage, ask);
-    QCOMPARE(state.ResultAll, all);
+    const AppState state = loadAppState();
+    QCOMPARE(state.roundNumber, round);
+    QCOMPARE(state.downloadMessage, ask);
+    QCOMPARE(state.resultAll, all);
     QCOMPARE(ui.boxes().size(), corruptMessages);
     for (const RecordingUi::Box &box : ui.boxes()) {
         QCOMPARE(box.icon, Ui::Icon::Error);
@@ -69,17 +69,17 @@ void TestAppState::writesTheSixLineLayout()
 {
     TestAppFolder app;
     RecordingUi ui;
-    QVERIFY(SaveAppState(AppState{1478, false, true}));
+    QVERIFY(saveAppState(AppState{1478, false, true}));
     const QByteArray expected = TestFiles::sjis(QStringLiteral(";Quorvel QUDO Ini File (QUDO.ini)\r\n;")
                                                 + AppInfo::legalNotice()
                                                 + QStringLiteral("\r\n\r\nKaisaikai = 1478\r\nDownloadMessage = 0\r\nResultAll = 1\r\n"));
     QCOMPARE(app.readFile(iniPath), expected);
 
     // What was written reads back as it was.
-    const AppState read = LoadAppState();
-    QCOMPARE(read.Kaisaikai, 1478);
-    QCOMPARE(read.DownloadMessage, false);
-    QCOMPARE(read.ResultAll, true);
+    const AppState read = loadAppState();
+    QCOMPARE(read.roundNumber, 1478);
+    QCOMPARE(read.downloadMessage, false);
+    QCOMPARE(read.resultAll, true);
     QVERIFY(ui.boxes().isEmpty());
 }
 
@@ -87,8 +87,8 @@ void TestAppState::emptyRoundBoxIsKeptAsMinusOne()
 {
     TestAppFolder app;
     RecordingUi ui;
-    QVERIFY(SaveAppState(AppState{-1, true, false}));
-    QCOMPARE(LoadAppState().Kaisaikai, -1);
+    QVERIFY(saveAppState(AppState{-1, true, false}));
+    QCOMPARE(loadAppState().roundNumber, -1);
 }
 
 QTEST_GUILESS_MAIN(TestAppState)

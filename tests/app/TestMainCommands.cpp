@@ -26,16 +26,16 @@ struct Desk
 {
     Desk()
     {
-        document.Load();
-        document.SingleGame().Attach(&games);
-        document.SinglesView().Attach(&sheet, &counts, &estimates);
-        document.ResultEvaluation().Attach(&result, &grades, &multi, &resultCounts, &kakutei, {});
-        document.MatchList().Attach(&matches, &votes, &bars);
+        document.load();
+        document.singleGame().attach(&games);
+        document.singlesView().attach(&sheet, &counts, &estimates);
+        document.resultEvaluation().attach(&result, &grades, &multi, &resultCounts, &confirmed, {});
+        document.matchList().attach(&matches, &votes, &bars);
     }
 
     TestAppFolder app{TestAppFolder::SysData::Shipped};
     RecordingUi ui;
-    RecordingSurface games, counts, estimates, result, grades, multi, resultCounts, kakutei, matches, votes;
+    RecordingSurface games, counts, estimates, result, grades, multi, resultCounts, confirmed, matches, votes;
     RecordingSheetSurface sheet;
     RecordingBarSurface bars;
     MainDocument document;
@@ -84,25 +84,25 @@ void TestMainCommands::openAddsTheExtension()
     Desk desk;
     desk.app.writeFile(QStringLiteral("UserData/QUDO/A-512.txt.csv"), fileText(2).toLatin1());
     desk.dialogs.answer = desk.app.filePath(QStringLiteral("UserData/QUDO/A-512.txt"));
-    desk.commands.Open();
+    desk.commands.open();
     QCOMPARE(desk.dialogs.asked, QStringList{"ファイルを開く|CSVファイル(*.csv)|A-001.csv"});
-    QCOMPARE(desk.document.Singles().size(), 2);
-    QVERIFY(desk.document.CurrentFile().endsWith(QStringLiteral("A-512.txt.csv")));
-    QCOMPARE(desk.document.Title(), QStringLiteral(" Quorvel  QUDO - [A-512.txt.csv]"));
+    QCOMPARE(desk.document.singles().size(), 2);
+    QVERIFY(desk.document.currentFile().endsWith(QStringLiteral("A-512.txt.csv")));
+    QCOMPARE(desk.document.title(), QStringLiteral(" Quorvel  QUDO - [A-512.txt.csv]"));
 }
 
 void TestMainCommands::openSwitchesToTheFilesRound()
 {
     Desk desk;
-    desk.document.RoundSelection().SetKaisaikai(100);
+    desk.document.roundSelection().setRoundNumber(100);
     desk.app.writeFile(QStringLiteral("UserData/QUDO/A-512.csv"), fileText(12).toLatin1());
     desk.dialogs.answer = desk.app.filePath(QStringLiteral("UserData/QUDO/A-512.csv"));
-    desk.commands.Open();
-    QCOMPARE(desk.document.Kaisaikai(), 512);
-    QCOMPARE(desk.document.RoundSelection().RoundText(), QStringLiteral("512"));
-    QCOMPARE(desk.document.CurrentPage(), int(MainDocument::PageSingles));
-    QCOMPARE(desk.document.Singles().size(), 12);
-    QCOMPARE(desk.document.SingleFrame()[1][0], 12);
+    desk.commands.open();
+    QCOMPARE(desk.document.roundNumber(), 512);
+    QCOMPARE(desk.document.roundSelection().roundText(), QStringLiteral("512"));
+    QCOMPARE(desk.document.currentPage(), int(MainDocument::PageSingles));
+    QCOMPARE(desk.document.singles().size(), 12);
+    QCOMPARE(desk.document.singleFrame()[1][0], 12);
     QVERIFY(desk.ui.boxes().isEmpty());
 }
 
@@ -110,28 +110,28 @@ void TestMainCommands::failedOpenLeavesNoFileToOverwrite()
 {
     Desk desk;
     desk.dialogs.answer = desk.app.filePath(QStringLiteral("UserData/QUDO/A-512.txt"));
-    desk.commands.Open();
+    desk.commands.open();
     QCOMPARE(desk.ui.boxes().size(), 1);   // the file A-512.txt.csv does not exist
-    QVERIFY(desk.document.Singles().isEmpty());
-    QVERIFY(desk.document.CurrentFile().isEmpty());
-    QCOMPARE(desk.document.Kaisaikai(), 512);
+    QVERIFY(desk.document.singles().isEmpty());
+    QVERIFY(desk.document.currentFile().isEmpty());
+    QCOMPARE(desk.document.roundNumber(), 512);
 }
 
 void TestMainCommands::saveWithoutFileAsksForAName()
 {
     Desk desk;
-    desk.document.ReplaceSingles({0, 19, clsTNumber::MaxCode});
+    desk.document.replaceSingles({0, 19, SingleCode::MaxCode});
     desk.dialogs.answer = desk.app.filePath(QStringLiteral("UserData/QUDO/mine"));
-    desk.commands.Save();
+    desk.commands.save();
     QCOMPARE(desk.dialogs.asked, QStringList{"名前を付けて保存|CSVファイル(*.csv)|A-001.csv"});
     QCOMPARE(desk.app.readFile(QStringLiteral("UserData/QUDO/mine.csv")),
              QByteArray("0,0,0,0,0,0,0,0,0,0,0,0,0,0\r\n1,0,2,0,0,0,0,0,0,0,0,0,0,0\r\n"
                         "2,2,2,2,2,2,2,2,2,2,2,2,2,2\r\n"));
-    QVERIFY(desk.document.CurrentFile().endsWith(QStringLiteral("mine.csv")));
+    QVERIFY(desk.document.currentFile().endsWith(QStringLiteral("mine.csv")));
 
     // Now there is a file: no more questions.
-    desk.document.ReplaceSingles({19});
-    desk.commands.Save();
+    desk.document.replaceSingles({19});
+    desk.commands.save();
     QCOMPARE(desk.dialogs.asked.size(), 1);
     QCOMPARE(desk.app.readFile(QStringLiteral("UserData/QUDO/mine.csv")), QByteArray("1,0,2,0,0,0,0,0,0,0,0,0,0,0\r\n"));
 }
@@ -154,10 +154,10 @@ void TestMainCommands::saveAsAsksBeforeReplacingTheFileWithTheExtension()
     QFETCH(Ui::Answer, answer);
     Desk desk;
     desk.app.writeFile(QStringLiteral("UserData/QUDO/mine.csv"), "old\r\n");
-    desk.document.ReplaceSingles({19});
+    desk.document.replaceSingles({19});
     desk.dialogs.answer = desk.app.filePath(QStringLiteral("UserData/QUDO/") + typed);
     desk.ui.scriptAnswers({answer});
-    desk.commands.SaveAs();
+    desk.commands.saveAs();
 
     QTEST(int(desk.ui.boxes().size()), "questions");
     if (!desk.ui.boxes().isEmpty()) {
@@ -168,7 +168,7 @@ void TestMainCommands::saveAsAsksBeforeReplacingTheFileWithTheExtension()
     QFETCH(bool, replaced);
     QCOMPARE(desk.app.readFile(QStringLiteral("UserData/QUDO/mine.csv")),
              replaced ? QByteArray("1,0,2,0,0,0,0,0,0,0,0,0,0,0\r\n") : QByteArray("old\r\n"));
-    QCOMPARE(desk.document.CurrentFile().endsWith(QStringLiteral("mine.csv")), replaced);
+    QCOMPARE(desk.document.currentFile().endsWith(QStringLiteral("mine.csv")), replaced);
 }
 
 void TestMainCommands::duplicateRemovalMessages_data()
@@ -186,10 +186,10 @@ void TestMainCommands::duplicateRemovalMessages()
     QFETCH(QList<qint32>, kept);
     QFETCH(QString, message);
     Desk desk;
-    desk.document.ReplaceSingles(singles);
-    desk.commands.RemoveDuplicates();
-    QCOMPARE(desk.document.Singles(), kept);
-    QCOMPARE(desk.document.CurrentPage(), int(MainDocument::PageCheck));
+    desk.document.replaceSingles(singles);
+    desk.commands.removeDuplicates();
+    QCOMPARE(desk.document.singles(), kept);
+    QCOMPARE(desk.document.currentPage(), int(MainDocument::PageCheck));
     QCOMPARE(desk.ui.boxes().size(), 1);
     QVERIFY2(desk.ui.boxes()[0].text.contains(message), qPrintable(desk.ui.boxes()[0].text));
 }
@@ -197,55 +197,55 @@ void TestMainCommands::duplicateRemovalMessages()
 void TestMainCommands::sortItemsWithoutVoteData()
 {
     Desk desk;
-    MainCommands::SortItems items = desk.commands.EnabledSortItems();
+    MainCommands::SortItems items = desk.commands.enabledSortItems();
     QVERIFY(!items.estimatesAndPopularity);
     QVERIFY(!items.hits);
     QVERIFY(!items.singlesEditing);
-    desk.document.SelectPage(MainDocument::PageCheck);
-    QVERIFY(desk.commands.EnabledSortItems().hits);
+    desk.document.selectPage(MainDocument::PageCheck);
+    QVERIFY(desk.commands.enabledSortItems().hits);
 
     // Marks sort without vote data; the list keeps its frame.
-    desk.document.ReplaceSingles({2, 0, 1});
-    desk.commands.Sort(MainCommands::ByMark, 1, true);
-    QCOMPARE(desk.document.Singles().size(), 3);
-    QCOMPARE(desk.document.SingleFrame()[1][0], 1);
+    desk.document.replaceSingles({2, 0, 1});
+    desk.commands.sort(MainCommands::ByMark, 1, true);
+    QCOMPARE(desk.document.singles().size(), 3);
+    QCOMPARE(desk.document.singleFrame()[1][0], 1);
 }
 
 void TestMainCommands::clipboardImportReplacesTheList()
 {
     Desk desk;
-    desk.document.ReplaceSingles({5, 6, 7, 8});
+    desk.document.replaceSingles({5, 6, 7, 8});
     desk.clipboard.copy(QStringLiteral("10201020102010\r\n22222222222222\r\n"));
-    desk.commands.ImportFromClipboard();
-    QCOMPARE(desk.document.Singles().size(), 2);
-    QCOMPARE(desk.document.CurrentPage(), int(MainDocument::PageCheck));
+    desk.commands.importFromClipboard();
+    QCOMPARE(desk.document.singles().size(), 2);
+    QCOMPARE(desk.document.currentPage(), int(MainDocument::PageCheck));
     QCOMPARE(desk.ui.boxes().last().text, QStringLiteral("2口取り込みしました"));
 
     // Nothing to import changes nothing.
     desk.clipboard.copy(QStringLiteral("no singles here"));
-    desk.commands.ImportFromClipboard();
-    QCOMPARE(desk.document.Singles().size(), 2);
+    desk.commands.importFromClipboard();
+    QCOMPARE(desk.document.singles().size(), 2);
 
     // Out again, one single a line, and back in: the same list.
-    desk.commands.CopyToClipboard(3);
+    desk.commands.copyToClipboard(3);
     QCOMPARE(desk.clipboard.held(), QStringLiteral("1:10201020102010\r\n2:22222222222222\r\n"));
-    const QList<qint32> exported = desk.document.Singles();
-    desk.document.ReplaceSingles({});
-    desk.commands.ImportFromClipboard();
-    QCOMPARE(desk.document.Singles(), exported);
+    const QList<qint32> exported = desk.document.singles();
+    desk.document.replaceSingles({});
+    desk.commands.importFromClipboard();
+    QCOMPARE(desk.document.singles(), exported);
 }
 
 void TestMainCommands::newForgetsListAndFile()
 {
     Desk desk;
-    desk.document.ReplaceSingles({5, 6});
+    desk.document.replaceSingles({5, 6});
     desk.document.setCurrentFile(QStringLiteral("C:\\round123.csv"));
-    desk.document.SelectPage(MainDocument::PageSingles);
-    desk.commands.New();
-    QVERIFY(desk.document.Singles().isEmpty());
-    QCOMPARE(desk.document.SingleFrame()[0][0], 0);
-    QCOMPARE(desk.document.CurrentPage(), int(MainDocument::PageHome));
-    QCOMPARE(desk.document.Title(), QStringLiteral(" Quorvel  QUDO"));
+    desk.document.selectPage(MainDocument::PageSingles);
+    desk.commands.newFile();
+    QVERIFY(desk.document.singles().isEmpty());
+    QCOMPARE(desk.document.singleFrame()[0][0], 0);
+    QCOMPARE(desk.document.currentPage(), int(MainDocument::PageHome));
+    QCOMPARE(desk.document.title(), QStringLiteral(" Quorvel  QUDO"));
 }
 
 void TestMainCommands::protectedFolders_data()
@@ -275,30 +275,30 @@ QList<qint32> manySingles()
 {
     QList<qint32> singles;
     for (qint32 i = 0; i < 20000; ++i)
-        singles.append(qint32((qint64(i) * 7919) % (clsTNumber::MaxCode + 1)));
+        singles.append(qint32((qint64(i) * 7919) % (SingleCode::MaxCode + 1)));
     return singles;
 }
 
 void fire(Desk &desk, const QString &command)
 {
     if (command == QLatin1String("sort"))
-        desk.commands.Sort(MainCommands::ByMark, 0, false);
+        desk.commands.sort(MainCommands::ByMark, 0, false);
     else if (command == QLatin1String("hits sort"))
-        desk.commands.SortByHits(false);
+        desk.commands.sortByHits(false);
     else if (command == QLatin1String("clipboard import"))
-        desk.commands.ImportFromClipboard();
+        desk.commands.importFromClipboard();
     else if (command == QLatin1String("add"))
-        desk.document.SinglesView().Add();
+        desk.document.singlesView().add();
     else if (command == QLatin1String("new"))
-        desk.commands.New();
+        desk.commands.newFile();
     else if (command == QLatin1String("duplicates"))
-        desk.commands.RemoveDuplicates();
+        desk.commands.removeDuplicates();
     else if (command == QLatin1String("open"))
-        desk.commands.Open();
+        desk.commands.open();
     else if (command == QLatin1String("save"))
-        desk.commands.Save();
+        desk.commands.save();
     else if (command == QLatin1String("mark edit"))
-        desk.document.SinglesStore().SetAt(0, 2);
+        desk.document.singlesStore().setAt(0, 2);
     else
         QFAIL(qPrintable(command));
 }
@@ -324,13 +324,13 @@ void TestMainCommands::commandsDuringALongOperationAreRefused()
     QFETCH(QString, command);
     Desk desk;
     const QList<qint32> list = manySingles();
-    desk.document.ReplaceSingles(list);
+    desk.document.replaceSingles(list);
     desk.document.setCurrentFile(desk.app.filePath(QStringLiteral("UserData/QUDO/saved.csv")));
     desk.app.writeFile(QStringLiteral("UserData/QUDO/A-512.csv"), fileText(5000).toLatin1());
     desk.dialogs.answer = desk.app.filePath(QStringLiteral("UserData/QUDO/A-512.csv"));
     desk.clipboard.copy(QStringLiteral("22222222222222\r\n"));
     if (operation == QLatin1String("hits sort"))
-        desk.document.SelectPage(MainDocument::PageCheck);
+        desk.document.selectPage(MainDocument::PageCheck);
     const int boxesBefore = int(desk.ui.boxes().size());
     const QStringList askedBefore = desk.dialogs.asked;
 
@@ -340,52 +340,52 @@ void TestMainCommands::commandsDuringALongOperationAreRefused()
             fire(desk, command);
     };
     if (operation == QLatin1String("save"))
-        desk.commands.Save();
+        desk.commands.save();
     else if (operation == QLatin1String("open"))
-        desk.commands.OpenPath(desk.dialogs.answer);
+        desk.commands.openPath(desk.dialogs.answer);
     else if (operation == QLatin1String("grading"))
-        desk.document.SelectPage(MainDocument::PageCheck);
+        desk.document.selectPage(MainDocument::PageCheck);
     else
-        desk.commands.SortByHits(true);
+        desk.commands.sortByHits(true);
     desk.ui.onProcessEvents = {};
 
     QVERIFY(fired > 0);
-    QVERIFY(!desk.document.Busy());
-    QVERIFY(!desk.document.SinglesStore().Locked());
+    QVERIFY(!desk.document.busy());
+    QVERIFY(!desk.document.singlesStore().locked());
     QCOMPARE(desk.ui.boxes().size(), boxesBefore);
     QCOMPARE(desk.dialogs.asked, askedBefore);
     if (operation == QLatin1String("open")) {
-        QCOMPARE(desk.document.Singles().size(), 5000);
+        QCOMPARE(desk.document.singles().size(), 5000);
         return;
     }
-    QCOMPARE(desk.document.Singles().size(), list.size());
-    QCOMPARE(desk.document.ResultEvaluation().SingleCount(), operation == QLatin1String("save") ? 0 : 20000);
+    QCOMPARE(desk.document.singles().size(), list.size());
+    QCOMPARE(desk.document.resultEvaluation().singleCount(), operation == QLatin1String("save") ? 0 : 20000);
     if (operation != QLatin1String("save"))
         return;
-    QCOMPARE(desk.document.Singles(), list);
+    QCOMPARE(desk.document.singles(), list);
     qint32 count = 0;
     std::vector<qint32> saved;
-    QVERIFY(clsTFileCSV().CsvLoad(desk.document.CurrentFile(), count, saved));
+    QVERIFY(SinglesCsvFile().csvLoad(desk.document.currentFile(), count, saved));
     QCOMPARE(QList<qint32>(saved.begin(), saved.end()), list);
 }
 
 void TestMainCommands::busyFlagLastsUntilTheOutermostOperationEnds()
 {
     Desk desk;
-    desk.document.ReplaceSingles({1, 2});
+    desk.document.replaceSingles({1, 2});
     {
         MainDocument::BusyScope outer(desk.document);
         {
             MainDocument::BusyScope inner(desk.document);
         }
-        QVERIFY(desk.document.Busy());
-        QVERIFY(desk.document.SinglesStore().Locked());
-        QVERIFY(!desk.document.SelectPage(MainDocument::PageSingles));
-        desk.commands.New();
-        QCOMPARE(desk.document.Singles().size(), 2);
+        QVERIFY(desk.document.busy());
+        QVERIFY(desk.document.singlesStore().locked());
+        QVERIFY(!desk.document.selectPage(MainDocument::PageSingles));
+        desk.commands.newFile();
+        QCOMPARE(desk.document.singles().size(), 2);
     }
-    QVERIFY(!desk.document.Busy());
-    QVERIFY(desk.document.SelectPage(MainDocument::PageSingles));
+    QVERIFY(!desk.document.busy());
+    QVERIFY(desk.document.selectPage(MainDocument::PageSingles));
 }
 
 void TestMainCommands::oneChangeGradesOnce()
@@ -394,25 +394,25 @@ void TestMainCommands::oneChangeGradesOnce()
     desk.app.writeFile(QStringLiteral("SysData/BIG_Result/big_result_1478.xml"),
                        OfficialSite::expectedFile(QStringLiteral("big_result_1478.xml")));
     desk.document.setResultAll(true);
-    desk.document.ReplaceSingles(manySingles());
-    const clsTResult &result = desk.document.ResultEvaluation();
+    desk.document.replaceSingles(manySingles());
+    const CheckPageController &result = desk.document.resultEvaluation();
 
-    desk.document.RoundSelection().SetKaisaikai(1478);
-    quint64 before = result.GradingCount();
-    QVERIFY(desk.document.SelectPage(MainDocument::PageCheck));
-    QCOMPARE(result.GradingCount(), before + 1);
-    QVERIFY(result.FullResult());
+    desk.document.roundSelection().setRoundNumber(1478);
+    quint64 before = result.gradingCount();
+    QVERIFY(desk.document.selectPage(MainDocument::PageCheck));
+    QCOMPARE(result.gradingCount(), before + 1);
+    QVERIFY(result.fullResult());
 
-    desk.document.RoundSelection().SetKaisaikai(1477);
-    before = result.GradingCount();
-    QVERIFY(desk.document.SelectPage(MainDocument::PageCheck));
-    QCOMPARE(result.GradingCount(), before + 1);
+    desk.document.roundSelection().setRoundNumber(1477);
+    before = result.gradingCount();
+    QVERIFY(desk.document.selectPage(MainDocument::PageCheck));
+    QCOMPARE(result.gradingCount(), before + 1);
 
     // One click in the outcome selector.
-    const clsGrid &selector = result.MultiResult().Grid();
-    before = result.GradingCount();
-    desk.multi.click(1, 0, selector.ColLeft(1) + 2, selector.RowTop(2) + 2);
-    QCOMPARE(result.GradingCount(), before + 1);
+    const CellGrid &selector = result.multiResult().grid();
+    before = result.gradingCount();
+    desk.multi.click(1, 0, selector.colLeft(1) + 2, selector.rowTop(2) + 2);
+    QCOMPARE(result.gradingCount(), before + 1);
 }
 
 // Opening a file tells the window nothing halfway: every change it hears of
@@ -420,23 +420,23 @@ void TestMainCommands::oneChangeGradesOnce()
 void TestMainCommands::openTellsTheWindowOnceItEnds()
 {
     Desk desk;
-    desk.document.ReplaceSingles({1, 2, 3});
+    desk.document.replaceSingles({1, 2, 3});
     desk.app.writeFile(QStringLiteral("UserData/QUDO/A-512.csv"), fileText(1500).toLatin1());
     QStringList heard;
     const auto hear = [&](const char *signal) {
         heard << QStringLiteral("%1 %2 %3 %4 %5")
                      .arg(QLatin1String(signal))
-                     .arg(desk.document.Singles().size())
-                     .arg(desk.document.CurrentPage())
-                     .arg(desk.document.RoundSelection().RoundText())
-                     .arg(desk.document.CurrentFile().isEmpty() ? QStringLiteral("-") : QStringLiteral("file"));
+                     .arg(desk.document.singles().size())
+                     .arg(desk.document.currentPage())
+                     .arg(desk.document.roundSelection().roundText())
+                     .arg(desk.document.currentFile().isEmpty() ? QStringLiteral("-") : QStringLiteral("file"));
     };
-    connect(&desk.document, &MainDocument::RoundTextChange, this, [&] { hear("text"); });
-    connect(&desk.document, &MainDocument::RoundChange, this, [&] { hear("round"); });
-    connect(&desk.document, &MainDocument::PageChange, this, [&] { hear("page"); });
-    connect(&desk.document, &MainDocument::TitleChange, this, [&] { hear("title"); });
-    connect(&desk.document, &MainDocument::DownloadStatesChange, this, [&] { hear("downloads"); });
-    desk.commands.OpenPath(desk.app.filePath(QStringLiteral("UserData/QUDO/A-512.csv")));
+    connect(&desk.document, &MainDocument::roundTextChange, this, [&] { hear("text"); });
+    connect(&desk.document, &MainDocument::roundChange, this, [&] { hear("round"); });
+    connect(&desk.document, &MainDocument::pageChange, this, [&] { hear("page"); });
+    connect(&desk.document, &MainDocument::titleChange, this, [&] { hear("title"); });
+    connect(&desk.document, &MainDocument::downloadStatesChange, this, [&] { hear("downloads"); });
+    desk.commands.openPath(desk.app.filePath(QStringLiteral("UserData/QUDO/A-512.csv")));
     QCOMPARE(heard, (QStringList{"text 1500 1 512 file", "round 1500 1 512 file", "downloads 1500 1 512 file",
                                  "page 1500 1 512 file", "title 1500 1 512 file"}));
 }

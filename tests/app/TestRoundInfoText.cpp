@@ -32,9 +32,9 @@ OleDate at(int year, int month, int day, int hour = 0, int minute = 0, int secon
 ScheduleData salesFrom(OleDate start, OleDate end)
 {
     ScheduleData schedule;
-    schedule.Kaisaikai = 1478;
-    schedule.SaleStart = start;
-    schedule.SaleEnd = end;
+    schedule.roundNumber = 1478;
+    schedule.saleStart = start;
+    schedule.saleEnd = end;
     return schedule;
 }
 
@@ -133,16 +133,16 @@ void TestRoundInfoText::voteSource()
     QFETCH(OleDate, voteTime);
     QFETCH(QString, text);
     VoteData vote;
-    vote.Kaisaikai = round;
-    vote.VoteTime = voteTime;
-    vote.SaleEnd = at(2021, 3, 6, 13, 50);
+    vote.roundNumber = round;
+    vote.voteTime = voteTime;
+    vote.saleEnd = at(2021, 3, 6, 13, 50);
     QCOMPARE(RoundInfoText::voteSource(vote), text);
     QCOMPARE(RoundInfoText::statusBarText(QStringLiteral(" 第 1200 回 "), vote), QStringLiteral(" 第 1200 回 ") + text);
 }
 
 void TestRoundInfoText::salesScheduleUrlOnTheOfficialHost()
 {
-    SetBigSettingsDefaults();
+    setBigSettingsDefaults();
     QCOMPARE(RoundInfoText::salesScheduleUrl(),
              QStringLiteral("https://store.toto-dream.com/dci/I/IPA/IPA02.do?op=initBIGLotSalesSchedule"));
     bigSettings().bigOfficialScheduleUrl = QStringLiteral("http://127.0.0.1:8080/dcs/x.form?holdCntId=");

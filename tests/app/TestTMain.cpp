@@ -36,14 +36,14 @@ private:
     void placeRoundFile(const QString &kind, int round);
 
     std::unique_ptr<DownloadTestBed> m_bed;
-    std::unique_ptr<clsTMain> m_main;
+    std::unique_ptr<RoundSelection> m_main;
 };
 
 void TestTMain::init()
 {
     m_bed = std::make_unique<DownloadTestBed>();
-    m_main = std::make_unique<clsTMain>();
-    m_main->Initialize();
+    m_main = std::make_unique<RoundSelection>();
+    m_main->initialize();
 }
 
 void TestTMain::cleanup()
@@ -81,17 +81,17 @@ void TestTMain::roundBoxText()
     QFETCH(QString, typed);
     QFETCH(QString, shown);
     QFETCH(int, round);
-    QSignalSpy changes(m_main.get(), &clsTMain::KaisaikaiChange);
-    QSignalSpy texts(m_main.get(), &clsTMain::RoundTextChange);
+    QSignalSpy changes(m_main.get(), &RoundSelection::roundNumberChange);
+    QSignalSpy texts(m_main.get(), &RoundSelection::roundTextChange);
 
-    m_main->SetRoundText(typed);
-    QCOMPARE(m_main->RoundText(), shown);
+    m_main->setRoundText(typed);
+    QCOMPARE(m_main->roundText(), shown);
     QCOMPARE(texts.last().at(0).toString(), shown);
     QCOMPARE(changes.size(), 1);
     QCOMPARE(changes.last().at(0).toInt(), round);
     QCOMPARE(changes.last().at(1).toString(), QString());
-    QCOMPARE(m_main->Kaisaikai(), round);
-    QCOMPARE(m_main->Schedule().Kaisaikai, 0);
+    QCOMPARE(m_main->roundNumber(), round);
+    QCOMPARE(m_main->schedule().roundNumber, 0);
 }
 
 void TestTMain::roundBoxKeys_data()
@@ -112,37 +112,37 @@ void TestTMain::roundBoxKeys()
     QFETCH(QString, text);
     QFETCH(int, delta);
     QFETCH(QString, shown);
-    m_main->SetRoundText(text);
-    m_main->StepRound(delta);
-    QCOMPARE(m_main->RoundText(), shown);
-    QCOMPARE(m_main->Kaisaikai(), shown.toInt());
+    m_main->setRoundText(text);
+    m_main->stepRound(delta);
+    QCOMPARE(m_main->roundText(), shown);
+    QCOMPARE(m_main->roundNumber(), shown.toInt());
 }
 
 void TestTMain::nothingReloadsBeforeInitialize()
 {
-    clsTMain fresh;
-    QSignalSpy changes(&fresh, &clsTMain::KaisaikaiChange);
-    fresh.SetRoundText(QStringLiteral("1478"));
-    fresh.GroupClick(1);
+    RoundSelection fresh;
+    QSignalSpy changes(&fresh, &RoundSelection::roundNumberChange);
+    fresh.setRoundText(QStringLiteral("1478"));
+    fresh.groupClick(1);
     QCOMPARE(changes.size(), 0);
-    QCOMPARE(fresh.RoundText(), QStringLiteral("1478"));
+    QCOMPARE(fresh.roundText(), QStringLiteral("1478"));
 }
 
 void TestTMain::groupClickReloadsTheSameFiles()
 {
     placeRoundFile(QStringLiteral("schedule"), 1478);
     placeRoundFile(QStringLiteral("vote"), 1478);
-    m_main->SetKaisaikai(1478);
-    const ScheduleData schedule = m_main->Schedule();
-    QCOMPARE(schedule.Kaisaikai, 1478);
-    QSignalSpy changes(m_main.get(), &clsTMain::KaisaikaiChange);
+    m_main->setRoundNumber(1478);
+    const ScheduleData schedule = m_main->schedule();
+    QCOMPARE(schedule.roundNumber, 1478);
+    QSignalSpy changes(m_main.get(), &RoundSelection::roundNumberChange);
 
-    m_main->GroupClick(1);
+    m_main->groupClick(1);
     QCOMPARE(changes.size(), 1);
     QCOMPARE(changes.last().at(1).toString(), QString());
-    QCOMPARE(m_main->Schedule().Game[1].Home, schedule.Game[1].Home);
-    QCOMPARE(m_main->Vote().Kaisaikai, 1478);
-    QCOMPARE(clsTMain::Groups(), (QStringList{"Ａ組", "Ｂ組"}));
+    QCOMPARE(m_main->schedule().game[1].home, schedule.game[1].home);
+    QCOMPARE(m_main->vote().roundNumber, 1478);
+    QCOMPARE(RoundSelection::groups(), (QStringList{"Ａ組", "Ｂ組"}));
 }
 
 void TestTMain::downloadsEnabledByMissingFiles_data()
@@ -159,23 +159,23 @@ void TestTMain::downloadsEnabledByMissingFiles()
     QFETCH(QStringList, files);
     for (const QString &kind : files)
         placeRoundFile(kind, 1478);
-    m_main->SetKaisaikai(1478);
-    QCOMPARE(m_main->CheckScheduleFile(), files.contains(QStringLiteral("schedule")));
-    QCOMPARE(m_main->CheckVoteFile(), files.contains(QStringLiteral("vote")));
-    QCOMPARE(m_main->CheckResultFile(), files.contains(QStringLiteral("result")));
+    m_main->setRoundNumber(1478);
+    QCOMPARE(m_main->checkScheduleFile(), files.contains(QStringLiteral("schedule")));
+    QCOMPARE(m_main->checkVoteFile(), files.contains(QStringLiteral("vote")));
+    QCOMPARE(m_main->checkResultFile(), files.contains(QStringLiteral("result")));
 }
 
 void TestTMain::notHeldRoundIgnoresDownloads()
 {
-    clsXmlSchedule xml;
-    QVERIFY(xml.XmlSaveNotHeld(1300, xml.GetFileName(1300, QString())));
-    m_main->SetKaisaikai(1300);
-    QVERIFY(m_main->NoGame());
-    QSignalSpy changes(m_main.get(), &clsTMain::KaisaikaiChange);
+    ScheduleFile xml;
+    QVERIFY(xml.xmlSaveNotHeld(1300, xml.getFileName(1300, QString())));
+    m_main->setRoundNumber(1300);
+    QVERIFY(m_main->noGame());
+    QSignalSpy changes(m_main.get(), &RoundSelection::roundNumberChange);
 
-    m_main->GetSchedule(false);
-    m_main->GetVote(false);
-    m_main->GetResult(false);
+    m_main->getSchedule(false);
+    m_main->getVote(false);
+    m_main->getResult(false);
     QCOMPARE(changes.size(), 0);
     QCOMPARE(m_bed->site.requests(), 0);
     QVERIFY(m_bed->ui.boxes().isEmpty());
@@ -183,8 +183,8 @@ void TestTMain::notHeldRoundIgnoresDownloads()
 
 void TestTMain::voteBeforeScheduleAsksForTheSchedule()
 {
-    m_main->SetKaisaikai(1478);
-    m_main->GetVote(false);
+    m_main->setRoundNumber(1478);
+    m_main->getVote(false);
     QCOMPARE(boxLines(m_bed->ui),
              QStringList{boxLine(Ui::Icon::Information, QStringLiteral("QUDO"),
                                  QStringLiteral("開催情報を先にダウンロードして下さい。"))});
@@ -193,37 +193,37 @@ void TestTMain::voteBeforeScheduleAsksForTheSchedule()
 
 void TestTMain::scheduleDownloadKeepsTheVoteRecord()
 {
-    m_main->SetKaisaikai(1478);
+    m_main->setRoundNumber(1478);
     VoteData userVote;
-    userVote.Kaisaikai = 1478;
-    userVote.Game[1].Home = QStringLiteral("手入力");
+    userVote.roundNumber = 1478;
+    userVote.game[1].home = QStringLiteral("手入力");
     m_main->setVote(userVote);
-    QSignalSpy changes(m_main.get(), &clsTMain::KaisaikaiChange);
+    QSignalSpy changes(m_main.get(), &RoundSelection::roundNumberChange);
 
-    m_main->GetSchedule(false);
+    m_main->getSchedule(false);
     QCOMPARE(changes.size(), 1);
-    QCOMPARE(m_main->Schedule().Kaisaikai, 1478);
-    QCOMPARE(m_main->Vote().Game[1].Home, QStringLiteral("手入力"));
-    QVERIFY(m_main->CheckScheduleFile());
+    QCOMPARE(m_main->schedule().roundNumber, 1478);
+    QCOMPARE(m_main->vote().game[1].home, QStringLiteral("手入力"));
+    QVERIFY(m_main->checkScheduleFile());
 }
 
 void TestTMain::voteDownloadHoldsWhatItWrote()
 {
     placeRoundFile(QStringLiteral("schedule"), 1478);
-    m_main->SetKaisaikai(1478);
-    QCOMPARE(m_main->Vote().Kaisaikai, 0);
+    m_main->setRoundNumber(1478);
+    QCOMPARE(m_main->vote().roundNumber, 0);
 
-    QSignalSpy changes(m_main.get(), &clsTMain::KaisaikaiChange);
-    m_main->GetVote(false);
+    QSignalSpy changes(m_main.get(), &RoundSelection::roundNumberChange);
+    m_main->getVote(false);
     QCOMPARE(changes.size(), 1);
-    QVERIFY(m_main->CheckVoteFile());
-    QCOMPARE(m_main->Vote().Kaisaikai, 1478);
+    QVERIFY(m_main->checkVoteFile());
+    QCOMPARE(m_main->vote().roundNumber, 1478);
     // The round holds the downloaded record, the same as the file reads back.
-    clsXmlVote written;
-    QVERIFY(written.XmlLoad(written.GetFileName(1478, QString())));
-    QCOMPARE(m_main->Vote().VoteTime.value(), written.Vote().VoteTime.value());
+    VoteFile written;
+    QVERIFY(written.xmlLoad(written.getFileName(1478, QString())));
+    QCOMPARE(m_main->vote().voteTime.value(), written.vote().voteTime.value());
     for (int match = 1; match <= RoundData::MatchCount; ++match)
-        QVERIFY(m_main->Vote().Game[match].Votes == written.Vote().Game[match].Votes);
+        QVERIFY(m_main->vote().game[match].votes == written.vote().game[match].votes);
     QCOMPARE(m_bed->app.readFile(QStringLiteral("SysData/BIG_Vote/big_vote_1478.xml")),
              OfficialSite::expectedFile(QStringLiteral("big_vote_1478.xml")));
     QVERIFY(m_bed->ui.boxes().isEmpty());

@@ -57,12 +57,12 @@ namespace {
 struct Table
 {
     RecordingSurface surface;
-    clsGrid grid;
+    CellGrid grid;
 
     Table(int cols, int rows, int width, int height)
     {
-        grid.Initialize(&surface);
-        grid.SetGridColRow(cols, rows, width, height);
+        grid.initialize(&surface);
+        grid.setGridColRow(cols, rows, width, height);
     }
 };
 
@@ -86,18 +86,18 @@ void TestGrid::cleanup()
 void TestGrid::initializeMakesOneDefaultCell()
 {
     RecordingSurface surface;
-    clsGrid grid;
-    QVERIFY(!grid.IsInitialized());
-    grid.Initialize(&surface);
-    QVERIFY(grid.IsInitialized());
+    CellGrid grid;
+    QVERIFY(!grid.isInitialized());
+    grid.initialize(&surface);
+    QVERIFY(grid.isInitialized());
     QCOMPARE(surface.grid(), &grid);
     QVERIFY(surface.isSurfaceVisible());
-    QCOMPARE(grid.Cols(), 1);
-    QCOMPARE(grid.Rows(), 1);
-    QCOMPARE(grid.ColWidth(1), 30);
-    QCOMPARE(grid.RowHeight(1), 20);
-    QCOMPARE(grid.Width(), 32);
-    QCOMPARE(grid.Height(), 22);
+    QCOMPARE(grid.cols(), 1);
+    QCOMPARE(grid.rows(), 1);
+    QCOMPARE(grid.colWidth(1), 30);
+    QCOMPARE(grid.rowHeight(1), 20);
+    QCOMPARE(grid.width(), 32);
+    QCOMPARE(grid.height(), 22);
     QCOMPARE(surface.size(), QSize(32, 22));
 }
 
@@ -123,37 +123,37 @@ void TestGrid::sizeFollowsTheDisplayScale()
     useDpi(dpiX, dpiY);
     Table table(3, 2, 40, 20);
     auto &[surface, grid] = table;
-    QTEST(grid.ColWidth(3), "colWidth");
-    QTEST(grid.RowHeight(2), "rowHeight");
+    QTEST(grid.colWidth(3), "colWidth");
+    QTEST(grid.rowHeight(2), "rowHeight");
     QFETCH(QSize, size);
-    QCOMPARE(QSize(grid.Width(), grid.Height()), size);
+    QCOMPARE(QSize(grid.width(), grid.height()), size);
     QCOMPARE(surface.size(), size);
 }
 
 void TestGrid::newCellsHaveDefaultsAndAreAllDrawn()
 {
     RecordingSurface surface;
-    clsGrid grid;
-    grid.Initialize(&surface);
-    grid.SetCaption(1, 1, QStringLiteral("old"));
-    grid.SetGridColRow(2, 3, 40, 20);
+    CellGrid grid;
+    grid.initialize(&surface);
+    grid.setCaption(1, 1, QStringLiteral("old"));
+    grid.setGridColRow(2, 3, 40, 20);
     for (int c = 1; c <= 2; ++c) {
         for (int r = 1; r <= 3; ++r) {
-            QCOMPARE(grid.Caption(c, r), QString());
-            QCOMPARE(grid.ForeColor(c, r), WinColor::Black);
-            QCOMPARE(grid.BackColor(c, r), WinColor::White);
-            QCOMPARE(grid.Alignment(c, r), qint16(clsGrid::AlignCenter));
-            QVERIFY(grid.IsChanged(c, r));
+            QCOMPARE(grid.caption(c, r), QString());
+            QCOMPARE(grid.foreColor(c, r), WinColor::Black);
+            QCOMPARE(grid.backColor(c, r), WinColor::White);
+            QCOMPARE(grid.Alignment(c, r), qint16(CellGrid::AlignCenter));
+            QVERIFY(grid.isChanged(c, r));
         }
     }
-    grid.Refresh();
+    grid.refresh();
     // Column by column, row by row inside each column.
     QList<QPair<int, int>> order;
     for (const GridCellDrawing &cell : surface.lastRefresh())
         order.append({cell.col, cell.row});
     QCOMPARE(order, (QList<QPair<int, int>>{{1, 1}, {1, 2}, {1, 3}, {2, 1}, {2, 2}, {2, 3}}));
-    QVERIFY(!grid.IsChanged(2, 3));
-    grid.Refresh();
+    QVERIFY(!grid.isChanged(2, 3));
+    grid.refresh();
     QVERIFY(surface.lastRefresh().isEmpty());
 }
 
@@ -161,22 +161,22 @@ void TestGrid::hiddenColumnTakesNoSpaceAndIsNeverDrawn()
 {
     Table table(3, 2, 40, 20);
     auto &[surface, grid] = table;
-    grid.SetColWidth(2, -5);
-    QCOMPARE(grid.ColWidth(2), 0);
-    QCOMPARE(grid.ColLeft(2), 41);
-    QCOMPARE(grid.ColLeft(3), 41);
-    QCOMPARE(grid.Width(), 83);
-    grid.SetCaption(2, 1, QStringLiteral("hidden"));
-    grid.Refresh();
+    grid.setColWidth(2, -5);
+    QCOMPARE(grid.colWidth(2), 0);
+    QCOMPARE(grid.colLeft(2), 41);
+    QCOMPARE(grid.colLeft(3), 41);
+    QCOMPARE(grid.width(), 83);
+    grid.setCaption(2, 1, QStringLiteral("hidden"));
+    grid.refresh();
     for (const GridCellDrawing &cell : surface.lastRefresh())
         QVERIFY2(cell.col != 2, "a hidden column was drawn");
     QCOMPARE(surface.lastRefresh().size(), 4);
-    QVERIFY(!grid.IsChanged(2, 1));   // the flag is cleared all the same
+    QVERIFY(!grid.isChanged(2, 1));   // the flag is cleared all the same
 
     // Shown again, its cells are drawn at the next refresh.
-    grid.SetColWidth(2, 10);
-    QCOMPARE(grid.ColLeft(3), 52);
-    grid.Refresh();
+    grid.setColWidth(2, 10);
+    QCOMPARE(grid.colLeft(3), 52);
+    grid.refresh();
     QVERIFY(surface.drawnCell(2, 1));
     QCOMPARE(surface.drawnCell(2, 1)->caption, QStringLiteral("hidden"));
 }
@@ -185,17 +185,17 @@ void TestGrid::widthChangeRedrawsFromThatColumnOn()
 {
     Table table(4, 2, 40, 20);
     auto &[surface, grid] = table;
-    grid.Refresh();
-    grid.SetColWidth(3, 55);   // not scaled, even when it differs from the old width or not
-    QCOMPARE(grid.ColWidth(3), 55);
+    grid.refresh();
+    grid.setColWidth(3, 55);   // not scaled, even when it differs from the old width or not
+    QCOMPARE(grid.colWidth(3), 55);
     for (int r = 1; r <= 2; ++r) {
-        QVERIFY(!grid.IsChanged(1, r));
-        QVERIFY(!grid.IsChanged(2, r));
-        QVERIFY(grid.IsChanged(3, r));
-        QVERIFY(grid.IsChanged(4, r));
+        QVERIFY(!grid.isChanged(1, r));
+        QVERIFY(!grid.isChanged(2, r));
+        QVERIFY(grid.isChanged(3, r));
+        QVERIFY(grid.isChanged(4, r));
     }
-    QCOMPARE(grid.ColLeft(4), 41 + 41 + 56);
-    grid.Refresh();
+    QCOMPARE(grid.colLeft(4), 41 + 41 + 56);
+    grid.refresh();
     QCOMPARE(surface.lastRefresh().size(), 4);
     QCOMPARE(surface.lastRefresh().first().col, 3);
 }
@@ -205,43 +205,43 @@ void TestGrid::heightChangeRedrawsFromThatRowOn()
     useDpi(144, 144);
     Table table(2, 3, 40, 20);
     auto &[surface, grid] = table;
-    grid.Refresh();
-    grid.SetRowHeight(2, 20);   // display pixels: not scaled
-    QCOMPARE(grid.RowHeight(2), 20);
-    QCOMPARE(grid.RowTop(3), 31 + 21);
-    QCOMPARE(grid.Height(), 31 + 21 + 31 + 1);
-    QVERIFY(!grid.IsChanged(1, 1));
-    QVERIFY(!grid.IsChanged(2, 1));
-    QVERIFY(grid.IsChanged(1, 2));
-    QVERIFY(grid.IsChanged(2, 3));
+    grid.refresh();
+    grid.setRowHeight(2, 20);   // display pixels: not scaled
+    QCOMPARE(grid.rowHeight(2), 20);
+    QCOMPARE(grid.rowTop(3), 31 + 21);
+    QCOMPARE(grid.height(), 31 + 21 + 31 + 1);
+    QVERIFY(!grid.isChanged(1, 1));
+    QVERIFY(!grid.isChanged(2, 1));
+    QVERIFY(grid.isChanged(1, 2));
+    QVERIFY(grid.isChanged(2, 3));
 }
 
 void TestGrid::settingTheSameValueRedrawsNothing_data()
 {
-    using Setter = std::function<void(clsGrid &)>;
+    using Setter = std::function<void(CellGrid &)>;
     QTest::addColumn<Setter>("setter");
-    QTest::newRow("caption") << Setter([](clsGrid &g) { g.SetCaption(2, 2, QStringLiteral("口数")); });
-    QTest::newRow("fore colour") << Setter([](clsGrid &g) { g.SetForeColor(2, 2, WinColor::Blue); });
-    QTest::newRow("back colour") << Setter([](clsGrid &g) { g.SetBackColor(2, 2, WinColor::LightYellow); });
-    QTest::newRow("alignment") << Setter([](clsGrid &g) { g.SetAlignment(2, 2, clsGrid::AlignRight); });
+    QTest::newRow("caption") << Setter([](CellGrid &g) { g.setCaption(2, 2, QStringLiteral("口数")); });
+    QTest::newRow("fore colour") << Setter([](CellGrid &g) { g.setForeColor(2, 2, WinColor::Blue); });
+    QTest::newRow("back colour") << Setter([](CellGrid &g) { g.setBackColor(2, 2, WinColor::LightYellow); });
+    QTest::newRow("alignment") << Setter([](CellGrid &g) { g.setAlignment(2, 2, CellGrid::AlignRight); });
 }
 
 void TestGrid::settingTheSameValueRedrawsNothing()
 {
-    QFETCH(std::function<void(clsGrid &)>, setter);
+    QFETCH(std::function<void(CellGrid &)>, setter);
     Table table(3, 3, 40, 20);
     auto &[surface, grid] = table;
-    grid.Refresh();
+    grid.refresh();
 
     setter(grid);
-    grid.Refresh();
+    grid.refresh();
     QCOMPARE(surface.lastRefresh().size(), 1);
     QCOMPARE(surface.lastRefresh()[0].col, 2);
     QCOMPARE(surface.lastRefresh()[0].row, 2);
 
     setter(grid);
-    QVERIFY(!grid.IsChanged(2, 2));
-    grid.Refresh();
+    QVERIFY(!grid.isChanged(2, 2));
+    grid.refresh();
     QVERIFY(surface.lastRefresh().isEmpty());
 }
 
@@ -249,18 +249,18 @@ void TestGrid::rowAndAllSettersFollowTheChangeRule()
 {
     Table table(3, 3, 40, 20);
     auto &[surface, grid] = table;
-    grid.SetForeColor(1, 1, WinColor::Blue);
-    grid.Refresh();
+    grid.setForeColor(1, 1, WinColor::Blue);
+    grid.refresh();
 
-    grid.ForeColorAll(WinColor::Blue);
-    QVERIFY(!grid.IsChanged(1, 1));
-    QVERIFY(grid.IsChanged(3, 3));
-    QCOMPARE(grid.ForeColor(2, 3), WinColor::Blue);
-    grid.Refresh();
+    grid.foreColorAll(WinColor::Blue);
+    QVERIFY(!grid.isChanged(1, 1));
+    QVERIFY(grid.isChanged(3, 3));
+    QCOMPARE(grid.foreColor(2, 3), WinColor::Blue);
+    grid.refresh();
 
-    grid.BackColorRow(2, WinColor::LightYellow);
-    grid.ForeColorRow(3, WinColor::Blue);   // already blue
-    grid.Refresh();
+    grid.backColorRow(2, WinColor::LightYellow);
+    grid.foreColorRow(3, WinColor::Blue);   // already blue
+    grid.refresh();
     QCOMPARE(surface.lastRefresh().size(), 3);
     for (const GridCellDrawing &cell : surface.lastRefresh()) {
         QCOMPARE(cell.row, 2);
@@ -272,12 +272,12 @@ void TestGrid::cellRectanglesAndContentArea()
 {
     Table table(3, 2, 40, 20);
     auto &[surface, grid] = table;
-    grid.SetRowHeight(2, 0);
-    grid.SetCaption(2, 1, QStringLiteral("1等"));
-    grid.SetForeColor(2, 1, WinColor::Blue);
-    grid.SetBackColor(2, 1, WinColor::ButtonFace);
-    grid.SetAlignment(2, 1, clsGrid::AlignLeft);
-    grid.Refresh();
+    grid.setRowHeight(2, 0);
+    grid.setCaption(2, 1, QStringLiteral("1等"));
+    grid.setForeColor(2, 1, WinColor::Blue);
+    grid.setBackColor(2, 1, WinColor::ButtonFace);
+    grid.setAlignment(2, 1, CellGrid::AlignLeft);
+    grid.refresh();
 
     const GridCellDrawing *cell = surface.drawnCell(2, 1);
     QVERIFY(cell);
@@ -307,21 +307,21 @@ void TestGrid::keyColourShowsItsPictureOnWhite()
 {
     Table table(4, 1, 25, 21);
     auto &[surface, grid] = table;
-    grid.SetBackColor(1, 1, WinColor::Blue);
-    grid.SetBackColor(2, 1, WinColor::Red);
-    grid.SetBackColor(3, 1, WinColor::LightYellow);
+    grid.setBackColor(1, 1, WinColor::Blue);
+    grid.setBackColor(2, 1, WinColor::Red);
+    grid.setBackColor(3, 1, WinColor::LightYellow);
 
-    grid.Refresh();   // no pictures registered: colours as they are
+    grid.refresh();   // no pictures registered: colours as they are
     QCOMPARE(surface.drawnCell(1, 1)->contentColor, WinColor::Blue);
     QVERIFY(!surface.drawnCell(1, 1)->picture.isValid());
 
-    grid.SetColorImage(QStringLiteral("hit"), WinColor::Blue);
-    grid.SetColorImage(QStringLiteral("miss"), WinColor::Red);
-    grid.SetColorImage(QStringLiteral("second miss picture"), WinColor::Red);
-    grid.SetCaption(1, 1, QStringLiteral("1"));
-    grid.SetCaption(2, 1, QStringLiteral("0"));
-    grid.SetCaption(3, 1, QStringLiteral("2"));
-    grid.Refresh();
+    grid.setColorImage(QStringLiteral("hit"), WinColor::Blue);
+    grid.setColorImage(QStringLiteral("miss"), WinColor::Red);
+    grid.setColorImage(QStringLiteral("second miss picture"), WinColor::Red);
+    grid.setCaption(1, 1, QStringLiteral("1"));
+    grid.setCaption(2, 1, QStringLiteral("0"));
+    grid.setCaption(3, 1, QStringLiteral("2"));
+    grid.refresh();
     QCOMPARE(surface.drawnCell(1, 1)->picture, QVariant(QStringLiteral("hit")));
     QCOMPARE(surface.drawnCell(1, 1)->contentColor, WinColor::White);
     QCOMPARE(surface.drawnCell(1, 1)->backColor, WinColor::Blue);
@@ -361,69 +361,69 @@ void TestGrid::surfaceResizedOnlyAfterLayoutChanges()
 {
     Table table(3, 2, 40, 20);
     auto &[surface, grid] = table;
-    grid.Refresh();
+    grid.refresh();
     const int resizes = surface.resizes();
     QCOMPARE(surface.size(), QSize(124, 43));
-    grid.SetCaption(1, 1, QStringLiteral("x"));
-    grid.Refresh();
-    QCOMPARE(grid.Width(), 124);
+    grid.setCaption(1, 1, QStringLiteral("x"));
+    grid.refresh();
+    QCOMPARE(grid.width(), 124);
     QCOMPARE(surface.resizes(), resizes);
-    grid.SetColWidth(1, 10);
+    grid.setColWidth(1, 10);
     QCOMPARE(surface.size(), QSize(124, 43));   // not before the next refresh or size query
-    grid.Refresh();
+    grid.refresh();
     QCOMPARE(surface.size(), QSize(94, 43));
     QCOMPARE(surface.resizes(), resizes + 1);
 }
 
 void TestGrid::indexOutsideTheGridFailsAndStoresNothing_data()
 {
-    using Operation = std::function<void(clsGrid &)>;
+    using Operation = std::function<void(CellGrid &)>;
     QTest::addColumn<Operation>("operation");
-    QTest::newRow("caption column 0") << Operation([](clsGrid &g) { g.SetCaption(0, 1, QStringLiteral("x")); });
-    QTest::newRow("caption column 4") << Operation([](clsGrid &g) { g.SetCaption(4, 1, QStringLiteral("x")); });
-    QTest::newRow("back colour row 3") << Operation([](clsGrid &g) { g.SetBackColor(1, 3, WinColor::Red); });
-    QTest::newRow("read fore colour") << Operation([](clsGrid &g) { g.ForeColor(1, 0); });
-    QTest::newRow("column width 4") << Operation([](clsGrid &g) { g.SetColWidth(4, 10); });
-    QTest::newRow("row height 0") << Operation([](clsGrid &g) { g.SetRowHeight(0, 10); });
-    QTest::newRow("back colour row") << Operation([](clsGrid &g) { g.BackColorRow(3, WinColor::Red); });
+    QTest::newRow("caption column 0") << Operation([](CellGrid &g) { g.setCaption(0, 1, QStringLiteral("x")); });
+    QTest::newRow("caption column 4") << Operation([](CellGrid &g) { g.setCaption(4, 1, QStringLiteral("x")); });
+    QTest::newRow("back colour row 3") << Operation([](CellGrid &g) { g.setBackColor(1, 3, WinColor::Red); });
+    QTest::newRow("read fore colour") << Operation([](CellGrid &g) { g.foreColor(1, 0); });
+    QTest::newRow("column width 4") << Operation([](CellGrid &g) { g.setColWidth(4, 10); });
+    QTest::newRow("row height 0") << Operation([](CellGrid &g) { g.setRowHeight(0, 10); });
+    QTest::newRow("back colour row") << Operation([](CellGrid &g) { g.backColorRow(3, WinColor::Red); });
 }
 
 void TestGrid::indexOutsideTheGridFailsAndStoresNothing()
 {
-    QFETCH(std::function<void(clsGrid &)>, operation);
+    QFETCH(std::function<void(CellGrid &)>, operation);
     Table table(3, 2, 40, 20);
     auto &[surface, grid] = table;
-    grid.Refresh();
+    grid.refresh();
     try {
         operation(grid);
         QFAIL("no index error");
     } catch (const RuntimeError &error) {
         QCOMPARE(error.number(), int(RuntimeError::SubscriptOutOfRange));
     }
-    QCOMPARE(QSize(grid.Width(), grid.Height()), QSize(124, 43));
-    grid.Refresh();
+    QCOMPARE(QSize(grid.width(), grid.height()), QSize(124, 43));
+    grid.refresh();
     QVERIFY(surface.lastRefresh().isEmpty());
 }
 
 void TestGrid::surfacePropertiesBeforeInitializeReport_data()
 {
-    using Operation = std::function<int(clsGrid &)>;
+    using Operation = std::function<int(CellGrid &)>;
     QTest::addColumn<Operation>("operation");
     QTest::addColumn<QString>("procedure");
-    QTest::newRow("Visible") << Operation([](clsGrid &g) { g.SetVisible(true); return 0; }) << "Visible";
-    QTest::newRow("Left") << Operation([](clsGrid &g) { return g.Left(); }) << "Left";
-    QTest::newRow("Left let") << Operation([](clsGrid &g) { g.SetLeft(5); return 0; }) << "Left";
-    QTest::newRow("Top") << Operation([](clsGrid &g) { return g.Top(); }) << "Top";
-    QTest::newRow("Width") << Operation([](clsGrid &g) { return g.Width(); }) << "Width";
-    QTest::newRow("Height") << Operation([](clsGrid &g) { return g.Height(); }) << "Height";
-    QTest::newRow("FontSize") << Operation([](clsGrid &g) { g.SetFontSize(11); return 0; }) << "FontSize";
+    QTest::newRow("Visible") << Operation([](CellGrid &g) { g.setVisible(true); return 0; }) << "Visible";
+    QTest::newRow("Left") << Operation([](CellGrid &g) { return g.left(); }) << "Left";
+    QTest::newRow("Left let") << Operation([](CellGrid &g) { g.setLeft(5); return 0; }) << "Left";
+    QTest::newRow("Top") << Operation([](CellGrid &g) { return g.top(); }) << "Top";
+    QTest::newRow("Width") << Operation([](CellGrid &g) { return g.width(); }) << "Width";
+    QTest::newRow("Height") << Operation([](CellGrid &g) { return g.height(); }) << "Height";
+    QTest::newRow("FontSize") << Operation([](CellGrid &g) { g.setFontSize(11); return 0; }) << "FontSize";
 }
 
 void TestGrid::surfacePropertiesBeforeInitializeReport()
 {
-    QFETCH(std::function<int(clsGrid &)>, operation);
+    QFETCH(std::function<int(CellGrid &)>, operation);
     RecordingUi ui;
-    clsGrid grid;
+    CellGrid grid;
     QCOMPARE(operation(grid), 0);
     QCOMPARE(ui.boxes().size(), 1);
     QCOMPARE(ui.boxes()[0].icon, Ui::Icon::Warning);
@@ -436,15 +436,15 @@ void TestGrid::surfacePropertiesAfterInitialize()
 {
     RecordingUi ui;
     RecordingSurface surface;
-    clsGrid grid;
-    grid.Initialize(&surface);
-    grid.SetLeft(12);
-    grid.SetTop(34);
-    QCOMPARE(grid.Left(), 12);
-    QCOMPARE(grid.Top(), 34);
-    grid.SetFontSize(11);
+    CellGrid grid;
+    grid.initialize(&surface);
+    grid.setLeft(12);
+    grid.setTop(34);
+    QCOMPARE(grid.left(), 12);
+    QCOMPARE(grid.top(), 34);
+    grid.setFontSize(11);
     QCOMPARE(surface.fontSize(), 11.0);
-    grid.SetVisible(false);
+    grid.setVisible(false);
     QVERIFY(!surface.isSurfaceVisible());
     QVERIFY(ui.boxes().isEmpty());
 }
@@ -471,10 +471,10 @@ void TestGrid::hitTest()
 {
     Table table(4, 2, 40, 20);
     auto &[surface, grid] = table;
-    grid.SetColWidth(2, 0);
+    grid.setColWidth(2, 0);
     QFETCH(int, x);
     QFETCH(int, y);
-    QTEST(grid.HitTest(x, y), "cell");
+    QTEST(grid.hitTest(x, y), "cell");
 }
 
 void TestGrid::pressAndReleaseOnOneCellClick_data()
@@ -496,54 +496,54 @@ void TestGrid::pressAndReleaseOnOneCellClick()
     QFETCH(int, releaseButton);
     Table table(3, 2, 40, 20);
     auto &[surface, grid] = table;
-    QSignalSpy clicks(&grid, &clsGrid::MouseClick);
+    QSignalSpy clicks(&grid, &CellGrid::MouseClick);
 
-    grid.MouseDown(2, 1, press.x(), press.y());
-    grid.MouseUp(releaseButton, 1, release.x(), release.y());
+    grid.mouseDown(2, 1, press.x(), press.y());
+    grid.mouseUp(releaseButton, 1, release.x(), release.y());
     QFETCH(bool, clicked);
     QCOMPARE(clicks.size(), clicked ? 1 : 0);
     if (clicked)
         QCOMPARE(clicks[0], (QList<QVariant>{2, 1, 2, 2}));
 
     // A release without a press of its own is no click.
-    grid.MouseUp(2, 0, press.x(), press.y());
+    grid.mouseUp(2, 0, press.x(), press.y());
     QCOMPARE(clicks.size(), clicked ? 1 : 0);
 }
 
 void TestGrid::destroyedSurfaceIsForgotten()
 {
-    clsGrid grid;
+    CellGrid grid;
     {
         RecordingSurface surface;
-        grid.Initialize(&surface);
-        grid.SetGridColRow(2, 2, 40, 20);
-        grid.SetLeft(7);
-        grid.DetachSurface();   // as the view does when it goes
+        grid.initialize(&surface);
+        grid.setGridColRow(2, 2, 40, 20);
+        grid.setLeft(7);
+        grid.detachSurface();   // as the view does when it goes
     }
-    grid.SetCaption(1, 1, QStringLiteral("kept"));
-    grid.Refresh();   // nothing to draw on, and no crash
-    QCOMPARE(grid.Caption(1, 1), QStringLiteral("kept"));
-    QCOMPARE(grid.Left(), 7);
+    grid.setCaption(1, 1, QStringLiteral("kept"));
+    grid.refresh();   // nothing to draw on, and no crash
+    QCOMPARE(grid.caption(1, 1), QStringLiteral("kept"));
+    QCOMPARE(grid.left(), 7);
 }
 
 // A grid set up before its page exists: the area attached later takes its
 // place, size, font and every cell.
 void TestGrid::areaAttachedLaterTakesTheGridAsItStands()
 {
-    clsGrid grid;
-    grid.Initialize(nullptr);
-    grid.SetGridColRow(2, 3, 40, 20);
-    grid.SetFontSize(11);
-    grid.SetCaption(2, 3, QStringLiteral("late"));
-    grid.SetTop(12);
-    grid.SetVisible(false);
-    grid.Refresh();
+    CellGrid grid;
+    grid.initialize(nullptr);
+    grid.setGridColRow(2, 3, 40, 20);
+    grid.setFontSize(11);
+    grid.setCaption(2, 3, QStringLiteral("late"));
+    grid.setTop(12);
+    grid.setVisible(false);
+    grid.refresh();
 
     RecordingSurface surface;
-    grid.AttachSurface(&surface);
+    grid.attachSurface(&surface);
     QCOMPARE(surface.surfaceTop(), 12);
     QVERIFY(!surface.isSurfaceVisible());
-    QCOMPARE(surface.size(), QSize(grid.LayoutWidth(), grid.LayoutHeight()));
+    QCOMPARE(surface.size(), QSize(grid.layoutWidth(), grid.layoutHeight()));
     QVERIFY(surface.drawnCell(2, 3));
     QCOMPARE(surface.drawnCell(2, 3)->caption, QStringLiteral("late"));
     QVERIFY(surface.drawnCell(1, 1));

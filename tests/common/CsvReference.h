@@ -20,8 +20,8 @@ namespace CsvReference {
 inline QByteArray writtenLine(const char *digits)
 {
     QByteArray line;
-    for (int i = 0; i < clsTNumber::MatchCount; ++i)
-        line += QByteArray(1, digits[i]) + (i + 1 < clsTNumber::MatchCount ? "," : "\r\n");
+    for (int i = 0; i < SingleCode::MatchCount; ++i)
+        line += QByteArray(1, digits[i]) + (i + 1 < SingleCode::MatchCount ? "," : "\r\n");
     return line;
 }
 
@@ -53,7 +53,7 @@ inline std::optional<qint32> singleOf(std::string_view line)
     if (!CsvLine::read(line, marks))
         return std::nullopt;
     qint32 code = 0;
-    clsTNumber().ByteToNo(marks, code);
+    SingleCode().bytesToCode(marks, code);
     return code;
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
 // The prize estimate written out plainly, one term at a time, as the rule
-// reads: the reference against which clsTMoney is checked, in the tests and
+// reads: the reference against which PrizeEstimator is checked, in the tests and
 // in the estimate benchmark. Header only, so that the benchmarks (which link
 // qudo_core alone) can use it too. Also a vote record shaped like a real
 // toto round.
@@ -18,19 +18,19 @@ class EstimateReference
 public:
     explicit EstimateReference(const VoteData &vote)
     {
-        const bool newRules = vote.Kaisaikai >= 435;
+        const bool newRules = vote.roundNumber >= 435;
         // (share of the pool) × (100 × 0.5 yen) × 10^28
         m_numerator = {(newRules ? 39.0 : 40.0) * 1e28, 5.0 * 1e28, (newRules ? 2.0 : 2.5) * 1e28};
         for (int i = 0; i < 14; ++i) {
-            const auto &votes = vote.Game[i + 1].Votes;
+            const auto &votes = vote.game[i + 1].votes;
             qint64 total = 0;
             for (int k = 0; k < 3; ++k)
-                total += votes[k].Count.wholeUnits();
+                total += votes[k].count.wholeUnits();
             for (int k = 0; k < 3; ++k) {
                 if (total != 0)
-                    m_share[i][k] = votes[k].Count.toDouble() / double(total) * 100;
+                    m_share[i][k] = votes[k].count.toDouble() / double(total) * 100;
                 else
-                    m_share[i][k] = vote.Kaisaikai != 0 ? 100.0 / 3 : 0.0;
+                    m_share[i][k] = vote.roundNumber != 0 ? 100.0 / 3 : 0.0;
                 m_miss[i][k] = 100 - m_share[i][k];
             }
         }
@@ -58,11 +58,11 @@ public:
 
     // A record like a real round: every outcome voted, the favourite of a
     // match between about 35 and 75 %, three million votes per match.
-    static VoteData realisticVotes(qint32 kaisaikai, quint32 seed)
+    static VoteData realisticVotes(qint32 roundNumber, quint32 seed)
     {
         QRandomGenerator random(seed);
         VoteData vote;
-        vote.Kaisaikai = kaisaikai;
+        vote.roundNumber = roundNumber;
         for (int i = 1; i <= 14; ++i) {
             const int favourite = 35 + random.bounded(41);
             const int draw = 15 + random.bounded(std::min(20, 86 - favourite));
@@ -70,19 +70,19 @@ public:
             const std::array<int, 3> percent = random.bounded(2) ? std::array{draw, favourite, other}
                                                                  : std::array{draw, other, favourite};
             for (int k = 0; k < 3; ++k)
-                vote.Game[i].Votes[k].Count = Money::fromWhole(percent[k] * 30000 + random.bounded(30000));
+                vote.game[i].votes[k].count = Money::fromWhole(percent[k] * 30000 + random.bounded(30000));
         }
         return vote;
     }
 
     // A record with the same vote counts (marks 0, 1, 2) in every match.
-    static VoteData sameVotesEverywhere(qint32 kaisaikai, const std::array<qint64, 3> &counts)
+    static VoteData sameVotesEverywhere(qint32 roundNumber, const std::array<qint64, 3> &counts)
     {
         VoteData vote;
-        vote.Kaisaikai = kaisaikai;
+        vote.roundNumber = roundNumber;
         for (int i = 1; i <= 14; ++i)
             for (int k = 0; k < 3; ++k)
-                vote.Game[i].Votes[k].Count = Money::fromWhole(counts[k]);
+                vote.game[i].votes[k].count = Money::fromWhole(counts[k]);
         return vote;
     }
 

@@ -19,25 +19,25 @@ Money prizeOf(int grade)
 ResultData result(qint32 round, const QString &outcomes)
 {
     ResultData result;
-    result.Kaisaikai = round;
+    result.roundNumber = round;
     for (int match = 1; match <= RoundData::MatchCount; ++match) {
-        ResultGame &game = result.Game[std::size_t(match)];
-        game.Home = QStringLiteral("ホーム%1").arg(match);
-        game.Away = QStringLiteral("アウェイ%1").arg(match);
+        ResultGame &game = result.game[std::size_t(match)];
+        game.home = QStringLiteral("ホーム%1").arg(match);
+        game.away = QStringLiteral("アウェイ%1").arg(match);
         game.Outcome = quint8(outcomes[match - 1].digitValue());
     }
-    for (int grade = 1; grade <= clsToto::GetMaxGrade(round); ++grade) {
-        result.Prize[std::size_t(grade)] = prizeOf(grade);
-        result.Winners[std::size_t(grade)] = Money::fromWhole(grade * 10);
+    for (int grade = 1; grade <= LotteryRules::getMaxGrade(round); ++grade) {
+        result.prize[std::size_t(grade)] = prizeOf(grade);
+        result.winners[std::size_t(grade)] = Money::fromWhole(grade * 10);
     }
-    result.SaleStart = OleDate::fromDate(QDate(2025, 1, 4));
-    result.SaleEnd = OleDate::fromDate(QDate(2025, 1, 11));
-    result.ResultDate = OleDate::fromDate(QDate(2025, 1, 13));
-    result.RefundStart = OleDate::fromDate(QDate(2025, 1, 14));
-    result.RefundEnd = OleDate::fromDate(QDate(2026, 1, 13));
-    result.Sales = Money::fromWhole(1000000000);
-    result.Units = Money::fromWhole(3333333);
-    result.Sheets = Money::fromWhole(1000000);
+    result.saleStart = OleDate::fromDate(QDate(2025, 1, 4));
+    result.saleEnd = OleDate::fromDate(QDate(2025, 1, 11));
+    result.resultDate = OleDate::fromDate(QDate(2025, 1, 13));
+    result.refundStart = OleDate::fromDate(QDate(2025, 1, 14));
+    result.refundEnd = OleDate::fromDate(QDate(2026, 1, 13));
+    result.sales = Money::fromWhole(1000000000);
+    result.units = Money::fromWhole(3333333);
+    result.sheets = Money::fromWhole(1000000);
     return result;
 }
 
@@ -50,9 +50,9 @@ ResultData cancelledRound(qint32 round)
 
 void writeResult(const ResultData &result)
 {
-    clsXmlResult xml;
+    ResultFile xml;
     xml.setResult(result);
-    xml.XmlSave(xml.GetFileName(result.Kaisaikai, result.Kumi));
+    xml.xmlSave(xml.getFileName(result.roundNumber, result.group));
 }
 
 QString missing(const QString &outcomes, int misses)

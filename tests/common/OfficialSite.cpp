@@ -77,7 +77,7 @@ void OfficialSite::pointSettingsAtDeadServer()
 
 void OfficialSite::pointSettingsAt(const QString &origin)
 {
-    SetBigSettingsDefaults();
+    setBigSettingsDefaults();
     BigSettings settings = bigSettings();
     for (QString *address : {&settings.bigOfficialScheduleUrl, &settings.bigOfficialResultUrl,
                              &settings.totoOfficialVoteUrl}) {
@@ -88,17 +88,17 @@ void OfficialSite::pointSettingsAt(const QString &origin)
     if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
         file.write(TextCodec::encodeSjis(bigSettingsText(settings)));
     file.close();
-    LoadBigSettings();
+    loadBigSettings();
 }
 
 void OfficialSite::pointUpdateHere() const
 {
-    clsQuorvelDownload::setServerHost(QStringLiteral("127.0.0.1:%1").arg(m_server.port()));
+    TeamNameUpdate::setServerHost(QStringLiteral("127.0.0.1:%1").arg(m_server.port()));
 }
 
 void OfficialSite::pointUpdateAtDeadServer()
 {
-    clsQuorvelDownload::setServerHost(QStringLiteral("127.0.0.1:%1").arg(LoopbackHttpServer::unusedPort()));
+    TeamNameUpdate::setServerHost(QStringLiteral("127.0.0.1:%1").arg(LoopbackHttpServer::unusedPort()));
 }
 
 void OfficialSite::serve(const QString &address, const QByteArray &body)
@@ -195,7 +195,7 @@ QString unpublishedBox(int round, const QString &kind)
 
 ScheduleData heldSchedule(int round)
 {
-    clsSchedule schedule;
-    schedule.Initialize();
-    return schedule.GetSchedule(round, QString(), RoundWorkflow::FromFile, false) ? schedule.Schedule() : ScheduleData();
+    ScheduleWorkflow schedule;
+    schedule.initialize();
+    return schedule.getSchedule(round, QString(), RoundWorkflow::FromFile, false) ? schedule.schedule() : ScheduleData();
 }

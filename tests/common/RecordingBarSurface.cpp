@@ -5,11 +5,11 @@
 RecordingBarSurface::~RecordingBarSurface()
 {
     if (m_bars)
-        m_bars->DetachSurface();
+        m_bars->detachSurface();
 }
 
 void RecordingBarSurface::click(int index)
 {
     if (m_bars)
-        m_bars->BarClick(index);
+        m_bars->barClick(index);
 }

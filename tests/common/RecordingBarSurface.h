@@ -10,10 +10,10 @@ class RecordingBarSurface : public BarSurface
 public:
     ~RecordingBarSurface() override;
 
-    void attachBars(clsTGraphEx *bars) override { m_bars = bars; }
+    void attachBars(VoteBars *bars) override { m_bars = bars; }
     void drawBars(const QList<BarDrawing> &bars) override { m_drawings.append(bars); }
 
-    clsTGraphEx *bars() const { return m_bars; }
+    VoteBars *bars() const { return m_bars; }
     int refreshes() const { return int(m_drawings.size()); }
     // The bars of the last refresh; empty before the first.
     QList<BarDrawing> lastBars() const { return m_drawings.isEmpty() ? QList<BarDrawing>{} : m_drawings.last(); }
@@ -21,6 +21,6 @@ public:
     void click(int index);
 
 private:
-    clsTGraphEx *m_bars = nullptr;
+    VoteBars *m_bars = nullptr;
     QList<QList<BarDrawing>> m_drawings;
 };

@@ -5,7 +5,7 @@
 RecordingSheetSurface::~RecordingSheetSurface()
 {
     if (m_sheet)
-        m_sheet->DetachSurface();
+        m_sheet->detachSurface();
 }
 
 void RecordingSheetSurface::paintBackground(const SheetBackground &background)
@@ -48,20 +48,20 @@ QVariant RecordingSheetSurface::picture(int mark, bool marked)
     return QString::number(mark) + (marked ? QStringLiteral("*") : QString());
 }
 
-void RecordingSheetSurface::givePictures(clsTSingleDraw &sheet)
+void RecordingSheetSurface::givePictures(MarkSheet &sheet)
 {
-    for (int mark = 0; mark < clsTSingleDraw::Marks; ++mark)
+    for (int mark = 0; mark < MarkSheet::Marks; ++mark)
         for (const bool marked : {false, true})
-            sheet.SetImage(mark, marked ? 1 : 0, picture(mark, marked));
+            sheet.setImage(mark, marked ? 1 : 0, picture(mark, marked));
 }
 
 QString RecordingSheetSurface::markedMarks(int slot) const
 {
     QString marks;
-    for (int match = 0; match < clsTSingleDraw::Matches; ++match) {
+    for (int match = 0; match < MarkSheet::Matches; ++match) {
         QChar shown = u'-';
-        for (int mark = 0; mark < clsTSingleDraw::Marks; ++mark) {
-            if (box(clsTSingleDraw::MarkTag(slot, mark, match)).picture != picture(mark, true))
+        for (int mark = 0; mark < MarkSheet::Marks; ++mark) {
+            if (box(MarkSheet::markTag(slot, mark, match)).picture != picture(mark, true))
                 continue;
             shown = shown == u'-' ? QChar(u'0' + mark) : QChar(u'?');
         }

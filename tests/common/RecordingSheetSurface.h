@@ -28,7 +28,7 @@ public:
 
     ~RecordingSheetSurface() override;
 
-    void attachSheet(clsTSingleDraw *sheet) override { m_sheet = sheet; }
+    void attachSheet(MarkSheet *sheet) override { m_sheet = sheet; }
     void paintBackground(const SheetBackground &background) override;
     void placeNumber(int slot, const QRectF &rect, double fontPoints) override;
     void showNumber(int slot, const QString &text, quint32 foreColor, quint32 backColor) override;
@@ -37,12 +37,12 @@ public:
     // The six mark pictures tests register: the mark's digit, with "*" after
     // it when marked.
     static QVariant picture(int mark, bool marked);
-    static void givePictures(clsTSingleDraw &sheet);
+    static void givePictures(MarkSheet &sheet);
     // Per match of a column, the digit of the box shown marked; "-" for none,
     // "?" when more than one box of the match is marked.
     QString markedMarks(int slot) const;
 
-    clsTSingleDraw *sheet() const { return m_sheet; }
+    MarkSheet *sheet() const { return m_sheet; }
     const SheetBackground &background() const { return m_background; }
     int backgroundPaints() const { return m_backgroundPaints; }
     const Number &number(int slot) const { return m_numbers.at(std::size_t(slot)); }
@@ -55,7 +55,7 @@ public:
     void clearBoxLog() { m_boxLog.clear(); }
 
 private:
-    clsTSingleDraw *m_sheet = nullptr;
+    MarkSheet *m_sheet = nullptr;
     SheetBackground m_background;
     int m_backgroundPaints = 0;
     std::array<Number, 10> m_numbers;

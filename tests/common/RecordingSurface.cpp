@@ -5,7 +5,7 @@
 RecordingSurface::~RecordingSurface()
 {
     if (m_grid)
-        m_grid->DetachSurface();
+        m_grid->detachSurface();
 }
 
 void RecordingSurface::resizeSurface(int width, int height)
@@ -54,6 +54,6 @@ void RecordingSurface::click(int button, int shift, int x, int y)
 {
     if (!m_grid)
         return;
-    m_grid->MouseDown(button, shift, x, y);
-    m_grid->MouseUp(button, shift, x, y);
+    m_grid->mouseDown(button, shift, x, y);
+    m_grid->mouseUp(button, shift, x, y);
 }

@@ -19,7 +19,7 @@ public:
 
     ~RecordingSurface() override;
 
-    void attachGrid(clsGrid *grid) override { m_grid = grid; }
+    void attachGrid(CellGrid *grid) override { m_grid = grid; }
     void resizeSurface(int width, int height) override;
     bool isSurfaceVisible() const override { return m_visible; }
     void setSurfaceVisible(bool visible) override { m_visible = visible; }
@@ -30,7 +30,7 @@ public:
     void drawCells(const QList<GridCellDrawing> &cells) override;
     int popupMenu(const QStringList &items) override;
 
-    clsGrid *grid() const { return m_grid; }
+    CellGrid *grid() const { return m_grid; }
     QSize size() const { return m_size; }
     int resizes() const { return m_resizes; }
     double fontSize() const { return m_fontSize; }
@@ -49,7 +49,7 @@ public:
     void click(int button, int shift, int x, int y);
 
 private:
-    clsGrid *m_grid = nullptr;
+    CellGrid *m_grid = nullptr;
     QSize m_size;
     int m_resizes = 0;
     bool m_visible = false;

@@ -4,17 +4,17 @@
 #include <QStringList>
 
 class SingleListStore;
-class clsTSingle;
+class SinglesPageController;
 
 // What the list store tells and which pages the singles view shows, in the
-// order they happen: "ChangeValue 3 19", "ChangeFrame", "ChangeCount 11",
+// order they happen: "ChangeValue 3 19", "changeFrame", "changeCount 11",
 // "page 2／2".
 class SinglesLog : public QObject
 {
     Q_OBJECT
 
 public:
-    SinglesLog(SingleListStore &list, clsTSingle &view);
+    SinglesLog(SingleListStore &list, SinglesPageController &view);
 
     QStringList lines;
 };

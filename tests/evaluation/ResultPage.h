@@ -19,8 +19,8 @@ struct ResultPage
     RecordingSurface grade;
     RecordingSurface multi;
     RecordingSurface count;
-    RecordingSurface kakutei;
-    clsTResult result;
+    RecordingSurface confirmed;
+    CheckPageController result;
 
     // Stand-ins for the four state pictures: hit, cancelled, miss, winning grade code.
     static QList<QVariant> pictures()
@@ -28,15 +28,15 @@ struct ResultPage
         return {QStringLiteral("hit"), QStringLiteral("cancelled"), QStringLiteral("miss"), QStringLiteral("winning")};
     }
 
-    ResultPage() { result.Initialize(&grid, &grade, &multi, &count, &kakutei, nullptr, pictures()); }
+    ResultPage() { result.initialize(&grid, &grade, &multi, &count, &confirmed, nullptr, pictures()); }
 
-    void setSingles(const std::vector<qint32> &codes) { result.SetSingle(qint32(codes.size()), codes); }
+    void setSingles(const std::vector<qint32> &codes) { result.setSingle(qint32(codes.size()), codes); }
 
     // The point in the middle of a selector cell.
     QPoint selectorCell(int col, int row) const
     {
-        const clsGrid &g = result.MultiResult().Grid();
-        return {g.ColLeft(col) + g.ColWidth(col) / 2, g.RowTop(row) + g.RowHeight(row) / 2};
+        const CellGrid &g = result.multiResult().grid();
+        return {g.colLeft(col) + g.colWidth(col) / 2, g.rowTop(row) + g.rowHeight(row) / 2};
     }
     // Clicks the selector cell of a 1-based match and an outcome code.
     void clickSelector(int match, int outcome, int button = 1)
@@ -50,21 +50,21 @@ struct ResultPage
 // A single from its 14 marks written as text, match 1 first ("10201...").
 inline qint32 singleOf(const QString &marks)
 {
-    std::array<qint32, 14> kousei{};
+    std::array<qint32, 14> markCodes{};
     for (int i = 0; i < 14; ++i)
-        kousei[std::size_t(i)] = marks[i].digitValue();
+        markCodes[std::size_t(i)] = marks[i].digitValue();
     qint32 code = 0;
-    clsTNumber().LongToNo(kousei, code);
+    SingleCode().intsToCode(markCodes, code);
     return code;
 }
 
 // A result of a round with the outcomes of its matches, match 1 first.
-inline ResultData resultOf(qint32 kaisaikai, const QString &outcomes)
+inline ResultData resultOf(qint32 roundNumber, const QString &outcomes)
 {
     ResultData result;
-    result.Kaisaikai = kaisaikai;
+    result.roundNumber = roundNumber;
     for (int i = 0; i < outcomes.size() && i < 14; ++i)
-        result.Game[std::size_t(i + 1)].Outcome = quint8(outcomes[i].digitValue());
+        result.game[std::size_t(i + 1)].Outcome = quint8(outcomes[i].digitValue());
     return result;
 }
 

@@ -54,14 +54,14 @@ void TestPrizeTables::cleanup()
 ResultData TestPrizeTables::result1478()
 {
     ResultData result;
-    result.Kaisaikai = 1478;
+    result.roundNumber = 1478;
     const qint64 prize[] = {600000000, 12345678, 123456, 7890, 1234, 0};
     const qint64 winners[] = {2, 15, 1234, 23456, 345678, 0};
     const qint64 carryOver[] = {1234567890, 0, 0, 0, 0, 0};
     for (int grade = 1; grade <= 6; ++grade) {
-        result.Prize[std::size_t(grade)] = Money::fromWhole(prize[grade - 1]);
-        result.Winners[std::size_t(grade)] = Money::fromWhole(winners[grade - 1]);
-        result.CarryOver[std::size_t(grade)] = Money::fromWhole(carryOver[grade - 1]);
+        result.prize[std::size_t(grade)] = Money::fromWhole(prize[grade - 1]);
+        result.winners[std::size_t(grade)] = Money::fromWhole(winners[grade - 1]);
+        result.carryOver[std::size_t(grade)] = Money::fromWhole(carryOver[grade - 1]);
     }
     return result;
 }
@@ -83,52 +83,52 @@ void TestPrizeTables::amountText_data()
 void TestPrizeTables::amountText()
 {
     QFETCH(QString, amount);
-    QTEST(clsTResultKakutei::AmountText(*Money::parse(amount)), "text");
+    QTEST(ConfirmedPrizeTable::amountText(*Money::parse(amount)), "text");
 }
 
 void TestPrizeTables::prizeTableLayout()
 {
     RecordingSurface surface;
-    clsTResultKakutei table;
-    table.Initialize(&surface, 40, 21);
-    const clsGrid &grid = table.Grid();
-    QCOMPARE(grid.Cols(), 6);
-    QCOMPARE(grid.Rows(), 8);
-    QCOMPARE((QList<int>{grid.ColWidth(1), grid.ColWidth(2), grid.ColWidth(3), grid.ColWidth(4), grid.ColWidth(5),
-                         grid.ColWidth(6)}),
+    ConfirmedPrizeTable table;
+    table.initialize(&surface, 40, 21);
+    const CellGrid &grid = table.grid();
+    QCOMPARE(grid.cols(), 6);
+    QCOMPARE(grid.rows(), 8);
+    QCOMPARE((QList<int>{grid.colWidth(1), grid.colWidth(2), grid.colWidth(3), grid.colWidth(4), grid.colWidth(5),
+                         grid.colWidth(6)}),
              (QList<int>{40, 110, 100, 120, 100, 100}));
-    QCOMPARE(grid.RowHeight(1), 20);
+    QCOMPARE(grid.rowHeight(1), 20);
     QCOMPARE(surface.size(), QSize(41 + 111 + 101 + 121 + 101 + 101 + 1, 21 + 7 * 22 + 1));
     QCOMPARE(surface.fontSize(), 10.0);
     QCOMPARE(row(grid, 1, 1, 6), (QStringList{"", "当せん金", "当せん口数", "繰越金", "当せん口数", "当せん金額"}));
     QCOMPARE(column(grid, 1, 2, 8), (QStringList{"1等", "2等", "3等", "4等", "5等", "6等", "合計"}));
-    QCOMPARE(grid.BackColor(4, 1), WinColor::ButtonFace);
+    QCOMPARE(grid.backColor(4, 1), WinColor::ButtonFace);
     QCOMPARE(backColors(grid, 2, 2, 8),
              (QList<quint32>{WinColor::White, WinColor::LightYellow, WinColor::White, WinColor::LightYellow,
                              WinColor::White, WinColor::LightYellow, WinColor::White}));
     for (int r = 1; r <= 8; ++r) {
-        QCOMPARE(grid.ForeColor(5, r), WinColor::Blue);
-        QCOMPARE(grid.ForeColor(6, r), WinColor::Blue);
-        QCOMPARE(grid.ForeColor(4, r), WinColor::Black);
-        QCOMPARE(grid.Alignment(1, r), qint16(clsGrid::AlignCenter));
+        QCOMPARE(grid.foreColor(5, r), WinColor::Blue);
+        QCOMPARE(grid.foreColor(6, r), WinColor::Blue);
+        QCOMPARE(grid.foreColor(4, r), WinColor::Black);
+        QCOMPARE(grid.Alignment(1, r), qint16(CellGrid::AlignCenter));
         for (int c = 2; c <= 6; ++c)
-            QCOMPARE(grid.Alignment(c, r), qint16(r == 1 ? clsGrid::AlignCenter : clsGrid::AlignRight));
+            QCOMPARE(grid.Alignment(c, r), qint16(r == 1 ? CellGrid::AlignCenter : CellGrid::AlignRight));
     }
 }
 
 void TestPrizeTables::prizeTableFigures()
 {
     RecordingSurface surface;
-    clsTResultKakutei table;
-    table.Initialize(&surface, 40, 21);
-    table.SetResult(result1478());
+    ConfirmedPrizeTable table;
+    table.initialize(&surface, 40, 21);
+    table.setResult(result1478());
     GradeCounts counts{};
     counts[0] = 1;
     counts[2] = 3;
     counts[5] = 40;
     counts[9] = 7;   // grade code 10 wins nothing and is not shown
-    table.SetValue(counts);
-    const clsGrid &grid = table.Grid();
+    table.setValue(counts);
+    const CellGrid &grid = table.grid();
     QCOMPARE(column(grid, 2, 2, 8), (QStringList{"600,000,000 ", "12,345,678 ", "123,456 ", "7,890 ", "1,234 ", "0 ",
                                                   // the whole payout: prize times winners, summed
                                                   "2,149,164,366 "}));
@@ -142,7 +142,7 @@ void TestPrizeTables::prizeTableFigures()
 
 void TestPrizeTables::prizeTableUserColumnsByRound_data()
 {
-    QTest::addColumn<int>("kaisaikai");
+    QTest::addColumn<int>("roundNumber");
     QTest::addColumn<int>("blueGrades");
     QTest::newRow("round 421") << 421 << 4;
     QTest::newRow("round 500") << 500 << 5;
@@ -151,49 +151,49 @@ void TestPrizeTables::prizeTableUserColumnsByRound_data()
 
 void TestPrizeTables::prizeTableUserColumnsByRound()
 {
-    QFETCH(int, kaisaikai);
+    QFETCH(int, roundNumber);
     QFETCH(int, blueGrades);
     RecordingSurface surface;
-    clsTResultKakutei table;
-    table.Initialize(&surface, 40, 21);
+    ConfirmedPrizeTable table;
+    table.initialize(&surface, 40, 21);
     ResultData result = result1478();
-    table.SetResult(result);   // six blue grades first
-    result.Kaisaikai = kaisaikai;
-    table.SetResult(result);
+    table.setResult(result);   // six blue grades first
+    result.roundNumber = roundNumber;
+    table.setResult(result);
     for (int grade = 1; grade <= 6; ++grade) {
         const quint32 expected = grade <= blueGrades ? WinColor::Blue : WinColor::Black;
-        QCOMPARE(table.Grid().ForeColor(5, grade + 1), expected);
-        QCOMPARE(table.Grid().ForeColor(6, grade + 1), expected);
+        QCOMPARE(table.grid().foreColor(5, grade + 1), expected);
+        QCOMPARE(table.grid().foreColor(6, grade + 1), expected);
     }
-    QCOMPARE(table.Grid().ForeColor(5, 8), WinColor::Blue);
+    QCOMPARE(table.grid().foreColor(5, 8), WinColor::Blue);
 }
 
 void TestPrizeTables::zeroPrizeOfOneGrade()
 {
     RecordingSurface surface;
-    clsTResultKakutei table;
-    table.Initialize(&surface, 40, 21);
+    ConfirmedPrizeTable table;
+    table.initialize(&surface, 40, 21);
     ResultData result = result1478();
-    result.Kaisaikai = 421;
-    result.Prize[2] = Money();   // no 2等 winner
-    table.SetResult(result);
+    result.roundNumber = 421;
+    result.prize[2] = Money();   // no 2等 winner
+    table.setResult(result);
     GradeCounts counts{};
     counts[1] = 2;
-    table.SetValue(counts);
-    QCOMPARE(table.Grid().Caption(2, 3), QStringLiteral("0 "));
-    QCOMPARE(table.Grid().Caption(6, 3), QStringLiteral("0 "));
-    QCOMPARE(table.Grid().Caption(5, 3), QStringLiteral("2 "));
-    QCOMPARE(table.Grid().Caption(3, 3), QStringLiteral("15 "));
+    table.setValue(counts);
+    QCOMPARE(table.grid().caption(2, 3), QStringLiteral("0 "));
+    QCOMPARE(table.grid().caption(6, 3), QStringLiteral("0 "));
+    QCOMPARE(table.grid().caption(5, 3), QStringLiteral("2 "));
+    QCOMPARE(table.grid().caption(3, 3), QStringLiteral("15 "));
 }
 
 void TestPrizeTables::allZeroTableShowsOnlyHeadings()
 {
     RecordingSurface surface;
-    clsTResultKakutei table;
-    table.Initialize(&surface, 40, 21);
-    table.SetResult(result1478());
-    table.Clear();
-    const clsGrid &grid = table.Grid();
+    ConfirmedPrizeTable table;
+    table.initialize(&surface, 40, 21);
+    table.setResult(result1478());
+    table.clear();
+    const CellGrid &grid = table.grid();
     for (int c = 2; c <= 6; ++c)
         QCOMPARE(column(grid, c, 2, 8), QStringList(7, QString()));
     QCOMPARE(column(grid, 1, 2, 8), (QStringList{"1等", "2等", "3等", "4等", "5等", "6等", "合計"}));
@@ -201,12 +201,12 @@ void TestPrizeTables::allZeroTableShowsOnlyHeadings()
     // Counters alone make it show again, zeros included.
     GradeCounts counts{};
     counts[14] = 5;   // only losing singles: still all zero
-    table.SetValue(counts);
-    QCOMPARE(grid.Caption(5, 8), QString());
+    table.setValue(counts);
+    QCOMPARE(grid.caption(5, 8), QString());
     counts[3] = 1;
-    table.SetValue(counts);
+    table.setValue(counts);
     QCOMPARE(column(grid, 5, 2, 8), (QStringList{"0 ", "0 ", "0 ", "1 ", "0 ", "0 ", "1 "}));
-    QCOMPARE(grid.Caption(2, 2), QStringLiteral("0 "));
+    QCOMPARE(grid.caption(2, 2), QStringLiteral("0 "));
 }
 
 // ---- result grid ----
@@ -214,14 +214,14 @@ void TestPrizeTables::allZeroTableShowsOnlyHeadings()
 void TestPrizeTables::resultGridLayout()
 {
     RecordingSurface surface;
-    clsTResultGrid table;
-    table.Initialize(&surface, 25, 21);
-    const clsGrid &grid = table.Grid();
-    QCOMPARE(grid.Cols(), 10);
-    QCOMPARE(grid.Rows(), 16);
+    ResultGrid table;
+    table.initialize(&surface, 25, 21);
+    const CellGrid &grid = table.grid();
+    QCOMPARE(grid.cols(), 10);
+    QCOMPARE(grid.rows(), 16);
     QCOMPARE(row(grid, 1, 1, 10), (QStringList{"1", "2", "3", "4", "5", "6", "7", "8", "9", "10"}));
-    QCOMPARE(grid.BackColor(10, 1), WinColor::ButtonFace);
-    QCOMPARE(grid.RowHeight(1), 20);
+    QCOMPARE(grid.backColor(10, 1), WinColor::ButtonFace);
+    QCOMPARE(grid.rowHeight(1), 20);
     QCOMPARE(surface.size(), QSize(10 * 26 + 1, 21 + 15 * 22 + 1));
     QCOMPARE(surface.fontSize(), 11.0);
     QCOMPARE(surface.refreshes().size(), 1);
@@ -242,28 +242,28 @@ void TestPrizeTables::resultGridMarksAndHits()
 {
     QFETCH(int, hit);
     RecordingSurface surface;
-    clsTResultGrid table;
-    table.Initialize(&surface, 25, 21);
-    clsTResultGrid::Marks marks{};
-    clsTResultGrid::Hits hits{};
+    ResultGrid table;
+    table.initialize(&surface, 25, 21);
+    ResultGrid::Marks marks{};
+    ResultGrid::Hits hits{};
     for (int match = 0; match < 14; ++match) {
         marks[std::size_t(match)] = quint8(match % 3);
         hits[std::size_t(match)] = match == 6 ? quint8(hit) : 1;
     }
     marks[14] = 2;
-    table.SetValue(4, marks, hits, 609);
-    const clsGrid &grid = table.Grid();
+    table.setValue(4, marks, hits, 609);
+    const CellGrid &grid = table.grid();
     QCOMPARE(column(grid, 5, 2, 16),
              (QStringList{"0", "1", "2", "0", "1", "2", "0", "1", "2", "0", "1", "2", "0", "1", "2"}));
-    QTEST(grid.BackColor(5, 8), "color");
-    QCOMPARE(grid.BackColor(5, 7), WinColor::Blue);
-    QCOMPARE(grid.BackColor(4, 8), WinColor::White);   // other columns untouched
+    QTEST(grid.backColor(5, 8), "color");
+    QCOMPARE(grid.backColor(5, 7), WinColor::Blue);
+    QCOMPARE(grid.backColor(4, 8), WinColor::White);   // other columns untouched
 }
 
 void TestPrizeTables::resultGridGradeCodeByRound_data()
 {
     QTest::addColumn<int>("gradeCode");
-    QTest::addColumn<int>("kaisaikai");
+    QTest::addColumn<int>("roundNumber");
     QTest::addColumn<quint32>("color");
     QTest::newRow("14 hits, round 609") << 1 << 609 << WinColor::Green;
     QTest::newRow("grade code 6, round 609") << 6 << 609 << WinColor::Green;
@@ -276,61 +276,61 @@ void TestPrizeTables::resultGridGradeCodeByRound_data()
 void TestPrizeTables::resultGridGradeCodeByRound()
 {
     QFETCH(int, gradeCode);
-    QFETCH(int, kaisaikai);
+    QFETCH(int, roundNumber);
     RecordingSurface surface;
-    clsTResultGrid table;
-    table.Initialize(&surface, 25, 21);
-    clsTResultGrid::Marks marks{};
+    ResultGrid table;
+    table.initialize(&surface, 25, 21);
+    ResultGrid::Marks marks{};
     marks[14] = quint8(gradeCode);
-    table.SetValue(0, marks, clsTResultGrid::Hits{}, kaisaikai);
-    QCOMPARE(table.Grid().Caption(1, 16), QString::number(gradeCode));
-    QTEST(table.Grid().BackColor(1, 16), "color");
+    table.setValue(0, marks, ResultGrid::Hits{}, roundNumber);
+    QCOMPARE(table.grid().caption(1, 16), QString::number(gradeCode));
+    QTEST(table.grid().backColor(1, 16), "color");
 }
 
 void TestPrizeTables::resultGridPartPage()
 {
     RecordingSurface surface;
-    clsTResultGrid table;
-    table.Initialize(&surface, 25, 21);
-    clsTResultGrid::Marks marks{};
+    ResultGrid table;
+    table.initialize(&surface, 25, 21);
+    ResultGrid::Marks marks{};
     marks.fill(1);
-    clsTResultGrid::Hits hits{};
+    ResultGrid::Hits hits{};
     hits.fill(0);
     for (int no = 0; no < 10; ++no)
-        table.SetValue(no, marks, hits, 609);   // a full page first
+        table.setValue(no, marks, hits, 609);   // a full page first
     for (int no = 0; no < 3; ++no)
-        table.SetValue(no, marks, hits, 609);
+        table.setValue(no, marks, hits, 609);
     for (int no = 3; no < 10; ++no)
-        table.SetClear(no);
-    table.Refresh();
-    const clsGrid &grid = table.Grid();
+        table.setClear(no);
+    table.refresh();
+    const CellGrid &grid = table.grid();
     for (int col = 1; col <= 10; ++col) {
         const bool filled = col <= 3;
         QCOMPARE(column(grid, col, 2, 16), QStringList(15, filled ? QStringLiteral("1") : QString()));
-        QCOMPARE(grid.BackColor(col, 9), filled ? WinColor::Red : WinColor::White);
-        QCOMPARE(grid.BackColor(col, 16), filled ? WinColor::Green : WinColor::White);
-        QCOMPARE(grid.Caption(col, 1), QString::number(col));
+        QCOMPARE(grid.backColor(col, 9), filled ? WinColor::Red : WinColor::White);
+        QCOMPARE(grid.backColor(col, 16), filled ? WinColor::Green : WinColor::White);
+        QCOMPARE(grid.caption(col, 1), QString::number(col));
     }
-    table.Clear();
+    table.clear();
     QCOMPARE(column(grid, 1, 2, 16), QStringList(15, QString()));
-    QCOMPARE(grid.BackColor(1, 2), WinColor::White);
+    QCOMPARE(grid.backColor(1, 2), WinColor::White);
 }
 
 void TestPrizeTables::resultGridPicturesAndRefresh()
 {
     RecordingSurface surface;
-    clsTResultGrid table;
-    table.Initialize(&surface, 25, 21);
-    table.SetColorImage(QStringLiteral("hit"), WinColor::Blue);
-    table.SetColorImage(QStringLiteral("winning grade"), WinColor::Green);
-    clsTResultGrid::Marks marks{};
+    ResultGrid table;
+    table.initialize(&surface, 25, 21);
+    table.setColorImage(QStringLiteral("hit"), WinColor::Blue);
+    table.setColorImage(QStringLiteral("winning grade"), WinColor::Green);
+    ResultGrid::Marks marks{};
     marks[14] = 1;
-    clsTResultGrid::Hits hits{};
+    ResultGrid::Hits hits{};
     hits.fill(1);
     const int refreshes = surface.refreshes().size();
-    table.SetValue(0, marks, hits, 609);
+    table.setValue(0, marks, hits, 609);
     QCOMPARE(surface.refreshes().size(), refreshes);   // filling a column draws nothing yet
-    table.Refresh();
+    table.refresh();
     QCOMPARE(surface.lastRefresh().size(), 15);
     QCOMPARE(surface.drawnCell(1, 2)->picture, QVariant(QStringLiteral("hit")));
     QCOMPARE(surface.drawnCell(1, 16)->picture, QVariant(QStringLiteral("winning grade")));

@@ -93,7 +93,7 @@ void TestResultAssumptions::fileNames()
 void TestResultAssumptions::userChangeIsSaved()
 {
     ResultPage page;
-    page.result.SetResultData(512, QStringLiteral("A"), ResultData(), false);
+    page.result.setResultData(512, QStringLiteral("A"), ResultData(), false);
     QVERIFY(!m_app->exists(QStringLiteral("SysData/Temp/BIG_Result_512_A.dat")));
     page.clickSelector(1, 1);   // assumes a home win in match 1
     QList<QList<int>> expected = noneKnown();
@@ -122,10 +122,10 @@ void TestResultAssumptions::nothingSavedWithoutUserChange()
     QFETCH(bool, withResult);
     QFETCH(bool, userClick);
     ResultPage page;
-    page.result.SetResultData(round, {}, withResult ? resultOf(round, Outcomes1478) : ResultData(), false);
+    page.result.setResultData(round, {}, withResult ? resultOf(round, Outcomes1478) : ResultData(), false);
     page.setSingles({0, 1});
-    page.result.SetNextData();
-    page.result.SetAlltData();
+    page.result.setNextData();
+    page.result.setAllData();
     if (userClick)
         page.clickSelector(2, 2);
     QVERIFY(!QDir(m_app->filePath(QStringLiteral("SysData/Temp"))).exists()
@@ -140,15 +140,15 @@ void TestResultAssumptions::savedAssumptionsComeBack()
     const QByteArray bytes = TestFiles::sjis(fileText(lines));
     m_app->writeFile(QStringLiteral("SysData/Temp/BIG_Result_1479.dat"), bytes);
     ResultPage page;
-    page.result.SetResultData(1479, {}, ResultData(), false);
-    QCOMPARE(page.result.MultiResult().GetValue(), tableOf(lines));
-    QCOMPARE(page.result.MultiResult().Grid().Caption(2, 4), QStringLiteral("○"));
+    page.result.setResultData(1479, {}, ResultData(), false);
+    QCOMPARE(page.result.multiResult().getValue(), tableOf(lines));
+    QCOMPARE(page.result.multiResult().grid().caption(2, 4), QStringLiteral("○"));
     // Match 3 assumed "0": a single with "1" there misses it.
     page.setSingles({singleOf(QStringLiteral("00000000000000")), singleOf(QStringLiteral("00100000000000"))});
-    QCOMPARE(page.result.GradeCode(0), quint8(1));
-    QCOMPARE(page.result.GradeCode(1), quint8(2));
+    QCOMPARE(page.result.gradeCode(0), quint8(1));
+    QCOMPARE(page.result.gradeCode(1), quint8(2));
     // Showing the round again changes nothing and writes nothing.
-    page.result.SetResultData(1479, {}, ResultData(), false);
+    page.result.setResultData(1479, {}, ResultData(), false);
     QCOMPARE(m_app->readFile(QStringLiteral("SysData/Temp/BIG_Result_1479.dat")), bytes);
 }
 
@@ -158,10 +158,10 @@ void TestResultAssumptions::resultDeletesTheFile()
     lines[0] = {0, 0, 2};
     m_app->writeFile(QStringLiteral("SysData/Temp/BIG_Result_1478.dat"), TestFiles::sjis(fileText(lines)));
     ResultPage page;
-    page.result.SetResultData(1478, {}, resultOf(1478, Outcomes1478), false);
+    page.result.setResultData(1478, {}, resultOf(1478, Outcomes1478), false);
     QVERIFY(!m_app->exists(QStringLiteral("SysData/Temp/BIG_Result_1478.dat")));
     // The official result replaces the assumptions: nothing is shown until revealed.
-    QCOMPARE(page.result.MultiResult().GetValue(), GameStateTable{});
+    QCOMPARE(page.result.multiResult().getValue(), GameStateTable{});
 }
 
 void TestResultAssumptions::malformedFile_data()
@@ -207,13 +207,13 @@ void TestResultAssumptions::malformedFile()
     RecordingUi ui;
     m_app->writeFile(QStringLiteral("SysData/Temp/BIG_Result_1479.dat"), TestFiles::sjis(text));
     ResultPage page;
-    page.result.SetResultData(1479, {}, ResultData(), false);
+    page.result.setResultData(1479, {}, ResultData(), false);
     QCOMPARE(ui.boxes().size(), 1);
     QCOMPARE(ui.boxes()[0].icon, Ui::Icon::Error);
     QCOMPARE(ui.boxes()[0].title, QStringLiteral("QUDO / clsTResult / LoadResultTemp"));
     QVERIFY2(ui.boxes()[0].text.endsWith(QStringLiteral(" ( %1 )").arg(number)), qPrintable(ui.boxes()[0].text));
     // The values read before the fault are used, and the file stays as it was.
-    QCOMPARE(page.result.MultiResult().GetValue(), tableOf(read));
+    QCOMPARE(page.result.multiResult().getValue(), tableOf(read));
     QCOMPARE(m_app->readFile(QStringLiteral("SysData/Temp/BIG_Result_1479.dat")), TestFiles::sjis(text));
 }
 

@@ -20,7 +20,7 @@ int missesOf(qint32 code, const HitTable &hits)
 
 std::vector<qint32> everySingle()
 {
-    std::vector<qint32> codes(static_cast<std::size_t>(clsTNumber::CodeCount));
+    std::vector<qint32> codes(static_cast<std::size_t>(SingleCode::CodeCount));
     std::iota(codes.begin(), codes.end(), 0);
     return codes;
 }
@@ -60,7 +60,7 @@ void TestResultGrader::hitTable()
     state[1] = {2, 0, 0};   // "0" assumed
     state[2] = {3, 3, 3};   // cancelled
     state[3] = {0, 2, 2};   // two outcomes assumed
-    const HitTable hits = ResultGrader::MakeHitTable(state);
+    const HitTable hits = ResultGrader::makeHitTable(state);
     QCOMPARE(hits[0], (std::array<quint8, 3>{0, 1, 0}));
     QCOMPARE(hits[1], (std::array<quint8, 3>{2, 0, 0}));
     QCOMPARE(hits[2], (std::array<quint8, 3>{3, 3, 3}));
@@ -73,9 +73,9 @@ void TestResultGrader::everySingleAgainstAFixedOutcome()
 {
     const std::vector<qint32> codes = everySingle();
     ResultGrader grader;
-    grader.resize(clsTNumber::CodeCount);
-    grader.decode(codes, 0, clsTNumber::CodeCount);
-    const HitTable hits = ResultGrader::MakeHitTable(decided({1, 0, 2, 2, 1, 0, 0, 1, 2, 1, 1, 0, 2, 0}));
+    grader.resize(SingleCode::CodeCount);
+    grader.decode(codes, 0, SingleCode::CodeCount);
+    const HitTable hits = ResultGrader::makeHitTable(decided({1, 0, 2, 2, 1, 0, 0, 1, 2, 1, 1, 0, 2, 0}));
     const GradeCounts counts = grader.grade(hits);
     // m misses: choose the m matches, then one of the two wrong marks in each.
     qint64 binomial = 1;
@@ -83,11 +83,11 @@ void TestResultGrader::everySingleAgainstAFixedOutcome()
         QCOMPARE(qint64(counts[std::size_t(misses)]), binomial << misses);
         binomial = binomial * (14 - misses) / (misses + 1);
     }
-    QCOMPARE(ResultGrader::GradeCodes(codes, hits), counts);
-    for (qint32 code = 0; code < clsTNumber::CodeCount; code += 997)
+    QCOMPARE(ResultGrader::gradeCodes(codes, hits), counts);
+    for (qint32 code = 0; code < SingleCode::CodeCount; code += 997)
         QCOMPARE(int(grader.gradeCode(code)), 1 + missesOf(code, hits));
-    QCOMPARE(int(grader.gradeCode(clsTNumber::MaxCode)), 1 + missesOf(clsTNumber::MaxCode, hits));
-    QCOMPARE(int(grader.mark(clsTNumber::MaxCode, 13)), 2);
+    QCOMPARE(int(grader.gradeCode(SingleCode::MaxCode)), 1 + missesOf(SingleCode::MaxCode, hits));
+    QCOMPARE(int(grader.mark(SingleCode::MaxCode, 13)), 2);
     QCOMPARE(int(grader.marksOfMatch(0)[4]), 1);
 }
 
@@ -104,7 +104,7 @@ void TestResultGrader::listsOfEveryLength()
     QRandomGenerator random(qHash(count));
     std::vector<qint32> codes(static_cast<std::size_t>(count));
     for (qint32 &code : codes)
-        code = qint32(random.bounded(clsTNumber::CodeCount));
+        code = qint32(random.bounded(SingleCode::CodeCount));
     ResultGrader grader;
     grader.resize(count);
     grader.decode(codes, 0, count);
@@ -113,7 +113,7 @@ void TestResultGrader::listsOfEveryLength()
     for (int match = 0; match < 14; ++match)
         for (int outcome = 0; outcome < 3; ++outcome)
             state[std::size_t(match)][std::size_t(outcome)] = qint32(random.bounded(4)) * (random.bounded(3) == 0);
-    const HitTable hits = ResultGrader::MakeHitTable(state);
+    const HitTable hits = ResultGrader::makeHitTable(state);
     const GradeCounts counts = grader.grade(hits);
     GradeCounts expected{};
     for (qint32 single = 0; single < count; ++single) {
@@ -123,14 +123,14 @@ void TestResultGrader::listsOfEveryLength()
     }
     QCOMPARE(counts, expected);
     // Graded straight from the codes, the same counts.
-    QCOMPARE(ResultGrader::GradeCodes(codes, hits), expected);
+    QCOMPARE(ResultGrader::gradeCodes(codes, hits), expected);
 }
 
 void TestResultGrader::codeOfNoSingle()
 {
     ResultGrader grader;
     grader.resize(3);
-    const std::vector<qint32> codes{clsTNumber::MaxCode, clsTNumber::CodeCount, 5};
+    const std::vector<qint32> codes{SingleCode::MaxCode, SingleCode::CodeCount, 5};
     try {
         grader.decode(codes, 0, 3);
         QFAIL("no error");
@@ -141,7 +141,7 @@ void TestResultGrader::codeOfNoSingle()
     QCOMPARE(int(grader.mark(2, 0)), 0);    // never reached
     grader.clear();
     QCOMPARE(grader.count(), 0);
-    QVERIFY_THROWS_EXCEPTION(RuntimeError, ResultGrader::GradeCodes(codes, ResultGrader::MakeHitTable({})));
+    QVERIFY_THROWS_EXCEPTION(RuntimeError, ResultGrader::gradeCodes(codes, ResultGrader::makeHitTable({})));
     QCOMPARE(grader.grade(HitTable{}), GradeCounts{});
 }
 

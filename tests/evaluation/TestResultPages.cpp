@@ -68,40 +68,40 @@ void TestResultPages::pages()
     QFETCH(QStringList, pageTexts);
     QFETCH(QList<int>, filledColumns);
     ResultPage page;
-    QSignalSpy pageTextSpy(&page.result, &clsTResult::PageTextChanged);
-    QSignalSpy arrowSpy(&page.result, &clsTResult::PageArrowsChanged);
-    page.result.SetResultData(1479, {}, ResultData(), false);
+    QSignalSpy pageTextSpy(&page.result, &CheckPageController::pageTextChanged);
+    QSignalSpy arrowSpy(&page.result, &CheckPageController::pageArrowsChanged);
+    page.result.setResultData(1479, {}, ResultData(), false);
     page.setSingles(firstCodes(count));
     // The page's arrows are told even when they stay as they were.
     QVERIFY(!arrowSpy.isEmpty());
     QCOMPARE(arrowSpy.last(), (QList<QVariant>{false, pageTexts.size() > 1}));
-    QTEST(page.result.SingleCountText(), "countText");
-    const clsGrid &grid = page.result.ResultGrid().Grid();
+    QTEST(page.result.singleCountText(), "countText");
+    const CellGrid &grid = page.result.resultGrid().grid();
     for (int p = 0; p < pageTexts.size(); ++p) {
         if (p > 0)
-            page.result.MoveNext();
-        QCOMPARE(page.result.PageText(), pageTexts[p]);
-        QCOMPARE(page.result.PreviousEnabled(), p > 0);
-        QCOMPARE(page.result.NextEnabled(), p < page.result.LastPage());
+            page.result.moveNext();
+        QCOMPARE(page.result.pageText(), pageTexts[p]);
+        QCOMPARE(page.result.previousEnabled(), p > 0);
+        QCOMPARE(page.result.nextEnabled(), p < page.result.lastPage());
         for (int col = 1; col <= 10; ++col) {
             const bool filled = col <= filledColumns[p];
-            QCOMPARE(grid.Caption(col, 16).isEmpty(), !filled);
-            QCOMPARE(grid.Caption(col, 2).isEmpty(), !filled);
+            QCOMPARE(grid.caption(col, 16).isEmpty(), !filled);
+            QCOMPARE(grid.caption(col, 2).isEmpty(), !filled);
             if (!filled)
                 QCOMPARE(backColors(grid, col, 2, 16), QList<quint32>(15, WinColor::White));
         }
     }
     QCOMPARE(pageTextSpy.last().at(0).toString(), pageTexts.last());
     // The arrows stop at either end.
-    const int pages = page.result.LastPage() + 1;
+    const int pages = page.result.lastPage() + 1;
     for (int p = 0; p <= pages; ++p)
-        page.result.MoveNext();
-    QCOMPARE(page.result.PageText(), QStringLiteral("%1／%1").arg(pages));
-    QVERIFY(!page.result.NextEnabled());
+        page.result.moveNext();
+    QCOMPARE(page.result.pageText(), QStringLiteral("%1／%1").arg(pages));
+    QVERIFY(!page.result.nextEnabled());
     for (int p = 0; p <= pages; ++p)
-        page.result.MovePrevious();
-    QCOMPARE(page.result.PageText(), pageTexts.first());
-    QVERIFY(!page.result.PreviousEnabled());
+        page.result.movePrevious();
+    QCOMPARE(page.result.pageText(), pageTexts.first());
+    QVERIFY(!page.result.previousEnabled());
 }
 
 void TestResultPages::progressWindow_data()
@@ -121,7 +121,7 @@ void TestResultPages::progressWindow()
     QFETCH(bool, window);
     RecordingUi ui;
     ResultPage page;
-    page.result.SetResultData(1479, {}, ResultData(), false);
+    page.result.setResultData(1479, {}, ResultData(), false);
     page.setSingles(firstCodes(count));
     QTEST(ui.processEventsCalls(), "pendingEvents");
     QCOMPARE(ui.progressShows(), window ? 1 : 0);
@@ -144,7 +144,7 @@ void TestResultPages::listHandedOverWhileDecoding()
 {
     RecordingUi ui;
     ResultPage page;
-    page.result.SetResultData(1479, {}, ResultData(), false);
+    page.result.setResultData(1479, {}, ResultData(), false);
     std::vector<qint32> first(30000, 0);
     const std::vector<qint32> second{singleOf(QStringLiteral("22222222222222")), 5};
     // The user's next action arrives while the first list is decoded.
@@ -153,14 +153,14 @@ void TestResultPages::listHandedOverWhileDecoding()
         if (std::exchange(handedOver, true))
             return;
         first.assign(first.size(), -1);
-        page.result.SetSingle(2, second);
+        page.result.setSingle(2, second);
     };
-    page.result.SetSingle(30000, first);
-    QCOMPARE(page.result.SingleCount(), 2);
-    QCOMPARE(page.result.SingleCountText(), QStringLiteral("2"));
-    QCOMPARE(page.result.PageText(), QStringLiteral("1／1"));
-    QCOMPARE(page.result.ResultGrid().Grid().Caption(1, 2), QStringLiteral("2"));
-    QCOMPARE(page.result.Counts(), countsOf({{1, 2}}));
+    page.result.setSingle(30000, first);
+    QCOMPARE(page.result.singleCount(), 2);
+    QCOMPARE(page.result.singleCountText(), QStringLiteral("2"));
+    QCOMPARE(page.result.pageText(), QStringLiteral("1／1"));
+    QCOMPARE(page.result.resultGrid().grid().caption(1, 2), QStringLiteral("2"));
+    QCOMPARE(page.result.counts(), countsOf({{1, 2}}));
     QVERIFY(ui.boxes().isEmpty());
     QVERIFY(!ui.progressShown());
 }
@@ -169,16 +169,16 @@ void TestResultPages::codeOfNoSingleIsReported()
 {
     RecordingUi ui;
     ResultPage page;
-    page.result.SetResultData(1479, {}, ResultData(), false);
+    page.result.setResultData(1479, {}, ResultData(), false);
     page.setSingles({0, 1, 2});
     page.setSingles({0, -1, 2});
     QCOMPARE(ui.boxes().size(), 1);
     QCOMPARE(ui.boxes()[0].icon, Ui::Icon::Error);
     QVERIFY(ui.boxes()[0].title.endsWith(QStringLiteral(" / clsTResult / SetSingle_Sub")));
-    QCOMPARE(page.result.SingleCount(), 0);
-    QCOMPARE(page.result.SingleCountText(), QStringLiteral("0"));
-    QCOMPARE(page.result.Counts(), GradeCounts{});
-    QCOMPARE(page.result.ResultGrid().Grid().Caption(1, 16), QString());
+    QCOMPARE(page.result.singleCount(), 0);
+    QCOMPARE(page.result.singleCountText(), QStringLiteral("0"));
+    QCOMPARE(page.result.counts(), GradeCounts{});
+    QCOMPARE(page.result.resultGrid().grid().caption(1, 16), QString());
 }
 
 void TestResultPages::gradeSort_data()
@@ -193,18 +193,18 @@ void TestResultPages::gradeSort()
     QFETCH(bool, ascending);
     RecordingUi ui;
     ResultPage page;
-    page.result.SetResultData(1478, {}, resultOf(1478, Outcomes1478), true);
+    page.result.setResultData(1478, {}, resultOf(1478, Outcomes1478), true);
     std::vector<qint32> codes = varyingIn(Outcomes1478, {2, 6, 9});
     std::reverse(codes.begin(), codes.end());
     page.setSingles(codes);
     std::vector<qint32> sorted = codes;
-    page.result.GradeSort(sorted, ascending);
+    page.result.gradeSort(sorted, ascending);
     QVERIFY(ui.boxes().isEmpty());
     QVERIFY(std::is_permutation(sorted.begin(), sorted.end(), codes.begin()));
     page.setSingles(sorted);
-    for (qint32 single = 1; single < page.result.SingleCount(); ++single) {
-        const int before = page.result.GradeCode(single - 1);
-        const int here = page.result.GradeCode(single);
+    for (qint32 single = 1; single < page.result.singleCount(); ++single) {
+        const int before = page.result.gradeCode(single - 1);
+        const int here = page.result.gradeCode(single);
         QVERIFY2(ascending ? before <= here : before >= here, qPrintable(QString::number(single)));
     }
 }
@@ -213,10 +213,10 @@ void TestResultPages::gradeSortRefusesOtherList()
 {
     RecordingUi ui;
     ResultPage page;
-    page.result.SetResultData(1478, {}, resultOf(1478, Outcomes1478), true);
+    page.result.setResultData(1478, {}, resultOf(1478, Outcomes1478), true);
     page.setSingles({3, 2, 1});
     std::vector<qint32> other{9, 8, 7, 6};
-    page.result.GradeSort(other, true);
+    page.result.gradeSort(other, true);
     QCOMPARE(other, (std::vector<qint32>{9, 8, 7, 6}));
     QCOMPARE(ui.boxes().size(), 1);
     QCOMPARE(ui.boxes()[0].icon, Ui::Icon::Warning);

@@ -46,8 +46,8 @@ private Q_SLOTS:
 
 private:
     static void useDpi(double dpi);
-    static void leftClick(RecordingSurface &surface, const clsGrid &grid, int col, int row);
-    static ResultData resultWithOutcomes(int kaisaikai, std::initializer_list<quint8> outcomes);
+    static void leftClick(RecordingSurface &surface, const CellGrid &grid, int col, int row);
+    static ResultData resultWithOutcomes(int roundNumber, std::initializer_list<quint8> outcomes);
 };
 
 void TestSummaryTables::useDpi(double dpi)
@@ -65,19 +65,19 @@ void TestSummaryTables::cleanup()
     DisplayScale::setDpiSource({});
 }
 
-void TestSummaryTables::leftClick(RecordingSurface &surface, const clsGrid &grid, int col, int row)
+void TestSummaryTables::leftClick(RecordingSurface &surface, const CellGrid &grid, int col, int row)
 {
     const QPoint at = cellPoint(grid, col, row);
     surface.click(1, 0, at.x(), at.y());
 }
 
-ResultData TestSummaryTables::resultWithOutcomes(int kaisaikai, std::initializer_list<quint8> outcomes)
+ResultData TestSummaryTables::resultWithOutcomes(int roundNumber, std::initializer_list<quint8> outcomes)
 {
     ResultData result;
-    result.Kaisaikai = kaisaikai;
+    result.roundNumber = roundNumber;
     int match = 1;
     for (const quint8 outcome : outcomes)
-        result.Game[std::size_t(match++)].Outcome = outcome;
+        result.game[std::size_t(match++)].Outcome = outcome;
     return result;
 }
 
@@ -99,77 +99,77 @@ void TestSummaryTables::gradeTableLayout()
     QFETCH(double, dpi);
     useDpi(dpi);
     RecordingSurface surface;
-    clsTResultGrade table;
-    table.Initialize(&surface, 40, 21);
-    const clsGrid &grid = table.Grid();
-    QCOMPARE(grid.Cols(), 3);
-    QCOMPARE(grid.Rows(), 16);
-    QTEST((QList<int>{grid.ColWidth(1), grid.ColWidth(2), grid.ColWidth(3)}), "widths");
-    QTEST(grid.RowHeight(1), "headerHeight");
+    GradeTable table;
+    table.initialize(&surface, 40, 21);
+    const CellGrid &grid = table.grid();
+    QCOMPARE(grid.cols(), 3);
+    QCOMPARE(grid.rows(), 16);
+    QTEST((QList<int>{grid.colWidth(1), grid.colWidth(2), grid.colWidth(3)}), "widths");
+    QTEST(grid.rowHeight(1), "headerHeight");
     QTEST(surface.size(), "size");
     QCOMPARE(surface.fontSize(), 11.0);
     QCOMPARE(row(grid, 1, 1, 3), (QStringList{"", "口数", "比率"}));
     QCOMPARE(column(grid, 1, 2, 16),
              (QStringList{"1等", "2等", "3等", "4等", "5等", "6等", "7等", "8等", "9等", "10等", "11等", "12等",
                           "13等", "14等", "15等"}));
-    QCOMPARE(grid.BackColor(2, 1), WinColor::ButtonFace);
+    QCOMPARE(grid.backColor(2, 1), WinColor::ButtonFace);
     for (int r = 2; r <= 16; ++r) {
-        QCOMPARE(grid.BackColor(1, r), r % 2 == 1 ? WinColor::LightYellow : WinColor::White);
-        QCOMPARE(grid.Alignment(1, r), qint16(clsGrid::AlignCenter));
-        QCOMPARE(grid.Alignment(2, r), qint16(clsGrid::AlignRight));
-        QCOMPARE(grid.Alignment(3, r), qint16(clsGrid::AlignRight));
+        QCOMPARE(grid.backColor(1, r), r % 2 == 1 ? WinColor::LightYellow : WinColor::White);
+        QCOMPARE(grid.Alignment(1, r), qint16(CellGrid::AlignCenter));
+        QCOMPARE(grid.Alignment(2, r), qint16(CellGrid::AlignRight));
+        QCOMPARE(grid.Alignment(3, r), qint16(CellGrid::AlignRight));
     }
 }
 
 void TestSummaryTables::gradeTableWithoutSinglesShowsZeros()
 {
     RecordingSurface surface;
-    clsTResultGrade table;
-    table.Initialize(&surface, 40, 21);
-    table.Clear(609);
-    QCOMPARE(column(table.Grid(), 2, 2, 16), QStringList(15, QStringLiteral("0")));
-    QCOMPARE(column(table.Grid(), 3, 2, 16), QStringList(15, QStringLiteral("0%")));
-    QVERIFY(!table.Grid().IsChanged(3, 16));   // drawn
+    GradeTable table;
+    table.initialize(&surface, 40, 21);
+    table.clear(609);
+    QCOMPARE(column(table.grid(), 2, 2, 16), QStringList(15, QStringLiteral("0")));
+    QCOMPARE(column(table.grid(), 3, 2, 16), QStringList(15, QStringLiteral("0%")));
+    QVERIFY(!table.grid().isChanged(3, 16));   // drawn
 }
 
 void TestSummaryTables::gradeTableCountsAndShares()
 {
     RecordingSurface surface;
-    clsTResultGrade table;
-    table.Initialize(&surface, 40, 21);
+    GradeTable table;
+    table.initialize(&surface, 40, 21);
 
     // One single with 12 hits: grade code 3, counter index 2.
     GradeCounts counts{};
     counts[2] = 1;
-    table.SetValue(counts, 609);
+    table.setValue(counts, 609);
     QStringList expectedCounts(15, QStringLiteral("0"));
     expectedCounts[2] = QStringLiteral("1");
     QStringList expectedShares(15, QStringLiteral("0%"));
     expectedShares[2] = QStringLiteral("100%");
-    QCOMPARE(column(table.Grid(), 2, 2, 16), expectedCounts);
-    QCOMPARE(column(table.Grid(), 3, 2, 16), expectedShares);
+    QCOMPARE(column(table.grid(), 2, 2, 16), expectedCounts);
+    QCOMPARE(column(table.grid(), 3, 2, 16), expectedShares);
 
     // 1 of 3 is 33%, 2 of 3 is 67%; counts are grouped by thousands.
     counts = {};
     counts[0] = 1234567;
     counts[1] = 2469134;
     counts[14] = 3703701;   // 7,407,402 in all
-    table.SetValue(counts, 609);
-    QCOMPARE(table.Grid().Caption(2, 2), QStringLiteral("1,234,567"));
-    QCOMPARE(table.Grid().Caption(3, 2), QStringLiteral("17%"));
-    QCOMPARE(table.Grid().Caption(3, 3), QStringLiteral("33%"));
-    QCOMPARE(table.Grid().Caption(3, 16), QStringLiteral("50%"));
+    table.setValue(counts, 609);
+    QCOMPARE(table.grid().caption(2, 2), QStringLiteral("1,234,567"));
+    QCOMPARE(table.grid().caption(3, 2), QStringLiteral("17%"));
+    QCOMPARE(table.grid().caption(3, 3), QStringLiteral("33%"));
+    QCOMPARE(table.grid().caption(3, 16), QStringLiteral("50%"));
     counts = {};
     counts[5] = 1;
     counts[6] = 2;
-    table.SetValue(counts, 609);
-    QCOMPARE(table.Grid().Caption(3, 7), QStringLiteral("33%"));
-    QCOMPARE(table.Grid().Caption(3, 8), QStringLiteral("67%"));
+    table.setValue(counts, 609);
+    QCOMPARE(table.grid().caption(3, 7), QStringLiteral("33%"));
+    QCOMPARE(table.grid().caption(3, 8), QStringLiteral("67%"));
 }
 
 void TestSummaryTables::gradeTableWinningRowsByRound_data()
 {
-    QTest::addColumn<int>("kaisaikai");
+    QTest::addColumn<int>("roundNumber");
     QTest::addColumn<int>("blueRows");
     QTest::newRow("round 434") << 434 << 4;
     QTest::newRow("round 435") << 435 << 5;
@@ -180,16 +180,16 @@ void TestSummaryTables::gradeTableWinningRowsByRound_data()
 
 void TestSummaryTables::gradeTableWinningRowsByRound()
 {
-    QFETCH(int, kaisaikai);
+    QFETCH(int, roundNumber);
     QFETCH(int, blueRows);
     RecordingSurface surface;
-    clsTResultGrade table;
-    table.Initialize(&surface, 40, 21);
-    table.Clear(609);   // every possible grade blue first: the others must turn black again
-    table.Clear(kaisaikai);
+    GradeTable table;
+    table.initialize(&surface, 40, 21);
+    table.clear(609);   // every possible grade blue first: the others must turn black again
+    table.clear(roundNumber);
     for (int grade = 1; grade <= 15; ++grade)
         for (int col = 1; col <= 3; ++col)
-            QCOMPARE(table.Grid().ForeColor(col, grade + 1), grade <= blueRows ? WinColor::Blue : WinColor::Black);
+            QCOMPARE(table.grid().foreColor(col, grade + 1), grade <= blueRows ? WinColor::Blue : WinColor::Black);
 }
 
 // ---- game-state selector ----
@@ -197,48 +197,48 @@ void TestSummaryTables::gradeTableWinningRowsByRound()
 void TestSummaryTables::selectorLayout()
 {
     RecordingSurface surface;
-    clsTMultiResult table;
-    table.Initialize(&surface, 30, 21);
-    const clsGrid &grid = table.Grid();
-    QCOMPARE(grid.Cols(), 3);
-    QCOMPARE(grid.Rows(), 15);
+    OutcomeSelector table;
+    table.initialize(&surface, 30, 21);
+    const CellGrid &grid = table.grid();
+    QCOMPARE(grid.cols(), 3);
+    QCOMPARE(grid.rows(), 15);
     QCOMPARE(row(grid, 1, 1, 3), (QStringList{"1", "0", "2"}));
-    QCOMPARE(grid.BackColor(3, 1), WinColor::ButtonFace);
+    QCOMPARE(grid.backColor(3, 1), WinColor::ButtonFace);
     QCOMPARE(backColors(grid, 2, 2, 5),
              (QList<quint32>{WinColor::White, WinColor::LightYellow, WinColor::White, WinColor::LightYellow}));
     QCOMPARE(surface.size(), QSize(3 * 31 + 1, 21 + 14 * 22 + 1));
-    QCOMPARE(table.GetValue(), GameStateTable{});
+    QCOMPARE(table.getValue(), GameStateTable{});
 }
 
 void TestSummaryTables::selectorClicks()
 {
     RecordingSurface surface;
-    clsTMultiResult table;
-    table.Initialize(&surface, 30, 21);
-    table.SetResult(resultWithOutcomes(609, {1, 0, 2}));
-    QSignalSpy changes(&table, &clsTMultiResult::Change);
-    const clsGrid &grid = table.Grid();
+    OutcomeSelector table;
+    table.initialize(&surface, 30, 21);
+    table.setResult(resultWithOutcomes(609, {1, 0, 2}));
+    QSignalSpy changes(&table, &OutcomeSelector::Change);
+    const CellGrid &grid = table.grid();
 
     leftClick(surface, grid, 1, 2);   // match 1, outcome "1": the official result
     QCOMPARE(row(grid, 2, 1, 3), (QStringList{"◎", "", ""}));
-    QCOMPARE(table.GetValue()[0], (std::array<qint32, 3>{0, 1, 0}));
+    QCOMPARE(table.getValue()[0], (std::array<qint32, 3>{0, 1, 0}));
     QCOMPARE(changes.size(), 1);
     QCOMPARE(changes[0][0].toBool(), true);
 
     leftClick(surface, grid, 3, 2);   // match 1, outcome "2": an assumption, replacing the mark
     QCOMPARE(row(grid, 2, 1, 3), (QStringList{"", "", "○"}));
-    QCOMPARE(table.GetValue()[0], (std::array<qint32, 3>{0, 0, 2}));
+    QCOMPARE(table.getValue()[0], (std::array<qint32, 3>{0, 0, 2}));
 
     leftClick(surface, grid, 3, 2);   // the same cell again empties the match
     QCOMPARE(row(grid, 2, 1, 3), (QStringList{"", "", ""}));
-    QCOMPARE(table.GetValue()[0], (std::array<qint32, 3>{0, 0, 0}));
+    QCOMPARE(table.getValue()[0], (std::array<qint32, 3>{0, 0, 0}));
     QCOMPARE(changes.size(), 3);
 
     leftClick(surface, grid, 2, 3);   // match 2, outcome "0": official
     leftClick(surface, grid, 3, 4);   // match 3, outcome "2": official
     QCOMPARE(row(grid, 3, 1, 3), (QStringList{"", "◎", ""}));
     QCOMPARE(row(grid, 4, 1, 3), (QStringList{"", "", "◎"}));
-    const MatchFlags visible = table.GetVisible();
+    const MatchFlags visible = table.getVisible();
     QVERIFY(visible[1][0]);
     QVERIFY(!visible[1][1]);
     QVERIFY(visible[2][2]);
@@ -248,25 +248,25 @@ void TestSummaryTables::selectorClicks()
 void TestSummaryTables::selectorClickWithoutResultAssumes()
 {
     RecordingSurface surface;
-    clsTMultiResult table;
-    table.Initialize(&surface, 30, 21);
+    OutcomeSelector table;
+    table.initialize(&surface, 30, 21);
     // A record without a round number: outcome 1 of match 1 is no official result.
-    table.SetResult(resultWithOutcomes(0, {1}));
-    leftClick(surface, table.Grid(), 1, 2);
-    QCOMPARE(table.Grid().Caption(1, 2), QStringLiteral("○"));
+    table.setResult(resultWithOutcomes(0, {1}));
+    leftClick(surface, table.grid(), 1, 2);
+    QCOMPARE(table.grid().caption(1, 2), QStringLiteral("○"));
     // Outcome 0 of a match with no outcome recorded (0) is official once the round is known.
-    table.SetResult(resultWithOutcomes(609, {}));
-    leftClick(surface, table.Grid(), 2, 15);
-    QCOMPARE(table.Grid().Caption(2, 15), QStringLiteral("◎"));
+    table.setResult(resultWithOutcomes(609, {}));
+    leftClick(surface, table.grid(), 2, 15);
+    QCOMPARE(table.grid().caption(2, 15), QStringLiteral("◎"));
 }
 
 void TestSummaryTables::selectorCancelFromThePopup()
 {
     RecordingSurface surface;
-    clsTMultiResult table;
-    table.Initialize(&surface, 30, 21);
-    QSignalSpy changes(&table, &clsTMultiResult::Change);
-    const clsGrid &grid = table.Grid();
+    OutcomeSelector table;
+    table.initialize(&surface, 30, 21);
+    QSignalSpy changes(&table, &OutcomeSelector::Change);
+    const CellGrid &grid = table.grid();
 
     surface.scriptMenuChoices({-1, 0});
     const QPoint at = cellPoint(grid, 2, 6);   // match 5
@@ -277,68 +277,68 @@ void TestSummaryTables::selectorCancelFromThePopup()
 
     surface.click(2, 0, at.x(), at.y());
     QCOMPARE(row(grid, 6, 1, 3), (QStringList{"－", "－", "－"}));
-    QCOMPARE(table.GetValue()[4], (std::array<qint32, 3>{3, 3, 3}));
+    QCOMPARE(table.getValue()[4], (std::array<qint32, 3>{3, 3, 3}));
     QCOMPARE(changes.size(), 1);
     QCOMPARE(changes[0][0].toBool(), true);
 
     // A left click on a cancelled match empties it.
     leftClick(surface, grid, 1, 6);
-    QCOMPARE(table.GetValue()[4], (std::array<qint32, 3>{0, 0, 0}));
+    QCOMPARE(table.getValue()[4], (std::array<qint32, 3>{0, 0, 0}));
 }
 
 void TestSummaryTables::selectorReportsOnlyRealChanges()
 {
     RecordingSurface surface;
-    clsTMultiResult table;
-    table.Initialize(&surface, 30, 21);
-    QSignalSpy changes(&table, &clsTMultiResult::Change);
+    OutcomeSelector table;
+    table.initialize(&surface, 30, 21);
+    QSignalSpy changes(&table, &OutcomeSelector::Change);
 
-    table.SetValue(GameStateTable{});   // the last reported table starts all zero
+    table.setValue(GameStateTable{});   // the last reported table starts all zero
     QCOMPARE(changes.size(), 0);
 
     GameStateTable value{};
     value[13] = {0, 0, 1};
     value[0] = {3, 3, 3};
-    table.SetValue(value);
+    table.setValue(value);
     QCOMPARE(changes.size(), 1);
     QCOMPARE(changes[0][0].toBool(), false);
-    QCOMPARE(row(table.Grid(), 15, 1, 3), (QStringList{"", "", "◎"}));
-    QCOMPARE(row(table.Grid(), 2, 1, 3), (QStringList{"－", "－", "－"}));
+    QCOMPARE(row(table.grid(), 15, 1, 3), (QStringList{"", "", "◎"}));
+    QCOMPARE(row(table.grid(), 2, 1, 3), (QStringList{"－", "－", "－"}));
 
     surface.clearRefreshes();
-    table.SetValue(value);
+    table.setValue(value);
     QCOMPARE(changes.size(), 1);
     QVERIFY(surface.lastRefresh().isEmpty());   // nothing changed on screen either
 
     // Choosing "中止" again on an already cancelled match changes nothing.
     surface.scriptMenuChoices({0});
-    const QPoint at = cellPoint(table.Grid(), 1, 2);
+    const QPoint at = cellPoint(table.grid(), 1, 2);
     surface.click(2, 0, at.x(), at.y());
     QCOMPARE(changes.size(), 1);
 
-    table.Clear();
+    table.clear();
     QCOMPARE(changes.size(), 2);
     QCOMPARE(changes[1][0].toBool(), false);
-    QCOMPARE(table.GetValue(), GameStateTable{});
+    QCOMPARE(table.getValue(), GameStateTable{});
 }
 
 void TestSummaryTables::selectorIgnoresHeaderAndMiddleButton()
 {
     RecordingSurface surface;
-    clsTMultiResult table;
-    table.Initialize(&surface, 30, 21);
-    QSignalSpy changes(&table, &clsTMultiResult::Change);
+    OutcomeSelector table;
+    table.initialize(&surface, 30, 21);
+    QSignalSpy changes(&table, &OutcomeSelector::Change);
 
     // A menu choice before any match was clicked, or after a header click, cancels nothing.
-    table.SetPopup(0);
-    leftClick(surface, table.Grid(), 1, 1);
-    table.SetPopup(0);
-    QCOMPARE(table.GetValue(), GameStateTable{});
+    table.setPopup(0);
+    leftClick(surface, table.grid(), 1, 1);
+    table.setPopup(0);
+    QCOMPARE(table.getValue(), GameStateTable{});
     QCOMPARE(changes.size(), 0);
 
-    const QPoint at = cellPoint(table.Grid(), 1, 2);
+    const QPoint at = cellPoint(table.grid(), 1, 2);
     surface.click(4, 0, at.x(), at.y());
-    QCOMPARE(table.GetValue(), GameStateTable{});
+    QCOMPARE(table.getValue(), GameStateTable{});
     QCOMPARE(changes.size(), 0);
     QVERIFY(surface.menus().isEmpty());
 }
@@ -348,16 +348,16 @@ void TestSummaryTables::selectorIgnoresHeaderAndMiddleButton()
 void TestSummaryTables::countTableLayoutAndBands()
 {
     RecordingSurface surface;
-    clsTCount table;
-    table.Initialize(&surface, 67, 21);
-    table.Refresh();
-    const clsGrid &grid = table.Grid();
+    MarkCountTable table;
+    table.initialize(&surface, 67, 21);
+    table.refresh();
+    const CellGrid &grid = table.grid();
     QCOMPARE(row(grid, 1, 1, 3), (QStringList{"1", "0", "2"}));
-    QCOMPARE(grid.BackColor(1, 1), WinColor::ButtonFace);
-    QCOMPARE(grid.RowHeight(1), 20);
+    QCOMPARE(grid.backColor(1, 1), WinColor::ButtonFace);
+    QCOMPARE(grid.rowHeight(1), 20);
     QCOMPARE(surface.size(), QSize(3 * 68 + 1, 21 + 14 * 22 + 1));
     for (int r = 2; r <= 15; ++r)
-        QCOMPARE(grid.BackColor(3, r), r % 2 == 0 ? WinColor::White : WinColor::LightYellow);
+        QCOMPARE(grid.backColor(3, r), r % 2 == 0 ? WinColor::White : WinColor::LightYellow);
     // Nothing counted and no flags: every cell blank.
     QCOMPARE(column(grid, 2, 2, 15), QStringList(14, QStringLiteral("       ")));
 }
@@ -385,102 +385,102 @@ void TestSummaryTables::countTableTexts()
     QFETCH(int, total);
     QFETCH(bool, visible);
     RecordingSurface surface;
-    clsTCount table;
-    table.Initialize(&surface, 67, 21);
+    MarkCountTable table;
+    table.initialize(&surface, 67, 21);
     MarkCounts counts{};
     counts[1][6] = count;          // mark "1" of match 7
     counts[0][6] = total - count;  // the rest on mark "0"
     MatchFlags flags{};
     flags[6][1] = visible;
-    table.SetVisible(flags);
-    table.SetValue(counts);
-    QTEST(table.Grid().Caption(1, 8), "counted");
-    table.SetPercent(true);
-    QTEST(table.Grid().Caption(1, 8), "percent");
+    table.setVisible(flags);
+    table.setValue(counts);
+    QTEST(table.grid().caption(1, 8), "counted");
+    table.setPercent(true);
+    QTEST(table.grid().caption(1, 8), "percent");
 }
 
 void TestSummaryTables::countTableColumnsAndColours()
 {
     RecordingSurface surface;
-    clsTCount table;
-    table.Initialize(&surface, 67, 21);
+    MarkCountTable table;
+    table.initialize(&surface, 67, 21);
     MarkCounts counts{};
     counts[0][0] = 10;   // mark "0"
     counts[1][0] = 20;   // mark "1"
     counts[2][0] = 30;   // mark "2"
     MatchFlags color{};
     color[0][2] = true;
-    table.SetColor(color);
-    table.SetValue(counts);
-    QCOMPARE(row(table.Grid(), 2, 1, 3), (QStringList{"     20", "     10", "     30"}));
-    QCOMPARE(table.Grid().ForeColor(3, 2), WinColor::Blue);
-    QCOMPARE(table.Grid().ForeColor(1, 2), WinColor::Black);
+    table.setColor(color);
+    table.setValue(counts);
+    QCOMPARE(row(table.grid(), 2, 1, 3), (QStringList{"     20", "     10", "     30"}));
+    QCOMPARE(table.grid().foreColor(3, 2), WinColor::Blue);
+    QCOMPARE(table.grid().foreColor(1, 2), WinColor::Black);
     // Colours change with the next redraw only.
-    table.SetColor(MatchFlags{});
-    QCOMPARE(table.Grid().ForeColor(3, 2), WinColor::Blue);
-    table.Refresh();
-    QCOMPARE(table.Grid().ForeColor(3, 2), WinColor::Black);
-    table.Clear();
-    QCOMPARE(row(table.Grid(), 2, 1, 3), QStringList(3, QStringLiteral("       ")));
+    table.setColor(MatchFlags{});
+    QCOMPARE(table.grid().foreColor(3, 2), WinColor::Blue);
+    table.refresh();
+    QCOMPARE(table.grid().foreColor(3, 2), WinColor::Black);
+    table.clear();
+    QCOMPARE(row(table.grid(), 2, 1, 3), QStringList(3, QStringLiteral("       ")));
 }
 
 void TestSummaryTables::countTableClickCyclesPercent()
 {
     RecordingSurface surface;
-    clsTCount table;
-    table.Initialize(&surface, 67, 21);
-    QSignalSpy clicks(&table, &clsTCount::Click);
+    MarkCountTable table;
+    table.initialize(&surface, 67, 21);
+    QSignalSpy clicks(&table, &MarkCountTable::Click);
     MarkCounts counts{};
     counts[1][0] = 1;
     counts[2][0] = 3;
-    table.SetValue(counts);
+    table.setValue(counts);
 
-    QPoint at = cellPoint(table.Grid(), 1, 1);   // header: nothing
+    QPoint at = cellPoint(table.grid(), 1, 1);   // header: nothing
     surface.click(1, 0, at.x(), at.y());
     QCOMPARE(clicks.size(), 0);
-    QVERIFY(!table.Percent());
+    QVERIFY(!table.percent());
 
-    at = cellPoint(table.Grid(), 3, 9);
+    at = cellPoint(table.grid(), 3, 9);
     surface.click(2, 1, at.x(), at.y());
-    QVERIFY(table.Percent());
-    QCOMPARE(table.Grid().Caption(1, 2), QStringLiteral("    25%"));
+    QVERIFY(table.percent());
+    QCOMPARE(table.grid().caption(1, 2), QStringLiteral("    25%"));
     QCOMPARE(clicks.size(), 1);
     QCOMPARE(clicks[0], (QList<QVariant>{2, 1, 3, 9}));
     surface.click(1, 0, at.x(), at.y());
-    QVERIFY(!table.Percent());
-    QCOMPARE(table.Grid().Caption(1, 2), QStringLiteral("      1"));
+    QVERIFY(!table.percent());
+    QCOMPARE(table.grid().caption(1, 2), QStringLiteral("      1"));
 }
 
 void TestSummaryTables::countTableClicksCycleToHidden()
 {
     RecordingSurface surface;
-    clsTCount table;
-    table.Initialize(&surface, 67, 21);
+    MarkCountTable table;
+    table.initialize(&surface, 67, 21);
     // The result page hides the table when a click has just switched percentages off.
-    connect(&table, &clsTCount::Click, &table, [&table] {
-        if (!table.Percent())
-            table.SetVisible(false);
+    connect(&table, &MarkCountTable::Click, &table, [&table] {
+        if (!table.percent())
+            table.setVisible(false);
     });
-    const QPoint at = cellPoint(table.Grid(), 2, 2);
+    const QPoint at = cellPoint(table.grid(), 2, 2);
     surface.click(1, 0, at.x(), at.y());
-    QVERIFY(table.Percent());
-    QVERIFY(table.Visible());
+    QVERIFY(table.percent());
+    QVERIFY(table.visible());
     surface.click(1, 0, at.x(), at.y());
-    QVERIFY(!table.Percent());
-    QVERIFY(!table.Visible());
+    QVERIFY(!table.percent());
+    QVERIFY(!table.visible());
 }
 
 void TestSummaryTables::countTableVisibilityIsTheArea()
 {
     RecordingSurface surface;
-    clsTCount table;
-    QVERIFY(!table.Visible());   // no area yet
-    table.Initialize(&surface, 67, 21);
-    QVERIFY(table.Visible());
-    table.SetVisible(false);
+    MarkCountTable table;
+    QVERIFY(!table.visible());   // no area yet
+    table.initialize(&surface, 67, 21);
+    QVERIFY(table.visible());
+    table.setVisible(false);
     QVERIFY(!surface.isSurfaceVisible());
-    QVERIFY(!table.Visible());
-    table.SetVisible(true);
+    QVERIFY(!table.visible());
+    table.setVisible(true);
     QVERIFY(surface.isSurfaceVisible());
 }
 

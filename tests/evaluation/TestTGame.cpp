@@ -15,28 +15,28 @@ using namespace GridReadback;
 namespace {
 
 // The match list on recording surfaces.
-struct MatchList
+struct ListFixture
 {
     RecordingSurface matches;
     RecordingSurface votes;
     RecordingBarSurface bars;
-    clsTGame game;
+    MatchList game;
 
-    explicit MatchList(bool showLeague = false) { game.Initialize(&matches, &votes, &bars, showLeague); }
+    explicit ListFixture(bool showLeague = false) { game.initialize(&matches, &votes, &bars, showLeague); }
 };
 
-VoteData voteOf(qint32 kaisaikai, const QList<QList<int>> &counts)
+VoteData voteOf(qint32 roundNumber, const QList<QList<int>> &counts)
 {
     VoteData vote;
-    vote.Kaisaikai = kaisaikai;
+    vote.roundNumber = roundNumber;
     for (int match = 1; match <= counts.size(); ++match) {
         const QList<int> &three = counts[match - 1];   // "1", "0", "2"
         const int total = three[0] + three[1] + three[2];
         const int markOf[3] = {1, 0, 2};
         for (int i = 0; i < 3; ++i) {
-            VoteShare &share = vote.Game[std::size_t(match)].Votes[std::size_t(markOf[i])];
-            share.Count = Money::fromWhole(three[i]);
-            share.Rate = total ? Money::fromDouble(100.0 * three[i] / total) : Money();
+            VoteShare &share = vote.game[std::size_t(match)].votes[std::size_t(markOf[i])];
+            share.count = Money::fromWhole(three[i]);
+            share.rate = total ? Money::fromDouble(100.0 * three[i] / total) : Money();
         }
     }
     return vote;
@@ -105,56 +105,56 @@ void TestTGame::layout()
     QFETCH(QRect, voteArea);
     QFETCH(QList<int>, voteRows);
     DisplayScale::setDpiSource([dpi] { return DisplayScale::Dpi{dpi, dpi}; });
-    MatchList list;
-    const clsGrid &grid = list.game.Grid();
-    QCOMPARE(grid.Cols(), 6);
-    QCOMPARE(grid.Rows(), 15);
+    ListFixture list;
+    const CellGrid &grid = list.game.grid();
+    QCOMPARE(grid.cols(), 6);
+    QCOMPARE(grid.rows(), 15);
     QList<int> widths;
     for (int col = 1; col <= 6; ++col)
-        widths.append(grid.ColWidth(col));
+        widths.append(grid.colWidth(col));
     QTEST(widths, "widths");
     QCOMPARE(row(grid, 1, 1, 6), (QStringList{"開催日", "Jx", "No", "ホーム", "アウェイ", "投 票 率"}));
-    QCOMPARE(grid.BackColor(1, 1), WinColor::ButtonFace);
+    QCOMPARE(grid.backColor(1, 1), WinColor::ButtonFace);
     QCOMPARE(backColors(grid, 4, 2, 5),
              (QList<quint32>{WinColor::White, WinColor::LightYellow, WinColor::White, WinColor::LightYellow}));
-    QCOMPARE(list.matches.size(), QSize(grid.LayoutWidth(), grid.LayoutHeight()));
+    QCOMPARE(list.matches.size(), QSize(grid.layoutWidth(), grid.layoutHeight()));
 
-    QCOMPARE(list.game.VoteAreaRect(), voteArea);
+    QCOMPARE(list.game.voteAreaRect(), voteArea);
     QCOMPARE(QRect(QPoint(list.votes.surfaceLeft(), list.votes.surfaceTop()), list.votes.size()), voteArea);
-    const clsGrid &votes = list.game.VoteGrid();
-    QCOMPARE(votes.Cols(), 3);
-    QCOMPARE(votes.Rows(), 28);
-    QTEST(votes.ColWidth(1), "voteColumn");
-    QCOMPARE(votes.RowHeight(1), voteRows[0]);
-    QCOMPARE(votes.RowHeight(2), voteRows[1]);
-    QCOMPARE(votes.RowHeight(27), voteRows[0]);
-    QCOMPARE(votes.RowHeight(28), voteRows[1]);
+    const CellGrid &votes = list.game.voteGrid();
+    QCOMPARE(votes.cols(), 3);
+    QCOMPARE(votes.rows(), 28);
+    QTEST(votes.colWidth(1), "voteColumn");
+    QCOMPARE(votes.rowHeight(1), voteRows[0]);
+    QCOMPARE(votes.rowHeight(2), voteRows[1]);
+    QCOMPARE(votes.rowHeight(27), voteRows[0]);
+    QCOMPARE(votes.rowHeight(28), voteRows[1]);
     QCOMPARE(backColors(votes, 2, 1, 4),
              (QList<quint32>{WinColor::White, WinColor::White, WinColor::LightYellow, WinColor::LightYellow}));
 }
 
 void TestTGame::leagueColumnOnRequest()
 {
-    MatchList list(true);
-    QCOMPARE(list.game.Grid().ColWidth(2), 20);
-    QCOMPARE(list.game.VoteAreaRect().left(), 51 + 21 + 21 + 51 + 51);
+    ListFixture list(true);
+    QCOMPARE(list.game.grid().colWidth(2), 20);
+    QCOMPARE(list.game.voteAreaRect().left(), 51 + 21 + 21 + 51 + 51);
     ScheduleData schedule;
-    schedule.Kaisaikai = 300;
-    schedule.Game[1] = {QStringLiteral("浦和"), QStringLiteral("鹿島"), at(2007, 4, 1), {}, {}, QStringLiteral("VS")};
-    schedule.Game[2] = {QStringLiteral("Ｃ大阪"), QStringLiteral("浦和"), at(2007, 4, 1), {}, {}, QStringLiteral("VS")};
-    list.game.Schedure(schedule);
-    QCOMPARE(column(list.game.Grid(), 2, 2, 4), (QStringList{"J1", "J2", ""}));
+    schedule.roundNumber = 300;
+    schedule.game[1] = {QStringLiteral("浦和"), QStringLiteral("鹿島"), at(2007, 4, 1), {}, {}, QStringLiteral("VS")};
+    schedule.game[2] = {QStringLiteral("Ｃ大阪"), QStringLiteral("浦和"), at(2007, 4, 1), {}, {}, QStringLiteral("VS")};
+    list.game.showSchedule(schedule);
+    QCOMPARE(column(list.game.grid(), 2, 2, 4), (QStringList{"J1", "J2", ""}));
 }
 
 void TestTGame::scheduleFillsTheRows()
 {
-    MatchList list;
+    ListFixture list;
     ScheduleData schedule;
-    schedule.Kaisaikai = 1478;
-    schedule.Game[1] = {QStringLiteral("浦和"), QStringLiteral("鹿島"), at(2025, 3, 1), {}, {}, QStringLiteral("VS")};
-    schedule.Game[14] = {QStringLiteral("横浜FM"), QStringLiteral("川崎F"), at(2025, 12, 6), {}, {}, QStringLiteral("VS")};
-    list.game.Schedure(schedule);
-    const clsGrid &grid = list.game.Grid();
+    schedule.roundNumber = 1478;
+    schedule.game[1] = {QStringLiteral("浦和"), QStringLiteral("鹿島"), at(2025, 3, 1), {}, {}, QStringLiteral("VS")};
+    schedule.game[14] = {QStringLiteral("横浜FM"), QStringLiteral("川崎F"), at(2025, 12, 6), {}, {}, QStringLiteral("VS")};
+    list.game.showSchedule(schedule);
+    const CellGrid &grid = list.game.grid();
     QCOMPARE(row(grid, 2, 1, 5), (QStringList{"03/01", "J1", "1", "浦和", "鹿島"}));
     QCOMPARE(row(grid, 15, 1, 5), (QStringList{"12/06", "", "14", "横浜FM", "川崎F"}));
     // A match without a date shows no date.
@@ -165,13 +165,13 @@ void TestTGame::scheduleFillsTheRows()
 
 void TestTGame::votesAndBars()
 {
-    MatchList list;
+    ListFixture list;
     QList<QList<int>> counts(14, {0, 0, 0});
     counts[0] = {50, 30, 20};
     counts[1] = {80112, 52310, 51702};
     const VoteData vote = voteOf(1478, counts);
-    list.game.Vote(vote);
-    const clsGrid &votes = list.game.VoteGrid();
+    list.game.vote(vote);
+    const CellGrid &votes = list.game.voteGrid();
     QCOMPARE(row(votes, 1, 1, 3), (QStringList{"50.00", "30.00", "20.00"}));
     QCOMPARE(row(votes, 3, 1, 3), (QStringList{"43.51", "28.41", "28.08"}));
     QCOMPARE(row(votes, 2, 1, 3), (QStringList{"", "", ""}));
@@ -209,28 +209,28 @@ void TestTGame::voteHeading()
     QFETCH(OleDate, voteTime);
     QFETCH(OleDate, saleEnd);
     VoteData vote;
-    vote.Kaisaikai = round;
-    vote.VoteTime = voteTime;
-    vote.SaleEnd = saleEnd;
-    MatchList list;
-    list.game.Vote(vote);
-    QTEST(list.game.Grid().Caption(6, 1), "heading");
+    vote.roundNumber = round;
+    vote.voteTime = voteTime;
+    vote.saleEnd = saleEnd;
+    ListFixture list;
+    list.game.vote(vote);
+    QTEST(list.game.grid().caption(6, 1), "heading");
     QTEST(list.matches.drawnCell(6, 1)->caption, "heading");
 }
 
 void TestTGame::voteClicks()
 {
-    MatchList list;
-    list.game.Vote(voteOf(1478, QList<QList<int>>(14, {5, 3, 2})));
-    QSignalSpy clicks(&list.game, &clsTGame::VoteClick);
-    const QPoint rate = cellPoint(list.game.VoteGrid(), 2, 5);
+    ListFixture list;
+    list.game.vote(voteOf(1478, QList<QList<int>>(14, {5, 3, 2})));
+    QSignalSpy clicks(&list.game, &MatchList::VoteClick);
+    const QPoint rate = cellPoint(list.game.voteGrid(), 2, 5);
     list.votes.click(1, 0, rate.x(), rate.y());
     list.votes.click(2, 0, rate.x(), rate.y());
     QCOMPARE(clicks.size(), 2);
     list.bars.click(6);
     QCOMPARE(clicks.size(), 3);
     // The match grid itself does not raise it.
-    const QPoint team = cellPoint(list.game.Grid(), 4, 5);
+    const QPoint team = cellPoint(list.game.grid(), 4, 5);
     list.matches.click(1, 0, team.x(), team.y());
     QCOMPARE(clicks.size(), 3);
 }
@@ -238,9 +238,9 @@ void TestTGame::voteClicks()
 void TestTGame::beforeInitialize()
 {
     RecordingUi ui;
-    clsTGame game;
-    game.Schedure(ScheduleData());
-    game.Vote(VoteData());
+    MatchList game;
+    game.showSchedule(ScheduleData());
+    game.vote(VoteData());
     QCOMPARE(ui.boxes().size(), 2);
     QCOMPARE(ui.boxes()[0].title, QStringLiteral("QUDO / clsTGame / Schedure"));
     QCOMPARE(ui.boxes()[1].title, QStringLiteral("QUDO / clsTGame / Vote"));

@@ -59,7 +59,7 @@ void TestTGraphEx::segmentWidths()
 {
     QFETCH(int, width);
     QFETCH(QList<int>, counts);
-    const QList<BarSegmentDrawing> segments = clsTGraphEx::Segments(width, 7, {counts[0], counts[1], counts[2]});
+    const QList<BarSegmentDrawing> segments = VoteBars::segments(width, 7, {counts[0], counts[1], counts[2]});
     QTEST(widthsOf(segments), "widths");
     QCOMPARE(segments[1].left, segments[0].width);
     QCOMPARE(segments[2].left, segments[0].width + segments[1].width);
@@ -70,7 +70,7 @@ void TestTGraphEx::segmentWidths()
 
 void TestTGraphEx::noVotesIsOneGreyBar()
 {
-    const QList<BarSegmentDrawing> segments = clsTGraphEx::Segments(203, 7, {0, 0, 0});
+    const QList<BarSegmentDrawing> segments = VoteBars::segments(203, 7, {0, 0, 0});
     QCOMPARE(segments.size(), 1);
     QCOMPARE(segments[0].left, 0);
     QCOMPARE(segments[0].width, 203);
@@ -80,12 +80,12 @@ void TestTGraphEx::noVotesIsOneGreyBar()
 void TestTGraphEx::shading()
 {
     // The base, 30 lighter, 12 darker than that, then 18 darker row by row.
-    QCOMPARE(clsTGraphEx::Shading(WinColor::rgb(225, 225, 160), 7),
+    QCOMPARE(VoteBars::shading(WinColor::rgb(225, 225, 160), 7),
              (QList<quint32>{WinColor::rgb(225, 225, 160), WinColor::rgb(255, 255, 190), WinColor::rgb(243, 243, 178),
                              WinColor::rgb(225, 225, 160), WinColor::rgb(207, 207, 142),
                              WinColor::rgb(189, 189, 124), WinColor::rgb(171, 171, 106)}));
     // Rows of a taller bar stop at black.
-    const QList<quint32> tall = clsTGraphEx::Shading(WinColor::rgb(160, 160, 225), 14);
+    const QList<quint32> tall = VoteBars::shading(WinColor::rgb(160, 160, 225), 14);
     QCOMPARE(tall[9], WinColor::rgb(52, 52, 117));
     QCOMPARE(tall[13], WinColor::rgb(0, 0, 45));
 }
@@ -107,11 +107,11 @@ void TestTGraphEx::placeOfTheBars()
     QFETCH(int, step);
     DisplayScale::setDpiSource([dpi] { return DisplayScale::Dpi{dpi, dpi}; });
     RecordingBarSurface surface;
-    clsTGraphEx bars;
-    bars.Initialize(&surface);
+    VoteBars bars;
+    bars.initialize(&surface);
     const QList<BarDrawing> drawn = surface.lastBars();
-    QCOMPARE(drawn.size(), clsTGraphEx::BarCount);
-    for (int index = 0; index < clsTGraphEx::BarCount; ++index) {
+    QCOMPARE(drawn.size(), VoteBars::BarCount);
+    for (int index = 0; index < VoteBars::BarCount; ++index) {
         const BarDrawing &bar = drawn[index];
         QCOMPARE(bar.index, index);
         QCOMPARE(QRect(bar.left, bar.top, bar.width, bar.height), first.translated(0, step * index));
@@ -121,15 +121,15 @@ void TestTGraphEx::placeOfTheBars()
 void TestTGraphEx::barsStartHiddenAndShowTheirCounts()
 {
     RecordingBarSurface surface;
-    clsTGraphEx bars;
-    bars.Initialize(&surface);
+    VoteBars bars;
+    bars.initialize(&surface);
     QCOMPARE(surface.refreshes(), 1);
     for (const BarDrawing &bar : surface.lastBars())
         QVERIFY(!bar.visible);
-    bars.SetVisible(3, true);
-    bars.SetValue(3, 50, 30, 20);
+    bars.setVisible(3, true);
+    bars.setValue(3, 50, 30, 20);
     QCOMPARE(surface.refreshes(), 1);   // nothing drawn before the refresh
-    bars.Refresh();
+    bars.refresh();
     const BarDrawing bar = surface.lastBars()[3];
     QVERIFY(bar.visible);
     QCOMPARE(widthsOf(bar.segments), (QList<int>{102, 61, 40}));
@@ -141,9 +141,9 @@ void TestTGraphEx::barsStartHiddenAndShowTheirCounts()
 void TestTGraphEx::clicksReportTheMatch()
 {
     RecordingBarSurface surface;
-    clsTGraphEx bars;
-    bars.Initialize(&surface);
-    QSignalSpy clicks(&bars, &clsTGraphEx::Click);
+    VoteBars bars;
+    bars.initialize(&surface);
+    QSignalSpy clicks(&bars, &VoteBars::Click);
     surface.click(0);
     surface.click(13);
     surface.click(14);

@@ -15,15 +15,15 @@ using Counts = std::array<qint64, 3>; // votes for marks 0, 1, 2
 
 namespace {
 
-VoteData votes(qint32 kaisaikai, const Counts &everyMatch)
+VoteData votes(qint32 roundNumber, const Counts &everyMatch)
 {
-    return EstimateReference::sameVotesEverywhere(kaisaikai, everyMatch);
+    return EstimateReference::sameVotesEverywhere(roundNumber, everyMatch);
 }
 
 Marks marks(qint32 code)
 {
     Marks result{};
-    clsTNumber().NoToLong(code, result);
+    SingleCode().codeToInts(code, result);
     return result;
 }
 
@@ -34,15 +34,15 @@ Marks sameMark(qint32 mark)
     return result;
 }
 
-std::array<qint64, 3> estimates(const clsTMoney &money, const Marks &single)
+std::array<qint64, 3> estimates(const PrizeEstimator &money, const Marks &single)
 {
-    return {money.GetMoney1(single).wholeUnits(), money.GetMoney2(single).wholeUnits(),
-            money.GetMoney3(single).wholeUnits()};
+    return {money.getMoney1(single).wholeUnits(), money.getMoney2(single).wholeUnits(),
+            money.getMoney3(single).wholeUnits()};
 }
 
-Money estimateOfGrade(const clsTMoney &money, int grade, const Marks &single)
+Money estimateOfGrade(const PrizeEstimator &money, int grade, const Marks &single)
 {
-    return grade == 1 ? money.GetMoney1(single) : grade == 2 ? money.GetMoney2(single) : money.GetMoney3(single);
+    return grade == 1 ? money.getMoney1(single) : grade == 2 ? money.getMoney2(single) : money.getMoney3(single);
 }
 
 } // namespace
@@ -74,12 +74,12 @@ private Q_SLOTS:
 void TestTMoney::withoutVoteData()
 {
     RecordingUi ui;
-    clsTMoney money;
+    PrizeEstimator money;
     QCOMPARE(estimates(money, sameMark(1)), (std::array<qint64, 3>{0, 0, 0}));
     // The record of a round without vote data, after one with it.
-    money.SetVoteData(votes(500, {25, 50, 25}));
-    QVERIFY(money.GetMoney1(sameMark(1)) > Money());
-    money.SetVoteData(VoteData());
+    money.setVoteData(votes(500, {25, 50, 25}));
+    QVERIFY(money.getMoney1(sameMark(1)) > Money());
+    money.setVoteData(VoteData());
     QCOMPARE(estimates(money, sameMark(1)), (std::array<qint64, 3>{0, 0, 0}));
     QCOMPARE(estimates(money, sameMark(0)), (std::array<qint64, 3>{0, 0, 0}));
     QVERIFY(ui.boxes().isEmpty());
@@ -87,7 +87,7 @@ void TestTMoney::withoutVoteData()
 
 void TestTMoney::examples_data()
 {
-    QTest::addColumn<qint32>("kaisaikai");
+    QTest::addColumn<qint32>("roundNumber");
     QTest::addColumn<int>("unvotedMatch"); // its mark "1" gets no votes
     QTest::addColumn<Counts>("counts");
     QTest::addColumn<Marks>("single");
@@ -122,21 +122,21 @@ void TestTMoney::examples_data()
 
 void TestTMoney::examples()
 {
-    QFETCH(qint32, kaisaikai);
+    QFETCH(qint32, roundNumber);
     QFETCH(int, unvotedMatch);
     QFETCH(Counts, counts);
     QFETCH(Marks, single);
     QFETCH(qint64, grade1);
     QFETCH(qint64, grade2);
     QFETCH(qint64, grade3);
-    clsTMoney money;
-    VoteData vote = votes(kaisaikai, counts);
+    PrizeEstimator money;
+    VoteData vote = votes(roundNumber, counts);
     if (unvotedMatch != 0)
-        vote.Game[unvotedMatch].Votes[1].Count = Money();
-    money.SetVoteData(vote);
+        vote.game[unvotedMatch].votes[1].count = Money();
+    money.setVoteData(vote);
     QCOMPARE(estimates(money, single), (std::array<qint64, 3>{grade1, grade2, grade3}));
     const EstimateReference reference(vote);
-    QCOMPARE(money.GetMoney3(single), reference.estimate(3, single));
+    QCOMPARE(money.getMoney3(single), reference.estimate(3, single));
 }
 
 void TestTMoney::sameAsThePlainFormula_data()
@@ -147,13 +147,13 @@ void TestTMoney::sameAsThePlainFormula_data()
 
     // One match with every vote on the single's mark, the others at 50 %.
     VoteData sure = votes(400, {25, 50, 25});
-    sure.Game[7].Votes = {VoteShare{Money(), Money()}, VoteShare{Money::fromWhole(300), Money()},
+    sure.game[7].votes = {VoteShare{Money(), Money()}, VoteShare{Money::fromWhole(300), Money()},
                           VoteShare{Money(), Money()}};
     QTest::newRow("one sure match") << sure;
 
     // One match where the single's mark has no votes.
     VoteData none = EstimateReference::realisticVotes(700, 3);
-    none.Game[3].Votes[1].Count = Money();
+    none.game[3].votes[1].count = Money();
     QTest::newRow("one unvoted mark") << none;
 }
 
@@ -161,32 +161,32 @@ void TestTMoney::sameAsThePlainFormula_data()
 void TestTMoney::sameAsThePlainFormula()
 {
     QFETCH(VoteData, vote);
-    clsTMoney money;
-    money.SetVoteData(vote);
+    PrizeEstimator money;
+    money.setVoteData(vote);
     const EstimateReference reference(vote);
-    QRandomGenerator random(vote.Kaisaikai);
-    std::vector<qint32> codes{0, clsTNumber::MaxCode, 2391484};
+    QRandomGenerator random(vote.roundNumber);
+    std::vector<qint32> codes{0, SingleCode::MaxCode, 2391484};
     for (int n = 0; n < 5000; ++n)
-        codes.push_back(qint32(random.bounded(quint32(clsTNumber::CodeCount))));
+        codes.push_back(qint32(random.bounded(quint32(SingleCode::CodeCount))));
     for (qint32 code : codes) {
         const Marks single = marks(code);
-        QCOMPARE(money.GetMoney1(single), reference.estimate(1, single));
-        QCOMPARE(money.GetMoney2(single), reference.estimate(2, single));
-        QCOMPARE(money.GetMoney3(single), reference.estimate(3, single));
+        QCOMPARE(money.getMoney1(single), reference.estimate(1, single));
+        QCOMPARE(money.getMoney2(single), reference.estimate(2, single));
+        QCOMPARE(money.getMoney3(single), reference.estimate(3, single));
     }
 }
 
 void TestTMoney::listSameAsSingles()
 {
-    clsTMoney money;
-    money.SetVoteData(EstimateReference::realisticVotes(600, 9));
+    PrizeEstimator money;
+    money.setVoteData(EstimateReference::realisticVotes(600, 9));
     QRandomGenerator random(600);
     std::vector<qint32> codes;
     for (int n = 0; n < 2003; ++n) // not a whole number of batches
-        codes.push_back(qint32(random.bounded(quint32(clsTNumber::CodeCount))));
+        codes.push_back(qint32(random.bounded(quint32(SingleCode::CodeCount))));
     for (int grade = 1; grade <= 3; ++grade) {
         std::vector<Money> list(codes.size());
-        money.GetMoneyList(grade, codes, list);
+        money.getMoneyList(grade, codes, list);
         for (size_t i = 0; i < codes.size(); ++i) {
             QCOMPARE(list[i], estimateOfGrade(money, grade, marks(codes[i])));
         }
@@ -208,20 +208,20 @@ void TestTMoney::wholeSpaceSameAsSingles()
 {
     QFETCH(int, grade);
     RecordingUi ui;
-    clsTMoney money;
-    money.SetVoteData(EstimateReference::realisticVotes(1200, 77));
-    std::vector<qint32> inCodeOrder(clsTNumber::CodeCount);
+    PrizeEstimator money;
+    money.setVoteData(EstimateReference::realisticVotes(1200, 77));
+    std::vector<qint32> inCodeOrder(SingleCode::CodeCount);
     std::iota(inCodeOrder.begin(), inCodeOrder.end(), 0);
     const std::vector<qint32> reversed(inCodeOrder.rbegin(), inCodeOrder.rend());
     std::vector<Money> forward(inCodeOrder.size());
     std::vector<Money> backward(reversed.size());
-    money.GetMoneyList(grade, inCodeOrder, forward);
-    money.GetMoneyList(grade, reversed, backward);
+    money.getMoneyList(grade, inCodeOrder, forward);
+    money.getMoneyList(grade, reversed, backward);
     QVERIFY(std::equal(forward.begin(), forward.end(), backward.rbegin()));
 
     QRandomGenerator random{quint32(grade)};
     for (int n = 0; n < 20000; ++n) {
-        const qint32 code = qint32(random.bounded(quint32(clsTNumber::CodeCount)));
+        const qint32 code = qint32(random.bounded(quint32(SingleCode::CodeCount)));
         QCOMPARE(forward[size_t(code)], estimateOfGrade(money, grade, marks(code)));
     }
     QVERIFY(ui.boxes().isEmpty());
@@ -245,12 +245,12 @@ void TestTMoney::badMarksAreReported()
     QFETCH(Marks, single);
     QFETCH(qsizetype, size);
     RecordingUi ui;
-    clsTMoney money;
-    money.SetVoteData(votes(500, {25, 50, 25}));
+    PrizeEstimator money;
+    money.setVoteData(votes(500, {25, 50, 25}));
     const std::span<const qint32> entries(single.data(), size);
-    QCOMPARE(money.GetMoney1(entries), Money());
-    QCOMPARE(money.GetMoney2(entries), Money());
-    QCOMPARE(money.GetMoney3(entries), Money());
+    QCOMPARE(money.getMoney1(entries), Money());
+    QCOMPARE(money.getMoney2(entries), Money());
+    QCOMPARE(money.getMoney3(entries), Money());
     QCOMPARE(ui.boxes().size(), 3);
     for (int grade = 1; grade <= 3; ++grade) {
         const RecordingUi::Box &box = ui.boxes()[grade - 1];
@@ -264,28 +264,28 @@ void TestTMoney::badCodesInAListAreReportedOnce_data()
 {
     QTest::addColumn<qsizetype>("length");
     QTest::newRow("worked singly") << qsizetype(4);
-    QTest::newRow("worked along the tree") << qsizetype(clsTNumber::CodeCount / 2);
+    QTest::newRow("worked along the tree") << qsizetype(SingleCode::CodeCount / 2);
 }
 
 void TestTMoney::badCodesInAListAreReportedOnce()
 {
     QFETCH(qsizetype, length);
     RecordingUi ui;
-    clsTMoney money;
-    money.SetVoteData(EstimateReference::realisticVotes(800, 4));
+    PrizeEstimator money;
+    money.setVoteData(EstimateReference::realisticVotes(800, 4));
     std::vector<qint32> codes(size_t(length), 19);
     codes[1] = -1;
-    codes[2] = clsTNumber::CodeCount;
+    codes[2] = SingleCode::CodeCount;
     codes.back() = 2391484;
     std::vector<Money> list(codes.size());
-    money.GetMoneyList(2, codes, list);
+    money.getMoneyList(2, codes, list);
     QCOMPARE(ui.boxes().size(), 1);
     QVERIFY(ui.boxes()[0].title.endsWith(QStringLiteral(" / clsTMoney / GetMoney2")));
-    QCOMPARE(list[0], money.GetMoney2(marks(19)));
+    QCOMPARE(list[0], money.getMoney2(marks(19)));
     QVERIFY(list[0] > Money());
     QCOMPARE(list[1], Money());
     QCOMPARE(list[2], Money());
-    QCOMPARE(list.back(), money.GetMoney2(marks(2391484)));
+    QCOMPARE(list.back(), money.getMoney2(marks(2391484)));
 }
 
 // The votes of a match are totalled as a 32-bit count; a total beyond it
@@ -293,10 +293,10 @@ void TestTMoney::badCodesInAListAreReportedOnce()
 void TestTMoney::absurdVoteTotalIsReported()
 {
     RecordingUi ui;
-    clsTMoney money;
-    money.SetVoteData(votes(500, {25, 50, 25}));
-    QCOMPARE(money.GetMoney1(sameMark(1)).wholeUnits(), qint64(638976));
-    money.SetVoteData(votes(500, {2'000'000'000, 2'000'000'000, 1}));
+    PrizeEstimator money;
+    money.setVoteData(votes(500, {25, 50, 25}));
+    QCOMPARE(money.getMoney1(sameMark(1)).wholeUnits(), qint64(638976));
+    money.setVoteData(votes(500, {2'000'000'000, 2'000'000'000, 1}));
     QCOMPARE(ui.boxes().size(), 1);
     QVERIFY(ui.boxes()[0].title.endsWith(QStringLiteral(" / clsTMoney / SetVoteData")));
     QVERIFY(ui.boxes()[0].text.endsWith(QStringLiteral(" ( 6 )")));

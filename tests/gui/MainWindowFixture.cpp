@@ -21,12 +21,12 @@ MainWindowFixture::MainWindowFixture(const QStringList &kinds, qint32 savedRound
         const QString name = QStringLiteral("big_%1_1478.xml").arg(kind);
         app.writeFile(QStringLiteral("SysData/%1/%2").arg(roundFolder(kind), name), OfficialSite::expectedFile(name));
     }
-    SaveAppState(AppState{savedRound, true, false});
+    saveAppState(AppState{savedRound, true, false});
 }
 
-std::unique_ptr<frmMain> MainWindowFixture::openWindow()
+std::unique_ptr<MainWindow> MainWindowFixture::openWindow()
 {
-    auto window = std::make_unique<frmMain>(WindowPorts{&dialogs, nullptr});
+    auto window = std::make_unique<MainWindow>(WindowPorts{&dialogs, nullptr});
     window->show();
     return window;
 }

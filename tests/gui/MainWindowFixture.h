@@ -9,7 +9,7 @@
 
 #include <memory>
 
-class frmMain;
+class MainWindow;
 
 // What every main-window test stands on: an application folder with the
 // shipped reference files, the round files of the stand-in site's rounds
@@ -21,7 +21,7 @@ struct MainWindowFixture
 
     // The real main window, built as the program builds it, with the file
     // dialogs answering from the test.
-    std::unique_ptr<frmMain> openWindow();
+    std::unique_ptr<MainWindow> openWindow();
 
     TestAppFolder app{TestAppFolder::SysData::Shipped};
     RecordingUi ui;

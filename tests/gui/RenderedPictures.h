@@ -13,19 +13,19 @@
 namespace RenderedPictures {
 
 // Cells whose caption is wider or higher than the cell, as "(col,row) "text"".
-inline QStringList overflowingCells(const clsGrid &grid, const QFont &font)
+inline QStringList overflowingCells(const CellGrid &grid, const QFont &font)
 {
     const QFontMetrics metrics(font);
     QStringList overflowing;
-    for (int col = 1; col <= grid.Cols(); ++col) {
-        for (int row = 1; row <= grid.Rows(); ++row) {
-            const QString caption = grid.Caption(col, row);
-            if (grid.ColWidth(col) == 0 || caption.trimmed().isEmpty())
+    for (int col = 1; col <= grid.cols(); ++col) {
+        for (int row = 1; row <= grid.rows(); ++row) {
+            const QString caption = grid.caption(col, row);
+            if (grid.colWidth(col) == 0 || caption.trimmed().isEmpty())
                 continue;
             // Left and right captions keep 2 pixels from the edge they lean on.
-            const int margin = grid.Alignment(col, row) == clsGrid::AlignCenter ? 0 : 2;
-            if (metrics.horizontalAdvance(caption.trimmed()) + margin > grid.ColWidth(col)
-                || metrics.height() > grid.RowHeight(row))
+            const int margin = grid.Alignment(col, row) == CellGrid::AlignCenter ? 0 : 2;
+            if (metrics.horizontalAdvance(caption.trimmed()) + margin > grid.colWidth(col)
+                || metrics.height() > grid.rowHeight(row))
                 overflowing.append(QStringLiteral("(%1,%2) \"%3\"").arg(col).arg(row).arg(caption));
         }
     }

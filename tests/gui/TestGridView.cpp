@@ -58,12 +58,12 @@ namespace {
 struct Painted
 {
     GridView view;
-    clsGrid grid;
+    CellGrid grid;
 
     Painted(int cols, int rows, int width, int height)
     {
-        grid.Initialize(&view);
-        grid.SetGridColRow(cols, rows, width, height);
+        grid.initialize(&view);
+        grid.setGridColRow(cols, rows, width, height);
     }
 };
 
@@ -123,9 +123,9 @@ void TestGridView::paintsFillsAndGridLines()
 {
     Painted table(3, 2, 40, 20);
     auto &[view, grid] = table;
-    grid.BackColorRow(1, WinColor::ButtonFace);
-    grid.SetBackColor(2, 2, WinColor::LightYellow);
-    grid.Refresh();
+    grid.backColorRow(1, WinColor::ButtonFace);
+    grid.setBackColor(2, 2, WinColor::LightYellow);
+    grid.refresh();
 
     QCOMPARE(view.size(), QSize(124, 43));
     QCOMPARE(view.canvas().deviceIndependentSize().toSize(), QSize(124, 43));
@@ -146,10 +146,10 @@ void TestGridView::keyColourCellShowsPictureOnWhite()
     auto &[view, grid] = table;
     QImage picture(10, 10, QImage::Format_RGB32);
     picture.fill(QColor(200, 0, 0));
-    grid.SetColorImage(picture, WinColor::Blue);
-    grid.SetBackColor(1, 1, WinColor::Blue);
-    grid.SetBackColor(2, 1, WinColor::Green);
-    grid.Refresh();
+    grid.setColorImage(picture, WinColor::Blue);
+    grid.setBackColor(1, 1, WinColor::Blue);
+    grid.setBackColor(2, 1, WinColor::Green);
+    grid.refresh();
 
     // Content area of cell 1 is (1, 1) to (40, 20); the picture sits at (15, 5) inside it.
     QCOMPARE(pixel(view, 2, 2), QColor(Qt::white));
@@ -165,14 +165,14 @@ void TestGridView::captionStaysInsideItsCell()
 {
     Painted table(3, 1, 40, 20);
     auto &[view, grid] = table;
-    grid.SetCaption(1, 1, QStringLiteral("12"));
-    grid.SetAlignment(1, 1, clsGrid::AlignRight);
-    grid.SetCaption(2, 1, QStringLiteral("12"));
-    grid.SetAlignment(2, 1, clsGrid::AlignLeft);
-    grid.SetCaption(3, 1, QStringLiteral("１等推定金額１等推定金額"));
-    grid.SetAlignment(3, 1, clsGrid::AlignRight);
-    grid.SetForeColor(3, 1, WinColor::Blue);
-    grid.Refresh();
+    grid.setCaption(1, 1, QStringLiteral("12"));
+    grid.setAlignment(1, 1, CellGrid::AlignRight);
+    grid.setCaption(2, 1, QStringLiteral("12"));
+    grid.setAlignment(2, 1, CellGrid::AlignLeft);
+    grid.setCaption(3, 1, QStringLiteral("１等推定金額１等推定金額"));
+    grid.setAlignment(3, 1, CellGrid::AlignRight);
+    grid.setForeColor(3, 1, WinColor::Blue);
+    grid.refresh();
 
     const QColor white(Qt::white);
     // Right-aligned: ink in the right half only; left-aligned: the left half only.
@@ -193,16 +193,16 @@ void TestGridView::unchangedCellsAreNotPaintedAgain()
     QPalette palette = view.palette();
     palette.setColor(QPalette::Button, QColor(10, 20, 30));
     view.setPalette(palette);
-    clsGrid grid;
-    grid.Initialize(&view);
-    grid.SetGridColRow(2, 1, 40, 20);
-    grid.BackColorRow(1, WinColor::ButtonFace);
-    grid.Refresh();
+    CellGrid grid;
+    grid.initialize(&view);
+    grid.setGridColRow(2, 1, 40, 20);
+    grid.backColorRow(1, WinColor::ButtonFace);
+    grid.refresh();
     // A new button face shows only in the cell that is painted again.
     palette.setColor(QPalette::Button, QColor(40, 50, 60));
     view.setPalette(palette);
-    grid.SetCaption(2, 1, QStringLiteral("x"));
-    grid.Refresh();
+    grid.setCaption(2, 1, QStringLiteral("x"));
+    grid.refresh();
     QCOMPARE(pixel(view, 5, 5), QColor(10, 20, 30));
     QCOMPARE(pixel(view, 43, 3), QColor(40, 50, 60));
 }
@@ -211,10 +211,10 @@ void TestGridView::clicksReachTheGrid()
 {
     Painted table(3, 2, 40, 20);
     auto &[view, grid] = table;
-    grid.Refresh();
+    grid.refresh();
     view.show();
     QVERIFY(QTest::qWaitForWindowExposed(&view));
-    QSignalSpy clicks(&grid, &clsGrid::MouseClick);
+    QSignalSpy clicks(&grid, &CellGrid::MouseClick);
 
     QTest::mouseClick(&view, Qt::LeftButton, Qt::NoModifier, QPoint(41, 5));     // grid line: cell 1
     QTest::mouseClick(&view, Qt::RightButton, Qt::ShiftModifier, QPoint(42, 22));
@@ -231,7 +231,7 @@ void TestGridView::doubleClickIsTwoClicks()
     auto &[view, grid] = table;
     view.show();
     QVERIFY(QTest::qWaitForWindowExposed(&view));
-    QSignalSpy clicks(&grid, &clsGrid::MouseClick);
+    QSignalSpy clicks(&grid, &CellGrid::MouseClick);
     // What the window system delivers for a double click.
     const QPointF at(60, 30);
     for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease, QEvent::MouseButtonPress,
@@ -289,10 +289,10 @@ void TestGridView::releaseElsewhereIsNoClick()
 {
     Painted table(3, 2, 40, 20);
     auto &[view, grid] = table;
-    grid.Refresh();
+    grid.refresh();
     view.show();
     QVERIFY(QTest::qWaitForWindowExposed(&view));
-    QSignalSpy clicks(&grid, &clsGrid::MouseClick);
+    QSignalSpy clicks(&grid, &CellGrid::MouseClick);
     QFETCH(QPoint, release);
     QTest::mousePress(&view, Qt::LeftButton, Qt::NoModifier, QPoint(10, 10));
     QTest::mouseRelease(&view, Qt::LeftButton, Qt::NoModifier, release);

@@ -56,8 +56,8 @@ void TestMainWindow::opensTheSavedRound()
     MainWindowFixture fixture({QStringLiteral("schedule"), QStringLiteral("vote"), QStringLiteral("result")});
     const auto window = fixture.openWindow();
     QCOMPARE(child<QLineEdit>(*window, QStringLiteral("txtScheduleNo"))->text(), QStringLiteral("1478"));
-    QCOMPARE(window->document().Kaisaikai(), 1478);
-    QCOMPARE(window->document().Schedule().Kaisaikai, 1478);
+    QCOMPARE(window->document().roundNumber(), 1478);
+    QCOMPARE(window->document().schedule().roundNumber, 1478);
     QCOMPARE(window->windowTitle(), QStringLiteral(" Quorvel  QUDO"));
     QCOMPARE(child<QLabel>(*window, QStringLiteral("lblVersion"))->text(), QStringLiteral("Version 1.00"));
     QVERIFY(child<QLabel>(*window, QStringLiteral("lblStatus"))->text().startsWith(QStringLiteral(" 第 1478 回 　使用投票率：")));
@@ -82,7 +82,7 @@ void TestMainWindow::roundWithoutFilesEnablesTheDownloads()
     QLineEdit *round = child<QLineEdit>(*window, QStringLiteral("txtScheduleNo"));
     round->selectAll();
     QTest::keyClicks(round, QStringLiteral("12"));
-    QCOMPARE(window->document().Kaisaikai(), 12);
+    QCOMPARE(window->document().roundNumber(), 12);
     QVERIFY(!child<QWidget>(*window, QStringLiteral("picKaisai"))->isVisible());
     QCOMPARE(child<QLabel>(*window, QStringLiteral("lblStatus"))->text(), QStringLiteral(" 第 12 回 "));
     for (int index = 0; index < 3; ++index)
@@ -103,7 +103,7 @@ void TestMainWindow::pageSwitchesFromMenuAndIcons()
 
     QTest::mouseClick(child<QToolButton>(*window, QStringLiteral("imgPage_1")), Qt::LeftButton);
     QCOMPARE(shown(), QStringLiteral("picPage_1"));
-    QCOMPARE(window->document().CurrentPage(), 1);
+    QCOMPARE(window->document().currentPage(), 1);
     QVERIFY(window->action(QStringLiteral("mnuView_Menu_1"))->isChecked());
 
     QTest::mouseClick(child<QToolButton>(*window, QStringLiteral("imgPage_0")), Qt::LeftButton);
@@ -117,7 +117,7 @@ void TestMainWindow::pagesAreMadeWhenFirstShown()
 {
     MainWindowFixture fixture({QStringLiteral("schedule"), QStringLiteral("vote"), QStringLiteral("result")});
     const auto window = fixture.openWindow();
-    window->document().ReplaceSingles(QList<qint32>(25, 19));
+    window->document().replaceSingles(QList<qint32>(25, 19));
     window->action(QStringLiteral("mnuView_SinglePercent"))->trigger();
     QVERIFY2(fixture.ui.boxes().isEmpty(), qPrintable(fixture.ui.boxes().value(0).text));
     QVERIFY(!window->findChild<QWidget *>(QStringLiteral("picPage_1")));
@@ -127,15 +127,15 @@ void TestMainWindow::pagesAreMadeWhenFirstShown()
     QVERIFY(window->findChild<QWidget *>(QStringLiteral("picPage_1")));
     QCOMPARE(child<QLabel>(*window, QStringLiteral("lblSingleCount"))->text(), QStringLiteral("25"));
     QCOMPARE(child<QLabel>(*window, QStringLiteral("lblSinglePage"))->text(), QStringLiteral("1／3"));
-    QVERIFY(window->document().SinglesView().SinglePercent());
+    QVERIFY(window->document().singlesView().singlePercent());
     window->action(QStringLiteral("mnuView_Menu_2"))->trigger();
     QVERIFY(window->findChild<QWidget *>(QStringLiteral("picPage_2")));
     QCOMPARE(child<QLabel>(*window, QStringLiteral("lblResultCount"))->text(), QStringLiteral("25"));
 
     window->action(QStringLiteral("mnuFile_New"))->trigger();
-    QVERIFY(window->document().Singles().isEmpty());
+    QVERIFY(window->document().singles().isEmpty());
     QCOMPARE(child<QLabel>(*window, QStringLiteral("lblSingleCount"))->text(), QStringLiteral("0"));
-    QCOMPARE(window->document().CurrentPage(), 0);
+    QCOMPARE(window->document().currentPage(), 0);
     QCOMPARE(child<QStackedWidget>(*window, QStringLiteral("picPages"))->currentWidget()->objectName(),
              QStringLiteral("picPage_0"));
 }
@@ -171,10 +171,10 @@ void TestMainWindow::closingWritesTheStateFile()
     child<QCheckBox>(*window, QStringLiteral("chkDownload"))->click();
     QVERIFY(window->close());
 
-    const AppState saved = LoadAppState();
-    QCOMPARE(saved.Kaisaikai, 1476);
-    QCOMPARE(saved.DownloadMessage, false);
-    QCOMPARE(saved.ResultAll, false);
+    const AppState saved = loadAppState();
+    QCOMPARE(saved.roundNumber, 1476);
+    QCOMPARE(saved.downloadMessage, false);
+    QCOMPARE(saved.resultAll, false);
 }
 
 void TestMainWindow::roundBoxTakesDigitsOnly()
@@ -185,7 +185,7 @@ void TestMainWindow::roundBoxTakesDigitsOnly()
     round->selectAll();
     QTest::keyClicks(round, QStringLiteral("1a2 345"));
     QCOMPARE(round->text(), QStringLiteral("9999"));
-    QCOMPARE(window->document().Kaisaikai(), 9999);
+    QCOMPARE(window->document().roundNumber(), 9999);
     QCOMPARE(round->cursorPosition(), 4);
     QTest::keyClick(round, Qt::Key_PageDown);
     QCOMPARE(round->text(), QStringLiteral("0"));
@@ -193,10 +193,10 @@ void TestMainWindow::roundBoxTakesDigitsOnly()
     QTest::keyClick(round, Qt::Key_Up);
     QCOMPARE(round->text(), QStringLiteral("2"));
     QTest::mouseClick(child<QToolButton>(*window, QStringLiteral("updScheduleNo_Down")), Qt::LeftButton);
-    QCOMPARE(window->document().Kaisaikai(), 1);
+    QCOMPARE(window->document().roundNumber(), 1);
     QTest::keyClick(round, Qt::Key_Backspace);
     QCOMPARE(round->text(), QString());
-    QCOMPARE(window->document().Kaisaikai(), -1);
+    QCOMPARE(window->document().roundNumber(), -1);
 }
 
 void TestMainWindow::downloadWithoutRoundAsksForOne()
@@ -280,7 +280,7 @@ void TestMainWindow::closingDuringADownloadStopsItAndAsksNothing()
     QVERIFY(clock.elapsed() < 30000);
     QVERIFY(!window->isVisible());
     QCOMPARE(fixture.ui.boxes().size(), 1);   // the download question, nothing after it
-    QCOMPARE(LoadAppState().Kaisaikai, 1478);
+    QCOMPARE(loadAppState().roundNumber, 1478);
     QVERIFY(!fixture.app.exists(QStringLiteral("SysData/BIG_Vote/big_vote_1478.xml")));
 }
 

@@ -40,7 +40,7 @@ qint32 singleWith(int mark, int otherMatch = -1, int otherMark = 0)
     if (otherMatch >= 0)
         marks[std::size_t(otherMatch)] = otherMark;
     qint32 code = 0;
-    clsTNumber().LongToNo(marks, code);
+    SingleCode().intsToCode(marks, code);
     return code;
 }
 
@@ -53,20 +53,20 @@ void TestMainWindowPages::marksClickedOnTheSheetReachTheList()
     window->action(QStringLiteral("mnuView_Menu_1"))->trigger();
     auto *sheet = window->findChild<SingleSheetView *>(QStringLiteral("picSingle"));
     QVERIFY(sheet && sheet->isVisible());
-    const clsTSingleDraw &model = window->document().SinglesView().Sheet();
+    const MarkSheet &model = window->document().singlesView().sheet();
 
     // A mark on an empty slot adds a single; a second mark changes it.
-    QTest::mouseClick(sheet, Qt::LeftButton, {}, model.MarkBoxRect(0, 1, 0).center().toPoint());
-    QCOMPARE(window->document().Singles().size(), 1);
-    QTest::mouseClick(sheet, Qt::RightButton, {}, model.MarkBoxRect(0, 2, 13).center().toPoint());
-    QCOMPARE(window->document().Singles(), QList<qint32>{singleWith(0, 13, 2)});
-    QCOMPARE(window->document().SingleFrame()[2][13], 1);
+    QTest::mouseClick(sheet, Qt::LeftButton, {}, model.markBoxRect(0, 1, 0).center().toPoint());
+    QCOMPARE(window->document().singles().size(), 1);
+    QTest::mouseClick(sheet, Qt::RightButton, {}, model.markBoxRect(0, 2, 13).center().toPoint());
+    QCOMPARE(window->document().singles(), QList<qint32>{singleWith(0, 13, 2)});
+    QCOMPARE(window->document().singleFrame()[2][13], 1);
     QCOMPARE(window->findChild<QLabel *>(QStringLiteral("lblSingleCount"))->text(), QStringLiteral("1"));
 
     // The menu adds another; the page shows both.
     window->action(QStringLiteral("mnuEdit_SingleAdd"))->trigger();
-    QCOMPARE(window->document().Singles().size(), 2);
-    QCOMPARE(window->document().SingleFrame()[0][0], 2);
+    QCOMPARE(window->document().singles().size(), 2);
+    QCOMPARE(window->document().singleFrame()[0][0], 2);
     QVERIFY(fixture.ui.boxes().isEmpty());
 }
 
@@ -75,35 +75,35 @@ void TestMainWindowPages::checkPageRevealsMatchByMatch()
     MainWindowFixture fixture({QStringLiteral("schedule"), QStringLiteral("vote"), QStringLiteral("result")});
     const auto window = fixture.openWindow();
     MainDocument &document = window->document();
-    const ResultData &result = document.Result();
-    QCOMPARE(result.Kaisaikai, 1478);
+    const ResultData &result = document.result();
+    QCOMPARE(result.roundNumber, 1478);
     // The outcomes themselves, and the outcomes with the last match wrong.
     std::array<qint32, 14> outcomes{};
     for (int match = 0; match < 14; ++match)
-        outcomes[std::size_t(match)] = result.Game[std::size_t(match + 1)].Outcome % 3;
+        outcomes[std::size_t(match)] = result.game[std::size_t(match + 1)].Outcome % 3;
     qint32 right = 0;
-    clsTNumber().LongToNo(outcomes, right);
+    SingleCode().intsToCode(outcomes, right);
     outcomes[13] = (outcomes[13] + 1) % 3;
     qint32 lastWrong = 0;
-    clsTNumber().LongToNo(outcomes, lastWrong);
-    document.ReplaceSingles({right, lastWrong, right});
+    SingleCode().intsToCode(outcomes, lastWrong);
+    document.replaceSingles({right, lastWrong, right});
 
     window->action(QStringLiteral("mnuView_Menu_2"))->trigger();
     auto *next = window->findChild<QPushButton *>(QStringLiteral("cmdNextResult"));
     auto *all = window->findChild<QPushButton *>(QStringLiteral("cmdAllResult"));
     QVERIFY(next->isEnabled() && all->isEnabled());
-    const clsTResult &evaluation = document.ResultEvaluation();
-    QCOMPARE(evaluation.Counts()[0], 3);   // nothing revealed: every single still grade 1
+    const CheckPageController &evaluation = document.resultEvaluation();
+    QCOMPARE(evaluation.counts()[0], 3);   // nothing revealed: every single still grade 1
 
     for (int step = 1; step <= 13; ++step) {
         QTest::mouseClick(next, Qt::LeftButton);
-        QCOMPARE(evaluation.Revealed(), step);
-        QCOMPARE(evaluation.Counts()[0], 3);
+        QCOMPARE(evaluation.revealed(), step);
+        QCOMPARE(evaluation.counts()[0], 3);
     }
     QTest::mouseClick(next, Qt::LeftButton);
-    QCOMPARE(evaluation.Revealed(), 14);
-    QCOMPARE(evaluation.Counts()[0], 2);
-    QCOMPARE(evaluation.Counts()[1], 1);
+    QCOMPARE(evaluation.revealed(), 14);
+    QCOMPARE(evaluation.counts()[0], 2);
+    QCOMPARE(evaluation.counts()[1], 1);
     QVERIFY(!next->isEnabled());
     QVERIFY(!all->isEnabled());
     QCOMPARE(window->findChild<QLabel *>(QStringLiteral("lblResultCount"))->text(), QStringLiteral("3"));
@@ -125,8 +125,8 @@ void TestMainWindowPages::clipboardCommandsThroughTheMenu()
     const auto window = fixture.openWindow();
     QGuiApplication::clipboard()->setText(QStringLiteral("1: 10201020102010\r\n2: 11111111111111\r\n"));
     window->action(QStringLiteral("mnuTool_ClipImport_Class_0"))->trigger();
-    QCOMPARE(window->document().Singles().size(), 2);
-    QCOMPARE(window->document().CurrentPage(), int(MainDocument::PageCheck));
+    QCOMPARE(window->document().singles().size(), 2);
+    QCOMPARE(window->document().currentPage(), int(MainDocument::PageCheck));
     QCOMPARE(fixture.ui.boxes().last().text, QStringLiteral("2口取り込みしました"));
 
     window->action(QStringLiteral("mnuTool_Clipboard_Class_3"))->trigger();
@@ -180,7 +180,7 @@ void TestMainWindowPages::gradeSortButtonWorksAfterTheSortPopUp()
     for (int mark = 0; mark < 3; ++mark)
         for (int match = 0; match < 14; ++match)
             singles << singleWith(mark, match, (mark + 1) % 3);
-    window->document().ReplaceSingles(singles);
+    window->document().replaceSingles(singles);
 
     window->action(QStringLiteral("mnuView_Menu_1"))->trigger();
     closePopUpSoon();
@@ -188,11 +188,11 @@ void TestMainWindowPages::gradeSortButtonWorksAfterTheSortPopUp()
     window->action(QStringLiteral("mnuView_Menu_2"))->trigger();
     QTest::mouseClick(window->findChild<QPushButton *>(QStringLiteral("cmdGradeSort")), Qt::LeftButton);
 
-    const clsTResult &result = window->document().ResultEvaluation();
-    QVERIFY(window->document().Singles() != singles);
-    QCOMPARE(window->document().Singles().size(), singles.size());
+    const CheckPageController &result = window->document().resultEvaluation();
+    QVERIFY(window->document().singles() != singles);
+    QCOMPARE(window->document().singles().size(), singles.size());
     for (qint32 index = 1; index < qint32(singles.size()); ++index)
-        QVERIFY(result.GradeCode(index - 1) <= result.GradeCode(index));
+        QVERIFY(result.gradeCode(index - 1) <= result.gradeCode(index));
 }
 
 void TestMainWindowPages::sheetClicksDuringALoadAreRefused()
@@ -201,25 +201,25 @@ void TestMainWindowPages::sheetClicksDuringALoadAreRefused()
     fixture.app.writeFile(QStringLiteral("UserData/QUDO/A-1478.csv"), csvOf(5000));
     fixture.dialogs.answer = fixture.app.filePath(QStringLiteral("UserData/QUDO/A-1478.csv"));
     const auto window = fixture.openWindow();
-    window->document().ReplaceSingles({0, 0, 0});
+    window->document().replaceSingles({0, 0, 0});
     window->action(QStringLiteral("mnuView_Menu_1"))->trigger();
     auto *sheet = window->findChild<SingleSheetView *>(QStringLiteral("picSingle"));
-    const clsTSingleDraw &model = window->document().SinglesView().Sheet();
+    const MarkSheet &model = window->document().singlesView().sheet();
 
     int clicks = 0;
     fixture.ui.onProcessEvents = [&] {
         ++clicks;
-        QTest::mouseClick(sheet, Qt::LeftButton, {}, model.MarkBoxRect(1, 2, 0).center().toPoint());
-        QTest::mouseClick(sheet, Qt::LeftButton, {}, model.MarkBoxRect(9, 1, 0).center().toPoint());
+        QTest::mouseClick(sheet, Qt::LeftButton, {}, model.markBoxRect(1, 2, 0).center().toPoint());
+        QTest::mouseClick(sheet, Qt::LeftButton, {}, model.markBoxRect(9, 1, 0).center().toPoint());
         window->findChild<QPushButton *>(QStringLiteral("cmdSingleAdd"))->click();
     };
     window->action(QStringLiteral("mnuFile_Open"))->trigger();
     fixture.ui.onProcessEvents = {};
 
     QVERIFY(clicks > 0);
-    QCOMPARE(window->document().Singles().size(), 5000);
-    QCOMPARE(window->document().SingleFrame()[1][0], 5000);
-    QCOMPARE(window->document().SingleFrame()[0][13], 1667);   // lines 1, 4, 7, ... end in "0"
+    QCOMPARE(window->document().singles().size(), 5000);
+    QCOMPARE(window->document().singleFrame()[1][0], 5000);
+    QCOMPARE(window->document().singleFrame()[0][13], 1667);   // lines 1, 4, 7, ... end in "0"
     QCOMPARE(window->findChild<QLabel *>(QStringLiteral("lblSingleCount"))->text(), QStringLiteral("5,000"));
 }
 
@@ -231,7 +231,7 @@ void TestMainWindowPages::fileMenuOpensAndSavesThroughTheDialogs()
     const auto window = fixture.openWindow();
     window->action(QStringLiteral("mnuFile_Open"))->trigger();
     QCOMPARE(fixture.dialogs.asked, QStringList{"ファイルを開く|CSVファイル(*.csv)|A-1478.csv"});
-    QCOMPARE(window->document().Singles().size(), 3);
+    QCOMPARE(window->document().singles().size(), 3);
     QCOMPARE(window->windowTitle(), QStringLiteral(" Quorvel  QUDO - [A-1478.csv]"));
 
     fixture.dialogs.answer = fixture.app.filePath(QStringLiteral("UserData/QUDO/copy.csv"));

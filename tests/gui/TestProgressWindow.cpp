@@ -86,7 +86,7 @@ void TestProgressWindow::cleanup()
 void TestProgressWindow::showsMessageAndBar()
 {
     {
-        clsWaitDialog progress(QStringLiteral("CSVデータ数の取得中"), 1);
+        ProgressScope progress(QStringLiteral("CSVデータ数の取得中"), 1);
         QWidget *window = progressWindow();
         QVERIFY(window);
         QVERIFY(window->isVisible());
@@ -109,7 +109,7 @@ void TestProgressWindow::showsMessageAndBar()
 void TestProgressWindow::stopButtonOnlyForWorkThatCanStop()
 {
     {
-        clsWaitDialog progress(QStringLiteral("くじ結果のダウンロード中"), 3);
+        ProgressScope progress(QStringLiteral("くじ結果のダウンロード中"), 3);
         auto *stop = progressWindow()->findChild<QPushButton *>(QStringLiteral("cmdStop"));
         QVERIFY(stop && !stop->isVisible());
         progress.allowStop();
@@ -121,14 +121,14 @@ void TestProgressWindow::stopButtonOnlyForWorkThatCanStop()
         QVERIFY(!stop->isEnabled());
     }
     // The next work starts without the button and without the press.
-    clsWaitDialog next(QStringLiteral("CSVファイルの読込中"), 1);
+    ProgressScope next(QStringLiteral("CSVファイルの読込中"), 1);
     QVERIFY(!next.stopRequested());
     QVERIFY(!progressWindow()->findChild<QPushButton *>(QStringLiteral("cmdStop"))->isVisible());
 }
 
 void TestProgressWindow::emptyRangeFillsNothing()
 {
-    clsWaitDialog progress(QStringLiteral("CSVファイルに保存中"), -1);
+    ProgressScope progress(QStringLiteral("CSVファイルに保存中"), -1);
     progress.setValue(-1);
     QCOMPARE(bar(progressWindow())->maximum(), 1);
     QCOMPARE(bar(progressWindow())->value(), 0);
@@ -137,12 +137,12 @@ void TestProgressWindow::emptyRangeFillsNothing()
 void TestProgressWindow::csvLoadShowsAndCloses()
 {
     TestAppFolder app(TestAppFolder::SysData::None);
-    clsTFileCSV csv;
+    SinglesCsvFile csv;
     const std::vector<qint32> singles(3000, 19);
-    QVERIFY(csv.CsvSave(QStringLiteral("UserData\\list.csv"), singles));
+    QVERIFY(csv.csvSave(QStringLiteral("UserData\\list.csv"), singles));
     qint32 count = 0;
     std::vector<qint32> loaded;
-    QVERIFY(csv.CsvLoad(QStringLiteral("UserData\\list.csv"), count, loaded));
+    QVERIFY(csv.csvLoad(QStringLiteral("UserData\\list.csv"), count, loaded));
     QCOMPARE(count, 3000);
     QVERIFY(loaded == singles);
     QVERIFY(!progressWindow()->isVisible());
@@ -156,7 +156,7 @@ void TestProgressWindow::csvLoadShowsAndCloses()
 void TestProgressWindow::onlyVisibleChangesRepaint()
 {
     constexpr qint32 max = 4782968;
-    clsWaitDialog progress(QStringLiteral("シングル構成の解析中"), max);
+    ProgressScope progress(QStringLiteral("シングル構成の解析中"), max);
     QWidget *window = progressWindow();
     QVERIFY(QTest::qWaitForWindowExposed(window));
     PaintCounter barPaints(bar(window));

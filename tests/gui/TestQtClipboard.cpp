@@ -26,12 +26,12 @@ void TestQtClipboard::copyAndPasteThroughTheSystem()
     RecordingUi ui;
     QtClipboard clipboard;
     const std::vector<qint32> singles{2911267, 0, 19};
-    clsTClipboard(clipboard).ClipExport(clsTClipboard::LayoutRows, singles);
+    ClipboardExport(clipboard).clipExport(ClipboardExport::LayoutRows, singles);
     QCOMPARE(QApplication::clipboard()->text(),
              QStringLiteral("1:10211102201121\r\n2:00000000000000\r\n3:10200000000000\r\n"));
     qint32 count = 0;
     std::vector<qint32> imported;
-    clsTClipImport(clipboard).ClipImport(clsTClipImport::FormatLines, count, imported);
+    ClipboardImport(clipboard).clipImport(ClipboardImport::FormatLines, count, imported);
     QCOMPARE(count, 3);
     QVERIFY(imported == singles);
 }
@@ -43,7 +43,7 @@ void TestQtClipboard::pictureOnClipboardImportsNothing()
     QtClipboard clipboard;
     qint32 count = -1;
     std::vector<qint32> imported{5};
-    clsTClipImport(clipboard).ClipImport(clsTClipImport::FormatLines, count, imported);
+    ClipboardImport(clipboard).clipImport(ClipboardImport::FormatLines, count, imported);
     QCOMPARE(count, 0);
     QVERIFY(imported.empty());
     QVERIFY(ui.boxes().isEmpty());
@@ -59,7 +59,7 @@ void TestQtClipboard::linesCopiedHereEndInLineFeedAlone()
     QCOMPARE(clipboard.text(), QStringLiteral("10211102201121\r\n00000000000000\r\n10200000000000"));
     qint32 count = 0;
     std::vector<qint32> imported;
-    clsTClipImport(clipboard).ClipImport(clsTClipImport::FormatLines, count, imported);
+    ClipboardImport(clipboard).clipImport(ClipboardImport::FormatLines, count, imported);
     QCOMPARE(count, 3);
     QVERIFY(imported == (std::vector<qint32>{2911267, 0, 19}));
 }

@@ -80,14 +80,14 @@ void TestRoundBox::keepsDigitsOnly()
     QFETCH(QString, text);
     QFETCH(QString, shown);
     RecordingUi ui;
-    clsTMain main;
+    RoundSelection main;
     RoundBox round(main);
-    main.SetKaisaikai(5);
-    QCOMPARE(round.txtScheduleNo()->text(), QStringLiteral("5"));
+    main.setRoundNumber(5);
+    QCOMPARE(round.scheduleNumberEdit()->text(), QStringLiteral("5"));
 
-    enter(*round.txtScheduleNo(), way, text);
-    QCOMPARE(round.txtScheduleNo()->text(), shown);
-    QCOMPARE(main.RoundText(), shown);
+    enter(*round.scheduleNumberEdit(), way, text);
+    QCOMPARE(round.scheduleNumberEdit()->text(), shown);
+    QCOMPARE(main.roundText(), shown);
     QVERIFY(ui.boxes().isEmpty());
 }
 

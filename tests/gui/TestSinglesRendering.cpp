@@ -42,7 +42,7 @@ private:
 
     static QList<qint32> twentyFiveSingles();
     static void checkNumbersFit(const SingleSheetView &sheet, const QString &page);
-    static QImage laidOut(Views &views, const clsTSingleDraw &sheet);
+    static QImage laidOut(Views &views, const MarkSheet &sheet);
 };
 
 void TestSinglesRendering::cleanup()
@@ -52,16 +52,16 @@ void TestSinglesRendering::cleanup()
 
 QList<qint32> TestSinglesRendering::twentyFiveSingles()
 {
-    QList<qint32> singles{2391484, 0, clsTNumber::MaxCode, 19};
+    QList<qint32> singles{2391484, 0, SingleCode::MaxCode, 19};
     QRandomGenerator random(1478);
     while (singles.size() < 25)
-        singles.append(qint32(random.bounded(clsTNumber::CodeCount)));
+        singles.append(qint32(random.bounded(SingleCode::CodeCount)));
     return singles;
 }
 
 void TestSinglesRendering::checkNumbersFit(const SingleSheetView &sheet, const QString &page)
 {
-    for (int slot = 0; slot < clsTSingleDraw::Slots; ++slot) {
+    for (int slot = 0; slot < MarkSheet::Slots; ++slot) {
         const QRect label = sheet.numberRect(slot);
         // Up to the last number of a list that holds every single twice.
         for (const QString &number : {QStringLiteral("25"), QStringLiteral("999999"), QStringLiteral("9565938")}) {
@@ -75,13 +75,13 @@ void TestSinglesRendering::checkNumbersFit(const SingleSheetView &sheet, const Q
     }
 }
 
-QImage TestSinglesRendering::laidOut(Views &views, const clsTSingleDraw &sheet)
+QImage TestSinglesRendering::laidOut(Views &views, const MarkSheet &sheet)
 {
     // The match grid's rows and the count table's rows run level with the
     // sheet's rows; the estimate table's single columns stand under the
     // sheet's columns.
     const int gap = int(std::lround(5 * DisplayScale::factorX()));
-    const int rowOffset = sheet.RowTop(0) - (views.game.height() - 14 * (sheet.RowHeight() + 1) - 1);
+    const int rowOffset = sheet.rowTop(0) - (views.game.height() - 14 * (sheet.rowHeight() + 1) - 1);
     const int sheetLeft = views.game.width() + gap;
     const int firstSlotColumn = views.estimates.width() - 10 * (int(std::lround(52 * DisplayScale::factorX())) + 1) - 1;
     const QSize size(sheetLeft + views.sheet.width() + gap + views.count.width(),
@@ -108,41 +108,41 @@ void TestSinglesRendering::singlesPage()
     QFETCH(int, dpi);
     DisplayScale::setDpiSource([dpi] { return DisplayScale::Dpi{double(dpi), double(dpi)}; });
     RecordingUi ui;
-    clsXmlSchedule schedule;
-    QVERIFY(schedule.XmlLoad(TestFiles::fixturePath(QStringLiteral("rounddata/big_schedule_1478.xml"))));
-    clsXmlVote vote;
-    QVERIFY(vote.XmlLoad(TestFiles::fixturePath(QStringLiteral("rounddata/big_vote_1478.xml"))));
+    ScheduleFile schedule;
+    QVERIFY(schedule.xmlLoad(TestFiles::fixturePath(QStringLiteral("rounddata/big_schedule_1478.xml"))));
+    VoteFile vote;
+    QVERIFY(vote.xmlLoad(TestFiles::fixturePath(QStringLiteral("rounddata/big_vote_1478.xml"))));
 
     Views views;
-    clsTSingleGame game;
-    game.Initialize(&views.game, 26);
-    game.SetScheduleData(schedule.Schedule());
+    SheetMatchGrid game;
+    game.initialize(&views.game, 26);
+    game.setScheduleData(schedule.schedule());
     SingleListStore list;
-    clsTSingle singles(list);
-    views.sheet.giveMarkPictures(singles.Sheet());
-    singles.Initialize(&views.sheet, &views.count, &views.estimates);
-    list.Replace(twentyFiveSingles());
-    singles.SetVoteData(vote.Vote());
-    singles.Show();
+    SinglesPageController singles(list);
+    views.sheet.giveMarkPictures(singles.sheet());
+    singles.initialize(&views.sheet, &views.count, &views.estimates);
+    list.replace(twentyFiveSingles());
+    singles.setVoteData(vote.vote());
+    singles.show();
 
-    clsTSingleDraw &sheet = singles.Sheet();
+    MarkSheet &sheet = singles.sheet();
     const auto select = [&sheet](int slot) {
-        sheet.PressAt(1, sheet.NumberRect(slot).center());
-        sheet.ReleaseAt(1, sheet.NumberRect(slot).center());
+        sheet.pressAt(1, sheet.numberRect(slot).center());
+        sheet.releaseAt(1, sheet.numberRect(slot).center());
     };
     select(1);
     select(4);
     select(8);
-    QVERIFY(singles.IsSelected(4));
+    QVERIFY(singles.isSelected(4));
     QVERIFY(RenderedPictures::save(views.sheet.grab().toImage(), QStringLiteral("single_sheet_page1"), dpi));
     QVERIFY(RenderedPictures::save(views.estimates.canvas(), QStringLiteral("single_estimates_page1"), dpi));
     QVERIFY(RenderedPictures::save(laidOut(views, sheet), QStringLiteral("singles_page1"), dpi));
     checkNumbersFit(views.sheet, QStringLiteral("page 1"));
 
-    singles.MovePage(2);
+    singles.movePage(2);
     select(1);
     select(4);
-    QCOMPARE(singles.PageText(), QStringLiteral("3／3"));
+    QCOMPARE(singles.pageText(), QStringLiteral("3／3"));
     QVERIFY(RenderedPictures::save(views.sheet.grab().toImage(), QStringLiteral("single_sheet_page3"), dpi));
     QVERIFY(RenderedPictures::save(views.game.canvas(), QStringLiteral("single_games"), dpi));
     QVERIFY(RenderedPictures::save(views.count.canvas(), QStringLiteral("single_counts"), dpi));
@@ -152,10 +152,10 @@ void TestSinglesRendering::singlesPage()
     const QFontInfo font(views.sheet.numberFont());
     QVERIFY2(font.family() == QStringLiteral("ＭＳ ゴシック") || font.family() == QStringLiteral("IPAGothic"),
              qPrintable(font.family()));
-    const struct { const char *name; const clsGrid &grid; const GridView &view; } tables[] = {
-        {"match grid", game.Grid(), views.game},
-        {"estimates", singles.EstimateTable().Grid(), views.estimates},
-        {"counts", singles.CountTable().Grid(), views.count},
+    const struct { const char *name; const CellGrid &grid; const GridView &view; } tables[] = {
+        {"match grid", game.grid(), views.game},
+        {"estimates", singles.estimateTable().grid(), views.estimates},
+        {"counts", singles.countTable().grid(), views.count},
     };
     for (const auto &table : tables) {
         const QStringList overflowing = RenderedPictures::overflowingCells(table.grid, table.view.cellFont());

@@ -41,53 +41,53 @@ void whenOpen(std::function<void(T &)> action)
 void TestSmallWindows::numberEntryTakesMarksOnly()
 {
     RecordingUi ui;
-    whenOpen<frmNumbers>([](frmNumbers &dialog) {
-        QTest::keyClicks(dialog.txtNumber(), QStringLiteral("3a 1"));
-        QCOMPARE(dialog.txtNumber()->text(), QStringLiteral("1"));
-        QVERIFY(!dialog.cmdOK()->isEnabled());
-        QTest::keyClicks(dialog.txtNumber(), QStringLiteral("1111111111111"));
-        QVERIFY(dialog.cmdOK()->isEnabled());
-        QTest::keyClicks(dialog.txtNumber(), QStringLiteral("1"));   // the fifteenth does not fit
-        QCOMPARE(dialog.txtNumber()->text().size(), 14);
-        dialog.cmdOK()->click();
+    whenOpen<NumberEntryDialog>([](NumberEntryDialog &dialog) {
+        QTest::keyClicks(dialog.numberEdit(), QStringLiteral("3a 1"));
+        QCOMPARE(dialog.numberEdit()->text(), QStringLiteral("1"));
+        QVERIFY(!dialog.okButton()->isEnabled());
+        QTest::keyClicks(dialog.numberEdit(), QStringLiteral("1111111111111"));
+        QVERIFY(dialog.okButton()->isEnabled());
+        QTest::keyClicks(dialog.numberEdit(), QStringLiteral("1"));   // the fifteenth does not fit
+        QCOMPARE(dialog.numberEdit()->text().size(), 14);
+        dialog.okButton()->click();
     });
-    QCOMPARE(frmNumbers::ShowDialog(nullptr), QStringLiteral("11111111111111"));
+    QCOMPARE(NumberEntryDialog::showDialog(nullptr), QStringLiteral("11111111111111"));
     QVERIFY(ui.boxes().isEmpty());
 }
 
 void TestSmallWindows::numberEntryRefusesPastedText()
 {
     RecordingUi ui;
-    whenOpen<frmNumbers>([&ui](frmNumbers &dialog) {
+    whenOpen<NumberEntryDialog>([&ui](NumberEntryDialog &dialog) {
         QGuiApplication::clipboard()->setText(QStringLiteral("11111111111113"));
-        dialog.txtNumber()->paste();
-        QVERIFY(dialog.cmdOK()->isEnabled());
-        dialog.cmdOK()->click();
+        dialog.numberEdit()->paste();
+        QVERIFY(dialog.okButton()->isEnabled());
+        dialog.okButton()->click();
         QVERIFY(dialog.isVisible());
         QCOMPARE(ui.boxes().size(), 1);
         QCOMPARE(ui.boxes()[0].text, QStringLiteral("入力データが異常です。"));
-        dialog.cmdCancel()->click();
+        dialog.cancelButton()->click();
     });
-    QCOMPARE(frmNumbers::ShowDialog(nullptr), QString());
+    QCOMPARE(NumberEntryDialog::showDialog(nullptr), QString());
 }
 
 void TestSmallWindows::numberEntryCancelled()
 {
     RecordingUi ui;
-    whenOpen<frmNumbers>([](frmNumbers &dialog) {
+    whenOpen<NumberEntryDialog>([](NumberEntryDialog &dialog) {
         QCOMPARE(dialog.windowTitle(), QStringLiteral(" 数値入力"));
-        QCOMPARE(dialog.cmdOK()->text(), QStringLiteral("O K"));
-        QTest::keyClicks(dialog.txtNumber(), QStringLiteral("12012012012012"));
-        dialog.cmdCancel()->click();
+        QCOMPARE(dialog.okButton()->text(), QStringLiteral("O K"));
+        QTest::keyClicks(dialog.numberEdit(), QStringLiteral("12012012012012"));
+        dialog.cancelButton()->click();
     });
-    QCOMPARE(frmNumbers::ShowDialog(nullptr), QString());
+    QCOMPARE(NumberEntryDialog::showDialog(nullptr), QString());
 }
 
 void TestSmallWindows::aboutShowsVersionAndLinks()
 {
     RecordingUi ui;
     QStringList seen;
-    whenOpen<frmAbout>([&seen](frmAbout &about) {
+    whenOpen<AboutDialog>([&seen](AboutDialog &about) {
         for (const char *name : {"lblTitle", "lblVersion", "lblCopyright"})
             seen << about.findChild<QLabel *>(QLatin1String(name))->text();
         seen << about.windowTitle();
@@ -95,7 +95,7 @@ void TestSmallWindows::aboutShowsVersionAndLinks()
         Q_EMIT mail->linkActivated(QStringLiteral("mailto:support@quorvel.invalid"));
         about.findChild<QPushButton *>(QStringLiteral("cmdOK"))->click();
     });
-    frmAbout::ShowForm(nullptr, QStringLiteral("1.00"));
+    AboutDialog::showForm(nullptr, QStringLiteral("1.00"));
     QCOMPARE(seen.mid(0, 2), (QStringList{"QUDO", "Version 1.00"}));
     QVERIFY(seen.at(2).startsWith(QStringLiteral("Copyright")));
     QCOMPARE(seen.at(3), QStringLiteral(" バージョン情報"));

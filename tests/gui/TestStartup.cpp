@@ -37,7 +37,7 @@ void TestStartup::missingSysDataOpensNoWindow()
 {
     TestAppFolder app(TestAppFolder::SysData::None);
     RecordingUi ui;
-    QVERIFY(!basMain::Main());
+    QVERIFY(!Startup::showMainWindow());
     QCOMPARE(ui.boxes().size(), 1);
     QCOMPARE(ui.boxes()[0].icon, Ui::Icon::Error);
     QCOMPARE(ui.boxes()[0].title, QStringLiteral("QUDO"));
@@ -50,7 +50,7 @@ void TestStartup::completeSysDataShowsTheMainWindow()
 {
     TestAppFolder app(TestAppFolder::SysData::Shipped);
     RecordingUi ui;
-    const auto window = basMain::Main();
+    const auto window = Startup::showMainWindow();
     QVERIFY(window);
     QCOMPARE(visibleWindows(), QWidgetList{window.get()});   // the splash has closed
     QCOMPARE(window->windowTitle(), QStringLiteral(" Quorvel  QUDO"));
@@ -72,7 +72,7 @@ void TestStartup::splashShowsTheLegalNotice()
                 seenWhileLoading.append(label->text());
         }
     };
-    const auto window = basMain::Main();
+    const auto window = Startup::showMainWindow();
     QVERIFY(window);
     QCOMPARE(seenWhileLoading.mid(0, 2), (QStringList{"frmLoad", AppInfo::legalNotice()}));
 }

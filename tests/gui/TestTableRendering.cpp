@@ -46,7 +46,7 @@ private:
     struct Shown
     {
         QString name;
-        const clsGrid *grid;
+        const CellGrid *grid;
         GridView *view;
     };
 
@@ -94,62 +94,62 @@ void TestTableRendering::resultPageTables()
         binomial = binomial * (14 - misses) / (misses + 1);
     }
 
-    clsTResultGrade grade;
+    GradeTable grade;
     GridView *gradeView = newView();
-    grade.Initialize(gradeView, 40, 21);
-    grade.SetValue(counts, 1478);
+    grade.initialize(gradeView, 40, 21);
+    grade.setValue(counts, 1478);
 
-    clsTMultiResult selector;
+    OutcomeSelector selector;
     GridView *selectorView = newView();
-    selector.Initialize(selectorView, 30, 21);
+    selector.initialize(selectorView, 30, 21);
     GameStateTable states{};
     for (int match = 0; match < 14; ++match)
         states[std::size_t(match)][std::size_t(match % 3)] = match < 9 ? 1 : 2;
     states[12].fill(3);
-    selector.SetValue(states);
+    selector.setValue(states);
 
-    clsTCount count;
+    MarkCountTable count;
     GridView *countView = newView();
-    count.Initialize(countView, 67, 21);
+    count.initialize(countView, 67, 21);
     MarkCounts marks{};
     for (int match = 0; match < 14; ++match) {
         marks[0][std::size_t(match)] = 1594323 - match * 1000;
         marks[1][std::size_t(match)] = 1594323 + match * 1000;
         marks[2][std::size_t(match)] = match == 3 ? 0 : 1594323;
     }
-    count.SetColor(selector.GetVisible());
-    count.SetValue(marks);
-    clsTCount percent;
+    count.setColor(selector.getVisible());
+    count.setValue(marks);
+    MarkCountTable percent;
     GridView *percentView = newView();
-    percent.Initialize(percentView, 67, 21);
-    percent.SetColor(selector.GetVisible());
-    percent.SetValue(marks);
-    percent.SetPercent(true);
+    percent.initialize(percentView, 67, 21);
+    percent.setColor(selector.getVisible());
+    percent.setValue(marks);
+    percent.setPercent(true);
 
-    clsTResultKakutei prizes;
+    ConfirmedPrizeTable prizes;
     GridView *prizesView = newView();
-    prizes.Initialize(prizesView, 40, 21);
+    prizes.initialize(prizesView, 40, 21);
     ResultData result;
-    result.Kaisaikai = 1478;
+    result.roundNumber = 1478;
     const qint64 prize[] = {600000000, 12345678, 123456, 7890, 1234, 0};
     const qint64 winners[] = {2, 15, 1234, 23456, 345678, 0};
     for (int g = 1; g <= 6; ++g) {
-        result.Prize[std::size_t(g)] = Money::fromWhole(prize[g - 1]);
-        result.Winners[std::size_t(g)] = Money::fromWhole(winners[g - 1]);
+        result.prize[std::size_t(g)] = Money::fromWhole(prize[g - 1]);
+        result.winners[std::size_t(g)] = Money::fromWhole(winners[g - 1]);
     }
-    result.CarryOver[1] = Money::fromWhole(1234567890);
-    prizes.SetResult(result);
-    prizes.SetValue(counts);
+    result.carryOver[1] = Money::fromWhole(1234567890);
+    prizes.setResult(result);
+    prizes.setValue(counts);
 
-    clsTResultGrid grid;
+    ResultGrid grid;
     GridView *gridView = newView();
-    grid.Initialize(gridView, 25, 21);
+    grid.initialize(gridView, 25, 21);
     const quint32 keys[] = {WinColor::Blue, WinColor::Yellow, WinColor::Red, WinColor::Green};
     for (int picture = 0; picture < 4; ++picture)
-        grid.SetColorImage(Pictures::resultState(picture), keys[picture]);
+        grid.setColorImage(Pictures::resultState(picture), keys[picture]);
     for (int no = 0; no < 7; ++no) {
-        clsTResultGrid::Marks single{};
-        clsTResultGrid::Hits hits{};
+        ResultGrid::Marks single{};
+        ResultGrid::Hits hits{};
         int misses = 0;
         for (int match = 0; match < 14; ++match) {
             single[std::size_t(match)] = quint8((match * 7 + no * 5) % 3);
@@ -158,37 +158,37 @@ void TestTableRendering::resultPageTables()
             misses += hits[std::size_t(match)] == 0;
         }
         single[14] = quint8(1 + misses);
-        grid.SetValue(no, single, hits, 1478);
+        grid.setValue(no, single, hits, 1478);
     }
     for (int no = 7; no < 10; ++no)
-        grid.SetClear(no);
-    grid.Refresh();
+        grid.setClear(no);
+    grid.refresh();
 
-    clsTSingleList estimates;
+    EstimateTable estimates;
     GridView *estimatesView = newView();
-    estimates.Initialize(estimatesView, 52, 28);
+    estimates.initialize(estimatesView, 52, 28);
     VoteData vote;
-    vote.Kaisaikai = 1478;
+    vote.roundNumber = 1478;
     for (int match = 1; match <= 14; ++match) {
-        auto &shares = vote.Game[std::size_t(match)].Votes;
-        shares[0].Count = Money::fromWhole(180000 + match * 7000);
-        shares[1].Count = Money::fromWhole(420000 - match * 9000);
-        shares[2].Count = Money::fromWhole(150000 + match * 11000);
+        auto &shares = vote.game[std::size_t(match)].votes;
+        shares[0].count = Money::fromWhole(180000 + match * 7000);
+        shares[1].count = Money::fromWhole(420000 - match * 9000);
+        shares[2].count = Money::fromWhole(150000 + match * 11000);
     }
-    estimates.SetVoteData(vote);
+    estimates.setVoteData(vote);
     // From the favourite on every match to long shots, and an empty slot.
     const qint32 singles[] = {2391484, 2391483, 2391480, 1594322, 0, 4782968, 3188645, 1234567, 4000000, -1};
-    for (int slot = 0; slot < clsTSingleList::Slots; ++slot)
-        estimates.SetData(slot, singles[slot]);
+    for (int slot = 0; slot < EstimateTable::Slots; ++slot)
+        estimates.setData(slot, singles[slot]);
 
     const Shown shown[] = {
-        {QStringLiteral("single_estimates"), &estimates.Grid(), estimatesView},
-        {QStringLiteral("grade"), &grade.Grid(), gradeView},
-        {QStringLiteral("game_state"), &selector.Grid(), selectorView},
-        {QStringLiteral("count"), &count.Grid(), countView},
-        {QStringLiteral("count_percent"), &percent.Grid(), percentView},
-        {QStringLiteral("confirmed_prizes"), &prizes.Grid(), prizesView},
-        {QStringLiteral("result_grid"), &grid.Grid(), gridView},
+        {QStringLiteral("single_estimates"), &estimates.grid(), estimatesView},
+        {QStringLiteral("grade"), &grade.grid(), gradeView},
+        {QStringLiteral("game_state"), &selector.grid(), selectorView},
+        {QStringLiteral("count"), &count.grid(), countView},
+        {QStringLiteral("count_percent"), &percent.grid(), percentView},
+        {QStringLiteral("confirmed_prizes"), &prizes.grid(), prizesView},
+        {QStringLiteral("result_grid"), &grid.grid(), gridView},
     };
     for (const Shown &table : shown) {
         save(table, dpi);
@@ -255,12 +255,12 @@ void TestTableRendering::checkPage()
     QFETCH(int, reveals);
     DisplayScale::setDpiSource([dpi] { return DisplayScale::Dpi{double(dpi), double(dpi)}; });
     const TestAppFolder app;
-    clsXmlSchedule schedule;
-    clsXmlVote vote;
-    clsXmlResult result;
-    QVERIFY(schedule.XmlLoad(TestFiles::fixturePath(QStringLiteral("rounddata/big_schedule_1478.xml"))));
-    QVERIFY(vote.XmlLoad(TestFiles::fixturePath(QStringLiteral("rounddata/big_vote_1478.xml"))));
-    QVERIFY(result.XmlLoad(TestFiles::fixturePath(QStringLiteral("rounddata/big_result_1478.xml"))));
+    ScheduleFile schedule;
+    VoteFile vote;
+    ResultFile result;
+    QVERIFY(schedule.xmlLoad(TestFiles::fixturePath(QStringLiteral("rounddata/big_schedule_1478.xml"))));
+    QVERIFY(vote.xmlLoad(TestFiles::fixturePath(QStringLiteral("rounddata/big_vote_1478.xml"))));
+    QVERIFY(result.xmlLoad(TestFiles::fixturePath(QStringLiteral("rounddata/big_result_1478.xml"))));
     m_views.clear();
     const auto newView = [this] { return m_views.emplace_back(std::make_unique<GridView>()).get(); };
 
@@ -268,13 +268,13 @@ void TestTableRendering::checkPage()
     GridView *gradeView = newView();
     GridView *multiView = newView();
     GridView *countView = newView();
-    GridView *kakuteiView = newView();
+    GridView *confirmedView = newView();
     QList<QVariant> pictures;
     for (int picture = 0; picture < 4; ++picture)
         pictures.append(Pictures::resultState(picture));
-    clsTResult page;
-    page.Initialize(gridView, gradeView, multiView, countView, kakuteiView, nullptr, pictures);
-    page.SetResultData(1478, {}, result.Result(), false);
+    CheckPageController page;
+    page.initialize(gridView, gradeView, multiView, countView, confirmedView, nullptr, pictures);
+    page.setResultData(1478, {}, result.result(), false);
 
     // The outcomes with a few marks changed, more towards the end of the list.
     std::vector<qint32> singles;
@@ -282,35 +282,35 @@ void TestTableRendering::checkPage()
     for (int no = 0; no < 25; ++no) {
         std::array<qint32, 14> marks{};
         for (int match = 0; match < 14; ++match) {
-            const int outcome = result.Result().Game[std::size_t(match + 1)].Outcome % 3;
+            const int outcome = result.result().game[std::size_t(match + 1)].Outcome % 3;
             marks[std::size_t(match)] = (match * 5 + no * 3) % 11 < no / 3 ? (outcome + 1 + no % 2) % 3 : outcome;
             ++frame[std::size_t(marks[std::size_t(match)])][std::size_t(match)];
         }
         qint32 code = 0;
-        clsTNumber().LongToNo(marks, code);
+        SingleCode().intsToCode(marks, code);
         singles.push_back(code);
     }
-    page.SetSingle(qint32(singles.size()), singles);
-    page.SetSingleFrame(frame, MatchFlags{});
+    page.setSingle(qint32(singles.size()), singles);
+    page.setSingleFrame(frame, MatchFlags{});
     for (int step = 0; step < reveals; ++step)
-        page.SetNextData();
+        page.setNextData();
 
     GridView *matchView = newView();
     auto *voteArea = new VoteAreaView(matchView);
-    clsTGame game;
-    game.Initialize(matchView, voteArea, voteArea, false);
-    game.Schedure(schedule.Schedule());
-    game.Vote(vote.Vote());
+    MatchList game;
+    game.initialize(matchView, voteArea, voteArea, false);
+    game.showSchedule(schedule.schedule());
+    game.vote(vote.vote());
 
     const QString state = reveals == 14 ? QStringLiteral("all") : QStringLiteral("%1reveals").arg(reveals);
     const Shown shown[] = {
-        {QStringLiteral("check_grade_") + state, &page.GradeTable().Grid(), gradeView},
-        {QStringLiteral("check_game_state_") + state, &page.MultiResult().Grid(), multiView},
-        {QStringLiteral("check_count_") + state, &page.CountTable().Grid(), countView},
-        {QStringLiteral("check_confirmed_prizes_") + state, &page.KakuteiTable().Grid(), kakuteiView},
-        {QStringLiteral("check_result_grid_") + state, &page.ResultGrid().Grid(), gridView},
-        {QStringLiteral("check_match_list"), &game.Grid(), matchView},
-        {QStringLiteral("check_vote_grid"), &game.VoteGrid(), voteArea},
+        {QStringLiteral("check_grade_") + state, &page.gradeTable().grid(), gradeView},
+        {QStringLiteral("check_game_state_") + state, &page.multiResult().grid(), multiView},
+        {QStringLiteral("check_count_") + state, &page.countTable().grid(), countView},
+        {QStringLiteral("check_confirmed_prizes_") + state, &page.confirmedPrizeTable().grid(), confirmedView},
+        {QStringLiteral("check_result_grid_") + state, &page.resultGrid().grid(), gridView},
+        {QStringLiteral("check_match_list"), &game.grid(), matchView},
+        {QStringLiteral("check_vote_grid"), &game.voteGrid(), voteArea},
     };
     for (const Shown &table : shown) {
         if (table.view != voteArea)
@@ -323,8 +323,8 @@ void TestTableRendering::checkPage()
     painter.drawImage(voteArea->pos(), voteArea->picture());
     painter.end();
     QVERIFY(RenderedPictures::save(list, QStringLiteral("check_match_list_with_bars"), dpi));
-    QCOMPARE(page.Revealed(), reveals);
-    QCOMPARE(page.PageText(), QStringLiteral("1／3"));
+    QCOMPARE(page.revealed(), reveals);
+    QCOMPARE(page.pageText(), QStringLiteral("1／3"));
 }
 
 QTEST_MAIN(TestTableRendering)

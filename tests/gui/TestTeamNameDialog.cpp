@@ -14,7 +14,7 @@ namespace {
 // A failed lookup, as a schedule download makes one; its warning is forgotten.
 void makeMissing(RecordingUi &ui, const QString &officialName)
 {
-    clsTotoData().GetShortTeamName(officialName, 1000);
+    TeamNames().getShortTeamName(officialName, 1000);
     ui.clear();
 }
 
@@ -41,7 +41,7 @@ private Q_SLOTS:
 
 void TestTeamNameDialog::init()
 {
-    clsTotoData::ClearMissingTeamName();
+    TeamNames::clearMissingTeamName();
 }
 
 void TestTeamNameDialog::showsItsTextsAndPresetsTheMissingName()
@@ -50,13 +50,13 @@ void TestTeamNameDialog::showsItsTextsAndPresetsTheMissingName()
     RecordingUi ui;
     makeMissing(ui, QStringLiteral("ＦＣクオーヴェル"));
 
-    frmTeamName dialog;
+    TeamNameDialog dialog;
     QCOMPARE(dialog.windowTitle(), QStringLiteral(" チーム名（ユーザー定義）"));
     QVERIFY(dialog.isModal());
-    QCOMPARE(dialog.txtRyakusho()->text(), QStringLiteral("FCｸｵｰｳﾞｪﾙ"));
-    QCOMPARE(dialog.txtMeisho()->text(), QStringLiteral("ＦＣクオーヴェル"));
-    QCOMPARE(dialog.cmdAdd()->text(), QStringLiteral("追加"));
-    QCOMPARE(dialog.cmdCancel()->text(), QStringLiteral("キャンセル"));
+    QCOMPARE(dialog.shortNameEdit()->text(), QStringLiteral("FCｸｵｰｳﾞｪﾙ"));
+    QCOMPARE(dialog.fullNameEdit()->text(), QStringLiteral("ＦＣクオーヴェル"));
+    QCOMPARE(dialog.addButton()->text(), QStringLiteral("追加"));
+    QCOMPARE(dialog.cancelButton()->text(), QStringLiteral("キャンセル"));
     QStringList labels;
     for (const QLabel *label : dialog.findChildren<QLabel *>())
         labels.append(label->text());
@@ -69,12 +69,12 @@ void TestTeamNameDialog::rejectedInputKeepsTheDialogOpen()
 {
     TestAppFolder app(TestAppFolder::SysData::Shipped);
     RecordingUi ui;
-    frmTeamName dialog;
+    TeamNameDialog dialog;
     QVERIFY(showOnScreen(dialog));
 
-    QTest::keyClicks(dialog.txtRyakusho(), QStringLiteral("ABCDEFG"));
-    QTest::keyClicks(dialog.txtMeisho(), QStringLiteral("Sample FC"));
-    QTest::mouseClick(dialog.cmdAdd(), Qt::LeftButton);
+    QTest::keyClicks(dialog.shortNameEdit(), QStringLiteral("ABCDEFG"));
+    QTest::keyClicks(dialog.fullNameEdit(), QStringLiteral("Sample FC"));
+    QTest::mouseClick(dialog.addButton(), Qt::LeftButton);
 
     QCOMPARE(ui.boxes().size(), 1);
     QCOMPARE(ui.boxes()[0].icon, Ui::Icon::Warning);
@@ -91,12 +91,12 @@ void TestTeamNameDialog::addWritesTheEntryAndCloses()
     TestAppFolder app(TestAppFolder::SysData::Shipped);
     RecordingUi ui;
     makeMissing(ui, QStringLiteral("Sample FC"));
-    frmTeamName dialog;
+    TeamNameDialog dialog;
     QVERIFY(showOnScreen(dialog));
 
-    dialog.txtRyakusho()->clear();
-    QTest::keyClicks(dialog.txtRyakusho(), QStringLiteral("ABC"));
-    QTest::mouseClick(dialog.cmdAdd(), Qt::LeftButton);
+    dialog.shortNameEdit()->clear();
+    QTest::keyClicks(dialog.shortNameEdit(), QStringLiteral("ABC"));
+    QTest::mouseClick(dialog.addButton(), Qt::LeftButton);
 
     QCOMPARE(ui.boxes().size(), 1);
     QCOMPARE(ui.boxes()[0].icon, Ui::Icon::Information);
@@ -106,8 +106,8 @@ void TestTeamNameDialog::addWritesTheEntryAndCloses()
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
     QCOMPARE(app.readFile(QStringLiteral("SysData/TeamName3.dat")),
              TestFiles::sjis(QStringLiteral(";Quorvel TeamName User Data File (TeamName3.dat)\r\nABC    = Sample FC\r\n")));
-    QVERIFY(clsTotoData::MissingTeamName().isEmpty());
-    QCOMPARE(clsTotoData().GetShortTeamName(QStringLiteral("Sample FC"), 1000), QStringLiteral("ABC"));
+    QVERIFY(TeamNames::missingTeamName().isEmpty());
+    QCOMPARE(TeamNames().getShortTeamName(QStringLiteral("Sample FC"), 1000), QStringLiteral("ABC"));
 }
 
 void TestTeamNameDialog::cancelChangesNothing()
@@ -115,17 +115,17 @@ void TestTeamNameDialog::cancelChangesNothing()
     TestAppFolder app(TestAppFolder::SysData::Shipped);
     RecordingUi ui;
     makeMissing(ui, QStringLiteral("Sample FC"));
-    frmTeamName dialog;
+    TeamNameDialog dialog;
     QVERIFY(showOnScreen(dialog));
 
-    QTest::keyClicks(dialog.txtRyakusho(), QStringLiteral("X"));
-    QTest::mouseClick(dialog.cmdCancel(), Qt::LeftButton);
+    QTest::keyClicks(dialog.shortNameEdit(), QStringLiteral("X"));
+    QTest::mouseClick(dialog.cancelButton(), Qt::LeftButton);
 
     QVERIFY(!dialog.isVisible());
     QCOMPARE(dialog.result(), int(QDialog::Rejected));
     QVERIFY(ui.boxes().isEmpty());
     QVERIFY(!app.exists(QStringLiteral("SysData/TeamName3.dat")));
-    QCOMPARE(clsTotoData::MissingTeamName(), QStringLiteral("Sample FC"));
+    QCOMPARE(TeamNames::missingTeamName(), QStringLiteral("Sample FC"));
 }
 
 QTEST_MAIN(TestTeamNameDialog)

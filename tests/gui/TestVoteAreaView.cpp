@@ -14,18 +14,18 @@ struct PaintedMatchList
 {
     GridView matches;
     VoteAreaView *votes = new VoteAreaView(&matches);
-    clsTGame game;
+    MatchList game;
 
     PaintedMatchList()
     {
-        game.Initialize(&matches, votes, votes, false);
+        game.initialize(&matches, votes, votes, false);
         VoteData vote;
-        vote.Kaisaikai = 1478;
+        vote.roundNumber = 1478;
         const int counts[3] = {50, 30, 20};   // "1", "0", "2"
         const int markOf[3] = {1, 0, 2};
         for (int i = 0; i < 3; ++i)
-            vote.Game[1].Votes[std::size_t(markOf[i])].Count = Money::fromWhole(counts[i]);
-        game.Vote(vote);
+            vote.game[1].votes[std::size_t(markOf[i])].count = Money::fromWhole(counts[i]);
+        game.vote(vote);
     }
 };
 
@@ -64,7 +64,7 @@ void TestVoteAreaView::cleanup()
 void TestVoteAreaView::placedOverTheVoteColumn()
 {
     PaintedMatchList list;
-    QCOMPARE(list.votes->geometry(), list.game.VoteAreaRect());
+    QCOMPARE(list.votes->geometry(), list.game.voteAreaRect());
     QCOMPARE(list.votes->geometry(), QRect(174, 21, 204, 309));
     QVERIFY(list.matches.rect().contains(list.votes->geometry()));
 }
@@ -89,7 +89,7 @@ void TestVoteAreaView::clicksOnBarsAndRates()
     PaintedMatchList list;
     list.matches.show();
     QVERIFY(QTest::qWaitForWindowExposed(&list.matches));
-    QSignalSpy clicks(&list.game, &clsTGame::VoteClick);
+    QSignalSpy clicks(&list.game, &MatchList::VoteClick);
     QTest::mouseClick(list.votes, Qt::LeftButton, Qt::NoModifier, QPoint(150, 18));   // on bar 1
     QTest::mouseClick(list.votes, Qt::RightButton, Qt::NoModifier, QPoint(30, 5));    // on the rates of match 1
     QCOMPARE(clicks.size(), 2);

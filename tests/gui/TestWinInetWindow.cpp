@@ -12,16 +12,16 @@
 
 namespace {
 
-frmWinInet *logWindow()
+ConnectionWindow *logWindow()
 {
     for (QWidget *widget : QApplication::allWidgets()) {
-        if (auto *window = qobject_cast<frmWinInet *>(widget))
+        if (auto *window = qobject_cast<ConnectionWindow *>(widget))
             return window;
     }
     return nullptr;
 }
 
-QStringList listLines(frmWinInet *window)
+QStringList listLines(ConnectionWindow *window)
 {
     QStringList lines;
     const auto *list = window->findChild<QListWidget *>(QStringLiteral("lstMsg"));
@@ -68,13 +68,13 @@ void TestWinInetWindow::logWindowShowsTheTransfers()
     QWidget owner;
     owner.show();
     m_ui.setMainWindow(&owner);
-    clsWinInet inet;
+    LoggedDownload inet;
     inet.setProgressClose(false);
     inet.setProgressDialogMessage(QStringLiteral("第1478回 開催情報取得中 (オフィシャル)"));
     QByteArray data;
-    QCOMPARE(inet.GetHttpData(m_server.url(QStringLiteral("/a")), data, QString()), 3000);
+    QCOMPARE(inet.getHttpData(m_server.url(QStringLiteral("/a")), data, QString()), 3000);
 
-    frmWinInet *window = logWindow();
+    ConnectionWindow *window = logWindow();
     QVERIFY(window);
     QVERIFY(window->isVisible());
     QCOMPARE(window->parentWidget(), &owner);
@@ -90,12 +90,12 @@ void TestWinInetWindow::logWindowShowsTheTransfers()
 
     // The next transfer adds to the same list.
     inet.setProgressDialogMessage(QString());
-    inet.GetHttpData(m_server.url(QStringLiteral("/b")), data, QString());
+    inet.getHttpData(m_server.url(QStringLiteral("/b")), data, QString());
     QCOMPARE(logWindow(), window);
     QCOMPARE(listLines(window).size(), 9);
     QCOMPARE(listLines(window).at(7), QStringLiteral(" 受信中 ."));
 
-    // Setting ProgressClose closes it at once, and its lines go with it.
+    // Setting progressClose closes it at once, and its lines go with it.
     inet.setProgressClose(true);
     QVERIFY(!window->isVisible());
     QVERIFY(listLines(window).isEmpty());
@@ -103,22 +103,22 @@ void TestWinInetWindow::logWindowShowsTheTransfers()
 
 void TestWinInetWindow::oneWindowForAllClients()
 {
-    clsWinInet first;
-    clsWinInet second;
+    LoggedDownload first;
+    LoggedDownload second;
     first.setProgressClose(false);
     second.setProgressClose(false);
     QByteArray data;
-    first.GetHttpData(m_server.url(QStringLiteral("/b")), data, QString());
-    frmWinInet *window = logWindow();
+    first.getHttpData(m_server.url(QStringLiteral("/b")), data, QString());
+    ConnectionWindow *window = logWindow();
     QVERIFY(window && window->isVisible());
     QVERIFY(window->isWindow());
-    second.GetHttpData(m_server.url(QStringLiteral("/b")), data, QString());
+    second.getHttpData(m_server.url(QStringLiteral("/b")), data, QString());
     QCOMPARE(logWindow(), window);
     QCOMPARE(listLines(window).size(), 8);
 
-    // With ProgressClose on, a transfer closes the window when it ends.
+    // With progressClose on, a transfer closes the window when it ends.
     second.setProgressClose(true);
-    second.GetHttpData(m_server.url(QStringLiteral("/b")), data, QString());
+    second.getHttpData(m_server.url(QStringLiteral("/b")), data, QString());
     QVERIFY(!window->isVisible());
 }
 
@@ -127,11 +127,11 @@ void TestWinInetWindow::staysOnTopOverATopmostOwner()
     QWidget owner(nullptr, Qt::Window | Qt::WindowStaysOnTopHint);
     owner.show();
     m_ui.setMainWindow(&owner);
-    clsWinInet inet;
+    LoggedDownload inet;
     inet.setProgressClose(false);
     QByteArray data;
-    inet.GetHttpData(m_server.url(QStringLiteral("/b")), data, QString());
-    frmWinInet *window = logWindow();
+    inet.getHttpData(m_server.url(QStringLiteral("/b")), data, QString());
+    ConnectionWindow *window = logWindow();
     QVERIFY(window && window->isVisible());
     QVERIFY(window->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     inet.setProgressClose(true);
@@ -153,12 +153,12 @@ void TestWinInetWindow::stopButtonEndsTheTransfer()
         QTest::mouseClick(stop, Qt::LeftButton);
     });
 
-    clsWinInet inet;
+    LoggedDownload inet;
     inet.setProgressClose(false);
     QByteArray data;
     QElapsedTimer clock;
     clock.start();
-    QCOMPARE(inet.GetHttpData(m_server.url(QStringLiteral("/endless")), data, QString()), 0);
+    QCOMPARE(inet.getHttpData(m_server.url(QStringLiteral("/endless")), data, QString()), 0);
     QVERIFY(clock.elapsed() < 30000);
     QVERIFY(data.isEmpty());
     QVERIFY(stopWasEnabled);

@@ -97,9 +97,9 @@ void TestWindowRendering::mainWindowPages()
     QList<qint32> singles;
     for (qint32 code = 0; singles.size() < 25; code += 191339)
         singles.append(code);
-    window->document().ReplaceSingles(singles);
+    window->document().replaceSingles(singles);
     for (int page = 0; page < 3; ++page) {
-        window->SelectPage(page);
+        window->selectPage(page);
         if (page == 2) {
             for (int reveal = 0; reveal < 3; ++reveal)
                 window->document().RevealNext();
@@ -124,15 +124,15 @@ void TestWindowRendering::smallWindows()
 {
     QFETCH(int, dpi);
     DisplayScale::setDpiSource([dpi] { return DisplayScale::Dpi{double(dpi), double(dpi)}; });
-    frmAbout about(nullptr, QStringLiteral("1.00"));
-    frmNumbers numbers;
-    frmWinInet log;
+    AboutDialog about(nullptr, QStringLiteral("1.00"));
+    NumberEntryDialog numbers;
+    ConnectionWindow log;
     for (const QString &line : {QStringLiteral(" 第1478回 投票状況情報取得中 (オフィシャル)"), QStringLiteral(" [コネクション開始]"),
                                 QStringLiteral(" http://127.0.0.1:8080/dcs/subos/screen/pi09/spin003/PGSPIN00301InitVoteRate.form?holdCntId=1478&commodityId=01"),
                                 QStringLiteral(" 受信中 ........")})
         log.addLine(line);
     log.setStopEnabled(true);
-    frmWaitDialog wait;
+    ProgressWindow wait;
     wait.setMessage(QStringLiteral("シングルを読み込んでいます"));
     wait.setMax(100);
     wait.setValue(40);
@@ -186,7 +186,7 @@ void TestWindowRendering::historyWindow()
     writeSeason(fixture.app);
     const auto window = fixture.openWindow();
     window->action(QStringLiteral("mnuTool_History"))->trigger();
-    auto *history = window->findChild<frmHistory *>();
+    auto *history = window->findChild<HistoryWindow *>();
     QVERIFY(history);
     history->resize(PageParts::scaledX(1120), PageParts::scaledY(760));
     QVERIFY(QTest::qWaitForWindowExposed(history));
@@ -195,9 +195,9 @@ void TestWindowRendering::historyWindow()
     QDir().mkpath(folder);
     QVERIFY(history->grab().save(folder + QStringLiteral("/history_%1dpi.png").arg(dpi)));
     QCOMPARE(clippedCaptions(*history).join(u'|'), QString());
-    const clsGrid &grid = history->commands().Table().Grid();
+    const CellGrid &grid = history->commands().table().grid();
     QCOMPARE(RenderedPictures::overflowingCells(grid, history->tableView()->cellFont()).join(u' '), QString());
-    QCOMPARE(grid.Rows(), 1 + 33 + 1);
+    QCOMPARE(grid.rows(), 1 + 33 + 1);
     // Scrolled to the end, the headings stay over the rows.
     auto *scroller = history->findChild<QScrollArea *>(QStringLiteral("scrHistory"));
     scroller->verticalScrollBar()->setValue(scroller->verticalScrollBar()->maximum());
@@ -223,16 +223,16 @@ void TestWindowRendering::historyChartOfThreeHundredRounds()
     HistoryChart chart;
     view.resize(PageParts::scaledX(1100), PageParts::scaledY(240));
     view.attachChart(&chart);
-    chart.Initialize(&view);
+    chart.initialize(&view);
     QList<HistoryRow> rows;
     for (int i = 0; i < 300; ++i) {
         HistoryRow row;
-        row.Kaisaikai = 1180 + i;
+        row.roundNumber = 1180 + i;
         row.state = HistoryRow::State::Graded;
-        row.Balance = Money::fromWhole(i % 11 == 0 ? 25000 : i % 3 == 0 ? 0 : -3000);
+        row.balance = Money::fromWhole(i % 11 == 0 ? 25000 : i % 3 == 0 ? 0 : -3000);
         rows.append(row);
     }
-    chart.SetRows(rows);
+    chart.setRows(rows);
     QCOMPARE(view.picture().size(), view.size());
     QVERIFY(RenderedPictures::save(view.picture(), QStringLiteral("history_chart300"), dpi));
 }

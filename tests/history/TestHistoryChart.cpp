@@ -24,9 +24,9 @@ private:
 HistoryRow row(qint32 round, qint64 balance, HistoryRow::State state = HistoryRow::State::Graded)
 {
     HistoryRow row;
-    row.Kaisaikai = round;
+    row.roundNumber = round;
     row.state = state;
-    row.Balance = Money::fromWhole(balance);
+    row.balance = Money::fromWhole(balance);
     return row;
 }
 
@@ -66,21 +66,21 @@ private Q_SLOTS:
 
 void TestHistoryChart::oneBarPerRoundWithResult()
 {
-    const QList<HistoryChart::Round> rounds = HistoryChart::RoundsOf(
+    const QList<HistoryChart::Round> rounds = HistoryChart::roundsOf(
         {row(1476, -600), row(1477, 0, HistoryRow::State::NoResult), row(1478, 700), row(1478, -300),
          row(1162, 0, HistoryRow::State::Refunded), row(1479, 0, HistoryRow::State::Unreadable)});
     QCOMPARE(rounds.size(), 3);
-    QCOMPARE(rounds[0].Kaisaikai, 1162);
-    QCOMPARE(rounds[1].Running, -600);
-    QCOMPARE(rounds[2].Kaisaikai, 1478);
-    QCOMPARE(rounds[2].Balance, 400);
-    QCOMPARE(rounds[2].Running, -200);
+    QCOMPARE(rounds[0].roundNumber, 1162);
+    QCOMPARE(rounds[1].running, -600);
+    QCOMPARE(rounds[2].roundNumber, 1478);
+    QCOMPARE(rounds[2].balance, 400);
+    QCOMPARE(rounds[2].running, -200);
 }
 
 void TestHistoryChart::gainsAboveTheAxisLossesBelow()
 {
     const MeasuringSurface surface(QSize(600, 240));
-    const ChartDrawing drawing = HistoryChart::Layout({{1, 5000, 5000}, {2, -3000, 2000}}, surface);
+    const ChartDrawing drawing = HistoryChart::layout({{1, 5000, 5000}, {2, -3000, 2000}}, surface);
     const auto axis = std::find_if(drawing.lines.begin(), drawing.lines.end(), [](const ChartDrawing::Line &line) {
         return line.color == WinColor::Black && line.from.y() == line.to.y() && line.to.x() - line.from.x() > 100;
     });
@@ -111,7 +111,7 @@ void TestHistoryChart::readableFromOneToThreeHundredRounds()
     QFETCH(int, rounds);
     QFETCH(int, width);
     const MeasuringSurface surface(QSize(width, 240));
-    const ChartDrawing drawing = HistoryChart::Layout(season(rounds), surface);
+    const ChartDrawing drawing = HistoryChart::layout(season(rounds), surface);
     QCOMPARE(drawing.running.size(), rounds);
     // A bar per round and the legend's two boxes.
     QCOMPARE(drawing.boxes.size(), rounds + 2);
@@ -133,8 +133,8 @@ void TestHistoryChart::refreshDrawsOnTheSurface()
 {
     MeasuringSurface surface(QSize(400, 200));
     HistoryChart chart;
-    chart.Initialize(&surface);
-    chart.SetRows({row(5, 100)});
+    chart.initialize(&surface);
+    chart.setRows({row(5, 100)});
     QCOMPARE(surface.drawn.size(), 2);
     QCOMPARE(surface.drawn.last().size, QSize(400, 200));
     QCOMPARE(surface.drawn.last().running.size(), 1);

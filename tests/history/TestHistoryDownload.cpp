@@ -63,15 +63,15 @@ void TestHistoryDownload::everyRoundInOneGoWithOneBox()
 {
     HistoryDownload download = quickDownload();
     const HistoryDownload::Summary summary = download.Run({1476, 1477, 1478, 1490});
-    QCOMPARE(summary.Downloaded, 2);
+    QCOMPARE(summary.downloaded, 2);
     QCOMPARE(summary.Failed, 1);        // 1477: the prize block ends early
     QCOMPARE(summary.Unpublished, 1);   // 1490: the site has nothing yet
-    QVERIFY(!summary.Stopped && !summary.Unreachable);
+    QVERIFY(!summary.Stopped && !summary.unreachable);
     QCOMPARE(boxLines(m_bed->ui),
-             QStringList{boxLine(Ui::Icon::Information, QStringLiteral(" くじ結果"), HistoryDownload::SummaryText(summary))});
-    QVERIFY(HistoryDownload::SummaryText(summary).contains(QStringLiteral("ダウンロードした開催回：2")));
+             QStringList{boxLine(Ui::Icon::Information, QStringLiteral(" くじ結果"), HistoryDownload::summaryText(summary))});
+    QVERIFY(HistoryDownload::summaryText(summary).contains(QStringLiteral("ダウンロードした開催回：2")));
     for (const int round : {1476, 1478})
-        QVERIFY(HistoryResults::HasReadableFile(round));
+        QVERIFY(HistoryResults::hasReadableFile(round));
     for (const int round : {1477, 1490})
         QVERIFY(!m_bed->app.exists(resultFile(round)));
     for (const int round : {1476, 1477, 1478, 1490})
@@ -92,13 +92,13 @@ void TestHistoryDownload::serverThatStopsAnsweringHalfWay()
         m_bed->site.serve(OfficialSite::resultAddress(round), cut);
     HistoryDownload download = quickDownload();
     const HistoryDownload::Summary summary = download.Run({1478, 1479, 1480, 1481});
-    QCOMPARE(summary.Downloaded, 1);
+    QCOMPARE(summary.downloaded, 1);
     QCOMPARE(summary.Failed, 2);
-    QVERIFY(summary.Unreachable);
+    QVERIFY(summary.unreachable);
     QCOMPARE(m_bed->site.requestsFor(OfficialSite::resultAddress(1481)), 0);
-    QVERIFY(HistoryResults::HasReadableFile(1478));
+    QVERIFY(HistoryResults::hasReadableFile(1478));
     QCOMPARE(boxLines(m_bed->ui),
-             QStringList{boxLine(Ui::Icon::Warning, QStringLiteral(" くじ結果"), HistoryDownload::SummaryText(summary))});
+             QStringList{boxLine(Ui::Icon::Warning, QStringLiteral(" くじ結果"), HistoryDownload::summaryText(summary))});
 }
 
 void TestHistoryDownload::deadServerFromTheStart()
@@ -106,7 +106,7 @@ void TestHistoryDownload::deadServerFromTheStart()
     OfficialSite::pointSettingsAtDeadServer();
     HistoryDownload download = quickDownload();
     const HistoryDownload::Summary summary = download.Run({1476, 1477, 1478, 1479, 1480});
-    QVERIFY(summary.Unreachable);
+    QVERIFY(summary.unreachable);
     QCOMPARE(summary.Failed, HistoryDownload::FailuresOfDeadServer);
     QCOMPARE(m_bed->ui.boxes().size(), 1);
     QCOMPARE(m_bed->ui.boxes()[0].icon, Ui::Icon::Warning);
@@ -123,9 +123,9 @@ void TestHistoryDownload::stopEndsAfterTheCurrentRound()
     download.setInterval(50);
     const HistoryDownload::Summary summary = download.Run({1476, 1478, 421});
     QVERIFY(summary.Stopped);
-    QCOMPARE(summary.Downloaded, 1);
+    QCOMPARE(summary.downloaded, 1);
     QCOMPARE(m_bed->site.requests(), 1);
-    QVERIFY(HistoryResults::HasReadableFile(1476));
+    QVERIFY(HistoryResults::hasReadableFile(1476));
     QCOMPARE(m_bed->ui.boxes().size(), 1);
     QVERIFY(m_bed->ui.boxes()[0].text.startsWith(QStringLiteral("くじ結果の一括ダウンロードを中止しました。")));
 }
@@ -135,7 +135,7 @@ void TestHistoryDownload::aSecondBetweenTwoRequests()
     HistoryDownload download;
     QElapsedTimer timer;
     timer.start();
-    QCOMPARE(download.Run({1476, 1478}).Downloaded, 2);
+    QCOMPARE(download.Run({1476, 1478}).downloaded, 2);
     QVERIFY(timer.elapsed() >= 1000);
     QCOMPARE(m_bed->site.requests(), 2);
 }
@@ -147,19 +147,19 @@ void TestHistoryDownload::theStandInSiteHasASeason()
         season.append(round);
     HistoryDownload download = quickDownload();
     const HistoryDownload::Summary summary = download.Run(season);
-    QCOMPARE(summary.Downloaded, 28);
+    QCOMPARE(summary.downloaded, 28);
     QCOMPARE(summary.Failed, 1);   // 1477
     QCOMPARE(summary.Unpublished, 0);
     HistoryResults results;
     for (const qint32 round : season)
-        QCOMPARE(results.Of(round).Kaisaikai, round == 1477 ? 0 : round);
-    QVERIFY(results.Of(1450).Prize[6] > Money());
+        QCOMPARE(results.of(round).roundNumber, round == 1477 ? 0 : round);
+    QVERIFY(results.of(1450).prize[6] > Money());
 }
 
 void TestHistoryDownload::nothingToDownload()
 {
     HistoryDownload download = quickDownload();
-    QCOMPARE(download.Run({}).Downloaded, 0);
+    QCOMPARE(download.Run({}).downloaded, 0);
     QCOMPARE(boxLines(m_bed->ui), QStringList{boxLine(Ui::Icon::Information, QStringLiteral(" くじ結果"),
                                                        QStringLiteral("くじ結果のない開催回はありません。"))});
     QCOMPARE(m_bed->site.requests(), 0);
@@ -170,10 +170,10 @@ void TestHistoryDownload::aDamagedResultFileIsReplacedWithoutABox()
 {
     m_bed->app.writeFile(resultFile(1478),
                          TestFiles::fixture(QStringLiteral("official/damaged/SysData/BIG_Result/big_result_1478.xml")));
-    QVERIFY(!HistoryResults::HasReadableFile(1478));
+    QVERIFY(!HistoryResults::hasReadableFile(1478));
     HistoryDownload download = quickDownload();
-    QCOMPARE(download.Run({1478}).Downloaded, 1);
-    QVERIFY(HistoryResults::HasReadableFile(1478));
+    QCOMPARE(download.Run({1478}).downloaded, 1);
+    QVERIFY(HistoryResults::hasReadableFile(1478));
     QVERIFY(m_bed->app.exists(resultFile(1478) + QStringLiteral(".broken")));
     QCOMPARE(m_bed->ui.boxes().size(), 1);
     QCOMPARE(m_bed->ui.boxes()[0].icon, Ui::Icon::Information);

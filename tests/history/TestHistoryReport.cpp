@@ -23,7 +23,7 @@ QList<HistoryRow> historyOf(const TestAppFolder &app, const QStringList &folders
     QStringList native;
     for (const QString &folder : folders)
         native.append(app.filePath(folder));
-    return HistoryReport::Build(HistoryFiles::Find(native));
+    return HistoryReport::build(HistoryFiles::find(native));
 }
 
 } // namespace
@@ -78,13 +78,13 @@ void TestHistoryReport::listsTheRoundFilesOfAFolder()
     TestAppFolder app;
     writeSingles(app, QStringLiteral("UserData/QUDO/") + name, {outcomes});
     writeSingles(app, QStringLiteral("UserData/QUDO/old/A-1400.csv"), {outcomes});
-    const QList<HistoryFile> files = HistoryFiles::Find({app.filePath(QStringLiteral("UserData/QUDO"))});
+    const QList<HistoryFile> files = HistoryFiles::find({app.filePath(QStringLiteral("UserData/QUDO"))});
     QCOMPARE(files.size(), round > 0 ? 1 : 0);
     if (round > 0) {
-        QCOMPARE(files[0].FileName, name);
-        QCOMPARE(files[0].Kaisaikai, round);
-        QCOMPARE(files[0].Kumi, group);
-        QCOMPARE(files[0].Path, app.filePath(QStringLiteral("UserData/QUDO/") + name));
+        QCOMPARE(files[0].fileName, name);
+        QCOMPARE(files[0].roundNumber, round);
+        QCOMPARE(files[0].group, group);
+        QCOMPARE(files[0].path, app.filePath(QStringLiteral("UserData/QUDO/") + name));
     }
 }
 
@@ -93,11 +93,11 @@ void TestHistoryReport::aFileInTwoFoldersIsListedOnce()
     TestAppFolder app;
     writeSingles(app, QStringLiteral("UserData/QUDO/A-1478.csv"), {outcomes});
     writeSingles(app, QStringLiteral("Other/A-1478.csv"), {outcomes});
-    const QList<HistoryFile> files = HistoryFiles::Find({app.filePath(QStringLiteral("UserData/QUDO")),
+    const QList<HistoryFile> files = HistoryFiles::find({app.filePath(QStringLiteral("UserData/QUDO")),
                                                          app.filePath(QStringLiteral("UserData/QUDO/")),
                                                          app.filePath(QStringLiteral("Other"))});
     QCOMPARE(files.size(), 2);
-    QVERIFY(files[0].Path != files[1].Path);
+    QVERIFY(files[0].path != files[1].path);
 }
 
 void TestHistoryReport::defaultFoldersAreTheUserFolderAndTheCurrentFilesFolder()
@@ -105,12 +105,12 @@ void TestHistoryReport::defaultFoldersAreTheUserFolderAndTheCurrentFilesFolder()
     TestAppFolder app;
     writeSingles(app, QStringLiteral("UserData/QUDO/A-1.csv"), {outcomes});
     writeSingles(app, QStringLiteral("Bets/A-1.csv"), {outcomes});
-    QCOMPARE(HistoryFiles::DefaultFolders(QStringLiteral("UserData\\QUDO"), QString()),
+    QCOMPARE(HistoryFiles::defaultFolders(QStringLiteral("UserData\\QUDO"), QString()),
              QStringList{app.filePath(QStringLiteral("UserData/QUDO"))});
     // A current file in the user folder adds no second folder.
-    QCOMPARE(HistoryFiles::DefaultFolders(QStringLiteral("UserData\\QUDO"), QStringLiteral("UserData\\QUDO\\A-1.csv")),
+    QCOMPARE(HistoryFiles::defaultFolders(QStringLiteral("UserData\\QUDO"), QStringLiteral("UserData\\QUDO\\A-1.csv")),
              QStringList{app.filePath(QStringLiteral("UserData/QUDO"))});
-    QCOMPARE(HistoryFiles::DefaultFolders(QStringLiteral("UserData\\QUDO"), app.filePath(QStringLiteral("Bets/A-1.csv"))),
+    QCOMPARE(HistoryFiles::defaultFolders(QStringLiteral("UserData\\QUDO"), app.filePath(QStringLiteral("Bets/A-1.csv"))),
              (QStringList{app.filePath(QStringLiteral("UserData/QUDO")), app.filePath(QStringLiteral("Bets"))}));
 }
 
@@ -140,18 +140,18 @@ void TestHistoryReport::gradesEveryGradeTheRoundHas()
     QCOMPARE(rows.size(), 1);
     const HistoryRow &row = rows[0];
     QCOMPARE(row.state, HistoryRow::State::Graded);
-    QCOMPARE(row.Grades, grades);
-    QCOMPARE(row.Singles, 16);
-    QCOMPARE(row.Purchase, Money::fromWhole(16 * 300));
+    QCOMPARE(row.grades, grades);
+    QCOMPARE(row.singles, 16);
+    QCOMPARE(row.purchase, Money::fromWhole(16 * 300));
     Money prize;
     for (int g = 1; g <= 6; ++g) {
-        QCOMPARE(row.Winners[std::size_t(g - 1)], g <= grades ? 2 : 0);
+        QCOMPARE(row.winners[std::size_t(g - 1)], g <= grades ? 2 : 0);
         if (g <= grades)
             prize += prizeOf(g) * Money::fromWhole(2);
     }
-    QCOMPARE(row.Prize, prize);
-    QCOMPARE(row.Balance, prize - Money::fromWhole(16 * 300));
-    const QStringList cells = HistoryReport::Fields(row, 6, HistoryReport::PlainNumber);
+    QCOMPARE(row.prize, prize);
+    QCOMPARE(row.balance, prize - Money::fromWhole(16 * 300));
+    const QStringList cells = HistoryReport::fields(row, 6, HistoryReport::plainNumber);
     for (int g = 1; g <= 6; ++g)
         QCOMPARE(cells[4 + g], g <= grades ? QStringLiteral("2") : QString());
     QVERIFY(m_ui.boxes().isEmpty());
@@ -165,8 +165,8 @@ void TestHistoryReport::aCancelledMatchHitsEveryMark()
     writeSingles(app, QStringLiteral("UserData/QUDO/A-1478.csv"),
                  {QStringLiteral("00210210210210"), QStringLiteral("10210210210210"), QStringLiteral("20210210210210")});
     const QList<HistoryRow> rows = historyOf(app);
-    QCOMPARE(rows[0].Winners[0], 3);
-    QCOMPARE(rows[0].Prize, prizeOf(1) * Money::fromWhole(3));
+    QCOMPARE(rows[0].winners[0], 3);
+    QCOMPARE(rows[0].prize, prizeOf(1) * Money::fromWhole(3));
 }
 
 void TestHistoryReport::aCancelledRoundIsRefunded()
@@ -176,11 +176,11 @@ void TestHistoryReport::aCancelledRoundIsRefunded()
     writeSingles(app, QStringLiteral("UserData/QUDO/A-1162.csv"), {outcomes, outcomes, outcomes});
     const QList<HistoryRow> rows = historyOf(app);
     QCOMPARE(rows[0].state, HistoryRow::State::Refunded);
-    QCOMPARE(rows[0].Prize, Money::fromWhole(900));
-    QCOMPARE(rows[0].Balance, Money());
-    QCOMPARE(HistoryReport::Note(rows[0]), QStringLiteral("払戻"));
-    QCOMPARE(HistoryReport::Totals(rows).Purchase, Money::fromWhole(900));
-    QCOMPARE(HistoryReport::Totals(rows).Prize, Money::fromWhole(900));
+    QCOMPARE(rows[0].prize, Money::fromWhole(900));
+    QCOMPARE(rows[0].balance, Money());
+    QCOMPARE(HistoryReport::note(rows[0]), QStringLiteral("払戻"));
+    QCOMPARE(HistoryReport::totals(rows).purchase, Money::fromWhole(900));
+    QCOMPARE(HistoryReport::totals(rows).prize, Money::fromWhole(900));
 }
 
 void TestHistoryReport::aRoundWithoutResultStaysOutOfTheTotals()
@@ -196,13 +196,13 @@ void TestHistoryReport::aRoundWithoutResultStaysOutOfTheTotals()
     QCOMPARE(rows.size(), 3);
     for (const int i : {1, 2}) {
         QCOMPARE(rows[i].state, HistoryRow::State::NoResult);
-        QCOMPARE(HistoryReport::Note(rows[i]), QStringLiteral("結果なし"));
-        const QStringList cells = HistoryReport::Fields(rows[i], 6, HistoryReport::PlainNumber);
+        QCOMPARE(HistoryReport::note(rows[i]), QStringLiteral("結果なし"));
+        const QStringList cells = HistoryReport::fields(rows[i], 6, HistoryReport::plainNumber);
         QCOMPARE(cells.mid(5, 9), QStringList(9, QString()));
     }
-    const HistoryTotals totals = HistoryReport::Totals(rows);
-    QCOMPARE(totals.Singles, 1);
-    QCOMPARE(totals.Balance, Money::fromWhole(-300));
+    const HistoryTotals totals = HistoryReport::totals(rows);
+    QCOMPARE(totals.singles, 1);
+    QCOMPARE(totals.balance, Money::fromWhole(-300));
     QVERIFY2(m_ui.boxes().isEmpty(), qPrintable(m_ui.boxes().value(0).text));
 }
 
@@ -225,17 +225,17 @@ void TestHistoryReport::anUnreadableFileSaysWhyWithoutABox()
     const QList<HistoryRow> rows = historyOf(app);
     QCOMPARE(rows.size(), 2);
     QCOMPARE(rows[0].state, HistoryRow::State::Unreadable);
-    QCOMPARE(HistoryReport::Note(rows[0]), reason);
+    QCOMPARE(HistoryReport::note(rows[0]), reason);
     QCOMPARE(rows[1].state, HistoryRow::State::Graded);
-    QCOMPARE(HistoryReport::Totals(rows).Singles, 1);
+    QCOMPARE(HistoryReport::totals(rows).singles, 1);
     QVERIFY(m_ui.boxes().isEmpty());
 }
 
 void TestHistoryReport::priceIsALotteryRule()
 {
-    QCOMPARE(clsToto::SinglePrice, 300);
-    QCOMPARE(HistoryReport::Price(3), Money::fromWhole(900));
-    QCOMPARE(HistoryReport::Price(0), Money());
+    QCOMPARE(LotteryRules::SinglePrice, 300);
+    QCOMPARE(HistoryReport::price(3), Money::fromWhole(900));
+    QCOMPARE(HistoryReport::price(0), Money());
 }
 
 void TestHistoryReport::rowsRunInRoundOrderWithTheirRunningBalance()
@@ -250,13 +250,13 @@ void TestHistoryReport::rowsRunInRoundOrderWithTheirRunningBalance()
     const QList<HistoryRow> rows = historyOf(app);
     QStringList names;
     for (const HistoryRow &row : rows)
-        names.append(row.FileName);
+        names.append(row.fileName);
     QCOMPARE(names, (QStringList{"A-1476.csv", "A-1477.csv", "A-1478.csv", "A-1478B.csv"}));
-    QCOMPARE(rows[0].Running, Money::fromWhole(-600));
-    QCOMPARE(rows[2].Running, Money::fromWhole(-600 + 1000 - 300));
-    QCOMPARE(rows[3].Running, Money::fromWhole(-600 + 1000 - 300 - 300));
-    QCOMPARE(rows[3].Kumi, QStringLiteral("B"));
-    QCOMPARE(HistoryReport::Totals(rows).Balance, rows[3].Running);
+    QCOMPARE(rows[0].running, Money::fromWhole(-600));
+    QCOMPARE(rows[2].running, Money::fromWhole(-600 + 1000 - 300));
+    QCOMPARE(rows[3].running, Money::fromWhole(-600 + 1000 - 300 - 300));
+    QCOMPARE(rows[3].group, QStringLiteral("B"));
+    QCOMPARE(HistoryReport::totals(rows).balance, rows[3].running);
 }
 
 void TestHistoryReport::csvFileByteForByte()
@@ -268,7 +268,7 @@ void TestHistoryReport::csvFileByteForByte()
     writeSingles(app, QStringLiteral("UserData/QUDO/A-400.csv"), {outcomes});
     writeSingles(app, QStringLiteral("UserData/QUDO/A-401,new.csv"), {outcomes});
     const QString path = app.filePath(QStringLiteral("Out/収支履歴.csv"));
-    QVERIFY(HistoryCsv::Save(path, historyOf(app)));
+    QVERIFY(HistoryCsv::save(path, historyOf(app)));
     const QString expected = TestFiles::crlfLines({
         "開催回,組,ファイル,口数,購入金額,1等,2等,3等,4等,当せん金額,収支,累計収支,備考",
         "400,,A-400.csv,1,300,,,,,300,0,0,払戻",
@@ -287,7 +287,7 @@ void TestHistoryReport::manyFilesShowOneProgressWindow()
     writeSingles(app, QStringLiteral("UserData/QUDO/A-1478.csv"), many);
     writeSingles(app, QStringLiteral("UserData/QUDO/A-1478B.csv"), many);
     const QList<HistoryRow> rows = historyOf(app);
-    QCOMPARE(rows[0].Winners[0] + rows[1].Winners[0], 12000);
+    QCOMPARE(rows[0].winners[0] + rows[1].winners[0], 12000);
     QCOMPARE(m_ui.progressShows(), 1);
     QCOMPARE(m_ui.progressMessages().value(0), QStringLiteral("収支履歴の集計中"));
     QVERIFY(m_ui.processEventsCalls() >= 10);

@@ -8,23 +8,23 @@
 
 namespace {
 
-using ByteKousei = std::array<quint8, 14>;
-using LongKousei = std::array<qint32, 14>;
+using byteMarks = std::array<quint8, 14>;
+using intMarks = std::array<qint32, 14>;
 
 // "10200000000000": the marks of matches No. 1 to 14, left to right.
-LongKousei marksOf(const QString &digits)
+intMarks marksOf(const QString &digits)
 {
-    LongKousei kousei{};
+    intMarks marks{};
     for (int i = 0; i < 14; ++i)
-        kousei[std::size_t(i)] = digits.at(i).digitValue();
-    return kousei;
+        marks[std::size_t(i)] = digits.at(i).digitValue();
+    return marks;
 }
 
 template<typename Array>
-QString digitsOf(const Array &kousei)
+QString digitsOf(const Array &marks)
 {
     QString digits;
-    for (const auto mark : kousei)
+    for (const auto mark : marks)
         digits += QString::number(mark) + u' ';
     return digits.trimmed();
 }
@@ -68,21 +68,21 @@ void TestTNumber::knownCodes()
     QFETCH(qint32, code);
     QFETCH(QString, marks);
     RecordingUi ui;
-    const clsTNumber number;
-    const LongKousei expected = marksOf(marks);
+    const SingleCode number;
+    const intMarks expected = marksOf(marks);
 
-    LongKousei longKousei{};
-    number.NoToLong(code, longKousei);
-    QCOMPARE(digitsOf(longKousei), digitsOf(expected));
-    ByteKousei byteKousei{};
-    number.NoToByte(code, byteKousei);
-    QCOMPARE(digitsOf(byteKousei), digitsOf(expected));
+    intMarks intMarks{};
+    number.codeToInts(code, intMarks);
+    QCOMPARE(digitsOf(intMarks), digitsOf(expected));
+    byteMarks byteMarks{};
+    number.codeToBytes(code, byteMarks);
+    QCOMPARE(digitsOf(byteMarks), digitsOf(expected));
 
     qint32 fromLong = -1;
-    number.LongToNo(expected, fromLong);
+    number.intsToCode(expected, fromLong);
     QCOMPARE(fromLong, code);
     qint32 fromByte = -1;
-    number.ByteToNo(byteKousei, fromByte);
+    number.bytesToCode(byteMarks, fromByte);
     QCOMPARE(fromByte, code);
     QVERIFY(ui.boxes().isEmpty());
 }
@@ -90,20 +90,20 @@ void TestTNumber::knownCodes()
 void TestTNumber::everyCodeRoundTripsInBothForms()
 {
     RecordingUi ui;
-    const clsTNumber number;
-    ByteKousei byteKousei{};
-    LongKousei longKousei{};
+    const SingleCode number;
+    byteMarks byteMarks{};
+    intMarks intMarks{};
     qint32 firstMismatch = -1;
-    for (qint32 code = 0; code <= clsTNumber::MaxCode && firstMismatch < 0; ++code) {
-        number.NoToByte(code, byteKousei);
-        number.NoToLong(code, longKousei);
+    for (qint32 code = 0; code <= SingleCode::MaxCode && firstMismatch < 0; ++code) {
+        number.codeToBytes(code, byteMarks);
+        number.codeToInts(code, intMarks);
         qint32 fromByte = -1;
         qint32 fromLong = -1;
-        number.ByteToNo(byteKousei, fromByte);
-        number.LongToNo(longKousei, fromLong);
-        const bool marksAgree = std::equal(byteKousei.begin(), byteKousei.end(), longKousei.begin());
+        number.bytesToCode(byteMarks, fromByte);
+        number.intsToCode(intMarks, fromLong);
+        const bool marksAgree = std::equal(byteMarks.begin(), byteMarks.end(), intMarks.begin());
         if (fromByte != code || fromLong != code || !marksAgree
-            || *std::max_element(longKousei.begin(), longKousei.end()) > 2)
+            || *std::max_element(intMarks.begin(), intMarks.end()) > 2)
             firstMismatch = code;
     }
     QCOMPARE(firstMismatch, -1);
@@ -113,17 +113,17 @@ void TestTNumber::everyCodeRoundTripsInBothForms()
 void TestTNumber::marksAboveTwoGiveAnotherCode()
 {
     RecordingUi ui;
-    const clsTNumber number;
-    ByteKousei kousei{};
-    kousei[0] = 3; // reads as "0" on match 1 and "1" on match 2
+    const SingleCode number;
+    byteMarks marks{};
+    marks[0] = 3; // reads as "0" on match 1 and "1" on match 2
     qint32 code = -1;
-    number.ByteToNo(kousei, code);
+    number.bytesToCode(marks, code);
     QCOMPARE(code, 3);
 
-    LongKousei beyond{};
+    intMarks beyond{};
     beyond[13] = 3; // one past the last valid code
-    number.LongToNo(beyond, code);
-    QCOMPARE(code, clsTNumber::CodeCount);
+    number.intsToCode(beyond, code);
+    QCOMPARE(code, SingleCode::CodeCount);
     QVERIFY(ui.boxes().isEmpty());
 }
 
@@ -152,14 +152,14 @@ void TestTNumber::decodeFailures()
     QFETCH(QString, expectedBytes);
     QFETCH(QString, errorText);
     RecordingUi ui;
-    const clsTNumber number;
+    const SingleCode number;
     std::array<quint8, 14> storage;
     storage.fill(9);
-    const std::span<quint8> kousei(storage.data(), std::size_t(size));
+    const std::span<quint8> marks(storage.data(), std::size_t(size));
 
-    number.NoToByte(code, kousei);
+    number.codeToBytes(code, marks);
 
-    QCOMPARE(digitsOf(kousei), expectedBytes);
+    QCOMPARE(digitsOf(marks), expectedBytes);
     if (errorText.isEmpty()) {
         QVERIFY(ui.boxes().isEmpty());
         return;
@@ -173,18 +173,18 @@ void TestTNumber::decodeFailures()
 void TestTNumber::negativeCodeDecodesWithoutErrorInLongForm()
 {
     RecordingUi ui;
-    const clsTNumber number;
-    LongKousei kousei{};
-    number.NoToLong(-5, kousei);
-    QCOMPARE(digitsOf(kousei), QStringLiteral("-2 -1 0 0 0 0 0 0 0 0 0 0 0 0"));
+    const SingleCode number;
+    intMarks marks{};
+    number.codeToInts(-5, marks);
+    QCOMPARE(digitsOf(marks), QStringLiteral("-2 -1 0 0 0 0 0 0 0 0 0 0 0 0"));
     qint32 code = 0;
-    number.LongToNo(kousei, code);
+    number.intsToCode(marks, code);
     QCOMPARE(code, -5);
     QVERIFY(ui.boxes().isEmpty());
 
     std::array<qint32, 10> tooShort;
     tooShort.fill(9);
-    number.NoToLong(19, tooShort);
+    number.codeToInts(19, tooShort);
     QCOMPARE(digitsOf(tooShort), QStringLiteral("9 9 9 9 9 9 9 9 9 9"));
     QCOMPARE(ui.boxes().size(), 1);
     QCOMPARE(ui.boxes()[0].title, errorTitlePrefix + QStringLiteral("NoToArray_Long"));
@@ -194,13 +194,13 @@ void TestTNumber::negativeCodeDecodesWithoutErrorInLongForm()
 void TestTNumber::shortArrayStopsEncoding()
 {
     RecordingUi ui;
-    const clsTNumber number;
+    const SingleCode number;
     const std::array<quint8, 3> bytes{1, 0, 2};
     qint32 code = -1;
-    number.ByteToNo(bytes, code);
+    number.bytesToCode(bytes, code);
     QCOMPARE(code, 19); // the sum of the entries read before the failure
     const std::array<qint32, 2> longs{2, 1};
-    number.LongToNo(longs, code);
+    number.intsToCode(longs, code);
     QCOMPARE(code, 5);
 
     QCOMPARE(ui.boxes().size(), 2);
@@ -213,11 +213,11 @@ void TestTNumber::shortArrayStopsEncoding()
 void TestTNumber::encodingOverflowStops()
 {
     RecordingUi ui;
-    const clsTNumber number;
-    LongKousei kousei = marksOf(QStringLiteral("10200000000000"));
-    kousei[13] = 2000; // 2000 × 3^13 does not fit 32 bits
+    const SingleCode number;
+    intMarks marks = marksOf(QStringLiteral("10200000000000"));
+    marks[13] = 2000; // 2000 × 3^13 does not fit 32 bits
     qint32 code = -1;
-    number.LongToNo(kousei, code);
+    number.intsToCode(marks, code);
     QCOMPARE(code, 19);
     QCOMPARE(ui.boxes().size(), 1);
     QCOMPARE(ui.boxes()[0].title, errorTitlePrefix + QStringLiteral("ArrayToNo_Long"));

@@ -55,7 +55,7 @@ void TestTeamNameFolding::fold()
     QFETCH(QString, a);
     QFETCH(QString, b);
     QFETCH(bool, same);
-    QCOMPARE(clsTotoData::FoldTeamName(a) == clsTotoData::FoldTeamName(b), same);
+    QCOMPARE(TeamNames::foldTeamName(a) == TeamNames::foldTeamName(b), same);
 }
 
 void TestTeamNameFolding::everyFileIsConsulted_data()
@@ -85,10 +85,10 @@ void TestTeamNameFolding::everyFileIsConsulted()
     installFixtures(app);
     RecordingUi ui;
 
-    QCOMPARE(clsTotoData().FindShortTeamName(name), shortName);
+    QCOMPARE(TeamNames().findShortTeamName(name), shortName);
     // Unlike the lookup of the designated-match page, nothing is said or kept.
     QVERIFY(ui.boxes().isEmpty());
-    QVERIFY(clsTotoData::MissingTeamName().isEmpty());
+    QVERIFY(TeamNames::missingTeamName().isEmpty());
 }
 
 void TestTeamNameFolding::aShortNameWinsOverAnotherClubsOfficialName()
@@ -96,8 +96,8 @@ void TestTeamNameFolding::aShortNameWinsOverAnotherClubsOfficialName()
     TestAppFolder app(TestAppFolder::SysData::Empty);
     app.writeFile(QStringLiteral("SysData/TeamName.dat"),
                   TestFiles::sjis(QStringLiteral(";\r\nAlpha = Beta\r\nBeta = Beta United\r\n")));
-    QCOMPARE(clsTotoData().FindShortTeamName(QStringLiteral("Beta")), QStringLiteral("Beta"));
-    QCOMPARE(clsTotoData().FindShortTeamName(QStringLiteral("BETA UNITED")), QStringLiteral("Beta"));
+    QCOMPARE(TeamNames().findShortTeamName(QStringLiteral("Beta")), QStringLiteral("Beta"));
+    QCOMPARE(TeamNames().findShortTeamName(QStringLiteral("BETA UNITED")), QStringLiteral("Beta"));
 }
 
 void TestTeamNameFolding::shippedSpellingsOfThePages_data()
@@ -125,7 +125,7 @@ void TestTeamNameFolding::shippedSpellingsOfThePages()
     QFETCH(QString, name);
     QFETCH(QString, shortName);
     TestAppFolder app(TestAppFolder::SysData::Shipped);
-    QCOMPARE(clsTotoData().FindShortTeamName(name), shortName);
+    QCOMPARE(TeamNames().findShortTeamName(name), shortName);
 }
 
 // Every club of the latest season, written with half-width letters and
@@ -133,17 +133,17 @@ void TestTeamNameFolding::shippedSpellingsOfThePages()
 void TestTeamNameFolding::shippedCurrentClubsWrittenHalfWidth()
 {
     TestAppFolder app(TestAppFolder::SysData::Shipped);
-    clsIniFile leagues;
-    QVERIFY(leagues.Initialize(QStringLiteral("SysData\\J1J2.dat")));
+    IniFile leagues;
+    QVERIFY(leagues.initialize(QStringLiteral("SysData\\J1J2.dat")));
     int latest = 0;
     for (const auto &entry : leagues.entries())
         latest = std::max(latest, entry.first.left(4).toInt());
-    const clsTotoData data;
+    const TeamNames data;
     int clubs = 0;
     for (const char *league : {"J1", "J2", "J3"}) {
-        const QString members = leagues.GetItem(QString::number(latest) + QLatin1String(league), QString());
+        const QString members = leagues.getItem(QString::number(latest) + QLatin1String(league), QString());
         for (const QString &shortName : members.split(u',', Qt::SkipEmptyParts)) {
-            QCOMPARE(data.FindShortTeamName(TextWidth::toHalfWidth(shortName)), shortName);
+            QCOMPARE(data.findShortTeamName(TextWidth::toHalfWidth(shortName)), shortName);
             ++clubs;
         }
     }

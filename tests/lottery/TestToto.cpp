@@ -14,7 +14,7 @@ private Q_SLOTS:
 
 void TestToto::maxGrade_data()
 {
-    QTest::addColumn<int>("kaisaikai");
+    QTest::addColumn<int>("roundNumber");
     QTest::addColumn<int>("grade");
     QTest::newRow("no round") << 0 << 4;
     QTest::newRow("empty round box") << -1 << 4;
@@ -28,14 +28,14 @@ void TestToto::maxGrade_data()
 
 void TestToto::maxGrade()
 {
-    QFETCH(int, kaisaikai);
+    QFETCH(int, roundNumber);
     QFETCH(int, grade);
-    QCOMPARE(clsToto::shared().GetMaxGrade(kaisaikai), grade);
+    QCOMPARE(LotteryRules::shared().getMaxGrade(roundNumber), grade);
 }
 
 void TestToto::oneSharedObject()
 {
-    QCOMPARE(&clsToto::shared(), &clsToto::shared());
+    QCOMPARE(&LotteryRules::shared(), &LotteryRules::shared());
 }
 
 QTEST_GUILESS_MAIN(TestToto)

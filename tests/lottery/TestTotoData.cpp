@@ -39,7 +39,7 @@ QString notFoundText(const QString &officialName)
 void makeMissing(const QString &officialName)
 {
     RecordingUi quiet;
-    clsTotoData().GetShortTeamName(officialName, 1000);
+    TeamNames().getShortTeamName(officialName, 1000);
 }
 
 } // namespace
@@ -88,7 +88,7 @@ private Q_SLOTS:
 
 void TestTotoData::init()
 {
-    clsTotoData::ClearMissingTeamName();
+    TeamNames::clearMissingTeamName();
 }
 
 void TestTotoData::shortTeamNameLookupOrder_data()
@@ -118,17 +118,17 @@ void TestTotoData::shortTeamNameLookupOrder()
     installFixtures(app, true);
     RecordingUi ui;
 
-    QCOMPARE(clsTotoData().GetShortTeamName(officialName, round), expected);
+    QCOMPARE(TeamNames().getShortTeamName(officialName, round), expected);
 
     if (expected.isEmpty()) {
         QCOMPARE(ui.boxes().size(), 1);
         QCOMPARE(ui.boxes()[0].icon, Ui::Icon::Warning);
         QCOMPARE(ui.boxes()[0].title, AppInfo::title());
         QCOMPARE(ui.boxes()[0].text, notFoundText(officialName));
-        QCOMPARE(clsTotoData::MissingTeamName(), officialName);
+        QCOMPARE(TeamNames::missingTeamName(), officialName);
     } else {
         QVERIFY(ui.boxes().isEmpty());
-        QVERIFY(clsTotoData::MissingTeamName().isEmpty());
+        QVERIFY(TeamNames::missingTeamName().isEmpty());
     }
 }
 
@@ -137,15 +137,15 @@ void TestTotoData::unknownNameWarnsAndBecomesTheMissingName()
     TestAppFolder app(TestAppFolder::SysData::Empty);
     installFixtures(app, true);
     RecordingUi ui;
-    const clsTotoData data;
+    const TeamNames data;
 
-    QCOMPARE(data.GetShortTeamName(QStringLiteral("First Unknown"), 1000), QString());
-    QCOMPARE(data.GetShortTeamName(QStringLiteral("Second Unknown"), 1000), QString());
-    QCOMPARE(clsTotoData::MissingTeamName(), QStringLiteral("Second Unknown"));
+    QCOMPARE(data.getShortTeamName(QStringLiteral("First Unknown"), 1000), QString());
+    QCOMPARE(data.getShortTeamName(QStringLiteral("Second Unknown"), 1000), QString());
+    QCOMPARE(TeamNames::missingTeamName(), QStringLiteral("Second Unknown"));
 
     // A later successful lookup does not forget it: only an addition does.
-    QCOMPARE(data.GetShortTeamName(QStringLiteral("Main Only FC"), 1000), QStringLiteral("Main"));
-    QCOMPARE(clsTotoData::MissingTeamName(), QStringLiteral("Second Unknown"));
+    QCOMPARE(data.getShortTeamName(QStringLiteral("Main Only FC"), 1000), QStringLiteral("Main"));
+    QCOMPARE(TeamNames::missingTeamName(), QStringLiteral("Second Unknown"));
     QCOMPARE(ui.boxes().size(), 2);
 }
 
@@ -155,8 +155,8 @@ void TestTotoData::roundZeroWarnsAndLooksNothingUp()
     installFixtures(app, true);
     RecordingUi ui;
 
-    QCOMPARE(clsTotoData().GetShortTeamName(QStringLiteral("Main Only FC"), 0), QString());
-    QCOMPARE(clsTotoData().GetShortTeamName(QStringLiteral("Unknown FC"), 0), QString());
+    QCOMPARE(TeamNames().getShortTeamName(QStringLiteral("Main Only FC"), 0), QString());
+    QCOMPARE(TeamNames().getShortTeamName(QStringLiteral("Unknown FC"), 0), QString());
 
     QCOMPARE(ui.boxes().size(), 2);
     for (const Box &box : ui.boxes()) {
@@ -164,7 +164,7 @@ void TestTotoData::roundZeroWarnsAndLooksNothingUp()
         QCOMPARE(box.title, QStringLiteral("GetShortTeamName"));
         QCOMPARE(box.text, QStringLiteral("開催回が不明です"));
     }
-    QVERIFY(clsTotoData::MissingTeamName().isEmpty());
+    QVERIFY(TeamNames::missingTeamName().isEmpty());
 }
 
 void TestTotoData::withoutUserFileOnlyTheNotFoundWarningShows()
@@ -172,10 +172,10 @@ void TestTotoData::withoutUserFileOnlyTheNotFoundWarningShows()
     TestAppFolder app(TestAppFolder::SysData::Empty);
     installFixtures(app, false);
     RecordingUi ui;
-    const clsTotoData data;
+    const TeamNames data;
 
-    QCOMPARE(data.GetShortTeamName(QStringLiteral("User Only FC"), 1000), QString());
-    QCOMPARE(data.ExistsLongTeamName(QStringLiteral("User Only FC")), false);
+    QCOMPARE(data.getShortTeamName(QStringLiteral("User Only FC"), 1000), QString());
+    QCOMPARE(data.existsLongTeamName(QStringLiteral("User Only FC")), false);
     QCOMPARE(ui.boxes().size(), 1);
     QCOMPARE(ui.boxes()[0].text, notFoundText(QStringLiteral("User Only FC")));
 }
@@ -185,12 +185,12 @@ void TestTotoData::objectKeepsTheFilesAsTheyWereAtCreation()
     TestAppFolder app(TestAppFolder::SysData::Empty);
     installFixtures(app, false);
     RecordingUi ui;
-    const clsTotoData before;
+    const TeamNames before;
     app.writeFile(userFile, TestFiles::sjis(TestFiles::crlfLines({"Late = Late FC"})));
 
-    QCOMPARE(clsTotoData().GetShortTeamName(QStringLiteral("Late FC"), 1000), QStringLiteral("Late"));
+    QCOMPARE(TeamNames().getShortTeamName(QStringLiteral("Late FC"), 1000), QStringLiteral("Late"));
     QVERIFY(ui.boxes().isEmpty());
-    QCOMPARE(before.GetShortTeamName(QStringLiteral("Late FC"), 1000), QString());
+    QCOMPARE(before.getShortTeamName(QStringLiteral("Late FC"), 1000), QString());
     QCOMPARE(ui.boxes().size(), 1);
 }
 
@@ -220,7 +220,7 @@ void TestTotoData::leagueOfShortName()
     installFixtures(app, false);
     RecordingUi ui;
 
-    QCOMPARE(clsTotoData().GetShortToJ1J2String(shortName, year), expected);
+    QCOMPARE(TeamNames().getShortToJ1J2String(shortName, year), expected);
     QVERIFY(ui.boxes().isEmpty());
 }
 
@@ -228,7 +228,7 @@ void TestTotoData::teamName2Version()
 {
     TestAppFolder app(TestAppFolder::SysData::Empty);
     installFixtures(app, false);
-    QCOMPARE(clsTotoData().GetTeamName2Version(), QStringLiteral("3.12"));
+    QCOMPARE(TeamNames().getTeamName2Version(), QStringLiteral("3.12"));
 }
 
 void TestTotoData::teamName2VersionWithoutEntries()
@@ -237,7 +237,7 @@ void TestTotoData::teamName2VersionWithoutEntries()
     installFixtures(app, false);
     app.writeFile(QStringLiteral("SysData/TeamName2.dat"), TestFiles::sjis(TestFiles::crlfLines({";none", "ｵｰﾊﾞｰ = Overseas FC"})));
     RecordingUi ui;
-    QCOMPARE(clsTotoData().GetTeamName2Version(), QStringLiteral("."));
+    QCOMPARE(TeamNames().getTeamName2Version(), QStringLiteral("."));
     QVERIFY(ui.boxes().isEmpty());
 }
 
@@ -262,7 +262,7 @@ void TestTotoData::existsLongTeamName()
     installFixtures(app, true);
     RecordingUi ui;
 
-    QCOMPARE(clsTotoData().ExistsLongTeamName(officialName), exists);
+    QCOMPARE(TeamNames().existsLongTeamName(officialName), exists);
     QVERIFY(ui.boxes().isEmpty());
 }
 
@@ -270,18 +270,18 @@ void TestTotoData::presetsComeFromTheMissingName()
 {
     TestAppFolder app(TestAppFolder::SysData::Empty);
     installFixtures(app, false);
-    QCOMPARE(TeamNameEditor::PresetRyakusho(), QString());
-    QCOMPARE(TeamNameEditor::PresetMeisho(), QString());
+    QCOMPARE(TeamNameEditor::presetShortName(), QString());
+    QCOMPARE(TeamNameEditor::presetFullName(), QString());
 
     makeMissing(QStringLiteral("ＦＣバルセロナ"));
-    QCOMPARE(TeamNameEditor::PresetRyakusho(), QStringLiteral("FCﾊﾞﾙｾﾛﾅ"));
-    QCOMPARE(TeamNameEditor::PresetMeisho(), QStringLiteral("ＦＣバルセロナ"));
+    QCOMPARE(TeamNameEditor::presetShortName(), QStringLiteral("FCﾊﾞﾙｾﾛﾅ"));
+    QCOMPARE(TeamNameEditor::presetFullName(), QStringLiteral("ＦＣバルセロナ"));
 }
 
 void TestTotoData::addRejectsInput_data()
 {
-    QTest::addColumn<QString>("ryakusho");
-    QTest::addColumn<QString>("meisho");
+    QTest::addColumn<QString>("shortName");
+    QTest::addColumn<QString>("fullName");
     QTest::addColumn<QString>("message");
 
     QTest::newRow("both empty: short name first") << "" << "" << "略称を入力して下さい。";
@@ -303,8 +303,8 @@ void TestTotoData::addRejectsInput_data()
 
 void TestTotoData::addRejectsInput()
 {
-    QFETCH(QString, ryakusho);
-    QFETCH(QString, meisho);
+    QFETCH(QString, shortName);
+    QFETCH(QString, fullName);
     QFETCH(QString, message);
     TestAppFolder app(TestAppFolder::SysData::Empty);
     installFixtures(app, true);
@@ -312,14 +312,14 @@ void TestTotoData::addRejectsInput()
     makeMissing(QStringLiteral("Still Missing"));
     RecordingUi ui;
 
-    QVERIFY(!TeamNameEditor().Add(ryakusho, meisho));
+    QVERIFY(!TeamNameEditor().add(shortName, fullName));
 
     QCOMPARE(ui.boxes().size(), 1);
     QCOMPARE(ui.boxes()[0].icon, Ui::Icon::Warning);
     QCOMPARE(ui.boxes()[0].title, QStringLiteral("入力エラー"));
     QCOMPARE(ui.boxes()[0].text, message);
     QCOMPARE(app.readFile(userFile), before);
-    QCOMPARE(clsTotoData::MissingTeamName(), QStringLiteral("Still Missing"));
+    QCOMPARE(TeamNames::missingTeamName(), QStringLiteral("Still Missing"));
 }
 
 void TestTotoData::addAppendsPaddedEntryAndClearsMissingName()
@@ -331,19 +331,19 @@ void TestTotoData::addAppendsPaddedEntryAndClearsMissingName()
     RecordingUi ui;
 
     // A name known only under the former names may be added all the same.
-    QVERIFY(TeamNameEditor().Add(QStringLiteral("ABC"), QStringLiteral(" Sample FC ")));
-    QVERIFY(TeamNameEditor().Add(QStringLiteral("ｵｰﾙﾄﾞ "), QStringLiteral("Old Name FC")));
+    QVERIFY(TeamNameEditor().add(QStringLiteral("ABC"), QStringLiteral(" Sample FC ")));
+    QVERIFY(TeamNameEditor().add(QStringLiteral("ｵｰﾙﾄﾞ "), QStringLiteral("Old Name FC")));
 
     QCOMPARE(app.readFile(userFile), before + TestFiles::sjis(TestFiles::crlfLines({"ABC    = Sample FC", "ｵｰﾙﾄﾞ  = Old Name FC"})));
     QCOMPARE(ui.boxes().size(), 2);
     QCOMPARE(ui.boxes()[0].icon, Ui::Icon::Information);
     QCOMPARE(ui.boxes()[0].title, QStringLiteral("チーム名追加"));
     QCOMPARE(ui.boxes()[0].text, QStringLiteral("チーム名( Sample FC )を追加しました。"));
-    QVERIFY(clsTotoData::MissingTeamName().isEmpty());
+    QVERIFY(TeamNames::missingTeamName().isEmpty());
 
     ui.clear();
-    QCOMPARE(clsTotoData().GetShortTeamName(QStringLiteral("Sample FC"), 1000), QStringLiteral("ABC"));
-    QCOMPARE(clsTotoData().GetShortTeamName(QStringLiteral("Old Name FC"), 1000), QStringLiteral("ｵｰﾙﾄﾞ"));
+    QCOMPARE(TeamNames().getShortTeamName(QStringLiteral("Sample FC"), 1000), QStringLiteral("ABC"));
+    QCOMPARE(TeamNames().getShortTeamName(QStringLiteral("Old Name FC"), 1000), QStringLiteral("ｵｰﾙﾄﾞ"));
     QVERIFY(ui.boxes().isEmpty());
 }
 
@@ -353,7 +353,7 @@ void TestTotoData::firstAdditionCreatesUserFile()
     installFixtures(app, false);
     RecordingUi ui;
 
-    QVERIFY(TeamNameEditor().Add(QStringLiteral("ABC"), QStringLiteral("Sample FC")));
+    QVERIFY(TeamNameEditor().add(QStringLiteral("ABC"), QStringLiteral("Sample FC")));
 
     QCOMPARE(app.readFile(userFile), TestFiles::sjis(userHeader + QStringLiteral("ABC    = Sample FC\r\n")));
     QCOMPARE(ui.boxes().size(), 1);
@@ -366,7 +366,7 @@ void TestTotoData::rejectedFirstAdditionLeavesCommentOnlyFile()
     installFixtures(app, false);
     RecordingUi ui;
 
-    QVERIFY(!TeamNameEditor().Add(QString(), QStringLiteral("Sample FC")));
+    QVERIFY(!TeamNameEditor().add(QString(), QStringLiteral("Sample FC")));
 
     QCOMPARE(ui.boxes().size(), 1);
     QCOMPARE(ui.boxes()[0].text, QStringLiteral("略称を入力して下さい。"));
@@ -380,10 +380,10 @@ void TestTotoData::addEndsAnUnterminatedLastLineFirst()
     app.writeFile(userFile, TestFiles::sjis(QStringLiteral(";mine\r\nMine = Mine FC")));
     RecordingUi ui;
 
-    QVERIFY(TeamNameEditor().Add(QStringLiteral("ABC"), QStringLiteral("Sample FC")));
+    QVERIFY(TeamNameEditor().add(QStringLiteral("ABC"), QStringLiteral("Sample FC")));
 
     QCOMPARE(app.readFile(userFile), TestFiles::sjis(QStringLiteral(";mine\r\nMine = Mine FC\r\nABC    = Sample FC\r\n")));
-    QCOMPARE(clsTotoData().GetShortTeamName(QStringLiteral("Mine FC"), 1000), QStringLiteral("Mine"));
+    QCOMPARE(TeamNames().getShortTeamName(QStringLiteral("Mine FC"), 1000), QStringLiteral("Mine"));
 }
 
 void TestTotoData::unwritableUserFileIsNotReportedAsAdded()
@@ -395,12 +395,12 @@ void TestTotoData::unwritableUserFileIsNotReportedAsAdded()
     makeMissing(QStringLiteral("Sample FC"));
     RecordingUi ui;
 
-    QVERIFY(!TeamNameEditor().Add(QStringLiteral("ABC"), QStringLiteral("Sample FC")));
+    QVERIFY(!TeamNameEditor().add(QStringLiteral("ABC"), QStringLiteral("Sample FC")));
 
     QCOMPARE(ui.boxes().size(), 1);
     QCOMPARE(ui.boxes()[0].icon, Ui::Icon::Error);
     QVERIFY(ui.boxes()[0].title.endsWith(QStringLiteral(" / clsFileStream / SaveToFile")));
-    QCOMPARE(clsTotoData::MissingTeamName(), QStringLiteral("Sample FC"));
+    QCOMPARE(TeamNames::missingTeamName(), QStringLiteral("Sample FC"));
     QVERIFY(QFileInfo(app.filePath(userFile)).isDir());
 }
 
@@ -445,8 +445,8 @@ void TestTotoData::shippedShortNamesFitAndAreUnique()
     QFETCH(bool, halfWidthKana);
     QFETCH(int, atLeast);
     TestAppFolder app(TestAppFolder::SysData::Shipped);
-    clsIniFile ini;
-    QVERIFY(ini.Initialize(QStringLiteral("SysData\\") + file));
+    IniFile ini;
+    QVERIFY(ini.initialize(QStringLiteral("SysData\\") + file));
     QVERIFY(ini.entries().size() >= atLeast);
 
     const QRegularExpression wideKana(QStringLiteral("[\\x{30A0}-\\x{30FF}]"));
@@ -454,7 +454,7 @@ void TestTotoData::shippedShortNamesFitAndAreUnique()
     for (const auto &[shortName, officialName] : ini.entries()) {
         if (shortName == QLatin1String("Version") || shortName == QLatin1String("Revision"))
             continue;
-        QVERIFY2(shortName.size() <= TeamNameEditor::maxRyakushoLength, qPrintable(shortName));
+        QVERIFY2(shortName.size() <= TeamNameEditor::maxShortNameLength, qPrintable(shortName));
         QVERIFY2(!halfWidthKana || !shortName.contains(wideKana), qPrintable(shortName));
         QVERIFY2(!officialNames.contains(officialName.toCaseFolded()), qPrintable(officialName));
         officialNames.insert(officialName.toCaseFolded());
@@ -466,7 +466,7 @@ void TestTotoData::shippedOverseasFileEndsWithEnd()
     TestAppFolder app(TestAppFolder::SysData::Shipped);
     const QString text = QStringDecoder("windows-31j").decode(app.readFile(QStringLiteral("SysData/TeamName2.dat")));
     QVERIFY(text.endsWith(QStringLiteral("\r\n[End]\r\n")));
-    const QString version = clsTotoData().GetTeamName2Version();
+    const QString version = TeamNames().getTeamName2Version();
     QVERIFY2(QRegularExpression(QStringLiteral("^\\d+\\.\\d+$")).match(version).hasMatch(), qPrintable(version));
 }
 
@@ -481,8 +481,8 @@ struct LeagueLine
 
 QList<LeagueLine> shippedLeagueLines()
 {
-    clsIniFile ini;
-    ini.Initialize(QStringLiteral("SysData\\J1J2.dat"));
+    IniFile ini;
+    ini.initialize(QStringLiteral("SysData\\J1J2.dat"));
     const QRegularExpression name(QStringLiteral("^(\\d{4})(J[123])$"));
     QList<LeagueLine> lines;
     for (const auto &[key, value] : ini.entries()) {
@@ -501,10 +501,10 @@ void TestTotoData::shippedLeagueLinesTagEveryMember()
 {
     TestAppFolder app(TestAppFolder::SysData::Shipped);
     RecordingUi ui;
-    const clsTotoData data;
+    const TeamNames data;
     for (const LeagueLine &line : shippedLeagueLines())
         for (const QString &member : line.members)
-            QVERIFY2(data.GetShortToJ1J2String(member, line.year) == line.league,
+            QVERIFY2(data.getShortToJ1J2String(member, line.year) == line.league,
                      qPrintable(QString::number(line.year) + line.league + u' ' + member));
     QVERIFY(ui.boxes().isEmpty());
 }
@@ -538,8 +538,8 @@ void TestTotoData::shippedLeagueMembersAreKnownClubs()
     TestAppFolder app(TestAppFolder::SysData::Shipped);
     QSet<QString> shortNames;
     for (const char *name : {"TeamName.dat", "TeamName1.dat"}) {
-        clsIniFile ini;
-        QVERIFY(ini.Initialize(QStringLiteral("SysData\\") + QLatin1String(name)));
+        IniFile ini;
+        QVERIFY(ini.initialize(QStringLiteral("SysData\\") + QLatin1String(name)));
         for (const auto &entry : ini.entries())
             shortNames.insert(entry.first);
     }
@@ -586,10 +586,10 @@ void TestTotoData::shippedNamesResolve()
     QFETCH(QString, league);
     TestAppFolder app(TestAppFolder::SysData::Shipped);
     RecordingUi ui;
-    const clsTotoData data;
+    const TeamNames data;
 
-    QCOMPARE(data.GetShortTeamName(officialName, round), shortName);
-    QCOMPARE(data.GetShortToJ1J2String(shortName, year), league);
+    QCOMPARE(data.getShortTeamName(officialName, round), shortName);
+    QCOMPARE(data.getShortToJ1J2String(shortName, year), league);
     QVERIFY(ui.boxes().isEmpty());
 }
 

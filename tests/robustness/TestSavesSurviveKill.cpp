@@ -62,17 +62,17 @@ std::vector<qint32> largeList()
     QRandomGenerator random(16);
     std::vector<qint32> singles(largeListSingles);
     for (qint32 &code : singles)
-        code = qint32(random.bounded(clsTNumber::CodeCount));
+        code = qint32(random.bounded(SingleCode::CodeCount));
     return singles;
 }
 
 ResultData changedResult()
 {
-    clsXmlResult xml;
-    xml.XmlLoad(TestFiles::fixturePath(QStringLiteral("official/expected/big_result_1478.xml")));
-    ResultData result = xml.Result();
-    result.Prize[1] = Money::fromWhole(123456789);
-    result.Game[14].Home = QStringLiteral("変更");
+    ResultFile xml;
+    xml.xmlLoad(TestFiles::fixturePath(QStringLiteral("official/expected/big_result_1478.xml")));
+    ResultData result = xml.result();
+    result.prize[1] = Money::fromWhole(123456789);
+    result.game[14].home = QStringLiteral("変更");
     return result;
 }
 
@@ -81,24 +81,24 @@ SaveCase singlesFile()
     const QString file = QStringLiteral("UserData/QUDO/A-1478.csv");
     const auto singles = std::make_shared<std::vector<qint32>>(largeList());
     return {file, "1,0,2,0,0,0,0,0,0,0,0,0,0,0\r\n2,2,2,2,2,2,2,2,2,2,2,2,2,2\r\n", [singles] {
-                return clsTFileCSV().CsvSave(QStringLiteral("UserData\\QUDO\\A-1478.csv"), *singles);
+                return SinglesCsvFile().csvSave(QStringLiteral("UserData\\QUDO\\A-1478.csv"), *singles);
             }};
 }
 
 SaveCase stateFile()
 {
     return {QStringLiteral("SysData/QUDO.ini"), TextCodec::encodeSjis(appStateText(AppState())), [] {
-                return SaveAppState(AppState{1500, false, true});
+                return saveAppState(AppState{1500, false, true});
             }};
 }
 
 SaveCase settingsFile()
 {
-    SetBigSettingsDefaults();
+    setBigSettingsDefaults();
     const QByteArray old = TextCodec::encodeSjis(bigSettingsText(bigSettings()));
     return {QStringLiteral("SysData/bigSettings.ini"), old, [] {
                 bigSettings().bigOfficialScheduleUrl = QStringLiteral("http://127.0.0.1:8080/schedule?holdCntId=");
-                return SaveBigSettings();
+                return saveBigSettings();
             }};
 }
 
@@ -106,16 +106,16 @@ SaveCase roundFile()
 {
     return {QStringLiteral("SysData/BIG_Result/big_result_1478.xml"),
             TestFiles::fixture(QStringLiteral("official/expected/big_result_1478.xml")), [] {
-                clsXmlResult xml;
+                ResultFile xml;
                 xml.setResult(changedResult());
-                return xml.XmlSave(xml.GetFileName(1478, QString()));
+                return xml.xmlSave(xml.getFileName(1478, QString()));
             }};
 }
 
 SaveCase userTeamNames()
 {
     return {QStringLiteral("SysData/TeamName3.dat"), TestFiles::fixture(QStringLiteral("teamnames/TeamName3.dat")), [] {
-                return TeamNameEditor().Add(QStringLiteral("ﾃｽﾄ"), QStringLiteral("テスト用クラブＦＣ"));
+                return TeamNameEditor().add(QStringLiteral("ﾃｽﾄ"), QStringLiteral("テスト用クラブＦＣ"));
             }};
 }
 
@@ -125,7 +125,7 @@ SaveCase updatedTeamNames(const TestAppFolder &app)
     return {QStringLiteral("SysData/TeamName2.dat"), app.readFile(QStringLiteral("SysData/TeamName2.dat")), [] {
                 const OfficialSite site;
                 site.pointUpdateHere();
-                return clsQuorvelDownload().DownloadTeamName2(false);
+                return TeamNameUpdate().downloadTeamName2(false);
             }};
 }
 

@@ -46,7 +46,7 @@ private:
 
 namespace {
 
-constexpr qint32 everySingle = clsTNumber::CodeCount;
+constexpr qint32 everySingle = SingleCode::CodeCount;
 constexpr qint64 lineBytes = 29;   // 14 digits, 13 commas, CR LF
 
 template<typename T>
@@ -59,12 +59,12 @@ T fixtureRecord(const QString &file, bool (T::*load)(const QString &))
 
 ResultData result1478()
 {
-    return fixtureRecord(QStringLiteral("official/expected/big_result_1478.xml"), &clsXmlResult::XmlLoad).Result();
+    return fixtureRecord(QStringLiteral("official/expected/big_result_1478.xml"), &ResultFile::xmlLoad).result();
 }
 
 VoteData vote1478()
 {
-    return fixtureRecord(QStringLiteral("official/expected/big_vote_1478.xml"), &clsXmlVote::XmlLoad).Vote();
+    return fixtureRecord(QStringLiteral("official/expected/big_vote_1478.xml"), &VoteFile::xmlLoad).vote();
 }
 
 qint64 choose(int n, int k)
@@ -82,7 +82,7 @@ bool holdsEverySingleOnce(std::span<const qint32> singles)
         return false;
     std::vector<bool> seen(static_cast<std::size_t>(everySingle));
     for (const qint32 code : singles) {
-        if (!clsTNumber::isValidCode(code) || seen[std::size_t(code)])
+        if (!SingleCode::isValidCode(code) || seen[std::size_t(code)])
             return false;
         seen[std::size_t(code)] = true;
     }
@@ -94,22 +94,22 @@ std::vector<qint64> keysOf(std::span<const qint32> singles, const QString &by, i
 {
     std::vector<qint64> keys(singles.size());
     if (by == QStringLiteral("money")) {
-        clsTMoney money;
-        money.SetVoteData(vote1478());
+        PrizeEstimator money;
+        money.setVoteData(vote1478());
         std::vector<Money> estimates(singles.size());
-        money.GetMoneyList(type + 1, singles, estimates);
+        money.getMoneyList(type + 1, singles, estimates);
         std::transform(estimates.begin(), estimates.end(), keys.begin(), [](Money m) { return m.raw(); });
         return keys;
     }
     constexpr std::array<int, 3> markOfType{1, 0, 2};
     PopularityRanks ranks;
-    ranks.SetVoteData(vote1478());
-    clsTNumber number;
-    PopularityRanks::Kousei kousei{};
+    ranks.setVoteData(vote1478());
+    SingleCode number;
+    PopularityRanks::MatchMarks marks{};
     for (std::size_t i = 0; i < singles.size(); ++i) {
-        number.NoToLong(singles[i], kousei);
-        keys[i] = by == QStringLiteral("mark") ? markTally(kousei)[std::size_t(markOfType[std::size_t(type)])]
-                                                : ranks.countByRank(kousei)[std::size_t(type)];
+        number.codeToInts(singles[i], marks);
+        keys[i] = by == QStringLiteral("mark") ? markTally(marks)[std::size_t(markOfType[std::size_t(type)])]
+                                                : ranks.countByRank(marks)[std::size_t(type)];
     }
     return keys;
 }
@@ -126,13 +126,13 @@ void TestWholeSpace::csvFileWrittenAndLoaded()
 {
     TestAppFolder app(TestAppFolder::SysData::Empty);
     RecordingUi ui;
-    clsTFileCSV csv;
-    QVERIFY(csv.CsvSave(QStringLiteral("UserData\\QUDO\\A-1478.csv"), m_all));
+    SinglesCsvFile csv;
+    QVERIFY(csv.csvSave(QStringLiteral("UserData\\QUDO\\A-1478.csv"), m_all));
     QCOMPARE(QFileInfo(app.filePath(QStringLiteral("UserData/QUDO/A-1478.csv"))).size(), everySingle * lineBytes);
 
     qint32 count = 0;
     std::vector<qint32> loaded;
-    QVERIFY(csv.CsvLoad(QStringLiteral("UserData\\QUDO\\A-1478.csv"), count, loaded));
+    QVERIFY(csv.csvLoad(QStringLiteral("UserData\\QUDO\\A-1478.csv"), count, loaded));
     QCOMPARE(count, everySingle);
     QVERIFY(loaded == m_all);
     QVERIFY(ui.boxes().isEmpty());
@@ -142,12 +142,12 @@ void TestWholeSpace::gradedAgainstTheResult()
 {
     RecordingUi ui;
     ResultPage page;
-    page.result.SetResultData(1478, QString(), result1478(), true);
+    page.result.setResultData(1478, QString(), result1478(), true);
     page.setSingles(m_all);
-    QCOMPARE(page.result.SingleCount(), everySingle);
+    QCOMPARE(page.result.singleCount(), everySingle);
     // A single with m misses: which m of the 14 matches, and one of the two
     // other marks at each.
-    const GradeCounts &counts = page.result.Counts();
+    const GradeCounts &counts = page.result.counts();
     for (int misses = 0; misses <= 14; ++misses)
         QCOMPARE(qint64(counts[std::size_t(misses)]), choose(14, misses) << misses);
 }
@@ -169,15 +169,15 @@ void TestWholeSpace::sortedByEveryKey()
     QFETCH(int, type);
     QFETCH(bool, ascending);
     RecordingUi ui;
-    clsTSingleSort sort;
-    sort.SetVoteData(vote1478());
+    SingleSorter sort;
+    sort.setVoteData(vote1478());
     std::vector<qint32> singles = m_all;
     if (by == QStringLiteral("money"))
-        sort.MoneySort(singles, type, ascending);
+        sort.moneySort(singles, type, ascending);
     else if (by == QStringLiteral("mark"))
-        sort.MarkSort(singles, type, ascending);
+        sort.markSort(singles, type, ascending);
     else
-        sort.NinkiSort(singles, type, ascending);
+        sort.popularitySort(singles, type, ascending);
     QVERIFY(holdsEverySingleOnce(singles));
     const std::vector<qint64> keys = keysOf(singles, by, type);
     QVERIFY(ascending ? std::is_sorted(keys.begin(), keys.end()) : std::is_sorted(keys.rbegin(), keys.rend()));
@@ -191,7 +191,7 @@ void TestWholeSpace::doubledListLosesItsCopies()
     QList<qint32> doubled(m_all.begin(), m_all.end());
     doubled.append(doubled);
     QCOMPARE(doubled.size(), 2 * qsizetype(everySingle));
-    const std::optional<QList<qint32>> kept = DuplicateSingles::Remove(doubled);
+    const std::optional<QList<qint32>> kept = DuplicateSingles::remove(doubled);
     QVERIFY(kept.has_value());
     QCOMPARE(kept->size(), qsizetype(everySingle));
     QVERIFY(std::equal(kept->begin(), kept->end(), m_all.begin(), m_all.end()));
@@ -202,19 +202,19 @@ void TestWholeSpace::firstTenThousandThroughTheClipboard()
 {
     RecordingUi ui;
     FakeClipboard clipboard;
-    const std::span<const qint32> first(m_all.data(), std::size_t(clsTClipboard::MaxSingles));
-    clsTClipboard(clipboard).ClipExport(clsTClipboard::LayoutRows, first);
-    QCOMPARE(clipboard.held().count(QStringLiteral("\r\n")), clsTClipboard::MaxSingles);
+    const std::span<const qint32> first(m_all.data(), std::size_t(ClipboardExport::MaxSingles));
+    ClipboardExport(clipboard).clipExport(ClipboardExport::LayoutRows, first);
+    QCOMPARE(clipboard.held().count(QStringLiteral("\r\n")), ClipboardExport::MaxSingles);
 
     qint32 count = 0;
     std::vector<qint32> imported;
-    clsTClipImport(clipboard).ClipImport(clsTClipImport::FormatLines, count, imported);
-    QCOMPARE(count, qint32(clsTClipboard::MaxSingles));
+    ClipboardImport(clipboard).clipImport(ClipboardImport::FormatLines, count, imported);
+    QCOMPARE(count, qint32(ClipboardExport::MaxSingles));
     QVERIFY(std::equal(imported.begin(), imported.end(), first.begin(), first.end()));
 
     // One more is refused whole.
     clipboard.copy(QString());
-    clsTClipboard(clipboard).ClipExport(clsTClipboard::LayoutRows, std::span(m_all.data(), first.size() + 1));
+    ClipboardExport(clipboard).clipExport(ClipboardExport::LayoutRows, std::span(m_all.data(), first.size() + 1));
     QVERIFY(clipboard.held().isEmpty());
 }
 

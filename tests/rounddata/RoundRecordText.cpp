@@ -32,11 +32,11 @@ QString gameField(int match, const char *field)
 template<typename Record>
 void addRoundDates(Lines &lines, const Record &record)
 {
-    lines.add(QStringLiteral("SaleStart"), record.SaleStart);
-    lines.add(QStringLiteral("SaleEnd"), record.SaleEnd);
-    lines.add(QStringLiteral("ResultDate"), record.ResultDate);
-    lines.add(QStringLiteral("RefundStart"), record.RefundStart);
-    lines.add(QStringLiteral("RefundEnd"), record.RefundEnd);
+    lines.add(QStringLiteral("SaleStart"), record.saleStart);
+    lines.add(QStringLiteral("SaleEnd"), record.saleEnd);
+    lines.add(QStringLiteral("ResultDate"), record.resultDate);
+    lines.add(QStringLiteral("RefundStart"), record.refundStart);
+    lines.add(QStringLiteral("RefundEnd"), record.refundEnd);
 }
 
 } // namespace
@@ -44,16 +44,16 @@ void addRoundDates(Lines &lines, const Record &record)
 QStringList describe(const ScheduleData &schedule)
 {
     Lines lines;
-    lines.add(QStringLiteral("Kaisaikai"), schedule.Kaisaikai);
-    lines.add(QStringLiteral("Kumi"), schedule.Kumi);
+    lines.add(QStringLiteral("Kaisaikai"), schedule.roundNumber);
+    lines.add(QStringLiteral("Kumi"), schedule.group);
     for (int match = 1; match <= RoundData::MatchCount; ++match) {
-        const ScheduleGame &game = schedule.Game[std::size_t(match)];
-        lines.add(gameField(match, "Home"), game.Home);
-        lines.add(gameField(match, "Away"), game.Away);
-        lines.add(gameField(match, "GameDate"), game.GameDate);
-        lines.add(gameField(match, "StartTime"), game.StartTime);
-        lines.add(gameField(match, "Stadium"), game.Stadium);
-        lines.add(gameField(match, "Status"), game.Status);
+        const ScheduleGame &game = schedule.game[std::size_t(match)];
+        lines.add(gameField(match, "Home"), game.home);
+        lines.add(gameField(match, "Away"), game.away);
+        lines.add(gameField(match, "GameDate"), game.gameDate);
+        lines.add(gameField(match, "StartTime"), game.startTime);
+        lines.add(gameField(match, "Stadium"), game.stadium);
+        lines.add(gameField(match, "Status"), game.status);
     }
     addRoundDates(lines, schedule);
     lines.add(QStringLiteral("State"), schedule.State);
@@ -63,30 +63,30 @@ QStringList describe(const ScheduleData &schedule)
 QStringList describe(const VoteData &vote)
 {
     Lines lines;
-    lines.add(QStringLiteral("Kaisaikai"), vote.Kaisaikai);
-    lines.add(QStringLiteral("Kumi"), vote.Kumi);
-    lines.add(QStringLiteral("VoteTime"), vote.VoteTime);
+    lines.add(QStringLiteral("Kaisaikai"), vote.roundNumber);
+    lines.add(QStringLiteral("Kumi"), vote.group);
+    lines.add(QStringLiteral("VoteTime"), vote.voteTime);
     for (int match = 1; match <= RoundData::MatchCount; ++match) {
-        const VoteGame &game = vote.Game[std::size_t(match)];
-        lines.add(gameField(match, "Home"), game.Home);
-        lines.add(gameField(match, "Away"), game.Away);
-        lines.add(gameField(match, "GameDate"), game.GameDate);
-        lines.add(gameField(match, "StartTime"), game.StartTime);
+        const VoteGame &game = vote.game[std::size_t(match)];
+        lines.add(gameField(match, "Home"), game.home);
+        lines.add(gameField(match, "Away"), game.away);
+        lines.add(gameField(match, "GameDate"), game.gameDate);
+        lines.add(gameField(match, "StartTime"), game.startTime);
         for (int mark = 0; mark < RoundData::MarkCount; ++mark) {
             const QString share = gameField(match, "Votes") + QStringLiteral("[%1]").arg(mark);
-            lines.add(share + QStringLiteral(".Count"), game.Votes[std::size_t(mark)].Count);
-            lines.add(share + QStringLiteral(".Rate"), game.Votes[std::size_t(mark)].Rate);
+            lines.add(share + QStringLiteral(".Count"), game.votes[std::size_t(mark)].count);
+            lines.add(share + QStringLiteral(".Rate"), game.votes[std::size_t(mark)].rate);
         }
     }
-    lines.add(QStringLiteral("SalesTotal"), vote.SalesTotal);
-    lines.add(QStringLiteral("SalesMulti"), vote.SalesMulti);
-    lines.add(QStringLiteral("SalesSingle"), vote.SalesSingle);
-    lines.add(QStringLiteral("UnitsTotal"), vote.UnitsTotal);
-    lines.add(QStringLiteral("UnitsMulti"), vote.UnitsMulti);
-    lines.add(QStringLiteral("UnitsSingle"), vote.UnitsSingle);
-    lines.add(QStringLiteral("SheetsTotal"), vote.SheetsTotal);
-    lines.add(QStringLiteral("SheetsMulti"), vote.SheetsMulti);
-    lines.add(QStringLiteral("SheetsSingle"), vote.SheetsSingle);
+    lines.add(QStringLiteral("SalesTotal"), vote.salesTotal);
+    lines.add(QStringLiteral("SalesMulti"), vote.salesMulti);
+    lines.add(QStringLiteral("SalesSingle"), vote.salesSingle);
+    lines.add(QStringLiteral("UnitsTotal"), vote.unitsTotal);
+    lines.add(QStringLiteral("UnitsMulti"), vote.unitsMulti);
+    lines.add(QStringLiteral("UnitsSingle"), vote.unitsSingle);
+    lines.add(QStringLiteral("SheetsTotal"), vote.sheetsTotal);
+    lines.add(QStringLiteral("SheetsMulti"), vote.sheetsMulti);
+    lines.add(QStringLiteral("SheetsSingle"), vote.sheetsSingle);
     addRoundDates(lines, vote);
     return lines.take();
 }
@@ -94,27 +94,27 @@ QStringList describe(const VoteData &vote)
 QStringList describe(const ResultData &result)
 {
     Lines lines;
-    lines.add(QStringLiteral("Kaisaikai"), result.Kaisaikai);
-    lines.add(QStringLiteral("Kumi"), result.Kumi);
+    lines.add(QStringLiteral("Kaisaikai"), result.roundNumber);
+    lines.add(QStringLiteral("Kumi"), result.group);
     for (int match = 1; match <= RoundData::MatchCount; ++match) {
-        const ResultGame &game = result.Game[std::size_t(match)];
-        lines.add(gameField(match, "GameDate"), game.GameDate);
+        const ResultGame &game = result.game[std::size_t(match)];
+        lines.add(gameField(match, "GameDate"), game.gameDate);
         lines.add(gameField(match, "Outcome"), game.Outcome);
-        lines.add(gameField(match, "Stadium"), game.Stadium);
-        lines.add(gameField(match, "Home"), game.Home);
-        lines.add(gameField(match, "Away"), game.Away);
-        lines.add(gameField(match, "HomeScore"), game.HomeScore);
-        lines.add(gameField(match, "AwayScore"), game.AwayScore);
+        lines.add(gameField(match, "Stadium"), game.stadium);
+        lines.add(gameField(match, "Home"), game.home);
+        lines.add(gameField(match, "Away"), game.away);
+        lines.add(gameField(match, "HomeScore"), game.homeScore);
+        lines.add(gameField(match, "AwayScore"), game.awayScore);
     }
     for (int grade = 1; grade <= RoundData::GradeCount; ++grade) {
-        lines.add(QStringLiteral("Prize[%1]").arg(grade), result.Prize[std::size_t(grade)]);
-        lines.add(QStringLiteral("Winners[%1]").arg(grade), result.Winners[std::size_t(grade)]);
-        lines.add(QStringLiteral("CarryOver[%1]").arg(grade), result.CarryOver[std::size_t(grade)]);
+        lines.add(QStringLiteral("Prize[%1]").arg(grade), result.prize[std::size_t(grade)]);
+        lines.add(QStringLiteral("Winners[%1]").arg(grade), result.winners[std::size_t(grade)]);
+        lines.add(QStringLiteral("CarryOver[%1]").arg(grade), result.carryOver[std::size_t(grade)]);
     }
     addRoundDates(lines, result);
-    lines.add(QStringLiteral("Sales"), result.Sales);
-    lines.add(QStringLiteral("Units"), result.Units);
-    lines.add(QStringLiteral("Sheets"), result.Sheets);
+    lines.add(QStringLiteral("Sales"), result.sales);
+    lines.add(QStringLiteral("Units"), result.units);
+    lines.add(QStringLiteral("Sheets"), result.sheets);
     lines.add(QStringLiteral("Cancelled"), result.Cancelled ? 1 : 0);
     return lines.take();
 }

@@ -30,24 +30,24 @@ bool failsAndKeeps(const QString &path, Record (Xml::*get)() const, void (Xml::*
                    const QString &goodFile)
 {
     Xml good;
-    if (!good.XmlLoad(TestFiles::fixturePath(QStringLiteral("rounddata/") + goodFile)))
+    if (!good.xmlLoad(TestFiles::fixturePath(QStringLiteral("rounddata/") + goodFile)))
         return false;
     const Record before = (good.*get)();
     Xml xml;
     (xml.*set)(before);
-    return !xml.XmlLoad(path) && (xml.*get)() == before;
+    return !xml.xmlLoad(path) && (xml.*get)() == before;
 }
 
 bool failsAndKeeps(Kind kind, const QString &path)
 {
     switch (kind) {
     case Kind::Schedule:
-        return failsAndKeeps(path, &clsXmlSchedule::Schedule, &clsXmlSchedule::setSchedule,
+        return failsAndKeeps(path, &ScheduleFile::schedule, &ScheduleFile::setSchedule,
                              QStringLiteral("big_schedule_1478.xml"));
     case Kind::Vote:
-        return failsAndKeeps(path, &clsXmlVote::Vote, &clsXmlVote::setVote, QStringLiteral("big_vote_1478.xml"));
+        return failsAndKeeps(path, &VoteFile::vote, &VoteFile::setVote, QStringLiteral("big_vote_1478.xml"));
     case Kind::Result:
-        return failsAndKeeps(path, &clsXmlResult::Result, &clsXmlResult::setResult,
+        return failsAndKeeps(path, &ResultFile::result, &ResultFile::setResult,
                              QStringLiteral("big_result_1478.xml"));
     }
     return false;

@@ -36,19 +36,19 @@ template<typename Record>
 Record withTexts(Record record, QString (*form)(const QString &))
 {
     if constexpr (std::is_same_v<Record, ScheduleData>)
-        record.Kumi = form(QStringLiteral("A"));
+        record.group = form(QStringLiteral("A"));
     for (int match = 1; match <= RoundData::MatchCount; ++match) {
-        auto &game = record.Game[std::size_t(match)];
-        game.Home = form(QStringLiteral("鹿島"));
-        game.Away = form(QStringLiteral("浦和"));
+        auto &game = record.game[std::size_t(match)];
+        game.home = form(QStringLiteral("鹿島"));
+        game.away = form(QStringLiteral("浦和"));
         if constexpr (!std::is_same_v<Record, ResultData>)
-            game.GameDate = at(QStringLiteral("2024/03/09"));
+            game.gameDate = at(QStringLiteral("2024/03/09"));
         if constexpr (std::is_same_v<Record, ScheduleData>) {
-            game.Stadium = form(QStringLiteral("カシマ"));
-            game.Status = form(QStringLiteral("VS"));
+            game.stadium = form(QStringLiteral("カシマ"));
+            game.status = form(QStringLiteral("VS"));
         }
     }
-    record.Kaisaikai = 1478;
+    record.roundNumber = 1478;
     return record;
 }
 
@@ -60,10 +60,10 @@ Record writtenAndReadBack(const TestAppFolder &app, const Record &record, void (
 {
     Xml writer;
     (writer.*set)(record);
-    if (!writer.XmlSave(app.filePath(written)))
+    if (!writer.xmlSave(app.filePath(written)))
         return {};
     Xml reader;
-    return reader.XmlLoad(app.filePath(written)) ? (reader.*get)() : Record{};
+    return reader.xmlLoad(app.filePath(written)) ? (reader.*get)() : Record{};
 }
 
 // A schedule file whose sales start is the given value.
@@ -116,35 +116,35 @@ void TestRoundXmlValues::cleanup()
 void TestRoundXmlValues::anglesInScheduleTexts()
 {
     const ScheduleData back = writtenAndReadBack(*m_app, withTexts(ScheduleData(), bracketed),
-                                                 &clsXmlSchedule::setSchedule, &clsXmlSchedule::Schedule);
+                                                 &ScheduleFile::setSchedule, &ScheduleFile::schedule);
     QCOMPARE(describe(back), describe(withTexts(ScheduleData(), fileForm)));
 }
 
 void TestRoundXmlValues::anglesInVoteTexts()
 {
     VoteData vote = withTexts(VoteData(), bracketed);
-    vote.VoteTime = at(QStringLiteral("2024/03/09 12:50"));
+    vote.voteTime = at(QStringLiteral("2024/03/09 12:50"));
     VoteData expected = withTexts(VoteData(), fileForm);
-    expected.VoteTime = vote.VoteTime;
-    const VoteData back = writtenAndReadBack(*m_app, vote, &clsXmlVote::setVote, &clsXmlVote::Vote);
+    expected.voteTime = vote.voteTime;
+    const VoteData back = writtenAndReadBack(*m_app, vote, &VoteFile::setVote, &VoteFile::vote);
     QCOMPARE(describe(back), describe(expected));
 }
 
 void TestRoundXmlValues::anglesInResultTexts()
 {
     const ResultData back = writtenAndReadBack(*m_app, withTexts(ResultData(), bracketed),
-                                               &clsXmlResult::setResult, &clsXmlResult::Result);
+                                               &ResultFile::setResult, &ResultFile::result);
     QCOMPARE(describe(back), describe(withTexts(ResultData(), fileForm)));
 }
 
 void TestRoundXmlValues::anglesAreWrittenFullWidth()
 {
     ResultData result;
-    result.Kaisaikai = 1478;
-    result.Game[1].Home = QStringLiteral("a<b>c>>d<");
-    clsXmlResult xml;
+    result.roundNumber = 1478;
+    result.game[1].home = QStringLiteral("a<b>c>>d<");
+    ResultFile xml;
     xml.setResult(result);
-    QVERIFY(xml.XmlSave(m_app->filePath(written)));
+    QVERIFY(xml.xmlSave(m_app->filePath(written)));
     const QByteArray bytes = m_app->readFile(written);
     QVERIFY(bytes.contains(TestFiles::sjis(QStringLiteral("\r\n<ホーム>a＜b＞c＞＞d＜</ホーム>\r\n"))));
 }
@@ -166,14 +166,14 @@ void TestRoundXmlValues::longSpacesAfterADate()
     QFETCH(QString, saleStart);
     QFETCH(bool, read);
     m_app->writeFile(written, scheduleFileWithSaleStart(saleStart));
-    clsXmlSchedule xml;
-    QCOMPARE(xml.XmlLoad(m_app->filePath(written)), read);
+    ScheduleFile xml;
+    QCOMPARE(xml.xmlLoad(m_app->filePath(written)), read);
     if (read) {
-        QCOMPARE(xml.Schedule().Kaisaikai, 1478);
-        QCOMPARE(xml.Schedule().SaleStart.date(), QDate(2024, 3, 4));
+        QCOMPARE(xml.schedule().roundNumber, 1478);
+        QCOMPARE(xml.schedule().saleStart.date(), QDate(2024, 3, 4));
         QVERIFY(m_ui->boxes().isEmpty());
     } else {
-        QCOMPARE(xml.Schedule().Kaisaikai, 0);
+        QCOMPARE(xml.schedule().roundNumber, 0);
         QCOMPARE(m_ui->boxes().size(), 1);
         QCOMPARE(m_ui->boxes()[0].text, QStringLiteral("型が一致しません。 ( 13 )"));
     }

@@ -29,12 +29,12 @@ void fillGames(ResultData &result, const ResultRow (&rows)[RoundData::MatchCount
 {
     for (int match = 1; match <= RoundData::MatchCount; ++match) {
         const ResultRow &row = rows[match - 1];
-        ResultGame &game = result.Game[std::size_t(match)];
+        ResultGame &game = result.game[std::size_t(match)];
         game.Outcome = quint8(row.outcome);
-        game.Home = QString::fromUtf8(row.home);
-        game.Away = QString::fromUtf8(row.away);
-        game.HomeScore = quint8(row.homeScore);
-        game.AwayScore = quint8(row.awayScore);
+        game.home = QString::fromUtf8(row.home);
+        game.away = QString::fromUtf8(row.away);
+        game.homeScore = quint8(row.homeScore);
+        game.awayScore = quint8(row.awayScore);
     }
 }
 
@@ -49,23 +49,23 @@ ResultData result1478()
         {2, "千葉", "仙台", 0, 1},   {3, "甲府", "清水", 0, 0},
     };
     ResultData result;
-    result.Kaisaikai = 1478;
+    result.roundNumber = 1478;
     fillGames(result, rows);
     const qint64 prizes[] = {0, 1234567, 56789, 4321, 789, 300};
     const qint64 winners[] = {0, 12, 345, 6789, 54321, 412345};
     for (int grade = 1; grade <= RoundData::GradeCount; ++grade) {
-        result.Prize[std::size_t(grade)] = Money::fromWhole(prizes[grade - 1]);
-        result.Winners[std::size_t(grade)] = Money::fromWhole(winners[grade - 1]);
+        result.prize[std::size_t(grade)] = Money::fromWhole(prizes[grade - 1]);
+        result.winners[std::size_t(grade)] = Money::fromWhole(winners[grade - 1]);
     }
-    result.CarryOver[1] = Money::fromWhole(1500000000);
-    result.SaleStart = at(QStringLiteral("2025/02/22"));
-    result.SaleEnd = at(QStringLiteral("2025/03/01"));
-    result.ResultDate = at(QStringLiteral("2025/03/03"));
-    result.RefundStart = at(QStringLiteral("2025/03/04"));
-    result.RefundEnd = at(QStringLiteral("2026/03/03"));
-    result.Sales = Money::fromWhole(2345678900);
-    result.Units = Money::fromWhole(7818929);
-    result.Sheets = Money::fromWhole(1234567);
+    result.carryOver[1] = Money::fromWhole(1500000000);
+    result.saleStart = at(QStringLiteral("2025/02/22"));
+    result.saleEnd = at(QStringLiteral("2025/03/01"));
+    result.resultDate = at(QStringLiteral("2025/03/03"));
+    result.refundStart = at(QStringLiteral("2025/03/04"));
+    result.refundEnd = at(QStringLiteral("2026/03/03"));
+    result.sales = Money::fromWhole(2345678900);
+    result.units = Money::fromWhole(7818929);
+    result.sheets = Money::fromWhole(1234567);
     return result;
 }
 
@@ -80,12 +80,12 @@ ResultData cancelled1162()
         {3, "千葉", "磐田", 0, 0},  {3, "愛媛", "鹿児島", 0, 0},
     };
     ResultData result;
-    result.Kaisaikai = 1162;
+    result.roundNumber = 1162;
     fillGames(result, rows);
     result.Cancelled = true;
-    result.ResultDate = at(QStringLiteral("2020/03/30"));
-    result.RefundStart = at(QStringLiteral("2020/04/01"));
-    result.RefundEnd = at(QStringLiteral("2021/03/31"));
+    result.resultDate = at(QStringLiteral("2020/03/30"));
+    result.refundStart = at(QStringLiteral("2020/04/01"));
+    result.refundEnd = at(QStringLiteral("2021/03/31"));
     return result;
 }
 
@@ -94,20 +94,20 @@ ResultData cancelled1162()
 ResultData olderLayout500()
 {
     ResultData result;
-    result.Kaisaikai = 500;
-    ResultGame &game = result.Game[1];
-    game.GameDate = at(QStringLiteral("2010/05/15"));
-    game.Stadium = QStringLiteral("国立");
+    result.roundNumber = 500;
+    ResultGame &game = result.game[1];
+    game.gameDate = at(QStringLiteral("2010/05/15"));
+    game.stadium = QStringLiteral("国立");
     game.Outcome = 0;
-    game.Home = QStringLiteral("東京V");
-    game.Away = QStringLiteral("横浜FC");
-    game.HomeScore = 1;
-    game.AwayScore = 1;
-    result.Prize[1] = Money::fromWhole(567890123);
-    result.Prize[5] = Money::fromWhole(1000);
-    result.Prize[6] = Money::fromWhole(50);
-    result.ResultDate = at(QStringLiteral("2010/05/17"));
-    result.Sales = Money::fromRaw(12345678005000);
+    game.home = QStringLiteral("東京V");
+    game.away = QStringLiteral("横浜FC");
+    game.homeScore = 1;
+    game.awayScore = 1;
+    result.prize[1] = Money::fromWhole(567890123);
+    result.prize[5] = Money::fromWhole(1000);
+    result.prize[6] = Money::fromWhole(50);
+    result.resultDate = at(QStringLiteral("2010/05/17"));
+    result.sales = Money::fromRaw(12345678005000);
     return result;
 }
 
@@ -119,9 +119,9 @@ QString fixture(const char *name)
 QString savedText(const ResultData &result)
 {
     TestAppFolder app(TestAppFolder::SysData::Empty);
-    clsXmlResult xml;
+    ResultFile xml;
     xml.setResult(result);
-    if (!xml.XmlSave(app.filePath(QStringLiteral("saved.xml"))))
+    if (!xml.xmlSave(app.filePath(QStringLiteral("saved.xml"))))
         return QString();
     return TextCodec::decodeSjis(app.readFile(QStringLiteral("saved.xml")));
 }
@@ -129,13 +129,13 @@ QString savedText(const ResultData &result)
 ResultData saveAndLoad(const ResultData &result)
 {
     TestAppFolder app(TestAppFolder::SysData::Empty);
-    clsXmlResult xml;
+    ResultFile xml;
     xml.setResult(result);
     const QString path = app.filePath(QStringLiteral("saved.xml"));
-    if (!xml.XmlSave(path))
+    if (!xml.xmlSave(path))
         return {};
-    clsXmlResult reader;
-    return reader.XmlLoad(path) ? reader.Result() : ResultData();
+    ResultFile reader;
+    return reader.xmlLoad(path) ? reader.result() : ResultData();
 }
 
 } // namespace
@@ -177,15 +177,15 @@ void TestXmlResult::gradeName()
 {
     QFETCH(int, grade);
     QFETCH(QString, name);
-    QCOMPARE(clsXmlResult::GetGradeName(grade), name);
+    QCOMPARE(ResultFile::getGradeName(grade), name);
 }
 
 void TestXmlResult::fileName()
 {
     TestAppFolder app(TestAppFolder::SysData::Empty);
-    const clsXmlResult xml;
-    QCOMPARE(xml.GetFileName(5, QString()), AppFolder::path() + QStringLiteral("\\SysData\\BIG_Result\\big_result_005.xml"));
-    QCOMPARE(xml.GetFileName(123, QStringLiteral("A")),
+    const ResultFile xml;
+    QCOMPARE(xml.getFileName(5, QString()), AppFolder::path() + QStringLiteral("\\SysData\\BIG_Result\\big_result_005.xml"));
+    QCOMPARE(xml.getFileName(123, QStringLiteral("A")),
              AppFolder::path() + QStringLiteral("\\SysData\\BIG_Result\\big_result_123_A.xml"));
 }
 
@@ -203,10 +203,10 @@ void TestXmlResult::loadsHandMadeFile()
     QFETCH(QString, file);
     QFETCH(ResultData, expected);
     RecordingUi ui;
-    clsXmlResult xml;
-    QVERIFY(xml.XmlLoad(file));
-    QCOMPARE(describe(xml.Result()), describe(expected));
-    QVERIFY(xml.Result() == expected);
+    ResultFile xml;
+    QVERIFY(xml.xmlLoad(file));
+    QCOMPARE(describe(xml.result()), describe(expected));
+    QVERIFY(xml.result() == expected);
     QVERIFY(ui.boxes().isEmpty());
 }
 
@@ -228,9 +228,9 @@ void TestXmlResult::savesHandMadeBytes()
     QFETCH(QString, saved);
     RecordingUi ui;
     TestAppFolder app(TestAppFolder::SysData::Empty);
-    clsXmlResult xml;
+    ResultFile xml;
     xml.setResult(result);
-    QVERIFY(xml.XmlSave(xml.GetFileName(result.Kaisaikai, QString())));
+    QVERIFY(xml.xmlSave(xml.getFileName(result.roundNumber, QString())));
     RoundFileBytes::compare(app.readFile(QStringLiteral("SysData/BIG_Result/") + saved),
                             TestFiles::fixture(QStringLiteral("rounddata/") + file));
     QVERIFY(ui.boxes().isEmpty());
@@ -238,7 +238,7 @@ void TestXmlResult::savesHandMadeBytes()
 
 void TestXmlResult::gradesFollowTheRound_data()
 {
-    QTest::addColumn<int>("kaisaikai");
+    QTest::addColumn<int>("roundNumber");
     QTest::addColumn<int>("maxGrade");
     QTest::newRow("round 434") << 434 << 4;
     QTest::newRow("round 435") << 435 << 5;
@@ -248,19 +248,19 @@ void TestXmlResult::gradesFollowTheRound_data()
 
 void TestXmlResult::gradesFollowTheRound()
 {
-    QFETCH(int, kaisaikai);
+    QFETCH(int, roundNumber);
     QFETCH(int, maxGrade);
     RecordingUi ui;
     ResultData result = result1478();
-    result.Kaisaikai = kaisaikai;
+    result.roundNumber = roundNumber;
     const QString text = savedText(result);
     const ResultData loaded = saveAndLoad(result);
     for (int grade = 1; grade <= RoundData::GradeCount; ++grade) {
-        const QString leaf = u'<' + clsXmlResult::GetGradeName(grade) + u'>';
+        const QString leaf = u'<' + ResultFile::getGradeName(grade) + u'>';
         const bool written = grade <= maxGrade;
         QCOMPARE(text.count(leaf), written ? 3 : 0);
-        QCOMPARE(loaded.Prize[std::size_t(grade)], written ? result.Prize[std::size_t(grade)] : Money());
-        QCOMPARE(loaded.Winners[std::size_t(grade)], written ? result.Winners[std::size_t(grade)] : Money());
+        QCOMPARE(loaded.prize[std::size_t(grade)], written ? result.prize[std::size_t(grade)] : Money());
+        QCOMPARE(loaded.winners[std::size_t(grade)], written ? result.winners[std::size_t(grade)] : Money());
     }
     QVERIFY(ui.boxes().isEmpty());
 }
@@ -282,12 +282,12 @@ void TestXmlResult::cancelledRoundKeepsOnlyRefundDates()
                                          "<返還期限>2026/03/03</返還期限>\r\n</結果>\r\n</BIG>\r\n")));
 
     ResultData kept;
-    kept.Kaisaikai = result.Kaisaikai;
-    kept.Game = result.Game;
+    kept.roundNumber = result.roundNumber;
+    kept.game = result.game;
     kept.Cancelled = true;
-    kept.ResultDate = result.ResultDate;
-    kept.RefundStart = result.RefundStart;
-    kept.RefundEnd = result.RefundEnd;
+    kept.resultDate = result.resultDate;
+    kept.refundStart = result.refundStart;
+    kept.refundEnd = result.refundEnd;
     QCOMPARE(describe(saveAndLoad(result)), describe(kept));
     QVERIFY(ui.boxes().isEmpty());
 }
@@ -297,10 +297,10 @@ void TestXmlResult::dayAndStadiumAreNotWritten()
     RecordingUi ui;
     const ResultData older = olderLayout500();
     const ResultData loaded = saveAndLoad(older);
-    QVERIFY(!loaded.Game[1].GameDate.isSet());
-    QVERIFY(loaded.Game[1].Stadium.isEmpty());
-    QCOMPARE(loaded.Game[1].Home, older.Game[1].Home);
-    QCOMPARE(loaded.Sales, older.Sales);
+    QVERIFY(!loaded.game[1].gameDate.isSet());
+    QVERIFY(loaded.game[1].stadium.isEmpty());
+    QCOMPARE(loaded.game[1].home, older.game[1].home);
+    QCOMPARE(loaded.sales, older.sales);
     QVERIFY(ui.boxes().isEmpty());
 }
 

@@ -45,20 +45,20 @@ ScheduleData schedule1478()
         {"2025/03/02", nullptr, "ＪＩＴス", "中止", "甲府", "清水"},
     };
     ScheduleData schedule;
-    schedule.Kaisaikai = 1478;
+    schedule.roundNumber = 1478;
     for (int match = 1; match <= RoundData::MatchCount; ++match) {
         const MatchRow &row = rows[match - 1];
-        ScheduleGame &game = schedule.Game[std::size_t(match)];
-        game.GameDate = at(QString::fromUtf8(row.day));
-        game.StartTime = row.kickOff ? at(QString::fromUtf8(row.kickOff)) : OleDate();
-        game.Stadium = QString::fromUtf8(row.stadium);
-        game.Status = QString::fromUtf8(row.status);
-        game.Home = QString::fromUtf8(row.home);
-        game.Away = QString::fromUtf8(row.away);
+        ScheduleGame &game = schedule.game[std::size_t(match)];
+        game.gameDate = at(QString::fromUtf8(row.day));
+        game.startTime = row.kickOff ? at(QString::fromUtf8(row.kickOff)) : OleDate();
+        game.stadium = QString::fromUtf8(row.stadium);
+        game.status = QString::fromUtf8(row.status);
+        game.home = QString::fromUtf8(row.home);
+        game.away = QString::fromUtf8(row.away);
     }
-    schedule.SaleStart = at(QStringLiteral("2025/02/22"));
-    schedule.SaleEnd = at(QStringLiteral("2025/03/01"));
-    schedule.ResultDate = at(QStringLiteral("2025/03/03"));
+    schedule.saleStart = at(QStringLiteral("2025/02/22"));
+    schedule.saleEnd = at(QStringLiteral("2025/03/01"));
+    schedule.resultDate = at(QStringLiteral("2025/03/03"));
     return schedule;
 }
 
@@ -66,10 +66,10 @@ ScheduleData schedule1478()
 ScheduleData cancelled1162A()
 {
     ScheduleData schedule;
-    schedule.Kaisaikai = 1162;
-    schedule.Kumi = QStringLiteral("A");
-    schedule.SaleStart = at(QStringLiteral("2020/03/28"));
-    schedule.SaleEnd = at(QStringLiteral("2020/04/04"));
+    schedule.roundNumber = 1162;
+    schedule.group = QStringLiteral("A");
+    schedule.saleStart = at(QStringLiteral("2020/03/28"));
+    schedule.saleEnd = at(QStringLiteral("2020/04/04"));
     schedule.State = ScheduleData::StateCancelled;
     return schedule;
 }
@@ -77,7 +77,7 @@ ScheduleData cancelled1162A()
 ScheduleData notHeld1490()
 {
     ScheduleData schedule;
-    schedule.Kaisaikai = 1490;
+    schedule.roundNumber = 1490;
     schedule.State = ScheduleData::StateNotHeld;
     return schedule;
 }
@@ -85,19 +85,19 @@ ScheduleData notHeld1490()
 ScheduleData olderLayout500()
 {
     ScheduleData schedule;
-    schedule.Kaisaikai = 500;
-    ScheduleGame &game = schedule.Game[2];
-    game.GameDate = at(QStringLiteral("2010/05/15"));
-    game.StartTime = at(QStringLiteral("19:30"));
-    game.Stadium = QStringLiteral("国立");
-    game.Status = QStringLiteral("VS");
-    game.Home = QStringLiteral("東京V");
-    game.Away = QStringLiteral("横浜FC");
-    schedule.SaleStart = at(QStringLiteral("2010/05/08"));
-    schedule.SaleEnd = at(QStringLiteral("2010/05/15"));
-    schedule.ResultDate = at(QStringLiteral("2010/05/17"));
-    schedule.RefundStart = at(QStringLiteral("2010/05/18"));
-    schedule.RefundEnd = at(QStringLiteral("2011/05/17"));
+    schedule.roundNumber = 500;
+    ScheduleGame &game = schedule.game[2];
+    game.gameDate = at(QStringLiteral("2010/05/15"));
+    game.startTime = at(QStringLiteral("19:30"));
+    game.stadium = QStringLiteral("国立");
+    game.status = QStringLiteral("VS");
+    game.home = QStringLiteral("東京V");
+    game.away = QStringLiteral("横浜FC");
+    schedule.saleStart = at(QStringLiteral("2010/05/08"));
+    schedule.saleEnd = at(QStringLiteral("2010/05/15"));
+    schedule.resultDate = at(QStringLiteral("2010/05/17"));
+    schedule.refundStart = at(QStringLiteral("2010/05/18"));
+    schedule.refundEnd = at(QStringLiteral("2011/05/17"));
     return schedule;
 }
 
@@ -108,12 +108,12 @@ QString fixture(const char *name)
 
 ScheduleData saveAndLoad(const ScheduleData &schedule, const QString &path)
 {
-    clsXmlSchedule xml;
+    ScheduleFile xml;
     xml.setSchedule(schedule);
-    if (!xml.XmlSave(path))
+    if (!xml.xmlSave(path))
         return {};
-    clsXmlSchedule reader;
-    return reader.XmlLoad(path) ? reader.Schedule() : ScheduleData();
+    ScheduleFile reader;
+    return reader.xmlLoad(path) ? reader.schedule() : ScheduleData();
 }
 
 } // namespace
@@ -143,8 +143,8 @@ private Q_SLOTS:
 
 void TestXmlSchedule::fileName_data()
 {
-    QTest::addColumn<int>("kaisaikai");
-    QTest::addColumn<QString>("kumi");
+    QTest::addColumn<int>("roundNumber");
+    QTest::addColumn<QString>("group");
     QTest::addColumn<QString>("name");
     QTest::newRow("padded to three digits") << 7 << QString() << QStringLiteral("big_schedule_007.xml");
     QTest::newRow("three digits") << 123 << QString() << QStringLiteral("big_schedule_123.xml");
@@ -154,11 +154,11 @@ void TestXmlSchedule::fileName_data()
 
 void TestXmlSchedule::fileName()
 {
-    QFETCH(int, kaisaikai);
-    QFETCH(QString, kumi);
+    QFETCH(int, roundNumber);
+    QFETCH(QString, group);
     QFETCH(QString, name);
     TestAppFolder app(TestAppFolder::SysData::Empty);
-    QCOMPARE(clsXmlSchedule().GetFileName(kaisaikai, kumi),
+    QCOMPARE(ScheduleFile().getFileName(roundNumber, group),
              AppFolder::path() + QStringLiteral("\\SysData\\BIG_Schedule\\") + name);
 }
 
@@ -179,10 +179,10 @@ void TestXmlSchedule::loadsHandMadeFile()
     QFETCH(QString, file);
     QFETCH(ScheduleData, expected);
     RecordingUi ui;
-    clsXmlSchedule xml;
-    QVERIFY(xml.XmlLoad(file));
-    QCOMPARE(describe(xml.Schedule()), describe(expected));
-    QVERIFY(xml.Schedule() == expected);
+    ScheduleFile xml;
+    QVERIFY(xml.xmlLoad(file));
+    QCOMPARE(describe(xml.schedule()), describe(expected));
+    QVERIFY(xml.schedule() == expected);
     QVERIFY(ui.boxes().isEmpty());
 }
 
@@ -201,12 +201,12 @@ void TestXmlSchedule::savesHandMadeBytes()
     QFETCH(QString, file);
     RecordingUi ui;
     TestAppFolder app(TestAppFolder::SysData::Empty);
-    clsXmlSchedule xml;
+    ScheduleFile xml;
     xml.setSchedule(schedule);
-    QVERIFY(xml.XmlSave(app.filePath(QStringLiteral("written.xml"))));
+    QVERIFY(xml.xmlSave(app.filePath(QStringLiteral("written.xml"))));
     RoundFileBytes::compare(app.readFile(QStringLiteral("written.xml")),
                             TestFiles::fixture(QStringLiteral("rounddata/") + file));
-    QVERIFY(xml.Schedule() == schedule);
+    QVERIFY(xml.schedule() == schedule);
     QVERIFY(ui.boxes().isEmpty());
 }
 
@@ -214,14 +214,14 @@ void TestXmlSchedule::writesNotHeldMarker()
 {
     RecordingUi ui;
     TestAppFolder app(TestAppFolder::SysData::Empty);
-    clsXmlSchedule xml;
-    const QString path = xml.GetFileName(1490, QStringLiteral("A"));
-    QVERIFY(xml.XmlSaveNotHeld(1490, path));
+    ScheduleFile xml;
+    const QString path = xml.getFileName(1490, QStringLiteral("A"));
+    QVERIFY(xml.xmlSaveNotHeld(1490, path));
     // The group lives in the file name only.
     RoundFileBytes::compare(app.readFile(QStringLiteral("SysData/BIG_Schedule/big_schedule_1490_A.xml")),
                             TestFiles::fixture(QStringLiteral("rounddata/big_schedule_1490_not_held.xml")));
-    QVERIFY(xml.XmlLoad(path));
-    QVERIFY(xml.Schedule() == notHeld1490());
+    QVERIFY(xml.xmlLoad(path));
+    QVERIFY(xml.schedule() == notHeld1490());
     QVERIFY(ui.boxes().isEmpty());
 }
 
@@ -234,7 +234,7 @@ void TestXmlSchedule::stateOneIsLostOnSave()
     const ScheduleData loaded = saveAndLoad(schedule, app.filePath(QStringLiteral("state1.xml")));
     QVERIFY(!app.readFile(QStringLiteral("state1.xml")).contains(TestFiles::sjis(QStringLiteral("開催状態"))));
     QCOMPARE(loaded.State, ScheduleData::StateHeld);
-    QCOMPARE(loaded.ResultDate, schedule.ResultDate);
+    QCOMPARE(loaded.resultDate, schedule.resultDate);
 }
 
 void TestXmlSchedule::cancelledStateReplacesResultDate()
@@ -248,7 +248,7 @@ void TestXmlSchedule::cancelledStateReplacesResultDate()
     QVERIFY(bytes.contains(TestFiles::sjis(QStringLiteral("\r\n<開催状態>中止</開催状態>\r\n</開催>\r\n"))));
     QVERIFY(!bytes.contains(TestFiles::sjis(QStringLiteral("結果発表日"))));
     QCOMPARE(loaded.State, ScheduleData::StateCancelled);
-    QVERIFY(!loaded.ResultDate.isSet());
+    QVERIFY(!loaded.resultDate.isSet());
 }
 
 void TestXmlSchedule::ampersandRoundTrips()
@@ -256,8 +256,8 @@ void TestXmlSchedule::ampersandRoundTrips()
     RecordingUi ui;
     TestAppFolder app(TestAppFolder::SysData::Empty);
     ScheduleData schedule = schedule1478();
-    schedule.Game[5].Stadium = QStringLiteral("R&Bスタ");
-    schedule.Game[5].Home = QStringLiteral("&amp;");
+    schedule.game[5].stadium = QStringLiteral("R&Bスタ");
+    schedule.game[5].home = QStringLiteral("&amp;");
     const ScheduleData loaded = saveAndLoad(schedule, app.filePath(QStringLiteral("amp.xml")));
     const QByteArray bytes = app.readFile(QStringLiteral("amp.xml"));
     QVERIFY(bytes.contains(TestFiles::sjis(QStringLiteral("\r\n<競技場>R&Bスタ</競技場>\r\n"))));
@@ -274,19 +274,19 @@ void TestXmlSchedule::valueWithAngleBracketIsReadBackFullWidth()
     RecordingUi ui;
     TestAppFolder app(TestAppFolder::SysData::Empty);
     ScheduleData schedule = schedule1478();
-    schedule.Game[1].Away = QStringLiteral("鹿島>アントラーズ");
+    schedule.game[1].away = QStringLiteral("鹿島>アントラーズ");
     const ScheduleData greater = saveAndLoad(schedule, app.filePath(QStringLiteral("greater.xml")));
-    QCOMPARE(greater.Game[1].Away, QStringLiteral("鹿島＞アントラーズ"));
+    QCOMPARE(greater.game[1].away, QStringLiteral("鹿島＞アントラーズ"));
 
-    schedule.Game[1].Away = QStringLiteral("鹿島<アントラーズ");
-    clsXmlSchedule xml;
+    schedule.game[1].away = QStringLiteral("鹿島<アントラーズ");
+    ScheduleFile xml;
     xml.setSchedule(schedule);
-    QVERIFY(xml.XmlSave(app.filePath(QStringLiteral("less.xml"))));
-    clsXmlSchedule reader;
+    QVERIFY(xml.xmlSave(app.filePath(QStringLiteral("less.xml"))));
+    ScheduleFile reader;
     reader.setSchedule(notHeld1490());
-    QVERIFY(reader.XmlLoad(app.filePath(QStringLiteral("less.xml"))));
-    QCOMPARE(reader.Schedule().Game[1].Away, QStringLiteral("鹿島＜アントラーズ"));
-    QCOMPARE(reader.Schedule().Game[2].Away, schedule.Game[2].Away);
+    QVERIFY(reader.xmlLoad(app.filePath(QStringLiteral("less.xml"))));
+    QCOMPARE(reader.schedule().game[1].away, QStringLiteral("鹿島＜アントラーズ"));
+    QCOMPARE(reader.schedule().game[2].away, schedule.game[2].away);
     QVERIFY(ui.boxes().isEmpty());
 }
 
@@ -294,12 +294,12 @@ void TestXmlSchedule::saveCreatesFoldersAndReplacesOldFile()
 {
     RecordingUi ui;
     TestAppFolder app(TestAppFolder::SysData::Empty);
-    clsXmlSchedule xml;
-    const QString path = xml.GetFileName(1478, QString());
+    ScheduleFile xml;
+    const QString path = xml.getFileName(1478, QString());
     xml.setSchedule(cancelled1162A());
-    QVERIFY(xml.XmlSave(path));
+    QVERIFY(xml.xmlSave(path));
     xml.setSchedule(schedule1478());
-    QVERIFY(xml.XmlSave(path));
+    QVERIFY(xml.xmlSave(path));
     RoundFileBytes::compare(app.readFile(QStringLiteral("SysData/BIG_Schedule/big_schedule_1478.xml")),
                             TestFiles::fixture(QStringLiteral("rounddata/big_schedule_1478.xml")));
     QVERIFY(ui.boxes().isEmpty());
@@ -313,9 +313,9 @@ void TestXmlSchedule::saveWhereAFileBlocksTheFolder()
     TestAppFolder app(TestAppFolder::SysData::Empty);
     const QByteArray blocker("not a folder");
     app.writeFile(QStringLiteral("SysData/BIG_Schedule"), blocker);
-    clsXmlSchedule xml;
+    ScheduleFile xml;
     xml.setSchedule(schedule1478());
-    QVERIFY(!xml.XmlSave(xml.GetFileName(1478, QString())));
+    QVERIFY(!xml.xmlSave(xml.getFileName(1478, QString())));
     QCOMPARE(app.readFile(QStringLiteral("SysData/BIG_Schedule")), blocker);
     for (const RecordingUi::Box &box : ui.boxes())
         QVERIFY2(!box.title.contains(QStringLiteral("clsXmlSchedule")), qPrintable(box.title));
@@ -328,9 +328,9 @@ void TestXmlSchedule::saveOntoAFolder()
     RecordingUi ui;
     TestAppFolder app(TestAppFolder::SysData::Empty);
     app.writeFile(QStringLiteral("SysData/BIG_Schedule/big_schedule_1478.xml/inside.txt"), "kept");
-    clsXmlSchedule xml;
+    ScheduleFile xml;
     xml.setSchedule(schedule1478());
-    QVERIFY(!xml.XmlSave(xml.GetFileName(1478, QString())));
+    QVERIFY(!xml.xmlSave(xml.getFileName(1478, QString())));
     QCOMPARE(app.readFile(QStringLiteral("SysData/BIG_Schedule/big_schedule_1478.xml/inside.txt")),
              QByteArray("kept"));
     QVERIFY(!ui.boxes().isEmpty());
@@ -340,11 +340,11 @@ void TestXmlSchedule::missingFileIsSilent()
 {
     RecordingUi ui;
     TestAppFolder app(TestAppFolder::SysData::Empty);
-    clsXmlSchedule xml;
+    ScheduleFile xml;
     xml.setSchedule(schedule1478());
-    QVERIFY(!xml.XmlLoad(QString()));
-    QVERIFY(!xml.XmlLoad(xml.GetFileName(1479, QString())));
-    QVERIFY(xml.Schedule() == schedule1478());
+    QVERIFY(!xml.xmlLoad(QString()));
+    QVERIFY(!xml.xmlLoad(xml.getFileName(1479, QString())));
+    QVERIFY(xml.schedule() == schedule1478());
     QVERIFY(ui.boxes().isEmpty());
 }
 
@@ -358,9 +358,9 @@ void TestXmlSchedule::deeplyNestedValuesAreIgnored()
                          + QStringLiteral("</深>").repeated(depth)
                          + QStringLiteral("<開催状態>1</開催状態></開催></BIG>");
     app.writeFile(QStringLiteral("deep.xml"), TestFiles::sjis(text));
-    clsXmlSchedule xml;
-    QVERIFY(xml.XmlLoad(app.filePath(QStringLiteral("deep.xml"))));
-    QVERIFY(xml.Schedule() == notHeld1490());
+    ScheduleFile xml;
+    QVERIFY(xml.xmlLoad(app.filePath(QStringLiteral("deep.xml"))));
+    QVERIFY(xml.schedule() == notHeld1490());
     QVERIFY(ui.boxes().isEmpty());
 }
 

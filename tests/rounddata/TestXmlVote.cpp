@@ -52,17 +52,17 @@ VoteData vote1478()
         {"2025/03/02", nullptr, "甲府", "清水", {"0", "0", "0", "0", "0", "0"}},
     };
     VoteData vote;
-    vote.Kaisaikai = 1478;
-    vote.VoteTime = at(QStringLiteral("2025/03/01 13:50"));
+    vote.roundNumber = 1478;
+    vote.voteTime = at(QStringLiteral("2025/03/01 13:50"));
     for (int match = 1; match <= RoundData::MatchCount; ++match) {
         const VoteRow &row = rows[match - 1];
-        VoteGame &game = vote.Game[std::size_t(match)];
-        game.GameDate = at(QString::fromUtf8(row.day));
-        game.StartTime = row.kickOff ? at(QString::fromUtf8(row.kickOff)) : OleDate();
-        game.Home = QString::fromUtf8(row.home);
-        game.Away = QString::fromUtf8(row.away);
+        VoteGame &game = vote.game[std::size_t(match)];
+        game.gameDate = at(QString::fromUtf8(row.day));
+        game.startTime = row.kickOff ? at(QString::fromUtf8(row.kickOff)) : OleDate();
+        game.home = QString::fromUtf8(row.home);
+        game.away = QString::fromUtf8(row.away);
         for (std::size_t mark = 0; mark < 3; ++mark)
-            game.Votes[mark] = {money(row.shares[2 * mark]), money(row.shares[2 * mark + 1])};
+            game.votes[mark] = {money(row.shares[2 * mark]), money(row.shares[2 * mark + 1])};
     }
     return vote;
 }
@@ -72,28 +72,28 @@ VoteData vote1478()
 VoteData olderLayout500()
 {
     VoteData vote;
-    vote.Kaisaikai = 500;
-    vote.VoteTime = at(QStringLiteral("2010/05/15 14:00"));
-    vote.SalesTotal = money("1234567800");
-    vote.SalesMulti = money("234567800");
-    vote.SalesSingle = money("1000000000");
-    vote.UnitsTotal = money("4115226");
-    vote.UnitsMulti = money("781892");
-    vote.UnitsSingle = money("3333334");
-    vote.SheetsTotal = money("512345");
-    vote.SheetsMulti = money("12345");
-    vote.SheetsSingle = money("500000");
-    vote.SaleStart = at(QStringLiteral("2010/05/08"));
-    vote.SaleEnd = at(QStringLiteral("2010/05/15"));
-    vote.ResultDate = at(QStringLiteral("2010/05/17"));
-    vote.RefundStart = at(QStringLiteral("2010/05/18"));
-    vote.RefundEnd = at(QStringLiteral("2011/05/17"));
-    VoteGame &game = vote.Game[1];
-    game.GameDate = at(QStringLiteral("2010/05/15"));
-    game.StartTime = at(QStringLiteral("19:30"));
-    game.Home = QStringLiteral("東京V");
-    game.Away = QStringLiteral("横浜FC");
-    game.Votes[1] = {money("123.4567"), money("40.125")};
+    vote.roundNumber = 500;
+    vote.voteTime = at(QStringLiteral("2010/05/15 14:00"));
+    vote.salesTotal = money("1234567800");
+    vote.salesMulti = money("234567800");
+    vote.salesSingle = money("1000000000");
+    vote.unitsTotal = money("4115226");
+    vote.unitsMulti = money("781892");
+    vote.unitsSingle = money("3333334");
+    vote.sheetsTotal = money("512345");
+    vote.sheetsMulti = money("12345");
+    vote.sheetsSingle = money("500000");
+    vote.saleStart = at(QStringLiteral("2010/05/08"));
+    vote.saleEnd = at(QStringLiteral("2010/05/15"));
+    vote.resultDate = at(QStringLiteral("2010/05/17"));
+    vote.refundStart = at(QStringLiteral("2010/05/18"));
+    vote.refundEnd = at(QStringLiteral("2011/05/17"));
+    VoteGame &game = vote.game[1];
+    game.gameDate = at(QStringLiteral("2010/05/15"));
+    game.startTime = at(QStringLiteral("19:30"));
+    game.home = QStringLiteral("東京V");
+    game.away = QStringLiteral("横浜FC");
+    game.votes[1] = {money("123.4567"), money("40.125")};
     return vote;
 }
 
@@ -122,9 +122,9 @@ private Q_SLOTS:
 void TestXmlVote::fileName()
 {
     TestAppFolder app(TestAppFolder::SysData::Empty);
-    const clsXmlVote xml;
-    QCOMPARE(xml.GetFileName(7, QString()), AppFolder::path() + QStringLiteral("\\SysData\\BIG_Vote\\big_vote_007.xml"));
-    QCOMPARE(xml.GetFileName(1234, QStringLiteral("A")),
+    const VoteFile xml;
+    QCOMPARE(xml.getFileName(7, QString()), AppFolder::path() + QStringLiteral("\\SysData\\BIG_Vote\\big_vote_007.xml"));
+    QCOMPARE(xml.getFileName(1234, QStringLiteral("A")),
              AppFolder::path() + QStringLiteral("\\SysData\\BIG_Vote\\big_vote_1234_A.xml"));
 }
 
@@ -141,10 +141,10 @@ void TestXmlVote::loadsHandMadeFile()
     QFETCH(QString, file);
     QFETCH(VoteData, expected);
     RecordingUi ui;
-    clsXmlVote xml;
-    QVERIFY(xml.XmlLoad(file));
-    QCOMPARE(describe(xml.Vote()), describe(expected));
-    QVERIFY(xml.Vote() == expected);
+    VoteFile xml;
+    QVERIFY(xml.xmlLoad(file));
+    QCOMPARE(describe(xml.vote()), describe(expected));
+    QVERIFY(xml.vote() == expected);
     QVERIFY(ui.boxes().isEmpty());
 }
 
@@ -152,9 +152,9 @@ void TestXmlVote::savesHandMadeBytes()
 {
     RecordingUi ui;
     TestAppFolder app(TestAppFolder::SysData::Empty);
-    clsXmlVote xml;
+    VoteFile xml;
     xml.setVote(vote1478());
-    QVERIFY(xml.XmlSave(xml.GetFileName(1478, QString())));
+    QVERIFY(xml.xmlSave(xml.getFileName(1478, QString())));
     RoundFileBytes::compare(app.readFile(QStringLiteral("SysData/BIG_Vote/big_vote_1478.xml")),
                             TestFiles::fixture(QStringLiteral("rounddata/big_vote_1478.xml")));
     QVERIFY(ui.boxes().isEmpty());
@@ -164,13 +164,13 @@ void TestXmlVote::xmlStringIsTheFileText()
 {
     RecordingUi ui;
     const QString text = TextCodec::decodeSjis(TestFiles::fixture(QStringLiteral("rounddata/big_vote_1478.xml")));
-    clsXmlVote xml;
+    VoteFile xml;
     xml.setVote(vote1478());
-    QCOMPARE(xml.GetXmlString(), text);
+    QCOMPARE(xml.getXmlString(), text);
 
-    clsXmlVote reader;
-    QVERIFY(reader.SetXmlString(text));
-    QCOMPARE(describe(reader.Vote()), describe(vote1478()));
+    VoteFile reader;
+    QVERIFY(reader.setXmlString(text));
+    QCOMPARE(describe(reader.vote()), describe(vote1478()));
     QVERIFY(ui.boxes().isEmpty());
 }
 
@@ -179,31 +179,31 @@ void TestXmlVote::totalsAndGroupAreNotKept()
     RecordingUi ui;
     TestAppFolder app(TestAppFolder::SysData::Empty);
     VoteData vote = olderLayout500();
-    vote.Kumi = QStringLiteral("B");
-    clsXmlVote xml;
+    vote.group = QStringLiteral("B");
+    VoteFile xml;
     xml.setVote(vote);
-    const QString path = xml.GetFileName(500, QStringLiteral("B"));
-    QVERIFY(xml.XmlSave(path));
+    const QString path = xml.getFileName(500, QStringLiteral("B"));
+    QVERIFY(xml.xmlSave(path));
     QVERIFY(app.readFile(QStringLiteral("SysData/BIG_Vote/big_vote_500_B.xml"))
                 .contains(TestFiles::sjis(QStringLiteral("\r\n<組>B</組>\r\n"))));
 
-    clsXmlVote reader;
-    QVERIFY(reader.XmlLoad(path));
+    VoteFile reader;
+    QVERIFY(reader.xmlLoad(path));
     VoteData kept;
-    kept.Kaisaikai = vote.Kaisaikai;
-    kept.VoteTime = vote.VoteTime;
-    kept.Game = vote.Game;
-    QCOMPARE(describe(reader.Vote()), describe(kept));
+    kept.roundNumber = vote.roundNumber;
+    kept.voteTime = vote.voteTime;
+    kept.game = vote.game;
+    QCOMPARE(describe(reader.vote()), describe(kept));
     QVERIFY(ui.boxes().isEmpty());
 }
 
 void TestXmlVote::setXmlStringReportsMalformedText()
 {
     RecordingUi ui;
-    clsXmlVote xml;
+    VoteFile xml;
     xml.setVote(vote1478());
-    QVERIFY(!xml.SetXmlString(QStringLiteral("<BIG><投票状況><開催回>1</投票状況></開催回></BIG>")));
-    QVERIFY(xml.Vote() == vote1478());
+    QVERIFY(!xml.setXmlString(QStringLiteral("<BIG><投票状況><開催回>1</投票状況></開催回></BIG>")));
+    QVERIFY(xml.vote() == vote1478());
     QCOMPARE(ui.boxes().size(), 1);
     QCOMPARE(ui.boxes()[0].icon, Ui::Icon::Warning);
     QCOMPARE(ui.boxes()[0].title, QStringLiteral("QUDO / clsXmlVote / XmlLoad"));
@@ -213,16 +213,16 @@ void TestXmlVote::setXmlStringReportsMalformedText()
 void TestXmlVote::setXmlStringLeavesConversionFailuresToTheCaller()
 {
     RecordingUi ui;
-    clsXmlVote xml;
+    VoteFile xml;
     xml.setVote(vote1478());
     bool thrown = false;
     try {
-        xml.SetXmlString(QStringLiteral("<BIG><投票状況><開催回>1</開催回><販売終了時点>明日</販売終了時点></投票状況></BIG>"));
+        xml.setXmlString(QStringLiteral("<BIG><投票状況><開催回>1</開催回><販売終了時点>明日</販売終了時点></投票状況></BIG>"));
     } catch (const RuntimeError &error) {
         thrown = error.number() == RuntimeError::TypeMismatch;
     }
     QVERIFY(thrown);
-    QVERIFY(xml.Vote() == vote1478());
+    QVERIFY(xml.vote() == vote1478());
     QVERIFY(ui.boxes().isEmpty());
 }
 

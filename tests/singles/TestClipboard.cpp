@@ -37,7 +37,7 @@ Singles randomSingles(int count, quint32 seed)
     QRandomGenerator random(seed);
     Singles singles(std::size_t(count), 0);
     for (qint32 &single : singles)
-        single = qint32(random.bounded(quint32(clsTNumber::CodeCount)));
+        single = qint32(random.bounded(quint32(SingleCode::CodeCount)));
     return singles;
 }
 
@@ -56,7 +56,7 @@ Imported importText(const QString &text)
     FakeClipboard clipboard;
     clipboard.copy(text);
     Imported imported;
-    clsTClipImport(clipboard).ClipImport(clsTClipImport::FormatLines, imported.count, imported.singles);
+    ClipboardImport(clipboard).clipImport(ClipboardImport::FormatLines, imported.count, imported.singles);
     return imported;
 }
 
@@ -114,7 +114,7 @@ void TestClipboard::importLines_data()
     QTest::newRow("tab") << "10211102201121\t\r\n" << Singles{};
     QTest::newRow("LF only is one line") << "10211102201121\n00000000000000\n" << Singles{};
     QTest::newRow("CR only is one line") << "10211102201121\r00000000000000\r" << Singles{};
-    QTest::newRow("lone line without end") << "22222222222222" << Singles{clsTNumber::MaxCode};
+    QTest::newRow("lone line without end") << "22222222222222" << Singles{SingleCode::MaxCode};
     QTest::newRow("blank lines between") << "\r\n10211102201121\r\n\r\n\r\n00000000000000" << Singles{sample, 0};
     QTest::newRow("everything up to the first colon") << "a:b:10211102201121\r\nx:y:\r\n::10211102201121" << Singles{};
     QTest::newRow("colon after the marks") << "10211102201121:\r\n" << Singles{};
@@ -141,7 +141,7 @@ void TestClipboard::importNothingWritesEmptyList()
     FakeClipboard clipboard;
     clipboard.copy(QStringLiteral("10211102201121"), false);   // not text
     Imported imported;
-    clsTClipImport(clipboard).ClipImport(clsTClipImport::FormatLines, imported.count, imported.singles);
+    ClipboardImport(clipboard).clipImport(ClipboardImport::FormatLines, imported.count, imported.singles);
     QCOMPARE(imported.count, 0);
     QVERIFY(imported.singles.empty());
     QVERIFY(ui.boxes().isEmpty());
@@ -153,7 +153,7 @@ void TestClipboard::importOfOtherFormatWritesNothing()
     FakeClipboard clipboard;
     clipboard.copy(QStringLiteral("10211102201121"));
     Imported imported;
-    clsTClipImport(clipboard).ClipImport(1, imported.count, imported.singles);
+    ClipboardImport(clipboard).clipImport(1, imported.count, imported.singles);
     QCOMPARE(imported.count, -1);
     QCOMPARE(imported.singles, (Singles{7, 8}));
 }
@@ -174,7 +174,7 @@ void TestClipboard::importOfNoiseFollowsTheRules_data()
     QTest::newRow("any characters") << anyNoise;
     QString lines;
     for (int i = 0; i < 40000; ++i)
-        lines += digitsOf(qint32(random.bounded(quint32(clsTNumber::CodeCount)))).insert(random.bounded(15), u' ')
+        lines += digitsOf(qint32(random.bounded(quint32(SingleCode::CodeCount)))).insert(random.bounded(15), u' ')
                  + QStringLiteral("\r\n");
     QTest::newRow("mark lines with a space") << lines;
 }
@@ -194,7 +194,7 @@ void TestClipboard::exportLayout_data()
     QTest::addColumn<int>("layout");
     QTest::addColumn<Singles>("singles");
     QTest::addColumn<QString>("text");   // empty: nothing copied, no box
-    const Singles five{sample, 0, 19, clsTNumber::MaxCode, 1};
+    const Singles five{sample, 0, 19, SingleCode::MaxCode, 1};
     QTest::newRow("rows of 5") << 3 << five
                                << "1:10211102201121\r\n2:00000000000000\r\n3:10200000000000\r\n"
                                   "4:22222222222222\r\n5:10000000000000\r\n";
@@ -235,7 +235,7 @@ void TestClipboard::exportLayout()
     RecordingUi ui;
     FakeClipboard clipboard;
     clipboard.copy(QStringLiteral("before"));
-    clsTClipboard(clipboard).ClipExport(qint16(layout), singles);
+    ClipboardExport(clipboard).clipExport(qint16(layout), singles);
     if (text.isEmpty()) {
         QCOMPARE(clipboard.held(), QStringLiteral("before"));
         QVERIFY(clipboard.calls().isEmpty());
@@ -253,7 +253,7 @@ void TestClipboard::exportOfTenThousandRows()
     RecordingUi ui;
     FakeClipboard clipboard;
     const Singles singles = randomSingles(10000, 5);
-    clsTClipboard(clipboard).ClipExport(clsTClipboard::LayoutRows, singles);
+    ClipboardExport(clipboard).clipExport(ClipboardExport::LayoutRows, singles);
     const QStringList lines = clipboard.held().split(QStringLiteral("\r\n"));
     QCOMPARE(lines.size(), 10001);
     QCOMPARE(lines.last(), QString());
@@ -269,7 +269,7 @@ void TestClipboard::exportOfTenThousandColumns()
     RecordingUi ui;
     FakeClipboard clipboard;
     const Singles singles = randomSingles(10000, 6);
-    clsTClipboard(clipboard).ClipExport(clsTClipboard::LayoutColumns, singles);
+    ClipboardExport(clipboard).clipExport(ClipboardExport::LayoutColumns, singles);
     const QStringList lines = clipboard.held().split(QStringLiteral("\r\n"));
     QCOMPARE(lines.size(), 15);
     for (int g = 0; g < 14; ++g) {
@@ -294,7 +294,7 @@ void TestClipboard::exportRefusesTenThousandAndOne()
     RecordingUi ui;
     FakeClipboard clipboard;
     clipboard.copy(QStringLiteral("before"));
-    clsTClipboard(clipboard).ClipExport(qint16(layout), Singles(10001, 19));
+    ClipboardExport(clipboard).clipExport(qint16(layout), Singles(10001, 19));
     QCOMPARE(clipboard.held(), QStringLiteral("before"));
     QVERIFY(clipboard.calls().isEmpty());
     QCOMPARE(boxLines(ui), QStringList{boxLine(Ui::Icon::Warning, QStringLiteral("QUDO"), refused)});
@@ -315,9 +315,9 @@ void TestClipboard::exportThenImportGivesTheList()
     QFETCH(Singles, singles);
     RecordingUi ui;
     FakeClipboard clipboard;
-    clsTClipboard(clipboard).ClipExport(clsTClipboard::LayoutRows, singles);
+    ClipboardExport(clipboard).clipExport(ClipboardExport::LayoutRows, singles);
     Imported imported;
-    clsTClipImport(clipboard).ClipImport(clsTClipImport::FormatLines, imported.count, imported.singles);
+    ClipboardImport(clipboard).clipImport(ClipboardImport::FormatLines, imported.count, imported.singles);
     QCOMPARE(imported.count, qint32(singles.size()));
     QVERIFY(imported.singles == singles);
 }

@@ -112,7 +112,7 @@ void TestCsvLine::linesNearTheWrittenFormLoadAsFields()
     app.writeFile(QStringLiteral("UserData/near.csv"), bytes);
     std::vector<qint32> loaded;
     qint32 count = 0;
-    QVERIFY(clsTFileCSV().CsvLoad(QStringLiteral("UserData\\near.csv"), count, loaded));
+    QVERIFY(SinglesCsvFile().csvLoad(QStringLiteral("UserData\\near.csv"), count, loaded));
     QVERIFY(loaded == *expected);
     QCOMPARE(count, qint32(loaded.size()));
     QVERIFY(ui.boxes().isEmpty());

@@ -42,7 +42,7 @@ struct Loaded
 Loaded loadFrom(const QString &file)
 {
     Loaded loaded{false, qint32(earlierList.size()), earlierList};
-    loaded.ok = clsTFileCSV().CsvLoad(file, loaded.count, loaded.singles);
+    loaded.ok = SinglesCsvFile().csvLoad(file, loaded.count, loaded.singles);
     return loaded;
 }
 
@@ -71,9 +71,9 @@ QByteArray fileOf(const Singles &singles)
 Singles stridedSingles(qint32 stride)
 {
     Singles singles;
-    for (qint32 code = 0; code < clsTNumber::CodeCount; code += stride)
+    for (qint32 code = 0; code < SingleCode::CodeCount; code += stride)
         singles.push_back(code);
-    singles.push_back(clsTNumber::MaxCode);
+    singles.push_back(SingleCode::MaxCode);
     return singles;
 }
 
@@ -118,7 +118,7 @@ void TestFileCSV::saveWritesOneLinePerSingle()
 {
     TestAppFolder app(TestAppFolder::SysData::None);
     RecordingUi ui;
-    QVERIFY(clsTFileCSV().CsvSave(listFile, Singles{0, 19}));
+    QVERIFY(SinglesCsvFile().csvSave(listFile, Singles{0, 19}));
     QCOMPARE(app.readFile(listPath), QByteArray("0,0,0,0,0,0,0,0,0,0,0,0,0,0\r\n"
                                                 "1,0,2,0,0,0,0,0,0,0,0,0,0,0\r\n"));
     const Loaded loaded = loadFrom(listFile);
@@ -134,7 +134,7 @@ void TestFileCSV::emptyListIsEmptyFile()
     TestAppFolder app(TestAppFolder::SysData::None);
     RecordingUi ui;
     app.writeFile(listPath, CsvReference::writtenLine("11111111111111"));
-    QVERIFY(clsTFileCSV().CsvSave(listFile, Singles{}));
+    QVERIFY(SinglesCsvFile().csvSave(listFile, Singles{}));
     QVERIFY(app.exists(listPath));
     QCOMPARE(app.readFile(listPath), QByteArray());
     const Loaded loaded = loadFrom(listFile);
@@ -150,7 +150,7 @@ void TestFileCSV::roundTripOverEveryDigit()
     RecordingUi ui;
     // A stride prime to 3 passes every mark of every match many times.
     const Singles singles = stridedSingles(97);
-    QVERIFY(clsTFileCSV().CsvSave(listFile, singles));
+    QVERIFY(SinglesCsvFile().csvSave(listFile, singles));
     QVERIFY(app.readFile(listPath) == fileOf(singles));
     const Loaded loaded = loadFrom(listFile);
     QVERIFY(loaded.ok);
@@ -166,7 +166,7 @@ void TestFileCSV::loadKeepsOnlySingles_data()
     const QByteArray a = CsvReference::writtenLine("10211102201121");
     const QByteArray b = CsvReference::writtenLine("00000000000000");
     const QByteArray c = CsvReference::writtenLine("22222222222222");
-    const qint32 codeA = codeOf("10211102201121"), codeB = 0, codeC = clsTNumber::MaxCode;
+    const qint32 codeA = codeOf("10211102201121"), codeB = 0, codeC = SingleCode::MaxCode;
     QTest::newRow("zero bytes") << QByteArray() << Singles{};
     QTest::newRow("blank and 13-field lines among singles")
         << a + "\r\n" + b + "1,0,2,1,1,1,0,2,2,0,1,1,2\r\n" + c << Singles{codeA, codeB, codeC};
@@ -204,7 +204,7 @@ void TestFileCSV::loadKeepsOnlySingles()
     QCOMPARE(app.readFile(listPath), bytes);
     // Read in one pass without a window, the same list.
     const int shows = ui.progressShows();
-    QCOMPARE(clsTFileCSV().ReadSingles(listFile), singles);
+    QCOMPARE(SinglesCsvFile().readSingles(listFile), singles);
     QCOMPARE(ui.progressShows(), shows);
     QVERIFY(ui.boxes().isEmpty());
 }
@@ -284,7 +284,7 @@ void TestFileCSV::noiseNeverCrashes()
         QVERIFY(ui.boxes().isEmpty());
         QCOMPARE(loaded.count, qint32(loaded.singles.size()));
         for (const qint32 code : loaded.singles)
-            QVERIFY(code >= 0 && code <= clsTNumber::MaxCode);
+            QVERIFY(code >= 0 && code <= SingleCode::MaxCode);
     } else {
         QCOMPARE(ui.boxes().size(), 1);
         QCOMPARE(ui.boxes()[0].title, loadTitle);
@@ -305,7 +305,7 @@ void TestFileCSV::overlongLineIsSkipped()
     huge.clear();
     const Loaded loaded = loadBytes(app, bytes);
     QVERIFY(loaded.ok);
-    QCOMPARE(loaded.singles, (Singles{codeOf("10211102201121"), clsTNumber::MaxCode, 0}));
+    QCOMPARE(loaded.singles, (Singles{codeOf("10211102201121"), SingleCode::MaxCode, 0}));
     QVERIFY(ui.boxes().isEmpty());
 }
 
@@ -337,7 +337,7 @@ void TestFileCSV::saveProgress()
     RecordingUi ui;
     bool shownWhileRunning = false;
     ui.onProcessEvents = [&] { shownWhileRunning = ui.progressShown(); };
-    QVERIFY(clsTFileCSV().CsvSave(listFile, Singles(2500, 19)));
+    QVERIFY(SinglesCsvFile().csvSave(listFile, Singles(2500, 19)));
     QVERIFY(shownWhileRunning);
     QCOMPARE(ui.progressMessages(), QStringList{"CSVファイルに保存中"});
     QCOMPARE(ui.progressMax(), 2499);
@@ -356,7 +356,7 @@ void TestFileCSV::saveFailingPartWayKeepsOldFile()
     // Every file this process writes may grow to 4 KB only, as on a full disk.
     RecordingUi ui;
     bool saved = true;
-    QVERIFY(TestFiles::runWithFileSizeLimit(4096, [&] { saved = clsTFileCSV().CsvSave(listFile, stridedSingles(101)); }));
+    QVERIFY(TestFiles::runWithFileSizeLimit(4096, [&] { saved = SinglesCsvFile().csvSave(listFile, stridedSingles(101)); }));
 
     QVERIFY(!saved);
     QCOMPARE(app.readFile(listPath), old);
@@ -373,8 +373,8 @@ void TestFileCSV::saveOfCodeOutsideListKeepsOldFile()
     const QByteArray old = CsvReference::writtenLine("10211102201121");
     app.writeFile(listPath, old);
     RecordingUi ui;
-    QVERIFY(!clsTFileCSV().CsvSave(listFile, Singles{0, 19, -1}));
-    QVERIFY(!clsTFileCSV().CsvSave(listFile, Singles{clsTNumber::CodeCount}));
+    QVERIFY(!SinglesCsvFile().csvSave(listFile, Singles{0, 19, -1}));
+    QVERIFY(!SinglesCsvFile().csvSave(listFile, Singles{SingleCode::CodeCount}));
     QCOMPARE(app.readFile(listPath), old);
     QCOMPARE(folderEntries(app), QStringList{"A-512.csv"});
     QCOMPARE(ui.boxes().size(), 2);
@@ -398,7 +398,7 @@ void TestFileCSV::fileName()
     QFETCH(qint32, round);
     QFETCH(QString, group);
     QFETCH(QString, name);
-    QCOMPARE(clsTFileCSV::GetCsvFileName(round, group), name);
+    QCOMPARE(SinglesCsvFile::getCsvFileName(round, group), name);
 }
 
 void TestFileCSV::roundOfFileName_data()
@@ -424,7 +424,7 @@ void TestFileCSV::roundOfFileName()
 {
     QFETCH(QString, path);
     QFETCH(qint32, round);
-    QCOMPARE(clsTFileCSV::GetKaisaikai(path), round);
+    QCOMPARE(SinglesCsvFile::readRoundNumber(path), round);
 }
 
 void TestFileCSV::groupOfFileName_data()
@@ -444,9 +444,9 @@ void TestFileCSV::groupOfFileName()
 {
     QFETCH(QString, path);
     QFETCH(QString, group);
-    QCOMPARE(clsTFileCSV::GetKumi(path), group);
+    QCOMPARE(SinglesCsvFile::groupOfFileName(path), group);
     if (!group.isEmpty())
-        QCOMPARE(clsTFileCSV::GetKumi(clsTFileCSV::GetCsvFileName(clsTFileCSV::GetKaisaikai(path), group)), group);
+        QCOMPARE(SinglesCsvFile::groupOfFileName(SinglesCsvFile::getCsvFileName(SinglesCsvFile::readRoundNumber(path), group)), group);
 }
 
 void TestFileCSV::numberAt_data()
@@ -469,7 +469,7 @@ void TestFileCSV::numberAt()
     QFETCH(QString, text);
     QFETCH(int, start);
     QFETCH(qint32, number);
-    QCOMPARE(clsTFileCSV::GetNumberAt(text, start), number);
+    QCOMPARE(SinglesCsvFile::getNumberAt(text, start), number);
 }
 
 QTEST_GUILESS_MAIN(TestFileCSV)

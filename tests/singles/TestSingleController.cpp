@@ -63,7 +63,7 @@ private:
     std::unique_ptr<RecordingSurface> m_countSurface;
     std::unique_ptr<RecordingSurface> m_listSurface;
     std::unique_ptr<SingleListStore> m_list;
-    std::unique_ptr<clsTSingle> m_singles;
+    std::unique_ptr<SinglesPageController> m_singles;
     std::unique_ptr<SinglesLog> m_log;
 };
 
@@ -87,9 +87,9 @@ void TestSingleController::init()
     m_countSurface = std::make_unique<RecordingSurface>();
     m_listSurface = std::make_unique<RecordingSurface>();
     m_list = std::make_unique<SingleListStore>();
-    m_singles = std::make_unique<clsTSingle>(*m_list);
-    RecordingSheetSurface::givePictures(m_singles->Sheet());
-    m_singles->Initialize(m_sheetSurface.get(), m_countSurface.get(), m_listSurface.get());
+    m_singles = std::make_unique<SinglesPageController>(*m_list);
+    RecordingSheetSurface::givePictures(m_singles->sheet());
+    m_singles->initialize(m_sheetSurface.get(), m_countSurface.get(), m_listSurface.get());
     m_log = std::make_unique<SinglesLog>(*m_list, *m_singles);
 }
 
@@ -109,45 +109,45 @@ QList<qint32> TestSingleController::singles(int n)
 {
     QList<qint32> list;
     for (int i = 0; i < n; ++i)
-        list.append(clsTNumber::Power[i % 14]);
+        list.append(SingleCode::Power[i % 14]);
     return list;
 }
 
 void TestSingleController::showList(const QList<qint32> &list)
 {
-    m_list->Replace(list);
-    m_singles->Show();
+    m_list->replace(list);
+    m_singles->show();
     m_log->lines.clear();
 }
 
 void TestSingleController::clickMark(int slot, int mark, int match, int button)
 {
-    clsTSingleDraw &sheet = m_singles->Sheet();
-    const QPointF at = centre(sheet.MarkBoxRect(slot, mark, match));
-    sheet.PressAt(button, at);
-    sheet.ReleaseAt(button, at);
+    MarkSheet &sheet = m_singles->sheet();
+    const QPointF at = centre(sheet.markBoxRect(slot, mark, match));
+    sheet.pressAt(button, at);
+    sheet.releaseAt(button, at);
 }
 
 void TestSingleController::clickNumber(int slot)
 {
-    clsTSingleDraw &sheet = m_singles->Sheet();
-    const QPointF at = centre(sheet.NumberRect(slot));
-    sheet.PressAt(1, at);
-    sheet.ReleaseAt(1, at);
+    MarkSheet &sheet = m_singles->sheet();
+    const QPointF at = centre(sheet.numberRect(slot));
+    sheet.pressAt(1, at);
+    sheet.releaseAt(1, at);
 }
 
 void TestSingleController::emptyListShowsOnePageWithoutArrows()
 {
-    QSignalSpy arrows(m_singles.get(), &clsTSingle::ArrowsChanged);
+    QSignalSpy arrows(m_singles.get(), &SinglesPageController::arrowsChanged);
     showList({});
-    QCOMPARE(m_singles->PageText(), QStringLiteral("1／1"));
-    QCOMPARE(m_singles->CountText(), QStringLiteral("0"));
+    QCOMPARE(m_singles->pageText(), QStringLiteral("1／1"));
+    QCOMPARE(m_singles->countText(), QStringLiteral("0"));
     QVERIFY(!arrows.isEmpty());
     QCOMPARE(arrows.last(), (QVariantList{false, false}));
     QCOMPARE(numbers(), EmptyNumbers);
     for (int slot = 0; slot < 10; ++slot) {
         QCOMPARE(m_sheetSurface->markedMarks(slot), NoMarks);
-        QCOMPARE(GridReadback::column(m_singles->EstimateTable().Grid(), slot + 2, 1, 5), QStringList(5, QString()));
+        QCOMPARE(GridReadback::column(m_singles->estimateTable().grid(), slot + 2, 1, 5), QStringList(5, QString()));
     }
 }
 
@@ -172,127 +172,127 @@ void TestSingleController::markClickOnEmptySlotAddsSingleNumberOne()
 
     QCOMPARE(values.size(), 0);
     QCOMPARE(m_log->lines, (QStringList{"page 1／1", "ChangeCount 1", "ChangeFrame", "page 1／1"}));
-    QCOMPARE(m_list->Codes(), QList<qint32>{0});
-    QCOMPARE(m_singles->Singles(), QList<qint32>{0});
-    QCOMPARE(m_singles->Count(), 1);
-    QCOMPARE(m_singles->CountText(), QStringLiteral("1"));
+    QCOMPARE(m_list->codes(), QList<qint32>{0});
+    QCOMPARE(m_singles->singles(), QList<qint32>{0});
+    QCOMPARE(m_singles->count(), 1);
+    QCOMPARE(m_singles->countText(), QStringLiteral("1"));
     MarkCounts frame{};
     frame[0].fill(1);
-    QCOMPARE(m_list->Frame(), frame);
-    QCOMPARE(m_singles->Frame(), frame);
+    QCOMPARE(m_list->frame(), frame);
+    QCOMPARE(m_singles->frame(), frame);
     QCOMPARE(numbers()[0], QStringLiteral("1"));
     QCOMPARE(numbers().mid(1), QStringList(9, QString()));
     // The new single has every mark "0", the clicked mark was not applied.
     QCOMPARE(m_sheetSurface->markedMarks(0), QString(14, u'0'));
-    QCOMPARE(m_singles->EstimateTable().Grid().Caption(2, 4), QStringLiteral("0-14-0"));
+    QCOMPARE(m_singles->estimateTable().grid().caption(2, 4), QStringLiteral("0-14-0"));
 }
 
 void TestSingleController::eleventhSingleMovesToPageTwo()
 {
     showList(singles(10));
-    QCOMPARE(m_singles->LastPage(), 0);
-    QCOMPARE(m_singles->PageText(), QStringLiteral("1／1"));
-    QSignalSpy arrows(m_singles.get(), &clsTSingle::ArrowsChanged);
-    m_singles->Add();
+    QCOMPARE(m_singles->lastPage(), 0);
+    QCOMPARE(m_singles->pageText(), QStringLiteral("1／1"));
+    QSignalSpy arrows(m_singles.get(), &SinglesPageController::arrowsChanged);
+    m_singles->add();
 
     QCOMPARE(m_log->lines, (QStringList{"page 1／2", "ChangeCount 11", "ChangeFrame", "page 2／2"}));
     QCOMPARE(m_singles->Page(), 1);
-    QCOMPARE(m_singles->PageText(), QStringLiteral("2／2"));
+    QCOMPARE(m_singles->pageText(), QStringLiteral("2／2"));
     QCOMPARE(arrows.last(), (QVariantList{true, false}));
     QCOMPARE(numbers()[0], QStringLiteral("11"));
     QCOMPARE(numbers().mid(1), QStringList(9, QString()));
     QCOMPARE(m_sheetSurface->markedMarks(0), QString(14, u'0'));
     QCOMPARE(m_sheetSurface->markedMarks(1), NoMarks);
-    QCOMPARE(m_list->Count(), 11);
-    QCOMPARE(m_list->Codes(), singles(10) << 0);
-    QCOMPARE(m_list->Frame()[0][0], 9 + 1);
-    QCOMPARE(m_list->Frame()[1][0], 1);
+    QCOMPARE(m_list->count(), 11);
+    QCOMPARE(m_list->codes(), singles(10) << 0);
+    QCOMPARE(m_list->frame()[0][0], 9 + 1);
+    QCOMPARE(m_list->frame()[1][0], 1);
 }
 
 void TestSingleController::markClickChangesOneMark()
 {
     showList({0, 0});
     QSignalSpy values(m_list.get(), &SingleListStore::ChangeValue);
-    QSignalSpy frames(m_list.get(), &SingleListStore::ChangeFrame);
+    QSignalSpy frames(m_list.get(), &SingleListStore::changeFrame);
     clickMark(1, 2, 0);
 
     QCOMPARE(values.size(), 1);
     QCOMPARE(values[0], (QVariantList{1, 2}));
     QCOMPARE(frames.size(), 1);
     QCOMPARE(m_log->lines, (QStringList{"ChangeValue 1 2", "ChangeFrame"}));
-    QCOMPARE(m_list->Codes(), (QList<qint32>{0, 2}));
-    QCOMPARE(m_singles->Singles(), (QList<qint32>{0, 2}));
-    QCOMPARE(m_list->Frame()[0][0], 1);
-    QCOMPARE(m_list->Frame()[2][0], 1);
-    QCOMPARE(m_list->Frame()[0][1], 2);
-    QCOMPARE(m_singles->Frame(), m_list->Frame());
+    QCOMPARE(m_list->codes(), (QList<qint32>{0, 2}));
+    QCOMPARE(m_singles->singles(), (QList<qint32>{0, 2}));
+    QCOMPARE(m_list->frame()[0][0], 1);
+    QCOMPARE(m_list->frame()[2][0], 1);
+    QCOMPARE(m_list->frame()[0][1], 2);
+    QCOMPARE(m_singles->frame(), m_list->frame());
     QCOMPARE(m_sheetSurface->markedMarks(1), u'2' + QString(13, u'0'));
     QCOMPARE(m_sheetSurface->markedMarks(0), QString(14, u'0'));
-    QCOMPARE(m_singles->EstimateTable().Grid().Caption(3, 4), QStringLiteral("0-13-1"));
+    QCOMPARE(m_singles->estimateTable().grid().caption(3, 4), QStringLiteral("0-13-1"));
     // The count table shows the store's frame.
-    QCOMPARE(GridReadback::row(m_singles->CountTable().Grid(), 2, 1, 3),
+    QCOMPARE(GridReadback::row(m_singles->countTable().grid(), 2, 1, 3),
              (QStringList{"       ", "      1", "      1"}));
 }
 
 void TestSingleController::clickingTheMarkShownChangesNothing()
 {
     showList({19});   // "1", "0", "2" on matches 1, 2, 3
-    const MarkCounts before = m_list->Frame();
+    const MarkCounts before = m_list->frame();
     clickMark(0, 2, 2);
     QCOMPARE(m_log->lines, (QStringList{"ChangeValue 0 19", "ChangeFrame"}));
-    QCOMPARE(m_list->Codes(), QList<qint32>{19});
-    QCOMPARE(m_list->Frame(), before);
+    QCOMPARE(m_list->codes(), QList<qint32>{19});
+    QCOMPARE(m_list->frame(), before);
 }
 
 void TestSingleController::anyButtonSetsAMark()
 {
     showList({0});
     clickMark(0, 1, 13, 2);
-    QCOMPARE(m_list->Codes(), QList<qint32>{clsTNumber::Power[13]});
+    QCOMPARE(m_list->codes(), QList<qint32>{SingleCode::Power[13]});
     clickMark(0, 2, 13, 4);
-    QCOMPARE(m_list->Codes(), QList<qint32>{2 * clsTNumber::Power[13]});
+    QCOMPARE(m_list->codes(), QList<qint32>{2 * SingleCode::Power[13]});
     QCOMPARE(m_sheetSurface->markedMarks(0), QString(13, u'0') + u'2');
 }
 
 void TestSingleController::pagesShowTheirSingles()
 {
     showList(singles(25));
-    QCOMPARE(m_singles->PageText(), QStringLiteral("1／3"));
-    m_singles->MovePage(2);
-    QCOMPARE(m_singles->PageText(), QStringLiteral("3／3"));
+    QCOMPARE(m_singles->pageText(), QStringLiteral("1／3"));
+    m_singles->movePage(2);
+    QCOMPARE(m_singles->pageText(), QStringLiteral("3／3"));
     QCOMPARE(numbers(), (QStringList{"21", "22", "23", "24", "25", "", "", "", "", ""}));
     // Single 21 (index 20) has mark "1" on match 7.
     QCOMPARE(m_sheetSurface->markedMarks(0), QStringLiteral("00000010000000"));
     QCOMPARE(m_sheetSurface->markedMarks(5), NoMarks);
-    QCOMPARE(m_singles->EstimateTable().Grid().Caption(2, 4), QStringLiteral("1-13-0"));
-    QCOMPARE(m_singles->EstimateTable().Grid().Caption(7, 4), QString());
+    QCOMPARE(m_singles->estimateTable().grid().caption(2, 4), QStringLiteral("1-13-0"));
+    QCOMPARE(m_singles->estimateTable().grid().caption(7, 4), QString());
 }
 
 void TestSingleController::arrowsStayAtTheEnds()
 {
     showList(singles(25));
-    QSignalSpy arrows(m_singles.get(), &clsTSingle::ArrowsChanged);
-    m_singles->MovePrevious();
+    QSignalSpy arrows(m_singles.get(), &SinglesPageController::arrowsChanged);
+    m_singles->movePrevious();
     QCOMPARE(m_singles->Page(), 0);
     QCOMPARE(arrows.last(), (QVariantList{false, true}));
-    m_singles->MoveNext();
+    m_singles->moveNext();
     QCOMPARE(arrows.last(), (QVariantList{true, true}));
-    m_singles->MoveNext();
-    m_singles->MoveNext();
+    m_singles->moveNext();
+    m_singles->moveNext();
     QCOMPARE(m_singles->Page(), 2);
-    QCOMPARE(m_singles->PageText(), QStringLiteral("3／3"));
+    QCOMPARE(m_singles->pageText(), QStringLiteral("3／3"));
     QCOMPARE(arrows.last(), (QVariantList{true, false}));
-    m_singles->MovePrevious();
-    QCOMPARE(m_singles->PageText(), QStringLiteral("2／3"));
+    m_singles->movePrevious();
+    QCOMPARE(m_singles->pageText(), QStringLiteral("2／3"));
 }
 
 void TestSingleController::pageBeyondTheListShowsTheLastPage()
 {
     showList(singles(25));
-    m_singles->MovePage(7);
-    QCOMPARE(m_singles->PageText(), QStringLiteral("3／3"));
-    m_singles->MovePage(-1);
-    QCOMPARE(m_singles->PageText(), QStringLiteral("1／3"));
+    m_singles->movePage(7);
+    QCOMPARE(m_singles->pageText(), QStringLiteral("3／3"));
+    m_singles->movePage(-1);
+    QCOMPARE(m_singles->pageText(), QStringLiteral("1／3"));
     QCOMPARE(numbers()[0], QStringLiteral("1"));
 }
 
@@ -300,12 +300,12 @@ void TestSingleController::numberClickSelects()
 {
     showList(singles(3));
     clickNumber(1);
-    QVERIFY(m_singles->IsSelected(1));
+    QVERIFY(m_singles->isSelected(1));
     QCOMPARE(m_sheetSurface->number(1).foreColor, WinColor::White);
     QCOMPARE(m_sheetSurface->number(1).backColor, WinColor::Black);
     QCOMPARE(m_sheetSurface->number(0).backColor, WinColor::White);
     clickNumber(1);
-    QVERIFY(!m_singles->IsSelected(1));
+    QVERIFY(!m_singles->isSelected(1));
     QCOMPARE(m_sheetSurface->number(1).backColor, WinColor::White);
     // An empty slot has nothing to select.
     clickNumber(5);
@@ -317,29 +317,29 @@ void TestSingleController::numberClickSelects()
 void TestSingleController::selectAllAndNone()
 {
     showList(singles(13));
-    m_singles->MovePage(1);
-    m_singles->SetAllSelect(true);
+    m_singles->movePage(1);
+    m_singles->setAllSelect(true);
     for (int index = 0; index < 13; ++index)
-        QVERIFY(m_singles->IsSelected(index));
+        QVERIFY(m_singles->isSelected(index));
     QCOMPARE(m_sheetSurface->number(2).backColor, WinColor::Black);
     // Empty slots stay as they are.
     QCOMPARE(m_sheetSurface->number(3).backColor, WinColor::White);
     QCOMPARE(m_sheetSurface->number(3).text, QString());
-    m_singles->SetAllSelect(false);
-    QVERIFY(!m_singles->IsSelected(12));
+    m_singles->setAllSelect(false);
+    QVERIFY(!m_singles->isSelected(12));
     QCOMPARE(m_sheetSurface->number(2).backColor, WinColor::White);
 }
 
 void TestSingleController::deleteWithoutSelectionOnlyTells()
 {
     showList(singles(5));
-    m_singles->SelectDelete();
+    m_singles->selectDelete();
     QCOMPARE(m_ui->boxes().size(), 1);
     QCOMPARE(m_ui->boxes()[0].icon, Ui::Icon::Information);
     QCOMPARE(m_ui->boxes()[0].title, QStringLiteral("選択シングルを削除"));
     QCOMPARE(m_ui->boxes()[0].text, QStringLiteral("削除対象のシングルが選択されていません"));
     QVERIFY(m_log->lines.isEmpty());
-    QCOMPARE(m_singles->Count(), 5);
+    QCOMPARE(m_singles->count(), 5);
 }
 
 void TestSingleController::deleteAnsweredNoKeepsTheList()
@@ -347,7 +347,7 @@ void TestSingleController::deleteAnsweredNoKeepsTheList()
     showList(singles(5));
     clickNumber(0);
     m_ui->scriptAnswers({Ui::Answer::No});
-    m_singles->SelectDelete();
+    m_singles->selectDelete();
     QCOMPARE(m_ui->boxes().size(), 1);
     const RecordingUi::Box &question = m_ui->boxes()[0];
     QCOMPARE(question.icon, Ui::Icon::Question);
@@ -356,37 +356,37 @@ void TestSingleController::deleteAnsweredNoKeepsTheList()
     QCOMPARE(question.title, QStringLiteral("選択シングルを削除"));
     QCOMPARE(question.text, QStringLiteral("選択シングルを削除します。よろしいですか？"));
     QVERIFY(m_log->lines.isEmpty());
-    QVERIFY(m_singles->IsSelected(0));
+    QVERIFY(m_singles->isSelected(0));
 }
 
 void TestSingleController::deletingTheWholeLastPageShowsTheNewLastPage()
 {
     const QList<qint32> list = singles(25);
     showList(list);
-    m_singles->MovePage(2);
+    m_singles->movePage(2);
     for (int slot = 0; slot < 5; ++slot)
         clickNumber(slot);
     clickNumber(0);   // number 21 unselected again
-    m_singles->MovePage(0);
+    m_singles->movePage(0);
     clickNumber(3);   // number 4
-    m_singles->MovePage(2);
+    m_singles->movePage(2);
     clickNumber(0);
     m_log->lines.clear();
     m_ui->scriptAnswers({Ui::Answer::Yes});
-    m_singles->SelectDelete();
+    m_singles->selectDelete();
 
     QCOMPARE(m_log->lines, (QStringList{"page 2／2", "ChangeCount 19", "ChangeFrame", "page 2／2"}));
     QList<qint32> kept = list.first(20);
     kept.removeAt(3);
-    QCOMPARE(m_list->Codes(), kept);
-    QCOMPARE(m_singles->Singles(), kept);
+    QCOMPARE(m_list->codes(), kept);
+    QCOMPARE(m_singles->singles(), kept);
     MarkCounts frame{};
-    clsTSingleFrame::GetSingleFrame(qint32(kept.size()), kept, frame);
-    QCOMPARE(m_list->Frame(), frame);
+    FrameCounter::getSingleFrame(qint32(kept.size()), kept, frame);
+    QCOMPARE(m_list->frame(), frame);
     QCOMPARE(m_singles->Page(), 1);
     QCOMPARE(numbers(), (QStringList{"11", "12", "13", "14", "15", "16", "17", "18", "19", ""}));
-    QCOMPARE(m_singles->PreviousUsable(), true);
-    QCOMPARE(m_singles->NextUsable(), false);
+    QCOMPARE(m_singles->previousUsable(), true);
+    QCOMPARE(m_singles->nextUsable(), false);
     // Selection is gone with the new list.
     QCOMPARE(m_sheetSurface->number(0).backColor, WinColor::White);
 }
@@ -394,16 +394,16 @@ void TestSingleController::deletingTheWholeLastPageShowsTheNewLastPage()
 void TestSingleController::deletingEverySingleLeavesPageOne()
 {
     showList(singles(12));
-    m_singles->SetAllSelect(true);
-    m_singles->MovePage(1);
+    m_singles->setAllSelect(true);
+    m_singles->movePage(1);
     m_ui->scriptAnswers({Ui::Answer::Yes});
-    m_singles->SelectDelete();
-    QCOMPARE(m_list->Count(), 0);
-    QVERIFY(m_list->Codes().isEmpty());
-    QCOMPARE(m_list->Frame(), MarkCounts{});
-    QCOMPARE(m_singles->Count(), 0);
+    m_singles->selectDelete();
+    QCOMPARE(m_list->count(), 0);
+    QVERIFY(m_list->codes().isEmpty());
+    QCOMPARE(m_list->frame(), MarkCounts{});
+    QCOMPARE(m_singles->count(), 0);
     QCOMPARE(m_singles->Page(), 0);
-    QCOMPARE(m_singles->PageText(), QStringLiteral("1／1"));
+    QCOMPARE(m_singles->pageText(), QStringLiteral("1／1"));
     QCOMPARE(numbers(), EmptyNumbers);
     QCOMPARE(m_sheetSurface->markedMarks(0), NoMarks);
 }
@@ -411,15 +411,15 @@ void TestSingleController::deletingEverySingleLeavesPageOne()
 void TestSingleController::addExAppendsTheTypedSingle()
 {
     showList({0});
-    QVERIFY(m_singles->AddEx(QStringLiteral("10200000000002")));
-    const qint32 code = 1 + 2 * 9 + 2 * clsTNumber::Power[13];
-    QCOMPARE(m_list->Codes(), (QList<qint32>{0, code}));
+    QVERIFY(m_singles->addEx(QStringLiteral("10200000000002")));
+    const qint32 code = 1 + 2 * 9 + 2 * SingleCode::Power[13];
+    QCOMPARE(m_list->codes(), (QList<qint32>{0, code}));
     QCOMPARE(m_log->lines, (QStringList{"page 1／1", "ChangeCount 2", "ChangeFrame", "page 1／1"}));
-    QCOMPARE(m_list->Frame()[1][0], 1);
-    QCOMPARE(m_list->Frame()[0][0], 1);
-    QCOMPARE(m_list->Frame()[2][2], 1);
-    QCOMPARE(m_list->Frame()[2][13], 1);
-    QCOMPARE(m_list->Frame()[0][1], 2);
+    QCOMPARE(m_list->frame()[1][0], 1);
+    QCOMPARE(m_list->frame()[0][0], 1);
+    QCOMPARE(m_list->frame()[2][2], 1);
+    QCOMPARE(m_list->frame()[2][13], 1);
+    QCOMPARE(m_list->frame()[0][1], 2);
     QCOMPARE(m_sheetSurface->markedMarks(1), QStringLiteral("10200000000002"));
 }
 
@@ -438,27 +438,27 @@ void TestSingleController::addExRefusesOtherTexts()
 {
     QFETCH(QString, text);
     showList({0});
-    QVERIFY(!m_singles->AddEx(text));
+    QVERIFY(!m_singles->addEx(text));
     QVERIFY(m_log->lines.isEmpty());
-    QCOMPARE(m_list->Codes(), QList<qint32>{0});
+    QCOMPARE(m_list->codes(), QList<qint32>{0});
 }
 
 void TestSingleController::replacedListFormatsCountAndClearsSelection()
 {
-    QSignalSpy countTexts(m_singles.get(), &clsTSingle::CountTextChanged);
+    QSignalSpy countTexts(m_singles.get(), &SinglesPageController::CountTextChanged);
     showList(singles(30));
-    m_singles->MovePage(2);
-    m_singles->SetAllSelect(true);
+    m_singles->movePage(2);
+    m_singles->setAllSelect(true);
     const QList<qint32> many(12345, 7);
-    m_list->Replace(many);
+    m_list->replace(many);
     QCOMPARE(countTexts.last()[0].toString(), QStringLiteral("12,345"));
-    QCOMPARE(m_singles->LastPage(), 1234);
+    QCOMPARE(m_singles->lastPage(), 1234);
     // The page stays where the new list has it, showing the new singles.
     QCOMPARE(m_singles->Page(), 2);
     QCOMPARE(numbers()[0], QStringLiteral("21"));
     QCOMPARE(m_sheetSurface->markedMarks(0), QStringLiteral("12000000000000"));   // code 7
-    QVERIFY(!m_singles->IsSelected(0));
-    QVERIFY(!m_singles->IsSelected(12344));
+    QVERIFY(!m_singles->isSelected(0));
+    QVERIFY(!m_singles->isSelected(12344));
     QVERIFY(!m_ui->busy());
     QVERIFY(m_ui->busyChanges() >= 2);
 }
@@ -466,33 +466,33 @@ void TestSingleController::replacedListFormatsCountAndClearsSelection()
 void TestSingleController::viewNeverShowsSinglesTheListNoLongerHolds()
 {
     showList(singles(25));
-    m_singles->MovePage(2);
-    m_list->Clear();
+    m_singles->movePage(2);
+    m_list->clear();
     QCOMPARE(m_singles->Page(), 0);
-    QCOMPARE(m_singles->PageText(), QStringLiteral("1／1"));
+    QCOMPARE(m_singles->pageText(), QStringLiteral("1／1"));
     QCOMPARE(numbers(), EmptyNumbers);
     QCOMPARE(m_sheetSurface->markedMarks(4), NoMarks);
     // A click on the emptied sheet adds to the list it shows, at its end.
     clickMark(4, 1, 0);
-    QCOMPARE(m_list->Codes(), QList<qint32>{0});
+    QCOMPARE(m_list->codes(), QList<qint32>{0});
 }
 
 void TestSingleController::lockedListTakesNoEdits()
 {
     showList(singles(3));
     clickNumber(0);
-    m_list->SetLocked(true);
+    m_list->setLocked(true);
     clickMark(0, 2, 0);
     clickMark(5, 1, 0);
-    m_singles->Add();
-    QVERIFY(m_singles->AddEx(QStringLiteral("10200000000002")));
-    m_singles->SelectDelete();
+    m_singles->add();
+    QVERIFY(m_singles->addEx(QStringLiteral("10200000000002")));
+    m_singles->selectDelete();
     QVERIFY(m_ui->boxes().isEmpty());
     QVERIFY(m_log->lines.isEmpty());
-    QCOMPARE(m_list->Codes(), singles(3));
-    m_list->SetLocked(false);
+    QCOMPARE(m_list->codes(), singles(3));
+    m_list->setLocked(false);
     clickMark(0, 2, 0);
-    QCOMPARE(m_list->Codes().at(0), 2);
+    QCOMPARE(m_list->codes().at(0), 2);
 }
 
 void TestSingleController::storeRefusesIndexesOutsideTheList_data()
@@ -502,7 +502,7 @@ void TestSingleController::storeRefusesIndexesOutsideTheList_data()
     QTest::newRow("negative index") << -1 << 0;
     QTest::newRow("one past the end") << 3 << 0;
     QTest::newRow("far beyond") << 1000000 << 0;
-    QTest::newRow("no single code") << 0 << clsTNumber::MaxCode + 1;
+    QTest::newRow("no single code") << 0 << SingleCode::MaxCode + 1;
 }
 
 void TestSingleController::storeRefusesIndexesOutsideTheList()
@@ -510,10 +510,10 @@ void TestSingleController::storeRefusesIndexesOutsideTheList()
     QFETCH(qint32, index);
     QFETCH(qint32, code);
     showList(singles(3));
-    const MarkCounts frame = m_list->Frame();
-    QVERIFY(!m_list->SetAt(index, code));
-    QCOMPARE(m_list->Codes(), singles(3));
-    QCOMPARE(m_list->Frame(), frame);
+    const MarkCounts frame = m_list->frame();
+    QVERIFY(!m_list->setAt(index, code));
+    QCOMPARE(m_list->codes(), singles(3));
+    QCOMPARE(m_list->frame(), frame);
     QVERIFY(m_log->lines.isEmpty());
 }
 
@@ -522,13 +522,13 @@ void TestSingleController::frameReachesTheCountTable()
     QList<qint32> list(10000, 0);
     for (int i = 0; i < 1234; ++i)
         list[i] = 1;
-    m_list->Replace(list);
-    QCOMPARE(m_singles->Frame()[1][0], 1234);
-    QCOMPARE(m_singles->Frame()[0][0], 8766);
-    const clsGrid &grid = m_singles->CountTable().Grid();
+    m_list->replace(list);
+    QCOMPARE(m_singles->frame()[1][0], 1234);
+    QCOMPARE(m_singles->frame()[0][0], 8766);
+    const CellGrid &grid = m_singles->countTable().grid();
     QCOMPARE(GridReadback::row(grid, 2, 1, 3), (QStringList{"   1234", "   8766", "       "}));
-    m_singles->SetSinglePercent(true);
-    QVERIFY(m_singles->SinglePercent());
+    m_singles->setSinglePercent(true);
+    QVERIFY(m_singles->singlePercent());
     QCOMPARE(GridReadback::row(grid, 2, 1, 3), (QStringList{"    12%", "    88%", "       "}));
     QCOMPARE(m_countSurface->size(), QSize(3 * 61 + 1, 21 + 14 * 27 + 1));
 }

@@ -50,16 +50,16 @@ void TestSingleGame::layout()
     QFETCH(int, row);
     DisplayScale::setDpiSource([dpi] { return DisplayScale::Dpi{dpi, dpi}; });
     RecordingSurface surface;
-    clsTSingleGame game;
-    game.Initialize(&surface, 26);
-    const clsGrid &grid = game.Grid();
-    QCOMPARE(grid.Cols(), 4);
-    QCOMPARE(grid.Rows(), 15);
-    QCOMPARE(grid.ColWidth(1), wide);
-    QCOMPARE(grid.ColWidth(2), narrow);
-    QCOMPARE(grid.ColWidth(4), wide);
-    QCOMPARE(grid.RowHeight(1), header);
-    QCOMPARE(grid.RowHeight(15), row);
+    SheetMatchGrid game;
+    game.initialize(&surface, 26);
+    const CellGrid &grid = game.grid();
+    QCOMPARE(grid.cols(), 4);
+    QCOMPARE(grid.rows(), 15);
+    QCOMPARE(grid.colWidth(1), wide);
+    QCOMPARE(grid.colWidth(2), narrow);
+    QCOMPARE(grid.colWidth(4), wide);
+    QCOMPARE(grid.rowHeight(1), header);
+    QCOMPARE(grid.rowHeight(15), row);
     // The picture area takes the grid's size.
     QCOMPARE(surface.size(), QSize(3 * (wide + 1) + narrow + 1 + 1, header + 1 + 14 * (row + 1) + 1));
 }
@@ -67,16 +67,16 @@ void TestSingleGame::layout()
 void TestSingleGame::headerNumbersAndBands()
 {
     RecordingSurface surface;
-    clsTSingleGame game;
-    game.Initialize(&surface, 26);
-    const clsGrid &grid = game.Grid();
+    SheetMatchGrid game;
+    game.initialize(&surface, 26);
+    const CellGrid &grid = game.grid();
     QCOMPARE(row(grid, 1, 1, 4), (QStringList{"開催日", "No", "ホーム", "アウェイ"}));
     QCOMPARE(column(grid, 2, 2, 15),
              (QStringList{"1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11", "12", "13", "14"}));
-    QCOMPARE(grid.BackColor(3, 1), WinColor::ButtonFace);
+    QCOMPARE(grid.backColor(3, 1), WinColor::ButtonFace);
     QCOMPARE(backColors(grid, 1, 2, 5), (QList<quint32>{WinColor::White, WinColor::LightYellow, WinColor::White,
                                                         WinColor::LightYellow}));
-    QCOMPARE(grid.BackColor(4, 15), WinColor::LightYellow);
+    QCOMPARE(grid.backColor(4, 15), WinColor::LightYellow);
     QCOMPARE(WinColor::LightYellow, WinColor::rgb(255, 255, 224));
     // Drawn at once.
     QVERIFY(surface.drawnCell(4, 15));
@@ -85,17 +85,17 @@ void TestSingleGame::headerNumbersAndBands()
 void TestSingleGame::showsDatesAndTeams()
 {
     RecordingSurface surface;
-    clsTSingleGame game;
-    game.Initialize(&surface, 26);
+    SheetMatchGrid game;
+    game.initialize(&surface, 26);
     ScheduleData schedule;
-    schedule.Kaisaikai = 1478;
-    schedule.Game[1] = {QStringLiteral("浦和"), QStringLiteral("鹿島"),
+    schedule.roundNumber = 1478;
+    schedule.game[1] = {QStringLiteral("浦和"), QStringLiteral("鹿島"),
                         OleDate::fromDate(QDate(2024, 3, 9)), OleDate::fromTime(QTime(14, 0)), {}, {}};
-    schedule.Game[14] = {QStringLiteral("横浜FM"), QStringLiteral("川崎F"),
+    schedule.game[14] = {QStringLiteral("横浜FM"), QStringLiteral("川崎F"),
                          OleDate::fromDateTime(QDate(2024, 12, 1), QTime(19, 30)), {}, {}, {}};
     surface.clearRefreshes();
-    game.SetScheduleData(schedule);
-    const clsGrid &grid = game.Grid();
+    game.setScheduleData(schedule);
+    const CellGrid &grid = game.grid();
     QCOMPARE(row(grid, 2, 1, 4), (QStringList{"03/09", "1", "浦和", "鹿島"}));
     QCOMPARE(row(grid, 15, 1, 4), (QStringList{"12/01", "14", "横浜FM", "川崎F"}));
     // A match without a date leaves its cells empty.
@@ -103,15 +103,15 @@ void TestSingleGame::showsDatesAndTeams()
     QCOMPARE(surface.refreshes().size(), 1);
     QCOMPARE(surface.drawnCell(3, 15)->caption, QStringLiteral("横浜FM"));
 
-    game.SetScheduleData(ScheduleData{});
+    game.setScheduleData(ScheduleData{});
     QCOMPARE(row(grid, 2, 1, 4), (QStringList{"", "1", "", ""}));
 }
 
 void TestSingleGame::scheduleBeforeInitializeIsReported()
 {
     RecordingUi ui;
-    clsTSingleGame game;
-    game.SetScheduleData(ScheduleData{});
+    SheetMatchGrid game;
+    game.setScheduleData(ScheduleData{});
     QCOMPARE(ui.boxes().size(), 1);
     QCOMPARE(ui.boxes()[0].icon, Ui::Icon::Warning);
     QCOMPARE(ui.boxes()[0].title, QStringLiteral("QUDO / clsTSingleGame / Schedure"));

@@ -31,7 +31,7 @@ private Q_SLOTS:
     void roundWithoutVotesCountsEveryOutcomeAlike();
 
 private:
-    static VoteData votes(int kaisaikai, qint64 count0, qint64 count1, qint64 count2);
+    static VoteData votes(int roundNumber, qint64 count0, qint64 count1, qint64 count2);
     static constexpr qint32 AllOnes = 2391484;   // (3^14 - 1) / 2: mark "1" on every match
 };
 
@@ -45,15 +45,15 @@ void TestSingleList::cleanup()
     DisplayScale::setDpiSource({});
 }
 
-VoteData TestSingleList::votes(int kaisaikai, qint64 count0, qint64 count1, qint64 count2)
+VoteData TestSingleList::votes(int roundNumber, qint64 count0, qint64 count1, qint64 count2)
 {
     VoteData vote;
-    vote.Kaisaikai = kaisaikai;
+    vote.roundNumber = roundNumber;
     for (int match = 1; match <= 14; ++match) {
-        auto &shares = vote.Game[std::size_t(match)].Votes;
-        shares[0].Count = Money::fromWhole(count0);
-        shares[1].Count = Money::fromWhole(count1);
-        shares[2].Count = Money::fromWhole(count2);
+        auto &shares = vote.game[std::size_t(match)].votes;
+        shares[0].count = Money::fromWhole(count0);
+        shares[1].count = Money::fromWhole(count1);
+        shares[2].count = Money::fromWhole(count2);
     }
     return vote;
 }
@@ -88,7 +88,7 @@ void TestSingleList::moneyText_data()
 void TestSingleList::moneyText()
 {
     QFETCH(qint64, yen);
-    QTEST(clsTSingleList::GetMoneyText(Money::fromWhole(yen)), "text");
+    QTEST(EstimateTable::getMoneyText(Money::fromWhole(yen)), "text");
 }
 
 void TestSingleList::layout_data()
@@ -109,80 +109,80 @@ void TestSingleList::layout()
     QFETCH(int, rowHeight);
     DisplayScale::setDpiSource([dpi] { return DisplayScale::Dpi{dpi, dpi}; });
     RecordingSurface surface;
-    clsTSingleList table;
-    table.Initialize(&surface, 52, 28);
-    const clsGrid &grid = table.Grid();
-    QCOMPARE(grid.Cols(), 11);
-    QCOMPARE(grid.Rows(), 5);
-    QCOMPARE(grid.ColWidth(1), headerWidth);
-    QCOMPARE(grid.ColWidth(11), slotWidth);
-    QCOMPARE(grid.RowHeight(5), rowHeight);
+    EstimateTable table;
+    table.initialize(&surface, 52, 28);
+    const CellGrid &grid = table.grid();
+    QCOMPARE(grid.cols(), 11);
+    QCOMPARE(grid.rows(), 5);
+    QCOMPARE(grid.colWidth(1), headerWidth);
+    QCOMPARE(grid.colWidth(11), slotWidth);
+    QCOMPARE(grid.rowHeight(5), rowHeight);
     QCOMPARE(surface.size(), QSize(headerWidth + 1 + 10 * (slotWidth + 1) + 1, 5 * (rowHeight + 1) + 1));
     QCOMPARE(surface.fontSize(), 10.0);
     QCOMPARE(column(grid, 1, 1, 5),
              (QStringList{"１等推定金額", "２等推定金額", "３等推定金額", "1-0-2マーク", "1-2-3番人気"}));
     QCOMPARE(backColors(grid, 6, 1, 5), (QList<quint32>{WinColor::White, WinColor::LightYellow, WinColor::White,
                                                         WinColor::LightYellow, WinColor::White}));
-    QCOMPARE(grid.BackColor(1, 4), WinColor::LightYellow);
+    QCOMPARE(grid.backColor(1, 4), WinColor::LightYellow);
     for (int row = 1; row <= 5; ++row)
-        QCOMPARE(grid.Alignment(2, row), qint16(row <= 3 ? clsGrid::AlignRight : clsGrid::AlignCenter));
+        QCOMPARE(grid.Alignment(2, row), qint16(row <= 3 ? CellGrid::AlignRight : CellGrid::AlignCenter));
 }
 
 void TestSingleList::withoutVoteData()
 {
     RecordingSurface surface;
-    clsTSingleList table;
-    table.Initialize(&surface, 52, 28);
-    QVERIFY(!table.RanksPresent());
-    table.SetData(0, 0);   // every mark "0"
-    table.SetData(9, AllOnes);
-    QCOMPARE(column(table.Grid(), 2, 1, 5), (QStringList{"", "", "", "0-14-0", ""}));
-    QCOMPARE(column(table.Grid(), 11, 1, 5), (QStringList{"", "", "", "14-0-0", ""}));
+    EstimateTable table;
+    table.initialize(&surface, 52, 28);
+    QVERIFY(!table.ranksPresent());
+    table.setData(0, 0);   // every mark "0"
+    table.setData(9, AllOnes);
+    QCOMPARE(column(table.grid(), 2, 1, 5), (QStringList{"", "", "", "0-14-0", ""}));
+    QCOMPARE(column(table.grid(), 11, 1, 5), (QStringList{"", "", "", "14-0-0", ""}));
 
     // After vote data, an empty record takes the ranks and the estimates away again.
-    table.SetVoteData(votes(1478, 30, 50, 20));
-    QVERIFY(table.RanksPresent());
-    table.SetVoteData(VoteData());
-    QVERIFY(!table.RanksPresent());
-    QCOMPARE(table.Rank(0, 2), quint8(0));
-    table.SetData(0, 0);
-    QCOMPARE(column(table.Grid(), 2, 1, 5), (QStringList{"", "", "", "0-14-0", ""}));
+    table.setVoteData(votes(1478, 30, 50, 20));
+    QVERIFY(table.ranksPresent());
+    table.setVoteData(VoteData());
+    QVERIFY(!table.ranksPresent());
+    QCOMPARE(table.rank(0, 2), quint8(0));
+    table.setData(0, 0);
+    QCOMPARE(column(table.grid(), 2, 1, 5), (QStringList{"", "", "", "0-14-0", ""}));
 }
 
 void TestSingleList::estimatesAndRanks()
 {
     RecordingSurface surface;
-    clsTSingleList table;
-    table.Initialize(&surface, 52, 28);
+    EstimateTable table;
+    table.initialize(&surface, 52, 28);
     // Every match: 50% on "1", 30% on "0", 20% on "2".
-    table.SetVoteData(votes(1478, 30, 50, 20));
-    QVERIFY(table.RanksPresent());
-    QCOMPARE(table.Rank(6, 1), quint8(0));
-    QCOMPARE(table.Rank(6, 0), quint8(1));
-    QCOMPARE(table.Rank(6, 2), quint8(2));
+    table.setVoteData(votes(1478, 30, 50, 20));
+    QVERIFY(table.ranksPresent());
+    QCOMPARE(table.rank(6, 1), quint8(0));
+    QCOMPARE(table.rank(6, 0), quint8(1));
+    QCOMPARE(table.rank(6, 2), quint8(2));
 
     const int refreshes = surface.refreshes().size();
-    table.SetData(3, AllOnes);
+    table.setData(3, AllOnes);
     QCOMPARE(surface.refreshes().size(), refreshes + 1);
     // 39 x 2^14 = 638,976; 5 x 2^14 / 14 = 5,851.43; 2 x 2^14 / 91 = 360.08.
-    QCOMPARE(column(table.Grid(), 5, 1, 5), (QStringList{"63万", "5851円", "360円", "14-0-0", "14-0-0"}));
+    QCOMPARE(column(table.grid(), 5, 1, 5), (QStringList{"63万", "5851円", "360円", "14-0-0", "14-0-0"}));
 
     // Code 2: "2" on match 1, "0" everywhere else.
-    table.SetData(4, 2);
-    QCOMPARE(table.Grid().Caption(6, 4), QStringLiteral("0-13-1"));
-    QCOMPARE(table.Grid().Caption(6, 5), QStringLiteral("0-13-1"));
+    table.setData(4, 2);
+    QCOMPARE(table.grid().caption(6, 4), QStringLiteral("0-13-1"));
+    QCOMPARE(table.grid().caption(6, 5), QStringLiteral("0-13-1"));
 }
 
 void TestSingleList::emptySlotShowsEmptyCells()
 {
     RecordingSurface surface;
-    clsTSingleList table;
-    table.Initialize(&surface, 52, 28);
-    table.SetVoteData(votes(1478, 30, 50, 20));
-    table.SetData(2, AllOnes);
-    QVERIFY(!table.Grid().Caption(4, 1).isEmpty());
-    table.SetData(2, -1);
-    QCOMPARE(column(table.Grid(), 4, 1, 5), QStringList(5, QString()));
+    EstimateTable table;
+    table.initialize(&surface, 52, 28);
+    table.setVoteData(votes(1478, 30, 50, 20));
+    table.setData(2, AllOnes);
+    QVERIFY(!table.grid().caption(4, 1).isEmpty());
+    table.setData(2, -1);
+    QCOMPARE(column(table.grid(), 4, 1, 5), QStringList(5, QString()));
 }
 
 void TestSingleList::rankTies_data()
@@ -200,23 +200,23 @@ void TestSingleList::rankTies()
     QFETCH(QList<qint64>, counts);
     QFETCH(QList<int>, ranks);
     RecordingSurface surface;
-    clsTSingleList table;
-    table.Initialize(&surface, 52, 28);
-    table.SetVoteData(votes(1478, counts[0], counts[1], counts[2]));
+    EstimateTable table;
+    table.initialize(&surface, 52, 28);
+    table.setVoteData(votes(1478, counts[0], counts[1], counts[2]));
     for (int mark = 0; mark < 3; ++mark)
-        QCOMPARE(int(table.Rank(13, mark)), ranks[mark]);
+        QCOMPARE(int(table.rank(13, mark)), ranks[mark]);
 }
 
 void TestSingleList::roundWithoutVotesCountsEveryOutcomeAlike()
 {
     RecordingSurface surface;
-    clsTSingleList table;
-    table.Initialize(&surface, 52, 28);
-    table.SetVoteData(votes(1478, 0, 0, 0));
-    table.SetData(0, 0);
+    EstimateTable table;
+    table.initialize(&surface, 52, 28);
+    table.setVoteData(votes(1478, 0, 0, 0));
+    table.setData(0, 0);
     // 39 x 3^14 = 186,535,791 yen.
-    QCOMPARE(table.Grid().Caption(2, 1), QStringLiteral("1.86億"));
-    QVERIFY(table.RanksPresent());
+    QCOMPARE(table.grid().caption(2, 1), QStringLiteral("1.86億"));
+    QVERIFY(table.ranksPresent());
 }
 
 QTEST_GUILESS_MAIN(TestSingleList)

@@ -34,7 +34,7 @@ private Q_SLOTS:
     void tagsRoundTrip();
 
 private:
-    std::unique_ptr<clsTSingleDraw> sheetAt(double dpi);
+    std::unique_ptr<MarkSheet> sheetAt(double dpi);
 
     std::unique_ptr<RecordingSheetSurface> m_surface;
 };
@@ -59,12 +59,12 @@ void TestSingleSheet::cleanup()
     DisplayScale::setDpiSource({});
 }
 
-std::unique_ptr<clsTSingleDraw> TestSingleSheet::sheetAt(double dpi)
+std::unique_ptr<MarkSheet> TestSingleSheet::sheetAt(double dpi)
 {
     setDpi(dpi);
-    auto sheet = std::make_unique<clsTSingleDraw>();
+    auto sheet = std::make_unique<MarkSheet>();
     RecordingSheetSurface::givePictures(*sheet);
-    sheet->Initialize(m_surface.get());
+    sheet->initialize(m_surface.get());
     return sheet;
 }
 
@@ -91,14 +91,14 @@ void TestSingleSheet::geometry()
     QFETCH(int, firstRowTop);
     QFETCH(int, height);
     const auto sheet = sheetAt(dpi);
-    QCOMPARE(sheet->Width(), width);
-    QCOMPARE(sheet->HeaderHeight(), header);
-    QCOMPARE(sheet->RowHeight(), row);
-    QCOMPARE(sheet->RowTop(0), firstRowTop);
-    QCOMPARE(sheet->RowTop(13), firstRowTop + 13 * (row + 1));
-    QCOMPARE(sheet->Height(), height);
+    QCOMPARE(sheet->width(), width);
+    QCOMPARE(sheet->headerHeight(), header);
+    QCOMPARE(sheet->rowHeight(), row);
+    QCOMPARE(sheet->rowTop(0), firstRowTop);
+    QCOMPARE(sheet->rowTop(13), firstRowTop + 13 * (row + 1));
+    QCOMPARE(sheet->height(), height);
     QCOMPARE(m_surface->background().size, QSizeF(width, height));
-    QCOMPARE(clsTSingleDraw::GetSy(26), row);
+    QCOMPARE(MarkSheet::scaledY(26), row);
 }
 
 void TestSingleSheet::numberLabelsAndMarkBoxesStandInTheirColumns()
@@ -109,18 +109,18 @@ void TestSingleSheet::numberLabelsAndMarkBoxesStandInTheirColumns()
         QCOMPARE(m_surface->number(slot).fontPoints, 12.0);
     }
     // Left to right "1", "0", "2", 16 apart from 6 in; centred in the row.
-    QCOMPARE(sheet->MarkBoxRect(0, 1, 0), QRectF(6, 24 + 3, 12, 20));
-    QCOMPARE(sheet->MarkBoxRect(0, 0, 0), QRectF(22, 27, 12, 20));
-    QCOMPARE(sheet->MarkBoxRect(0, 2, 0), QRectF(38, 27, 12, 20));
-    QCOMPARE(sheet->MarkBoxRect(9, 2, 13), QRectF(53 * 9 + 38, 24 + 13 * 27 + 3, 12, 20));
-    QCOMPARE(m_surface->box(clsTSingleDraw::MarkTag(9, 2, 13)).rect, sheet->MarkBoxRect(9, 2, 13));
+    QCOMPARE(sheet->markBoxRect(0, 1, 0), QRectF(6, 24 + 3, 12, 20));
+    QCOMPARE(sheet->markBoxRect(0, 0, 0), QRectF(22, 27, 12, 20));
+    QCOMPARE(sheet->markBoxRect(0, 2, 0), QRectF(38, 27, 12, 20));
+    QCOMPARE(sheet->markBoxRect(9, 2, 13), QRectF(53 * 9 + 38, 24 + 13 * 27 + 3, 12, 20));
+    QCOMPARE(m_surface->box(MarkSheet::markTag(9, 2, 13)).rect, sheet->markBoxRect(9, 2, 13));
     // The last box stays inside the sheet at any scale.
     for (const double dpi : {96.0, 120.0, 144.0}) {
         const auto scaled = sheetAt(dpi);
-        const QRectF last = scaled->MarkBoxRect(9, 2, 13);
-        QVERIFY(last.right() < scaled->Width() - 2);
-        QVERIFY(last.bottom() < scaled->Height() - 2);
-        QVERIFY(scaled->NumberRect(0).bottom() <= scaled->HeaderHeight());
+        const QRectF last = scaled->markBoxRect(9, 2, 13);
+        QVERIFY(last.right() < scaled->width() - 2);
+        QVERIFY(last.bottom() < scaled->height() - 2);
+        QVERIFY(scaled->numberRect(0).bottom() <= scaled->headerHeight());
     }
 }
 
@@ -154,7 +154,7 @@ void TestSingleSheet::backgroundBandsAndLines()
     QCOMPARE(columnLines, (QList<double>{53, 106, 159, 212, 265, 318, 371, 424, 477}));
     // Below matches 3, 6, 9 and 12, between their rows.
     QCOMPARE(rowLines, (QList<double>{102, 183, 264, 345}));
-    QVERIFY(sheet->MarkBoxRect(0, 0, 2).bottom() < 102 && 102 < sheet->RowTop(3));
+    QVERIFY(sheet->markBoxRect(0, 0, 2).bottom() < 102 && 102 < sheet->rowTop(3));
 }
 
 void TestSingleSheet::initializeShowsNumbersAndUnmarkedBoxes()
@@ -164,31 +164,31 @@ void TestSingleSheet::initializeShowsNumbersAndUnmarkedBoxes()
     QCOMPARE(m_surface->number(0).backColor, WinColor::White);
     QCOMPARE(m_surface->boxLog().size(), 420);
     for (int mark = 0; mark < 3; ++mark)
-        QCOMPARE(m_surface->box(clsTSingleDraw::MarkTag(4, mark, 7)).picture, RecordingSheetSurface::picture(mark, false));
+        QCOMPARE(m_surface->box(MarkSheet::markTag(4, mark, 7)).picture, RecordingSheetSurface::picture(mark, false));
     for (int slot = 0; slot < 10; ++slot)
         for (int match = 0; match < 14; ++match)
-            QCOMPARE(sheet->DisplayedMark(slot, match), clsTSingleDraw::NoMark);
+            QCOMPARE(sheet->displayedMark(slot, match), MarkSheet::NoMark);
     QCOMPARE(m_surface->backgroundPaints(), 1);
-    sheet->SetBackMode();
+    sheet->setBackMode();
     QCOMPARE(m_surface->backgroundPaints(), 2);
 }
 
 void TestSingleSheet::setMarkShowsTheSinglesMarks()
 {
     const auto sheet = sheetAt(96);
-    sheet->SetMark(3, 0);
+    sheet->setMark(3, 0);
     QCOMPARE(m_surface->markedMarks(3), QString(14, u'0'));
-    QCOMPARE(sheet->DisplayedMark(3, 13), quint8(0));
-    sheet->SetMark(3, 19);
+    QCOMPARE(sheet->displayedMark(3, 13), quint8(0));
+    sheet->setMark(3, 19);
     QCOMPARE(m_surface->markedMarks(3), QStringLiteral("10200000000000"));
-    sheet->SetMark(3, clsTNumber::MaxCode);
+    sheet->setMark(3, SingleCode::MaxCode);
     QCOMPARE(m_surface->markedMarks(3), QString(14, u'2'));
-    sheet->SetMark(3, -1);
+    sheet->setMark(3, -1);
     QCOMPARE(m_surface->markedMarks(3), QString(14, u'-'));
-    QCOMPARE(sheet->DisplayedMark(3, 0), clsTSingleDraw::NoMark);
+    QCOMPARE(sheet->displayedMark(3, 0), MarkSheet::NoMark);
     // A code that is no single shows like an empty slot.
-    sheet->SetMark(3, 0);
-    sheet->SetMark(3, clsTNumber::CodeCount);
+    sheet->setMark(3, 0);
+    sheet->setMark(3, SingleCode::CodeCount);
     QCOMPARE(m_surface->markedMarks(3), QString(14, u'-'));
     QCOMPARE(m_surface->markedMarks(2), QString(14, u'-'));
 }
@@ -203,7 +203,7 @@ void TestSingleSheet::setMarkTouchesOnlyChangedBoxes_data()
     QTest::newRow("empty to a single") << -1 << 0 << 14;
     QTest::newRow("a single to empty") << 0 << -1 << 14;
     QTest::newRow("one match differs") << 0 << 2 << 2;
-    QTest::newRow("every match differs") << 0 << clsTNumber::MaxCode << 28;
+    QTest::newRow("every match differs") << 0 << SingleCode::MaxCode << 28;
 }
 
 void TestSingleSheet::setMarkTouchesOnlyChangedBoxes()
@@ -212,25 +212,25 @@ void TestSingleSheet::setMarkTouchesOnlyChangedBoxes()
     QFETCH(qint32, to);
     QFETCH(int, drawings);
     const auto sheet = sheetAt(96);
-    sheet->SetMark(6, from);
+    sheet->setMark(6, from);
     m_surface->clearBoxLog();
-    sheet->SetMark(6, to);
+    sheet->setMark(6, to);
     QCOMPARE(m_surface->boxLog().size(), drawings);
     for (const int tag : m_surface->boxLog())
-        QCOMPARE(clsTSingleDraw::SlotOfTag(tag), 6);
+        QCOMPARE(MarkSheet::slotOfTag(tag), 6);
 }
 
 void TestSingleSheet::setNoColours()
 {
     const auto sheet = sheetAt(96);
-    sheet->SetNo(2, 123, true);
+    sheet->setNo(2, 123, true);
     QCOMPARE(m_surface->number(2).text, QStringLiteral("123"));
     QCOMPARE(m_surface->number(2).foreColor, WinColor::White);
     QCOMPARE(m_surface->number(2).backColor, WinColor::Black);
-    sheet->SetNo(2, 123, false);
+    sheet->setNo(2, 123, false);
     QCOMPARE(m_surface->number(2).foreColor, WinColor::Black);
     QCOMPARE(m_surface->number(2).backColor, WinColor::White);
-    sheet->SetNo(2, -1, false);
+    sheet->setNo(2, -1, false);
     QCOMPARE(m_surface->number(2).text, QString());
 }
 
@@ -249,12 +249,12 @@ void TestSingleSheet::pressOnMarkBoxWithAnyButton()
     QFETCH(double, dpi);
     QFETCH(int, button);
     const auto sheet = sheetAt(dpi);
-    QSignalSpy downs(sheet.get(), &clsTSingleDraw::MouseDown);
+    QSignalSpy downs(sheet.get(), &MarkSheet::mouseDown);
     const struct { int slot, mark, match; } boxes[] = {{0, 1, 0}, {4, 0, 6}, {9, 2, 13}, {7, 2, 3}};
     for (const auto &box : boxes) {
-        const QRectF rect = sheet->MarkBoxRect(box.slot, box.mark, box.match);
+        const QRectF rect = sheet->markBoxRect(box.slot, box.mark, box.match);
         for (const QPointF at : {rect.center(), rect.topLeft() + QPointF(0.5, 0.5), rect.bottomRight() - QPointF(0.5, 0.5)}) {
-            sheet->PressAt(button, at);
+            sheet->pressAt(button, at);
             QCOMPARE(downs.last(), (QVariantList{box.slot, box.mark, box.match, button}));
         }
     }
@@ -264,20 +264,20 @@ void TestSingleSheet::pressOnMarkBoxWithAnyButton()
 void TestSingleSheet::pressesBesideTheBoxesAreNothing()
 {
     const auto sheet = sheetAt(120);
-    QSignalSpy downs(sheet.get(), &clsTSingleDraw::MouseDown);
-    QSignalSpy clicks(sheet.get(), &clsTSingleDraw::NoClick);
-    const QRectF box = sheet->MarkBoxRect(2, 0, 5);
+    QSignalSpy downs(sheet.get(), &MarkSheet::mouseDown);
+    QSignalSpy clicks(sheet.get(), &MarkSheet::NoClick);
+    const QRectF box = sheet->markBoxRect(2, 0, 5);
     const QPointF beside[] = {
         box.topLeft() - QPointF(1, 0),                    // the gap left of the box
         QPointF(box.center().x(), box.top() - 1),         // above it, inside the row
-        QPointF(box.center().x(), sheet->RowTop(0) - 1),  // between header and first row
-        QPointF(sheet->Width() + 5, 100),                 // right of the sheet
-        QPointF(10, sheet->Height() + 5),                 // below it
+        QPointF(box.center().x(), sheet->rowTop(0) - 1),  // between header and first row
+        QPointF(sheet->width() + 5, 100),                 // right of the sheet
+        QPointF(10, sheet->height() + 5),                 // below it
         QPointF(-3, 40),
     };
     for (const QPointF &at : beside) {
-        sheet->PressAt(1, at);
-        sheet->ReleaseAt(1, at);
+        sheet->pressAt(1, at);
+        sheet->releaseAt(1, at);
     }
     QCOMPARE(downs.size(), 0);
     QCOMPARE(clicks.size(), 0);
@@ -286,20 +286,20 @@ void TestSingleSheet::pressesBesideTheBoxesAreNothing()
 void TestSingleSheet::numberClickNeedsPressAndReleaseOnTheLabel()
 {
     const auto sheet = sheetAt(96);
-    QSignalSpy clicks(sheet.get(), &clsTSingleDraw::NoClick);
-    const QPointF label = sheet->NumberRect(8).center();
-    sheet->PressAt(1, label);
+    QSignalSpy clicks(sheet.get(), &MarkSheet::NoClick);
+    const QPointF label = sheet->numberRect(8).center();
+    sheet->pressAt(1, label);
     QCOMPARE(clicks.size(), 0);
-    sheet->ReleaseAt(1, label);
+    sheet->releaseAt(1, label);
     QCOMPARE(clicks.size(), 1);
     QCOMPARE(clicks.last(), QVariantList{8});
     // Released over another label, or another button: no click.
-    sheet->PressAt(1, label);
-    sheet->ReleaseAt(1, sheet->NumberRect(7).center());
-    sheet->PressAt(2, label);
-    sheet->ReleaseAt(2, label);
+    sheet->pressAt(1, label);
+    sheet->releaseAt(1, sheet->numberRect(7).center());
+    sheet->pressAt(2, label);
+    sheet->releaseAt(2, label);
     // A release without its press.
-    sheet->ReleaseAt(1, label);
+    sheet->releaseAt(1, label);
     QCOMPARE(clicks.size(), 1);
 }
 
@@ -309,15 +309,15 @@ void TestSingleSheet::tagsRoundTrip()
     for (const int slot : {0, 5, 9})
         for (int mark = 0; mark < 3; ++mark)
             for (const int match : {0, 9, 13}) {
-                const int tag = clsTSingleDraw::MarkTag(slot, mark, match);
-                QCOMPARE(clsTSingleDraw::SlotOfTag(tag), slot);
-                QCOMPARE(clsTSingleDraw::MarkOfTag(tag), mark);
-                QCOMPARE(clsTSingleDraw::MatchOfTag(tag), match);
-                QCOMPARE(sheet->MarkBoxAt(sheet->MarkBoxRect(slot, mark, match).center()), tag);
+                const int tag = MarkSheet::markTag(slot, mark, match);
+                QCOMPARE(MarkSheet::slotOfTag(tag), slot);
+                QCOMPARE(MarkSheet::markOfTag(tag), mark);
+                QCOMPARE(MarkSheet::matchOfTag(tag), match);
+                QCOMPARE(sheet->markBoxAt(sheet->markBoxRect(slot, mark, match).center()), tag);
             }
-    QCOMPARE(clsTSingleDraw::MarkTag(3, 2, 11), 3211);
-    QCOMPARE(sheet->NumberAt(sheet->NumberRect(4).center()), 4);
-    QCOMPARE(sheet->NumberAt(QPointF(53 * 4 + 1, 10)), -1);
+    QCOMPARE(MarkSheet::markTag(3, 2, 11), 3211);
+    QCOMPARE(sheet->numberAt(sheet->numberRect(4).center()), 4);
+    QCOMPARE(sheet->numberAt(QPointF(53 * 4 + 1, 10)), -1);
 }
 
 QTEST_GUILESS_MAIN(TestSingleSheet)

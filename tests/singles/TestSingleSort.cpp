@@ -12,7 +12,7 @@
 #include <numeric>
 #include <vector>
 
-using Kousei = PopularityRanks::Kousei;
+using MatchMarks = PopularityRanks::MatchMarks;
 using Counts = std::array<qint64, 3>; // votes for marks 0, 1, 2
 using Singles = std::vector<qint32>;
 
@@ -21,24 +21,24 @@ Q_DECLARE_METATYPE(Singles)
 
 namespace {
 
-qint32 code(const Kousei &kousei)
+qint32 code(const MatchMarks &marks)
 {
     qint32 result = 0;
-    clsTNumber().LongToNo(kousei, result);
+    SingleCode().intsToCode(marks, result);
     return result;
 }
 
-Kousei kousei(qint32 single)
+MatchMarks marks(qint32 single)
 {
-    Kousei result{};
-    clsTNumber().NoToLong(single, result);
+    MatchMarks result{};
+    SingleCode().codeToInts(single, result);
     return result;
 }
 
 // A single with `ones` marks "1" first, then `twos` marks "2", "0" elsewhere.
 qint32 single(int ones, int twos = 0)
 {
-    Kousei marks{};
+    MatchMarks marks{};
     for (int i = 0; i < ones + twos; ++i)
         marks[i] = i < ones ? 1 : 2;
     return code(marks);
@@ -49,7 +49,7 @@ Singles randomSingles(int count, quint32 seed)
     QRandomGenerator random(seed);
     Singles singles(count);
     for (qint32 &s : singles)
-        s = qint32(random.bounded(quint32(clsTNumber::CodeCount)));
+        s = qint32(random.bounded(quint32(SingleCode::CodeCount)));
     return singles;
 }
 
@@ -71,10 +71,10 @@ std::vector<qint32> tieOrder(qsizetype n, bool money)
     std::iota(index.begin(), index.end(), 0);
     if (money) {
         std::vector<Money> keys(n);
-        clsQuickSort().CurrencyIndexSort(keys, index, true);
+        QuickSort().currencyIndexSort(keys, index, true);
     } else {
         std::vector<qint32> keys(n);
-        clsQuickSort().LongIndexSort(keys, index, true);
+        QuickSort().longIndexSort(keys, index, true);
     }
     return index;
 }
@@ -92,8 +92,8 @@ private Q_SLOTS:
     void countByRank();
     void markSort_data();
     void markSort();
-    void ninkiSortWithoutVoteData_data();
-    void ninkiSortWithoutVoteData();
+    void popularitySortWithoutVoteData_data();
+    void popularitySortWithoutVoteData();
     void byEstimateAndPopularity_data();
     void byEstimateAndPopularity();
     void moneySortPutsUnvotedMarksFirst();
@@ -121,10 +121,10 @@ void TestSingleSort::ranks()
     QFETCH(Counts, ranks);
     PopularityRanks table;
     VoteData vote = EstimateReference::sameVotesEverywhere(500, {100, 50, 25});
-    vote.Game[9].Votes = {VoteShare{Money::fromWhole(counts[0]), Money()},
+    vote.game[9].votes = {VoteShare{Money::fromWhole(counts[0]), Money()},
                           VoteShare{Money::fromWhole(counts[1]), Money()},
                           VoteShare{Money::fromWhole(counts[2]), Money()}};
-    table.SetVoteData(vote);
+    table.setVoteData(vote);
     QVERIFY(table.isPresent());
     for (int mark = 0; mark < 3; ++mark) {
         QCOMPARE(int(table.rank(8, mark)), int(ranks[mark]));
@@ -136,10 +136,10 @@ void TestSingleSort::noRanksWithoutVoteData()
 {
     PopularityRanks table;
     QVERIFY(!table.isPresent());
-    table.SetVoteData(EstimateReference::sameVotesEverywhere(500, {10, 20, 30}));
+    table.setVoteData(EstimateReference::sameVotesEverywhere(500, {10, 20, 30}));
     QVERIFY(table.isPresent());
     QCOMPARE(int(table.rank(13, 2)), 0);
-    table.SetVoteData(VoteData());
+    table.setVoteData(VoteData());
     QVERIFY(!table.isPresent());
     for (int match = 0; match < 14; ++match)
         for (int mark = 0; mark < 3; ++mark)
@@ -149,13 +149,13 @@ void TestSingleSort::noRanksWithoutVoteData()
 void TestSingleSort::countByRank()
 {
     PopularityRanks table;
-    table.SetVoteData(EstimateReference::sameVotesEverywhere(500, {30, 60, 10})); // "1" first, "0" second, "2" third
-    QCOMPARE(table.countByRank(kousei(single(14))), (std::array<int, 3>{14, 0, 0}));
-    QCOMPARE(table.countByRank(kousei(single(6, 3))), (std::array<int, 3>{6, 5, 3}));
-    Kousei bad = kousei(single(2));
+    table.setVoteData(EstimateReference::sameVotesEverywhere(500, {30, 60, 10})); // "1" first, "0" second, "2" third
+    QCOMPARE(table.countByRank(marks(single(14))), (std::array<int, 3>{14, 0, 0}));
+    QCOMPARE(table.countByRank(marks(single(6, 3))), (std::array<int, 3>{6, 5, 3}));
+    MatchMarks bad = marks(single(2));
     bad[5] = 3;
     QCOMPARE(table.countByRank(bad), (std::array<int, 3>{2, 11, 0}));
-    QCOMPARE(markTally(kousei(single(6, 3))), (std::array<int, 3>{5, 6, 3}));
+    QCOMPARE(markTally(marks(single(6, 3))), (std::array<int, 3>{5, 6, 3}));
     QCOMPARE(markTally(bad), (std::array<int, 3>{11, 2, 0}));
 }
 
@@ -181,15 +181,15 @@ void TestSingleSort::markSort()
     QFETCH(Singles, singles);
     QFETCH(Singles, expected);
     RecordingUi ui;
-    clsTSingleSort sorter;
-    sorter.MarkSort(singles, sortType, ascending);
+    SingleSorter sorter;
+    sorter.markSort(singles, sortType, ascending);
     QCOMPARE(singles, expected);
     QVERIFY(ui.busyChanges() >= 2);
     QVERIFY(!ui.busy());
     QVERIFY(ui.boxes().isEmpty());
 }
 
-void TestSingleSort::ninkiSortWithoutVoteData_data()
+void TestSingleSort::popularitySortWithoutVoteData_data()
 {
     QTest::addColumn<int>("sortType");
     QTest::newRow("first") << 0;  // every key 14
@@ -198,14 +198,14 @@ void TestSingleSort::ninkiSortWithoutVoteData_data()
 }
 
 // Every mark ranks first: equal keys, rearranged by the exchange sort's tie rule.
-void TestSingleSort::ninkiSortWithoutVoteData()
+void TestSingleSort::popularitySortWithoutVoteData()
 {
     QFETCH(int, sortType);
     const Singles before{single(1), single(2), single(3), single(4)};
     Singles singles = before;
-    clsTSingleSort sorter;
-    sorter.SetVoteData(VoteData());
-    sorter.NinkiSort(singles, sortType, true);
+    SingleSorter sorter;
+    sorter.setVoteData(VoteData());
+    sorter.popularitySort(singles, sortType, true);
     const std::vector<qint32> order = tieOrder(4, false);
     QCOMPARE(order, (std::vector<qint32>{2, 3, 0, 1}));
     for (int k = 0; k < 4; ++k)
@@ -234,34 +234,34 @@ void TestSingleSort::byEstimateAndPopularity()
     const VoteData vote = EstimateReference::realisticVotes(1200, 6);
     const EstimateReference reference(vote);
     PopularityRanks ranks;
-    ranks.SetVoteData(vote);
+    ranks.setVoteData(vote);
     const Singles before = randomSingles(3000, 78);
     Singles singles = before;
-    clsTSingleSort sorter;
-    sorter.SetVoteData(vote);
+    SingleSorter sorter;
+    sorter.setVoteData(vote);
     if (byEstimate) {
-        sorter.MoneySort(singles, sortType, ascending);
+        sorter.moneySort(singles, sortType, ascending);
         verifySortedBy(before, singles, ascending,
-                       [&](qint32 s) { return reference.estimate(sortType + 1, kousei(s)); });
+                       [&](qint32 s) { return reference.estimate(sortType + 1, marks(s)); });
     } else {
-        sorter.NinkiSort(singles, sortType, ascending);
+        sorter.popularitySort(singles, sortType, ascending);
         verifySortedBy(before, singles, ascending,
-                       [&](qint32 s) { return ranks.countByRank(kousei(s))[sortType]; });
+                       [&](qint32 s) { return ranks.countByRank(marks(s))[sortType]; });
     }
 }
 
 void TestSingleSort::moneySortPutsUnvotedMarksFirst()
 {
     VoteData vote = EstimateReference::sameVotesEverywhere(600, {30, 50, 20});
-    vote.Game[4].Votes[2].Count = Money(); // nobody voted "2" in match 4
-    Kousei unvoted = kousei(single(14));
+    vote.game[4].votes[2].count = Money(); // nobody voted "2" in match 4
+    MatchMarks unvoted = marks(single(14));
     unvoted[3] = 2;
     Singles singles{single(14), single(0), code(unvoted), single(5, 3)};
-    clsTSingleSort sorter;
-    sorter.SetVoteData(vote);
-    sorter.MoneySort(singles, 0, true);
+    SingleSorter sorter;
+    sorter.setVoteData(vote);
+    sorter.moneySort(singles, 0, true);
     QCOMPARE(singles, (Singles{code(unvoted), single(14), single(5, 3), single(0)}));
-    sorter.MoneySort(singles, 0, false);
+    sorter.moneySort(singles, 0, false);
     QCOMPARE(singles.back(), code(unvoted));
 }
 
@@ -270,9 +270,9 @@ void TestSingleSort::moneySortPutsUnvotedMarksFirst()
 void TestSingleSort::unknownSortTypeKeepsTieOrder()
 {
     Singles singles{single(1), single(2), single(3)};
-    clsTSingleSort sorter;
-    sorter.SetVoteData(EstimateReference::realisticVotes(700, 8));
-    sorter.MoneySort(singles, 3, true);
+    SingleSorter sorter;
+    sorter.setVoteData(EstimateReference::realisticVotes(700, 8));
+    sorter.moneySort(singles, 3, true);
     QCOMPARE(tieOrder(3, true), (std::vector<qint32>{1, 0, 2}));
     QCOMPARE(singles, (Singles{single(2), single(1), single(3)}));
 }
@@ -281,11 +281,11 @@ void TestSingleSort::emptyList()
 {
     RecordingUi ui;
     Singles singles;
-    clsTSingleSort sorter;
-    sorter.SetVoteData(EstimateReference::realisticVotes(700, 8));
-    sorter.MoneySort(singles, 0, true);
-    sorter.MarkSort(singles, 0, false);
-    sorter.NinkiSort(singles, 1, true);
+    SingleSorter sorter;
+    sorter.setVoteData(EstimateReference::realisticVotes(700, 8));
+    sorter.moneySort(singles, 0, true);
+    sorter.markSort(singles, 0, false);
+    sorter.popularitySort(singles, 1, true);
     QVERIFY(singles.empty());
     QVERIFY(ui.boxes().isEmpty());
 }
@@ -295,10 +295,10 @@ void TestSingleSort::emptyList()
 void TestSingleSort::badCodeIsReportedOnce()
 {
     RecordingUi ui;
-    const Singles before{single(5), -7, single(2), clsTNumber::CodeCount, single(9)};
+    const Singles before{single(5), -7, single(2), SingleCode::CodeCount, single(9)};
     Singles singles = before;
-    clsTSingleSort sorter;
-    sorter.MarkSort(singles, 0, false);
+    SingleSorter sorter;
+    sorter.markSort(singles, 0, false);
     QCOMPARE(ui.boxes().size(), 1);
     QVERIFY(ui.boxes()[0].title.endsWith(QStringLiteral(" / clsTSingleSort / MarkSort")));
     QCOMPARE(Singles(singles.begin(), singles.begin() + 3), (Singles{single(9), single(5), single(2)}));
@@ -322,32 +322,32 @@ void TestSingleSort::everySingleWithMassiveTies()
 {
     QFETCH(bool, ascending);
     VoteData vote = EstimateReference::realisticVotes(1400, 11);
-    vote.Game[14].Votes[0].Count = Money();
-    vote.Game[13].Votes[2].Count = Money::fromWhole(1);
-    Singles singles(clsTNumber::CodeCount);
+    vote.game[14].votes[0].count = Money();
+    vote.game[13].votes[2].count = Money::fromWhole(1);
+    Singles singles(SingleCode::CodeCount);
     std::iota(singles.begin(), singles.end(), 0);
-    clsTSingleSort sorter;
-    sorter.SetVoteData(vote);
-    sorter.MoneySort(singles, 0, ascending);
+    SingleSorter sorter;
+    sorter.setVoteData(vote);
+    sorter.moneySort(singles, 0, ascending);
 
-    clsTMoney money;
-    money.SetVoteData(vote);
+    PrizeEstimator money;
+    money.setVoteData(vote);
     std::vector<Money> keys(singles.size());
-    money.GetMoneyList(1, singles, keys);
+    money.getMoneyList(1, singles, keys);
     if (ascending)
         QVERIFY(std::is_sorted(keys.begin(), keys.end()));
     else
         QVERIFY(std::is_sorted(keys.begin(), keys.end(), std::greater<Money>()));
-    QCOMPARE(std::count(keys.begin(), keys.end(), Money()), qsizetype(clsTNumber::CodeCount / 3));
-    QVERIFY(std::count(keys.begin(), keys.end(), Money::fromWhole(clsTMoney::Ceiling)) > 1000000);
+    QCOMPARE(std::count(keys.begin(), keys.end(), Money()), qsizetype(SingleCode::CodeCount / 3));
+    QVERIFY(std::count(keys.begin(), keys.end(), Money::fromWhole(PrizeEstimator::Ceiling)) > 1000000);
     // The ties in the order of the index sort: the space in code order is
     // its own list of positions.
     std::vector<Money> inCodeOrder(singles.size());
     Singles positions(singles.size());
     std::iota(positions.begin(), positions.end(), 0);
-    money.GetMoneyList(1, positions, inCodeOrder);
+    money.getMoneyList(1, positions, inCodeOrder);
     std::vector<qint32> index;
-    clsQuickSort().CurrencyIndexSort(inCodeOrder, index, ascending);
+    QuickSort().currencyIndexSort(inCodeOrder, index, ascending);
     QVERIFY(singles == index);
 }
 

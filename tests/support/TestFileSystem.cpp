@@ -11,7 +11,7 @@
 #include <QTest>
 
 
-using FSO = clsFileSystemObject;
+using FSO = PathRules;
 
 class TestFileSystem : public QObject
 {
@@ -70,28 +70,28 @@ void TestFileSystem::pathRules()
     QFETCH(QString, result);
     QString actual;
     if (operation == u"GetFullPath")
-        actual = FSO::GetFullPath(first);
+        actual = FSO::getFullPath(first);
     else if (operation == u"BuildPath")
-        actual = FSO::BuildPath(first, second);
+        actual = FSO::buildPath(first, second);
     else if (operation == u"GetFileName")
-        actual = FSO::GetFileName(first);
+        actual = FSO::getFileName(first);
     else if (operation == u"GetExtensionName")
-        actual = FSO::GetExtensionName(first);
+        actual = FSO::getExtensionName(first);
     else if (operation == u"GetParentFolderName")
-        actual = FSO::GetParentFolderName(first);
+        actual = FSO::getParentFolderName(first);
     else
-        actual = FSO::ExtensionCheck(first, second);
+        actual = FSO::extensionCheck(first, second);
     QCOMPARE(actual, result);
 }
 
 void TestFileSystem::fullPathResolvesAgainstApplicationFolder()
 {
     TestAppFolder app(TestAppFolder::SysData::Shipped);
-    QCOMPARE(FSO::GetFullPath(QStringLiteral("SysData\\bigSettings.ini")),
+    QCOMPARE(FSO::getFullPath(QStringLiteral("SysData\\bigSettings.ini")),
              app.path() + QStringLiteral("\\SysData\\bigSettings.ini"));
     // The working directory plays no part.
     QDir::setCurrent(QDir::tempPath());
-    QVERIFY(FSO::FileExists(QStringLiteral("SysData\\TeamName.dat")));
+    QVERIFY(FSO::fileExists(QStringLiteral("SysData\\TeamName.dat")));
     QCOMPARE(FSO::toNativePath(QStringLiteral("/app\\SysData\\x.ini")), QStringLiteral("/app/SysData/x.ini"));
 }
 
@@ -99,34 +99,34 @@ void TestFileSystem::existence()
 {
     TestAppFolder app(TestAppFolder::SysData::Empty);
     app.writeFile(QStringLiteral("SysData/.hidden.dat"), "x");
-    QVERIFY(FSO::FileExists(QStringLiteral("SysData\\.hidden.dat")));
-    QVERIFY(FSO::FileExists(QStringLiteral("SysData\\*.dat")));
-    QVERIFY(!FSO::FileExists(QStringLiteral("SysData\\*.csv")));
-    QVERIFY(!FSO::FileExists(QStringLiteral("SysData")));   // a folder is no file
-    QVERIFY(FSO::FolderExists(QStringLiteral("SysData")));
-    QVERIFY(FSO::FolderExists(QStringLiteral("SysData\\.hidden.dat")));   // a file counts too
-    QVERIFY(FSO::FolderExists(QStringLiteral("Sys*")));
-    QVERIFY(!FSO::FolderExists(QStringLiteral("UserData")));
+    QVERIFY(FSO::fileExists(QStringLiteral("SysData\\.hidden.dat")));
+    QVERIFY(FSO::fileExists(QStringLiteral("SysData\\*.dat")));
+    QVERIFY(!FSO::fileExists(QStringLiteral("SysData\\*.csv")));
+    QVERIFY(!FSO::fileExists(QStringLiteral("SysData")));   // a folder is no file
+    QVERIFY(FSO::folderExists(QStringLiteral("SysData")));
+    QVERIFY(FSO::folderExists(QStringLiteral("SysData\\.hidden.dat")));   // a file counts too
+    QVERIFY(FSO::folderExists(QStringLiteral("Sys*")));
+    QVERIFY(!FSO::folderExists(QStringLiteral("UserData")));
 }
 
 void TestFileSystem::folderCheckCreatesParents()
 {
     TestAppFolder app(TestAppFolder::SysData::None);
-    QVERIFY(FSO::FolderCheck(QStringLiteral("UserData\\QUDO\\deep")));
+    QVERIFY(FSO::folderCheck(QStringLiteral("UserData\\QUDO\\deep")));
     QVERIFY(QFileInfo(app.filePath(QStringLiteral("UserData/QUDO/deep"))).isDir());
-    QVERIFY(FSO::FolderCheck(QStringLiteral("UserData\\QUDO")));
+    QVERIFY(FSO::folderCheck(QStringLiteral("UserData\\QUDO")));
     app.writeFile(QStringLiteral("blocker"), "x");
-    QVERIFY(!FSO::FolderCheck(QStringLiteral("blocker\\sub")));
+    QVERIFY(!FSO::folderCheck(QStringLiteral("blocker\\sub")));
 }
 
 void TestFileSystem::deleteFile()
 {
     TestAppFolder app(TestAppFolder::SysData::Empty);
     app.writeFile(QStringLiteral("SysData/Temp/a.dat"), "x");
-    QVERIFY(FSO::DeleteFile(QStringLiteral("SysData\\Temp\\a.dat")));
+    QVERIFY(FSO::deleteFile(QStringLiteral("SysData\\Temp\\a.dat")));
     QVERIFY(!app.exists(QStringLiteral("SysData/Temp/a.dat")));
-    QVERIFY(FSO::DeleteFile(QStringLiteral("SysData\\Temp\\a.dat")));   // nothing left to remove
-    QVERIFY(!FSO::DeleteFile(QStringLiteral("SysData\\Temp")));          // a folder is no file
+    QVERIFY(FSO::deleteFile(QStringLiteral("SysData\\Temp\\a.dat")));   // nothing left to remove
+    QVERIFY(!FSO::deleteFile(QStringLiteral("SysData\\Temp")));          // a folder is no file
     QVERIFY(app.exists(QStringLiteral("SysData/Temp")));
 }
 
@@ -136,7 +136,7 @@ void TestFileSystem::loadCutsAtNul()
     app.writeFile(QStringLiteral("SysData/a.txt"), TestFiles::sjis(QStringLiteral("日本\r\n語")) + QByteArray("\0rest", 5));
     RecordingUi ui;
     QString text;
-    QVERIFY(clsFileStream().LoadFromFile(QStringLiteral("SysData\\a.txt"), text));
+    QVERIFY(TextFile().loadFromFile(QStringLiteral("SysData\\a.txt"), text));
     QCOMPARE(text, QStringLiteral("日本\r\n語"));
     QVERIFY(ui.boxes().isEmpty());
 }
@@ -145,9 +145,9 @@ void TestFileSystem::loadMissingFile()
 {
     TestAppFolder app(TestAppFolder::SysData::Empty);
     RecordingUi ui;
-    clsFileStream stream;
+    TextFile stream;
     QString text = QStringLiteral("kept");
-    QVERIFY(!stream.LoadFromFile(QStringLiteral("SysData\\none.csv"), text));
+    QVERIFY(!stream.loadFromFile(QStringLiteral("SysData\\none.csv"), text));
     QCOMPARE(text, QStringLiteral("kept"));
     QCOMPARE(ui.boxes().size(), 1);
     QCOMPARE(ui.boxes()[0].icon, Ui::Icon::Warning);
@@ -155,7 +155,7 @@ void TestFileSystem::loadMissingFile()
     QCOMPARE(ui.boxes()[0].text, QStringLiteral("ファイルが存在しません。\r\n") + app.path() + QStringLiteral("\\SysData\\none.csv"));
 
     stream.setErrMessage(false);
-    QVERIFY(!stream.LoadFromFile(QStringLiteral("SysData\\none.csv"), text));
+    QVERIFY(!stream.loadFromFile(QStringLiteral("SysData\\none.csv"), text));
     QCOMPARE(ui.boxes().size(), 1);
 }
 
@@ -173,7 +173,7 @@ void TestFileSystem::loadUnreadableFile()
     }
     RecordingUi ui;
     QString text;
-    QVERIFY(!clsFileStream().LoadFromFile(QStringLiteral("SysData\\locked.txt"), text));
+    QVERIFY(!TextFile().loadFromFile(QStringLiteral("SysData\\locked.txt"), text));
     QCOMPARE(ui.boxes().size(), 1);
     QCOMPARE(ui.boxes()[0].icon, Ui::Icon::Error);
     QCOMPARE(ui.boxes()[0].title, QStringLiteral("QUDO / clsFileStream / LoadFromFile"));
@@ -184,10 +184,10 @@ void TestFileSystem::saveCreatesFoldersAndReplaces()
 {
     TestAppFolder app(TestAppFolder::SysData::None);
     RecordingUi ui;
-    clsFileStream stream;
-    QVERIFY(stream.SaveToFile(QStringLiteral("UserData\\QUDO\\list.csv"), QStringLiteral("第1回\r\n")));
+    TextFile stream;
+    QVERIFY(stream.saveToFile(QStringLiteral("UserData\\QUDO\\list.csv"), QStringLiteral("第1回\r\n")));
     QCOMPARE(app.readFile(QStringLiteral("UserData/QUDO/list.csv")), TestFiles::sjis(QStringLiteral("第1回\r\n")));
-    QVERIFY(stream.SaveToFile(QStringLiteral("UserData\\QUDO\\list.csv"), QStringLiteral("x")));
+    QVERIFY(stream.saveToFile(QStringLiteral("UserData\\QUDO\\list.csv"), QStringLiteral("x")));
     QCOMPARE(app.readFile(QStringLiteral("UserData/QUDO/list.csv")), QByteArray("x"));
     QCOMPARE(QDir(app.filePath(QStringLiteral("UserData/QUDO"))).entryList(QDir::Files), QStringList{"list.csv"});
     QVERIFY(ui.boxes().isEmpty());
@@ -198,7 +198,7 @@ void TestFileSystem::saveIntoFileInsteadOfFolder()
     TestAppFolder app(TestAppFolder::SysData::None);
     app.writeFile(QStringLiteral("UserData"), "not a folder");
     RecordingUi ui;
-    QVERIFY(!clsFileStream().SaveToFile(QStringLiteral("UserData\\QUDO\\list.csv"), QStringLiteral("x")));
+    QVERIFY(!TextFile().saveToFile(QStringLiteral("UserData\\QUDO\\list.csv"), QStringLiteral("x")));
     QCOMPARE(app.readFile(QStringLiteral("UserData")), QByteArray("not a folder"));
     QVERIFY(ui.boxes().isEmpty());   // a folder that cannot be made fails silently
 }
@@ -212,7 +212,7 @@ void TestFileSystem::saveFailingPartWayKeepsOldFile()
     RecordingUi ui;
     bool saved = true;
     QVERIFY(TestFiles::runWithFileSizeLimit(4096, [&] {
-        saved = clsFileStream().SaveToFile(QStringLiteral("SysData\\big.csv"), QString(100000, u'1'));
+        saved = TextFile().saveToFile(QStringLiteral("SysData\\big.csv"), QString(100000, u'1'));
     }));
 
     QVERIFY(!saved);
@@ -231,7 +231,7 @@ void TestFileSystem::smallSaveFailingPartWayKeepsOldFile()
     RecordingUi ui;
     bool saved = true;
     QVERIFY(TestFiles::runWithFileSizeLimit(1024, [&] {
-        saved = clsFileStream().SaveToFile(QStringLiteral("SysData\\TeamName3.dat"), QString(7000, u'1'));
+        saved = TextFile().saveToFile(QStringLiteral("SysData\\TeamName3.dat"), QString(7000, u'1'));
     }));
     QVERIFY(!saved);
     QCOMPARE(app.readFile(QStringLiteral("SysData/TeamName3.dat")), QByteArray("old contents\r\n"));
@@ -249,7 +249,7 @@ void TestFileSystem::saveKeepsPermissions()
     const QString path = app.filePath(QStringLiteral("SysData/QUDO.ini"));
     const QFile::Permissions shared = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther;
     QVERIFY(QFile::setPermissions(path, shared));
-    QVERIFY(clsFileStream().SaveToFile(QStringLiteral("SysData\\QUDO.ini"), QStringLiteral("new")));
+    QVERIFY(TextFile().saveToFile(QStringLiteral("SysData\\QUDO.ini"), QStringLiteral("new")));
     QCOMPARE(app.readFile(QStringLiteral("SysData/QUDO.ini")), QByteArray("new"));
     QCOMPARE(QFileInfo(path).permissions() & ~(QFile::ReadUser | QFile::WriteUser | QFile::ExeUser), shared);
 }
@@ -261,7 +261,7 @@ void TestFileSystem::saveThroughLinkReplacesItsTarget()
     RecordingUi ui;
     app.writeFile(QStringLiteral("elsewhere/list.csv"), "old");
     QVERIFY(QFile::link(app.filePath(QStringLiteral("elsewhere/list.csv")), app.filePath(QStringLiteral("SysData/list.csv"))));
-    QVERIFY(clsFileStream().SaveToFile(QStringLiteral("SysData\\list.csv"), QStringLiteral("new")));
+    QVERIFY(TextFile().saveToFile(QStringLiteral("SysData\\list.csv"), QStringLiteral("new")));
     QVERIFY(QFileInfo(app.filePath(QStringLiteral("SysData/list.csv"))).isSymLink());
     QCOMPARE(app.readFile(QStringLiteral("elsewhere/list.csv")), QByteArray("new"));
     QCOMPARE(QDir(app.filePath(QStringLiteral("elsewhere"))).entryList(QDir::Files | QDir::Hidden), QStringList{"list.csv"});
@@ -278,7 +278,7 @@ void TestFileSystem::saveRemovesCopyOfKilledSave()
     const QString hidden = AtomicFileWriter::temporaryPath(app.filePath(QStringLiteral("SysData/bigSettings.ini")));
     QCOMPARE(QFileInfo(hidden).fileName(), QStringLiteral(".bigSettings.ini.qudo-save"));
     app.writeFile(QStringLiteral("SysData/.bigSettings.ini.qudo-save"), "left by a killed save");
-    QVERIFY(clsFileStream().SaveToFile(QStringLiteral("SysData\\bigSettings.ini"), QStringLiteral("new")));
+    QVERIFY(TextFile().saveToFile(QStringLiteral("SysData\\bigSettings.ini"), QStringLiteral("new")));
     QCOMPARE(app.readFile(QStringLiteral("SysData/bigSettings.ini")), QByteArray("new"));
     QCOMPARE(QDir(app.filePath(QStringLiteral("SysData"))).entryList(QDir::Files | QDir::Hidden), QStringList{"bigSettings.ini"});
 }
@@ -287,21 +287,21 @@ void TestFileSystem::moveFile()
 {
     TestAppFolder app(TestAppFolder::SysData::Empty);
     app.writeFile(QStringLiteral("SysData/a.xml"), "first");
-    QVERIFY(FSO::MoveFile(QStringLiteral("SysData\\a.xml"), QStringLiteral("SysData\\a.xml.broken")));
+    QVERIFY(FSO::moveFile(QStringLiteral("SysData\\a.xml"), QStringLiteral("SysData\\a.xml.broken")));
     QVERIFY(!app.exists(QStringLiteral("SysData/a.xml")));
     QCOMPARE(app.readFile(QStringLiteral("SysData/a.xml.broken")), QByteArray("first"));
 
     // A second one replaces the first.
     app.writeFile(QStringLiteral("SysData/a.xml"), "second");
-    QVERIFY(FSO::MoveFile(QStringLiteral("SysData\\a.xml"), QStringLiteral("SysData\\a.xml.broken")));
+    QVERIFY(FSO::moveFile(QStringLiteral("SysData\\a.xml"), QStringLiteral("SysData\\a.xml.broken")));
     QCOMPARE(app.readFile(QStringLiteral("SysData/a.xml.broken")), QByteArray("second"));
 
     // Nothing to move, or a folder in the way: nothing changes.
-    QVERIFY(!FSO::MoveFile(QStringLiteral("SysData\\a.xml"), QStringLiteral("SysData\\b.xml")));
+    QVERIFY(!FSO::moveFile(QStringLiteral("SysData\\a.xml"), QStringLiteral("SysData\\b.xml")));
     QVERIFY(!app.exists(QStringLiteral("SysData/b.xml")));
     app.writeFile(QStringLiteral("SysData/c.xml"), "third");
     QDir(app.path()).mkpath(QStringLiteral("SysData/folder"));
-    QVERIFY(!FSO::MoveFile(QStringLiteral("SysData\\c.xml"), QStringLiteral("SysData\\folder")));
+    QVERIFY(!FSO::moveFile(QStringLiteral("SysData\\c.xml"), QStringLiteral("SysData\\folder")));
     QCOMPARE(app.readFile(QStringLiteral("SysData/c.xml")), QByteArray("third"));
 }
 

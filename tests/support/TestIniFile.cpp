@@ -26,14 +26,14 @@ private:
 
     std::unique_ptr<TestAppFolder> m_app;
     std::unique_ptr<RecordingUi> m_ui;
-    clsIniFile m_ini;
+    IniFile m_ini;
 };
 
 void TestIniFile::init()
 {
     m_app = std::make_unique<TestAppFolder>(TestAppFolder::SysData::Empty);
     m_ui = std::make_unique<RecordingUi>();
-    m_ini = clsIniFile();
+    m_ini = IniFile();
 }
 
 void TestIniFile::cleanup()
@@ -45,7 +45,7 @@ void TestIniFile::cleanup()
 bool TestIniFile::load(const QString &text)
 {
     m_app->writeFile(QStringLiteral("SysData/test.ini"), TestFiles::sjis(text));
-    return m_ini.Initialize(QStringLiteral("SysData\\test.ini"));
+    return m_ini.initialize(QStringLiteral("SysData\\test.ini"));
 }
 
 void TestIniFile::entries_data()
@@ -73,15 +73,15 @@ void TestIniFile::entries()
     QFETCH(QString, name);
     QFETCH(QString, value);
     QVERIFY(load(QStringLiteral(";header\r\n") + line + QStringLiteral("\r\n")));
-    QVERIFY(m_ini.Enabled());
+    QVERIFY(m_ini.enabled());
     if (name.isEmpty()) {
         QVERIFY(m_ini.entries().isEmpty());
     } else {
         QCOMPARE(m_ini.entries().size(), 1);
-        QCOMPARE(m_ini.GetItem(name, QString()), value);
-        QCOMPARE(m_ini.GetKey(value), name);
-        QVERIFY(m_ini.ItemExists(name));
-        QVERIFY(m_ini.KeyExists(value));
+        QCOMPARE(m_ini.getItem(name, QString()), value);
+        QCOMPARE(m_ini.getKey(value), name);
+        QVERIFY(m_ini.itemExists(name));
+        QVERIFY(m_ini.keyExists(value));
     }
     QVERIFY(m_ui->boxes().isEmpty());
 }
@@ -89,13 +89,13 @@ void TestIniFile::entries()
 void TestIniFile::lookupsIgnoreCaseFirstWins()
 {
     QVERIFY(load(TestFiles::crlfLines({"X = 1", "x = 2", "y = 1"})));
-    QCOMPARE(m_ini.GetItem(QStringLiteral("X"), 0), QStringLiteral("1"));
-    QCOMPARE(m_ini.GetItem(QStringLiteral("x"), 0), QStringLiteral("1"));
-    QCOMPARE(m_ini.GetKey(QStringLiteral("2")), QStringLiteral("x"));
-    QCOMPARE(m_ini.GetKey(QStringLiteral("1")), QStringLiteral("X"));
-    QVERIFY(!m_ini.ItemExists(QString()));
-    QVERIFY(!m_ini.KeyExists(QString()));
-    QCOMPARE(m_ini.GetKey(QString()), QString());
+    QCOMPARE(m_ini.getItem(QStringLiteral("X"), 0), QStringLiteral("1"));
+    QCOMPARE(m_ini.getItem(QStringLiteral("x"), 0), QStringLiteral("1"));
+    QCOMPARE(m_ini.getKey(QStringLiteral("2")), QStringLiteral("x"));
+    QCOMPARE(m_ini.getKey(QStringLiteral("1")), QStringLiteral("X"));
+    QVERIFY(!m_ini.itemExists(QString()));
+    QVERIFY(!m_ini.keyExists(QString()));
+    QCOMPARE(m_ini.getKey(QString()), QString());
 }
 
 void TestIniFile::bareLineFeeds_data()
@@ -114,27 +114,27 @@ void TestIniFile::bareLineFeeds()
     QVERIFY(load(text));
     QCOMPARE(m_ini.entries().size(), entries);
     if (entries == 1)   // the value runs to the end of the file
-        QCOMPARE(m_ini.GetItem(QStringLiteral("key"), QString()), QStringLiteral("value\nother = 2\n"));
+        QCOMPARE(m_ini.getItem(QStringLiteral("key"), QString()), QStringLiteral("value\nother = 2\n"));
 }
 
 void TestIniFile::defaults()
 {
     QVERIFY(load(TestFiles::crlfLines({"a = 1"})));
-    QCOMPARE(m_ini.GetItem(QStringLiteral("missing"), 0), QStringLiteral("0"));
-    QCOMPARE(m_ini.GetItem(QString(), 0), QStringLiteral("0"));
-    QCOMPARE(m_ini.GetItem(QStringLiteral("missing"), QStringLiteral("dflt")), QStringLiteral("dflt"));
+    QCOMPARE(m_ini.getItem(QStringLiteral("missing"), 0), QStringLiteral("0"));
+    QCOMPARE(m_ini.getItem(QString(), 0), QStringLiteral("0"));
+    QCOMPARE(m_ini.getItem(QStringLiteral("missing"), QStringLiteral("dflt")), QStringLiteral("dflt"));
 }
 
 void TestIniFile::notInitialized()
 {
-    QVERIFY(!m_ini.Initialize(QStringLiteral("SysData\\missing.ini")));
-    QVERIFY(!m_ini.Enabled());
+    QVERIFY(!m_ini.initialize(QStringLiteral("SysData\\missing.ini")));
+    QVERIFY(!m_ini.enabled());
     QVERIFY(m_ui->boxes().isEmpty());   // a missing file is silent
 
-    QCOMPARE(m_ini.GetItem(QStringLiteral("a"), 5), QString());   // not the default
-    QVERIFY(!m_ini.ItemExists(QStringLiteral("a")));
-    QVERIFY(!m_ini.KeyExists(QStringLiteral("a")));
-    QCOMPARE(m_ini.GetKey(QStringLiteral("a")), QString());
+    QCOMPARE(m_ini.getItem(QStringLiteral("a"), 5), QString());   // not the default
+    QVERIFY(!m_ini.itemExists(QStringLiteral("a")));
+    QVERIFY(!m_ini.keyExists(QStringLiteral("a")));
+    QCOMPARE(m_ini.getKey(QStringLiteral("a")), QString());
     const QStringList procedures{"GetItem", "ItemExists", "KeyExists", "GetKey"};
     QCOMPARE(m_ui->boxes().size(), procedures.size());
     for (int i = 0; i < procedures.size(); ++i) {

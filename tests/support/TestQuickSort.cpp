@@ -206,7 +206,7 @@ void TestQuickSort::longTies()
     QFETCH(std::vector<qint32>, order);
     std::vector<qint32> keys(count, 7);
     std::vector<qint32> index = positions(count);
-    clsQuickSort().LongIndexSort(keys, index, ascending);
+    QuickSort().longIndexSort(keys, index, ascending);
     QCOMPARE(index, order);
     QCOMPARE(keys, std::vector<qint32>(count, 7));
 }
@@ -229,7 +229,7 @@ void TestQuickSort::currencyTies()
     QFETCH(std::vector<qint32>, order);
     std::vector<Money> keys(count, Money::fromWhole(99999999999));
     std::vector<qint32> index{5, 5}; // replaced by the sort's own positions
-    clsQuickSort().CurrencyIndexSort(keys, index, ascending);
+    QuickSort().currencyIndexSort(keys, index, ascending);
     QCOMPARE(index, order);
 }
 
@@ -254,7 +254,7 @@ void TestQuickSort::longBothDirections()
     QFETCH(std::vector<qint32>, order);
     const std::vector<qint32> original = keys;
     std::vector<qint32> index = positions(qsizetype(keys.size()));
-    clsQuickSort().LongIndexSort(keys, index, ascending);
+    QuickSort().longIndexSort(keys, index, ascending);
     QCOMPARE(index, order);
     verifySorted(original, keys, index, ascending);
 }
@@ -280,7 +280,7 @@ void TestQuickSort::currencyBothDirections()
     const std::vector<Money> original = toMoney(raw);
     std::vector<Money> keys = original;
     std::vector<qint32> index;
-    clsQuickSort().CurrencyIndexSort(keys, index, ascending);
+    QuickSort().currencyIndexSort(keys, index, ascending);
     QCOMPARE(index, order);
     verifySorted(original, keys, index, ascending);
 }
@@ -314,14 +314,14 @@ void TestQuickSort::sameOrderAsTheWrittenSteps()
     std::vector<qint32> expectedLongKeys = longKeys;
     std::vector<qint32> expectedLongIndex = longIndex;
     Literal<qint32>{expectedLongKeys, expectedLongIndex, ascending}.exchangeSort(0, count - 1);
-    clsQuickSort().LongIndexSort(longKeys, longIndex, ascending);
+    QuickSort().longIndexSort(longKeys, longIndex, ascending);
     QCOMPARE(longIndex, expectedLongIndex);
     QCOMPARE(longKeys, expectedLongKeys);
 
     const std::vector<Money> originalMoney = toMoney(raw);
     std::vector<Money> moneyKeys = originalMoney;
     std::vector<qint32> moneyIndex;
-    clsQuickSort().CurrencyIndexSort(moneyKeys, moneyIndex, ascending);
+    QuickSort().currencyIndexSort(moneyKeys, moneyIndex, ascending);
     QCOMPARE(moneyIndex, writtenPivotFirstOrder(originalMoney, ascending));
     verifySorted(originalMoney, moneyKeys, moneyIndex, ascending);
 }
@@ -344,7 +344,7 @@ void TestQuickSort::longRunsOfEqualMoneyKeepTheWrittenOrder()
     for (bool ascending : {true, false}) {
         std::vector<Money> sorted = keys;
         std::vector<qint32> index;
-        clsQuickSort().CurrencyIndexSort(sorted, index, ascending);
+        QuickSort().currencyIndexSort(sorted, index, ascending);
         QCOMPARE(index, writtenPivotFirstOrder(keys, ascending));
     }
 }
@@ -370,13 +370,13 @@ void TestQuickSort::massiveTiesFinish()
     const std::vector<Money> originalMoney = toMoney(raw);
     std::vector<Money> moneyKeys = originalMoney;
     std::vector<qint32> moneyIndex;
-    clsQuickSort().CurrencyIndexSort(moneyKeys, moneyIndex, ascending);
+    QuickSort().currencyIndexSort(moneyKeys, moneyIndex, ascending);
     verifySorted(originalMoney, moneyKeys, moneyIndex, ascending);
 
     const std::vector<qint32> originalLong(raw.begin(), raw.end());
     std::vector<qint32> longKeys = originalLong;
     std::vector<qint32> longIndex = positions(count);
-    clsQuickSort().LongIndexSort(longKeys, longIndex, ascending);
+    QuickSort().longIndexSort(longKeys, longIndex, ascending);
     verifySorted(originalLong, longKeys, longIndex, ascending);
 }
 
@@ -403,19 +403,19 @@ void TestQuickSort::worstCasesFinish()
     const std::vector<qint32> originalLong(exchangeRaw.begin(), exchangeRaw.end());
     std::vector<qint32> longKeys = originalLong;
     std::vector<qint32> longIndex = positions(count);
-    clsQuickSort().LongIndexSort(longKeys, longIndex, ascending);
+    QuickSort().longIndexSort(longKeys, longIndex, ascending);
     verifySorted(originalLong, longKeys, longIndex, ascending);
 
     const std::vector<Money> originalMoney = toMoney(mirrored(pivotFirstWorstCase(count)));
     std::vector<Money> moneyKeys = originalMoney;
     std::vector<qint32> moneyIndex;
-    clsQuickSort().CurrencyIndexSort(moneyKeys, moneyIndex, ascending);
+    QuickSort().currencyIndexSort(moneyKeys, moneyIndex, ascending);
     verifySorted(originalMoney, moneyKeys, moneyIndex, ascending);
     // The two threads meet the runaway guards in their own order each time;
     // the guards must not let that show.
     std::vector<Money> againKeys = originalMoney;
     std::vector<qint32> againIndex;
-    clsQuickSort().CurrencyIndexSort(againKeys, againIndex, ascending);
+    QuickSort().currencyIndexSort(againKeys, againIndex, ascending);
     QCOMPARE(againIndex, moneyIndex);
 }
 
@@ -437,7 +437,7 @@ void TestQuickSort::valuesMoveWithTheirKeys()
     const std::vector<Money> original = toMoney(randomKeys(count, count / 30, 77));
     std::vector<Money> indexKeys = original;
     std::vector<qint32> index;
-    clsQuickSort().CurrencyIndexSort(indexKeys, index, ascending);
+    QuickSort().currencyIndexSort(indexKeys, index, ascending);
 
     std::vector<qint32> values(static_cast<size_t>(count));
     QRandomGenerator random(78);
@@ -445,7 +445,7 @@ void TestQuickSort::valuesMoveWithTheirKeys()
         value = qint32(random.bounded(5'000'000));
     const std::vector<qint32> originalValues = values;
     std::vector<Money> keys = original;
-    clsQuickSort().CurrencySort(keys, values, ascending);
+    QuickSort().currencySort(keys, values, ascending);
     QCOMPARE(keys, indexKeys);
     for (size_t k = 0; k < values.size(); ++k)
         QCOMPARE(values[k], originalValues[size_t(index[k])]);
@@ -456,10 +456,10 @@ void TestQuickSort::emptyArrays()
     RecordingUi ui;
     std::vector<qint32> longKeys;
     std::vector<qint32> longIndex;
-    clsQuickSort().LongIndexSort(longKeys, longIndex, true);
+    QuickSort().longIndexSort(longKeys, longIndex, true);
     std::vector<Money> moneyKeys;
     std::vector<qint32> moneyIndex{3};
-    clsQuickSort().CurrencyIndexSort(moneyKeys, moneyIndex, false);
+    QuickSort().currencyIndexSort(moneyKeys, moneyIndex, false);
     QVERIFY(moneyIndex.empty());
     QVERIFY(ui.boxes().isEmpty());
 }
@@ -469,7 +469,7 @@ void TestQuickSort::shortIndexIsReported()
     RecordingUi ui;
     std::vector<qint32> keys{3, 2, 1};
     std::vector<qint32> index{0, 1};
-    clsQuickSort().LongIndexSort(keys, index, true);
+    QuickSort().longIndexSort(keys, index, true);
     QCOMPARE(ui.boxes().size(), 1);
     QCOMPARE(ui.boxes()[0].icon, Ui::Icon::Error);
     QVERIFY(ui.boxes()[0].title.endsWith(QStringLiteral(" / clsQuickSort / LongIndexSort")));
@@ -479,7 +479,7 @@ void TestQuickSort::shortIndexIsReported()
     const std::vector<Money> moneyKeys{Money::fromWhole(3), Money::fromWhole(2)};
     std::vector<Money> sorted = moneyKeys;
     std::vector<qint32> values{7};
-    clsQuickSort().CurrencySort(sorted, values, true);
+    QuickSort().currencySort(sorted, values, true);
     QCOMPARE(ui.boxes().size(), 2);
     QVERIFY(ui.boxes()[1].title.endsWith(QStringLiteral(" / clsQuickSort / CurrencyIndexSort")));
     QCOMPARE(sorted, moneyKeys);

@@ -216,14 +216,14 @@ void TestValues::sjisRoundTrip()
 void TestValues::utf8ToText()
 {
     const QString page = QStringLiteral("<html>くじ結果 第1234回</html>");
-    QCOMPARE(Utf8ToText(page.toUtf8()), page);
-    QVERIFY(Utf8ToText(QByteArray()).isEmpty());
+    QCOMPARE(::utf8ToText(page.toUtf8()), page);
+    QVERIFY(::utf8ToText(QByteArray()).isEmpty());
 }
 
 void TestValues::booleanToString()
 {
-    QCOMPARE(clsStringConvert::BooleanToString(true), QStringLiteral("1"));
-    QCOMPARE(clsStringConvert::BooleanToString(false), QStringLiteral("0"));
+    QCOMPARE(BoolText::booleanToString(true), QStringLiteral("1"));
+    QCOMPARE(BoolText::booleanToString(false), QStringLiteral("0"));
 }
 
 void TestValues::versionString_data()
@@ -244,7 +244,7 @@ void TestValues::versionString()
     QFETCH(int, revision);
     QFETCH(QString, text);
     QCOMPARE(AppInfo::versionString(major, minor, revision), text);
-    QCOMPARE(AppInfo::GetVersionString(), QStringLiteral("1.00"));
+    QCOMPARE(AppInfo::getVersionString(), QStringLiteral("1.00"));
 }
 
 QTEST_GUILESS_MAIN(TestValues)
