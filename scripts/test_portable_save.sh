@@ -8,9 +8,9 @@ bash scripts/setup.sh
 tests=(
     test_support_files
     test_support_inifile
-    test_singles_filecsv
+    test_singles_singlescsvfile
     test_acquisition_bigsettings
-    test_acquisition_quorveldownload
+    test_acquisition_teamnameupdate
     test_robustness_savessurvivekill
 )
 cmake -S . -B build-portable -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUDO_PORTABLE_SAVE=ON >/dev/null

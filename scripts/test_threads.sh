@@ -11,7 +11,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh sanitizers
 cmake -S . -B build-tsan -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUDO_TSAN=ON >/dev/null
-tests=(test_support_quicksort test_evaluation_tmoney test_singles_singlesort)
+tests=(test_support_quicksort test_evaluation_prizeestimator test_singles_singlesort)
 cmake --build build-tsan -j2 --target tsan_planted_race "${tests[@]}"
 
 export QT_QPA_PLATFORM=offscreen

@@ -2,7 +2,7 @@
 
 #include <QTest>
 
-class TestToto : public QObject
+class TestLotteryRules : public QObject
 {
     Q_OBJECT
 
@@ -12,7 +12,7 @@ private Q_SLOTS:
     void oneSharedObject();
 };
 
-void TestToto::maxGrade_data()
+void TestLotteryRules::maxGrade_data()
 {
     QTest::addColumn<int>("roundNumber");
     QTest::addColumn<int>("grade");
@@ -26,17 +26,17 @@ void TestToto::maxGrade_data()
     QTest::newRow("recent round") << 1478 << 6;
 }
 
-void TestToto::maxGrade()
+void TestLotteryRules::maxGrade()
 {
     QFETCH(int, roundNumber);
     QFETCH(int, grade);
     QCOMPARE(LotteryRules::shared().getMaxGrade(roundNumber), grade);
 }
 
-void TestToto::oneSharedObject()
+void TestLotteryRules::oneSharedObject()
 {
     QCOMPARE(&LotteryRules::shared(), &LotteryRules::shared());
 }
 
-QTEST_GUILESS_MAIN(TestToto)
-#include "TestToto.moc"
+QTEST_GUILESS_MAIN(TestLotteryRules)
+#include "TestLotteryRules.moc"

@@ -104,7 +104,7 @@ QString fixture(const char *name)
 
 } // namespace
 
-class TestXmlVote : public QObject
+class TestVoteFile : public QObject
 {
     Q_OBJECT
 
@@ -119,7 +119,7 @@ private Q_SLOTS:
     void setXmlStringLeavesConversionFailuresToTheCaller();
 };
 
-void TestXmlVote::fileName()
+void TestVoteFile::fileName()
 {
     TestAppFolder app(TestAppFolder::SysData::Empty);
     const VoteFile xml;
@@ -128,7 +128,7 @@ void TestXmlVote::fileName()
              AppFolder::path() + QStringLiteral("\\SysData\\BIG_Vote\\big_vote_1234_A.xml"));
 }
 
-void TestXmlVote::loadsHandMadeFile_data()
+void TestVoteFile::loadsHandMadeFile_data()
 {
     QTest::addColumn<QString>("file");
     QTest::addColumn<VoteData>("expected");
@@ -136,7 +136,7 @@ void TestXmlVote::loadsHandMadeFile_data()
     QTest::newRow("older layout with totals") << fixture("vote_older_layout.xml") << olderLayout500();
 }
 
-void TestXmlVote::loadsHandMadeFile()
+void TestVoteFile::loadsHandMadeFile()
 {
     QFETCH(QString, file);
     QFETCH(VoteData, expected);
@@ -148,7 +148,7 @@ void TestXmlVote::loadsHandMadeFile()
     QVERIFY(ui.boxes().isEmpty());
 }
 
-void TestXmlVote::savesHandMadeBytes()
+void TestVoteFile::savesHandMadeBytes()
 {
     RecordingUi ui;
     TestAppFolder app(TestAppFolder::SysData::Empty);
@@ -160,7 +160,7 @@ void TestXmlVote::savesHandMadeBytes()
     QVERIFY(ui.boxes().isEmpty());
 }
 
-void TestXmlVote::xmlStringIsTheFileText()
+void TestVoteFile::xmlStringIsTheFileText()
 {
     RecordingUi ui;
     const QString text = TextCodec::decodeSjis(TestFiles::fixture(QStringLiteral("rounddata/big_vote_1478.xml")));
@@ -174,7 +174,7 @@ void TestXmlVote::xmlStringIsTheFileText()
     QVERIFY(ui.boxes().isEmpty());
 }
 
-void TestXmlVote::totalsAndGroupAreNotKept()
+void TestVoteFile::totalsAndGroupAreNotKept()
 {
     RecordingUi ui;
     TestAppFolder app(TestAppFolder::SysData::Empty);
@@ -197,7 +197,7 @@ void TestXmlVote::totalsAndGroupAreNotKept()
     QVERIFY(ui.boxes().isEmpty());
 }
 
-void TestXmlVote::setXmlStringReportsMalformedText()
+void TestVoteFile::setXmlStringReportsMalformedText()
 {
     RecordingUi ui;
     VoteFile xml;
@@ -210,7 +210,7 @@ void TestXmlVote::setXmlStringReportsMalformedText()
     QCOMPARE(ui.boxes()[0].text, QStringLiteral("XMLデータが異常です。"));
 }
 
-void TestXmlVote::setXmlStringLeavesConversionFailuresToTheCaller()
+void TestVoteFile::setXmlStringLeavesConversionFailuresToTheCaller()
 {
     RecordingUi ui;
     VoteFile xml;
@@ -226,5 +226,5 @@ void TestXmlVote::setXmlStringLeavesConversionFailuresToTheCaller()
     QVERIFY(ui.boxes().isEmpty());
 }
 
-QTEST_GUILESS_MAIN(TestXmlVote)
-#include "TestXmlVote.moc"
+QTEST_GUILESS_MAIN(TestVoteFile)
+#include "TestVoteFile.moc"

@@ -32,7 +32,7 @@ QStringList listLines(ConnectionWindow *window)
 
 } // namespace
 
-class TestWinInetWindow : public QObject
+class TestConnectionWindow : public QObject
 {
     Q_OBJECT
 
@@ -49,7 +49,7 @@ private:
     LoopbackHttpServer m_server;
 };
 
-void TestWinInetWindow::initTestCase()
+void TestConnectionWindow::initTestCase()
 {
     Ui::install(&m_ui);
     QVERIFY(m_server.listen());
@@ -58,12 +58,12 @@ void TestWinInetWindow::initTestCase()
     m_server.setResponse(QStringLiteral("/endless"), LoopbackHttpServer::trickle());
 }
 
-void TestWinInetWindow::cleanupTestCase()
+void TestConnectionWindow::cleanupTestCase()
 {
     Ui::install(nullptr);
 }
 
-void TestWinInetWindow::logWindowShowsTheTransfers()
+void TestConnectionWindow::logWindowShowsTheTransfers()
 {
     QWidget owner;
     owner.show();
@@ -101,7 +101,7 @@ void TestWinInetWindow::logWindowShowsTheTransfers()
     QVERIFY(listLines(window).isEmpty());
 }
 
-void TestWinInetWindow::oneWindowForAllClients()
+void TestConnectionWindow::oneWindowForAllClients()
 {
     LoggedDownload first;
     LoggedDownload second;
@@ -122,7 +122,7 @@ void TestWinInetWindow::oneWindowForAllClients()
     QVERIFY(!window->isVisible());
 }
 
-void TestWinInetWindow::staysOnTopOverATopmostOwner()
+void TestConnectionWindow::staysOnTopOverATopmostOwner()
 {
     QWidget owner(nullptr, Qt::Window | Qt::WindowStaysOnTopHint);
     owner.show();
@@ -137,7 +137,7 @@ void TestWinInetWindow::staysOnTopOverATopmostOwner()
     inet.setProgressClose(true);
 }
 
-void TestWinInetWindow::stopButtonEndsTheTransfer()
+void TestConnectionWindow::stopButtonEndsTheTransfer()
 {
     // Another window of the program: its buttons wait while the transfer runs.
     QPushButton other(QStringLiteral("other"));
@@ -170,5 +170,5 @@ void TestWinInetWindow::stopButtonEndsTheTransfer()
     inet.setProgressClose(true);
 }
 
-QTEST_MAIN(TestWinInetWindow)
-#include "TestWinInetWindow.moc"
+QTEST_MAIN(TestConnectionWindow)
+#include "TestConnectionWindow.moc"

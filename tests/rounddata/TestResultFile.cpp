@@ -140,7 +140,7 @@ ResultData saveAndLoad(const ResultData &result)
 
 } // namespace
 
-class TestXmlResult : public QObject
+class TestResultFile : public QObject
 {
     Q_OBJECT
 
@@ -158,7 +158,7 @@ private Q_SLOTS:
     void dayAndStadiumAreNotWritten();
 };
 
-void TestXmlResult::gradeName_data()
+void TestResultFile::gradeName_data()
 {
     QTest::addColumn<int>("grade");
     QTest::addColumn<QString>("name");
@@ -173,14 +173,14 @@ void TestXmlResult::gradeName_data()
     QTest::newRow("-1") << -1 << QString();
 }
 
-void TestXmlResult::gradeName()
+void TestResultFile::gradeName()
 {
     QFETCH(int, grade);
     QFETCH(QString, name);
     QCOMPARE(ResultFile::getGradeName(grade), name);
 }
 
-void TestXmlResult::fileName()
+void TestResultFile::fileName()
 {
     TestAppFolder app(TestAppFolder::SysData::Empty);
     const ResultFile xml;
@@ -189,7 +189,7 @@ void TestXmlResult::fileName()
              AppFolder::path() + QStringLiteral("\\SysData\\BIG_Result\\big_result_123_A.xml"));
 }
 
-void TestXmlResult::loadsHandMadeFile_data()
+void TestResultFile::loadsHandMadeFile_data()
 {
     QTest::addColumn<QString>("file");
     QTest::addColumn<ResultData>("expected");
@@ -198,7 +198,7 @@ void TestXmlResult::loadsHandMadeFile_data()
     QTest::newRow("older layout") << fixture("result_older_layout.xml") << olderLayout500();
 }
 
-void TestXmlResult::loadsHandMadeFile()
+void TestResultFile::loadsHandMadeFile()
 {
     QFETCH(QString, file);
     QFETCH(ResultData, expected);
@@ -210,7 +210,7 @@ void TestXmlResult::loadsHandMadeFile()
     QVERIFY(ui.boxes().isEmpty());
 }
 
-void TestXmlResult::savesHandMadeBytes_data()
+void TestResultFile::savesHandMadeBytes_data()
 {
     QTest::addColumn<ResultData>("result");
     QTest::addColumn<QString>("file");
@@ -221,7 +221,7 @@ void TestXmlResult::savesHandMadeBytes_data()
                                       << QStringLiteral("big_result_1162.xml");
 }
 
-void TestXmlResult::savesHandMadeBytes()
+void TestResultFile::savesHandMadeBytes()
 {
     QFETCH(ResultData, result);
     QFETCH(QString, file);
@@ -236,7 +236,7 @@ void TestXmlResult::savesHandMadeBytes()
     QVERIFY(ui.boxes().isEmpty());
 }
 
-void TestXmlResult::gradesFollowTheRound_data()
+void TestResultFile::gradesFollowTheRound_data()
 {
     QTest::addColumn<int>("roundNumber");
     QTest::addColumn<int>("maxGrade");
@@ -246,7 +246,7 @@ void TestXmlResult::gradesFollowTheRound_data()
     QTest::newRow("round 609") << 609 << 6;
 }
 
-void TestXmlResult::gradesFollowTheRound()
+void TestResultFile::gradesFollowTheRound()
 {
     QFETCH(int, roundNumber);
     QFETCH(int, maxGrade);
@@ -267,7 +267,7 @@ void TestXmlResult::gradesFollowTheRound()
 
 // A called-off round writes no prizes, sales figures or sales dates; its
 // refund dates are read back into the fields they were written from.
-void TestXmlResult::cancelledRoundKeepsOnlyRefundDates()
+void TestResultFile::cancelledRoundKeepsOnlyRefundDates()
 {
     RecordingUi ui;
     ResultData result = result1478();
@@ -292,7 +292,7 @@ void TestXmlResult::cancelledRoundKeepsOnlyRefundDates()
     QVERIFY(ui.boxes().isEmpty());
 }
 
-void TestXmlResult::dayAndStadiumAreNotWritten()
+void TestResultFile::dayAndStadiumAreNotWritten()
 {
     RecordingUi ui;
     const ResultData older = olderLayout500();
@@ -304,5 +304,5 @@ void TestXmlResult::dayAndStadiumAreNotWritten()
     QVERIFY(ui.boxes().isEmpty());
 }
 
-QTEST_GUILESS_MAIN(TestXmlResult)
-#include "TestXmlResult.moc"
+QTEST_GUILESS_MAIN(TestResultFile)
+#include "TestResultFile.moc"

@@ -11,7 +11,7 @@
 #include <memory>
 
 // The round box, the group box and the official downloads behind them.
-class TestTMain : public QObject
+class TestRoundSelection : public QObject
 {
     Q_OBJECT
 
@@ -39,20 +39,20 @@ private:
     std::unique_ptr<RoundSelection> m_main;
 };
 
-void TestTMain::init()
+void TestRoundSelection::init()
 {
     m_bed = std::make_unique<DownloadTestBed>();
     m_main = std::make_unique<RoundSelection>();
     m_main->initialize();
 }
 
-void TestTMain::cleanup()
+void TestRoundSelection::cleanup()
 {
     m_main.reset();
     m_bed.reset();
 }
 
-void TestTMain::placeRoundFile(const QString &kind, int round)
+void TestRoundSelection::placeRoundFile(const QString &kind, int round)
 {
     const QString name = QStringLiteral("big_%1_%2.xml").arg(kind).arg(round);
     const QString folder = kind == QStringLiteral("schedule") ? QStringLiteral("BIG_Schedule")
@@ -61,7 +61,7 @@ void TestTMain::placeRoundFile(const QString &kind, int round)
     m_bed->app.writeFile(QStringLiteral("SysData/%1/%2").arg(folder, name), OfficialSite::expectedFile(name));
 }
 
-void TestTMain::roundBoxText_data()
+void TestRoundSelection::roundBoxText_data()
 {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("shown");
@@ -76,7 +76,7 @@ void TestTMain::roundBoxText_data()
     QTest::newRow("digits of another script") << "١٢" << "0" << 0;
 }
 
-void TestTMain::roundBoxText()
+void TestRoundSelection::roundBoxText()
 {
     QFETCH(QString, typed);
     QFETCH(QString, shown);
@@ -94,7 +94,7 @@ void TestTMain::roundBoxText()
     QCOMPARE(m_main->schedule().roundNumber, 0);
 }
 
-void TestTMain::roundBoxKeys_data()
+void TestRoundSelection::roundBoxKeys_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("delta");
@@ -107,7 +107,7 @@ void TestTMain::roundBoxKeys_data()
     QTest::newRow("Up in an empty box") << "" << 1 << "1";
 }
 
-void TestTMain::roundBoxKeys()
+void TestRoundSelection::roundBoxKeys()
 {
     QFETCH(QString, text);
     QFETCH(int, delta);
@@ -118,7 +118,7 @@ void TestTMain::roundBoxKeys()
     QCOMPARE(m_main->roundNumber(), shown.toInt());
 }
 
-void TestTMain::nothingReloadsBeforeInitialize()
+void TestRoundSelection::nothingReloadsBeforeInitialize()
 {
     RoundSelection fresh;
     QSignalSpy changes(&fresh, &RoundSelection::roundNumberChange);
@@ -128,7 +128,7 @@ void TestTMain::nothingReloadsBeforeInitialize()
     QCOMPARE(fresh.roundText(), QStringLiteral("1478"));
 }
 
-void TestTMain::groupClickReloadsTheSameFiles()
+void TestRoundSelection::groupClickReloadsTheSameFiles()
 {
     placeRoundFile(QStringLiteral("schedule"), 1478);
     placeRoundFile(QStringLiteral("vote"), 1478);
@@ -145,7 +145,7 @@ void TestTMain::groupClickReloadsTheSameFiles()
     QCOMPARE(RoundSelection::groups(), (QStringList{"Ａ組", "Ｂ組"}));
 }
 
-void TestTMain::downloadsEnabledByMissingFiles_data()
+void TestRoundSelection::downloadsEnabledByMissingFiles_data()
 {
     QTest::addColumn<QStringList>("files");
     QTest::newRow("none") << QStringList{};
@@ -154,7 +154,7 @@ void TestTMain::downloadsEnabledByMissingFiles_data()
     QTest::newRow("all three") << QStringList{"schedule", "vote", "result"};
 }
 
-void TestTMain::downloadsEnabledByMissingFiles()
+void TestRoundSelection::downloadsEnabledByMissingFiles()
 {
     QFETCH(QStringList, files);
     for (const QString &kind : files)
@@ -165,7 +165,7 @@ void TestTMain::downloadsEnabledByMissingFiles()
     QCOMPARE(m_main->checkResultFile(), files.contains(QStringLiteral("result")));
 }
 
-void TestTMain::notHeldRoundIgnoresDownloads()
+void TestRoundSelection::notHeldRoundIgnoresDownloads()
 {
     ScheduleFile xml;
     QVERIFY(xml.xmlSaveNotHeld(1300, xml.getFileName(1300, QString())));
@@ -181,7 +181,7 @@ void TestTMain::notHeldRoundIgnoresDownloads()
     QVERIFY(m_bed->ui.boxes().isEmpty());
 }
 
-void TestTMain::voteBeforeScheduleAsksForTheSchedule()
+void TestRoundSelection::voteBeforeScheduleAsksForTheSchedule()
 {
     m_main->setRoundNumber(1478);
     m_main->getVote(false);
@@ -191,7 +191,7 @@ void TestTMain::voteBeforeScheduleAsksForTheSchedule()
     QCOMPARE(m_bed->site.requests(), 0);
 }
 
-void TestTMain::scheduleDownloadKeepsTheVoteRecord()
+void TestRoundSelection::scheduleDownloadKeepsTheVoteRecord()
 {
     m_main->setRoundNumber(1478);
     VoteData userVote;
@@ -207,7 +207,7 @@ void TestTMain::scheduleDownloadKeepsTheVoteRecord()
     QVERIFY(m_main->checkScheduleFile());
 }
 
-void TestTMain::voteDownloadHoldsWhatItWrote()
+void TestRoundSelection::voteDownloadHoldsWhatItWrote()
 {
     placeRoundFile(QStringLiteral("schedule"), 1478);
     m_main->setRoundNumber(1478);
@@ -229,5 +229,5 @@ void TestTMain::voteDownloadHoldsWhatItWrote()
     QVERIFY(m_bed->ui.boxes().isEmpty());
 }
 
-QTEST_GUILESS_MAIN(TestTMain)
-#include "TestTMain.moc"
+QTEST_GUILESS_MAIN(TestRoundSelection)
+#include "TestRoundSelection.moc"

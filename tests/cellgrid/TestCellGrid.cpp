@@ -12,7 +12,7 @@
 
 // The cell grid's model: sizes, cells, change tracking, hit test and clicks,
 // read back through a recording surface.
-class TestGrid : public QObject
+class TestCellGrid : public QObject
 {
     Q_OBJECT
 
@@ -68,22 +68,22 @@ struct Table
 
 } // namespace
 
-void TestGrid::useDpi(double x, double y)
+void TestCellGrid::useDpi(double x, double y)
 {
     DisplayScale::setDpiSource([x, y] { return DisplayScale::Dpi{x, y}; });
 }
 
-void TestGrid::init()
+void TestCellGrid::init()
 {
     useDpi(96, 96);
 }
 
-void TestGrid::cleanup()
+void TestCellGrid::cleanup()
 {
     DisplayScale::setDpiSource({});
 }
 
-void TestGrid::initializeMakesOneDefaultCell()
+void TestCellGrid::initializeMakesOneDefaultCell()
 {
     RecordingSurface surface;
     CellGrid grid;
@@ -101,7 +101,7 @@ void TestGrid::initializeMakesOneDefaultCell()
     QCOMPARE(surface.size(), QSize(32, 22));
 }
 
-void TestGrid::sizeFollowsTheDisplayScale_data()
+void TestCellGrid::sizeFollowsTheDisplayScale_data()
 {
     QTest::addColumn<double>("dpiX");
     QTest::addColumn<double>("dpiY");
@@ -116,7 +116,7 @@ void TestGrid::sizeFollowsTheDisplayScale_data()
     QTest::newRow("126 x 156 dpi") << 126.0 << 156.0 << 52 << 32 << QSize(160, 67);
 }
 
-void TestGrid::sizeFollowsTheDisplayScale()
+void TestCellGrid::sizeFollowsTheDisplayScale()
 {
     QFETCH(double, dpiX);
     QFETCH(double, dpiY);
@@ -130,7 +130,7 @@ void TestGrid::sizeFollowsTheDisplayScale()
     QCOMPARE(surface.size(), size);
 }
 
-void TestGrid::newCellsHaveDefaultsAndAreAllDrawn()
+void TestCellGrid::newCellsHaveDefaultsAndAreAllDrawn()
 {
     RecordingSurface surface;
     CellGrid grid;
@@ -157,7 +157,7 @@ void TestGrid::newCellsHaveDefaultsAndAreAllDrawn()
     QVERIFY(surface.lastRefresh().isEmpty());
 }
 
-void TestGrid::hiddenColumnTakesNoSpaceAndIsNeverDrawn()
+void TestCellGrid::hiddenColumnTakesNoSpaceAndIsNeverDrawn()
 {
     Table table(3, 2, 40, 20);
     auto &[surface, grid] = table;
@@ -181,7 +181,7 @@ void TestGrid::hiddenColumnTakesNoSpaceAndIsNeverDrawn()
     QCOMPARE(surface.drawnCell(2, 1)->caption, QStringLiteral("hidden"));
 }
 
-void TestGrid::widthChangeRedrawsFromThatColumnOn()
+void TestCellGrid::widthChangeRedrawsFromThatColumnOn()
 {
     Table table(4, 2, 40, 20);
     auto &[surface, grid] = table;
@@ -200,7 +200,7 @@ void TestGrid::widthChangeRedrawsFromThatColumnOn()
     QCOMPARE(surface.lastRefresh().first().col, 3);
 }
 
-void TestGrid::heightChangeRedrawsFromThatRowOn()
+void TestCellGrid::heightChangeRedrawsFromThatRowOn()
 {
     useDpi(144, 144);
     Table table(2, 3, 40, 20);
@@ -216,7 +216,7 @@ void TestGrid::heightChangeRedrawsFromThatRowOn()
     QVERIFY(grid.isChanged(2, 3));
 }
 
-void TestGrid::settingTheSameValueRedrawsNothing_data()
+void TestCellGrid::settingTheSameValueRedrawsNothing_data()
 {
     using Setter = std::function<void(CellGrid &)>;
     QTest::addColumn<Setter>("setter");
@@ -226,7 +226,7 @@ void TestGrid::settingTheSameValueRedrawsNothing_data()
     QTest::newRow("alignment") << Setter([](CellGrid &g) { g.setAlignment(2, 2, CellGrid::AlignRight); });
 }
 
-void TestGrid::settingTheSameValueRedrawsNothing()
+void TestCellGrid::settingTheSameValueRedrawsNothing()
 {
     QFETCH(std::function<void(CellGrid &)>, setter);
     Table table(3, 3, 40, 20);
@@ -245,7 +245,7 @@ void TestGrid::settingTheSameValueRedrawsNothing()
     QVERIFY(surface.lastRefresh().isEmpty());
 }
 
-void TestGrid::rowAndAllSettersFollowTheChangeRule()
+void TestCellGrid::rowAndAllSettersFollowTheChangeRule()
 {
     Table table(3, 3, 40, 20);
     auto &[surface, grid] = table;
@@ -268,7 +268,7 @@ void TestGrid::rowAndAllSettersFollowTheChangeRule()
     }
 }
 
-void TestGrid::cellRectanglesAndContentArea()
+void TestCellGrid::cellRectanglesAndContentArea()
 {
     Table table(3, 2, 40, 20);
     auto &[surface, grid] = table;
@@ -303,7 +303,7 @@ void TestGrid::cellRectanglesAndContentArea()
     QCOMPARE(flat->contentHeight, 1);
 }
 
-void TestGrid::keyColourShowsItsPictureOnWhite()
+void TestCellGrid::keyColourShowsItsPictureOnWhite()
 {
     Table table(4, 1, 25, 21);
     auto &[surface, grid] = table;
@@ -330,7 +330,7 @@ void TestGrid::keyColourShowsItsPictureOnWhite()
     QCOMPARE(surface.drawnCell(3, 1)->contentColor, WinColor::LightYellow);
 }
 
-void TestGrid::captionAndPicturePlacement_data()
+void TestCellGrid::captionAndPicturePlacement_data()
 {
     QTest::addColumn<int>("alignment");
     QTest::addColumn<QSize>("text");
@@ -344,7 +344,7 @@ void TestGrid::captionAndPicturePlacement_data()
     QTest::newRow("taller than the cell") << 0 << QSize(10, 24) << QPoint(2, -2);
 }
 
-void TestGrid::captionAndPicturePlacement()
+void TestCellGrid::captionAndPicturePlacement()
 {
     QFETCH(int, alignment);
     QFETCH(QSize, text);
@@ -357,7 +357,7 @@ void TestGrid::captionAndPicturePlacement()
     QCOMPARE(cell.pictureOrigin(QSize(44, 20)), QPoint(-2, 0));
 }
 
-void TestGrid::surfaceResizedOnlyAfterLayoutChanges()
+void TestCellGrid::surfaceResizedOnlyAfterLayoutChanges()
 {
     Table table(3, 2, 40, 20);
     auto &[surface, grid] = table;
@@ -375,7 +375,7 @@ void TestGrid::surfaceResizedOnlyAfterLayoutChanges()
     QCOMPARE(surface.resizes(), resizes + 1);
 }
 
-void TestGrid::indexOutsideTheGridFailsAndStoresNothing_data()
+void TestCellGrid::indexOutsideTheGridFailsAndStoresNothing_data()
 {
     using Operation = std::function<void(CellGrid &)>;
     QTest::addColumn<Operation>("operation");
@@ -388,7 +388,7 @@ void TestGrid::indexOutsideTheGridFailsAndStoresNothing_data()
     QTest::newRow("back colour row") << Operation([](CellGrid &g) { g.backColorRow(3, WinColor::Red); });
 }
 
-void TestGrid::indexOutsideTheGridFailsAndStoresNothing()
+void TestCellGrid::indexOutsideTheGridFailsAndStoresNothing()
 {
     QFETCH(std::function<void(CellGrid &)>, operation);
     Table table(3, 2, 40, 20);
@@ -405,7 +405,7 @@ void TestGrid::indexOutsideTheGridFailsAndStoresNothing()
     QVERIFY(surface.lastRefresh().isEmpty());
 }
 
-void TestGrid::surfacePropertiesBeforeInitializeReport_data()
+void TestCellGrid::surfacePropertiesBeforeInitializeReport_data()
 {
     using Operation = std::function<int(CellGrid &)>;
     QTest::addColumn<Operation>("operation");
@@ -419,7 +419,7 @@ void TestGrid::surfacePropertiesBeforeInitializeReport_data()
     QTest::newRow("FontSize") << Operation([](CellGrid &g) { g.setFontSize(11); return 0; }) << "FontSize";
 }
 
-void TestGrid::surfacePropertiesBeforeInitializeReport()
+void TestCellGrid::surfacePropertiesBeforeInitializeReport()
 {
     QFETCH(std::function<int(CellGrid &)>, operation);
     RecordingUi ui;
@@ -432,7 +432,7 @@ void TestGrid::surfacePropertiesBeforeInitializeReport()
     QCOMPARE(ui.boxes()[0].text, QStringLiteral("Initialize Err"));
 }
 
-void TestGrid::surfacePropertiesAfterInitialize()
+void TestCellGrid::surfacePropertiesAfterInitialize()
 {
     RecordingUi ui;
     RecordingSurface surface;
@@ -449,7 +449,7 @@ void TestGrid::surfacePropertiesAfterInitialize()
     QVERIFY(ui.boxes().isEmpty());
 }
 
-void TestGrid::hitTest_data()
+void TestCellGrid::hitTest_data()
 {
     QTest::addColumn<int>("x");
     QTest::addColumn<int>("y");
@@ -467,7 +467,7 @@ void TestGrid::hitTest_data()
     QTest::newRow("beyond the last row") << 50 << 200 << QPoint(3, 1);
 }
 
-void TestGrid::hitTest()
+void TestCellGrid::hitTest()
 {
     Table table(4, 2, 40, 20);
     auto &[surface, grid] = table;
@@ -477,7 +477,7 @@ void TestGrid::hitTest()
     QTEST(grid.hitTest(x, y), "cell");
 }
 
-void TestGrid::pressAndReleaseOnOneCellClick_data()
+void TestCellGrid::pressAndReleaseOnOneCellClick_data()
 {
     QTest::addColumn<QPoint>("press");
     QTest::addColumn<QPoint>("release");
@@ -489,7 +489,7 @@ void TestGrid::pressAndReleaseOnOneCellClick_data()
     QTest::newRow("other button") << QPoint(50, 25) << QPoint(50, 25) << 1 << false;
 }
 
-void TestGrid::pressAndReleaseOnOneCellClick()
+void TestCellGrid::pressAndReleaseOnOneCellClick()
 {
     QFETCH(QPoint, press);
     QFETCH(QPoint, release);
@@ -510,7 +510,7 @@ void TestGrid::pressAndReleaseOnOneCellClick()
     QCOMPARE(clicks.size(), clicked ? 1 : 0);
 }
 
-void TestGrid::destroyedSurfaceIsForgotten()
+void TestCellGrid::destroyedSurfaceIsForgotten()
 {
     CellGrid grid;
     {
@@ -528,7 +528,7 @@ void TestGrid::destroyedSurfaceIsForgotten()
 
 // A grid set up before its page exists: the area attached later takes its
 // place, size, font and every cell.
-void TestGrid::areaAttachedLaterTakesTheGridAsItStands()
+void TestCellGrid::areaAttachedLaterTakesTheGridAsItStands()
 {
     CellGrid grid;
     grid.initialize(nullptr);
@@ -549,5 +549,5 @@ void TestGrid::areaAttachedLaterTakesTheGridAsItStands()
     QVERIFY(surface.drawnCell(1, 1));
 }
 
-QTEST_GUILESS_MAIN(TestGrid)
-#include "TestGrid.moc"
+QTEST_GUILESS_MAIN(TestCellGrid)
+#include "TestCellGrid.moc"

@@ -11,7 +11,7 @@ using namespace GridReadback;
 
 // The estimate table beside the single sheet: money texts, layout, the mark
 // and popularity counts of a single, read back from its grid.
-class TestSingleList : public QObject
+class TestEstimateTable : public QObject
 {
     Q_OBJECT
 
@@ -35,17 +35,17 @@ private:
     static constexpr qint32 AllOnes = 2391484;   // (3^14 - 1) / 2: mark "1" on every match
 };
 
-void TestSingleList::init()
+void TestEstimateTable::init()
 {
     DisplayScale::setDpiSource([] { return DisplayScale::Dpi{96, 96}; });
 }
 
-void TestSingleList::cleanup()
+void TestEstimateTable::cleanup()
 {
     DisplayScale::setDpiSource({});
 }
 
-VoteData TestSingleList::votes(int roundNumber, qint64 count0, qint64 count1, qint64 count2)
+VoteData TestEstimateTable::votes(int roundNumber, qint64 count0, qint64 count1, qint64 count2)
 {
     VoteData vote;
     vote.roundNumber = roundNumber;
@@ -58,7 +58,7 @@ VoteData TestSingleList::votes(int roundNumber, qint64 count0, qint64 count1, qi
     return vote;
 }
 
-void TestSingleList::moneyText_data()
+void TestEstimateTable::moneyText_data()
 {
     QTest::addColumn<qint64>("yen");
     QTest::addColumn<QString>("text");
@@ -85,13 +85,13 @@ void TestSingleList::moneyText_data()
     QTest::newRow("above the ceiling") << Q_INT64_C(500000000000) << "****億";
 }
 
-void TestSingleList::moneyText()
+void TestEstimateTable::moneyText()
 {
     QFETCH(qint64, yen);
     QTEST(EstimateTable::getMoneyText(Money::fromWhole(yen)), "text");
 }
 
-void TestSingleList::layout_data()
+void TestEstimateTable::layout_data()
 {
     QTest::addColumn<double>("dpi");
     QTest::addColumn<int>("headerWidth");
@@ -101,7 +101,7 @@ void TestSingleList::layout_data()
     QTest::newRow("144 dpi") << 144.0 << 168 << 78 << 42;
 }
 
-void TestSingleList::layout()
+void TestEstimateTable::layout()
 {
     QFETCH(double, dpi);
     QFETCH(int, headerWidth);
@@ -128,7 +128,7 @@ void TestSingleList::layout()
         QCOMPARE(grid.Alignment(2, row), qint16(row <= 3 ? CellGrid::AlignRight : CellGrid::AlignCenter));
 }
 
-void TestSingleList::withoutVoteData()
+void TestEstimateTable::withoutVoteData()
 {
     RecordingSurface surface;
     EstimateTable table;
@@ -149,7 +149,7 @@ void TestSingleList::withoutVoteData()
     QCOMPARE(column(table.grid(), 2, 1, 5), (QStringList{"", "", "", "0-14-0", ""}));
 }
 
-void TestSingleList::estimatesAndRanks()
+void TestEstimateTable::estimatesAndRanks()
 {
     RecordingSurface surface;
     EstimateTable table;
@@ -173,7 +173,7 @@ void TestSingleList::estimatesAndRanks()
     QCOMPARE(table.grid().caption(6, 5), QStringLiteral("0-13-1"));
 }
 
-void TestSingleList::emptySlotShowsEmptyCells()
+void TestEstimateTable::emptySlotShowsEmptyCells()
 {
     RecordingSurface surface;
     EstimateTable table;
@@ -185,7 +185,7 @@ void TestSingleList::emptySlotShowsEmptyCells()
     QCOMPARE(column(table.grid(), 4, 1, 5), QStringList(5, QString()));
 }
 
-void TestSingleList::rankTies_data()
+void TestEstimateTable::rankTies_data()
 {
     QTest::addColumn<QList<qint64>>("counts");   // of mark codes 0, 1, 2
     QTest::addColumn<QList<int>>("ranks");       // of mark codes 0, 1, 2
@@ -195,7 +195,7 @@ void TestSingleList::rankTies_data()
     QTest::newRow("all different") << QList<qint64>{200, 100, 300} << QList<int>{1, 2, 0};
 }
 
-void TestSingleList::rankTies()
+void TestEstimateTable::rankTies()
 {
     QFETCH(QList<qint64>, counts);
     QFETCH(QList<int>, ranks);
@@ -207,7 +207,7 @@ void TestSingleList::rankTies()
         QCOMPARE(int(table.rank(13, mark)), ranks[mark]);
 }
 
-void TestSingleList::roundWithoutVotesCountsEveryOutcomeAlike()
+void TestEstimateTable::roundWithoutVotesCountsEveryOutcomeAlike()
 {
     RecordingSurface surface;
     EstimateTable table;
@@ -219,5 +219,5 @@ void TestSingleList::roundWithoutVotesCountsEveryOutcomeAlike()
     QVERIFY(table.ranksPresent());
 }
 
-QTEST_GUILESS_MAIN(TestSingleList)
-#include "TestSingleList.moc"
+QTEST_GUILESS_MAIN(TestEstimateTable)
+#include "TestEstimateTable.moc"

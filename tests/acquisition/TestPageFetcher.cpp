@@ -28,7 +28,7 @@ QString withControls()
 
 } // namespace
 
-class TestHtmlGet : public QObject
+class TestPageFetcher : public QObject
 {
     Q_OBJECT
 
@@ -45,7 +45,7 @@ private Q_SLOTS:
     void failedFetchClearsThePage();
 };
 
-void TestHtmlGet::lines_data()
+void TestPageFetcher::lines_data()
 {
     QTest::addColumn<QString>("html");
     QTest::addColumn<QStringList>("expected");
@@ -93,14 +93,14 @@ void TestHtmlGet::lines_data()
     QTest::newRow("body tag with a slash inside") << "<body/>x<p>y</body>" << QStringList{};
 }
 
-void TestHtmlGet::lines()
+void TestPageFetcher::lines()
 {
     QFETCH(QString, html);
     QFETCH(QStringList, expected);
     QCOMPARE(linesOf(html), expected);
 }
 
-void TestHtmlGet::cleanText_data()
+void TestPageFetcher::cleanText_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("expected");
@@ -114,14 +114,14 @@ void TestHtmlGet::cleanText_data()
     QTest::newRow("unknown entity stays") << "&nbsp;&#160;" << "&nbsp;&#160;";
 }
 
-void TestHtmlGet::cleanText()
+void TestPageFetcher::cleanText()
 {
     QFETCH(QString, text);
     QFETCH(QString, expected);
     QCOMPARE(HtmlItemList::cleanText(text), expected);
 }
 
-void TestHtmlGet::items()
+void TestPageFetcher::items()
 {
     PageFetcher page;
     QCOMPARE(page.parseHtml(QStringLiteral("<html><body id=\"b\"><!-- note --><a href=\"x\" >t e</a></BODY>")), 7);
@@ -164,7 +164,7 @@ void TestHtmlGet::items()
     }
 }
 
-void TestHtmlGet::commentCutAtInnerBracket()
+void TestPageFetcher::commentCutAtInnerBracket()
 {
     PageFetcher page;
     QCOMPARE(page.parseHtml(QStringLiteral("<body><!-- a > b --> c<p>d</p></body>")), 7);
@@ -179,7 +179,7 @@ void TestHtmlGet::commentCutAtInnerBracket()
     QCOMPARE(lines, QStringList{"d"});
 }
 
-void TestHtmlGet::hugeInputs()
+void TestPageFetcher::hugeInputs()
 {
     const QString megabyte(1 << 20, u'字');
     QCOMPARE(linesOf(megabyte), QStringList{});
@@ -190,7 +190,7 @@ void TestHtmlGet::hugeInputs()
     QCOMPARE(linesOf(QStringLiteral("<body>a") + spaces + QStringLiteral("b</body>")), QStringList{"ab"});
 }
 
-void TestHtmlGet::itemsAreMadeWhenAskedFor()
+void TestPageFetcher::itemsAreMadeWhenAskedFor()
 {
     // A page of nothing but tiny tags keeps its items compact; each one is
     // still whole when asked for.
@@ -215,7 +215,7 @@ void TestHtmlGet::itemsAreMadeWhenAskedFor()
     QCOMPARE(lines, QStringList({"x", "y"}));
 }
 
-void TestHtmlGet::fetchesOverHttp()
+void TestPageFetcher::fetchesOverHttp()
 {
     RecordingUi ui;
     LoopbackHttpServer server;
@@ -240,7 +240,7 @@ void TestHtmlGet::fetchesOverHttp()
     QVERIFY(ui.boxes().isEmpty());
 }
 
-void TestHtmlGet::failedFetchClearsThePage()
+void TestPageFetcher::failedFetchClearsThePage()
 {
     RecordingUi ui;
     PageFetcher page;
@@ -255,5 +255,5 @@ void TestHtmlGet::failedFetchClearsThePage()
     QVERIFY(ui.boxes().isEmpty());
 }
 
-QTEST_GUILESS_MAIN(TestHtmlGet)
-#include "TestHtmlGet.moc"
+QTEST_GUILESS_MAIN(TestPageFetcher)
+#include "TestPageFetcher.moc"

@@ -84,7 +84,7 @@ QStringList folderEntries(const TestAppFolder &app)
 
 } // namespace
 
-class TestFileCSV : public QObject
+class TestSinglesCsvFile : public QObject
 {
     Q_OBJECT
 
@@ -114,7 +114,7 @@ private Q_SLOTS:
     void numberAt();
 };
 
-void TestFileCSV::saveWritesOneLinePerSingle()
+void TestSinglesCsvFile::saveWritesOneLinePerSingle()
 {
     TestAppFolder app(TestAppFolder::SysData::None);
     RecordingUi ui;
@@ -129,7 +129,7 @@ void TestFileCSV::saveWritesOneLinePerSingle()
     QVERIFY(!ui.busy());
 }
 
-void TestFileCSV::emptyListIsEmptyFile()
+void TestSinglesCsvFile::emptyListIsEmptyFile()
 {
     TestAppFolder app(TestAppFolder::SysData::None);
     RecordingUi ui;
@@ -144,7 +144,7 @@ void TestFileCSV::emptyListIsEmptyFile()
     QVERIFY(ui.boxes().isEmpty());
 }
 
-void TestFileCSV::roundTripOverEveryDigit()
+void TestSinglesCsvFile::roundTripOverEveryDigit()
 {
     TestAppFolder app(TestAppFolder::SysData::None);
     RecordingUi ui;
@@ -159,7 +159,7 @@ void TestFileCSV::roundTripOverEveryDigit()
     QVERIFY(ui.boxes().isEmpty());
 }
 
-void TestFileCSV::loadKeepsOnlySingles_data()
+void TestSinglesCsvFile::loadKeepsOnlySingles_data()
 {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<Singles>("singles");
@@ -190,7 +190,7 @@ void TestFileCSV::loadKeepsOnlySingles_data()
     QTest::newRow("digits without commas") << QByteArray("10211102201121\r\n") + b << Singles{codeB};
 }
 
-void TestFileCSV::loadKeepsOnlySingles()
+void TestSinglesCsvFile::loadKeepsOnlySingles()
 {
     QFETCH(QByteArray, bytes);
     QFETCH(Singles, singles);
@@ -209,7 +209,7 @@ void TestFileCSV::loadKeepsOnlySingles()
     QVERIFY(ui.boxes().isEmpty());
 }
 
-void TestFileCSV::loadFailureKeepsList_data()
+void TestSinglesCsvFile::loadFailureKeepsList_data()
 {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QString>("text");
@@ -225,7 +225,7 @@ void TestFileCSV::loadFailureKeepsList_data()
     QTest::newRow("negative") << good + "-1,0,0,0,0,0,0,0,0,0,0,0,0,0\r\n" << overflow;
 }
 
-void TestFileCSV::loadFailureKeepsList()
+void TestSinglesCsvFile::loadFailureKeepsList()
 {
     QFETCH(QByteArray, bytes);
     QFETCH(QString, text);
@@ -243,7 +243,7 @@ void TestFileCSV::loadFailureKeepsList()
     QCOMPARE(app.readFile(listPath), bytes);
 }
 
-void TestFileCSV::loadMissingFile()
+void TestSinglesCsvFile::loadMissingFile()
 {
     TestAppFolder app(TestAppFolder::SysData::None);
     RecordingUi ui;
@@ -257,7 +257,7 @@ void TestFileCSV::loadMissingFile()
     QVERIFY(!app.exists(QStringLiteral("UserData")));
 }
 
-void TestFileCSV::noiseNeverCrashes_data()
+void TestSinglesCsvFile::noiseNeverCrashes_data()
 {
     QTest::addColumn<QByteArray>("bytes");
     QRandomGenerator random(20240607);
@@ -274,7 +274,7 @@ void TestFileCSV::noiseNeverCrashes_data()
     QTest::newRow("noise full of commas") << commas;
 }
 
-void TestFileCSV::noiseNeverCrashes()
+void TestSinglesCsvFile::noiseNeverCrashes()
 {
     QFETCH(QByteArray, bytes);
     TestAppFolder app(TestAppFolder::SysData::None);
@@ -294,7 +294,7 @@ void TestFileCSV::noiseNeverCrashes()
     QCOMPARE(app.readFile(listPath), bytes);
 }
 
-void TestFileCSV::overlongLineIsSkipped()
+void TestSinglesCsvFile::overlongLineIsSkipped()
 {
     TestAppFolder app(TestAppFolder::SysData::None);
     RecordingUi ui;
@@ -309,7 +309,7 @@ void TestFileCSV::overlongLineIsSkipped()
     QVERIFY(ui.boxes().isEmpty());
 }
 
-void TestFileCSV::loadProgress()
+void TestSinglesCsvFile::loadProgress()
 {
     TestAppFolder app(TestAppFolder::SysData::None);
     RecordingUi ui;
@@ -331,7 +331,7 @@ void TestFileCSV::loadProgress()
     QVERIFY(!ui.busy());
 }
 
-void TestFileCSV::saveProgress()
+void TestSinglesCsvFile::saveProgress()
 {
     TestAppFolder app(TestAppFolder::SysData::None);
     RecordingUi ui;
@@ -347,7 +347,7 @@ void TestFileCSV::saveProgress()
     QCOMPARE(app.readFile(listPath).size(), 2500 * 29);
 }
 
-void TestFileCSV::saveFailingPartWayKeepsOldFile()
+void TestSinglesCsvFile::saveFailingPartWayKeepsOldFile()
 {
     TestAppFolder app(TestAppFolder::SysData::None);
     const QByteArray old = CsvReference::writtenLine("10211102201121");
@@ -367,7 +367,7 @@ void TestFileCSV::saveFailingPartWayKeepsOldFile()
     QVERIFY(!ui.progressShown());
 }
 
-void TestFileCSV::saveOfCodeOutsideListKeepsOldFile()
+void TestSinglesCsvFile::saveOfCodeOutsideListKeepsOldFile()
 {
     TestAppFolder app(TestAppFolder::SysData::None);
     const QByteArray old = CsvReference::writtenLine("10211102201121");
@@ -381,7 +381,7 @@ void TestFileCSV::saveOfCodeOutsideListKeepsOldFile()
     QCOMPARE(ui.boxes()[0].title, saveTitle);
 }
 
-void TestFileCSV::fileName_data()
+void TestSinglesCsvFile::fileName_data()
 {
     QTest::addColumn<qint32>("round");
     QTest::addColumn<QString>("group");
@@ -393,7 +393,7 @@ void TestFileCSV::fileName_data()
     QTest::newRow("no round") << 0 << "" << "A-000.csv";
 }
 
-void TestFileCSV::fileName()
+void TestSinglesCsvFile::fileName()
 {
     QFETCH(qint32, round);
     QFETCH(QString, group);
@@ -401,7 +401,7 @@ void TestFileCSV::fileName()
     QCOMPARE(SinglesCsvFile::getCsvFileName(round, group), name);
 }
 
-void TestFileCSV::roundOfFileName_data()
+void TestSinglesCsvFile::roundOfFileName_data()
 {
     QTest::addColumn<QString>("path");
     QTest::addColumn<qint32>("round");
@@ -420,14 +420,14 @@ void TestFileCSV::roundOfFileName_data()
     QTest::newRow("empty") << "" << 0;
 }
 
-void TestFileCSV::roundOfFileName()
+void TestSinglesCsvFile::roundOfFileName()
 {
     QFETCH(QString, path);
     QFETCH(qint32, round);
     QCOMPARE(SinglesCsvFile::readRoundNumber(path), round);
 }
 
-void TestFileCSV::groupOfFileName_data()
+void TestSinglesCsvFile::groupOfFileName_data()
 {
     QTest::addColumn<QString>("path");
     QTest::addColumn<QString>("group");
@@ -440,7 +440,7 @@ void TestFileCSV::groupOfFileName_data()
     QTest::newRow("convention name of round 7") << "A-007B.csv" << "B";
 }
 
-void TestFileCSV::groupOfFileName()
+void TestSinglesCsvFile::groupOfFileName()
 {
     QFETCH(QString, path);
     QFETCH(QString, group);
@@ -449,7 +449,7 @@ void TestFileCSV::groupOfFileName()
         QCOMPARE(SinglesCsvFile::groupOfFileName(SinglesCsvFile::getCsvFileName(SinglesCsvFile::readRoundNumber(path), group)), group);
 }
 
-void TestFileCSV::numberAt_data()
+void TestSinglesCsvFile::numberAt_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("start");
@@ -464,7 +464,7 @@ void TestFileCSV::numberAt_data()
     QTest::newRow("full-width digits end the number") << "A-5１２.csv" << 3 << 5;
 }
 
-void TestFileCSV::numberAt()
+void TestSinglesCsvFile::numberAt()
 {
     QFETCH(QString, text);
     QFETCH(int, start);
@@ -472,5 +472,5 @@ void TestFileCSV::numberAt()
     QCOMPARE(SinglesCsvFile::getNumberAt(text, start), number);
 }
 
-QTEST_GUILESS_MAIN(TestFileCSV)
-#include "TestFileCSV.moc"
+QTEST_GUILESS_MAIN(TestSinglesCsvFile)
+#include "TestSinglesCsvFile.moc"

@@ -51,7 +51,7 @@ OleDate at(int year, int month, int day, int hour = 0, int minute = 0)
 
 // The match list of the check page: the match grid, the vote area laid over
 // its last column, the vote rates and bars, the heading and VoteClick.
-class TestTGame : public QObject
+class TestMatchList : public QObject
 {
     Q_OBJECT
 
@@ -73,19 +73,19 @@ private:
     TestAppFolder *m_app = nullptr;
 };
 
-void TestTGame::init()
+void TestMatchList::init()
 {
     m_app = new TestAppFolder(TestAppFolder::SysData::Shipped);
 }
 
-void TestTGame::cleanup()
+void TestMatchList::cleanup()
 {
     delete m_app;
     m_app = nullptr;
     DisplayScale::setDpiSource({});
 }
 
-void TestTGame::layout_data()
+void TestMatchList::layout_data()
 {
     QTest::addColumn<double>("dpi");
     QTest::addColumn<QList<int>>("widths");
@@ -99,7 +99,7 @@ void TestTGame::layout_data()
                              << QList<int>{21, 9} << 100;
 }
 
-void TestTGame::layout()
+void TestMatchList::layout()
 {
     QFETCH(double, dpi);
     QFETCH(QRect, voteArea);
@@ -133,7 +133,7 @@ void TestTGame::layout()
              (QList<quint32>{WinColor::White, WinColor::White, WinColor::LightYellow, WinColor::LightYellow}));
 }
 
-void TestTGame::leagueColumnOnRequest()
+void TestMatchList::leagueColumnOnRequest()
 {
     ListFixture list(true);
     QCOMPARE(list.game.grid().colWidth(2), 20);
@@ -146,7 +146,7 @@ void TestTGame::leagueColumnOnRequest()
     QCOMPARE(column(list.game.grid(), 2, 2, 4), (QStringList{"J1", "J2", ""}));
 }
 
-void TestTGame::scheduleFillsTheRows()
+void TestMatchList::scheduleFillsTheRows()
 {
     ListFixture list;
     ScheduleData schedule;
@@ -163,7 +163,7 @@ void TestTGame::scheduleFillsTheRows()
     QCOMPARE(list.matches.drawnCell(4, 2)->caption, QStringLiteral("浦和"));
 }
 
-void TestTGame::votesAndBars()
+void TestMatchList::votesAndBars()
 {
     ListFixture list;
     QList<QList<int>> counts(14, {0, 0, 0});
@@ -189,7 +189,7 @@ void TestTGame::votesAndBars()
     QCOMPARE(bars[2].segments[0].rowColors.first(), WinColor::rgb(200, 200, 200));
 }
 
-void TestTGame::voteHeading_data()
+void TestMatchList::voteHeading_data()
 {
     QTest::addColumn<int>("round");
     QTest::addColumn<OleDate>("voteTime");
@@ -203,7 +203,7 @@ void TestTGame::voteHeading_data()
     QTest::newRow("empty record") << 0 << OleDate() << OleDate() << "投 票 率";
 }
 
-void TestTGame::voteHeading()
+void TestMatchList::voteHeading()
 {
     QFETCH(int, round);
     QFETCH(OleDate, voteTime);
@@ -218,7 +218,7 @@ void TestTGame::voteHeading()
     QTEST(list.matches.drawnCell(6, 1)->caption, "heading");
 }
 
-void TestTGame::voteClicks()
+void TestMatchList::voteClicks()
 {
     ListFixture list;
     list.game.vote(voteOf(1478, QList<QList<int>>(14, {5, 3, 2})));
@@ -235,7 +235,7 @@ void TestTGame::voteClicks()
     QCOMPARE(clicks.size(), 3);
 }
 
-void TestTGame::beforeInitialize()
+void TestMatchList::beforeInitialize()
 {
     RecordingUi ui;
     MatchList game;
@@ -247,5 +247,5 @@ void TestTGame::beforeInitialize()
     QCOMPARE(ui.boxes()[1].text, QStringLiteral("Initialize Err"));
 }
 
-QTEST_GUILESS_MAIN(TestTGame)
-#include "TestTGame.moc"
+QTEST_GUILESS_MAIN(TestMatchList)
+#include "TestMatchList.moc"

@@ -10,7 +10,7 @@
 using namespace GridReadback;
 
 // The match grid beside the single sheet: layout and the round's matches.
-class TestSingleGame : public QObject
+class TestSheetMatchGrid : public QObject
 {
     Q_OBJECT
 
@@ -23,12 +23,12 @@ private Q_SLOTS:
     void scheduleBeforeInitializeIsReported();
 };
 
-void TestSingleGame::cleanup()
+void TestSheetMatchGrid::cleanup()
 {
     DisplayScale::setDpiSource({});
 }
 
-void TestSingleGame::layout_data()
+void TestSheetMatchGrid::layout_data()
 {
     QTest::addColumn<double>("dpi");
     QTest::addColumn<int>("wide");
@@ -41,7 +41,7 @@ void TestSingleGame::layout_data()
     QTest::newRow("144 dpi") << 144.0 << 75 << 30 << 30 << 39;
 }
 
-void TestSingleGame::layout()
+void TestSheetMatchGrid::layout()
 {
     QFETCH(double, dpi);
     QFETCH(int, wide);
@@ -64,7 +64,7 @@ void TestSingleGame::layout()
     QCOMPARE(surface.size(), QSize(3 * (wide + 1) + narrow + 1 + 1, header + 1 + 14 * (row + 1) + 1));
 }
 
-void TestSingleGame::headerNumbersAndBands()
+void TestSheetMatchGrid::headerNumbersAndBands()
 {
     RecordingSurface surface;
     SheetMatchGrid game;
@@ -82,7 +82,7 @@ void TestSingleGame::headerNumbersAndBands()
     QVERIFY(surface.drawnCell(4, 15));
 }
 
-void TestSingleGame::showsDatesAndTeams()
+void TestSheetMatchGrid::showsDatesAndTeams()
 {
     RecordingSurface surface;
     SheetMatchGrid game;
@@ -107,7 +107,7 @@ void TestSingleGame::showsDatesAndTeams()
     QCOMPARE(row(grid, 2, 1, 4), (QStringList{"", "1", "", ""}));
 }
 
-void TestSingleGame::scheduleBeforeInitializeIsReported()
+void TestSheetMatchGrid::scheduleBeforeInitializeIsReported()
 {
     RecordingUi ui;
     SheetMatchGrid game;
@@ -118,5 +118,5 @@ void TestSingleGame::scheduleBeforeInitializeIsReported()
     QCOMPARE(ui.boxes()[0].text, QStringLiteral("Initialize Err"));
 }
 
-QTEST_GUILESS_MAIN(TestSingleGame)
-#include "TestSingleGame.moc"
+QTEST_GUILESS_MAIN(TestSheetMatchGrid)
+#include "TestSheetMatchGrid.moc"

@@ -35,7 +35,7 @@ const QString overflowError = QStringLiteral("オーバーフローしました�
 
 } // namespace
 
-class TestTNumber : public QObject
+class TestSingleCode : public QObject
 {
     Q_OBJECT
 
@@ -51,7 +51,7 @@ private Q_SLOTS:
     void encodingOverflowStops();
 };
 
-void TestTNumber::knownCodes_data()
+void TestSingleCode::knownCodes_data()
 {
     QTest::addColumn<qint32>("code");
     QTest::addColumn<QString>("marks");
@@ -63,7 +63,7 @@ void TestTNumber::knownCodes_data()
     QTest::newRow("all 2") << 4782968 << QStringLiteral("22222222222222");
 }
 
-void TestTNumber::knownCodes()
+void TestSingleCode::knownCodes()
 {
     QFETCH(qint32, code);
     QFETCH(QString, marks);
@@ -87,7 +87,7 @@ void TestTNumber::knownCodes()
     QVERIFY(ui.boxes().isEmpty());
 }
 
-void TestTNumber::everyCodeRoundTripsInBothForms()
+void TestSingleCode::everyCodeRoundTripsInBothForms()
 {
     RecordingUi ui;
     const SingleCode number;
@@ -110,7 +110,7 @@ void TestTNumber::everyCodeRoundTripsInBothForms()
     QVERIFY(ui.boxes().isEmpty());
 }
 
-void TestTNumber::marksAboveTwoGiveAnotherCode()
+void TestSingleCode::marksAboveTwoGiveAnotherCode()
 {
     RecordingUi ui;
     const SingleCode number;
@@ -127,7 +127,7 @@ void TestTNumber::marksAboveTwoGiveAnotherCode()
     QVERIFY(ui.boxes().isEmpty());
 }
 
-void TestTNumber::decodeFailures_data()
+void TestSingleCode::decodeFailures_data()
 {
     QTest::addColumn<qint32>("code");
     QTest::addColumn<int>("size");
@@ -145,7 +145,7 @@ void TestTNumber::decodeFailures_data()
                                               << QString();
 }
 
-void TestTNumber::decodeFailures()
+void TestSingleCode::decodeFailures()
 {
     QFETCH(qint32, code);
     QFETCH(int, size);
@@ -170,7 +170,7 @@ void TestTNumber::decodeFailures()
     QCOMPARE(ui.boxes()[0].text, errorText);
 }
 
-void TestTNumber::negativeCodeDecodesWithoutErrorInLongForm()
+void TestSingleCode::negativeCodeDecodesWithoutErrorInLongForm()
 {
     RecordingUi ui;
     const SingleCode number;
@@ -191,7 +191,7 @@ void TestTNumber::negativeCodeDecodesWithoutErrorInLongForm()
     QCOMPARE(ui.boxes()[0].text, subscriptError);
 }
 
-void TestTNumber::shortArrayStopsEncoding()
+void TestSingleCode::shortArrayStopsEncoding()
 {
     RecordingUi ui;
     const SingleCode number;
@@ -210,7 +210,7 @@ void TestTNumber::shortArrayStopsEncoding()
     QCOMPARE(ui.boxes()[1].text, subscriptError);
 }
 
-void TestTNumber::encodingOverflowStops()
+void TestSingleCode::encodingOverflowStops()
 {
     RecordingUi ui;
     const SingleCode number;
@@ -224,5 +224,5 @@ void TestTNumber::encodingOverflowStops()
     QCOMPARE(ui.boxes()[0].text, overflowError);
 }
 
-QTEST_GUILESS_MAIN(TestTNumber)
-#include "TestTNumber.moc"
+QTEST_GUILESS_MAIN(TestSingleCode)
+#include "TestSingleCode.moc"

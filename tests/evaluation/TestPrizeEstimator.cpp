@@ -51,7 +51,7 @@ Q_DECLARE_METATYPE(Counts)
 Q_DECLARE_METATYPE(Marks)
 Q_DECLARE_METATYPE(VoteData)
 
-class TestTMoney : public QObject
+class TestPrizeEstimator : public QObject
 {
     Q_OBJECT
 
@@ -71,7 +71,7 @@ private Q_SLOTS:
     void absurdVoteTotalIsReported();
 };
 
-void TestTMoney::withoutVoteData()
+void TestPrizeEstimator::withoutVoteData()
 {
     RecordingUi ui;
     PrizeEstimator money;
@@ -85,7 +85,7 @@ void TestTMoney::withoutVoteData()
     QVERIFY(ui.boxes().isEmpty());
 }
 
-void TestTMoney::examples_data()
+void TestPrizeEstimator::examples_data()
 {
     QTest::addColumn<qint32>("roundNumber");
     QTest::addColumn<int>("unvotedMatch"); // its mark "1" gets no votes
@@ -120,7 +120,7 @@ void TestTMoney::examples_data()
                                           << qint64(40960) << qint64(1260);
 }
 
-void TestTMoney::examples()
+void TestPrizeEstimator::examples()
 {
     QFETCH(qint32, roundNumber);
     QFETCH(int, unvotedMatch);
@@ -139,7 +139,7 @@ void TestTMoney::examples()
     QCOMPARE(money.getMoney3(single), reference.estimate(3, single));
 }
 
-void TestTMoney::sameAsThePlainFormula_data()
+void TestPrizeEstimator::sameAsThePlainFormula_data()
 {
     QTest::addColumn<VoteData>("vote");
     QTest::newRow("round 434") << EstimateReference::realisticVotes(434, 1);
@@ -158,7 +158,7 @@ void TestTMoney::sameAsThePlainFormula_data()
 }
 
 // Random singles and the extremes against the formula written term by term.
-void TestTMoney::sameAsThePlainFormula()
+void TestPrizeEstimator::sameAsThePlainFormula()
 {
     QFETCH(VoteData, vote);
     PrizeEstimator money;
@@ -176,7 +176,7 @@ void TestTMoney::sameAsThePlainFormula()
     }
 }
 
-void TestTMoney::listSameAsSingles()
+void TestPrizeEstimator::listSameAsSingles()
 {
     PrizeEstimator money;
     money.setVoteData(EstimateReference::realisticVotes(600, 9));
@@ -193,7 +193,7 @@ void TestTMoney::listSameAsSingles()
     }
 }
 
-void TestTMoney::wholeSpaceSameAsSingles_data()
+void TestPrizeEstimator::wholeSpaceSameAsSingles_data()
 {
     QTest::addColumn<int>("grade");
     QTest::newRow("grade 1") << 1;
@@ -204,7 +204,7 @@ void TestTMoney::wholeSpaceSameAsSingles_data()
 // Long lists are estimated along the tree of the whole space: the space in
 // code order straight into the list, any other long list through a table.
 // Both against the singles worked one at a time.
-void TestTMoney::wholeSpaceSameAsSingles()
+void TestPrizeEstimator::wholeSpaceSameAsSingles()
 {
     QFETCH(int, grade);
     RecordingUi ui;
@@ -227,7 +227,7 @@ void TestTMoney::wholeSpaceSameAsSingles()
     QVERIFY(ui.boxes().isEmpty());
 }
 
-void TestTMoney::badMarksAreReported_data()
+void TestPrizeEstimator::badMarksAreReported_data()
 {
     QTest::addColumn<Marks>("single");
     QTest::addColumn<qsizetype>("size");
@@ -240,7 +240,7 @@ void TestTMoney::badMarksAreReported_data()
     QTest::newRow("mark -1") << negative << qsizetype(14);
 }
 
-void TestTMoney::badMarksAreReported()
+void TestPrizeEstimator::badMarksAreReported()
 {
     QFETCH(Marks, single);
     QFETCH(qsizetype, size);
@@ -260,14 +260,14 @@ void TestTMoney::badMarksAreReported()
     }
 }
 
-void TestTMoney::badCodesInAListAreReportedOnce_data()
+void TestPrizeEstimator::badCodesInAListAreReportedOnce_data()
 {
     QTest::addColumn<qsizetype>("length");
     QTest::newRow("worked singly") << qsizetype(4);
     QTest::newRow("worked along the tree") << qsizetype(SingleCode::CodeCount / 2);
 }
 
-void TestTMoney::badCodesInAListAreReportedOnce()
+void TestPrizeEstimator::badCodesInAListAreReportedOnce()
 {
     QFETCH(qsizetype, length);
     RecordingUi ui;
@@ -290,7 +290,7 @@ void TestTMoney::badCodesInAListAreReportedOnce()
 
 // The votes of a match are totalled as a 32-bit count; a total beyond it
 // cannot come from a real round: reported, and no estimates from it.
-void TestTMoney::absurdVoteTotalIsReported()
+void TestPrizeEstimator::absurdVoteTotalIsReported()
 {
     RecordingUi ui;
     PrizeEstimator money;
@@ -303,5 +303,5 @@ void TestTMoney::absurdVoteTotalIsReported()
     QCOMPARE(estimates(money, sameMark(1)), (std::array<qint64, 3>{0, 0, 0}));
 }
 
-QTEST_GUILESS_MAIN(TestTMoney)
-#include "TestTMoney.moc"
+QTEST_GUILESS_MAIN(TestPrizeEstimator)
+#include "TestPrizeEstimator.moc"

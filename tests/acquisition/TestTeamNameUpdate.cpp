@@ -53,7 +53,7 @@ const QByteArray notFoundPage =
 
 } // namespace
 
-class TestQuorvelDownload : public QObject
+class TestTeamNameUpdate : public QObject
 {
     Q_OBJECT
 
@@ -73,12 +73,12 @@ private Q_SLOTS:
     void itemBeforeAndAfterLoad();
 };
 
-void TestQuorvelDownload::cleanup()
+void TestTeamNameUpdate::cleanup()
 {
     TeamNameUpdate::setServerHost(QString());
 }
 
-void TestQuorvelDownload::buildSettingIsReservedHost()
+void TestTeamNameUpdate::buildSettingIsReservedHost()
 {
     const QUrl base(TeamNameUpdate::baseAddress());
     QCOMPARE(base.scheme(), QStringLiteral("http"));
@@ -88,7 +88,7 @@ void TestQuorvelDownload::buildSettingIsReservedHost()
     QCOMPARE(TeamNameUpdate::baseAddress(), QStringLiteral("http://127.0.0.1:8080/download/2021/"));
 }
 
-void TestQuorvelDownload::newerFileReplacesInstalledOne()
+void TestTeamNameUpdate::newerFileReplacesInstalledOne()
 {
     DownloadTestBed bed;
     bed.site.pointUpdateHere();
@@ -112,7 +112,7 @@ void TestQuorvelDownload::newerFileReplacesInstalledOne()
     QCOMPARE(bed.site.requests(), 2);
 }
 
-void TestQuorvelDownload::declinedQuestionAsksNothing()
+void TestTeamNameUpdate::declinedQuestionAsksNothing()
 {
     DownloadTestBed bed;
     bed.site.pointUpdateHere();
@@ -122,7 +122,7 @@ void TestQuorvelDownload::declinedQuestionAsksNothing()
     QCOMPARE(bed.site.requests(), 0);
 }
 
-void TestQuorvelDownload::versions_data()
+void TestTeamNameUpdate::versions_data()
 {
     QTest::addColumn<QByteArray>("manifest");
     QTest::addColumn<QByteArray>("installed");
@@ -155,7 +155,7 @@ void TestQuorvelDownload::versions_data()
         << warning(QStringLiteral("海外チーム名のバージョンが不明です。")) << false;
 }
 
-void TestQuorvelDownload::versions()
+void TestTeamNameUpdate::versions()
 {
     QFETCH(QByteArray, manifest);
     QFETCH(QByteArray, installed);
@@ -176,7 +176,7 @@ void TestQuorvelDownload::versions()
 
 // Either file broken on the server: the message, and the installed file
 // as it was, with nothing left beside it.
-void TestQuorvelDownload::badDownload_data()
+void TestTeamNameUpdate::badDownload_data()
 {
     QTest::addColumn<QString>("address");
     QTest::addColumn<LoopbackHttpServer::Response>("response");
@@ -218,7 +218,7 @@ void TestQuorvelDownload::badDownload_data()
     row("file with NUL before [End]", fileAddress, nulBeforeEnd, brokenFile);
 }
 
-void TestQuorvelDownload::badDownload()
+void TestTeamNameUpdate::badDownload()
 {
     QFETCH(QString, address);
     QFETCH(LoopbackHttpServer::Response, response);
@@ -239,7 +239,7 @@ void TestQuorvelDownload::badDownload()
     }
 }
 
-void TestQuorvelDownload::noServerThenServer()
+void TestTeamNameUpdate::noServerThenServer()
 {
     DownloadTestBed bed;
     const QByteArray installed = bed.app.readFile(teamName2);
@@ -256,7 +256,7 @@ void TestQuorvelDownload::noServerThenServer()
     QCOMPARE(boxLines(bed.ui), QStringList{info(updated)});
 }
 
-void TestQuorvelDownload::failedSaveKeepsFile()
+void TestTeamNameUpdate::failedSaveKeepsFile()
 {
     DownloadTestBed bed;
     bed.site.pointUpdateHere();
@@ -269,7 +269,7 @@ void TestQuorvelDownload::failedSaveKeepsFile()
     QCOMPARE(bed.app.readFile(teamName2), installed);
 }
 
-void TestQuorvelDownload::versionNumber_data()
+void TestTeamNameUpdate::versionNumber_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<qint32>("number");
@@ -289,14 +289,14 @@ void TestQuorvelDownload::versionNumber_data()
     QTest::newRow("too many digits") << "99999999999.0" << 0;
 }
 
-void TestQuorvelDownload::versionNumber()
+void TestTeamNameUpdate::versionNumber()
 {
     QFETCH(QString, text);
     QFETCH(qint32, number);
     QCOMPARE(TeamNameUpdate::getVersionNumber(text), number);
 }
 
-void TestQuorvelDownload::itemBeforeAndAfterLoad()
+void TestTeamNameUpdate::itemBeforeAndAfterLoad()
 {
     DownloadTestBed bed;
     bed.site.pointUpdateHere();
@@ -310,5 +310,5 @@ void TestQuorvelDownload::itemBeforeAndAfterLoad()
     QCOMPARE(boxLines(bed.ui), QStringList{info(latest)});
 }
 
-QTEST_GUILESS_MAIN(TestQuorvelDownload)
-#include "TestQuorvelDownload.moc"
+QTEST_GUILESS_MAIN(TestTeamNameUpdate)
+#include "TestTeamNameUpdate.moc"

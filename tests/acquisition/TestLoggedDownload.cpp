@@ -39,7 +39,7 @@ QStringList fullLog(const QString &message, const QString &url, int dots)
 
 } // namespace
 
-class TestWinInet : public QObject
+class TestLoggedDownload : public QObject
 {
     Q_OBJECT
 
@@ -72,26 +72,26 @@ private:
     std::unique_ptr<LoopbackHttpServer> m_server;
 };
 
-void TestWinInet::init()
+void TestLoggedDownload::init()
 {
     m_ui = std::make_unique<RecordingUi>();
     m_server = std::make_unique<LoopbackHttpServer>();
     QVERIFY(m_server->listen());
 }
 
-void TestWinInet::cleanup()
+void TestLoggedDownload::cleanup()
 {
     m_server.reset();
     m_ui.reset();
 }
 
-QString TestWinInet::serve(const QString &address, const Response &r)
+QString TestLoggedDownload::serve(const QString &address, const Response &r)
 {
     m_server->setResponse(address, r);
     return m_server->url(address);
 }
 
-void TestWinInet::defaults()
+void TestLoggedDownload::defaults()
 {
     LoggedDownload inet;
     QCOMPARE(inet.connectTimeout(), 15000);
@@ -103,7 +103,7 @@ void TestWinInet::defaults()
     QVERIFY(inet.connection());
 }
 
-void TestWinInet::emptyUrlReturnsAtOnce()
+void TestLoggedDownload::emptyUrlReturnsAtOnce()
 {
     LoggedDownload inet;
     QByteArray data("old");
@@ -116,7 +116,7 @@ void TestWinInet::emptyUrlReturnsAtOnce()
     QVERIFY(m_server->requests().isEmpty());
 }
 
-void TestWinInet::bodies_data()
+void TestLoggedDownload::bodies_data()
 {
     QTest::addColumn<Response>("served");
     QTest::addColumn<int>("dots");
@@ -133,7 +133,7 @@ void TestWinInet::bodies_data()
     }() << 4;
 }
 
-void TestWinInet::bodies()
+void TestLoggedDownload::bodies()
 {
     QFETCH(Response, served);
     QFETCH(int, dots);
@@ -152,7 +152,7 @@ void TestWinInet::bodies()
     QVERIFY(!m_ui->busy());
 }
 
-void TestWinInet::errorStatusBodyIsTheResult()
+void TestLoggedDownload::errorStatusBodyIsTheResult()
 {
     const QByteArray page = QByteArrayLiteral("<html><body>お探しのページは見つかりません</body></html>");
     const QString missing = serve(QStringLiteral("/missing"), response(page, Delivery::Whole, 404));
@@ -166,7 +166,7 @@ void TestWinInet::errorStatusBodyIsTheResult()
     QVERIFY(m_ui->boxes().isEmpty());
 }
 
-void TestWinInet::followsRedirect()
+void TestLoggedDownload::followsRedirect()
 {
     Response moved = response("moved", Delivery::Whole, 302);
     moved.headers.append({"Location", m_server->url(QStringLiteral("/new")).toLatin1()});
@@ -179,7 +179,7 @@ void TestWinInet::followsRedirect()
     QCOMPARE(m_server->requests(), QStringList({QStringLiteral("/old"), QStringLiteral("/new")}));
 }
 
-void TestWinInet::sendsTheRequestHeader()
+void TestLoggedDownload::sendsTheRequestHeader()
 {
     const QString url = serve(QStringLiteral("/a?holdCntId=1478&commodityId=09"), response("x"));
     LoggedDownload inet;
@@ -193,7 +193,7 @@ void TestWinInet::sendsTheRequestHeader()
     QCOMPARE(headers.value("cache-control"), QByteArray("no-cache"));
 }
 
-void TestWinInet::failedTransfersGiveNothing_data()
+void TestLoggedDownload::failedTransfersGiveNothing_data()
 {
     QTest::addColumn<QString>("address");   // empty: a port where nothing listens
     QTest::addColumn<Response>("served");
@@ -216,7 +216,7 @@ void TestWinInet::failedTransfersGiveNothing_data()
     QTest::newRow("no address at all") << QStringLiteral("not an address") << Response() << false;
 }
 
-void TestWinInet::failedTransfersGiveNothing()
+void TestLoggedDownload::failedTransfersGiveNothing()
 {
     QFETCH(QString, address);
     QFETCH(Response, served);
@@ -251,7 +251,7 @@ void TestWinInet::failedTransfersGiveNothing()
     }
 }
 
-void TestWinInet::bodyAboveTheCapFails()
+void TestLoggedDownload::bodyAboveTheCapFails()
 {
     const QByteArray full = bytes(LoggedDownload::MaxBodyBytes);
     const QString atCap = serve(QStringLiteral("/cap"), response(full));
@@ -266,7 +266,7 @@ void TestWinInet::bodyAboveTheCapFails()
     QVERIFY(m_ui->boxes().isEmpty());
 }
 
-void TestWinInet::decodesShiftJisAndUtf8()
+void TestLoggedDownload::decodesShiftJisAndUtf8()
 {
     const QString text = QStringLiteral("第1478回 ＢＩＧ 開催情報\r\n鹿島アントラーズ");
     const QString sjisUrl = serve(QStringLiteral("/sjis"), response(TestFiles::sjis(text)));
@@ -280,7 +280,7 @@ void TestWinInet::decodesShiftJisAndUtf8()
     QVERIFY(m_ui->boxes().isEmpty());
 }
 
-void TestWinInet::unknownCodeIsReported()
+void TestLoggedDownload::unknownCodeIsReported()
 {
     const QString url = serve(QStringLiteral("/page"), response("abc"));
     LoggedDownload inet;
@@ -292,7 +292,7 @@ void TestWinInet::unknownCodeIsReported()
     QCOMPARE(box.text, QStringLiteral("コード番号が異常です（1）"));
 }
 
-void TestWinInet::nothingLoggedWithoutProgressOpen()
+void TestLoggedDownload::nothingLoggedWithoutProgressOpen()
 {
     const QString url = serve(QStringLiteral("/page"), response("abc"));
     LoggedDownload inet;
@@ -306,7 +306,7 @@ void TestWinInet::nothingLoggedWithoutProgressOpen()
     QVERIFY(m_ui->closedConnectionLogs().isEmpty());
 }
 
-void TestWinInet::logStaysOpenWithoutProgressClose()
+void TestLoggedDownload::logStaysOpenWithoutProgressClose()
 {
     const QString first = serve(QStringLiteral("/first"), response("abc"));
     const QString second = serve(QStringLiteral("/second"), response({}));
@@ -329,7 +329,7 @@ void TestWinInet::logStaysOpenWithoutProgressClose()
     QCOMPARE(m_ui->closedConnectionLogs().first().size(), 10);
 }
 
-void TestWinInet::namedProxyCarriesTheRequest()
+void TestLoggedDownload::namedProxyCarriesTheRequest()
 {
     // The loopback server plays the proxy: it sees the whole address.
     m_server->setResponse(QStringLiteral("/page?x=1"), response("through the proxy"));
@@ -341,7 +341,7 @@ void TestWinInet::namedProxyCarriesTheRequest()
     QCOMPARE(m_server->requests(), QStringList(QStringLiteral("http://toto.example.invalid/page?x=1")));
 }
 
-void TestWinInet::unusableProxyGivesNothing()
+void TestLoggedDownload::unusableProxyGivesNothing()
 {
     const QString url = serve(QStringLiteral("/page"), response("abc"));
     LoggedDownload inet;
@@ -353,7 +353,7 @@ void TestWinInet::unusableProxyGivesNothing()
     QVERIFY(m_server->requests().isEmpty());
 }
 
-void TestWinInet::systemProxyIsNotUsedForLoopback()
+void TestLoggedDownload::systemProxyIsNotUsedForLoopback()
 {
     const QString url = serve(QStringLiteral("/page"), response("abc"));
     const QString deadProxy = QStringLiteral("http://127.0.0.1:%1").arg(LoopbackHttpServer::unusedPort());
@@ -369,5 +369,5 @@ void TestWinInet::systemProxyIsNotUsedForLoopback()
     QCOMPARE(received, 3);
 }
 
-QTEST_GUILESS_MAIN(TestWinInet)
-#include "TestWinInet.moc"
+QTEST_GUILESS_MAIN(TestLoggedDownload)
+#include "TestLoggedDownload.moc"

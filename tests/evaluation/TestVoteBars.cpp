@@ -20,7 +20,7 @@ QList<int> widthsOf(const QList<BarSegmentDrawing> &segments)
 
 // The vote bars: segment widths from the vote counts, the shading, the grey
 // bar without votes, where the bars lie and their clicks.
-class TestTGraphEx : public QObject
+class TestVoteBars : public QObject
 {
     Q_OBJECT
 
@@ -36,12 +36,12 @@ private Q_SLOTS:
     void clicksReportTheMatch();
 };
 
-void TestTGraphEx::cleanup()
+void TestVoteBars::cleanup()
 {
     DisplayScale::setDpiSource({});
 }
 
-void TestTGraphEx::segmentWidths_data()
+void TestVoteBars::segmentWidths_data()
 {
     QTest::addColumn<int>("width");
     QTest::addColumn<QList<int>>("counts");
@@ -55,7 +55,7 @@ void TestTGraphEx::segmentWidths_data()
     QTest::newRow("real votes") << 203 << QList<int>{80112, 52310, 51702} << QList<int>{88, 58, 57};
 }
 
-void TestTGraphEx::segmentWidths()
+void TestVoteBars::segmentWidths()
 {
     QFETCH(int, width);
     QFETCH(QList<int>, counts);
@@ -68,7 +68,7 @@ void TestTGraphEx::segmentWidths()
     QCOMPARE(segments[2].rowColors.first(), WinColor::rgb(225, 160, 160));
 }
 
-void TestTGraphEx::noVotesIsOneGreyBar()
+void TestVoteBars::noVotesIsOneGreyBar()
 {
     const QList<BarSegmentDrawing> segments = VoteBars::segments(203, 7, {0, 0, 0});
     QCOMPARE(segments.size(), 1);
@@ -77,7 +77,7 @@ void TestTGraphEx::noVotesIsOneGreyBar()
     QCOMPARE(segments[0].rowColors, QList<quint32>(7, WinColor::rgb(200, 200, 200)));
 }
 
-void TestTGraphEx::shading()
+void TestVoteBars::shading()
 {
     // The base, 30 lighter, 12 darker than that, then 18 darker row by row.
     QCOMPARE(VoteBars::shading(WinColor::rgb(225, 225, 160), 7),
@@ -90,7 +90,7 @@ void TestTGraphEx::shading()
     QCOMPARE(tall[13], WinColor::rgb(0, 0, 45));
 }
 
-void TestTGraphEx::placeOfTheBars_data()
+void TestVoteBars::placeOfTheBars_data()
 {
     QTest::addColumn<double>("dpi");
     QTest::addColumn<QRect>("first");
@@ -100,7 +100,7 @@ void TestTGraphEx::placeOfTheBars_data()
     QTest::newRow("144 dpi") << 144.0 << QRect(2, 22, 304, 10) << 32;
 }
 
-void TestTGraphEx::placeOfTheBars()
+void TestVoteBars::placeOfTheBars()
 {
     QFETCH(double, dpi);
     QFETCH(QRect, first);
@@ -118,7 +118,7 @@ void TestTGraphEx::placeOfTheBars()
     }
 }
 
-void TestTGraphEx::barsStartHiddenAndShowTheirCounts()
+void TestVoteBars::barsStartHiddenAndShowTheirCounts()
 {
     RecordingBarSurface surface;
     VoteBars bars;
@@ -138,7 +138,7 @@ void TestTGraphEx::barsStartHiddenAndShowTheirCounts()
     QVERIFY(!bar.contains(bar.left + bar.width, bar.top));
 }
 
-void TestTGraphEx::clicksReportTheMatch()
+void TestVoteBars::clicksReportTheMatch()
 {
     RecordingBarSurface surface;
     VoteBars bars;
@@ -153,5 +153,5 @@ void TestTGraphEx::clicksReportTheMatch()
     QCOMPARE(clicks[1].at(0).toInt(), 14);
 }
 
-QTEST_GUILESS_MAIN(TestTGraphEx)
-#include "TestTGraphEx.moc"
+QTEST_GUILESS_MAIN(TestVoteBars)
+#include "TestVoteBars.moc"

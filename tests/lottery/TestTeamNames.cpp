@@ -44,7 +44,7 @@ void makeMissing(const QString &officialName)
 
 } // namespace
 
-class TestTotoData : public QObject
+class TestTeamNames : public QObject
 {
     Q_OBJECT
 
@@ -86,12 +86,12 @@ private Q_SLOTS:
     void shippedNamesResolve();
 };
 
-void TestTotoData::init()
+void TestTeamNames::init()
 {
     TeamNames::clearMissingTeamName();
 }
 
-void TestTotoData::shortTeamNameLookupOrder_data()
+void TestTeamNames::shortTeamNameLookupOrder_data()
 {
     QTest::addColumn<QString>("officialName");
     QTest::addColumn<int>("round");
@@ -109,7 +109,7 @@ void TestTotoData::shortTeamNameLookupOrder_data()
     QTest::newRow("no round box value yet") << "Old Name FC" << -1 << "Old";
 }
 
-void TestTotoData::shortTeamNameLookupOrder()
+void TestTeamNames::shortTeamNameLookupOrder()
 {
     QFETCH(QString, officialName);
     QFETCH(int, round);
@@ -132,7 +132,7 @@ void TestTotoData::shortTeamNameLookupOrder()
     }
 }
 
-void TestTotoData::unknownNameWarnsAndBecomesTheMissingName()
+void TestTeamNames::unknownNameWarnsAndBecomesTheMissingName()
 {
     TestAppFolder app(TestAppFolder::SysData::Empty);
     installFixtures(app, true);
@@ -149,7 +149,7 @@ void TestTotoData::unknownNameWarnsAndBecomesTheMissingName()
     QCOMPARE(ui.boxes().size(), 2);
 }
 
-void TestTotoData::roundZeroWarnsAndLooksNothingUp()
+void TestTeamNames::roundZeroWarnsAndLooksNothingUp()
 {
     TestAppFolder app(TestAppFolder::SysData::Empty);
     installFixtures(app, true);
@@ -167,7 +167,7 @@ void TestTotoData::roundZeroWarnsAndLooksNothingUp()
     QVERIFY(TeamNames::missingTeamName().isEmpty());
 }
 
-void TestTotoData::withoutUserFileOnlyTheNotFoundWarningShows()
+void TestTeamNames::withoutUserFileOnlyTheNotFoundWarningShows()
 {
     TestAppFolder app(TestAppFolder::SysData::Empty);
     installFixtures(app, false);
@@ -180,7 +180,7 @@ void TestTotoData::withoutUserFileOnlyTheNotFoundWarningShows()
     QCOMPARE(ui.boxes()[0].text, notFoundText(QStringLiteral("User Only FC")));
 }
 
-void TestTotoData::objectKeepsTheFilesAsTheyWereAtCreation()
+void TestTeamNames::objectKeepsTheFilesAsTheyWereAtCreation()
 {
     TestAppFolder app(TestAppFolder::SysData::Empty);
     installFixtures(app, false);
@@ -194,7 +194,7 @@ void TestTotoData::objectKeepsTheFilesAsTheyWereAtCreation()
     QCOMPARE(ui.boxes().size(), 1);
 }
 
-void TestTotoData::leagueOfShortName_data()
+void TestTeamNames::leagueOfShortName_data()
 {
     QTest::addColumn<QString>("shortName");
     QTest::addColumn<int>("year");
@@ -211,7 +211,7 @@ void TestTotoData::leagueOfShortName_data()
     QTest::newRow("empty name") << "" << 2010 << "";
 }
 
-void TestTotoData::leagueOfShortName()
+void TestTeamNames::leagueOfShortName()
 {
     QFETCH(QString, shortName);
     QFETCH(int, year);
@@ -224,14 +224,14 @@ void TestTotoData::leagueOfShortName()
     QVERIFY(ui.boxes().isEmpty());
 }
 
-void TestTotoData::teamName2Version()
+void TestTeamNames::teamName2Version()
 {
     TestAppFolder app(TestAppFolder::SysData::Empty);
     installFixtures(app, false);
     QCOMPARE(TeamNames().getTeamName2Version(), QStringLiteral("3.12"));
 }
 
-void TestTotoData::teamName2VersionWithoutEntries()
+void TestTeamNames::teamName2VersionWithoutEntries()
 {
     TestAppFolder app(TestAppFolder::SysData::Empty);
     installFixtures(app, false);
@@ -241,7 +241,7 @@ void TestTotoData::teamName2VersionWithoutEntries()
     QVERIFY(ui.boxes().isEmpty());
 }
 
-void TestTotoData::existsLongTeamName_data()
+void TestTeamNames::existsLongTeamName_data()
 {
     QTest::addColumn<QString>("officialName");
     QTest::addColumn<bool>("exists");
@@ -254,7 +254,7 @@ void TestTotoData::existsLongTeamName_data()
     QTest::newRow("empty") << "" << false;
 }
 
-void TestTotoData::existsLongTeamName()
+void TestTeamNames::existsLongTeamName()
 {
     QFETCH(QString, officialName);
     QFETCH(bool, exists);
@@ -266,7 +266,7 @@ void TestTotoData::existsLongTeamName()
     QVERIFY(ui.boxes().isEmpty());
 }
 
-void TestTotoData::presetsComeFromTheMissingName()
+void TestTeamNames::presetsComeFromTheMissingName()
 {
     TestAppFolder app(TestAppFolder::SysData::Empty);
     installFixtures(app, false);
@@ -278,7 +278,7 @@ void TestTotoData::presetsComeFromTheMissingName()
     QCOMPARE(TeamNameEditor::presetFullName(), QStringLiteral("ＦＣバルセロナ"));
 }
 
-void TestTotoData::addRejectsInput_data()
+void TestTeamNames::addRejectsInput_data()
 {
     QTest::addColumn<QString>("shortName");
     QTest::addColumn<QString>("fullName");
@@ -301,7 +301,7 @@ void TestTotoData::addRejectsInput_data()
     QTest::newRow("line break in official name") << "AB" << "Sample\r\nFC" << "名称に使用できない文字が含まれています。";
 }
 
-void TestTotoData::addRejectsInput()
+void TestTeamNames::addRejectsInput()
 {
     QFETCH(QString, shortName);
     QFETCH(QString, fullName);
@@ -322,7 +322,7 @@ void TestTotoData::addRejectsInput()
     QCOMPARE(TeamNames::missingTeamName(), QStringLiteral("Still Missing"));
 }
 
-void TestTotoData::addAppendsPaddedEntryAndClearsMissingName()
+void TestTeamNames::addAppendsPaddedEntryAndClearsMissingName()
 {
     TestAppFolder app(TestAppFolder::SysData::Empty);
     installFixtures(app, true);
@@ -347,7 +347,7 @@ void TestTotoData::addAppendsPaddedEntryAndClearsMissingName()
     QVERIFY(ui.boxes().isEmpty());
 }
 
-void TestTotoData::firstAdditionCreatesUserFile()
+void TestTeamNames::firstAdditionCreatesUserFile()
 {
     TestAppFolder app(TestAppFolder::SysData::Empty);
     installFixtures(app, false);
@@ -360,7 +360,7 @@ void TestTotoData::firstAdditionCreatesUserFile()
     QCOMPARE(ui.boxes()[0].text, QStringLiteral("チーム名(Sample FC)を追加しました。"));
 }
 
-void TestTotoData::rejectedFirstAdditionLeavesCommentOnlyFile()
+void TestTeamNames::rejectedFirstAdditionLeavesCommentOnlyFile()
 {
     TestAppFolder app(TestAppFolder::SysData::Empty);
     installFixtures(app, false);
@@ -373,7 +373,7 @@ void TestTotoData::rejectedFirstAdditionLeavesCommentOnlyFile()
     QCOMPARE(app.readFile(userFile), TestFiles::sjis(userHeader));
 }
 
-void TestTotoData::addEndsAnUnterminatedLastLineFirst()
+void TestTeamNames::addEndsAnUnterminatedLastLineFirst()
 {
     TestAppFolder app(TestAppFolder::SysData::Empty);
     installFixtures(app, false);
@@ -386,7 +386,7 @@ void TestTotoData::addEndsAnUnterminatedLastLineFirst()
     QCOMPARE(TeamNames().getShortTeamName(QStringLiteral("Mine FC"), 1000), QStringLiteral("Mine"));
 }
 
-void TestTotoData::unwritableUserFileIsNotReportedAsAdded()
+void TestTeamNames::unwritableUserFileIsNotReportedAsAdded()
 {
     // A folder where the user file belongs: it can be neither read nor written.
     TestAppFolder app(TestAppFolder::SysData::Empty);
@@ -406,14 +406,14 @@ void TestTotoData::unwritableUserFileIsNotReportedAsAdded()
 
 // ---- The reference files shipped in data/SysData ----
 
-void TestTotoData::shippedFilesHaveTheirHeaders_data()
+void TestTeamNames::shippedFilesHaveTheirHeaders_data()
 {
     QTest::addColumn<QString>("file");
     for (const char *name : {"TeamName.dat", "TeamName1.dat", "TeamName2.dat", "J1J2.dat"})
         QTest::newRow(name) << QString::fromLatin1(name);
 }
 
-void TestTotoData::shippedFilesHaveTheirHeaders()
+void TestTeamNames::shippedFilesHaveTheirHeaders()
 {
     QFETCH(QString, file);
     TestAppFolder app(TestAppFolder::SysData::Shipped);
@@ -429,7 +429,7 @@ void TestTotoData::shippedFilesHaveTheirHeaders()
     QCOMPARE(lines[1], QStringLiteral(";") + AppInfo::legalNotice());
 }
 
-void TestTotoData::shippedShortNamesFitAndAreUnique_data()
+void TestTeamNames::shippedShortNamesFitAndAreUnique_data()
 {
     QTest::addColumn<QString>("file");
     QTest::addColumn<bool>("halfWidthKana");
@@ -439,7 +439,7 @@ void TestTotoData::shippedShortNamesFitAndAreUnique_data()
     QTest::newRow("TeamName2.dat") << "TeamName2.dat" << true << 150;
 }
 
-void TestTotoData::shippedShortNamesFitAndAreUnique()
+void TestTeamNames::shippedShortNamesFitAndAreUnique()
 {
     QFETCH(QString, file);
     QFETCH(bool, halfWidthKana);
@@ -461,7 +461,7 @@ void TestTotoData::shippedShortNamesFitAndAreUnique()
     }
 }
 
-void TestTotoData::shippedOverseasFileEndsWithEnd()
+void TestTeamNames::shippedOverseasFileEndsWithEnd()
 {
     TestAppFolder app(TestAppFolder::SysData::Shipped);
     const QString text = QStringDecoder("windows-31j").decode(app.readFile(QStringLiteral("SysData/TeamName2.dat")));
@@ -497,7 +497,7 @@ QList<LeagueLine> shippedLeagueLines()
 
 // Every member of every line is tagged with that line's league: no short name
 // is found inside another club's name in a higher league of the same season.
-void TestTotoData::shippedLeagueLinesTagEveryMember()
+void TestTeamNames::shippedLeagueLinesTagEveryMember()
 {
     TestAppFolder app(TestAppFolder::SysData::Shipped);
     RecordingUi ui;
@@ -509,7 +509,7 @@ void TestTotoData::shippedLeagueLinesTagEveryMember()
     QVERIFY(ui.boxes().isEmpty());
 }
 
-void TestTotoData::shippedLeagueLinesCoverEverySeason()
+void TestTeamNames::shippedLeagueLinesCoverEverySeason()
 {
     TestAppFolder app(TestAppFolder::SysData::Shipped);
     QSet<QString> keys;
@@ -533,7 +533,7 @@ void TestTotoData::shippedLeagueLinesCoverEverySeason()
         QVERIFY2(keys.contains(QString::number(year) + QStringLiteral("J3")), qPrintable(QString::number(year)));
 }
 
-void TestTotoData::shippedLeagueMembersAreKnownClubs()
+void TestTeamNames::shippedLeagueMembersAreKnownClubs()
 {
     TestAppFolder app(TestAppFolder::SysData::Shipped);
     QSet<QString> shortNames;
@@ -548,7 +548,7 @@ void TestTotoData::shippedLeagueMembersAreKnownClubs()
             QVERIFY2(shortNames.contains(member), qPrintable(QString::number(line.year) + line.league + u' ' + member));
 }
 
-void TestTotoData::shippedNamesResolve_data()
+void TestTeamNames::shippedNamesResolve_data()
 {
     QTest::addColumn<QString>("officialName");
     QTest::addColumn<int>("round");
@@ -577,7 +577,7 @@ void TestTotoData::shippedNamesResolve_data()
     QTest::newRow("overseas") << "アーセナル" << 1200 << "ｱｰｾﾅﾙ" << 2020 << "";
 }
 
-void TestTotoData::shippedNamesResolve()
+void TestTeamNames::shippedNamesResolve()
 {
     QFETCH(QString, officialName);
     QFETCH(int, round);
@@ -593,5 +593,5 @@ void TestTotoData::shippedNamesResolve()
     QVERIFY(ui.boxes().isEmpty());
 }
 
-QTEST_GUILESS_MAIN(TestTotoData)
-#include "TestTotoData.moc"
+QTEST_GUILESS_MAIN(TestTeamNames)
+#include "TestTeamNames.moc"

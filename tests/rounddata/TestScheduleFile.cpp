@@ -118,7 +118,7 @@ ScheduleData saveAndLoad(const ScheduleData &schedule, const QString &path)
 
 } // namespace
 
-class TestXmlSchedule : public QObject
+class TestScheduleFile : public QObject
 {
     Q_OBJECT
 
@@ -141,7 +141,7 @@ private Q_SLOTS:
     void deeplyNestedValuesAreIgnored();
 };
 
-void TestXmlSchedule::fileName_data()
+void TestScheduleFile::fileName_data()
 {
     QTest::addColumn<int>("roundNumber");
     QTest::addColumn<QString>("group");
@@ -152,7 +152,7 @@ void TestXmlSchedule::fileName_data()
                                             << QStringLiteral("big_schedule_1234_B.xml");
 }
 
-void TestXmlSchedule::fileName()
+void TestScheduleFile::fileName()
 {
     QFETCH(int, roundNumber);
     QFETCH(QString, group);
@@ -162,7 +162,7 @@ void TestXmlSchedule::fileName()
              AppFolder::path() + QStringLiteral("\\SysData\\BIG_Schedule\\") + name);
 }
 
-void TestXmlSchedule::loadsHandMadeFile_data()
+void TestScheduleFile::loadsHandMadeFile_data()
 {
     QTest::addColumn<QString>("file");
     QTest::addColumn<ScheduleData>("expected");
@@ -174,7 +174,7 @@ void TestXmlSchedule::loadsHandMadeFile_data()
     QTest::newRow("older layout") << fixture("schedule_older_layout.xml") << olderLayout500();
 }
 
-void TestXmlSchedule::loadsHandMadeFile()
+void TestScheduleFile::loadsHandMadeFile()
 {
     QFETCH(QString, file);
     QFETCH(ScheduleData, expected);
@@ -186,7 +186,7 @@ void TestXmlSchedule::loadsHandMadeFile()
     QVERIFY(ui.boxes().isEmpty());
 }
 
-void TestXmlSchedule::savesHandMadeBytes_data()
+void TestScheduleFile::savesHandMadeBytes_data()
 {
     QTest::addColumn<ScheduleData>("schedule");
     QTest::addColumn<QString>("file");
@@ -195,7 +195,7 @@ void TestXmlSchedule::savesHandMadeBytes_data()
         << cancelled1162A() << QStringLiteral("big_schedule_1162_A_cancelled_empty_matches.xml");
 }
 
-void TestXmlSchedule::savesHandMadeBytes()
+void TestScheduleFile::savesHandMadeBytes()
 {
     QFETCH(ScheduleData, schedule);
     QFETCH(QString, file);
@@ -210,7 +210,7 @@ void TestXmlSchedule::savesHandMadeBytes()
     QVERIFY(ui.boxes().isEmpty());
 }
 
-void TestXmlSchedule::writesNotHeldMarker()
+void TestScheduleFile::writesNotHeldMarker()
 {
     RecordingUi ui;
     TestAppFolder app(TestAppFolder::SysData::Empty);
@@ -225,7 +225,7 @@ void TestXmlSchedule::writesNotHeldMarker()
     QVERIFY(ui.boxes().isEmpty());
 }
 
-void TestXmlSchedule::stateOneIsLostOnSave()
+void TestScheduleFile::stateOneIsLostOnSave()
 {
     RecordingUi ui;
     TestAppFolder app(TestAppFolder::SysData::Empty);
@@ -237,7 +237,7 @@ void TestXmlSchedule::stateOneIsLostOnSave()
     QCOMPARE(loaded.resultDate, schedule.resultDate);
 }
 
-void TestXmlSchedule::cancelledStateReplacesResultDate()
+void TestScheduleFile::cancelledStateReplacesResultDate()
 {
     RecordingUi ui;
     TestAppFolder app(TestAppFolder::SysData::Empty);
@@ -251,7 +251,7 @@ void TestXmlSchedule::cancelledStateReplacesResultDate()
     QVERIFY(!loaded.resultDate.isSet());
 }
 
-void TestXmlSchedule::ampersandRoundTrips()
+void TestScheduleFile::ampersandRoundTrips()
 {
     RecordingUi ui;
     TestAppFolder app(TestAppFolder::SysData::Empty);
@@ -267,7 +267,7 @@ void TestXmlSchedule::ampersandRoundTrips()
 }
 
 // The files are not escaped: a value must not hold "<" or ">".
-void TestXmlSchedule::valueWithAngleBracketIsReadBackFullWidth()
+void TestScheduleFile::valueWithAngleBracketIsReadBackFullWidth()
 {
     // The reader cuts lines at "<" and ">": written as they are, the first
     // would lose the text before it and the second break the whole file.
@@ -290,7 +290,7 @@ void TestXmlSchedule::valueWithAngleBracketIsReadBackFullWidth()
     QVERIFY(ui.boxes().isEmpty());
 }
 
-void TestXmlSchedule::saveCreatesFoldersAndReplacesOldFile()
+void TestScheduleFile::saveCreatesFoldersAndReplacesOldFile()
 {
     RecordingUi ui;
     TestAppFolder app(TestAppFolder::SysData::Empty);
@@ -307,7 +307,7 @@ void TestXmlSchedule::saveCreatesFoldersAndReplacesOldFile()
 
 // A file stands where the round files' folder must be: the folder cannot be
 // made, the save fails and the file in the way stays as it was.
-void TestXmlSchedule::saveWhereAFileBlocksTheFolder()
+void TestScheduleFile::saveWhereAFileBlocksTheFolder()
 {
     RecordingUi ui;
     TestAppFolder app(TestAppFolder::SysData::Empty);
@@ -323,7 +323,7 @@ void TestXmlSchedule::saveWhereAFileBlocksTheFolder()
 
 // A folder stands where the file must go: the save fails, the folder and
 // what it holds stay.
-void TestXmlSchedule::saveOntoAFolder()
+void TestScheduleFile::saveOntoAFolder()
 {
     RecordingUi ui;
     TestAppFolder app(TestAppFolder::SysData::Empty);
@@ -336,7 +336,7 @@ void TestXmlSchedule::saveOntoAFolder()
     QVERIFY(!ui.boxes().isEmpty());
 }
 
-void TestXmlSchedule::missingFileIsSilent()
+void TestScheduleFile::missingFileIsSilent()
 {
     RecordingUi ui;
     TestAppFolder app(TestAppFolder::SysData::Empty);
@@ -348,7 +348,7 @@ void TestXmlSchedule::missingFileIsSilent()
     QVERIFY(ui.boxes().isEmpty());
 }
 
-void TestXmlSchedule::deeplyNestedValuesAreIgnored()
+void TestScheduleFile::deeplyNestedValuesAreIgnored()
 {
     RecordingUi ui;
     TestAppFolder app(TestAppFolder::SysData::Empty);
@@ -364,5 +364,5 @@ void TestXmlSchedule::deeplyNestedValuesAreIgnored()
     QVERIFY(ui.boxes().isEmpty());
 }
 
-QTEST_GUILESS_MAIN(TestXmlSchedule)
-#include "TestXmlSchedule.moc"
+QTEST_GUILESS_MAIN(TestScheduleFile)
+#include "TestScheduleFile.moc"

@@ -16,7 +16,7 @@
 // The singles page's controller over the list store, driven as the main
 // window drives it; the sheet, the count table and the estimate table are
 // read back from their recording surfaces.
-class TestSingleController : public QObject
+class TestSinglesPageController : public QObject
 {
     Q_OBJECT
 
@@ -79,7 +79,7 @@ QPointF centre(const QRectF &rect)
 
 } // namespace
 
-void TestSingleController::init()
+void TestSinglesPageController::init()
 {
     DisplayScale::setDpiSource([] { return DisplayScale::Dpi{96, 96}; });
     m_ui = std::make_unique<RecordingUi>();
@@ -93,7 +93,7 @@ void TestSingleController::init()
     m_log = std::make_unique<SinglesLog>(*m_list, *m_singles);
 }
 
-void TestSingleController::cleanup()
+void TestSinglesPageController::cleanup()
 {
     m_log.reset();
     m_singles.reset();
@@ -105,7 +105,7 @@ void TestSingleController::cleanup()
     DisplayScale::setDpiSource({});
 }
 
-QList<qint32> TestSingleController::singles(int n)
+QList<qint32> TestSinglesPageController::singles(int n)
 {
     QList<qint32> list;
     for (int i = 0; i < n; ++i)
@@ -113,14 +113,14 @@ QList<qint32> TestSingleController::singles(int n)
     return list;
 }
 
-void TestSingleController::showList(const QList<qint32> &list)
+void TestSinglesPageController::showList(const QList<qint32> &list)
 {
     m_list->replace(list);
     m_singles->show();
     m_log->lines.clear();
 }
 
-void TestSingleController::clickMark(int slot, int mark, int match, int button)
+void TestSinglesPageController::clickMark(int slot, int mark, int match, int button)
 {
     MarkSheet &sheet = m_singles->sheet();
     const QPointF at = centre(sheet.markBoxRect(slot, mark, match));
@@ -128,7 +128,7 @@ void TestSingleController::clickMark(int slot, int mark, int match, int button)
     sheet.releaseAt(button, at);
 }
 
-void TestSingleController::clickNumber(int slot)
+void TestSinglesPageController::clickNumber(int slot)
 {
     MarkSheet &sheet = m_singles->sheet();
     const QPointF at = centre(sheet.numberRect(slot));
@@ -136,7 +136,7 @@ void TestSingleController::clickNumber(int slot)
     sheet.releaseAt(1, at);
 }
 
-void TestSingleController::emptyListShowsOnePageWithoutArrows()
+void TestSinglesPageController::emptyListShowsOnePageWithoutArrows()
 {
     QSignalSpy arrows(m_singles.get(), &SinglesPageController::arrowsChanged);
     showList({});
@@ -151,7 +151,7 @@ void TestSingleController::emptyListShowsOnePageWithoutArrows()
     }
 }
 
-void TestSingleController::markClickOnEmptySlotAddsSingleNumberOne_data()
+void TestSinglesPageController::markClickOnEmptySlotAddsSingleNumberOne_data()
 {
     QTest::addColumn<int>("slot");
     QTest::addColumn<int>("mark");
@@ -161,7 +161,7 @@ void TestSingleController::markClickOnEmptySlotAddsSingleNumberOne_data()
     QTest::newRow("last slot, mark 0, match 14") << 9 << 0 << 13;
 }
 
-void TestSingleController::markClickOnEmptySlotAddsSingleNumberOne()
+void TestSinglesPageController::markClickOnEmptySlotAddsSingleNumberOne()
 {
     QFETCH(int, slot);
     QFETCH(int, mark);
@@ -187,7 +187,7 @@ void TestSingleController::markClickOnEmptySlotAddsSingleNumberOne()
     QCOMPARE(m_singles->estimateTable().grid().caption(2, 4), QStringLiteral("0-14-0"));
 }
 
-void TestSingleController::eleventhSingleMovesToPageTwo()
+void TestSinglesPageController::eleventhSingleMovesToPageTwo()
 {
     showList(singles(10));
     QCOMPARE(m_singles->lastPage(), 0);
@@ -209,7 +209,7 @@ void TestSingleController::eleventhSingleMovesToPageTwo()
     QCOMPARE(m_list->frame()[1][0], 1);
 }
 
-void TestSingleController::markClickChangesOneMark()
+void TestSinglesPageController::markClickChangesOneMark()
 {
     showList({0, 0});
     QSignalSpy values(m_list.get(), &SingleListStore::ChangeValue);
@@ -234,7 +234,7 @@ void TestSingleController::markClickChangesOneMark()
              (QStringList{"       ", "      1", "      1"}));
 }
 
-void TestSingleController::clickingTheMarkShownChangesNothing()
+void TestSinglesPageController::clickingTheMarkShownChangesNothing()
 {
     showList({19});   // "1", "0", "2" on matches 1, 2, 3
     const MarkCounts before = m_list->frame();
@@ -244,7 +244,7 @@ void TestSingleController::clickingTheMarkShownChangesNothing()
     QCOMPARE(m_list->frame(), before);
 }
 
-void TestSingleController::anyButtonSetsAMark()
+void TestSinglesPageController::anyButtonSetsAMark()
 {
     showList({0});
     clickMark(0, 1, 13, 2);
@@ -254,7 +254,7 @@ void TestSingleController::anyButtonSetsAMark()
     QCOMPARE(m_sheetSurface->markedMarks(0), QString(13, u'0') + u'2');
 }
 
-void TestSingleController::pagesShowTheirSingles()
+void TestSinglesPageController::pagesShowTheirSingles()
 {
     showList(singles(25));
     QCOMPARE(m_singles->pageText(), QStringLiteral("1／3"));
@@ -268,7 +268,7 @@ void TestSingleController::pagesShowTheirSingles()
     QCOMPARE(m_singles->estimateTable().grid().caption(7, 4), QString());
 }
 
-void TestSingleController::arrowsStayAtTheEnds()
+void TestSinglesPageController::arrowsStayAtTheEnds()
 {
     showList(singles(25));
     QSignalSpy arrows(m_singles.get(), &SinglesPageController::arrowsChanged);
@@ -286,7 +286,7 @@ void TestSingleController::arrowsStayAtTheEnds()
     QCOMPARE(m_singles->pageText(), QStringLiteral("2／3"));
 }
 
-void TestSingleController::pageBeyondTheListShowsTheLastPage()
+void TestSinglesPageController::pageBeyondTheListShowsTheLastPage()
 {
     showList(singles(25));
     m_singles->movePage(7);
@@ -296,7 +296,7 @@ void TestSingleController::pageBeyondTheListShowsTheLastPage()
     QCOMPARE(numbers()[0], QStringLiteral("1"));
 }
 
-void TestSingleController::numberClickSelects()
+void TestSinglesPageController::numberClickSelects()
 {
     showList(singles(3));
     clickNumber(1);
@@ -314,7 +314,7 @@ void TestSingleController::numberClickSelects()
     QVERIFY(m_log->lines.isEmpty());
 }
 
-void TestSingleController::selectAllAndNone()
+void TestSinglesPageController::selectAllAndNone()
 {
     showList(singles(13));
     m_singles->movePage(1);
@@ -330,7 +330,7 @@ void TestSingleController::selectAllAndNone()
     QCOMPARE(m_sheetSurface->number(2).backColor, WinColor::White);
 }
 
-void TestSingleController::deleteWithoutSelectionOnlyTells()
+void TestSinglesPageController::deleteWithoutSelectionOnlyTells()
 {
     showList(singles(5));
     m_singles->selectDelete();
@@ -342,7 +342,7 @@ void TestSingleController::deleteWithoutSelectionOnlyTells()
     QCOMPARE(m_singles->count(), 5);
 }
 
-void TestSingleController::deleteAnsweredNoKeepsTheList()
+void TestSinglesPageController::deleteAnsweredNoKeepsTheList()
 {
     showList(singles(5));
     clickNumber(0);
@@ -359,7 +359,7 @@ void TestSingleController::deleteAnsweredNoKeepsTheList()
     QVERIFY(m_singles->isSelected(0));
 }
 
-void TestSingleController::deletingTheWholeLastPageShowsTheNewLastPage()
+void TestSinglesPageController::deletingTheWholeLastPageShowsTheNewLastPage()
 {
     const QList<qint32> list = singles(25);
     showList(list);
@@ -391,7 +391,7 @@ void TestSingleController::deletingTheWholeLastPageShowsTheNewLastPage()
     QCOMPARE(m_sheetSurface->number(0).backColor, WinColor::White);
 }
 
-void TestSingleController::deletingEverySingleLeavesPageOne()
+void TestSinglesPageController::deletingEverySingleLeavesPageOne()
 {
     showList(singles(12));
     m_singles->setAllSelect(true);
@@ -408,7 +408,7 @@ void TestSingleController::deletingEverySingleLeavesPageOne()
     QCOMPARE(m_sheetSurface->markedMarks(0), NoMarks);
 }
 
-void TestSingleController::addExAppendsTheTypedSingle()
+void TestSinglesPageController::addExAppendsTheTypedSingle()
 {
     showList({0});
     QVERIFY(m_singles->addEx(QStringLiteral("10200000000002")));
@@ -423,7 +423,7 @@ void TestSingleController::addExAppendsTheTypedSingle()
     QCOMPARE(m_sheetSurface->markedMarks(1), QStringLiteral("10200000000002"));
 }
 
-void TestSingleController::addExRefusesOtherTexts_data()
+void TestSinglesPageController::addExRefusesOtherTexts_data()
 {
     QTest::addColumn<QString>("text");
     QTest::newRow("empty") << "";
@@ -434,7 +434,7 @@ void TestSingleController::addExRefusesOtherTexts_data()
     QTest::newRow("full-width digit") << "1020000000000１";
 }
 
-void TestSingleController::addExRefusesOtherTexts()
+void TestSinglesPageController::addExRefusesOtherTexts()
 {
     QFETCH(QString, text);
     showList({0});
@@ -443,7 +443,7 @@ void TestSingleController::addExRefusesOtherTexts()
     QCOMPARE(m_list->codes(), QList<qint32>{0});
 }
 
-void TestSingleController::replacedListFormatsCountAndClearsSelection()
+void TestSinglesPageController::replacedListFormatsCountAndClearsSelection()
 {
     QSignalSpy countTexts(m_singles.get(), &SinglesPageController::CountTextChanged);
     showList(singles(30));
@@ -463,7 +463,7 @@ void TestSingleController::replacedListFormatsCountAndClearsSelection()
     QVERIFY(m_ui->busyChanges() >= 2);
 }
 
-void TestSingleController::viewNeverShowsSinglesTheListNoLongerHolds()
+void TestSinglesPageController::viewNeverShowsSinglesTheListNoLongerHolds()
 {
     showList(singles(25));
     m_singles->movePage(2);
@@ -477,7 +477,7 @@ void TestSingleController::viewNeverShowsSinglesTheListNoLongerHolds()
     QCOMPARE(m_list->codes(), QList<qint32>{0});
 }
 
-void TestSingleController::lockedListTakesNoEdits()
+void TestSinglesPageController::lockedListTakesNoEdits()
 {
     showList(singles(3));
     clickNumber(0);
@@ -495,7 +495,7 @@ void TestSingleController::lockedListTakesNoEdits()
     QCOMPARE(m_list->codes().at(0), 2);
 }
 
-void TestSingleController::storeRefusesIndexesOutsideTheList_data()
+void TestSinglesPageController::storeRefusesIndexesOutsideTheList_data()
 {
     QTest::addColumn<qint32>("index");
     QTest::addColumn<qint32>("code");
@@ -505,7 +505,7 @@ void TestSingleController::storeRefusesIndexesOutsideTheList_data()
     QTest::newRow("no single code") << 0 << SingleCode::MaxCode + 1;
 }
 
-void TestSingleController::storeRefusesIndexesOutsideTheList()
+void TestSinglesPageController::storeRefusesIndexesOutsideTheList()
 {
     QFETCH(qint32, index);
     QFETCH(qint32, code);
@@ -517,7 +517,7 @@ void TestSingleController::storeRefusesIndexesOutsideTheList()
     QVERIFY(m_log->lines.isEmpty());
 }
 
-void TestSingleController::frameReachesTheCountTable()
+void TestSinglesPageController::frameReachesTheCountTable()
 {
     QList<qint32> list(10000, 0);
     for (int i = 0; i < 1234; ++i)
@@ -533,5 +533,5 @@ void TestSingleController::frameReachesTheCountTable()
     QCOMPARE(m_countSurface->size(), QSize(3 * 61 + 1, 21 + 14 * 27 + 1));
 }
 
-QTEST_GUILESS_MAIN(TestSingleController)
-#include "TestSingleController.moc"
+QTEST_GUILESS_MAIN(TestSinglesPageController)
+#include "TestSinglesPageController.moc"

@@ -21,7 +21,7 @@ const Money untouchedMoney = money("-1");
 
 } // namespace
 
-class TestHtmlToto : public QObject
+class TestPageValues : public QObject
 {
     Q_OBJECT
 
@@ -55,12 +55,12 @@ private:
     PageValues m_toto;
 };
 
-void TestHtmlToto::init()
+void TestPageValues::init()
 {
     m_ui = std::make_unique<RecordingUi>();
 }
 
-void TestHtmlToto::cleanup()
+void TestPageValues::cleanup()
 {
     // Bad text is never a run-time failure.
     if (!QTest::currentTestFailed() && QByteArray(QTest::currentTestFunction()) != "stringToCurrencyOverflowIsReported")
@@ -68,7 +68,7 @@ void TestHtmlToto::cleanup()
     m_ui.reset();
 }
 
-void TestHtmlToto::roundNumber_data()
+void TestPageValues::roundNumber_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<bool>("found");
@@ -82,7 +82,7 @@ void TestHtmlToto::roundNumber_data()
     QTest::newRow("empty") << "" << false << -7;
 }
 
-void TestHtmlToto::roundNumber()
+void TestPageValues::roundNumber()
 {
     QFETCH(QString, text);
     QFETCH(bool, found);
@@ -92,14 +92,14 @@ void TestHtmlToto::roundNumber()
     QCOMPARE(value, round);
 }
 
-void TestHtmlToto::roundNumberWithoutNumberFails_data()
+void TestPageValues::roundNumberWithoutNumberFails_data()
 {
     QTest::addColumn<QString>("text");
     QTest::newRow("nothing between") << "第回";
     QTest::newRow("letters between") << "第一二三回";
 }
 
-void TestHtmlToto::roundNumberWithoutNumberFails()
+void TestPageValues::roundNumberWithoutNumberFails()
 {
     QFETCH(QString, text);
     qint32 value = -7;
@@ -108,7 +108,7 @@ void TestHtmlToto::roundNumberWithoutNumberFails()
     QCOMPARE(value, -7);
 }
 
-void TestHtmlToto::readRoundNumber()
+void TestPageValues::readRoundNumber()
 {
     qint32 round = 0;
     QVERIFY(m_toto.readRoundNumber(QStringLiteral("第1478回BIGくじ指定試合"), round, QStringLiteral("BIGくじ指定試合")));
@@ -118,7 +118,7 @@ void TestHtmlToto::readRoundNumber()
     QCOMPARE(round, 1478);
 }
 
-void TestHtmlToto::stringToCurrency_data()
+void TestPageValues::stringToCurrency_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<Money>("expected");
@@ -136,14 +136,14 @@ void TestHtmlToto::stringToCurrency_data()
     QTest::newRow("words") << "該当なし" << Money();
 }
 
-void TestHtmlToto::stringToCurrency()
+void TestPageValues::stringToCurrency()
 {
     QFETCH(QString, text);
     QFETCH(Money, expected);
     QCOMPARE(m_toto.stringToCurrency(text), expected);
 }
 
-void TestHtmlToto::stringToCurrencyOverflowIsReported()
+void TestPageValues::stringToCurrencyOverflowIsReported()
 {
     QCOMPARE(m_toto.stringToCurrency(QStringLiteral("99,999,999,999,999,999,999円")), Money());
     QCOMPARE(m_ui->boxes().size(), 1);
@@ -152,7 +152,7 @@ void TestHtmlToto::stringToCurrencyOverflowIsReported()
     QCOMPARE(m_ui->boxes().first().text, QStringLiteral("オーバーフローしました。 ( 6 )"));
 }
 
-void TestHtmlToto::getValue2_data()
+void TestPageValues::getValue2_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<bool>("read");
@@ -168,7 +168,7 @@ void TestHtmlToto::getValue2_data()
     QTest::newRow("empty") << "" << false << untouchedMoney << untouchedMoney;
 }
 
-void TestHtmlToto::getValue2()
+void TestPageValues::getValue2()
 {
     QFETCH(QString, text);
     QFETCH(bool, read);
@@ -181,7 +181,7 @@ void TestHtmlToto::getValue2()
     QCOMPARE(value2, rate);
 }
 
-void TestHtmlToto::stringToDate_data()
+void TestPageValues::stringToDate_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<OleDate>("expected");
@@ -198,14 +198,14 @@ void TestHtmlToto::stringToDate_data()
     QTest::newRow("dots") << "..." << OleDate();
 }
 
-void TestHtmlToto::stringToDate()
+void TestPageValues::stringToDate()
 {
     QFETCH(QString, text);
     QFETCH(OleDate, expected);
     QCOMPARE(m_toto.stringToDate(text), expected);
 }
 
-void TestHtmlToto::stringToDateEx_data()
+void TestPageValues::stringToDateEx_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<OleDate>("expected");
@@ -224,7 +224,7 @@ void TestHtmlToto::stringToDateEx_data()
     QTest::newRow("empty") << "" << OleDate() << "";
 }
 
-void TestHtmlToto::stringToDateEx()
+void TestPageValues::stringToDateEx()
 {
     QFETCH(QString, text);
     QFETCH(OleDate, expected);
@@ -233,7 +233,7 @@ void TestHtmlToto::stringToDateEx()
     QCOMPARE(text, narrowed);
 }
 
-void TestHtmlToto::stringToDateEx2_data()
+void TestPageValues::stringToDateEx2_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<OleDate>("expected");
@@ -251,14 +251,14 @@ void TestHtmlToto::stringToDateEx2_data()
     QTest::newRow("empty") << "" << OleDate();
 }
 
-void TestHtmlToto::stringToDateEx2()
+void TestPageValues::stringToDateEx2()
 {
     QFETCH(QString, text);
     QFETCH(OleDate, expected);
     QCOMPARE(m_toto.stringToDateEx2(text), expected);
 }
 
-void TestHtmlToto::dateString2_data()
+void TestPageValues::dateString2_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<OleDate>("first");
@@ -275,7 +275,7 @@ void TestHtmlToto::dateString2_data()
     QTest::newRow("empty") << "" << untouched << untouched;
 }
 
-void TestHtmlToto::dateString2()
+void TestPageValues::dateString2()
 {
     QFETCH(QString, text);
     QFETCH(OleDate, first);
@@ -287,7 +287,7 @@ void TestHtmlToto::dateString2()
     QCOMPARE(date2, second);
 }
 
-void TestHtmlToto::getStringToDateNow_data()
+void TestPageValues::getStringToDateNow_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<bool>("read");
@@ -319,7 +319,7 @@ void TestHtmlToto::getStringToDateNow_data()
     QTest::newRow("hour 25") << "(2026年04月21日（火）25時40分時点)" << true << OleDate() << false;
 }
 
-void TestHtmlToto::getStringToDateNow()
+void TestPageValues::getStringToDateNow()
 {
     QFETCH(QString, text);
     QFETCH(bool, read);
@@ -332,5 +332,5 @@ void TestHtmlToto::getStringToDateNow()
     QCOMPARE(isFinal, final);
 }
 
-QTEST_GUILESS_MAIN(TestHtmlToto)
-#include "TestHtmlToto.moc"
+QTEST_GUILESS_MAIN(TestPageValues)
+#include "TestPageValues.moc"

@@ -15,7 +15,7 @@ using namespace GridReadback;
 
 // The check page's controller: grading, revealing, pages and the tables it
 // drives, on recording surfaces.
-class TestTResult : public QObject
+class TestCheckPageController : public QObject
 {
     Q_OBJECT
 
@@ -43,20 +43,20 @@ private:
     TestAppFolder *m_app = nullptr;
 };
 
-void TestTResult::init()
+void TestCheckPageController::init()
 {
     DisplayScale::setDpiSource([] { return DisplayScale::Dpi{96, 96}; });
     m_app = new TestAppFolder(TestAppFolder::SysData::Empty);
 }
 
-void TestTResult::cleanup()
+void TestCheckPageController::cleanup()
 {
     delete m_app;
     m_app = nullptr;
     DisplayScale::setDpiSource({});
 }
 
-void TestTResult::beforeInitialize_data()
+void TestCheckPageController::beforeInitialize_data()
 {
     QTest::addColumn<QString>("procedure");
     QTest::newRow("SetResultData") << "SetResultData";
@@ -65,7 +65,7 @@ void TestTResult::beforeInitialize_data()
     QTest::newRow("Clear") << "Clear";
 }
 
-void TestTResult::beforeInitialize()
+void TestCheckPageController::beforeInitialize()
 {
     QFETCH(QString, procedure);
     RecordingUi ui;
@@ -86,7 +86,7 @@ void TestTResult::beforeInitialize()
     QCOMPARE(result.singleCount(), 0);
 }
 
-void TestTResult::countTablePlacedBesideTheResultView_data()
+void TestCheckPageController::countTablePlacedBesideTheResultView_data()
 {
     QTest::addColumn<double>("dpi");
     QTest::addColumn<int>("left");
@@ -96,7 +96,7 @@ void TestTResult::countTablePlacedBesideTheResultView_data()
     QTest::newRow("120 dpi") << 120.0 << 63 + 26 + 63 + 63 + 10;
 }
 
-void TestTResult::countTablePlacedBesideTheResultView()
+void TestCheckPageController::countTablePlacedBesideTheResultView()
 {
     QFETCH(double, dpi);
     DisplayScale::setDpiSource([dpi] { return DisplayScale::Dpi{dpi, dpi}; });
@@ -114,7 +114,7 @@ void TestTResult::countTablePlacedBesideTheResultView()
     QCOMPARE(grid.drawnCell(1, 16)->picture, QVariant(QStringLiteral("winning")));
 }
 
-void TestTResult::nothingKnownGivesGradeOne()
+void TestCheckPageController::nothingKnownGivesGradeOne()
 {
     ResultPage page;
     page.result.setResultData(1479, {}, ResultData(), false);
@@ -130,14 +130,14 @@ void TestTResult::nothingKnownGivesGradeOne()
     QVERIFY(!page.result.fullResult());
 }
 
-void TestTResult::cancelledMatchHitsEveryMark_data()
+void TestCheckPageController::cancelledMatchHitsEveryMark_data()
 {
     QTest::addColumn<bool>("official");
     QTest::newRow("official outcome 3") << true;
     QTest::newRow("中止 chosen by the user") << false;
 }
 
-void TestTResult::cancelledMatchHitsEveryMark()
+void TestCheckPageController::cancelledMatchHitsEveryMark()
 {
     QFETCH(bool, official);
     ResultPage page;
@@ -160,14 +160,14 @@ void TestTResult::cancelledMatchHitsEveryMark()
     QCOMPARE(row(page.result.multiResult().grid(), 6, 1, 3), (QStringList{"－", "－", "－"}));
 }
 
-void TestTResult::revealOneAtATime_data()
+void TestCheckPageController::revealOneAtATime_data()
 {
     QTest::addColumn<int>("steps");
     for (const int steps : {0, 1, 2, 4, 13, 14, 15, 20})
         QTest::addRow("%d reveals", steps) << steps;
 }
 
-void TestTResult::revealOneAtATime()
+void TestCheckPageController::revealOneAtATime()
 {
     QFETCH(int, steps);
     ResultPage page;
@@ -202,7 +202,7 @@ void TestTResult::revealOneAtATime()
             QVERIFY(page.result.gradeCode(single) == 1 || page.result.gradeCode(single) == 2);
 }
 
-void TestTResult::showAllRevealsEverything()
+void TestCheckPageController::showAllRevealsEverything()
 {
     ResultPage page;
     page.result.setResultData(1478, {}, resultOf(1478, Outcomes1478), true);
@@ -219,7 +219,7 @@ void TestTResult::showAllRevealsEverything()
     QCOMPARE(page.result.counts(), countsOf({{1, 3}}));
 }
 
-void TestTResult::confirmedTableOnlyWhenAllDecided()
+void TestCheckPageController::confirmedTableOnlyWhenAllDecided()
 {
     ResultPage page;
     ResultData result = resultOf(1478, Outcomes1478);
@@ -241,7 +241,7 @@ void TestTResult::confirmedTableOnlyWhenAllDecided()
     QCOMPARE(column(table, 5, 2, 8), QStringList(7, QString()));
 }
 
-void TestTResult::winningGradeByRound_data()
+void TestCheckPageController::winningGradeByRound_data()
 {
     QTest::addColumn<int>("round");
     QTest::addColumn<bool>("wins");
@@ -249,7 +249,7 @@ void TestTResult::winningGradeByRound_data()
     QTest::newRow("round 435") << 435 << true;
 }
 
-void TestTResult::winningGradeByRound()
+void TestCheckPageController::winningGradeByRound()
 {
     QFETCH(int, round);
     QFETCH(bool, wins);
@@ -263,7 +263,7 @@ void TestTResult::winningGradeByRound()
     QCOMPARE(page.result.gradeTable().grid().foreColor(2, 5), WinColor::Blue);
 }
 
-void TestTResult::singleFrameAndCountTable()
+void TestCheckPageController::singleFrameAndCountTable()
 {
     ResultPage page;
     page.result.setResultData(1478, {}, resultOf(1478, Outcomes1478), false);
@@ -295,7 +295,7 @@ void TestTResult::singleFrameAndCountTable()
     QCOMPARE(count.caption(1, 2), QStringLiteral("   100%"));
 }
 
-void TestTResult::clearEmptiesThePage()
+void TestCheckPageController::clearEmptiesThePage()
 {
     ResultPage page;
     page.result.setResultData(1478, {}, resultOf(1478, Outcomes1478), true);
@@ -311,5 +311,5 @@ void TestTResult::clearEmptiesThePage()
     QCOMPARE(row(page.result.resultGrid().grid(), 16, 1, 10), QStringList(10, QString()));
 }
 
-QTEST_GUILESS_MAIN(TestTResult)
-#include "TestTResult.moc"
+QTEST_GUILESS_MAIN(TestCheckPageController)
+#include "TestCheckPageController.moc"
