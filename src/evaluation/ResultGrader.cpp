@@ -59,7 +59,11 @@ struct GradingPlan
 
 // The grade codes of the singles from .. to − 1. A comparison gives 0 or
 // 255 (−1) per byte, which is taken off or added on.
+// The copy for the processor is chosen while the program is loaded, before a
+// ThreadSanitizer build could run any code of ours: that build takes the plain one.
+#ifndef QUDO_THREAD_SANITIZER
 __attribute__((target_clones("avx2", "default")))
+#endif
 void gradeStretch(const GradingPlan &plan, qsizetype from, qsizetype to, quint8 *grades)
 {
     qsizetype at = from;
