@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds the tests of the work shared between two threads (the money sort,
-# the estimates of the whole space, the singles sorts) with ThreadSanitizer
+# the estimates of the whole space, the singles sorts, the job runner that
+# runs long work beside the window) with ThreadSanitizer
 # (clang, -DQUDO_TSAN=ON, in build-tsan/) and runs them; a data race stops
 # the test with its report.
 #
@@ -11,7 +12,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh sanitizers
 cmake -S . -B build-tsan -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUDO_TSAN=ON >/dev/null
-tests=(test_support_quicksort test_evaluation_prizeestimator test_singles_singlesort)
+tests=(test_support_quicksort test_evaluation_prizeestimator test_singles_singlesort test_app_jobrunner)
 cmake --build build-tsan -j2 --target tsan_planted_race "${tests[@]}"
 
 export QT_QPA_PLATFORM=offscreen

@@ -1,17 +1,13 @@
 #include "app/JobRunner.h"
 
-#include <QMetaObject>
-
 #include <mutex>
 
 // One job: its functions, its thread, and what the two threads share. The
-// job's thread leaves its progress under the mutex; its end reaches the
-// window's thread by a queued call, after which joining the thread makes
+// job's thread leaves its progress and its end under the mutex, where the
+// window's thread finds them; after the end, joining the thread makes
 // everything the job wrote visible there.
 struct JobRunner::Job final : JobControl
 {
-    JobRunner *runner = nullptr;
-    quint64 id = 0;
     std::function<void(JobControl &)> work;
     std::function<void(const JobEnd &)> finish;
     std::thread thread;
@@ -22,18 +18,13 @@ struct JobRunner::Job final : JobControl
     qint64 value = 0;
     qint64 maximum = 0;
     QString message;
-    bool progressPosted = false;
+    bool progressWaiting = false;
+    bool ended = false;
 
     bool stopRequested() const override { return stop.load(std::memory_order_relaxed); }
     void setProgress(qint64 newValue, qint64 newMaximum, const QString &newMessage) override;
-    void post(std::function<void(JobRunner *)> call);
+    void run();
 };
-
-void JobRunner::Job::post(std::function<void(JobRunner *)> call)
-{
-    JobRunner *const target = runner;
-    QMetaObject::invokeMethod(target, [target, call = std::move(call)] { call(target); }, Qt::QueuedConnection);
-}
 
 void JobRunner::Job::setProgress(qint64 newValue, qint64 newMaximum, const QString &newMessage)
 {
@@ -41,15 +32,25 @@ void JobRunner::Job::setProgress(qint64 newValue, qint64 newMaximum, const QStri
     value = newValue;
     maximum = newMaximum;
     message = newMessage;
-    if (progressPosted)
-        return;
-    progressPosted = true;
-    post([id = id](JobRunner *target) { target->deliverProgress(id); });
+    progressWaiting = true;
+}
+
+void JobRunner::Job::run()
+{
+    try {
+        work(*this);
+    } catch (...) {
+        failure = std::current_exception();
+    }
+    std::lock_guard lock(mutex);
+    ended = true;
 }
 
 JobRunner::JobRunner(QObject *parent)
     : QObject(parent)
 {
+    m_lookTimer.setInterval(LookInterval);
+    connect(&m_lookTimer, &QTimer::timeout, this, &JobRunner::look);
 }
 
 JobRunner::~JobRunner()
@@ -64,20 +65,11 @@ bool JobRunner::startErased(std::function<void(JobControl &)> work, std::functio
 {
     if (m_job)
         return false;
-    auto job = std::make_shared<Job>();
-    job->runner = this;
-    job->id = ++m_lastId;
-    job->work = std::move(work);
-    job->finish = std::move(finish);
-    m_job = job;
-    job->thread = std::thread([raw = job.get()] {
-        try {
-            raw->work(*raw);
-        } catch (...) {
-            raw->failure = std::current_exception();
-        }
-        raw->post([id = raw->id](JobRunner *target) { target->finish(id); });
-    });
+    m_job = std::make_shared<Job>();
+    m_job->work = std::move(work);
+    m_job->finish = std::move(finish);
+    m_job->thread = std::thread(&Job::run, m_job.get());
+    m_lookTimer.start();
     emit runningChanged(true);
     return true;
 }
@@ -93,35 +85,38 @@ void JobRunner::stopAndWait()
     if (!m_job)
         return;
     m_job->stop = true;
-    finish(m_job->id);
+    finish();
 }
 
-// Calls queued by a job that has ended since find no job of their id.
-void JobRunner::deliverProgress(quint64 id)
+void JobRunner::look()
 {
-    if (!m_job || m_job->id != id)
+    if (!m_job)
         return;
-    Job *const job = m_job.get();
+    bool ended = false;
+    bool progressed = false;
     qint64 value = 0;
     qint64 maximum = 0;
     QString message;
     {
-        std::lock_guard lock(job->mutex);
-        value = job->value;
-        maximum = job->maximum;
-        message = job->message;
-        job->progressPosted = false;
+        std::lock_guard lock(m_job->mutex);
+        ended = m_job->ended;
+        progressed = m_job->progressWaiting;
+        value = m_job->value;
+        maximum = m_job->maximum;
+        message = m_job->message;
+        m_job->progressWaiting = false;
     }
-    emit progressChanged(value, maximum, message);
+    if (progressed)
+        emit progressChanged(value, maximum, message);
+    if (ended)
+        finish();
 }
 
-void JobRunner::finish(quint64 id)
+void JobRunner::finish()
 {
-    if (!m_job || m_job->id != id)
-        return;
-    const std::shared_ptr<Job> job = m_job;
+    const std::shared_ptr<Job> job = std::move(m_job);
+    m_lookTimer.stop();
     job->thread.join();
-    m_job.reset();
     JobEnd end;
     if (job->stop)
         end.kind = JobEnd::Stopped;
