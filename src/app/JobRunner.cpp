@@ -108,7 +108,8 @@ void JobRunner::look()
     }
     if (progressed)
         emit progressChanged(value, maximum, message);
-    if (ended)
+    // What follows the progress may have ended the job already (closing).
+    if (ended && m_job)
         finish();
 }
 

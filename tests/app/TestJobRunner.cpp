@@ -61,6 +61,7 @@ private slots:
     void stopAndWaitEndsTheJobAtOnce();
     void latestProgressReachesTheWindow();
     void destroyingTheRunnerEndsItsJob();
+    void closingOnAProgressReportEndsTheJobOnce();
 };
 
 void TestJobRunner::finishedJobHandsItsResultToTheWindowThread()
@@ -173,6 +174,25 @@ void TestJobRunner::destroyingTheRunnerEndsItsJob()
     runner.reset();
     QCoreApplication::processEvents();
     QCOMPARE(applied.calls, 0);
+}
+
+// The window closes while it shows the job's progress: the end the same look
+// found is not applied a second time.
+void TestJobRunner::closingOnAProgressReportEndsTheJobOnce()
+{
+    JobRunner runner;
+    Applied applied;
+    connect(&runner, &JobRunner::progressChanged, &runner, [&runner] { runner.stopAndWait(); });
+    QVERIFY(runner.start<int>(
+        [](JobControl &control) {
+            control.setProgress(1, 1);
+            return 5;
+        },
+        applied.recorder()));
+    QTRY_COMPARE_WITH_TIMEOUT(applied.calls, 1, LongWait);
+    QCoreApplication::processEvents();
+    QCOMPARE(applied.calls, 1);
+    QVERIFY(!runner.isRunning());
 }
 
 QTEST_GUILESS_MAIN(TestJobRunner)
